@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/PreferenceStore.h"
+
+namespace orbelle {
+
+enum class ComDeviceSource { Environment, Store, PlatformDefault };
+
+struct ComDevice {
+  std::string path;
+  ComDeviceSource source = ComDeviceSource::PlatformDefault;
+};
+
+// The serial device behind COM<n>: $VKR_COM<n> if set, else the stored string value
+// "COM<n>", else the platform's own name (/dev/ttyS<n-1>, or COM<n> on Windows).
+ComDevice resolveComDevice(std::int32_t comNumber, PreferenceStore* store);
+
+std::string comValueName(std::int32_t comNumber);
+const char* describeSource(ComDeviceSource source);
+
+}  // namespace orbelle

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/PreferenceStore.h"
+#include "protocol/LinkProtocol.h"
+
+namespace orbelle {
+
+// The operator's link choice and last image paths, as they survive a restart.
+struct LinkPreferences {
+  LinkProtocol protocol = LinkProtocol::None;
+  std::int32_t port = 0;
+  std::int32_t baudrate = 0;
+  std::string baseImagePath;
+  std::string handheldImagePath;
+};
+
+inline constexpr std::int32_t kDefaultPort = 1;
+inline constexpr std::int32_t kDefaultBaudrate = 9600;
+
+bool isOfferedBaudrate(std::int32_t baudrate);
+bool isOfferedPort(std::int32_t port);
+
+// Opens (or creates and fills) the store, reads, validates and repairs the values. Never
+// fails as a whole: without a usable store the defaults are used and nothing is stored.
+LinkPreferences LoadLinkPreferences(PreferenceStore& store);
+
+// Run-time writers: each changes the in-memory value and the store together. The store
+// write's result is given back for callers that report it; the program itself does not.
+bool chooseProtocol(PreferenceStore& store, LinkPreferences& prefs, LinkProtocol protocol);
+bool choosePort(PreferenceStore& store, LinkPreferences& prefs, std::int32_t port);
+bool chooseBaudrate(PreferenceStore& store, LinkPreferences& prefs, std::int32_t baudrate);
+bool chooseBaseImagePath(PreferenceStore& store, LinkPreferences& prefs, std::string_view path);
+bool chooseHandheldImagePath(PreferenceStore& store, LinkPreferences& prefs,
+                             std::string_view path);
+
+// Longest text a string value can hold and still be read back whole.
+inline constexpr std::size_t kLongestStoredText = PreferenceStore::kStringReadLimit - 1;
+
+}  // namespace orbelle

@@ -1,0 +1,28 @@
+#include "app/PreferenceStore.h"
+
+#include <algorithm>
+
+namespace orbelle {
+
+std::optional<std::string> readStringValue(PreferenceStore& store, std::string_view name) {
+  const ReadResult result = store.query(name, PreferenceStore::kStringReadLimit);
+  if (result.status != ReadStatus::Ok) {
+    return std::nullopt;
+  }
+  const auto end = std::find(result.bytes.begin(), result.bytes.end(), std::uint8_t{0});
+  return std::string(result.bytes.begin(), end);
+}
+
+std::optional<std::uint32_t> readNumberValue(PreferenceStore& store, std::string_view name) {
+  const ReadResult result = store.query(name, PreferenceStore::kNumberReadLimit);
+  if (result.status != ReadStatus::Ok) {
+    return std::nullopt;
+  }
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < result.bytes.size(); ++i) {
+    value |= static_cast<std::uint32_t>(result.bytes[i]) << (8 * i);
+  }
+  return value;
+}
+
+}  // namespace orbelle

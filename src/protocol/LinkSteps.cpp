@@ -1,0 +1,94 @@
+#include "protocol/LinkSteps.h"
+
+#include <algorithm>
+
+#include "protocol/Fcs16.h"
+
+namespace orbelle {
+
+namespace {
+
+void traceFrame(const LinkEndpoints& links, FrameDirection direction, const ReportFrame& frame) {
+  if (links.trace) {
+    links.trace(direction, frame);
+  }
+}
+
+void DeliverReply(LinkState& state, const LinkEndpoints& links, ReplyDispatcher& dispatcher) {
+  traceFrame(links, FrameDirection::Received, state.rxFrame);
+  dispatcher.dispatch(state.rxFrame);
+}
+
+}  // namespace
+
+void ResetLinkState(LinkState& state, const LinkEndpoints& links) {
+  if (links.hid != nullptr) {
+    links.hid->close();
+  }
+  state.serialOpen = false;
+}
+
+LinkOutcome chosenLinkOutcome(const LinkState& state, const LinkEndpoints& links) {
+  switch (state.protocol) {
+    case LinkProtocol::Usb:
+      return links.hid != nullptr && links.hid->deviceHeld() ? LinkOutcome::Usable
+                                                               : LinkOutcome::Unusable;
+    case LinkProtocol::Rs232:
+      return state.serialOpen ? LinkOutcome::Usable : LinkOutcome::Unusable;
+    default:
+      return LinkOutcome::NotChosen;
+  }
+}
+
+LinkOutcome OpenChosenLink(LinkState& state, const LinkEndpoints& links, OpenMode mode) {
+  if (mode == OpenMode::ResetFirst) {
+    ResetLinkState(state, links);
+  }
+  if (state.protocol == LinkProtocol::Usb && links.hid != nullptr) {
+    links.hid->open();
+  } else if (state.protocol == LinkProtocol::Rs232 && links.serial != nullptr) {
+    state.serialOpen = false;
+    links.serial->open(state.port, state.baudrate);  // a refusal throws past here
+    state.serialOpen = links.serial->portOpen();
+  }
+  return chosenLinkOutcome(state, links);
+}
+
+void SendFrame(LinkState& state, const LinkEndpoints& links, CommandCode code) {
+  state.txFrame[frame_pos::kReportId] = 0;
+  state.txFrame[frame_pos::kCode] = codeByte(code);
+  Fcs16::seal(state.txFrame);
+  traceFrame(links, FrameDirection::Sent, state.txFrame);
+  if (state.protocol == LinkProtocol::Usb && links.hid != nullptr) {
+    links.hid->send(state.txFrame);
+  } else if (state.protocol == LinkProtocol::Rs232 && links.serial != nullptr) {
+    links.serial->send(std::span<const std::uint8_t, kWireFrameSize>(state.txFrame.data() + 1,
+                                                                     kWireFrameSize));
+  }
+}
+
+void CloseLink(LinkState& state, const LinkEndpoints& links) {
+  if (links.hid != nullptr) {
+    links.hid->close();
+  }
+  state.serialOpen = false;
+  if (links.serial != nullptr && links.serial->portOpen()) {
+    links.serial->close();
+  }
+}
+
+void DeliverHidReport(LinkState& state, const LinkEndpoints& links, ReplyDispatcher& dispatcher,
+                      std::span<const std::uint8_t, kFrameSize> report) {
+  std::copy(report.begin(), report.end(), state.rxFrame.begin());
+  DeliverReply(state, links, dispatcher);
+}
+
+void DeliverSerialFrame(LinkState& state, const LinkEndpoints& links,
+                        ReplyDispatcher& dispatcher,
+                        std::span<const std::uint8_t, kWireFrameSize> bytes) {
+  // Byte 0 is left as it was: a serial frame has no report ID.
+  std::copy(bytes.begin(), bytes.end(), state.rxFrame.begin() + 1);
+  DeliverReply(state, links, dispatcher);
+}
+
+}  // namespace orbelle

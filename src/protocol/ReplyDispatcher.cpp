@@ -1,0 +1,32 @@
+#include "protocol/ReplyDispatcher.h"
+
+namespace orbelle {
+
+namespace {
+
+// Only the three windows that talk to the base unit ever receive replies.
+bool hasSlot(Feature feature) {
+  const auto index = static_cast<std::int32_t>(feature);
+  return index >= 0 && index < 3;
+}
+
+}  // namespace
+
+void ReplyDispatcher::attach(Feature feature, ReplyReceiver* receiver) {
+  if (hasSlot(feature)) {
+    receivers_[static_cast<std::size_t>(feature)] = receiver;
+  }
+}
+
+void ReplyDispatcher::detach(Feature feature) { attach(feature, nullptr); }
+
+void ReplyDispatcher::dispatch(const ReportFrame& rxFrame) {
+  if (!hasSlot(activeFeature_)) {
+    return;
+  }
+  if (ReplyReceiver* receiver = receivers_[static_cast<std::size_t>(activeFeature_)]) {
+    receiver->onLinkReply(rxFrame);
+  }
+}
+
+}  // namespace orbelle

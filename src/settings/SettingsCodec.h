@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "protocol/ReportFrame.h"
+#include "settings/BaseSettings.h"
+
+namespace orbelle {
+
+// Writes bytes 2..13 of an UploadSettings frame; bytes 14..36 are left as they were.
+// The nation byte is 0xFF unless the nation list is enabled.
+void encodeUploadSettings(ReportFrame& txFrame, const BaseSettings& settings,
+                          bool nationListEnabled);
+
+// A base unit that was never set answers with bytes 2..7 all 0xFF, whatever the code.
+bool isUnsetReply(const ReportFrame& frame);
+
+BaseSettings decodeCurrentSettings(const ReportFrame& frame);
+
+// The upload echo carries no versions: they come from the previous record.
+BaseSettings decodeSettingsUploaded(const ReportFrame& frame, const BaseSettings& previous);
+
+VersionChars bootloaderVersionOf(const ReportFrame& frame);
+VersionChars applicationVersionOf(const ReportFrame& frame);
+
+// "1.0.3", or "1.0.3b" when the fourth character is not zero.
+std::string versionText(const VersionChars& version);
+
+// Defaults for a later upload: no baud rate given, the nation as last reported, the
+// versions as they were.
+BaseSettings defaultSettings(const BaseSettings& previous, std::uint8_t lastReportedNation);
+
+// What the window shows: an unknown nation becomes Europe, an unknown power 10 dBm.
+BaseSettings normalised(BaseSettings settings);
+
+}  // namespace orbelle

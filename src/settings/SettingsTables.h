@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace orbelle {
+
+enum class Nation : std::uint8_t { Europe = 0, China = 1, Turkey = 2 };
+
+// The nation byte of an upload that gives no nation.
+inline constexpr std::uint8_t kNoNation = 0xFF;
+
+// Entries of the nation list in the settings window; Turkey's entry is eleven blanks.
+inline constexpr std::array<std::string_view, 3> kNationListEntries{"Europe", "China",
+                                                                    "           "};
+// Names used in the summary and the command line.
+inline constexpr std::array<std::string_view, 3> kNationNames{"Europe", "China", "Turkey"};
+
+// RF output power levels in list order; the list index is the position.
+inline constexpr std::array<std::int8_t, 8> kPowerLevelList{10, 7, 5, 0, -5, -10, -15, -20};
+
+// RS232 rates of the base unit's own host port by baudCode 1..6 (0 means none given).
+inline constexpr std::array<std::int32_t, 6> kBaseBaudRates{4800,  9600,  19200,
+                                                            38400, 57600, 115200};
+
+// Selectable channels are 1..N, N by nation and hopping; any nation code other than
+// China or Turkey uses the Europe row.
+int channelCount(std::uint8_t nation, bool hopping);
+
+// Position of a power in kPowerLevelList; none when the power is not offered.
+std::optional<std::size_t> powerIndex(std::int8_t powerDbm);
+
+std::optional<std::uint8_t> baudCodeForRate(std::int32_t rate);
+std::optional<std::int32_t> rateForBaudCode(std::uint8_t baudCode);
+
+}  // namespace orbelle

@@ -1,0 +1,166 @@
+#include "app/LinkPreferences.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "app/ComPortMap.h"
+#include "app/RegFileStore.h"
+#include "support/TempDir.h"
+
+namespace orbelle {
+namespace {
+
+using testing::readFile;
+using testing::TempDir;
+using testing::writeFile;
+
+struct PrefsFixture : ::testing::Test {
+  TempDir dir;
+  std::filesystem::path file = dir / "VKR/VKR.reg";
+
+  void store(const std::string& values) {
+    writeFile(file, "Windows Registry Editor Version 5.00\n\n"
+                    "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n" +
+                        values);
+  }
+  LinkPreferences load() {
+    RegFileStore s(file);
+    return LoadLinkPreferences(s);
+  }
+  std::string stored() { return readFile(file); }
+};
+
+TEST_F(PrefsFixture, FirstStartCreatesTheKeyWithDefaultsInOrder) {
+  const LinkPreferences prefs = load();
+  EXPECT_EQ(prefs.protocol, LinkProtocol::Usb);
+  EXPECT_EQ(prefs.port, 1);
+  EXPECT_EQ(prefs.baudrate, 9600);
+  EXPECT_EQ(prefs.baseImagePath, "");
+  EXPECT_EQ(stored(),
+            "Windows Registry Editor Version 5.00\n\n"
+            "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n"
+            "\"port\"=dword:00000001\n\"baudrate\"=dword:00002580\n\"protocol\"=\"USB\"\n"
+            "\"base\"=\"\"\n\"handheld\"=\"\"\n");
+  struct stat info {};
+  ASSERT_EQ(::stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600U);
+}
+
+TEST_F(PrefsFixture, ProtocolTextIsReadByItsPrefixWithCaseSignificant) {
+  const std::vector<std::pair<std::string, LinkProtocol>> cases{
+      {"RS232", LinkProtocol::Rs232}, {"RS232 at desk", LinkProtocol::Rs232},
+      {"USBX", LinkProtocol::Usb},    {"", LinkProtocol::Usb},
+      {"usb", LinkProtocol::None},    {"rs232", LinkProtocol::None},
+      {"Serial", LinkProtocol::None}};
+  for (const auto& [text, expected] : cases) {
+    store("\"protocol\"=\"" + text + "\"\n\"port\"=dword:00000002\n\"baudrate\"=dword:00004b00\n"
+          "\"base\"=\"\"\n\"handheld\"=\"\"\n");
+    const std::string before = stored();
+    EXPECT_EQ(load().protocol, expected) << text;
+    EXPECT_EQ(stored(), before) << "the protocol text is never rewritten";
+  }
+}
+
+TEST_F(PrefsFixture, UnacceptableNumbersFallBackWithoutRewritingAndMissingOnesAreRepaired) {
+  store("\"protocol\"=\"RS232\"\n\"port\"=dword:00000007\n\"baudrate\"=dword:000012c0\n"
+        "\"base\"=\"/b.dat\"\n\"handheld\"=\"/h.dat\"\n");
+  const std::string before = stored();
+  LinkPreferences prefs = load();
+  EXPECT_EQ(prefs.port, 1);
+  EXPECT_EQ(prefs.baudrate, 9600);
+  EXPECT_EQ(prefs.baseImagePath, "/b.dat");
+  EXPECT_EQ(prefs.handheldImagePath, "/h.dat");
+  EXPECT_EQ(stored(), before);
+
+  store("\"protocol\"=\"RS232\"\n\"base\"=\"/b.dat\"\n");
+  prefs = load();
+  EXPECT_EQ(prefs.port, 1);
+  EXPECT_EQ(prefs.baudrate, 9600);
+  EXPECT_EQ(stored(),
+            "Windows Registry Editor Version 5.00\n\n"
+            "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n"
+            "\"protocol\"=\"RS232\"\n\"base\"=\"/b.dat\"\n\"handheld\"=\"\"\n"
+            "\"port\"=dword:00000001\n\"Baudrate\"=dword:00002580\n");
+}
+
+TEST_F(PrefsFixture, StoredTypeIsNotExaminedOnReading) {
+  // "3" with its zero is two bytes: read as a number it is 0x33 = 51, so port 1.
+  // "9600" with its zero is five bytes: too long for a number, so missing and replaced.
+  store("\"Port\"=\"3\"\n\"baudrate\"=\"9600\"\n\"protocol\"=\"USB\"\n\"base\"=\"\"\n"
+        "\"handheld\"=\"\"\n");
+  RegFileStore s(file);
+  const LinkPreferences prefs = LoadLinkPreferences(s);
+  EXPECT_EQ(readNumberValue(s, "port"), 51U);
+  EXPECT_EQ(prefs.port, 1);
+  EXPECT_EQ(prefs.baudrate, 9600);
+  EXPECT_EQ(readNumberValue(s, "baudrate"), 9600U);
+  EXPECT_NE(stored().find("\"baudrate\"=dword:00002580"), std::string::npos)
+      << "the value keeps the spelling it was created with";
+}
+
+TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreNotOverwritten) {
+  const std::string longest = "/" + std::string(1022, 'p');
+  const std::string tooLong = "/" + std::string(1023, 'q');
+  store("\"protocol\"=\"USB\"\n\"port\"=dword:00000001\n\"baudrate\"=dword:00002580\n"
+        "\"base\"=\"" + longest + "\"\n\"handheld\"=\"" + tooLong + "\"\n");
+  const LinkPreferences prefs = load();
+  EXPECT_EQ(prefs.baseImagePath, longest);
+  EXPECT_EQ(prefs.handheldImagePath, "");
+  EXPECT_NE(stored().find(tooLong), std::string::npos);
+}
+
+TEST_F(PrefsFixture, UnparsableFileIsMovedAsideAndDefaultsAreWritten) {
+  writeFile(file, "this is not a registry export\n");
+  const LinkPreferences prefs = load();
+  EXPECT_EQ(prefs.protocol, LinkProtocol::Usb);
+  EXPECT_EQ(readFile(file.string() + ".bad"), "this is not a registry export\n");
+  EXPECT_NE(stored().find("\"protocol\"=\"USB\""), std::string::npos);
+}
+
+TEST_F(PrefsFixture, WithoutAUsableStoreTheDefaultsRunAndNothingIsStored) {
+  writeFile(dir / "blocker", "a file where the folder should be");
+  RegFileStore s(dir / "blocker/VKR/VKR.reg");
+  const LinkPreferences prefs = LoadLinkPreferences(s);
+  EXPECT_EQ(prefs.protocol, LinkProtocol::Usb);
+  EXPECT_EQ(prefs.port, 1);
+  EXPECT_EQ(prefs.baudrate, 9600);
+  EXPECT_FALSE(s.hasKey());
+  LinkPreferences changed = prefs;
+  EXPECT_FALSE(choosePort(s, changed, 3));
+  EXPECT_EQ(changed.port, 3) << "the in-memory value changes even when the write fails";
+}
+
+TEST_F(PrefsFixture, RunTimeWritersUpdateMemoryAndStoreTogether) {
+  RegFileStore s(file);
+  LinkPreferences prefs = LoadLinkPreferences(s);
+  EXPECT_TRUE(chooseProtocol(s, prefs, LinkProtocol::Rs232));
+  EXPECT_TRUE(choosePort(s, prefs, 4));
+  EXPECT_TRUE(chooseBaudrate(s, prefs, 115200));
+  EXPECT_TRUE(chooseBaseImagePath(s, prefs, "/fw/base.dat"));
+  EXPECT_TRUE(chooseHandheldImagePath(s, prefs, "/fw/hand \"1\".dat"));
+  const LinkPreferences again = load();
+  EXPECT_EQ(again.protocol, LinkProtocol::Rs232);
+  EXPECT_EQ(again.port, 4);
+  EXPECT_EQ(again.baudrate, 115200);
+  EXPECT_EQ(again.baseImagePath, "/fw/base.dat");
+  EXPECT_EQ(again.handheldImagePath, "/fw/hand \"1\".dat");
+}
+
+TEST_F(PrefsFixture, ComDevicesComeFromEnvironmentThenStoreThenPlatform) {
+  RegFileStore s(file);
+  LoadLinkPreferences(s);
+  ASSERT_TRUE(s.writeString("com2", "/dev/ttyUSB0"));
+  ::unsetenv("VKR_COM1");
+  ::unsetenv("VKR_COM2");
+  ::setenv("VKR_COM3", "/dev/pts/9", 1);
+  EXPECT_EQ(resolveComDevice(1, &s).path, "/dev/ttyS0");
+  EXPECT_EQ(resolveComDevice(2, &s).path, "/dev/ttyUSB0");
+  EXPECT_EQ(resolveComDevice(2, &s).source, ComDeviceSource::Store);
+  EXPECT_EQ(resolveComDevice(3, &s).path, "/dev/pts/9");
+  EXPECT_EQ(resolveComDevice(3, &s).source, ComDeviceSource::Environment);
+  ::unsetenv("VKR_COM3");
+}
+
+}  // namespace
+}  // namespace orbelle

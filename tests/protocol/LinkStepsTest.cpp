@@ -1,0 +1,160 @@
+#include "protocol/LinkSteps.h"
+
+#include <gtest/gtest.h>
+
+#include "protocol/Fcs16.h"
+#include "support/FakeTransports.h"
+
+namespace orbelle {
+namespace {
+
+using testing::FakeHid;
+using testing::FakeSerial;
+
+class RecordingReceiver : public ReplyReceiver {
+ public:
+  void onLinkReply(const ReportFrame& rxFrame) override { frames.push_back(rxFrame); }
+  std::vector<ReportFrame> frames;
+};
+
+struct LinkFixture : ::testing::Test {
+  LinkState state;
+  FakeHid hid;
+  FakeSerial serial;
+  LinkEndpoints links{&hid, &serial, {}};
+};
+
+TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadAndSealsIt) {
+  state.protocol = LinkProtocol::Usb;
+  for (std::size_t i = 2; i <= 13; ++i) {
+    state.txFrame[i] = static_cast<std::uint8_t>(0xA0 + i);
+  }
+  SendFrame(state, links, CommandCode::UploadSettings);
+  SendFrame(state, links, CommandCode::ReadSettings);
+  ASSERT_EQ(hid.sent.size(), 2U);
+  const ReportFrame& read = hid.sent[1];
+  EXPECT_EQ(read[0], 0);
+  EXPECT_EQ(read[1], 0xF3);
+  for (std::size_t i = 2; i <= 13; ++i) {
+    EXPECT_EQ(read[i], 0xA0 + i);
+  }
+  EXPECT_EQ(Fcs16::update(Fcs16::kInitial, std::span<const std::uint8_t>(read.data() + 1, 38)),
+            Fcs16::kGoodResidue);
+}
+
+TEST_F(LinkFixture, SerialSendLeavesTheReportIdBehindAndNoLinkSendsNothing) {
+  state.protocol = LinkProtocol::Rs232;
+  SendFrame(state, links, CommandCode::ReadSettings);
+  ASSERT_EQ(serial.sent.size(), 1U);
+  ASSERT_EQ(serial.sent[0].size(), 38U);
+  EXPECT_EQ(serial.sent[0].front(), 0xF3);
+  EXPECT_EQ(serial.sent[0].back(), 0xD8);
+
+  state.protocol = static_cast<LinkProtocol>(7);
+  state.txFrame[5] = 0x42;
+  SendFrame(state, links, CommandCode::ReadSettings);
+  EXPECT_EQ(serial.sent.size(), 1U);
+  EXPECT_TRUE(hid.sent.empty());
+  EXPECT_EQ(state.txFrame[1], 0xF3);
+  EXPECT_NE(state.txFrame[37] | state.txFrame[38], 0) << "the FCS is filled in all the same";
+}
+
+TEST_F(LinkFixture, OpenChosenLinkReportsEachOutcome) {
+  state.protocol = LinkProtocol::Usb;
+  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Usable);
+  EXPECT_EQ(hid.calls, (std::vector<std::string>{"close", "open"}));
+  hid.present = false;
+  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Unusable);
+
+  state.protocol = LinkProtocol::Rs232;
+  state.port = 3;
+  state.baudrate = 19200;
+  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Usable);
+  EXPECT_TRUE(state.serialOpen);
+  EXPECT_EQ(serial.calls.back(), "open 3 19200");
+  serial.opens = false;
+  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Unusable);
+
+  state.protocol = LinkProtocol::None;
+  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::NotChosen);
+}
+
+TEST_F(LinkFixture, RefusedSerialOpenThrowsWithThePortsOwnWordsAndLeavesItClosed) {
+  state.protocol = LinkProtocol::Rs232;
+  state.serialOpen = true;
+  serial.refusal = "Permission denied";
+  try {
+    OpenChosenLink(state, links);
+    FAIL() << "expected a LinkError";
+  } catch (const LinkError& error) {
+    EXPECT_STREQ(error.what(), "Permission denied");
+  }
+  EXPECT_FALSE(state.serialOpen);
+}
+
+TEST_F(LinkFixture, CloseLinkReleasesBothLinks) {
+  state.serialOpen = true;
+  serial.isOpen = true;
+  hid.held = true;
+  CloseLink(state, links);
+  EXPECT_FALSE(hid.held);
+  EXPECT_FALSE(state.serialOpen);
+  EXPECT_FALSE(serial.isOpen);
+  serial.calls.clear();
+  CloseLink(state, links);
+  EXPECT_TRUE(serial.calls.empty()) << "a closed port is not closed again";
+}
+
+TEST_F(LinkFixture, RepliesGoToTheActiveReceiverOnlyAndOtherwiseDropSilently) {
+  ReplyDispatcher dispatcher;
+  RecordingReceiver settings;
+  RecordingReceiver upgrade;
+  dispatcher.attach(Feature::SetBaseUnit, &settings);
+  dispatcher.attach(Feature::UpgradeBaseUnit, &upgrade);
+
+  std::array<std::uint8_t, kFrameSize> report{};
+  report[0] = 0x07;
+  report[1] = 0xF4;
+  report[37] = 0xEE;  // a wrong FCS is delivered all the same
+  dispatcher.setActiveFeature(Feature::SetBaseUnit);
+  DeliverHidReport(state, links, dispatcher, report);
+  ASSERT_EQ(settings.frames.size(), 1U);
+  EXPECT_EQ(settings.frames[0], report);
+
+  std::array<std::uint8_t, kWireFrameSize> wire{};
+  wire[0] = 0x56;
+  dispatcher.setActiveFeature(Feature::UpgradeBaseUnit);
+  DeliverSerialFrame(state, links, dispatcher, wire);
+  ASSERT_EQ(upgrade.frames.size(), 1U);
+  EXPECT_EQ(upgrade.frames[0][0], 0x07) << "a serial frame leaves byte 0 untouched";
+  EXPECT_EQ(upgrade.frames[0][1], 0x56);
+
+  for (Feature feature : {Feature::SetProtocol, Feature::None, Feature::UpgradeHandheldUnit}) {
+    dispatcher.setActiveFeature(feature);
+    DeliverSerialFrame(state, links, dispatcher, wire);
+  }
+  dispatcher.setActiveFeature(Feature::SetBaseUnit);
+  dispatcher.detach(Feature::SetBaseUnit);
+  DeliverSerialFrame(state, links, dispatcher, wire);
+  EXPECT_EQ(settings.frames.size(), 1U);
+  EXPECT_EQ(upgrade.frames.size(), 1U);
+}
+
+TEST_F(LinkFixture, TraceSeesEverySentAndReceivedFrame) {
+  std::vector<std::string> lines;
+  links.trace = [&](FrameDirection direction, std::span<const std::uint8_t> bytes) {
+    lines.push_back(formatTraceLine(direction, bytes));
+  };
+  state.protocol = LinkProtocol::Rs232;
+  SendFrame(state, links, CommandCode::ReadSettings);
+  ReplyDispatcher dispatcher;
+  DeliverSerialFrame(state, links, dispatcher, std::array<std::uint8_t, kWireFrameSize>{0xF4});
+  ASSERT_EQ(lines.size(), 2U);
+  EXPECT_EQ(lines[0].substr(0, 8), "> 00 f3 ");
+  EXPECT_EQ(lines[0].substr(lines[0].size() - 5), "9f d8");
+  EXPECT_EQ(lines[0].size(), 1 + 39 * 3U);
+  EXPECT_EQ(lines[1].substr(0, 8), "< 00 f4 ");
+}
+
+}  // namespace
+}  // namespace orbelle
