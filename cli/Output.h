@@ -1,0 +1,24 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace orbelle::cli {
+
+// Where results and errors go. With --json standard output carries only JSON, errors
+// included; otherwise results go to standard output and errors to standard error.
+class Output {
+ public:
+  explicit Output(bool json) : json_(json) {}
+
+  bool json() const { return json_; }
+  void result(const nlohmann::json& value, const std::string& text) const;
+  void error(int exitCode, const std::string& message) const;
+  // Progress and notes for a person; suppressed in JSON mode.
+  void note(const std::string& text) const;
+
+ private:
+  bool json_;
+};
+
+}  // namespace orbelle::cli

@@ -1,0 +1,61 @@
+#include "PrefsView.h"
+
+#include "app/ComPortMap.h"
+#include "app/RegFileStore.h"
+
+namespace orbelle::cli {
+
+std::string preferenceStoreLocation() {
+#ifdef _WIN32
+  return "HKEY_CURRENT_USER\\Software\\VKR\\VKR";
+#else
+  return RegFileStore::defaultPath().string();
+#endif
+}
+
+std::string protocolName(LinkProtocol protocol) {
+  switch (protocol) {
+    case LinkProtocol::Usb:
+      return "usb";
+    case LinkProtocol::Rs232:
+      return "rs232";
+    default:
+      return "none";
+  }
+}
+
+nlohmann::json prefsToJson(const LinkPreferences& prefs, PreferenceStore& store) {
+  nlohmann::json com = nlohmann::json::object();
+  for (int n = 1; n <= 4; ++n) {
+    const ComDevice device = resolveComDevice(n, &store);
+    com[comValueName(n)] = {{"device", device.path}, {"source", describeSource(device.source)}};
+  }
+  return {{"protocol", protocolName(prefs.protocol)},
+          {"port", prefs.port},
+          {"baudrate", prefs.baudrate},
+          {"base", prefs.baseImagePath},
+          {"handheld", prefs.handheldImagePath},
+          {"com", com},
+          {"store", preferenceStoreLocation()}};
+}
+
+std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store) {
+  const auto orNone = [](const std::string& path) { return path.empty() ? "(none)" : path; };
+  std::string text;
+  text += "protocol  " +
+          (prefs.protocol == LinkProtocol::None ? std::string("none (not recognised; set it)")
+                                                : protocolName(prefs.protocol)) +
+          "\n";
+  text += "port      COM" + std::to_string(prefs.port) + "\n";
+  text += "baudrate  " + std::to_string(prefs.baudrate) + "\n";
+  text += "base      " + orNone(prefs.baseImagePath) + "\n";
+  text += "handheld  " + orNone(prefs.handheldImagePath) + "\n";
+  for (int n = 1; n <= 4; ++n) {
+    const ComDevice device = resolveComDevice(n, &store);
+    text += comValueName(n) + "      " + device.path + " (" + describeSource(device.source) + ")\n";
+  }
+  text += "store     " + preferenceStoreLocation() + "\n";
+  return text;
+}
+
+}  // namespace orbelle::cli
