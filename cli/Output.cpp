@@ -23,8 +23,7 @@ void Output::result(const nlohmann::json& value, const std::string& text) const 
 
 void Output::error(int exitCode, const std::string& message) const {
   if (json_) {
-    std::cout << dumpJson({{"error", message}, {"exit_code", exitCode}}) << '\n'
-              << std::flush;
+    std::cout << dumpJson({{"error", message}, {"exit_code", exitCode}}) << '\n' << std::flush;
   } else {
     std::cerr << "vkr: " << message << '\n' << std::flush;
   }

@@ -1,8 +1,9 @@
 #include "PrefsCommand.h"
 
-#include <CLI/CLI.hpp>
 #include <memory>
 #include <sstream>
+
+#include <CLI/CLI.hpp>
 
 #include "CliError.h"
 #include "GlobalOptions.h"
@@ -29,7 +30,8 @@ int parseComNumber(const std::string& text) {
     digits.erase(0, 3);
   }
   if (digits.size() != 1 || digits[0] < '1' || digits[0] > '4') {
-    throw CliError(kBadUsage, "COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not \"" + text + "\"");
+    throw CliError(kBadUsage,
+                   "COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not \"" + text + "\"");
   }
   return digits[0] - '0';
 }
@@ -69,7 +71,8 @@ std::string checkDevicePath(const std::string& path) {
 
 // Loads the preferences as the program does at start-up (repairing the store), applies
 // one change and reports a write that did not reach the store.
-int applyChange(const Output& out, const std::function<bool(PreferenceStore&, LinkPreferences&)>& change,
+int applyChange(const Output& out,
+                const std::function<bool(PreferenceStore&, LinkPreferences&)>& change,
                 const std::string& what) {
   const auto store = makeUserPreferenceStore();
   LinkPreferences prefs = LoadLinkPreferences(*store);
@@ -107,11 +110,12 @@ void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function
       ->callback([&options, &run, value] {
         run = [&options, value] {
           const LinkProtocol protocol = parseProtocol(*value);
-          return applyChange(Output(options.json),
-                             [protocol](PreferenceStore& s, LinkPreferences& p) {
-                               return chooseProtocol(s, p, protocol);
-                             },
-                             "protocol");
+          return applyChange(
+              Output(options.json),
+              [protocol](PreferenceStore& s, LinkPreferences& p) {
+                return chooseProtocol(s, p, protocol);
+              },
+              "protocol");
         };
       })
       ->add_option("value", *value, "usb or rs232")
@@ -121,11 +125,10 @@ void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function
       ->callback([&options, &run, value] {
         run = [&options, value] {
           const int port = parseComNumber(*value);
-          return applyChange(Output(options.json),
-                             [port](PreferenceStore& s, LinkPreferences& p) {
-                               return choosePort(s, p, port);
-                             },
-                             "port");
+          return applyChange(
+              Output(options.json),
+              [port](PreferenceStore& s, LinkPreferences& p) { return choosePort(s, p, port); },
+              "port");
         };
       })
       ->add_option("value", *value, "1 to 4")
@@ -135,11 +138,10 @@ void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function
       ->callback([&options, &run, value] {
         run = [&options, value] {
           const std::int32_t rate = parseBaudrate(*value);
-          return applyChange(Output(options.json),
-                             [rate](PreferenceStore& s, LinkPreferences& p) {
-                               return chooseBaudrate(s, p, rate);
-                             },
-                             "baudrate");
+          return applyChange(
+              Output(options.json),
+              [rate](PreferenceStore& s, LinkPreferences& p) { return chooseBaudrate(s, p, rate); },
+              "baudrate");
         };
       })
       ->add_option("value", *value, "9600, 19200, 38400, 57600 or 115200")
@@ -153,11 +155,9 @@ void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function
       const int number = parseComNumber(*value);
       const std::string path = checkDevicePath(*second);
       const std::string name = comValueName(number);
-      return applyChange(Output(options.json),
-                         [&](PreferenceStore& s, LinkPreferences&) {
-                           return s.writeString(name, path);
-                         },
-                         name);
+      return applyChange(
+          Output(options.json),
+          [&](PreferenceStore& s, LinkPreferences&) { return s.writeString(name, path); }, name);
     };
   });
 }

@@ -1,6 +1,7 @@
-#include <CLI/CLI.hpp>
 #include <functional>
 #include <iostream>
+
+#include <CLI/CLI.hpp>
 
 #include "CliError.h"
 #include "GlobalOptions.h"
@@ -11,8 +12,9 @@
 using namespace orbelle::cli;
 
 int main(int argc, char** argv) {
-  CLI::App app{"vkr - read and change the settings of a cordless barcode base unit, and "
-               "upgrade its firmware or that of a handheld unit"};
+  CLI::App app{
+      "vkr - read and change the settings of a cordless barcode base unit, and "
+      "upgrade its firmware or that of a handheld unit"};
   app.set_version_flag("--version", std::string("vkr ") + ORBELLE_VERSION);
   app.fallthrough();
   app.require_subcommand(1);

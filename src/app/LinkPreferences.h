@@ -35,8 +35,7 @@ bool chooseProtocol(PreferenceStore& store, LinkPreferences& prefs, LinkProtocol
 bool choosePort(PreferenceStore& store, LinkPreferences& prefs, std::int32_t port);
 bool chooseBaudrate(PreferenceStore& store, LinkPreferences& prefs, std::int32_t baudrate);
 bool chooseBaseImagePath(PreferenceStore& store, LinkPreferences& prefs, std::string_view path);
-bool chooseHandheldImagePath(PreferenceStore& store, LinkPreferences& prefs,
-                             std::string_view path);
+bool chooseHandheldImagePath(PreferenceStore& store, LinkPreferences& prefs, std::string_view path);
 
 // Longest text a string value can hold and still be read back whole.
 inline constexpr std::size_t kLongestStoredText = PreferenceStore::kStringReadLimit - 1;

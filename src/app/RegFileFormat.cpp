@@ -84,8 +84,8 @@ std::vector<std::string> logicalLines(std::string_view text) {
       line.remove_prefix(first == std::string_view::npos ? line.size() : first);
     }
     pending += line;
-    continuing = !pending.empty() && pending.back() == '\\' &&
-                 pending.find("=hex") != std::string::npos;
+    continuing =
+        !pending.empty() && pending.back() == '\\' && pending.find("=hex") != std::string::npos;
     if (continuing) {
       pending.pop_back();
       continue;
@@ -164,9 +164,9 @@ std::optional<RegValue> parseData(std::string name, std::string_view data) {
   }
   if (data.rfind("dword:", 0) == 0) {
     const std::string_view digits = data.substr(6);
-    if (digits.size() != 8 ||
-        !std::all_of(digits.begin(), digits.end(),
-                     [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); })) {
+    if (digits.size() != 8 || !std::all_of(digits.begin(), digits.end(), [](char c) {
+          return std::isxdigit(static_cast<unsigned char>(c));
+        })) {
       return std::nullopt;
     }
     const auto n = static_cast<std::uint32_t>(std::stoul(std::string(digits), nullptr, 16));
@@ -217,9 +217,9 @@ void putValue(std::vector<RegValue>& values, RegValue value) {
 }  // namespace
 
 bool sameValueName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return foldCase(x) == foldCase(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return foldCase(x) == foldCase(y);
+         });
 }
 
 std::string serialiseRegFile(const RegKeyContents& contents) {

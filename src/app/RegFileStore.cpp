@@ -1,13 +1,14 @@
 #include "app/RegFileStore.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <system_error>
+
+#include <sys/stat.h>
 
 namespace orbelle {
 
@@ -139,10 +140,11 @@ bool RegFileStore::writeString(std::string_view name, std::string_view text) {
 }
 
 bool RegFileStore::writeNumber(std::string_view name, std::uint32_t number) {
-  RegValue value{std::string(name), static_cast<std::uint32_t>(ValueType::Number),
-                 {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8U),
-                  static_cast<std::uint8_t>(number >> 16U),
-                  static_cast<std::uint8_t>(number >> 24U)}};
+  RegValue value{
+      std::string(name),
+      static_cast<std::uint32_t>(ValueType::Number),
+      {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8U),
+       static_cast<std::uint8_t>(number >> 16U), static_cast<std::uint8_t>(number >> 24U)}};
   return writeValue(std::move(value));
 }
 

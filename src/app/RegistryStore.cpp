@@ -70,10 +70,9 @@ class RegistryStore : public PreferenceStore {
   bool writeString(std::string_view name, std::string_view text) override {
     const std::string valueName(name);
     const std::string data(text);
-    return key_ != nullptr &&
-           RegSetValueExA(key_, valueName.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(data.c_str()),
-                          static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+    return key_ != nullptr && RegSetValueExA(key_, valueName.c_str(), 0, REG_SZ,
+                                             reinterpret_cast<const BYTE*>(data.c_str()),
+                                             static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
   }
 
   bool writeNumber(std::string_view name, std::uint32_t value) override {

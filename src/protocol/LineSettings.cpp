@@ -61,8 +61,8 @@ std::optional<LineSettings> parseLineSettings(std::string_view text) {
   const auto dataBits = parseNumber(fields[2]);
   const auto stopBits = parseNumber(fields[3]);
   const char parity = static_cast<char>(fields[1][0] | 0x20);  // either case
-  const bool parityKnown = parity == 'n' || parity == 'o' || parity == 'e' || parity == 'm' ||
-                           parity == 's';
+  const bool parityKnown =
+      parity == 'n' || parity == 'o' || parity == 'e' || parity == 'm' || parity == 's';
   if (!rate || *rate <= 0 || !dataBits || *dataBits < 5 || *dataBits > 8 || !stopBits ||
       (*stopBits != 1 && *stopBits != 2) || !parityKnown) {
     return std::nullopt;

@@ -32,7 +32,7 @@ LinkOutcome chosenLinkOutcome(const LinkState& state, const LinkEndpoints& links
   switch (state.protocol) {
     case LinkProtocol::Usb:
       return links.hid != nullptr && links.hid->deviceHeld() ? LinkOutcome::Usable
-                                                               : LinkOutcome::Unusable;
+                                                             : LinkOutcome::Unusable;
     case LinkProtocol::Rs232:
       return state.serialOpen ? LinkOutcome::Usable : LinkOutcome::Unusable;
     default:
@@ -62,8 +62,8 @@ void SendFrame(LinkState& state, const LinkEndpoints& links, CommandCode code) {
   if (state.protocol == LinkProtocol::Usb && links.hid != nullptr) {
     links.hid->send(state.txFrame);
   } else if (state.protocol == LinkProtocol::Rs232 && links.serial != nullptr) {
-    links.serial->send(std::span<const std::uint8_t, kWireFrameSize>(state.txFrame.data() + 1,
-                                                                     kWireFrameSize));
+    links.serial->send(
+        std::span<const std::uint8_t, kWireFrameSize>(state.txFrame.data() + 1, kWireFrameSize));
   }
 }
 
@@ -83,8 +83,7 @@ void DeliverHidReport(LinkState& state, const LinkEndpoints& links, ReplyDispatc
   DeliverReply(state, links, dispatcher);
 }
 
-void DeliverSerialFrame(LinkState& state, const LinkEndpoints& links,
-                        ReplyDispatcher& dispatcher,
+void DeliverSerialFrame(LinkState& state, const LinkEndpoints& links, ReplyDispatcher& dispatcher,
                         std::span<const std::uint8_t, kWireFrameSize> bytes) {
   // Byte 0 is left as it was: a serial frame has no report ID.
   std::copy(bytes.begin(), bytes.end(), state.rxFrame.begin() + 1);

@@ -46,8 +46,7 @@ void CloseLink(LinkState& state, const LinkEndpoints& links);
 // just before the receiver named by activeFeature handles it.
 void DeliverHidReport(LinkState& state, const LinkEndpoints& links, ReplyDispatcher& dispatcher,
                       std::span<const std::uint8_t, kFrameSize> report);
-void DeliverSerialFrame(LinkState& state, const LinkEndpoints& links,
-                        ReplyDispatcher& dispatcher,
+void DeliverSerialFrame(LinkState& state, const LinkEndpoints& links, ReplyDispatcher& dispatcher,
                         std::span<const std::uint8_t, kWireFrameSize> bytes);
 
 }  // namespace orbelle

@@ -31,8 +31,8 @@ std::string buildSettingsSummary(const BaseSettings& settings) {
   text += "!";
   text += "\r\n\r\nChannel  " + std::to_string(static_cast<unsigned>(settings.channel)) +
           " is used to communicate.";
-  text += "\r\nThe Base RF output power is " +
-          std::to_string(static_cast<int>(settings.powerDbm)) + "dBm!";
+  text += "\r\nThe Base RF output power is " + std::to_string(static_cast<int>(settings.powerDbm)) +
+          "dBm!";
   return text;
 }
 

@@ -1,10 +1,8 @@
-#include "app/LinkPreferences.h"
-
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <gtest/gtest.h>
-
 #include "app/ComPortMap.h"
+#include "app/LinkPreferences.h"
 #include "app/RegFileStore.h"
 #include "support/TempDir.h"
 
@@ -20,9 +18,10 @@ struct PrefsFixture : ::testing::Test {
   std::filesystem::path file = dir / "VKR/VKR.reg";
 
   void store(const std::string& values) {
-    writeFile(file, "Windows Registry Editor Version 5.00\n\n"
-                    "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n" +
-                        values);
+    writeFile(file,
+              "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n" +
+                  values);
   }
   LinkPreferences load() {
     RegFileStore s(file);
@@ -54,7 +53,8 @@ TEST_F(PrefsFixture, ProtocolTextIsReadByItsPrefixWithCaseSignificant) {
       {"usb", LinkProtocol::None},    {"rs232", LinkProtocol::None},
       {"Serial", LinkProtocol::None}};
   for (const auto& [text, expected] : cases) {
-    store("\"protocol\"=\"" + text + "\"\n\"port\"=dword:00000002\n\"baudrate\"=dword:00004b00\n"
+    store("\"protocol\"=\"" + text +
+          "\"\n\"port\"=dword:00000002\n\"baudrate\"=dword:00004b00\n"
           "\"base\"=\"\"\n\"handheld\"=\"\"\n");
     const std::string before = stored();
     EXPECT_EQ(load().protocol, expected) << text;
@@ -63,8 +63,9 @@ TEST_F(PrefsFixture, ProtocolTextIsReadByItsPrefixWithCaseSignificant) {
 }
 
 TEST_F(PrefsFixture, UnacceptableNumbersFallBackWithoutRewritingAndMissingOnesAreRepaired) {
-  store("\"protocol\"=\"RS232\"\n\"port\"=dword:00000007\n\"baudrate\"=dword:000012c0\n"
-        "\"base\"=\"/b.dat\"\n\"handheld\"=\"/h.dat\"\n");
+  store(
+      "\"protocol\"=\"RS232\"\n\"port\"=dword:00000007\n\"baudrate\"=dword:000012c0\n"
+      "\"base\"=\"/b.dat\"\n\"handheld\"=\"/h.dat\"\n");
   const std::string before = stored();
   LinkPreferences prefs = load();
   EXPECT_EQ(prefs.port, 1);
@@ -87,8 +88,9 @@ TEST_F(PrefsFixture, UnacceptableNumbersFallBackWithoutRewritingAndMissingOnesAr
 TEST_F(PrefsFixture, StoredTypeIsNotExaminedOnReading) {
   // "3" with its zero is two bytes: read as a number it is 0x33 = 51, so port 1.
   // "9600" with its zero is five bytes: too long for a number, so missing and replaced.
-  store("\"Port\"=\"3\"\n\"baudrate\"=\"9600\"\n\"protocol\"=\"USB\"\n\"base\"=\"\"\n"
-        "\"handheld\"=\"\"\n");
+  store(
+      "\"Port\"=\"3\"\n\"baudrate\"=\"9600\"\n\"protocol\"=\"USB\"\n\"base\"=\"\"\n"
+      "\"handheld\"=\"\"\n");
   RegFileStore s(file);
   const LinkPreferences prefs = LoadLinkPreferences(s);
   EXPECT_EQ(readNumberValue(s, "port"), 51U);
@@ -102,8 +104,10 @@ TEST_F(PrefsFixture, StoredTypeIsNotExaminedOnReading) {
 TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreNotOverwritten) {
   const std::string longest = "/" + std::string(1022, 'p');
   const std::string tooLong = "/" + std::string(1023, 'q');
-  store("\"protocol\"=\"USB\"\n\"port\"=dword:00000001\n\"baudrate\"=dword:00002580\n"
-        "\"base\"=\"" + longest + "\"\n\"handheld\"=\"" + tooLong + "\"\n");
+  store(
+      "\"protocol\"=\"USB\"\n\"port\"=dword:00000001\n\"baudrate\"=dword:00002580\n"
+      "\"base\"=\"" +
+      longest + "\"\n\"handheld\"=\"" + tooLong + "\"\n");
   const LinkPreferences prefs = load();
   EXPECT_EQ(prefs.baseImagePath, longest);
   EXPECT_EQ(prefs.handheldImagePath, "");

@@ -1,7 +1,6 @@
-#include "app/RegFileFormat.h"
-
 #include <gtest/gtest.h>
 
+#include "app/RegFileFormat.h"
 #include "app/RegFileStore.h"
 #include "support/TempDir.h"
 

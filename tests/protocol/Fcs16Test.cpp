@@ -1,9 +1,8 @@
-#include "protocol/Fcs16.h"
+#include <string_view>
 
 #include <gtest/gtest.h>
 
-#include <string_view>
-
+#include "protocol/Fcs16.h"
 #include "protocol/ReportFrame.h"
 
 namespace orbelle {

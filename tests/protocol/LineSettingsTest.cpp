@@ -1,6 +1,6 @@
-#include "protocol/LineSettings.h"
-
 #include <gtest/gtest.h>
+
+#include "protocol/LineSettings.h"
 
 namespace orbelle {
 namespace {

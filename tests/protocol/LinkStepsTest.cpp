@@ -1,8 +1,7 @@
-#include "protocol/LinkSteps.h"
-
 #include <gtest/gtest.h>
 
 #include "protocol/Fcs16.h"
+#include "protocol/LinkSteps.h"
 #include "support/FakeTransports.h"
 
 namespace orbelle {

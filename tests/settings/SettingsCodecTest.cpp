@@ -1,13 +1,13 @@
-#include "settings/SettingsCodec.h"
-
 #include <gtest/gtest.h>
 
+#include "settings/SettingsCodec.h"
 #include "settings/SettingsTables.h"
 
 namespace orbelle {
 namespace {
 
-ReportFrame replyWith(std::uint8_t code, std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
+ReportFrame replyWith(std::uint8_t code,
+                      std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
   ReportFrame frame{};
   frame[1] = code;
   for (const auto& [pos, value] : bytes) {
@@ -61,10 +61,10 @@ TEST(SettingsCodec, PowerEncodingsAreTwosComplement) {
 }
 
 TEST(SettingsCodec, CurrentSettingsDecodeAllFieldsIncludingVersions) {
-  const ReportFrame frame = replyWith(
-      0xF4, {{2, 0xFB}, {3, 12}, {4, 0x05}, {5, 0x80}, {6, 3}, {7, 1}, {8, 0x05},
-             {9, 0}, {10, '3'}, {11, '0'}, {12, '1'}, {13, 'b'}, {14, '7'}, {15, '2'}, {16, '4'},
-             {17, 2}, {18, 1}, {19, 3}, {20, 3}, {21, 2}});
+  const ReportFrame frame =
+      replyWith(0xF4, {{2, 0xFB}, {3, 12},   {4, 0x05}, {5, 0x80}, {6, 3},    {7, 1},    {8, 0x05},
+                       {9, 0},    {10, '3'}, {11, '0'}, {12, '1'}, {13, 'b'}, {14, '7'}, {15, '2'},
+                       {16, '4'}, {17, 2},   {18, 1},   {19, 3},   {20, 3},   {21, 2}});
   const BaseSettings s = decodeCurrentSettings(frame);
   EXPECT_EQ(s.powerDbm, -5);
   EXPECT_EQ(s.channel, 12);
@@ -89,8 +89,17 @@ TEST(SettingsCodec, UploadEchoReadsCodesAtNineAndKeepsPreviousVersions) {
   BaseSettings previous;
   previous.bootloaderVersion = {'1', '0', '3', '\0'};
   previous.applicationVersion = {'2', '1', '0', 'a'};
-  const ReportFrame echo = replyWith(0xF2, {{2, 0x07}, {3, 6}, {4, 1}, {6, 2}, {7, 0},
-                                            {8, 0}, {9, 1}, {10, 2}, {11, 2}, {12, 3}, {13, 1}});
+  const ReportFrame echo = replyWith(0xF2, {{2, 0x07},
+                                            {3, 6},
+                                            {4, 1},
+                                            {6, 2},
+                                            {7, 0},
+                                            {8, 0},
+                                            {9, 1},
+                                            {10, 2},
+                                            {11, 2},
+                                            {12, 3},
+                                            {13, 1}});
   const BaseSettings s = decodeSettingsUploaded(echo, previous);
   EXPECT_EQ(s.powerDbm, 7);
   EXPECT_FALSE(s.hopping);
@@ -105,7 +114,8 @@ TEST(SettingsCodec, UploadEchoReadsCodesAtNineAndKeepsPreviousVersions) {
 
 TEST(SettingsCodec, UnsetTestLooksAtBytesTwoToSevenWhateverTheCode) {
   for (std::uint8_t code : {0xF2, 0xF4, 0x00}) {
-    ReportFrame frame = replyWith(code, {{2, 0xFF}, {3, 0xFF}, {4, 0xFF}, {5, 0xFF}, {6, 0xFF}, {7, 0xFF}});
+    ReportFrame frame =
+        replyWith(code, {{2, 0xFF}, {3, 0xFF}, {4, 0xFF}, {5, 0xFF}, {6, 0xFF}, {7, 0xFF}});
     EXPECT_TRUE(isUnsetReply(frame));
     frame[7] = 0xFE;
     EXPECT_FALSE(isUnsetReply(frame));

@@ -1,6 +1,6 @@
-#include "settings/SettingsSummary.h"
-
 #include <gtest/gtest.h>
+
+#include "settings/SettingsSummary.h"
 
 namespace orbelle {
 namespace {

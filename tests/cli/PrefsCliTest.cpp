@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "support/Subprocess.h"
+#include "support/TempDir.h"
+
+namespace orbelle {
+namespace {
+
+using testing::readFile;
+using testing::runProcess;
+using testing::TempDir;
+using testing::writeFile;
+
+struct PrefsCli : ::testing::Test {
+  TempDir home;
+  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", home.path().string()}};
+
+  testing::ProcessResult vkr(const std::vector<std::string>& args) {
+    return runProcess(VKR_PATH, args, env);
+  }
+  std::string storeText() { return readFile(home / "VKR/VKR.reg"); }
+};
+
+TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
+  ASSERT_EQ(vkr({"prefs", "set", "protocol", "RS232"}).exitCode, 0);
+  ASSERT_EQ(vkr({"prefs", "set", "port", "COM3"}).exitCode, 0);
+  ASSERT_EQ(vkr({"prefs", "set", "baudrate", "57600"}).exitCode, 0);
+  ASSERT_EQ(vkr({"prefs", "set", "com", "3", "/dev/pts/42"}).exitCode, 0);
+  env["VKR_COM4"] = "/dev/from-env";
+
+  const auto shown = vkr({"prefs", "show", "--json"});
+  ASSERT_EQ(shown.exitCode, 0) << shown.err;
+  const auto json = nlohmann::json::parse(shown.out);
+  EXPECT_EQ(json["protocol"], "rs232");
+  EXPECT_EQ(json["port"], 3);
+  EXPECT_EQ(json["baudrate"], 57600);
+  EXPECT_EQ(json["com"]["COM3"]["device"], "/dev/pts/42");
+  EXPECT_EQ(json["com"]["COM3"]["source"], "stored");
+  EXPECT_EQ(json["com"]["COM4"]["device"], "/dev/from-env");
+  EXPECT_EQ(json["com"]["COM1"]["device"], "/dev/ttyS0");
+  EXPECT_NE(storeText().find("\"protocol\"=\"RS232\""), std::string::npos);
+}
+
+TEST_F(PrefsCli, BadValuesAreRefusedWithExitTwoAndNothingWritten) {
+  ASSERT_EQ(vkr({"prefs", "show"}).exitCode, 0);
+  const std::string before = storeText();
+  const std::vector<std::vector<std::string>> refused{
+      {"prefs", "set", "protocol", "serial"},
+      {"prefs", "set", "port", "5"},
+      {"prefs", "set", "port", "0"},
+      {"prefs", "set", "baudrate", "4800"},
+      {"prefs", "set", "baudrate", "96OO"},
+      {"prefs", "set", "com", "9", "/dev/x"},
+      {"prefs", "set", "com", "1", ""},
+      {"prefs", "set", "com", "1", std::string(1024, 'x')},
+      {"prefs", "set"},
+      {"prefs", "set", "colour", "red"}};
+  for (const auto& args : refused) {
+    const auto result = vkr(args);
+    EXPECT_EQ(result.exitCode, 2) << args.back();
+    EXPECT_FALSE(result.err.empty()) << args.back();
+  }
+  EXPECT_EQ(storeText(), before);
+
+  const auto json = vkr({"--json", "prefs", "set", "port", "9"});
+  EXPECT_EQ(json.exitCode, 2);
+  EXPECT_TRUE(json.err.empty()) << "with --json errors go to standard output as JSON";
+  EXPECT_EQ(nlohmann::json::parse(json.out)["exit_code"], 2);
+}
+
+TEST_F(PrefsCli, ShowRepairsTheStoreAsStartUpDoes) {
+  writeFile(home / "VKR/VKR.reg", "garbage\n");
+  const auto shown = vkr({"prefs", "show", "--json"});
+  ASSERT_EQ(shown.exitCode, 0);
+  EXPECT_EQ(nlohmann::json::parse(shown.out)["protocol"], "usb");
+  EXPECT_EQ(readFile(home / "VKR/VKR.reg.bad"), "garbage\n");
+  EXPECT_NE(storeText().find("\"handheld\"=\"\""), std::string::npos);
+}
+
+TEST_F(PrefsCli, UnwritableStoreIsReported) {
+  writeFile(home / "VKR", "a file where the folder should be");
+  const auto result = vkr({"prefs", "set", "port", "2"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("could not store port"), std::string::npos) << result.err;
+}
+
+}  // namespace
+}  // namespace orbelle

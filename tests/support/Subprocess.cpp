@@ -1,0 +1,200 @@
+#include "support/Subprocess.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <stdexcept>
+
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace orbelle::testing {
+
+namespace {
+
+struct Spawned {
+  int pid = -1;
+  int in = -1;
+  int out = -1;
+  int err = -1;
+};
+
+std::vector<std::string> environmentWith(const std::map<std::string, std::string>& extra) {
+  std::vector<std::string> env;
+  for (char** e = environ; *e != nullptr; ++e) {
+    const std::string entry(*e);
+    const std::string name = entry.substr(0, entry.find('='));
+    if (extra.count(name) == 0) {
+      env.push_back(entry);
+    }
+  }
+  for (const auto& [name, value] : extra) {
+    env.push_back(name + "=" + value);
+  }
+  return env;
+}
+
+std::vector<char*> pointers(std::vector<std::string>& strings) {
+  std::vector<char*> result;
+  for (std::string& s : strings) {
+    result.push_back(s.data());
+  }
+  result.push_back(nullptr);
+  return result;
+}
+
+Spawned spawn(const std::string& program, const std::vector<std::string>& args,
+              const std::map<std::string, std::string>& env) {
+  int in[2];
+  int out[2];
+  int err[2];
+  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe failed");
+  }
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+  posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+  std::vector<std::string> argv{program};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<std::string> envp = environmentWith(env);
+  auto argvPointers = pointers(argv);
+  auto envPointers = pointers(envp);
+  Spawned spawned;
+  const int rc = posix_spawn(&spawned.pid, program.c_str(), &actions, nullptr, argvPointers.data(),
+                             envPointers.data());
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(in[0]);
+  ::close(out[1]);
+  ::close(err[1]);
+  if (rc != 0) {
+    ::close(in[1]);
+    ::close(out[0]);
+    ::close(err[0]);
+    throw std::runtime_error("cannot start " + program + ": " + std::strerror(rc));
+  }
+  spawned.in = in[1];
+  spawned.out = out[0];
+  spawned.err = err[0];
+  return spawned;
+}
+
+bool readSome(int fd, std::string& into) {
+  char buffer[4096];
+  const ssize_t n = ::read(fd, buffer, sizeof buffer);
+  if (n > 0) {
+    into.append(buffer, static_cast<std::size_t>(n));
+    return true;
+  }
+  return false;
+}
+
+int reap(int pid) {
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::map<std::string, std::string>& env,
+                         std::chrono::milliseconds limit) {
+  Spawned p = spawn(program, args, env);
+  ::close(p.in);
+  ProcessResult result;
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  bool outOpen = true;
+  bool errOpen = true;
+  while (outOpen || errOpen) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) {
+      result.timedOut = true;
+      ::kill(p.pid, SIGKILL);
+      break;
+    }
+    pollfd fds[2] = {{outOpen ? p.out : -1, POLLIN, 0}, {errOpen ? p.err : -1, POLLIN, 0}};
+    if (::poll(fds, 2, static_cast<int>(left.count())) < 0 && errno != EINTR) {
+      break;
+    }
+    if (fds[0].revents != 0) {
+      outOpen = readSome(p.out, result.out);
+    }
+    if (fds[1].revents != 0) {
+      errOpen = readSome(p.err, result.err);
+    }
+  }
+  ::close(p.out);
+  ::close(p.err);
+  result.exitCode = reap(p.pid);
+  return result;
+}
+
+BackgroundProcess::BackgroundProcess(const std::string& program,
+                                     const std::vector<std::string>& args,
+                                     const std::map<std::string, std::string>& env) {
+  const Spawned p = spawn(program, args, env);
+  pid_ = p.pid;
+  stdinFd_ = p.in;
+  stdoutFd_ = p.out;
+  stderrFd_ = p.err;
+  ::fcntl(stderrFd_, F_SETFL, O_NONBLOCK);
+}
+
+BackgroundProcess::~BackgroundProcess() { stop(); }
+
+std::string BackgroundProcess::readLine(std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (true) {
+    const std::size_t end = pendingOut_.find('\n');
+    if (end != std::string::npos) {
+      std::string line = pendingOut_.substr(0, end);
+      pendingOut_.erase(0, end + 1);
+      return line;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd fd{stdoutFd_, POLLIN, 0};
+    if (left.count() <= 0 || ::poll(&fd, 1, static_cast<int>(left.count())) <= 0 ||
+        !readSome(stdoutFd_, pendingOut_)) {
+      return {};
+    }
+  }
+}
+
+std::string BackgroundProcess::drainStderr() {
+  while (stderrFd_ >= 0 && readSome(stderrFd_, err_)) {
+  }
+  return err_;
+}
+
+void BackgroundProcess::stop() {
+  if (pid_ < 0) {
+    return;
+  }
+  ::close(stdinFd_);  // the program ends when its input closes
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  int status = 0;
+  while (::waitpid(pid_, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, &status, 0);
+      break;
+    }
+    ::usleep(10000);
+  }
+  drainStderr();
+  ::close(stdoutFd_);
+  ::close(stderrFd_);
+  pid_ = -1;
+}
+
+}  // namespace orbelle::testing

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace orbelle::testing {
+
+struct ProcessResult {
+  int exitCode = -1;  // -1 when killed or not started
+  std::string out;
+  std::string err;
+  bool timedOut = false;
+};
+
+// Runs a program to its end with extra environment variables, standard input closed, and
+// kills it when it overruns `limit`, so no test can hang or leave a process behind.
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::map<std::string, std::string>& env = {},
+                         std::chrono::milliseconds limit = std::chrono::seconds(30));
+
+// A program that runs beside the test (a simulator): its standard input stays open and
+// closing it (or the destructor) ends the program.
+class BackgroundProcess {
+ public:
+  BackgroundProcess(const std::string& program, const std::vector<std::string>& args,
+                    const std::map<std::string, std::string>& env = {});
+  ~BackgroundProcess();
+  BackgroundProcess(const BackgroundProcess&) = delete;
+  BackgroundProcess& operator=(const BackgroundProcess&) = delete;
+
+  // The next line of standard output, waiting at most `limit`; empty on time-out or end.
+  std::string readLine(std::chrono::milliseconds limit = std::chrono::seconds(10));
+  // Everything written to standard error so far.
+  std::string drainStderr();
+  void stop();
+  int pid() const { return pid_; }
+
+ private:
+  int pid_ = -1;
+  int stdinFd_ = -1;
+  int stdoutFd_ = -1;
+  int stderrFd_ = -1;
+  std::string pendingOut_;
+  std::string err_;
+};
+
+}  // namespace orbelle::testing
