@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orbelle {
+
+inline constexpr std::string_view kUpgradeMessageTitle = "VKR - Software Problem/Settings Message";
+// A serial port refused while it was reopened after an upgrade.
+inline constexpr std::string_view kUpgradeLinkMessageTitle =
+    "VKR - Hardware Problem/Communication Message";
+
+inline constexpr std::string_view kCannotOpenImageMessage = "Can not open the file!";
+
+// The page number of a block is 16 bits, so a larger image cannot be addressed.
+inline std::string imageTooLargeMessage(std::uint64_t length, std::uint64_t largest) {
+  std::string text = "The file is too large: ";
+  text.append(std::to_string(length));
+  text.append(" bytes, but an upgrade image can have at most ");
+  text.append(std::to_string(largest));
+  text.append(" bytes!");
+  return text;
+}
+
+// The image shrank or became unreadable after the transfer had started.
+inline std::string imageReadFailedMessage(std::uint64_t offset, std::uint64_t length) {
+  std::string text = "Can not read the file at byte ";
+  text.append(std::to_string(offset));
+  text.append(" of ");
+  text.append(std::to_string(length));
+  text.append("; it may have changed since the upgrade started!");
+  return text;
+}
+
+}  // namespace orbelle

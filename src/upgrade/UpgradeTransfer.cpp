@@ -1,0 +1,291 @@
+#include "upgrade/UpgradeTransfer.h"
+
+#include <algorithm>
+#include <array>
+
+#include "protocol/LineSettings.h"
+#include "protocol/LinkError.h"
+#include "upgrade/UpgradeFrames.h"
+#include "upgrade/UpgradeMessages.h"
+
+namespace orbelle {
+
+namespace {
+
+// The unit restarts after its last block; the port is reopened only after this many long
+// pauses.
+constexpr int kRestartLongPauses = 6;
+
+}  // namespace
+
+UpgradeTransfer::UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link, UpgradeHost& host,
+                                 RunFlags& runFlags)
+    : table_(table), link_(link), host_(host), runFlags_(runFlags) {}
+
+void UpgradeTransfer::StartUpgrade(const std::filesystem::path& imagePath) {
+  // A restart drops the previous image and anything its replies left queued.
+  pending_.clear();
+  image_.reset();
+  state_ = UpgradeState::Idle;
+  counters_ = {};
+
+  if (table_.discardBeforeStartOnRs232 && link_.protocol == LinkProtocol::Rs232) {
+    host_.discardInput();
+  }
+  host_.setUpgradeEnabled(false);
+  if (openImage(imagePath)) {
+    sendStart();
+  }
+}
+
+bool UpgradeTransfer::openImage(const std::filesystem::path& imagePath) {
+  std::optional<ImageFile> image = ImageFile::open(imagePath);
+  if (!image) {
+    // The button stays off until Browse picks another file.
+    refuseStart(kCannotOpenImageMessage, false);
+    return false;
+  }
+  if (image->length() > kMaxImageLength) {
+    imageLength_ = 0;
+    offset_ = 0;
+    refuseStart(imageTooLargeMessage(image->length(), kMaxImageLength), true);
+    return false;
+  }
+  imageLength_ = static_cast<std::uint32_t>(image->length());
+  offset_ = 0;
+  if (imageLength_ == 0) {
+    // Nothing to send, so no start frame: replies stay ignored while the length is 0.
+    refuseStart(table_.emptyImageMessage, true);
+    return false;
+  }
+  image_ = std::move(image);
+  return true;
+}
+
+void UpgradeTransfer::sendStart() {
+  writeStartPayload(link_.txFrame, imageLength_, link_.baudrate);
+  if (takeStartLineSettings()) {
+    host_.setLineSettings(kStartFrameLineSettings);
+  }
+  state_ = UpgradeState::StartPause;
+  host_.sendFrame(table_.start);
+  emit(UpgradeEvent::StartSent);
+  host_.startPause(table_.pauseAfterStart, 1);
+}
+
+void UpgradeTransfer::HandleReply(const ReportFrame& rxFrame) {
+  const std::optional<UpgradeInput> input = classifyReply(table_, rxFrame[frame_pos::kCode]);
+  if (!input) {
+    return;
+  }
+  pending_.push_back(*input);
+  pump();
+}
+
+void UpgradeTransfer::pauseElapsed() {
+  if (!isPause(state_)) {
+    return;  // a timer from a pause that a restart or close-down has already ended
+  }
+  transition(UpgradeInput::PauseElapsed);
+  pump();
+}
+
+void UpgradeTransfer::closeImage() {
+  pending_.clear();
+  image_.reset();
+  state_ = UpgradeState::Idle;
+}
+
+void UpgradeTransfer::pump() {
+  if (pumping_) {
+    return;
+  }
+  pumping_ = true;
+  while (!isPause(state_) && !pending_.empty()) {
+    const UpgradeInput input = pending_.front();
+    pending_.pop_front();
+    transition(input);
+  }
+  pumping_ = false;
+}
+
+void UpgradeTransfer::transition(UpgradeInput input) {
+  switch (input) {
+    case UpgradeInput::PauseElapsed:
+      if (state_ == UpgradeState::StartPause) {
+        finishStart();
+      } else if (state_ == UpgradeState::CompletionPause) {
+        finishLastAckCompletion();
+      }
+      return;
+    case UpgradeInput::StartAck:
+      // A repeated start acknowledgement once everything has gone out has nothing to send.
+      if (imageOpen() && remaining() > 0) {
+        SendNextBlock();
+      }
+      return;
+    case UpgradeInput::BlockAck:
+      if (!imageOpen()) {
+        return;
+      }
+      if (remaining() > 0) {
+        SendNextBlock();
+        host_.setProgress(percentSent());
+      } else {
+        completeOnLastAck();
+      }
+      return;
+    case UpgradeInput::BlockRetry:
+      // Only a block of this transfer can be sent again.
+      if (state_ == UpgradeState::BlockOutstanding) {
+        resendLastBlock();
+      }
+      return;
+    case UpgradeInput::Handshake:
+      if (imageOpen()) {
+        answerHandshake();
+      }
+      return;
+    case UpgradeInput::Done:
+      // Reads no file, so it is honoured after a completion too: the message shows again.
+      if (imageOpen() || (state_ == UpgradeState::Idle && imageLength_ != 0)) {
+        completeOnDone();
+      }
+      return;
+  }
+}
+
+bool UpgradeTransfer::imageOpen() const {
+  return state_ == UpgradeState::AwaitingStartAck || state_ == UpgradeState::BlockOutstanding;
+}
+
+int UpgradeTransfer::percentSent() const {
+  return static_cast<int>(std::uint64_t{offset_} * 100 / imageLength_);
+}
+
+bool UpgradeTransfer::takeStartLineSettings() {
+  if (table_.startLineRule == StartLineRule::EveryStart) {
+    return true;
+  }
+  const bool first = runFlags_.firstHandheldStart;
+  runFlags_.firstHandheldStart = false;
+  return first;
+}
+
+void UpgradeTransfer::refuseStart(std::string_view text, bool reenableUpgrade) {
+  host_.showMessage(text, kUpgradeMessageTitle, MessageIcon::Error);
+  if (reenableUpgrade) {
+    host_.setUpgradeEnabled(true);
+  }
+}
+
+void UpgradeTransfer::finishStart() {
+  state_ = UpgradeState::AwaitingStartAck;
+  if (const auto settings = lineSettingsForBaudrate(link_.baudrate)) {
+    host_.setLineSettings(*settings);
+  }
+}
+
+void UpgradeTransfer::SendNextBlock() {
+  if (sendBlockAtOffset()) {
+    emit(UpgradeEvent::BlockSent);
+  }
+}
+
+void UpgradeTransfer::resendLastBlock() {
+  offset_ -= lastBlockLength_;
+  ++counters_.retries;
+  if (sendBlockAtOffset()) {
+    emit(UpgradeEvent::BlockResent);
+  }
+}
+
+bool UpgradeTransfer::sendBlockAtOffset() {
+  const auto n = static_cast<std::uint32_t>(std::min<std::uint64_t>(kBlockSize, remaining()));
+  std::array<std::uint8_t, kBlockSize> data{};
+  const std::span<std::uint8_t> block = std::span(data).first(n);
+  if (image_->readAt(offset_, block) != n) {
+    abandonUnreadableImage();
+    return false;
+  }
+  writeBlockPayload(link_.txFrame, offset_, block);
+  // Bookkeeping first: a host may hand over the next reply from inside sendFrame.
+  offset_ += n;
+  lastBlockLength_ = n;
+  state_ = UpgradeState::BlockOutstanding;
+  ++counters_.blocksSent;
+  counters_.bytesSent += n;
+  host_.sendFrame(table_.block);
+  return true;
+}
+
+void UpgradeTransfer::abandonUnreadableImage() {
+  // Zeros in place of missing bytes would be flashed as firmware; stop instead.
+  const std::uint32_t at = offset_;
+  image_.reset();
+  state_ = UpgradeState::Idle;
+  host_.setUpgradeEnabled(true);
+  host_.showMessage(imageReadFailedMessage(at, imageLength_), kUpgradeMessageTitle,
+                    MessageIcon::Error);
+}
+
+void UpgradeTransfer::answerHandshake() {
+  ++counters_.handshakes;
+  host_.sendFrame(*table_.handshakeReply);
+  emit(UpgradeEvent::HandshakeAnswered);
+}
+
+void UpgradeTransfer::completeOnLastAck() {
+  emit(UpgradeEvent::AllBlocksAcknowledged);
+  closeFor(UpgradeCompletion::LastAck);
+  // The restart wait and the reopen concern the serial port only; a USB user stays on USB.
+  if (link_.protocol == LinkProtocol::Rs232) {
+    state_ = UpgradeState::CompletionPause;
+    host_.startPause(PauseKind::Long, kRestartLongPauses);
+    return;
+  }
+  announceCompletion();
+}
+
+void UpgradeTransfer::finishLastAckCompletion() {
+  state_ = UpgradeState::Idle;
+  host_.discardInput();
+  try {
+    host_.reopenSerial();
+  } catch (const LinkError& error) {
+    host_.showMessage(error.what(), kUpgradeLinkMessageTitle, MessageIcon::Error);
+    emit(UpgradeEvent::Completed);
+    return;
+  }
+  announceCompletion();
+}
+
+void UpgradeTransfer::completeOnDone() {
+  closeFor(UpgradeCompletion::Done);
+  announceCompletion();
+}
+
+void UpgradeTransfer::closeFor(UpgradeCompletion completion) {
+  host_.setUpgradeEnabled(true);
+  host_.setProgress(percentSent());
+  image_.reset();
+  state_ = UpgradeState::Idle;
+  ++counters_.completions;
+  if (counters_.completion == UpgradeCompletion::None) {
+    counters_.completion = completion;
+  }
+}
+
+void UpgradeTransfer::announceCompletion() {
+  host_.showMessage(table_.completionMessage, kUpgradeMessageTitle, MessageIcon::Information);
+  host_.setProgress(0);
+  emit(UpgradeEvent::Completed);
+}
+
+void UpgradeTransfer::emit(UpgradeEvent event) {
+  if (eventHook_) {
+    eventHook_(event);
+  }
+}
+
+}  // namespace orbelle

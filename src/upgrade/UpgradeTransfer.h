@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "protocol/LinkState.h"
+#include "protocol/ReplyDispatcher.h"
+#include "upgrade/ImageFile.h"
+#include "upgrade/RunFlags.h"
+#include "upgrade/UpgradeCodeTable.h"
+#include "upgrade/UpgradeHost.h"
+#include "upgrade/UpgradeReport.h"
+
+namespace orbelle {
+
+enum class UpgradeState {
+  Idle,              // no image open: nothing started yet, or a completion or close-down closed it
+  StartPause,        // start frame sent; the line keeps the start-frame settings until it ends
+  AwaitingStartAck,  // the start has been sent, no block yet
+  BlockOutstanding,  // a block has been sent and waits for its acknowledgement
+  CompletionPause,   // every block acknowledged over RS232; the unit restarts before the reopen
+};
+
+constexpr bool isPause(UpgradeState state) {
+  return state == UpgradeState::StartPause || state == UpgradeState::CompletionPause;
+}
+
+// Sends a firmware image to the base unit or, through it, to a handheld unit, one 32-byte
+// block per reply. Nothing is timed here: every step follows a reply or the end of a pause
+// the host was asked for. One instance per upgrade window; it outlives the window's openings.
+class UpgradeTransfer : public ReplyReceiver {
+ public:
+  UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link, UpgradeHost& host,
+                  RunFlags& runFlags);
+
+  // The Upgrade command: restarts from the first byte whatever state the transfer is in.
+  void StartUpgrade(const std::filesystem::path& imagePath);
+
+  // One reply; only its code byte is read. Replies that come during a pause wait for its end.
+  void HandleReply(const ReportFrame& rxFrame);
+  void onLinkReply(const ReportFrame& rxFrame) override { HandleReply(rxFrame); }
+
+  // The host's timer for the pause it was asked to start has fired.
+  void pauseElapsed();
+
+  // The window's close-down: the image is closed, the counts and lengths are kept. Replies
+  // that come later find no image and send nothing.
+  void closeImage();
+
+  void setEventHook(UpgradeEventHook hook) { eventHook_ = std::move(hook); }
+
+  UpgradeState state() const { return state_; }
+  std::uint32_t imageLength() const { return imageLength_; }
+  std::uint32_t offset() const { return offset_; }
+  std::uint32_t lastBlockLength() const { return lastBlockLength_; }
+  const UpgradeCounters& counters() const { return counters_; }
+  std::size_t pendingReplies() const { return pending_.size(); }
+
+ private:
+  // The one transition function: every reply and every end of a pause goes through it.
+  void transition(UpgradeInput input);
+  // Runs queued inputs unless a pause is running or a transition is already under way.
+  void pump();
+
+  bool imageOpen() const;
+  std::uint32_t remaining() const { return imageLength_ - offset_; }
+  int percentSent() const;
+  bool takeStartLineSettings();
+
+  bool openImage(const std::filesystem::path& imagePath);
+  void refuseStart(std::string_view text, bool reenableUpgrade);
+  void sendStart();
+  void finishStart();
+  void SendNextBlock();
+  void resendLastBlock();
+  bool sendBlockAtOffset();
+  void abandonUnreadableImage();
+  void answerHandshake();
+  void completeOnLastAck();
+  void finishLastAckCompletion();
+  void completeOnDone();
+  void closeFor(UpgradeCompletion completion);
+  void announceCompletion();
+  void emit(UpgradeEvent event);
+
+  const UpgradeCodeTable& table_;
+  LinkState& link_;
+  UpgradeHost& host_;
+  RunFlags& runFlags_;
+  UpgradeEventHook eventHook_;
+
+  UpgradeState state_ = UpgradeState::Idle;
+  std::optional<ImageFile> image_;
+  std::uint32_t imageLength_ = 0;
+  std::uint32_t offset_ = 0;
+  std::uint32_t lastBlockLength_ = 0;
+  UpgradeCounters counters_;
+
+  std::deque<UpgradeInput> pending_;
+  // Re-entrancy guard, not transfer state: a reply handed over from inside a host call waits
+  // until the transition that made that call has finished.
+  bool pumping_ = false;
+};
+
+}  // namespace orbelle

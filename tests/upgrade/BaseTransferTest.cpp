@@ -1,0 +1,185 @@
+#include <vector>
+
+#include "upgrade/TransferFixture.h"
+
+namespace orbelle::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+using BaseTransfer = TransferFixture;
+
+TEST_F(BaseTransfer, ThousandByteImageOverRs232FromStartToReopen) {
+  link.protocol = LinkProtocol::Rs232;
+  for (std::size_t i = 7; i <= 36; ++i) {
+    link.txFrame[i] = 0xA5;  // left by an earlier command
+  }
+  base.StartUpgrade(image(1000));
+  EXPECT_EQ(host.log,
+            (Log{"discard", "disable", "settings 9600,n,8,1", "send 5a", "pause short x1"}));
+  const ReportFrame& start = host.frames.at(0);
+  EXPECT_EQ(std::vector<int>(start.begin() + 1, start.begin() + 7),
+            (std::vector<int>{0x5A, 0xE8, 0x03, 0x00, 0x00, 0x32}));
+  EXPECT_EQ(start[7], 0xA5);
+  EXPECT_EQ(start[36], 0xA5);
+  EXPECT_TRUE(sealed(start));
+
+  base.pauseElapsed();
+  EXPECT_EQ(host.log.back(), "settings 19200,n,8,1");
+
+  reply(base, CommandCode::BaseUpgradeStartAck);
+  for (int ack = 0; ack < 31; ++ack) {
+    reply(base, CommandCode::BaseUpgradeBlockAck);
+  }
+  ASSERT_EQ(host.frames.size(), 33U);
+  const ReportFrame& fourteenth = host.frames[14];
+  EXPECT_EQ(std::vector<int>(fourteenth.begin() + 1, fourteenth.begin() + 5),
+            (std::vector<int>{0x55, 0x01, 0x00, 0x05}));
+  EXPECT_EQ(fourteenth[5], imageByte(416));
+  const ReportFrame& last = host.frames[32];
+  EXPECT_EQ(pageOf(last), 3);
+  EXPECT_EQ(slotOf(last), 7);
+  EXPECT_EQ(last[5 + 7], imageByte(999));
+  for (std::size_t i = 5 + 8; i <= 36; ++i) {
+    EXPECT_EQ(last[i], 0) << "padding at " << i;
+  }
+  EXPECT_TRUE(sealed(last));
+  EXPECT_EQ(host.progress, 100);
+
+  host.clear();
+  reply(base, CommandCode::BaseUpgradeBlockAck);
+  EXPECT_EQ(host.log, (Log{"enable", "progress 100", "pause long x6"}));
+  base.pauseElapsed();
+  EXPECT_EQ(host.log, (Log{"enable", "progress 100", "pause long x6", "discard", "reopen",
+                           "message The base unit has been upgraded.", "progress 0"}));
+  EXPECT_EQ(host.messages.at(0).title, "VKR - Software Problem/Settings Message");
+  EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Information);
+  EXPECT_EQ(link.protocol, LinkProtocol::Rs232);
+  EXPECT_EQ(base.counters().blocksSent, 32U);
+  EXPECT_EQ(base.counters().bytesSent, 1000U);
+  EXPECT_EQ(base.counters().completion, UpgradeCompletion::LastAck);
+}
+
+TEST_F(BaseTransfer, SmallImagesSendCeilingOfLengthOver32Blocks) {
+  struct Case {
+    std::size_t length;
+    std::vector<std::size_t> dataBytes;
+    std::vector<int> progress;
+  };
+  for (const Case& c : {Case{1, {1}, {}}, Case{32, {32}, {}}, Case{33, {32, 1}, {100}},
+                        Case{64, {32, 32}, {100}}}) {
+    SCOPED_TRACE(c.length);
+    startPast(base, image(c.length));
+    reply(base, CommandCode::BaseUpgradeStartAck);
+    std::vector<int> progress;
+    for (std::size_t ack = 1; ack < c.dataBytes.size(); ++ack) {
+      reply(base, CommandCode::BaseUpgradeBlockAck);
+      progress.push_back(host.progress);
+    }
+    EXPECT_EQ(progress, c.progress);
+    ASSERT_EQ(host.frames.size(), c.dataBytes.size());
+    for (std::size_t b = 0; b < c.dataBytes.size(); ++b) {
+      EXPECT_EQ(pageOf(host.frames[b]), 0);
+      EXPECT_EQ(slotOf(host.frames[b]), b);
+      EXPECT_EQ(host.frames[b][5 + c.dataBytes[b] - 1], imageByte(b * 32 + c.dataBytes[b] - 1));
+    }
+    EXPECT_TRUE(host.messages.empty());
+    host.clear();
+    reply(base, CommandCode::BaseUpgradeBlockAck);
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.log, (Log{"enable", "progress 100", "message The base unit has been upgraded.",
+                             "progress 0"}))
+        << "over USB the serial steps are left out";
+  }
+}
+
+TEST_F(BaseTransfer, PagesFollowEveryEightBlocks) {
+  startPast(base, image(2049 * 32));
+  reply(base, CommandCode::BaseUpgradeStartAck);
+  for (int ack = 1; ack < 2049; ++ack) {
+    reply(base, CommandCode::BaseUpgradeBlockAck);
+  }
+  ASSERT_EQ(host.frames.size(), 2049U);
+  EXPECT_EQ(pageOf(host.frames[8]), 1);
+  EXPECT_EQ(slotOf(host.frames[8]), 0);
+  EXPECT_EQ(host.frames[2048][2], 0x00);
+  EXPECT_EQ(host.frames[2048][3], 0x01);
+  EXPECT_EQ(slotOf(host.frames[2048]), 0);
+}
+
+TEST_F(BaseTransfer, RetryResendsTheSameBlockAnyNumberOfTimes) {
+  startPast(base, image(33));
+  reply(base, CommandCode::BaseUpgradeStartAck);
+  reply(base, CommandCode::BaseUpgradeBlockRetry);
+  EXPECT_EQ(host.frames.at(1), host.frames.at(0));
+  reply(base, CommandCode::BaseUpgradeBlockAck);
+  const ReportFrame shortBlock = host.frames.at(2);
+  EXPECT_EQ(slotOf(shortBlock), 1);
+  host.clear();
+  for (int retry = 0; retry < 3; ++retry) {
+    reply(base, CommandCode::BaseUpgradeBlockRetry);
+  }
+  EXPECT_EQ(host.frames, std::vector<ReportFrame>(3, shortBlock));
+  EXPECT_EQ(host.log, Log(3, "send 55")) << "a retry leaves the progress bar alone";
+  EXPECT_EQ(base.offset(), 33U);
+  EXPECT_EQ(base.lastBlockLength(), 1U);
+  reply(base, CommandCode::BaseUpgradeBlockAck);
+  EXPECT_EQ(host.messages.size(), 1U);
+  EXPECT_EQ(base.counters().retries, 4U);
+}
+
+TEST_F(BaseTransfer, HandshakeResendsTheLastFrameUnderItsOwnCode) {
+  startPast(base, image(100));
+  reply(base, CommandCode::BaseUpgradeHandshake);
+  reply(base, CommandCode::BaseUpgradeStartAck);
+  reply(base, CommandCode::BaseUpgradeHandshake);
+  ASSERT_EQ(host.frames.size(), 3U);
+  EXPECT_EQ(host.frames[0][1], 0x5C);
+  EXPECT_EQ(readLe32(host.frames[0], 2), 100U) << "the start payload goes back unchanged";
+  const ReportFrame& block = host.frames[1];
+  const ReportFrame& answer = host.frames[2];
+  EXPECT_EQ(answer[1], 0x5C);
+  EXPECT_TRUE(std::equal(block.begin() + 2, block.begin() + 37, answer.begin() + 2));
+  EXPECT_NE(readLe16(answer, 37), readLe16(block, 37));
+  EXPECT_TRUE(sealed(answer));
+  EXPECT_EQ(base.offset(), 32U);
+  reply(base, CommandCode::BaseUpgradeBlockAck);
+  EXPECT_EQ(slotOf(host.frames.at(3)), 1);
+  EXPECT_EQ(base.counters().handshakes, 2U);
+}
+
+TEST_F(BaseTransfer, DoneAfterTheLastAcknowledgementCompletesAgain) {
+  startPast(base, image(40));
+  reply(base, CommandCode::BaseUpgradeStartAck);
+  reply(base, CommandCode::BaseUpgradeBlockAck);
+  reply(base, CommandCode::BaseUpgradeBlockAck);
+  reply(base, CommandCode::BaseUpgradeDone);
+  ASSERT_EQ(host.messages.size(), 2U);
+  EXPECT_EQ(host.messages[1].text, "The base unit has been upgraded.");
+  EXPECT_EQ(
+      std::vector<std::string>(host.log.end() - 4, host.log.end()),
+      (Log{"enable", "progress 100", "message The base unit has been upgraded.", "progress 0"}));
+  EXPECT_EQ(base.counters().completion, UpgradeCompletion::LastAck);
+  EXPECT_EQ(base.counters().completions, 2U);
+}
+
+TEST_F(BaseTransfer, DoneMidTransferShowsHowFarItGot) {
+  startPast(base, image(96));
+  reply(base, CommandCode::BaseUpgradeStartAck);
+  reply(base, CommandCode::BaseUpgradeDone);
+  EXPECT_EQ(host.log, (Log{"send 55", "enable", "progress 33",
+                           "message The base unit has been upgraded.", "progress 0"}));
+  EXPECT_EQ(base.counters().completion, UpgradeCompletion::Done);
+}
+
+TEST_F(BaseTransfer, UnknownRateKeepsTheRateCodeAndThePortSettings) {
+  link.baudrate = 4800;
+  link.txFrame[6] = 'X';
+  base.StartUpgrade(image(10));
+  base.pauseElapsed();
+  EXPECT_EQ(host.frames.at(0)[6], 'X');
+  EXPECT_EQ(host.log, (Log{"disable", "settings 9600,n,8,1", "send 5a", "pause short x1"}))
+      << "no discard over USB, and nothing to restore after the pause";
+}
+
+}  // namespace
+}  // namespace orbelle::testing

@@ -1,0 +1,68 @@
+#include <vector>
+
+#include "upgrade/TransferFixture.h"
+
+namespace orbelle::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+using HandheldTransfer = TransferFixture;
+
+TEST_F(HandheldTransfer, OnlyTheFirstStartOfTheRunGoesOutAt9600) {
+  link.protocol = LinkProtocol::Rs232;
+  link.baudrate = 57600;
+  handheld.StartUpgrade(image(64));
+  EXPECT_EQ(host.log, (Log{"disable", "settings 9600,n,8,1", "send 3a", "pause long x1"}))
+      << "no discard before a handheld start, even on RS232";
+  EXPECT_EQ(host.frames.at(0)[6], '4');
+  EXPECT_FALSE(runFlags.firstHandheldStart);
+  handheld.pauseElapsed();
+  EXPECT_EQ(host.log.back(), "settings 57600,n,8,1");
+
+  host.clear();
+  handheld.StartUpgrade(image(64));
+  EXPECT_EQ(host.log, (Log{"disable", "send 3a", "pause long x1"}));
+  handheld.pauseElapsed();
+  EXPECT_EQ(host.log.back(), "settings 57600,n,8,1");
+
+  // The flag belongs to the run, not to the window's engine.
+  UpgradeTransfer another{kHandheldUpgradeTable, link, host, runFlags};
+  host.clear();
+  another.StartUpgrade(image(64));
+  EXPECT_EQ(host.log.at(1), "send 3a");
+}
+
+TEST_F(HandheldTransfer, SixtyFourBytesInTwoBlocksUnderTheHandheldCodes) {
+  startPast(handheld, image(64));
+  reply(handheld, CommandCode::BaseUpgradeStartAck);
+  reply(handheld, CommandCode::BaseUpgradeHandshake);
+  EXPECT_TRUE(host.frames.empty()) << "base unit replies, the handshake included, mean nothing";
+
+  reply(handheld, CommandCode::HandheldUpgradeStartAck);
+  reply(handheld, CommandCode::HandheldUpgradeBlockAck);
+  ASSERT_EQ(host.frames.size(), 2U);
+  EXPECT_EQ(host.frames[0][1], 0x35);
+  EXPECT_EQ(slotOf(host.frames[0]), 0);
+  EXPECT_EQ(slotOf(host.frames[1]), 1);
+  reply(handheld, CommandCode::HandheldUpgradeBlockRetry);
+  EXPECT_EQ(host.frames.at(2), host.frames[1]);
+
+  host.clear();
+  reply(handheld, CommandCode::HandheldUpgradeBlockAck);
+  reply(handheld, CommandCode::HandheldUpgradeDone);
+  ASSERT_EQ(host.messages.size(), 2U);
+  EXPECT_EQ(host.messages[0].text, "The handheld unit has been upgraded");
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(handheld.counters().completion, UpgradeCompletion::LastAck);
+}
+
+TEST_F(HandheldTransfer, EmptyImageKeepsTheFirstStartFor9600) {
+  handheld.StartUpgrade(image(0));
+  EXPECT_EQ(host.log,
+            (Log{"disable", "message The handheld unit application file has no data!", "enable"}));
+  EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Error);
+  EXPECT_TRUE(runFlags.firstHandheldStart) << "no start frame went out at 9600";
+}
+
+}  // namespace
+}  // namespace orbelle::testing
