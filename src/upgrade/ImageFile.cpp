@@ -10,7 +10,10 @@ std::optional<ImageFile> ImageFile::open(const std::filesystem::path& path) {
   if (path.empty() || std::filesystem::is_directory(path, error)) {
     return std::nullopt;
   }
-  std::ifstream stream(path, std::ios::binary);
+  std::ifstream stream;
+  // Every block is read after a seek; a stream buffer would refill kilobytes for 32 bytes.
+  stream.rdbuf()->pubsetbuf(nullptr, 0);
+  stream.open(path, std::ios::binary);
   if (!stream.is_open()) {
     return std::nullopt;
   }

@@ -1,0 +1,121 @@
+// The upgrade engine's own cost per block: read 32 bytes of the image, build the frame, seal
+// it. The host sends nowhere and its pauses end at once, so only the engine is measured.
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "protocol/LinkSteps.h"
+#include "upgrade/UpgradeTransfer.h"
+
+namespace orbelle {
+namespace {
+
+class NullHost : public UpgradeHost {
+ public:
+  explicit NullHost(LinkState& link) : link_(link) {}
+  void sendFrame(CommandCode code) override {
+    SendFrame(link_, LinkEndpoints{}, code);
+    benchmark::DoNotOptimize(link_.txFrame);
+  }
+  void setLineSettings(std::string_view) override {}
+  void discardInput() override {}
+  void reopenSerial() override {}
+  void startPause(PauseKind, int) override { pauseRequested = true; }
+  void setUpgradeEnabled(bool) override {}
+  void setProgress(int percent) override { benchmark::DoNotOptimize(percent); }
+  void showMessage(std::string_view, std::string_view, MessageIcon) override {}
+
+  bool pauseRequested = false;
+
+ private:
+  LinkState& link_;
+};
+
+class ImageOnDisk {
+ public:
+  explicit ImageOnDisk(std::size_t size)
+      : path_(std::filesystem::temp_directory_path() /
+              ("orbelle-bench-" + std::to_string(::getpid()) + ".dat")) {
+    std::ofstream out(path_, std::ios::binary);
+    for (std::size_t i = 0; i < size; ++i) {
+      out.put(static_cast<char>(i * 31 + 7));
+    }
+  }
+  ~ImageOnDisk() { std::filesystem::remove(path_); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+ReportFrame replyFrame(CommandCode code) {
+  ReportFrame rx{};
+  rx[frame_pos::kCode] = codeByte(code);
+  return rx;
+}
+
+void startPastPause(UpgradeTransfer& engine, NullHost& host, const ImageOnDisk& image) {
+  engine.StartUpgrade(image.path());
+  engine.pauseElapsed();
+  engine.HandleReply(replyFrame(CommandCode::BaseUpgradeStartAck));
+  host.pauseRequested = false;
+}
+
+// One iteration = one block acknowledgement answered by the next block. The transfer restarts,
+// outside the timing, whenever the image has gone out.
+void BM_BlockPerAck(benchmark::State& state) {
+  const auto imageSize = static_cast<std::size_t>(state.range(0));
+  const ImageOnDisk image(imageSize);
+  LinkState link;
+  link.protocol = LinkProtocol::Usb;
+  link.baudrate = 115200;
+  RunFlags flags;
+  NullHost host(link);
+  UpgradeTransfer engine{kBaseUpgradeTable, link, host, flags};
+  const ReportFrame ack = replyFrame(CommandCode::BaseUpgradeBlockAck);
+  startPastPause(engine, host, image);
+
+  for (auto _ : state) {
+    if (engine.offset() == engine.imageLength()) {
+      state.PauseTiming();
+      startPastPause(engine, host, image);
+      state.ResumeTiming();
+    }
+    engine.HandleReply(ack);
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.SetBytesProcessed(state.iterations() * 32);
+}
+BENCHMARK(BM_BlockPerAck)->Arg(64 * 1024)->Arg(1024 * 1024);
+
+// A whole transfer of the image, start to last acknowledgement, per iteration.
+void BM_WholeTransfer(benchmark::State& state) {
+  const auto imageSize = static_cast<std::size_t>(state.range(0));
+  const ImageOnDisk image(imageSize);
+  LinkState link;
+  link.protocol = LinkProtocol::Usb;
+  link.baudrate = 115200;
+  RunFlags flags;
+  NullHost host(link);
+  UpgradeTransfer engine{kBaseUpgradeTable, link, host, flags};
+  const ReportFrame ack = replyFrame(CommandCode::BaseUpgradeBlockAck);
+
+  for (auto _ : state) {
+    startPastPause(engine, host, image);
+    while (engine.state() == UpgradeState::BlockOutstanding) {
+      engine.HandleReply(ack);
+    }
+  }
+  const auto blocks = static_cast<std::int64_t>((imageSize + 31) / 32);
+  state.SetItemsProcessed(state.iterations() * blocks);
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(imageSize));
+}
+BENCHMARK(BM_WholeTransfer)->Arg(256 * 1024)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace orbelle
