@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <functional>
 #include <iostream>
 
@@ -7,11 +8,13 @@
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "PrefsCommand.h"
+#include "SettingsCommand.h"
 #include "protocol/LinkError.h"
 
 using namespace orbelle::cli;
 
 int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
   CLI::App app{
       "vkr - read and change the settings of a cordless barcode base unit, and "
       "upgrade its firmware or that of a handheld unit"};
@@ -24,6 +27,8 @@ int main(int argc, char** argv) {
 
   std::function<int()> run;
   addPrefsCommands(app, options, run);
+  addSettingsCommands(app, options, run);
+  addDevicesCommand(app, options, run);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,125 @@
+#include "CliLink.h"
+
+#include <QTimer>
+#include <iostream>
+
+#include "CliError.h"
+#include "app/ComPortMap.h"
+#include "app/RegistryStore.h"
+
+namespace orbelle::cli {
+
+namespace {
+
+LinkProtocol protocolFromOption(const std::string& name) {
+  return name == "rs232" || name == "RS232" ? LinkProtocol::Rs232 : LinkProtocol::Usb;
+}
+
+}  // namespace
+
+CliLink::CliLink(const GlobalOptions& options, Feature feature)
+    : options_(options),
+      feature_(feature),
+      store_(makeUserPreferenceStore()),
+      prefs_(LoadLinkPreferences(*store_)),
+      session_([this](std::int32_t comNumber) {
+        if (options_.device) {
+          return ComDevice{*options_.device, ComDeviceSource::Environment};
+        }
+        return resolveComDevice(comNumber, store_.get());
+      }) {
+  LinkState& state = session_.state();
+  state.protocol = prefs_.protocol;
+  state.port = prefs_.port;
+  state.baudrate = prefs_.baudrate;
+  if (options.link) {
+    state.protocol = protocolFromOption(*options.link);
+  } else if (options.device) {
+    state.protocol = LinkProtocol::Rs232;
+  }
+  if (options.port) {
+    state.port = *options.port;
+  }
+  if (options.baud) {
+    state.baudrate = *options.baud;
+  }
+  if (options.trace) {
+    session_.setTrace([](FrameDirection direction, std::span<const std::uint8_t> bytes) {
+      std::cerr << formatTraceLine(direction, bytes) << '\n' << std::flush;
+    });
+  }
+  session_.setProblemHandler([this](HidLink::Problem problem, const std::string& text) {
+    if (problem == HidLink::Problem::ShortRead) {
+      std::cerr << "vkr: " << text << " (report ignored)\n";
+      return;
+    }
+    linkProblem_ = text;
+    finish();
+  });
+  session_.dispatcher().setActiveFeature(feature_);
+}
+
+CliLink::~CliLink() { session_.closeLink(); }
+
+std::chrono::milliseconds CliLink::timeout() const {
+  return std::chrono::milliseconds(static_cast<long long>(options_.timeoutSeconds * 1000.0));
+}
+
+std::string CliLink::describeUnusable() {
+  const LinkState& state = session_.state();
+  if (state.protocol == LinkProtocol::Usb) {
+    const std::string& why = session_.hid().lastOpenProblem();
+    return "Cannot communicate with the base unit! No USB base unit (0471:0003) could be "
+           "opened" +
+           (why.empty() ? std::string("; is it plugged in?") : "; " + why);
+  }
+  return "Cannot communicate with the base unit! COM" + std::to_string(state.port) + " (" +
+         session_.serial().devicePath() + ") did not open";
+}
+
+void CliLink::open() {
+  switch (session_.openChosenLink()) {
+    case LinkOutcome::Usable:
+      return;
+    case LinkOutcome::NotChosen:
+      throw CliError(kLinkUnusable,
+                     "Please set the communicate attribute before communication! (the stored "
+                     "protocol is not recognised: run \"vkr prefs set protocol usb\" or rs232, "
+                     "or pass --link)");
+    case LinkOutcome::Unusable:
+      throw CliError(kLinkUnusable, describeUnusable());
+  }
+}
+
+bool CliLink::waitForFinish(std::chrono::milliseconds limit) {
+  finished_ = false;
+  if (!linkProblem_.empty()) {
+    return true;
+  }
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  bool expired = false;
+  QObject::connect(&deadline, &QTimer::timeout, [&] {
+    expired = true;
+    loop_.quit();
+  });
+  deadline.start(limit);
+  while (!finished_ && !expired) {
+    loop_.exec();
+  }
+  return finished_;
+}
+
+void CliLink::waitForFinishWithoutLimit() {
+  finished_ = false;
+  while (!finished_ && linkProblem_.empty()) {
+    loop_.exec();
+  }
+}
+
+void CliLink::finish() {
+  finished_ = true;
+  loop_.quit();
+}
+
+}  // namespace orbelle::cli

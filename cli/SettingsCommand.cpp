@@ -1,0 +1,288 @@
+#include "SettingsCommand.h"
+
+#include <memory>
+#include <sstream>
+
+#include <CLI/CLI.hpp>
+
+#include "CliError.h"
+#include "CliLink.h"
+#include "GlobalOptions.h"
+#include "Output.h"
+#include "SettingsSession.h"
+#include "app/ComPortMap.h"
+#include "app/RegistryStore.h"
+#include "settings/SettingsCodec.h"
+#include "settings/SettingsJson.h"
+#include "settings/SettingsSummary.h"
+#include "settings/SettingsTables.h"
+#include "settings/SettingsUpload.h"
+
+namespace orbelle::cli {
+
+namespace {
+
+// What the operator asked to change, as typed.
+struct SetArguments {
+  std::optional<int> power;
+  std::optional<int> channel;
+  std::optional<std::string> ids;
+  std::optional<std::string> hopping;
+  std::optional<int> rs232Baud;
+  std::optional<int> dataBits;
+  std::optional<int> stopBits;
+  std::optional<std::string> parity;
+  std::optional<std::string> flow;
+  std::optional<std::string> numericKey;
+};
+
+std::string withLineFeeds(std::string text) {
+  std::string out;
+  for (char c : text) {
+    if (c != '\r') {
+      out += c;
+    }
+  }
+  return out;
+}
+
+nlohmann::json settingsResult(const BaseSettings& settings) {
+  nlohmann::json json = settingsToJson(settings);
+  json["summary"] = buildSettingsSummary(normalised(settings));
+  return json;
+}
+
+std::string settingsText(const BaseSettings& settings) {
+  const nlohmann::json j = settingsToJson(settings);
+  const auto orNone = [](const nlohmann::json& v) {
+    return v.is_null() ? std::string("(none)") : (v.is_string() ? v.get<std::string>() : v.dump());
+  };
+  std::ostringstream text;
+  std::string ids;
+  for (const auto& id : j["ids"]) {
+    ids += (ids.empty() ? "" : ",") + id.dump();
+  }
+  text << "nation               " << j["nation"].get<std::string>() << "\n"
+       << "frequency hopping    " << (settings.hopping ? "on" : "off") << "\n"
+       << "channel              " << j["channel"].dump() << "\n"
+       << "power                " << j["power_dbm"].dump() << " dBm\n"
+       << "handheld IDs         " << (ids.empty() ? "(none)" : ids) << "\n"
+       << "RS232 baud rate      " << orNone(j["rs232"]["baud"]) << "\n"
+       << "RS232 data bits      " << orNone(j["rs232"]["data_bits"]) << "\n"
+       << "RS232 stop bits      " << orNone(j["rs232"]["stop_bits"]) << "\n"
+       << "RS232 parity         " << orNone(j["rs232"]["parity"]) << "\n"
+       << "RS232 flow control   " << orNone(j["rs232"]["flow"]) << "\n"
+       << "numeric key          " << orNone(j["numeric_key"]) << "\n"
+       << "bootloader version   " << j["bootloader_version"].get<std::string>() << "\n"
+       << "application version  " << j["application_version"].get<std::string>() << "\n\n"
+       << withLineFeeds(buildSettingsSummary(normalised(settings))) << "\n";
+  return text.str();
+}
+
+std::uint16_t parseIds(const std::string& text) {
+  std::uint16_t mask = 0;
+  if (text == "none" || text.empty()) {
+    return 0;
+  }
+  std::istringstream in(text);
+  std::string item;
+  while (std::getline(in, item, ',')) {
+    int id = 0;
+    std::istringstream number(item);
+    if (!(number >> id) || !number.eof() || id < 1 || id > 16) {
+      throw CliError(
+          kBadUsage,
+          "--ids takes IDs from 1 to 16 separated by commas (or \"none\"), not \"" + text + "\"");
+    }
+    mask |= static_cast<std::uint16_t>(1U << (id - 1));
+  }
+  return mask;
+}
+
+template <std::size_t N>
+std::uint8_t codeOf(const std::optional<std::string>& value,
+                    const std::array<const char*, N>& names, const char* option) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (*value == names[i]) {
+      return static_cast<std::uint8_t>(i + 1);
+    }
+  }
+  std::string allowed;
+  for (const char* name : names) {
+    allowed += (allowed.empty() ? "" : ", ") + std::string(name);
+  }
+  throw CliError(kBadUsage, std::string(option) + " takes " + allowed + ", not \"" + *value + "\"");
+}
+
+SettingsChange changeFrom(const SetArguments& a) {
+  SettingsChange change;
+  if (a.power) {
+    if (!powerIndex(static_cast<std::int8_t>(*a.power)) || *a.power < -20 || *a.power > 10) {
+      throw CliError(kBadUsage, "--power takes 10, 7, 5, 0, -5, -10, -15 or -20 (dBm)");
+    }
+    change.powerDbm = static_cast<std::int8_t>(*a.power);
+  }
+  change.channel = a.channel;
+  if (a.ids) {
+    change.associatedIds = parseIds(*a.ids);
+  }
+  if (a.hopping) {
+    change.hopping = codeOf(a.hopping, std::array{"off", "on"}, "--hopping") == 2;
+  }
+  if (a.rs232Baud) {
+    const auto code = baudCodeForRate(*a.rs232Baud);
+    if (!code) {
+      throw CliError(kBadUsage, "--rs232-baud takes 4800, 9600, 19200, 38400, 57600 or 115200");
+    }
+    change.baudCode = *code;
+  }
+  if (a.dataBits) {
+    change.dataBitsCode =
+        codeOf(std::optional(std::to_string(*a.dataBits)), std::array{"7", "8"}, "--data-bits");
+  }
+  if (a.stopBits) {
+    change.stopBitsCode =
+        codeOf(std::optional(std::to_string(*a.stopBits)), std::array{"1", "2"}, "--stop-bits");
+  }
+  if (a.parity) {
+    change.parityCode = codeOf(a.parity, std::array{"none", "odd", "even"}, "--parity");
+  }
+  if (a.flow) {
+    change.flowControlCode = codeOf(a.flow, std::array{"none", "rts-low", "rts-high"}, "--flow");
+  }
+  if (a.numericKey) {
+    change.numericKeyMode =
+        codeOf(a.numericKey, std::array{"alphabetic", "alt-keypad"}, "--numeric-key");
+  }
+  return change;
+}
+
+bool isEmpty(const SetArguments& a) {
+  return !a.power && !a.channel && !a.ids && !a.hopping && !a.rs232Baud && !a.dataBits &&
+         !a.stopBits && !a.parity && !a.flow && !a.numericKey;
+}
+
+PreparedUpload prepare(const BaseSettings& current, const SettingsChange& change) {
+  try {
+    return prepareUpload(current, change);
+  } catch (const std::invalid_argument& error) {
+    throw CliError(kBadUsage, error.what());
+  }
+}
+
+int uploadAndReport(CliLink& link, SettingsSession& session, const PreparedUpload& prepared) {
+  const Output out(link.options().json);
+  if (prepared.channelReset) {
+    out.note(withLineFeeds(kChannelResetText));
+  }
+  const BaseSettings& echoed = session.upload(prepared.settings);
+  out.note(settingsMessageText(SettingsMessage::UploadConfirmed));
+  out.result(settingsResult(echoed), settingsText(echoed));
+  return kOk;
+}
+
+int readCommand(const GlobalOptions& options) {
+  CliLink link(options, Feature::SetBaseUnit);
+  link.open();
+  SettingsSession session(link);
+  const BaseSettings& current = session.readCurrent();
+  Output(options.json).result(settingsResult(current), settingsText(current));
+  return kOk;
+}
+
+int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
+  if (isEmpty(arguments)) {
+    throw CliError(kBadUsage, "say what to change, for example --channel 3 (see --help)");
+  }
+  const SettingsChange change = changeFrom(arguments);
+  CliLink link(options, Feature::SetBaseUnit);
+  link.open();
+  SettingsSession session(link);
+  const BaseSettings current = session.readCurrent();
+  return uploadAndReport(link, session, prepare(current, change));
+}
+
+int defaultsCommand(const GlobalOptions& options) {
+  CliLink link(options, Feature::SetBaseUnit);
+  link.open();
+  SettingsSession session(link);
+  const BaseSettings current = session.readCurrent();
+  // The defaults name no baud rate: the window then keeps the rate it shows.
+  BaseSettings defaults = defaultSettings(current, current.nation);
+  defaults.baudCode = withWindowGroupCodes(current).baudCode;
+  return uploadAndReport(link, session, prepare(defaults, {}));
+}
+
+int devicesCommand(const GlobalOptions& options) {
+  nlohmann::json usb = nlohmann::json::array();
+  std::string text = "USB base units (0471:0003):\n";
+  const auto units = listBaseUnits();
+  for (const HidCandidate& unit : units) {
+    const bool usable = unit.index < kHidSearchLimit;
+    usb.push_back({{"path", unit.path},
+                   {"index", unit.index},
+                   {"product", unit.product},
+                   {"serial", unit.serial},
+                   {"searched", usable}});
+    text += "  " + unit.path + "  " + unit.product +
+            (usable ? "" : "  (beyond the first 32 HID interfaces: not used)") + "\n";
+  }
+  if (units.empty()) {
+    text += "  none found\n";
+  }
+  const auto store = makeUserPreferenceStore();
+  LoadLinkPreferences(*store);
+  nlohmann::json com = nlohmann::json::object();
+  text += "Serial ports:\n";
+  for (int n = 1; n <= 4; ++n) {
+    const ComDevice device = resolveComDevice(n, store.get());
+    const bool present = std::filesystem::exists(device.path);
+    com[comValueName(n)] = {
+        {"device", device.path}, {"source", describeSource(device.source)}, {"present", present}};
+    text += "  " + comValueName(n) + "  " + device.path + " (" + describeSource(device.source) +
+            (present ? "" : ", not present") + ")\n";
+  }
+  Output(options.json).result({{"usb", usb}, {"com", com}}, text);
+  return kOk;
+}
+
+}  // namespace
+
+void addSettingsCommands(CLI::App& app, const GlobalOptions& options, std::function<int()>& run) {
+  CLI::App* settings = app.add_subcommand("settings", "Read or change the base unit's settings");
+  settings->require_subcommand(1);
+
+  settings->add_subcommand("read", "Read the base unit's current settings")
+      ->callback([&options, &run] { run = [&options] { return readCommand(options); }; });
+
+  auto arguments = std::make_shared<SetArguments>();
+  CLI::App* set = settings->add_subcommand(
+      "set", "Read the current settings, change what is given and upload them");
+  set->add_option("--power", arguments->power,
+                  "RF output power in dBm: 10, 7, 5, 0, -5, -10, -15, -20");
+  set->add_option("--channel", arguments->channel,
+                  "Radio channel, within the range of nation and hopping");
+  set->add_option("--ids", arguments->ids, "Registered handheld IDs, e.g. 1,3,16, or none");
+  set->add_option("--hopping", arguments->hopping, "Frequency hopping: on or off");
+  set->add_option("--rs232-baud", arguments->rs232Baud,
+                  "The base unit's own RS232 rate: 4800 to 115200");
+  set->add_option("--data-bits", arguments->dataBits, "7 or 8");
+  set->add_option("--stop-bits", arguments->stopBits, "1 or 2");
+  set->add_option("--parity", arguments->parity, "none, odd or even");
+  set->add_option("--flow", arguments->flow, "none, rts-low or rts-high");
+  set->add_option("--numeric-key", arguments->numericKey, "alphabetic or alt-keypad");
+  set->callback([&options, &run, arguments] {
+    run = [&options, arguments] { return setCommand(options, *arguments); };
+  });
+
+  settings->add_subcommand("defaults", "Upload the default settings")->callback([&options, &run] {
+    run = [&options] { return defaultsCommand(options); };
+  });
+}
+
+void addDevicesCommand(CLI::App& app, const GlobalOptions& options, std::function<int()>& run) {
+  app.add_subcommand("devices", "List the base units found over USB and the COM port mapping")
+      ->callback([&options, &run] { run = [&options] { return devicesCommand(options); }; });
+}
+
+}  // namespace orbelle::cli

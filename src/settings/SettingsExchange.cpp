@@ -1,0 +1,93 @@
+#include "settings/SettingsExchange.h"
+
+#include "protocol/ReportFrame.h"
+#include "settings/SettingsCodec.h"
+
+namespace orbelle {
+
+namespace {
+
+constexpr std::size_t kNationPos = 7;
+
+}  // namespace
+
+const char* settingsMessageText(SettingsMessage message) {
+  switch (message) {
+    case SettingsMessage::UnsetUnit:
+      return "No settings can be read from the base unit.\nThe unit may have not been set.";
+    case SettingsMessage::CurrentLoaded:
+      return "The current settings of base unit have been loaded.";
+    case SettingsMessage::UploadConfirmed:
+      return "The new settings of base unit have been uploaded.";
+    case SettingsMessage::NoReply:
+      return "Cannot communicate with the base unit.";
+  }
+  return "";
+}
+
+const char* settingsMessageTitle(SettingsMessage message) {
+  return message == SettingsMessage::NoReply ? "VKR - Hardware Problem/Communication Message"
+                                             : "VKR - Software Problem/Settings Message";
+}
+
+bool isSettingsFailure(SettingsMessage message) { return message == SettingsMessage::NoReply; }
+
+void SettingsExchange::requestCurrentSettings() {
+  host_.sendFrame(CommandCode::ReadSettings);
+  if (host_.protocol() == LinkProtocol::Rs232) {
+    host_.startReplyTimer();
+  }
+}
+
+void SettingsExchange::uploadSettings(const BaseSettings& shown) {
+  record_.associatedIds = shown.associatedIds;
+  record_.hopping = shown.hopping;
+  encodeUploadSettings(host_.txFrame(), shown, false);
+  host_.sendFrame(CommandCode::UploadSettings);
+  host_.setUploadEnabled(false);
+}
+
+void SettingsExchange::onFrameReceived(const ReportFrame& rxFrame) {
+  if (host_.protocol() == LinkProtocol::Rs232) {
+    host_.stopReplyTimer();
+  }
+  if (isUnsetReply(rxFrame)) {
+    // The versions are still valid; the record itself stays as it was.
+    bootloaderText_ = versionText(bootloaderVersionOf(rxFrame));
+    applicationText_ = versionText(applicationVersionOf(rxFrame));
+    host_.refresh(false);
+    host_.showMessage(SettingsMessage::UnsetUnit);
+    return;
+  }
+  switch (static_cast<CommandCode>(rxFrame[frame_pos::kCode])) {
+    case CommandCode::CurrentSettings:
+      record_ = normalised(decodeCurrentSettings(rxFrame));
+      bootloaderText_ = versionText(record_.bootloaderVersion);
+      applicationText_ = versionText(record_.applicationVersion);
+      host_.refresh(true);
+      host_.showMessage(SettingsMessage::CurrentLoaded);
+      break;
+    case CommandCode::SettingsUploaded:
+      record_ = normalised(decodeSettingsUploaded(rxFrame, record_));
+      host_.refresh(false);
+      host_.showMessage(SettingsMessage::UploadConfirmed);
+      break;
+    default:
+      break;  // not a settings reply
+  }
+}
+
+void SettingsExchange::onReplyTimer() {
+  if (host_.protocol() == LinkProtocol::Rs232) {
+    host_.stopReplyTimer();
+  }
+  host_.showMessage(SettingsMessage::NoReply);
+}
+
+void SettingsExchange::returnDefaultSettings(const ReportFrame& rxFrame) {
+  record_ = normalised(defaultSettings(record_, rxFrame[kNationPos]));
+  host_.refresh(false);
+  host_.setUploadEnabled(true);
+}
+
+}  // namespace orbelle

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+
+#include "protocol/CommandCode.h"
+#include "protocol/LinkProtocol.h"
+#include "protocol/ReportFrame.h"
+#include "settings/BaseSettings.h"
+
+namespace orbelle {
+
+// The operator-facing results of the settings conversation.
+enum class SettingsMessage {
+  UnsetUnit,      // "No settings can be read from the base unit.\nThe unit may have not been set."
+  CurrentLoaded,  // "The current settings of base unit have been loaded."
+  UploadConfirmed,  // "The new settings of base unit have been uploaded."
+  NoReply,          // "Cannot communicate with the base unit."
+};
+
+const char* settingsMessageText(SettingsMessage message);
+const char* settingsMessageTitle(SettingsMessage message);
+bool isSettingsFailure(SettingsMessage message);
+
+// What the exchange needs from its window (or from the command-line tool).
+class SettingsExchangeHost {
+ public:
+  virtual ~SettingsExchangeHost() = default;
+  virtual ReportFrame& txFrame() = 0;
+  // SendFrame over the chosen link; the payload is already in txFrame.
+  virtual void sendFrame(CommandCode code) = 0;
+  virtual LinkProtocol protocol() const = 0;
+  // The 1500 ms reply timer, used over RS232 only.
+  virtual void startReplyTimer() = 0;
+  virtual void stopReplyTimer() = 0;
+  // The record changed; show it (with the version texts when `withVersions`).
+  virtual void refresh(bool withVersions) = 0;
+  virtual void setUploadEnabled(bool enabled) = 0;
+  virtual void showMessage(SettingsMessage message) = 0;
+};
+
+// Reads and uploads the base unit's settings. Replies are not matched to requests: each
+// received frame is judged by itself, by the unset test and then by its code.
+class SettingsExchange {
+ public:
+  static constexpr int kReplyTimeoutMs = 1500;
+
+  explicit SettingsExchange(SettingsExchangeHost& host) : host_(host) {}
+
+  void requestCurrentSettings();
+  // Uploads `shown`, the values the window shows, with the nation byte left unset.
+  void uploadSettings(const BaseSettings& shown);
+  void onFrameReceived(const ReportFrame& rxFrame);
+  void onReplyTimer();
+  // Loads the defaults for a later upload; the nation is the one last reported in rxFrame.
+  void returnDefaultSettings(const ReportFrame& rxFrame);
+
+  const BaseSettings& record() const { return record_; }
+  BaseSettings& record() { return record_; }
+  const std::string& bootloaderText() const { return bootloaderText_; }
+  const std::string& applicationText() const { return applicationText_; }
+
+ private:
+  SettingsExchangeHost& host_;
+  BaseSettings record_;
+  std::string bootloaderText_;
+  std::string applicationText_;
+};
+
+}  // namespace orbelle

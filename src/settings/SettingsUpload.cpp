@@ -1,0 +1,74 @@
+#include "settings/SettingsUpload.h"
+
+#include <stdexcept>
+
+#include "settings/SettingsCodec.h"
+#include "settings/SettingsTables.h"
+
+namespace orbelle {
+
+namespace {
+
+constexpr int kResetChannel = 6;
+
+std::uint8_t keepIfKnown(std::uint8_t code, std::uint8_t highest, std::uint8_t fallback) {
+  return code >= 1 && code <= highest ? code : fallback;
+}
+
+std::string rangeDescription(std::uint8_t nation, bool hopping, int count) {
+  const std::size_t index = nation < kNationNames.size() ? nation : 0;
+  return "1 to " + std::to_string(count) + " for " + std::string(kNationNames[index]) +
+         (hopping ? " with hopping" : " without hopping");
+}
+
+}  // namespace
+
+BaseSettings withWindowGroupCodes(BaseSettings shown) {
+  shown.baudCode = keepIfKnown(shown.baudCode, 6, 2);
+  shown.dataBitsCode = keepIfKnown(shown.dataBitsCode, 2, 2);
+  shown.stopBitsCode = keepIfKnown(shown.stopBitsCode, 2, 1);
+  shown.parityCode = keepIfKnown(shown.parityCode, 3, 1);
+  shown.flowControlCode = keepIfKnown(shown.flowControlCode, 3, 1);
+  shown.numericKeyMode = keepIfKnown(shown.numericKeyMode, 2, 1);
+  return shown;
+}
+
+PreparedUpload prepareUpload(const BaseSettings& current, const SettingsChange& change) {
+  PreparedUpload prepared{withWindowGroupCodes(normalised(current)), false};
+  BaseSettings& s = prepared.settings;
+  const bool hoppingSwitchedOn = change.hopping.value_or(s.hopping) && !s.hopping;
+  if (change.hopping) {
+    s.hopping = *change.hopping;
+  }
+  const int count = channelCount(s.nation, s.hopping);
+  if (change.channel) {
+    if (*change.channel < 1 || *change.channel > count) {
+      throw std::invalid_argument("channel " + std::to_string(*change.channel) + " is outside " +
+                                  rangeDescription(s.nation, s.hopping, count));
+    }
+    s.channel = static_cast<std::uint8_t>(*change.channel);
+  } else if (hoppingSwitchedOn && s.channel > count) {
+    s.channel = kResetChannel;
+    prepared.channelReset = true;
+  } else if (s.channel < 1 || s.channel > count) {
+    throw std::invalid_argument("the base unit reports channel " + std::to_string(s.channel) +
+                                ", outside " + rangeDescription(s.nation, s.hopping, count) +
+                                "; choose a channel");
+  }
+  if (change.powerDbm) {
+    if (!powerIndex(*change.powerDbm)) {
+      throw std::invalid_argument("power must be one of 10, 7, 5, 0, -5, -10, -15, -20 dBm");
+    }
+    s.powerDbm = *change.powerDbm;
+  }
+  s.associatedIds = change.associatedIds.value_or(s.associatedIds);
+  s.baudCode = change.baudCode.value_or(s.baudCode);
+  s.dataBitsCode = change.dataBitsCode.value_or(s.dataBitsCode);
+  s.stopBitsCode = change.stopBitsCode.value_or(s.stopBitsCode);
+  s.parityCode = change.parityCode.value_or(s.parityCode);
+  s.flowControlCode = change.flowControlCode.value_or(s.flowControlCode);
+  s.numericKeyMode = change.numericKeyMode.value_or(s.numericKeyMode);
+  return prepared;
+}
+
+}  // namespace orbelle
