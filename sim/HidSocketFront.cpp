@@ -1,0 +1,179 @@
+#include "HidSocketFront.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+
+#include "ReplyShaping.h"
+
+namespace orbelle::sim {
+
+namespace {
+
+std::runtime_error systemError(const std::string& what) {
+  std::string text(what);
+  text.append(": ").append(std::strerror(errno));
+  return std::runtime_error(text);
+}
+
+sockaddr_un addressOf(const std::string& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.empty() || path.size() >= sizeof address.sun_path) {
+    throw std::invalid_argument("socket path must have 1 to " +
+                                std::to_string(sizeof address.sun_path - 1) +
+                                " characters: " + path);
+  }
+  std::copy(path.begin(), path.end(), address.sun_path);
+  return address;
+}
+
+// A socket file left by a simulator that did not exit cleanly is taken over; one that
+// somebody still serves, or a file of another kind, is not touched.
+void clearStaleSocket(const std::string& path, const sockaddr_un& address) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0) {
+    return;
+  }
+  if (!S_ISSOCK(info.st_mode)) {
+    throw std::runtime_error(path + " exists and is not a socket");
+  }
+  const int probe = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+  const bool served = probe >= 0 && ::connect(probe, reinterpret_cast<const sockaddr*>(&address),
+                                              sizeof address) == 0;
+  if (probe >= 0) {
+    ::close(probe);
+  }
+  if (served) {
+    throw std::runtime_error("another simulator already serves " + path);
+  }
+  ::unlink(path.c_str());
+}
+
+}  // namespace
+
+HidSocketFront::HidSocketFront(SimHost& host, std::string path)
+    : host_(host), path_(std::move(path)) {
+  const sockaddr_un address = addressOf(path_);
+  clearStaleSocket(path_, address);
+  listener_ = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (listener_ < 0) {
+    throw systemError("cannot create a SOCK_SEQPACKET socket");
+  }
+  if (::bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      ::listen(listener_, 4) != 0) {
+    const auto error = systemError("cannot listen on " + path_);
+    ::close(listener_);
+    listener_ = -1;
+    throw error;
+  }
+  struct stat info {};
+  if (::stat(path_.c_str(), &info) == 0) {
+    socketDevice_ = info.st_dev;
+    socketInode_ = info.st_ino;
+  }
+}
+
+HidSocketFront::~HidSocketFront() { shutDown(); }
+
+void HidSocketFront::watch(std::vector<pollfd>& fds) {
+  if (listener_ < 0) {
+    return;
+  }
+  fds.push_back({listener_, POLLIN, 0});
+  for (const int client : clients_) {
+    fds.push_back({client, POLLIN, 0});
+  }
+}
+
+void HidSocketFront::serve(std::span<const pollfd> fds, Clock::time_point) {
+  if (listener_ < 0 || fds.empty()) {
+    return;
+  }
+  // Clients first: the list changes once a new client is accepted.
+  for (const pollfd& fd : fds.subspan(1)) {
+    if (fd.revents != 0 && !readClient(fd.fd)) {
+      ::close(fd.fd);
+      clients_.erase(std::remove(clients_.begin(), clients_.end(), fd.fd), clients_.end());
+    }
+    if (listener_ < 0) {
+      return;  // vanished while answering
+    }
+  }
+  if ((fds[0].revents & POLLIN) != 0) {
+    acceptClient();
+  }
+}
+
+void HidSocketFront::acceptClient() {
+  const int client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+  if (client >= 0) {
+    clients_.push_back(client);
+  } else if (errno != EAGAIN && errno != EINTR) {
+    host_.warn(std::string("accepting a client failed: ") + std::strerror(errno));
+  }
+}
+
+bool HidSocketFront::readClient(int fd) {
+  std::uint8_t packet[kFrameSize + 1];
+  const ssize_t n = ::recv(fd, packet, sizeof packet, MSG_TRUNC);
+  if (n < 0) {
+    return errno == EAGAIN || errno == EINTR;
+  }
+  if (n == 0) {
+    return false;  // the client closed its handle
+  }
+  if (n != static_cast<ssize_t>(kFrameSize) || packet[frame_pos::kReportId] != 0) {
+    host_.warn("feature report of " + std::to_string(n) + " bytes with report ID " +
+               std::to_string(packet[0]) + " ignored; expected 39 bytes with report ID 0");
+    return true;
+  }
+  const auto wire = std::span<const std::uint8_t, kWireFrameSize>(packet + 1, kWireFrameSize);
+  const ModelOutput output = host_.handle(wire);
+  for (const WireFrame& reply : output.replies) {
+    sendToClients(piecesOf(reply, host_.faults(), Delivery::Packets));
+  }
+  if (output.vanished) {
+    shutDown();
+    host_.reportVanished();
+  }
+  return true;
+}
+
+void HidSocketFront::sendToClients(const std::vector<std::vector<std::uint8_t>>& packets) {
+  for (const int client : clients_) {
+    for (const auto& packet : packets) {
+      if (::send(client, packet.data(), packet.size(), MSG_NOSIGNAL | MSG_DONTWAIT) < 0 &&
+          errno != EPIPE && errno != ECONNRESET) {
+        host_.warn(std::string("input report lost: ") + std::strerror(errno));
+      }
+    }
+  }
+}
+
+void HidSocketFront::shutDown() {
+  for (const int client : clients_) {
+    ::close(client);
+  }
+  clients_.clear();
+  if (listener_ < 0) {
+    return;
+  }
+  ::close(listener_);
+  listener_ = -1;
+  // Removed only while it is still the socket this simulator created.
+  struct stat info {};
+  if (::lstat(path_.c_str(), &info) == 0 && info.st_dev == socketDevice_ &&
+      info.st_ino == socketInode_) {
+    ::unlink(path_.c_str());
+  }
+}
+
+}  // namespace orbelle::sim

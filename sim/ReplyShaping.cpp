@@ -1,0 +1,31 @@
+#include "ReplyShaping.h"
+
+namespace orbelle::sim {
+
+std::vector<std::vector<std::uint8_t>> piecesOf(const WireFrame& reply, const FaultPlan& faults,
+                                                Delivery delivery) {
+  const int copies = faults.doubleReplies ? 2 : 1;
+  std::vector<std::vector<std::uint8_t>> pieces;
+  if (faults.splitReplies) {
+    for (int copy = 0; copy < copies; ++copy) {
+      for (const std::uint8_t b : reply) {
+        pieces.push_back({b});
+      }
+    }
+    return pieces;
+  }
+  if (delivery == Delivery::Stream) {
+    std::vector<std::uint8_t> write;
+    for (int copy = 0; copy < copies; ++copy) {
+      write.insert(write.end(), reply.begin(), reply.end());
+    }
+    pieces.push_back(std::move(write));
+    return pieces;
+  }
+  for (int copy = 0; copy < copies; ++copy) {
+    pieces.emplace_back(reply.begin(), reply.end());
+  }
+  return pieces;
+}
+
+}  // namespace orbelle::sim

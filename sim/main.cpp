@@ -1,0 +1,118 @@
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "BaseUnitModel.h"
+#include "EventLoop.h"
+#include "HidSocketFront.h"
+#include "SerialFront.h"
+#include "SimHost.h"
+#include "settings/SettingsJson.h"
+
+namespace {
+
+using namespace orbelle;
+using namespace orbelle::sim;
+
+struct Options {
+  std::string hidSocket;
+  std::optional<int> baudRate;
+  std::string settingsFile;
+  bool unset = false;
+  std::string imageDir;
+  std::vector<std::string> faults;
+  bool trace = false;
+};
+
+void addOptions(CLI::App& app, Options& o) {
+  auto* hid = app.add_option("--hid-socket", o.hidSocket,
+                             "Serve as a USB HID base unit on this Unix socket (SOCK_SEQPACKET) "
+                             "for libvkr-hidsim.so, instead of a pseudo-terminal")
+                  ->type_name("PATH");
+  app.add_option("--baud-emulation", o.baudRate,
+                 "Serial only: a frame arrives, and a reply leaves, at the pace of this rate "
+                 "(10 bits a byte)")
+      ->type_name("RATE")
+      ->check(CLI::PositiveNumber)
+      ->excludes(hid);
+  app.add_option("--settings", o.settingsFile,
+                 "JSON file with the unit's settings and versions (the form that 'vkr' "
+                 "prints); missing fields keep the defaults")
+      ->type_name("JSON-FILE")
+      ->check(CLI::ExistingFile);
+  app.add_flag("--unset", o.unset,
+               "The unit has never been set: it reports no settings, only its versions");
+  app.add_option("--save-images", o.imageDir,
+                 "Write each received image whole to DIR as base-N.dat or handheld-N.dat")
+      ->type_name("DIR");
+  app.add_option("--fault", o.faults, "Misbehave (repeatable): " + faultNamesHelp())
+      ->type_name("VALUE")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_flag("--trace", o.trace, "Print every frame in and out on standard error");
+  app.footer(
+      "The first line on standard output is 'serial: DEVICE' or 'hid: PATH'. Later lines: "
+      "'image: NAME SIZE bytes [saved to PATH]' and 'vanished'. The simulator runs until "
+      "SIGTERM or SIGINT, or until its standard input (a pipe or terminal) ends.");
+}
+
+BaseSettings initialSettings(const std::string& file) {
+  if (file.empty()) {
+    return defaultSimSettings();
+  }
+  std::ifstream in(file);
+  try {
+    return settingsFromJson(nlohmann::json::parse(in), defaultSimSettings());
+  } catch (const std::exception& error) {
+    throw std::runtime_error(file + ": " + error.what());
+  }
+}
+
+std::unique_ptr<Front> openFront(const Options& o, SimHost& host) {
+  if (!o.hidSocket.empty()) {
+    auto front = std::make_unique<HidSocketFront>(host, o.hidSocket);
+    std::cout << "hid: " << front->path() << std::endl;
+    return front;
+  }
+  auto front = std::make_unique<SerialFront>(host, o.baudRate);
+  std::cout << "serial: " << front->devicePath() << std::endl;
+  return front;
+}
+
+int run(const Options& o) {
+  HostOptions hostOptions;
+  hostOptions.trace = o.trace;
+  if (!o.imageDir.empty()) {
+    std::filesystem::create_directories(o.imageDir);
+    hostOptions.imageDir = o.imageDir;
+  }
+  BaseUnitModel model(initialSettings(o.settingsFile), o.unset, parseFaults(o.faults));
+  SimHost host(model, hostOptions, std::cout, std::cerr);
+  const int stopFd = installStopSignals();
+  const std::unique_ptr<Front> front = openFront(o, host);
+  runUntilStopped(*front, stopFd, standardInputIsWatchable());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{
+      "vkr-sim - a simulated cordless barcode base unit on a pseudo-terminal or a "
+      "HID socket"};
+  Options options;
+  addOptions(app, options);
+  CLI11_PARSE(app, argc, argv);
+  try {
+    return run(options);
+  } catch (const std::exception& error) {
+    std::cerr << "vkr-sim: " << error.what() << std::endl;
+    return 1;
+  }
+}
