@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include "protocol/Fcs16.h"
+#include "settings/SettingsCodec.h"
+#include "settings/SettingsExchange.h"
+#include "settings/SettingsUpload.h"
+
+namespace orbelle {
+namespace {
+
+class FakeHost : public SettingsExchangeHost {
+ public:
+  ReportFrame& txFrame() override { return tx; }
+  void sendFrame(CommandCode code) override {
+    tx[1] = codeByte(code);
+    Fcs16::seal(tx);
+    sent.push_back(tx);
+  }
+  LinkProtocol protocol() const override { return link; }
+  void startReplyTimer() override { events.push_back("timer on"); }
+  void stopReplyTimer() override { events.push_back("timer off"); }
+  void refresh(bool withVersions) override {
+    events.push_back(withVersions ? "refresh+versions" : "refresh");
+  }
+  void setUploadEnabled(bool enabled) override {
+    events.push_back(enabled ? "upload on" : "upload off");
+  }
+  void showMessage(SettingsMessage message) override {
+    events.push_back(settingsMessageText(message));
+  }
+
+  LinkProtocol link = LinkProtocol::Rs232;
+  ReportFrame tx{};
+  std::vector<ReportFrame> sent;
+  std::vector<std::string> events;
+};
+
+ReportFrame currentSettingsReply() {
+  ReportFrame f{};
+  f[1] = 0xF4;
+  f[2] = 0x07;
+  f[3] = 12;
+  f[4] = 0x05;
+  f[6] = 3;
+  f[7] = 9;  // an unknown nation is shown as Europe
+  f[9] = 0;
+  f[10] = '3';
+  f[11] = '0';
+  f[12] = '1';
+  f[14] = '0';
+  f[15] = '1';
+  f[16] = '2';
+  f[17] = 2;
+  f[18] = 1;
+  f[19] = 1;
+  f[20] = 1;
+  f[21] = 1;
+  return f;
+}
+
+TEST(SettingsExchange, ReadOverRs232ArmsTheTimerAndAReplyStopsItBeforeTheMessage) {
+  FakeHost host;
+  SettingsExchange exchange(host);
+  exchange.requestCurrentSettings();
+  ASSERT_EQ(host.sent.size(), 1U);
+  EXPECT_EQ(host.sent[0][1], 0xF3);
+  exchange.onFrameReceived(currentSettingsReply());
+  EXPECT_EQ(host.events,
+            (std::vector<std::string>{"timer on", "timer off", "refresh+versions",
+                                      "The current settings of base unit have been loaded."}));
+  EXPECT_EQ(exchange.record().nation, 0);
+  EXPECT_EQ(exchange.record().channel, 12);
+  EXPECT_EQ(exchange.bootloaderText(), "1.0.3");
+  EXPECT_EQ(exchange.applicationText(), "2.1.0");
+
+  host.events.clear();
+  host.link = LinkProtocol::Usb;
+  exchange.requestCurrentSettings();
+  EXPECT_TRUE(host.events.empty()) << "no timer runs over USB";
+}
+
+TEST(SettingsExchange, UnsetUnitShowsVersionsOnlyAndUnknownCodesChangeNothing) {
+  FakeHost host;
+  SettingsExchange exchange(host);
+  exchange.onFrameReceived(currentSettingsReply());
+  const BaseSettings before = exchange.record();
+
+  ReportFrame unset = currentSettingsReply();
+  for (std::size_t i = 2; i <= 7; ++i) {
+    unset[i] = 0xFF;
+  }
+  unset[12] = '9';
+  host.events.clear();
+  exchange.onFrameReceived(unset);
+  EXPECT_EQ(exchange.record(), before);
+  EXPECT_EQ(exchange.bootloaderText(), "9.0.3");
+  EXPECT_EQ(host.events.back(),
+            "No settings can be read from the base unit.\nThe unit may have not been set.");
+
+  ReportFrame other = currentSettingsReply();
+  other[1] = 0x56;
+  host.events.clear();
+  exchange.onFrameReceived(other);
+  EXPECT_EQ(host.events, std::vector<std::string>{"timer off"})
+      << "an unknown code still stops the reply timer over RS232";
+}
+
+TEST(SettingsExchange, UploadEchoKeepsVersionsAndTheUploadButtonGoesOff) {
+  FakeHost host;
+  SettingsExchange exchange(host);
+  exchange.onFrameReceived(currentSettingsReply());
+  host.tx.fill(0x33);
+  BaseSettings shown = exchange.record();
+  shown.channel = 3;
+  exchange.uploadSettings(shown);
+  ASSERT_EQ(host.sent.back()[1], 0xF1);
+  EXPECT_EQ(host.sent.back()[7], 0xFF) << "the nation is never uploaded";
+  EXPECT_EQ(host.sent.back()[20], 0x33) << "bytes past the upload keep what was there";
+  EXPECT_EQ(host.events.back(), "upload off");
+
+  ReportFrame echo = host.sent.back();
+  echo[1] = 0xF2;
+  echo[7] = 1;
+  exchange.onFrameReceived(echo);
+  EXPECT_EQ(exchange.record().channel, 3);
+  EXPECT_EQ(exchange.record().nation, 1);
+  EXPECT_EQ(versionText(exchange.record().bootloaderVersion), "1.0.3");
+  EXPECT_EQ(host.events.back(), "The new settings of base unit have been uploaded.");
+}
+
+TEST(SettingsExchange, TimerAndDefaults) {
+  FakeHost host;
+  SettingsExchange exchange(host);
+  exchange.onReplyTimer();
+  EXPECT_EQ(host.events.back(), "Cannot communicate with the base unit.");
+  EXPECT_STREQ(settingsMessageTitle(SettingsMessage::NoReply),
+               "VKR - Hardware Problem/Communication Message");
+
+  ReportFrame neverReceived{};
+  exchange.returnDefaultSettings(neverReceived);
+  EXPECT_EQ(exchange.record().nation, 0);
+  EXPECT_EQ(exchange.record().channel, 6);
+  EXPECT_EQ(host.events.back(), "upload on");
+  ReportFrame china{};
+  china[7] = 1;
+  exchange.returnDefaultSettings(china);
+  EXPECT_EQ(exchange.record().nation, 1);
+}
+
+SettingsChange change(std::optional<bool> hopping, std::optional<int> channel = {}) {
+  SettingsChange c;
+  c.hopping = hopping;
+  c.channel = channel;
+  return c;
+}
+
+TEST(SettingsUpload, HoppingNarrowsTheChannelAsTheWindowDoes) {
+  BaseSettings europe;
+  europe.nation = 0;
+  europe.channel = 12;
+  europe.powerDbm = 10;
+  auto prepared = prepareUpload(europe, change(true));
+  EXPECT_EQ(prepared.settings.channel, 6);
+  EXPECT_TRUE(prepared.channelReset);
+
+  BaseSettings china = europe;
+  china.nation = 1;
+  china.channel = 18;
+  prepared = prepareUpload(china, change(true));
+  EXPECT_EQ(prepared.settings.channel, 18);
+  EXPECT_FALSE(prepared.channelReset);
+
+  BaseSettings turkey = europe;
+  turkey.nation = 2;
+  turkey.channel = 65;
+  EXPECT_EQ(prepareUpload(turkey, change(true)).settings.channel, 6);
+  EXPECT_EQ(prepareUpload(turkey, change({}, 128)).settings.channel, 128);
+  EXPECT_THROW(prepareUpload(turkey, change(true, 65)), std::invalid_argument);
+  EXPECT_THROW(prepareUpload(europe, change({}, 0)), std::invalid_argument);
+  europe.channel = 40;
+  EXPECT_THROW(prepareUpload(europe, {}), std::invalid_argument)
+      << "a reported channel the list cannot show needs an explicit choice";
+}
+
+TEST(SettingsUpload, UnknownGroupCodesUploadWhatTheWindowWouldShow) {
+  BaseSettings odd;
+  odd.channel = 1;
+  odd.baudCode = 7;
+  odd.dataBitsCode = 0;
+  odd.parityCode = 3;
+  odd.numericKeyMode = 9;
+  odd.powerDbm = 3;
+  const BaseSettings s = prepareUpload(odd, {}).settings;
+  EXPECT_EQ(s.baudCode, 2);
+  EXPECT_EQ(s.dataBitsCode, 2);
+  EXPECT_EQ(s.parityCode, 3);
+  EXPECT_EQ(s.numericKeyMode, 1);
+  EXPECT_EQ(s.powerDbm, 10);
+}
+
+}  // namespace
+}  // namespace orbelle
