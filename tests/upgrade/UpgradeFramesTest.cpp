@@ -1,8 +1,8 @@
-#include "upgrade/UpgradeFrames.h"
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include "upgrade/UpgradeFrames.h"
 
 namespace orbelle {
 namespace {
