@@ -62,7 +62,7 @@ std::string settingsText(const BaseSettings& settings) {
   for (const auto& id : j["ids"]) {
     ids += (ids.empty() ? "" : ",") + id.dump();
   }
-  text << "nation               " << j["nation"].get<std::string>() << "\n"
+  text << "nation               " << kNationNames[normalised(settings).nation] << "\n"
        << "frequency hopping    " << (settings.hopping ? "on" : "off") << "\n"
        << "channel              " << j["channel"].dump() << "\n"
        << "power                " << j["power_dbm"].dump() << " dBm\n"

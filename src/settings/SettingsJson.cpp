@@ -12,6 +12,7 @@ namespace orbelle {
 namespace {
 
 // Names of the codes 1..n of each serial group, in code order.
+constexpr std::array<std::string_view, 3> kNationKeys{"europe", "china", "turkey"};
 constexpr std::array<std::string_view, 3> kParityNames{"none", "odd", "even"};
 constexpr std::array<std::string_view, 3> kFlowNames{"none", "rts-low", "rts-high"};
 constexpr std::array<std::string_view, 2> kNumericKeyNames{"alphabetic", "alt-keypad"};
@@ -95,7 +96,7 @@ nlohmann::json settingsToJson(const BaseSettings& raw) {
   }
   const auto rate = rateForBaudCode(s.baudCode);
   return {
-      {"nation", kNationNames[s.nation]},
+      {"nation", kNationKeys[s.nation]},
       {"hopping", s.hopping},
       {"channel", s.channel},
       {"power_dbm", s.powerDbm},
@@ -117,7 +118,7 @@ BaseSettings settingsFromJson(const nlohmann::json& json, BaseSettings s) {
     throw std::invalid_argument("the settings must be a JSON object");
   }
   if (json.contains("nation")) {
-    s.nation = codeOfName(kNationNames, json["nation"], "nation") - 1;
+    s.nation = codeOfName(kNationKeys, json["nation"], "nation") - 1;
   }
   if (json.contains("hopping")) {
     if (!json["hopping"].is_boolean()) {

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "support/Simulator.h"
+
+namespace orbelle {
+namespace {
+
+using testing::ProcessResult;
+using testing::runProcess;
+using testing::SimLink;
+using testing::Simulator;
+
+ProcessResult vkr(const Simulator& sim, std::vector<std::string> args,
+                  std::map<std::string, std::string> extraEnv = {}) {
+  std::vector<std::string> all = sim.vkrLinkArgs();
+  all.insert(all.end(), args.begin(), args.end());
+  auto env = sim.vkrEnv();
+  env.insert(extraEnv.begin(), extraEnv.end());
+  return runProcess(VKR_PATH, all, env);
+}
+
+nlohmann::json parsed(const ProcessResult& result) {
+  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+  return nlohmann::json::parse(result.out);
+}
+
+class SettingsOverEitherLink : public ::testing::TestWithParam<SimLink> {};
+
+TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
+  Simulator sim(GetParam(), {});
+  auto read = parsed(vkr(sim, {"--json", "settings", "read"}));
+  EXPECT_EQ(read["nation"], "europe");
+  EXPECT_EQ(read["channel"], 6);
+  EXPECT_EQ(read["ids"], nlohmann::json::array({1}));
+  EXPECT_EQ(read["bootloader_version"], "1.0.3");
+  EXPECT_NE(read["summary"].get<std::string>().find("\r\nThey are Reader 1!"), std::string::npos);
+
+  auto set = parsed(
+      vkr(sim, {"--json",   "settings",      "set",       "--power",      "-15",    "--channel",
+                "12",       "--ids",         "1,3,16",    "--rs232-baud", "115200", "--data-bits",
+                "7",        "--stop-bits",   "2",         "--parity",     "even",   "--flow",
+                "rts-high", "--numeric-key", "alt-keypad"}));
+  EXPECT_EQ(set["power_dbm"], -15);
+  EXPECT_EQ(set["channel"], 12);
+  EXPECT_EQ(set["ids"], nlohmann::json::array({1, 3, 16}));
+  EXPECT_EQ(set["rs232"], (nlohmann::json{{"baud", 115200},
+                                          {"data_bits", 7},
+                                          {"stop_bits", 2},
+                                          {"parity", "even"},
+                                          {"flow", "rts-high"}}));
+  EXPECT_EQ(set["numeric_key"], "alt-keypad");
+  EXPECT_EQ(set["bootloader_version"], "1.0.3") << "the echo carries no versions";
+
+  read = parsed(vkr(sim, {"--json", "settings", "read"}));
+  set.erase("summary");
+  read.erase("summary");
+  EXPECT_EQ(read, set) << "what the echo said is what the unit keeps";
+
+  // Hopping on with channel 12 in Europe leaves only 1..8: the channel becomes 6.
+  const auto hopping = vkr(sim, {"settings", "set", "--hopping", "on"});
+  EXPECT_EQ(hopping.exitCode, 0) << hopping.err;
+  EXPECT_NE(hopping.err.find("out of valid range"), std::string::npos);
+  EXPECT_NE(hopping.out.find("channel              6"), std::string::npos) << hopping.out;
+
+  const auto defaults = parsed(vkr(sim, {"--json", "settings", "defaults"}));
+  EXPECT_EQ(defaults["channel"], 6);
+  EXPECT_EQ(defaults["power_dbm"], 10);
+  EXPECT_EQ(defaults["ids"], nlohmann::json::array({1}));
+  EXPECT_EQ(defaults["hopping"], false);
+  EXPECT_EQ(defaults["rs232"]["baud"], 115200) << "defaults name no rate: the shown one stays";
+  EXPECT_EQ(defaults["rs232"]["parity"], "none");
+}
+
+TEST_P(SettingsOverEitherLink, UnsetUnitAndRefusedValues) {
+  Simulator sim(GetParam(), {"--unset"});
+  const auto unset = vkr(sim, {"settings", "read"});
+  EXPECT_EQ(unset.exitCode, 5);
+  EXPECT_NE(unset.err.find("No settings can be read from the base unit."), std::string::npos);
+  EXPECT_NE(unset.err.find("bootloader 1.0.3"), std::string::npos) << unset.err;
+
+  Simulator set(GetParam(), {});
+  const auto outOfRange = vkr(set, {"--json", "settings", "set", "--channel", "17"});
+  EXPECT_EQ(outOfRange.exitCode, 2);
+  EXPECT_NE(nlohmann::json::parse(outOfRange.out)["error"].get<std::string>().find("1 to 16"),
+            std::string::npos);
+  EXPECT_EQ(vkr(set, {"settings", "set", "--power", "3"}).exitCode, 2);
+  EXPECT_EQ(vkr(set, {"settings", "set", "--ids", "0,17"}).exitCode, 2);
+  EXPECT_EQ(parsed(vkr(set, {"--json", "settings", "read"}))["channel"], 6)
+      << "a refused change sends nothing";
+}
+
+TEST_P(SettingsOverEitherLink, FaultyRepliesAreTakenAsTheyCome) {
+  // A wrong FCS is acted upon; two copies in one read give one frame.
+  Simulator corrupt(GetParam(), {"--fault", "corrupt-fcs", "--fault", "double-replies"});
+  EXPECT_EQ(parsed(vkr(corrupt, {"--json", "settings", "read"}))["channel"], 6);
+
+  Simulator silent(GetParam(), {"--fault", "drop-reply=1"});
+  const auto noReply = vkr(silent, {"--timeout", "0.5", "settings", "read"});
+  EXPECT_EQ(noReply.exitCode, 4);
+  EXPECT_NE(noReply.err.find("Cannot communicate with the base unit."), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, SettingsOverEitherLink,
+                         ::testing::Values(SimLink::Serial, SimLink::Usb),
+                         [](const auto& info) { return testing::linkName(info.param); });
+
+TEST(SettingsCli, TraceShowsEveryFrameAndSplitRepliesStillMakeOneFrame) {
+  Simulator sim(SimLink::Serial, {"--fault", "split-replies"});
+  const auto result = vkr(sim, {"--trace", "settings", "read"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string zeros = [] {
+    std::string z;
+    for (int i = 0; i < 35; ++i) {
+      z += " 00";
+    }
+    return z;
+  }();
+  EXPECT_EQ(result.err.rfind("> 00 f3" + zeros + " 9f d8\n", 0), 0U) << result.err;
+  EXPECT_NE(result.err.find("\n< 00 f4 "), std::string::npos);
+}
+
+TEST(SettingsCli, SplitReportsOverUsbAreShortReadsAndNeverDelivered) {
+  Simulator sim(SimLink::Usb, {"--fault", "split-replies"});
+  const auto result = vkr(sim, {"--timeout", "0.5", "settings", "read"});
+  EXPECT_EQ(result.exitCode, 4);
+  EXPECT_NE(result.err.find("Only read 1 bytes"), std::string::npos) << result.err;
+}
+
+TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
+  testing::TempDir home;
+  const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", home.path().string()},
+                                               {"LD_PRELOAD", VKR_HIDSIM_LIB},
+                                               {"VKR_HIDSIM_SOCKET", (home / "none").string()}};
+  const auto usb = runProcess(VKR_PATH, {"--link", "usb", "settings", "read"}, env);
+  EXPECT_EQ(usb.exitCode, 3);
+  EXPECT_NE(usb.err.find("Cannot communicate with the base unit!"), std::string::npos);
+
+  const auto serial =
+      runProcess(VKR_PATH, {"--device", (home / "no-such-tty").string(), "settings", "read"}, env);
+  EXPECT_EQ(serial.exitCode, 3);
+  EXPECT_NE(serial.err.find("Failed to open COM1"), std::string::npos) << serial.err;
+
+  const auto padded = runProcess(VKR_PATH, {"--link", "usb", "--json", "devices"}, env);
+  EXPECT_EQ(padded.exitCode, 0);
+  EXPECT_EQ(nlohmann::json::parse(padded.out)["usb"].size(), 0U);
+}
+
+}  // namespace
+}  // namespace orbelle
