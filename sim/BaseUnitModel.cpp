@@ -27,6 +27,14 @@ std::string hex(unsigned value, int digits) {
   return text;
 }
 
+// The start frame names the rate as an ASCII digit.
+std::string baudCodeText(std::uint8_t code) {
+  if (code >= 0x20 && code < 0x7F) {
+    return std::string{'\'', static_cast<char>(code), '\''};
+  }
+  return hex(code, 2);
+}
+
 std::span<const std::uint8_t> payloadOf(const ReportFrame& frame) {
   return std::span<const std::uint8_t>(frame).subspan(
       frame_pos::kPayloadFirst, frame_pos::kPayloadLast - frame_pos::kPayloadFirst + 1);
@@ -147,7 +155,7 @@ void BaseUnitModel::startUpgrade(ImageKind kind, const ReportFrame& frame, Model
   upgrade_.emplace(kind, length, rules);
   out.notes.push_back({Note::Level::Info, std::string(imageKindName(kind)) + " upgrade of " +
                                               std::to_string(length) + " bytes, baud code " +
-                                              hex(frame[pos::kBaudCode], 2)});
+                                              baudCodeText(frame[pos::kBaudCode])});
   emit(replyCodesFor(kind).startAck, ReportFrame{}, out);
 }
 

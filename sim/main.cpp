@@ -53,6 +53,16 @@ void addOptions(CLI::App& app, Options& o) {
       ->type_name("DIR");
   app.add_option("--fault", o.faults, "Misbehave (repeatable): " + faultNamesHelp())
       ->type_name("VALUE")
+      ->check(
+          [](const std::string& value) {
+            try {
+              parseFaults({value});
+              return std::string();
+            } catch (const std::invalid_argument& error) {
+              return std::string(error.what());
+            }
+          },
+          "FAULT")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_flag("--trace", o.trace, "Print every frame in and out on standard error");
