@@ -143,7 +143,7 @@ TEST(SimProcess, SerialFaultsSplitDoubleAndVanishAfterTheLastReply) {
   ASSERT_EQ(twice.size(), 2 * kWireFrameSize);
   EXPECT_TRUE(
       std::equal(twice.begin(), twice.begin() + kWireFrameSize, twice.begin() + kWireFrameSize));
-  EXPECT_GT(reads, 2);
+  EXPECT_GT(reads, 1) << "the pieces arrive one by one, not as one write";
 
   writeWire(pty.get(), pcFrame(CommandCode::ReadSettings));
   EXPECT_EQ(readBytes(pty.get(), 2 * kWireFrameSize).size(), 2 * kWireFrameSize)
