@@ -1,6 +1,5 @@
 #include "link/HidLink.h"
 
-#include <QMetaObject>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -113,6 +112,10 @@ void HidLink::joinThread() {
 
 void HidLink::close() {
   joinThread();
+  {
+    const std::lock_guard lock(handOverMutex_);
+    pendingReport_.reset();
+  }
   if (device_ != nullptr) {
     hid_close(device_);
     device_ = nullptr;
@@ -160,39 +163,51 @@ void HidLink::receiveLoop(hid_device_* device, std::uint64_t generation) {
 }
 
 void HidLink::handOver(const Report& report, std::uint64_t generation) {
-  std::uint64_t ticket = 0;
-  {
-    const std::lock_guard lock(handOverMutex_);
-    ticket = ++handOversAsked_;
-  }
-  QMetaObject::invokeMethod(
-      this,
-      [this, report, generation, ticket] {
-        // A reply from an opening that has since been closed is dropped.
-        if (generation == generation_ && receiving_ && onReport_) {
-          onReport_(report);
-        }
-        {
-          const std::lock_guard lock(handOverMutex_);
-          handOversDone_ = std::max(handOversDone_, ticket);
-        }
-        handOverDone_.notify_all();
-      },
-      Qt::QueuedConnection);
   std::unique_lock lock(handOverMutex_);
+  pendingReport_ = report;
+  pendingGeneration_ = generation;
+  const std::uint64_t ticket = ++handOversAsked_;
+  lock.unlock();
+  wakeUp_.wake();
+  lock.lock();
   handOverDone_.wait(lock, [&] { return handOversDone_ >= ticket || !receiving_; });
 }
 
 void HidLink::reportProblem(Problem problem, const std::string& text) {
   // Message boxes belong to the UI thread; the receive thread only posts the problem.
-  QMetaObject::invokeMethod(
-      this,
-      [this, problem, text] {
-        if (onProblem_) {
-          onProblem_(problem, text);
-        }
-      },
-      Qt::QueuedConnection);
+  {
+    const std::lock_guard lock(handOverMutex_);
+    pendingProblems_.emplace_back(problem, text);
+  }
+  wakeUp_.wake();
+}
+
+void HidLink::takeMail() {
+  std::optional<Report> report;
+  std::uint64_t generation = 0;
+  std::uint64_t ticket = 0;
+  std::deque<std::pair<Problem, std::string>> problems;
+  {
+    const std::lock_guard lock(handOverMutex_);
+    report.swap(pendingReport_);
+    generation = pendingGeneration_;
+    ticket = handOversAsked_;
+    problems.swap(pendingProblems_);
+  }
+  for (const auto& [problem, text] : problems) {
+    if (onProblem_) {
+      onProblem_(problem, text);
+    }
+  }
+  // A reply from an opening that has since been closed is dropped.
+  if (report && generation == generation_ && receiving_ && onReport_) {
+    onReport_(*report);
+  }
+  {
+    const std::lock_guard lock(handOverMutex_);
+    handOversDone_ = std::max(handOversDone_, ticket);
+  }
+  handOverDone_.notify_all();
 }
 
 }  // namespace orbelle

@@ -5,13 +5,16 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "link/ThreadWakeUp.h"
 #include "protocol/Transport.h"
 
 struct hid_device_;
@@ -77,6 +80,7 @@ class HidLink : public QObject, public HidTransport {
   void receiveLoop(hid_device_* device, std::uint64_t generation);
   void handOver(const Report& report, std::uint64_t generation);
   void reportProblem(Problem problem, const std::string& text);
+  void takeMail();
   void joinThread();
   hid_device_* findBaseUnit();
 
@@ -88,10 +92,15 @@ class HidLink : public QObject, public HidTransport {
   std::atomic<bool> receiving_{false};
   std::uint64_t generation_ = 0;  // UI thread only
 
+  // The mailbox between the receive thread and the UI thread; all under handOverMutex_.
   std::mutex handOverMutex_;
   std::condition_variable handOverDone_;
   std::uint64_t handOversAsked_ = 0;
   std::uint64_t handOversDone_ = 0;
+  std::optional<Report> pendingReport_;
+  std::uint64_t pendingGeneration_ = 0;
+  std::deque<std::pair<Problem, std::string>> pendingProblems_;
+  ThreadWakeUp wakeUp_{[this] { takeMail(); }};
 };
 
 }  // namespace orbelle

@@ -1,0 +1,125 @@
+#include <stdlib.h>
+
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "EventLoopWait.h"
+#include "link/HidLink.h"
+#include "protocol/Fcs16.h"
+#include "support/Simulator.h"
+
+// These tests run the production HidLink against vkr-sim through the hidapi stand-in,
+// which CTest preloads (LD_PRELOAD).
+
+namespace orbelle {
+namespace {
+
+using testing::processEventsUntil;
+using testing::SimLink;
+using testing::Simulator;
+
+ReportFrame readSettingsFrame() {
+  ReportFrame frame{};
+  frame[1] = 0xF3;
+  Fcs16::seal(frame);
+  return frame;
+}
+
+struct HidLinkFixture : ::testing::Test {
+  void SetUp() override {
+    const char* preload = std::getenv("LD_PRELOAD");
+    ASSERT_TRUE(preload != nullptr && std::string(preload).find("vkr-hidsim") != std::string::npos)
+        << "run through CTest, which preloads the hidapi stand-in";
+  }
+  void pointAt(const Simulator& sim, int padding = 0) {
+    ::setenv("VKR_HIDSIM_SOCKET", sim.device().c_str(), 1);
+    ::setenv("VKR_HIDSIM_PADDING", std::to_string(padding).c_str(), 1);
+  }
+
+  std::vector<ReportFrame> reports;
+  std::vector<std::pair<HidLink::Problem, std::string>> problems;
+  HidLink link{
+      [this](std::span<const std::uint8_t, kFrameSize> r) {
+        ReportFrame frame{};
+        std::copy(r.begin(), r.end(), frame.begin());
+        reports.push_back(frame);
+      },
+      [this](HidLink::Problem p, const std::string& text) { problems.emplace_back(p, text); }};
+};
+
+TEST_F(HidLinkFixture, SendsAFeatureReportAndDeliversTheReplyWithReportIdZero) {
+  Simulator sim(SimLink::Usb, {});
+  pointAt(sim);
+  link.open();
+  ASSERT_TRUE(link.deviceHeld());
+  link.send(readSettingsFrame());
+  ASSERT_TRUE(processEventsUntil([&] { return !reports.empty(); }));
+  EXPECT_EQ(reports[0][0], 0);
+  EXPECT_EQ(reports[0][1], 0xF4);
+  EXPECT_EQ(
+      Fcs16::update(Fcs16::kInitial, std::span<const std::uint8_t>(reports[0].data() + 1, 38)),
+      Fcs16::kGoodResidue);
+  link.close();
+  EXPECT_FALSE(link.deviceHeld());
+}
+
+TEST_F(HidLinkFixture, OnlyTheFirstThirtyTwoInterfacesAreSearched) {
+  Simulator sim(SimLink::Usb, {});
+  pointAt(sim, 31);
+  link.open();
+  EXPECT_TRUE(link.deviceHeld()) << "index 31 is the last one looked at";
+  pointAt(sim, 32);
+  link.open();
+  EXPECT_FALSE(link.deviceHeld());
+  ::setenv("VKR_HIDSIM_SOCKET", (sim.dir() / "nothing-here").c_str(), 1);
+  link.open();
+  EXPECT_FALSE(link.deviceHeld());
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDeliversIt) {
+  Simulator sim(SimLink::Usb, {});
+  pointAt(sim);
+  for (int round = 0; round < 3; ++round) {
+    link.open();
+    ASSERT_TRUE(link.deviceHeld());
+    link.send(readSettingsFrame());
+    // The UI thread is busy: the receive thread reads the reply and waits in its hand-over.
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    link.close();  // must return although the hand-over has not been handled
+    processEventsUntil([] { return false; }, 100);
+    EXPECT_TRUE(reports.empty()) << "a reply of a closed opening is dropped";
+  }
+  // Reopening right away works, with exactly one reader.
+  link.open();
+  link.send(readSettingsFrame());
+  link.send(readSettingsFrame());
+  ASSERT_TRUE(processEventsUntil([&] { return reports.size() == 2; }));
+  processEventsUntil([] { return false; }, 150);
+  EXPECT_EQ(reports.size(), 2U);
+}
+
+TEST_F(HidLinkFixture, ShortReportsAreReportedAndADeviceLossIsTold) {
+  Simulator split(SimLink::Usb, {"--fault", "split-replies"});
+  pointAt(split);
+  link.open();
+  link.send(readSettingsFrame());
+  ASSERT_TRUE(processEventsUntil([&] { return problems.size() >= 38; }));
+  EXPECT_EQ(problems[0].first, HidLink::Problem::ShortRead);
+  EXPECT_EQ(problems[0].second, "Only read 1 bytes");
+  EXPECT_TRUE(reports.empty());
+  link.close();
+
+  problems.clear();
+  Simulator vanishing(SimLink::Usb, {"--fault", "vanish-after=1"});
+  pointAt(vanishing);
+  link.open();
+  link.send(readSettingsFrame());
+  ASSERT_TRUE(processEventsUntil(
+      [&] { return !problems.empty() && problems.back().first == HidLink::Problem::DeviceLost; }));
+  link.close();  // the idle thread ends promptly
+}
+
+}  // namespace
+}  // namespace orbelle

@@ -1,0 +1,149 @@
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "EventLoopWait.h"
+#include "link/SerialLink.h"
+#include "protocol/LinkError.h"
+
+namespace orbelle {
+namespace {
+
+using testing::processEventsUntil;
+
+// Plays the base unit's end of a pseudo-terminal.
+class PtyPeer {
+ public:
+  PtyPeer() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ::grantpt(master_);
+    ::unlockpt(master_);
+    path_ = ::ptsname(master_);
+    // Holding the slave open keeps the terminal alive between the link's openings.
+    holder_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY);
+    termios raw{};
+    ::tcgetattr(holder_, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(holder_, TCSANOW, &raw);
+  }
+  ~PtyPeer() {
+    ::close(holder_);
+    ::close(master_);
+  }
+  const std::string& path() const { return path_; }
+  void write(const std::vector<std::uint8_t>& bytes) const {
+    ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  }
+  std::vector<std::uint8_t> read(std::size_t count) const {
+    std::vector<std::uint8_t> bytes(count);
+    std::size_t got = 0;
+    while (got < count) {
+      const ssize_t n = ::read(master_, bytes.data() + got, count - got);
+      if (n <= 0) {
+        break;
+      }
+      got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return bytes;
+  }
+  speed_t slaveSpeed() const {
+    termios t{};
+    ::tcgetattr(holder_, &t);
+    return ::cfgetospeed(&t);
+  }
+
+ private:
+  int master_ = -1;
+  int holder_ = -1;
+  std::string path_;
+};
+
+std::vector<std::uint8_t> numbered(std::size_t count, std::uint8_t first) {
+  std::vector<std::uint8_t> bytes(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    bytes[i] = static_cast<std::uint8_t>(first + i);
+  }
+  return bytes;
+}
+
+struct SerialLinkFixture : ::testing::Test {
+  PtyPeer peer;
+  std::vector<std::vector<std::uint8_t>> frames;
+  SerialLink link{[this](std::int32_t) {
+                    return ComDevice{peer.path(), ComDeviceSource::Environment};
+                  },
+                  [this](std::span<const std::uint8_t, kWireFrameSize> f) {
+                    frames.emplace_back(f.begin(), f.end());
+                  }};
+};
+
+TEST_F(SerialLinkFixture, OneFramePerThirtyEightBytesAndTheRestOfThatReadDropped) {
+  link.open(2, 19200);
+  ASSERT_TRUE(link.portOpen());
+  EXPECT_EQ(peer.slaveSpeed(), static_cast<speed_t>(B19200));
+
+  peer.write(numbered(20, 1));
+  processEventsUntil([] { return false; }, 150);
+  EXPECT_TRUE(frames.empty()) << "fewer than 38 bytes stay buffered";
+  peer.write(numbered(18, 21));
+  ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 1; }));
+  EXPECT_EQ(frames[0], numbered(38, 1));
+
+  peer.write(numbered(76, 100));
+  ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 2; }));
+  processEventsUntil([] { return false; }, 150);
+  ASSERT_EQ(frames.size(), 2U) << "76 bytes in one read give one frame";
+  EXPECT_EQ(frames[1], numbered(38, 100));
+}
+
+TEST_F(SerialLinkFixture, BytesBeforeTheOpeningAreDiscardedAndSendWritesThirtyEight) {
+  peer.write(numbered(38, 7));
+  link.open(1, 9600);
+  peer.write(numbered(38, 50));
+  ASSERT_TRUE(processEventsUntil([&] { return !frames.empty(); }));
+  processEventsUntil([] { return false; }, 100);
+  ASSERT_EQ(frames.size(), 1U);
+  EXPECT_EQ(frames[0], numbered(38, 50));
+
+  std::array<std::uint8_t, kWireFrameSize> out{};
+  out[0] = 0xF3;
+  out[37] = 0xD8;
+  link.send(out);
+  bool drained = false;
+  link.whenDrained([&] { drained = true; });
+  ASSERT_TRUE(processEventsUntil([&] { return drained; }));
+  EXPECT_EQ(peer.read(38), std::vector<std::uint8_t>(out.begin(), out.end()));
+
+  link.setLineSettings("115200,n,8,1");
+  EXPECT_EQ(peer.slaveSpeed(), static_cast<speed_t>(B115200));
+  EXPECT_THROW(link.setLineSettings("fast please"), LinkError);
+  link.close();
+  EXPECT_FALSE(link.portOpen());
+}
+
+TEST(SerialLink, RefusedOpeningNamesThePortTheDeviceAndTheReason) {
+  SerialLink link(
+      [](std::int32_t) {
+        return ComDevice{"/dev/no-such-tty", ComDeviceSource::Store};
+      },
+      nullptr);
+  try {
+    link.open(3, 9600);
+    FAIL() << "expected a refusal";
+  } catch (const LinkError& error) {
+    const std::string text = error.what();
+    EXPECT_EQ(text.rfind("Failed to open COM3 (/dev/no-such-tty): ", 0), 0U) << text;
+    EXPECT_NE(text.find("vkr prefs set com 3"), std::string::npos) << text;
+  }
+  EXPECT_FALSE(link.portOpen());
+  EXPECT_NE(describeOpenFailure(1, "/dev/ttyS0", QSerialPort::PermissionError, "Permission denied")
+                .find("dialout"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace orbelle
