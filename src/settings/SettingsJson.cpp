@@ -46,6 +46,13 @@ int intField(const nlohmann::json& value, const char* field, int low, int high) 
   return value.get<int>();
 }
 
+std::string textField(const nlohmann::json& value, const char* field) {
+  if (!value.is_string()) {
+    throw std::invalid_argument(std::string(field) + " must be a text such as \"1.0.3\"");
+  }
+  return value.get<std::string>();
+}
+
 void readRs232(const nlohmann::json& rs232, BaseSettings& s) {
   if (!rs232.is_object()) {
     throw std::invalid_argument("rs232 must be an object");
@@ -152,10 +159,12 @@ BaseSettings settingsFromJson(const nlohmann::json& json, BaseSettings s) {
     s.numericKeyMode = codeOfName(kNumericKeyNames, json["numeric_key"], "numeric_key");
   }
   if (json.contains("bootloader_version")) {
-    s.bootloaderVersion = parseVersionText(json["bootloader_version"].get<std::string>());
+    s.bootloaderVersion =
+        parseVersionText(textField(json["bootloader_version"], "bootloader_version"));
   }
   if (json.contains("application_version")) {
-    s.applicationVersion = parseVersionText(json["application_version"].get<std::string>());
+    s.applicationVersion =
+        parseVersionText(textField(json["application_version"], "application_version"));
   }
   return s;
 }
