@@ -50,21 +50,42 @@ VersionChars decodeVersion(const ReportFrame& frame, std::size_t fourthCharPos) 
   return version;
 }
 
+void encodeVersion(ReportFrame& frame, std::size_t fourthCharPos, const VersionChars& version) {
+  for (std::size_t i = 0; i < version.size(); ++i) {
+    frame.at(fourthCharPos + 3 - i) = static_cast<std::uint8_t>(version[i]);
+  }
+}
+
+void encodeRadio(ReportFrame& frame, const BaseSettings& settings, std::uint8_t nationByte) {
+  frame[pos::kPower] = static_cast<std::uint8_t>(settings.powerDbm);
+  frame[pos::kChannel] = settings.channel;
+  writeLe16(frame, pos::kIds, settings.associatedIds);
+  frame[pos::kBaud] = settings.baudCode;
+  frame[pos::kNation] = nationByte;
+  frame[pos::kHopping] = settings.hopping ? 1 : 0;
+}
+
+void encodeSerialCodes(ReportFrame& frame, std::size_t first, const BaseSettings& settings) {
+  frame.at(first) = settings.dataBitsCode;
+  frame.at(first + 1) = settings.stopBitsCode;
+  frame.at(first + 2) = settings.parityCode;
+  frame.at(first + 3) = settings.flowControlCode;
+  frame.at(first + 4) = settings.numericKeyMode;
+}
+
 }  // namespace
+
+void encodeCurrentSettings(ReportFrame& frame, const BaseSettings& settings) {
+  encodeRadio(frame, settings, settings.nation);
+  encodeVersion(frame, pos::kBootloaderVersion, settings.bootloaderVersion);
+  encodeVersion(frame, pos::kApplicationVersion, settings.applicationVersion);
+  encodeSerialCodes(frame, pos::kCurrentSerialCodes, settings);
+}
 
 void encodeUploadSettings(ReportFrame& txFrame, const BaseSettings& settings,
                           bool nationListEnabled) {
-  txFrame[pos::kPower] = static_cast<std::uint8_t>(settings.powerDbm);
-  txFrame[pos::kChannel] = settings.channel;
-  writeLe16(txFrame, pos::kIds, settings.associatedIds);
-  txFrame[pos::kBaud] = settings.baudCode;
-  txFrame[pos::kNation] = nationListEnabled ? settings.nation : kNoNation;
-  txFrame[pos::kHopping] = settings.hopping ? 1 : 0;
-  txFrame[pos::kUploadSerialCodes] = settings.dataBitsCode;
-  txFrame[pos::kUploadSerialCodes + 1] = settings.stopBitsCode;
-  txFrame[pos::kUploadSerialCodes + 2] = settings.parityCode;
-  txFrame[pos::kUploadSerialCodes + 3] = settings.flowControlCode;
-  txFrame[pos::kUploadSerialCodes + 4] = settings.numericKeyMode;
+  encodeRadio(txFrame, settings, nationListEnabled ? settings.nation : kNoNation);
+  encodeSerialCodes(txFrame, pos::kUploadSerialCodes, settings);
 }
 
 bool isUnsetReply(const ReportFrame& frame) {

@@ -12,6 +12,9 @@ namespace orbelle {
 void encodeUploadSettings(ReportFrame& txFrame, const BaseSettings& settings,
                           bool nationListEnabled);
 
+// Writes bytes 2..21 of a CurrentSettings reply, as a base unit answers a read.
+void encodeCurrentSettings(ReportFrame& frame, const BaseSettings& settings);
+
 // A base unit that was never set answers with bytes 2..7 all 0xFF, whatever the code.
 bool isUnsetReply(const ReportFrame& frame);
 

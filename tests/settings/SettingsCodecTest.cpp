@@ -173,3 +173,32 @@ TEST(SettingsCodec, BaudCodesMapToRates) {
 
 }  // namespace
 }  // namespace orbelle
+
+namespace orbelle {
+namespace {
+
+TEST(SettingsCodec, CurrentSettingsEncodeAndDecodeAgree) {
+  BaseSettings s;
+  s.powerDbm = -10;
+  s.channel = 64;
+  s.associatedIds = 0xA5C3;
+  s.baudCode = 5;
+  s.nation = 2;
+  s.hopping = true;
+  s.dataBitsCode = 1;
+  s.stopBitsCode = 2;
+  s.parityCode = 2;
+  s.flowControlCode = 3;
+  s.numericKeyMode = 2;
+  s.bootloaderVersion = {'1', '2', '3', 'x'};
+  s.applicationVersion = {'4', '5', '6', '\0'};
+  ReportFrame frame{};
+  frame[1] = 0xF4;
+  encodeCurrentSettings(frame, s);
+  EXPECT_EQ(decodeCurrentSettings(frame), s);
+  EXPECT_EQ(frame[9], 'x') << "the fourth version character comes first";
+  EXPECT_EQ(frame[12], '1');
+}
+
+}  // namespace
+}  // namespace orbelle
