@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 namespace orbelle {
 
@@ -33,13 +32,21 @@ std::string quoted(std::string_view text) {
   return out + '"';
 }
 
+// Lower-case hex of `value`, `digits` digits wide.
+std::string hexDigits(std::uint32_t value, int digits) {
+  static constexpr std::string_view kHex = "0123456789abcdef";
+  std::string out(static_cast<std::size_t>(digits), '0');
+  for (int i = digits - 1; i >= 0; --i, value >>= 4U) {
+    out[static_cast<std::size_t>(i)] = kHex[value & 0xFU];
+  }
+  return out;
+}
+
 std::string hexBytes(const std::vector<std::uint8_t>& bytes) {
   std::string out;
-  char buffer[4];
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    std::snprintf(buffer, sizeof buffer, "%02x", bytes[i]);
     out += (i == 0 ? "" : ",");
-    out += buffer;
+    out += hexDigits(bytes[i], 2);
   }
   return out;
 }
@@ -52,9 +59,7 @@ std::string valueText(const RegValue& value) {
   if (value.type == kTypeNumber && value.bytes.size() == 4) {
     const std::uint32_t n = value.bytes[0] | (value.bytes[1] << 8U) | (value.bytes[2] << 16U) |
                             (static_cast<std::uint32_t>(value.bytes[3]) << 24U);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%08x", n);
-    return std::string("dword:") + buffer;
+    return "dword:" + hexDigits(n, 8);
   }
   if (value.type == kTypeBinary) {
     return "hex:" + hexBytes(value.bytes);
@@ -136,7 +141,7 @@ std::optional<std::vector<std::uint8_t>> parseHexList(std::string_view list) {
       digits.clear();
       continue;
     }
-    if (!std::isxdigit(static_cast<unsigned char>(c)) || digits.size() == 2) {
+    if (std::isxdigit(static_cast<unsigned char>(c)) == 0 || digits.size() == 2) {
       return std::nullopt;
     }
     digits += c;
@@ -214,6 +219,27 @@ void putValue(std::vector<RegValue>& values, RegValue value) {
   values.push_back(std::move(value));
 }
 
+bool isMeaningful(const std::string& line) { return !line.empty() && line[0] != ';'; }
+
+// One value line. False when it is malformed; `value` stays empty for lines that hold
+// nothing for us (the key's default value, deletion entries).
+bool parseEntry(std::string_view line, std::optional<RegValue>& value) {
+  if (line.front() == '@') {
+    return true;
+  }
+  std::size_t pos = 0;
+  auto name = readQuoted(line, pos);
+  if (!name || pos >= line.size() || line[pos] != '=') {
+    return false;
+  }
+  const std::string_view data = line.substr(pos + 1);
+  if (data == "-") {
+    return true;
+  }
+  value = parseData(std::move(*name), data);
+  return value.has_value();
+}
+
 }  // namespace
 
 bool sameValueName(std::string_view a, std::string_view b) {
@@ -239,51 +265,32 @@ std::optional<RegKeyContents> parseRegFile(std::string_view text) {
     text.remove_prefix(3);
   }
   const std::vector<std::string> lines = logicalLines(text);
+  auto line = std::find_if(lines.begin(), lines.end(), isMeaningful);
+  if (line == lines.end() || *line != kRegFileHeader) {
+    return std::nullopt;
+  }
   RegKeyContents contents;
-  bool headerSeen = false;
   bool inOurSection = false;
-  for (const std::string& line : lines) {
-    if (line.empty() || line[0] == ';') {
+  for (++line; line != lines.end(); ++line) {
+    if (!isMeaningful(*line)) {
       continue;
     }
-    if (!headerSeen) {
-      if (line != kRegFileHeader) {
+    if (line->front() == '[') {
+      if (line->back() != ']') {
         return std::nullopt;
       }
-      headerSeen = true;
-      continue;
-    }
-    if (line.front() == '[') {
-      if (line.back() != ']') {
-        return std::nullopt;
-      }
-      const std::string_view section(line.data() + 1, line.size() - 2);
-      inOurSection = sameValueName(section, kPreferencesSection);
+      inOurSection =
+          sameValueName(std::string_view(*line).substr(1, line->size() - 2), kPreferencesSection);
       contents.keyPresent = contents.keyPresent || inOurSection;
       continue;
     }
-    if (line.front() == '@') {
-      continue;  // the key's default value plays no part here
-    }
-    std::size_t pos = 0;
-    auto name = readQuoted(line, pos);
-    if (!name || pos >= line.size() || line[pos] != '=') {
+    std::optional<RegValue> value;
+    if (!parseEntry(*line, value)) {
       return std::nullopt;
     }
-    const std::string_view data = std::string_view(line).substr(pos + 1);
-    if (data == "-") {
-      continue;  // a deletion entry: nothing to hold
-    }
-    auto value = parseData(std::move(*name), data);
-    if (!value) {
-      return std::nullopt;
-    }
-    if (inOurSection) {
+    if (value && inOurSection) {
       putValue(contents.values, std::move(*value));
     }
-  }
-  if (!headerSeen) {
-    return std::nullopt;
   }
   return contents;
 }

@@ -9,7 +9,7 @@
 namespace orbelle {
 
 inline constexpr std::string_view kRegFileHeader = "Windows Registry Editor Version 5.00";
-inline constexpr std::string_view kPreferencesSection = "HKEY_CURRENT_USER\\Software\\VKR\\VKR";
+inline constexpr std::string_view kPreferencesSection = R"(HKEY_CURRENT_USER\Software\VKR\VKR)";
 
 struct RegValue {
   std::string name;

@@ -139,13 +139,13 @@ bool RegFileStore::writeString(std::string_view name, std::string_view text) {
   return writeValue(std::move(value));
 }
 
-bool RegFileStore::writeNumber(std::string_view name, std::uint32_t number) {
-  RegValue value{
+bool RegFileStore::writeNumber(std::string_view name, std::uint32_t value) {
+  RegValue stored{
       std::string(name),
       static_cast<std::uint32_t>(ValueType::Number),
-      {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8U),
-       static_cast<std::uint8_t>(number >> 16U), static_cast<std::uint8_t>(number >> 24U)}};
-  return writeValue(std::move(value));
+      {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8U),
+       static_cast<std::uint8_t>(value >> 16U), static_cast<std::uint8_t>(value >> 24U)}};
+  return writeValue(std::move(stored));
 }
 
 bool RegFileStore::writeValue(RegValue value) {
@@ -177,6 +177,7 @@ bool RegFileStore::writeValue(RegValue value) {
 bool RegFileStore::save(const RegKeyContents& contents) const {
   const std::string text = serialiseRegFile(contents);
   const std::string temporary = file_.string() + ".tmp";
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) takes its mode that way
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) {
     return false;

@@ -80,11 +80,21 @@ inline constexpr UpgradeCodeTable kHandheldUpgradeTable{
 constexpr std::optional<UpgradeInput> classifyReply(const UpgradeCodeTable& table,
                                                     std::uint8_t code) {
   const auto is = [code](CommandCode candidate) { return code == codeByte(candidate); };
-  if (is(table.startAck)) return UpgradeInput::StartAck;
-  if (is(table.blockAck)) return UpgradeInput::BlockAck;
-  if (is(table.blockRetry)) return UpgradeInput::BlockRetry;
-  if (is(table.done)) return UpgradeInput::Done;
-  if (table.handshake && is(*table.handshake)) return UpgradeInput::Handshake;
+  if (is(table.startAck)) {
+    return UpgradeInput::StartAck;
+  }
+  if (is(table.blockAck)) {
+    return UpgradeInput::BlockAck;
+  }
+  if (is(table.blockRetry)) {
+    return UpgradeInput::BlockRetry;
+  }
+  if (is(table.done)) {
+    return UpgradeInput::Done;
+  }
+  if (table.handshake && is(*table.handshake)) {
+    return UpgradeInput::Handshake;
+  }
   return std::nullopt;
 }
 
