@@ -42,6 +42,13 @@ std::string hexDigits(std::uint32_t value, int digits) {
   return out;
 }
 
+// Hex without leading zeros, as regedit writes a value type.
+std::string shortHex(std::uint32_t value) {
+  const std::string digits = hexDigits(value, 8);
+  const std::size_t first = digits.find_first_not_of('0');
+  return first == std::string::npos ? "0" : digits.substr(first);
+}
+
 std::string hexBytes(const std::vector<std::uint8_t>& bytes) {
   std::string out;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -64,7 +71,7 @@ std::string valueText(const RegValue& value) {
   if (value.type == kTypeBinary) {
     return "hex:" + hexBytes(value.bytes);
   }
-  return "hex(" + std::to_string(value.type) + "):" + hexBytes(value.bytes);
+  return "hex(" + shortHex(value.type) + "):" + hexBytes(value.bytes);
 }
 
 // Splits the text into logical lines: CR LF or LF ends a line, and a hex list may run on
@@ -219,6 +226,13 @@ void putValue(std::vector<RegValue>& values, RegValue value) {
   values.push_back(std::move(value));
 }
 
+bool hasControlCharacters(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0x7F;
+  });
+}
+
 bool isMeaningful(const std::string& line) { return !line.empty() && line[0] != ';'; }
 
 // One value line. False when it is malformed; `value` stays empty for lines that hold
@@ -229,7 +243,7 @@ bool parseEntry(std::string_view line, std::optional<RegValue>& value) {
   }
   std::size_t pos = 0;
   auto name = readQuoted(line, pos);
-  if (!name || pos >= line.size() || line[pos] != '=') {
+  if (!name || pos >= line.size() || line[pos] != '=' || hasControlCharacters(*name)) {
     return false;
   }
   const std::string_view data = line.substr(pos + 1);

@@ -48,17 +48,20 @@ TEST(RegFileFormat, WritesTheExportFormatAndReadsHandWrittenFiles) {
   RegKeyContents contents{true,
                           {{"protocol", 1, {'U', 'S', 'B', 0}},
                            {"port", 4, {3, 0, 0, 0}},
-                           {"odd", 1, {'a', 0, 'b', 0}}}};
+                           {"odd", 1, {'a', 0, 'b', 0}},
+                           {"multi", 0x1D, {0x61, 0x00}}}};
   const std::string text = serialiseRegFile(contents);
   EXPECT_EQ(text,
             "Windows Registry Editor Version 5.00\n\n"
             "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n"
             "\"protocol\"=\"USB\"\n"
             "\"port\"=dword:00000003\n"
-            "\"odd\"=hex(1):61,00,62,00\n");
+            "\"odd\"=hex(1):61,00,62,00\n"
+            "\"multi\"=hex(1d):61,00\n");
   const auto parsed = parseRegFile(text);
   ASSERT_TRUE(parsed);
-  EXPECT_EQ(parsed->values.size(), 3U);
+  ASSERT_EQ(parsed->values.size(), 4U);
+  EXPECT_EQ(parsed->values[3].type, 0x1DU) << "value types are hex both ways";
   EXPECT_EQ(parsed->values[2].bytes, (std::vector<std::uint8_t>{'a', 0, 'b', 0}));
 
   const auto handWritten = parseRegFile(
@@ -77,7 +80,8 @@ TEST(RegFileFormat, RejectsTextThatIsNotAnExport) {
                           "Windows Registry Editor Version 5.00\n\"x\"=\"unterminated\n",
                           "Windows Registry Editor Version 5.00\n\"x\"=dword:12\n",
                           "Windows Registry Editor Version 5.00\n\"x\"=hex:1,,2\n",
-                          "Windows Registry Editor Version 5.00\nx=1\n"}) {
+                          "Windows Registry Editor Version 5.00\nx=1\n",
+                          "Windows Registry Editor Version 5.00\n\"a\tb\"=\"tab in a name\"\n"}) {
     EXPECT_FALSE(parseRegFile(bad)) << bad;
   }
 }

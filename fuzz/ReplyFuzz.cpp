@@ -1,0 +1,93 @@
+// Feeds arbitrary frames from the "device" to everything that reads replies: the settings
+// codec and exchange, and an upgrade in progress.
+
+#include <stdlib.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+
+#include "protocol/Fcs16.h"
+#include "settings/SettingsCodec.h"
+#include "settings/SettingsExchange.h"
+#include "upgrade/UpgradeCodeTable.h"
+#include "upgrade/UpgradeHost.h"
+#include "upgrade/UpgradeTransfer.h"
+
+namespace {
+
+class QuietSettingsHost : public orbelle::SettingsExchangeHost {
+ public:
+  orbelle::ReportFrame& txFrame() override { return tx; }
+  void sendFrame(orbelle::CommandCode code) override {
+    tx[1] = orbelle::codeByte(code);
+    orbelle::Fcs16::seal(tx);
+  }
+  orbelle::LinkProtocol protocol() const override { return orbelle::LinkProtocol::Rs232; }
+  void startReplyTimer() override {}
+  void stopReplyTimer() override {}
+  void refresh(bool) override {}
+  void setUploadEnabled(bool) override {}
+  void showMessage(orbelle::SettingsMessage) override {}
+  orbelle::ReportFrame tx{};
+};
+
+class QuietUpgradeHost : public orbelle::UpgradeHost {
+ public:
+  void sendFrame(orbelle::CommandCode) override {}
+  void setLineSettings(std::string_view) override {}
+  void discardInput() override {}
+  void reopenSerial() override {}
+  void startPause(orbelle::PauseKind, int) override { pausing = true; }
+  void setUpgradeEnabled(bool) override {}
+  void setProgress(int percent) override {
+    if (percent < 0 || percent > 100) {
+      std::abort();
+    }
+  }
+  void showMessage(std::string_view, std::string_view, orbelle::MessageIcon) override {}
+  bool pausing = false;
+};
+
+const char* imagePath() {
+  static const char* path = [] {
+    static char name[] = "/tmp/orbelle-fuzz-image-XXXXXX";
+    const int fd = ::mkstemp(name);
+    std::ofstream(name, std::ios::binary) << std::string(1000, '\x5A');
+    (void)fd;
+    return name;
+  }();
+  return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  QuietSettingsHost settingsHost;
+  orbelle::SettingsExchange exchange(settingsHost);
+  orbelle::LinkState state;
+  state.protocol = orbelle::LinkProtocol::Rs232;
+  state.baudrate = 19200;
+  orbelle::RunFlags flags;
+  QuietUpgradeHost upgradeHost;
+  orbelle::UpgradeTransfer transfer(orbelle::kBaseUpgradeTable, state, upgradeHost, flags);
+  transfer.StartUpgrade(imagePath());
+
+  for (std::size_t at = 0; at + orbelle::kFrameSize <= size; at += orbelle::kFrameSize) {
+    orbelle::ReportFrame frame{};
+    std::copy(data + at, data + at + orbelle::kFrameSize, frame.begin());
+    (void)orbelle::decodeCurrentSettings(frame);
+    (void)orbelle::versionText(orbelle::bootloaderVersionOf(frame));
+    exchange.onFrameReceived(frame);
+    if (upgradeHost.pausing) {
+      upgradeHost.pausing = false;
+      transfer.pauseElapsed();
+    }
+    transfer.HandleReply(frame);
+    if (transfer.offset() > 1000) {
+      std::abort();
+    }
+  }
+  return 0;
+}
