@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "protocol/Fcs16.h"
+#include "support/PtyPeer.h"
 #include "support/Simulator.h"
 
 namespace orbelle {
@@ -144,6 +146,48 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
   const auto padded = runProcess(VKR_PATH, {"--link", "usb", "--json", "devices"}, env);
   EXPECT_EQ(padded.exitCode, 0);
   EXPECT_EQ(nlohmann::json::parse(padded.out)["usb"].size(), 0U);
+}
+
+}  // namespace
+}  // namespace orbelle
+
+namespace orbelle {
+namespace {
+
+std::vector<std::uint8_t> wireReply(std::uint8_t code, std::uint8_t channel) {
+  ReportFrame frame{};
+  frame[1] = code;
+  frame[2] = 10;
+  frame[3] = channel;
+  frame[4] = 1;
+  frame[10] = '3';
+  frame[11] = '0';
+  frame[12] = '1';
+  frame[14] = '0';
+  frame[15] = '1';
+  frame[16] = '2';
+  Fcs16::seal(frame);
+  return {frame.begin() + 1, frame.end()};
+}
+
+TEST(SettingsCli, RepliesWithOtherCodesAreIgnoredUntilTheSettingsCome) {
+  testing::PtyPeer unit;
+  testing::TempDir home;
+  testing::BackgroundProcess vkr(VKR_PATH,
+                                 {"--device", unit.path(), "--trace", "--json", "settings", "read"},
+                                 {{"XDG_CONFIG_HOME", home.path().string()}});
+  const auto request = unit.read(38);
+  ASSERT_EQ(request.size(), 38U);
+  EXPECT_EQ(request[0], 0xF3);
+  // One reply at a time: a read that finds several frames takes only the first.
+  std::size_t replies = 0;
+  for (std::uint8_t code : {0x56, 0x3B, 0x00}) {
+    ASSERT_TRUE(unit.write(wireReply(code, 9)));
+    ASSERT_TRUE(vkr.waitForStderr("\n< ", ++replies)) << vkr.drainStderr();
+  }
+  ASSERT_TRUE(unit.write(wireReply(0xF4, 4)));
+  EXPECT_EQ(vkr.waitForExit(), 0) << vkr.drainStderr();
+  EXPECT_EQ(nlohmann::json::parse(vkr.restOfStdout())["channel"], 4);
 }
 
 }  // namespace

@@ -1,66 +1,17 @@
-#include <fcntl.h>
-#include <stdlib.h>
 #include <termios.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "EventLoopWait.h"
 #include "link/SerialLink.h"
 #include "protocol/LinkError.h"
+#include "support/PtyPeer.h"
 
 namespace orbelle {
 namespace {
 
 using testing::processEventsUntil;
-
-// Plays the base unit's end of a pseudo-terminal.
-class PtyPeer {
- public:
-  PtyPeer() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ::grantpt(master_);
-    ::unlockpt(master_);
-    path_ = ::ptsname(master_);
-    // Holding the slave open keeps the terminal alive between the link's openings.
-    holder_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY);
-    termios raw{};
-    ::tcgetattr(holder_, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(holder_, TCSANOW, &raw);
-  }
-  ~PtyPeer() {
-    ::close(holder_);
-    ::close(master_);
-  }
-  const std::string& path() const { return path_; }
-  void write(const std::vector<std::uint8_t>& bytes) const {
-    ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-  }
-  std::vector<std::uint8_t> read(std::size_t count) const {
-    std::vector<std::uint8_t> bytes(count);
-    std::size_t got = 0;
-    while (got < count) {
-      const ssize_t n = ::read(master_, bytes.data() + got, count - got);
-      if (n <= 0) {
-        break;
-      }
-      got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    return bytes;
-  }
-  speed_t slaveSpeed() const {
-    termios t{};
-    ::tcgetattr(holder_, &t);
-    return ::cfgetospeed(&t);
-  }
-
- private:
-  int master_ = -1;
-  int holder_ = -1;
-  std::string path_;
-};
+using testing::PtyPeer;
 
 std::vector<std::uint8_t> numbered(std::size_t count, std::uint8_t first) {
   std::vector<std::uint8_t> bytes(count);
@@ -86,14 +37,14 @@ TEST_F(SerialLinkFixture, OneFramePerThirtyEightBytesAndTheRestOfThatReadDropped
   ASSERT_TRUE(link.portOpen());
   EXPECT_EQ(peer.slaveSpeed(), static_cast<speed_t>(B19200));
 
-  peer.write(numbered(20, 1));
+  ASSERT_TRUE(peer.write(numbered(20, 1)));
   processEventsUntil([] { return false; }, 150);
   EXPECT_TRUE(frames.empty()) << "fewer than 38 bytes stay buffered";
-  peer.write(numbered(18, 21));
+  ASSERT_TRUE(peer.write(numbered(18, 21)));
   ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 1; }));
   EXPECT_EQ(frames[0], numbered(38, 1));
 
-  peer.write(numbered(76, 100));
+  ASSERT_TRUE(peer.write(numbered(76, 100)));
   ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 2; }));
   processEventsUntil([] { return false; }, 150);
   ASSERT_EQ(frames.size(), 2U) << "76 bytes in one read give one frame";
@@ -101,9 +52,9 @@ TEST_F(SerialLinkFixture, OneFramePerThirtyEightBytesAndTheRestOfThatReadDropped
 }
 
 TEST_F(SerialLinkFixture, BytesBeforeTheOpeningAreDiscardedAndSendWritesThirtyEight) {
-  peer.write(numbered(38, 7));
+  ASSERT_TRUE(peer.write(numbered(38, 7)));
   link.open(1, 9600);
-  peer.write(numbered(38, 50));
+  ASSERT_TRUE(peer.write(numbered(38, 50)));
   ASSERT_TRUE(processEventsUntil([&] { return !frames.empty(); }));
   processEventsUntil([] { return false; }, 100);
   ASSERT_EQ(frames.size(), 1U);

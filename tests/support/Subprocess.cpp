@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 #include <sys/wait.h>
 
@@ -175,6 +176,54 @@ std::string BackgroundProcess::drainStderr() {
   }
   return err_;
 }
+
+int BackgroundProcess::waitForExit(std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  int status = 0;
+  while (::waitpid(pid_, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      stop();
+      return -1;
+    }
+    pollfd fd{stdoutFd_, POLLIN, 0};
+    if (::poll(&fd, 1, 10) > 0) {
+      readSome(stdoutFd_, pendingOut_);
+    }
+  }
+  while (readSome(stdoutFd_, pendingOut_)) {
+  }
+  drainStderr();
+  ::close(stdinFd_);
+  ::close(stdoutFd_);
+  ::close(stderrFd_);
+  stdinFd_ = stdoutFd_ = stderrFd_ = -1;
+  pid_ = -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool BackgroundProcess::waitForStderr(const std::string& text, std::size_t count,
+                                      std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  const auto occurrences = [&] {
+    std::size_t found = 0;
+    for (std::size_t at = err_.find(text); at != std::string::npos; at = err_.find(text, at + 1)) {
+      ++found;
+    }
+    return found;
+  };
+  while (occurrences() < count) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd fd{stderrFd_, POLLIN, 0};
+    if (left.count() <= 0 || ::poll(&fd, 1, static_cast<int>(left.count())) <= 0) {
+      return false;
+    }
+    drainStderr();
+  }
+  return true;
+}
+
+std::string BackgroundProcess::restOfStdout() { return std::exchange(pendingOut_, {}); }
 
 void BackgroundProcess::stop() {
   if (pid_ < 0) {

@@ -32,6 +32,13 @@ class BackgroundProcess {
 
   // The next line of standard output, waiting at most `limit`; empty on time-out or end.
   std::string readLine(std::chrono::milliseconds limit = std::chrono::seconds(10));
+  // Waits for the program to end by itself; its exit code, or -1 if it had to be killed.
+  int waitForExit(std::chrono::milliseconds limit = std::chrono::seconds(10));
+  // Everything written to standard output that readLine has not taken.
+  std::string restOfStdout();
+  // Waits until standard error holds `count` occurrences of `text`; false on time-out.
+  bool waitForStderr(const std::string& text, std::size_t count,
+                     std::chrono::milliseconds limit = std::chrono::seconds(5));
   // Everything written to standard error so far.
   std::string drainStderr();
   void stop();
