@@ -11,18 +11,18 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 
-#include "SimProcess.h"
 #include "SimTestSupport.h"
 #include "settings/SettingsCodec.h"
+#include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace orbelle::sim {
 namespace {
 
 using namespace std::chrono_literals;
+using orbelle::testing::BackgroundProcess;
 using orbelle::testing::TempDir;
 using testing::pcFrame;
-using testing::SimProcess;
 
 class Fd {
  public:
@@ -40,14 +40,19 @@ class Fd {
   int fd_;
 };
 
-std::string afterPrefix(const std::optional<std::string>& line, const std::string& prefix) {
-  if (!line || line->rfind(prefix, 0) != 0) {
-    ADD_FAILURE() << "expected a line starting with \"" << prefix << "\", got "
-                  << (line ? "\"" + *line + "\"" : "none");
+std::string afterPrefix(const std::string& line, const std::string& prefix) {
+  if (line.rfind(prefix, 0) != 0) {
+    ADD_FAILURE() << "expected a line starting with \"" << prefix << "\", got \"" << line << "\"";
     return {};
   }
-  return line->substr(prefix.size());
+  return line.substr(prefix.size());
 }
+
+// vkr-sim beside the test; it ends when the test closes its input.
+struct SimProcess : BackgroundProcess {
+  explicit SimProcess(const std::vector<std::string>& args)
+      : BackgroundProcess(VKR_SIM_PATH, args) {}
+};
 
 int openRawTerminal(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);

@@ -182,8 +182,10 @@ int BackgroundProcess::waitForExit(std::chrono::milliseconds limit) {
   int status = 0;
   while (::waitpid(pid_, &status, WNOHANG) == 0) {
     if (std::chrono::steady_clock::now() > deadline) {
-      stop();
-      return -1;
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, &status, 0);
+      status = -1;
+      break;
     }
     pollfd fd{stdoutFd_, POLLIN, 0};
     if (::poll(&fd, 1, 10) > 0) {
@@ -193,12 +195,14 @@ int BackgroundProcess::waitForExit(std::chrono::milliseconds limit) {
   while (readSome(stdoutFd_, pendingOut_)) {
   }
   drainStderr();
-  ::close(stdinFd_);
-  ::close(stdoutFd_);
-  ::close(stderrFd_);
-  stdinFd_ = stdoutFd_ = stderrFd_ = -1;
+  for (int* fd : {&stdinFd_, &stdoutFd_, &stderrFd_}) {
+    if (*fd >= 0) {
+      ::close(*fd);
+      *fd = -1;
+    }
+  }
   pid_ = -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool BackgroundProcess::waitForStderr(const std::string& text, std::size_t count,
@@ -225,25 +229,21 @@ bool BackgroundProcess::waitForStderr(const std::string& text, std::size_t count
 
 std::string BackgroundProcess::restOfStdout() { return std::exchange(pendingOut_, {}); }
 
-void BackgroundProcess::stop() {
+int BackgroundProcess::stop() {
   if (pid_ < 0) {
-    return;
+    return -1;
   }
   ::close(stdinFd_);  // the program ends when its input closes
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  int status = 0;
-  while (::waitpid(pid_, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, &status, 0);
-      break;
-    }
-    ::usleep(10000);
+  stdinFd_ = -1;
+  return waitForExit(std::chrono::seconds(5));
+}
+
+int BackgroundProcess::terminate() {
+  if (pid_ < 0) {
+    return -1;
   }
-  drainStderr();
-  ::close(stdoutFd_);
-  ::close(stderrFd_);
-  pid_ = -1;
+  ::kill(pid_, SIGTERM);
+  return waitForExit(std::chrono::seconds(5));
 }
 
 }  // namespace orbelle::testing

@@ -41,7 +41,10 @@ class BackgroundProcess {
                      std::chrono::milliseconds limit = std::chrono::seconds(5));
   // Everything written to standard error so far.
   std::string drainStderr();
-  void stop();
+  // Closes its input and waits for it to end (killing it after 5 s); its exit code.
+  int stop();
+  // Asks it to end with SIGTERM instead; its exit code.
+  int terminate();
   int pid() const { return pid_; }
 
  private:
