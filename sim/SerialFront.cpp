@@ -177,10 +177,13 @@ void SerialFront::takeByte(std::uint8_t byte, Clock::time_point now) {
 void SerialFront::answerDueFrames(Clock::time_point now) {
   while (!vanishing_ && !arriving_.empty() && arriving_.front().due <= now) {
     const WireFrame frame = arriving_.front().bytes;
+    // The unit answers the moment the frame is in, however late this process woke up: the
+    // emulated line must not run slower than the rate it stands for.
+    const Clock::time_point arrived = arriving_.front().due;
     arriving_.pop_front();
     const ModelOutput output = host_.handle(frame);
     for (const WireFrame& reply : output.replies) {
-      queueReply(reply, now);
+      queueReply(reply, arrived);
     }
     if (output.vanished) {
       vanishing_ = true;
