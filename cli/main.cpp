@@ -9,6 +9,7 @@
 #include "Output.h"
 #include "PrefsCommand.h"
 #include "SettingsCommand.h"
+#include "UpgradeCommand.h"
 #include "protocol/LinkError.h"
 
 using namespace orbelle::cli;
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   std::function<int()> run;
   addPrefsCommands(app, options, run);
   addSettingsCommands(app, options, run);
+  addUpgradeCommands(app, options, run);
   addDevicesCommand(app, options, run);
 
   try {

@@ -1,0 +1,189 @@
+#include "ProgressReport.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include <nlohmann/json.hpp>
+
+#ifdef _WIN32
+#include <io.h>
+#define ORBELLE_ISATTY(fd) _isatty(fd)
+#else
+#include <unistd.h>
+#define ORBELLE_ISATTY(fd) ::isatty(fd)
+#endif
+
+namespace orbelle::cli {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A terminal can take a redraw this often without flicker or cost.
+constexpr auto kBarRedraw = 100ms;
+// A log gets a line at each tenth of the image, and at least this often in between.
+constexpr auto kLineInterval = 1s;
+constexpr int kLineStepPercent = 10;
+constexpr int kBarWidth = 24;
+// Below this, a rate is mostly start-up noise and a time left would jump about.
+constexpr double kRateSettleSeconds = 0.2;
+
+std::string fixed(double value, int decimals) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+nlohmann::json orNull(const std::optional<double>& value) {
+  return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+}  // namespace
+
+std::string formatBytes(double bytes) {
+  if (bytes < 1024.0) {
+    return fixed(bytes, 0) + " B";
+  }
+  if (bytes < 1024.0 * 1024.0) {
+    return fixed(bytes / 1024.0, 1) + " KiB";
+  }
+  return fixed(bytes / (1024.0 * 1024.0), 1) + " MiB";
+}
+
+std::string formatDuration(double seconds) {
+  const auto total = static_cast<long long>(std::ceil(std::max(0.0, seconds)));
+  const long long hours = total / 3600;
+  const long long minutes = (total / 60) % 60;
+  char text[32];
+  if (hours > 0) {
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", hours, minutes, total % 60);
+  } else {
+    std::snprintf(text, sizeof text, "%lld:%02lld", minutes, total % 60);
+  }
+  return text;
+}
+
+ProgressReport::Style ProgressReport::styleFor(bool json) {
+  if (json) {
+    return Style::Json;
+  }
+  return ORBELLE_ISATTY(2) != 0 ? Style::Bar : Style::Lines;
+}
+
+ProgressReport::ProgressReport(Style style, std::ostream& out, std::string unitName,
+                               std::uint64_t imageLength)
+    : style_(style), out_(out), unitName_(std::move(unitName)), imageLength_(imageLength) {}
+
+ProgressReport::~ProgressReport() { end(); }
+
+void ProgressReport::started() {
+  if (style_ == Style::Json) {
+    out_ << nlohmann::json{{"event", "start"}, {"unit", unitName_}, {"bytes_total", imageLength_}}
+                .dump()
+         << '\n'
+         << std::flush;
+    return;
+  }
+  out_ << "Upgrading the " << unitName_ << " with " << imageLength_ << " bytes...\n" << std::flush;
+}
+
+void ProgressReport::blockSent(std::uint64_t sent, Clock::time_point now) {
+  if (!firstBlockAt_) {
+    firstBlockAt_ = now;
+  }
+  const Figures figures = figuresAt(sent, now);
+  if (!due(figures, now)) {
+    return;
+  }
+  lastShownAt_ = now;
+  lastShownPercent_ = figures.percent;
+  draw(sent, figures);
+}
+
+ProgressReport::Figures ProgressReport::figuresAt(std::uint64_t sent, Clock::time_point now) const {
+  Figures figures{};
+  figures.percent = imageLength_ == 0 ? 100 : static_cast<int>(sent * 100 / imageLength_);
+  figures.seconds = std::chrono::duration<double>(now - *firstBlockAt_).count();
+  const bool settled = figures.seconds >= kRateSettleSeconds || (sent == imageLength_ && sent > 0);
+  if (settled && figures.seconds > 0.0) {
+    figures.bytesPerSecond = static_cast<double>(sent) / figures.seconds;
+    figures.secondsLeft = static_cast<double>(imageLength_ - sent) / *figures.bytesPerSecond;
+  }
+  return figures;
+}
+
+bool ProgressReport::due(const Figures& figures, Clock::time_point now) const {
+  if (lastShownPercent_ < 0 || (figures.percent == 100 && lastShownPercent_ != 100)) {
+    return true;
+  }
+  if (style_ == Style::Bar) {
+    return now - lastShownAt_ >= kBarRedraw;
+  }
+  return figures.percent / kLineStepPercent != lastShownPercent_ / kLineStepPercent ||
+         now - lastShownAt_ >= kLineInterval;
+}
+
+std::string ProgressReport::describe(std::uint64_t sent, const Figures& figures) const {
+  std::string text = formatBytes(static_cast<double>(sent)) + " of " +
+                     formatBytes(static_cast<double>(imageLength_));
+  text += figures.bytesPerSecond ? ", " + formatBytes(*figures.bytesPerSecond) + "/s" : "";
+  text += figures.secondsLeft ? ", " + formatDuration(*figures.secondsLeft) + " left" : "";
+  return text;
+}
+
+void ProgressReport::draw(std::uint64_t sent, const Figures& figures) {
+  switch (style_) {
+    case Style::Json:
+      out_ << nlohmann::json{{"event", "progress"},
+                             {"percent", figures.percent},
+                             {"bytes_sent", sent},
+                             {"bytes_total", imageLength_},
+                             {"seconds", figures.seconds},
+                             {"bytes_per_second", orNull(figures.bytesPerSecond)},
+                             {"seconds_left", orNull(figures.secondsLeft)}}
+                  .dump()
+           << '\n'
+           << std::flush;
+      return;
+    case Style::Lines:
+      out_ << figures.percent << "% " << describe(sent, figures) << '\n' << std::flush;
+      return;
+    case Style::Bar: {
+      const int filled = figures.percent * kBarWidth / 100;
+      const std::string bar = std::string(static_cast<std::size_t>(filled), '#') +
+                              std::string(static_cast<std::size_t>(kBarWidth - filled), '.');
+      // Carriage return and erase-to-end-of-line redraw the same line.
+      out_ << '\r'
+           << (figures.percent < 10    ? "  "
+               : figures.percent < 100 ? " "
+                                       : "")
+           << figures.percent << "% [" << bar << "] " << describe(sent, figures) << "\x1b[K"
+           << std::flush;
+      barOpen_ = true;
+      return;
+    }
+  }
+}
+
+void ProgressReport::waitingForRestart(std::chrono::milliseconds wait) {
+  const double seconds = std::chrono::duration<double>(wait).count();
+  if (style_ == Style::Json) {
+    out_ << nlohmann::json{{"event", "waiting-for-restart"}, {"seconds", seconds}}.dump() << '\n'
+         << std::flush;
+    return;
+  }
+  end();
+  out_ << "Every block is acknowledged; waiting " << fixed(seconds, seconds < 10 ? 2 : 0)
+       << " s for the " << unitName_ << " to restart...\n"
+       << std::flush;
+}
+
+void ProgressReport::end() {
+  if (barOpen_) {
+    out_ << '\n' << std::flush;
+    barOpen_ = false;
+  }
+}
+
+}  // namespace orbelle::cli

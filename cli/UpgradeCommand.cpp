@@ -1,0 +1,366 @@
+#include "UpgradeCommand.h"
+
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <iomanip>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "CliError.h"
+#include "CliLink.h"
+#include "CliUpgradeHost.h"
+#include "GlobalOptions.h"
+#include "Output.h"
+#include "ProgressReport.h"
+#include "upgrade/ImageFile.h"
+#include "upgrade/UpgradeFrames.h"
+#include "upgrade/UpgradeMessages.h"
+#include "upgrade/UpgradeTransfer.h"
+
+namespace orbelle::cli {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct UpgradeArguments {
+  std::string image;
+  double pauseScale = 1.0;
+};
+
+struct UnitKind {
+  const UpgradeCodeTable& table;
+  Feature feature;
+  const char* name;
+};
+
+const UnitKind kBaseUnit{kBaseUpgradeTable, Feature::UpgradeBaseUnit, "base unit"};
+const UnitKind kHandheldUnit{kHandheldUpgradeTable, Feature::UpgradeHandheldUnit, "handheld unit"};
+
+std::string inParentheses(const std::filesystem::path& path, const std::string& detail) {
+  std::string text(" (");
+  text.append(path.string()).append(detail).append(")");
+  return text;
+}
+
+// The checks the transfer makes at its start, made before the link is touched, so that a bad
+// file costs no device time and the message can say why the file is unusable.
+std::uint64_t checkedImageLength(const std::filesystem::path& path, const UpgradeCodeTable& table) {
+  std::error_code ignored;
+  const bool directory = std::filesystem::is_directory(path, ignored);
+  errno = 0;
+  std::optional<ImageFile> image = ImageFile::open(path);
+  if (!image) {
+    const int reason = errno;
+    const std::string why = directory     ? "is a directory"
+                            : reason != 0 ? std::strerror(reason)
+                                          : "cannot be opened for reading";
+    throw CliError(kImageProblem,
+                   std::string(kCannotOpenImageMessage) + inParentheses(path, ": " + why));
+  }
+  if (image->length() == 0) {
+    throw CliError(kImageProblem,
+                   std::string(table.emptyImageMessage) + inParentheses(path, " is empty"));
+  }
+  if (image->length() > kMaxImageLength) {
+    throw CliError(kImageProblem, imageTooLargeMessage(image->length(), kMaxImageLength) +
+                                      inParentheses(path, ""));
+  }
+  return image->length();
+}
+
+// One upgrade from start frame to completion, on the event loop of the link. The time-out is
+// per reply: it runs whenever a reply is due and stops while a pause runs.
+class UpgradeRun : public ReplyReceiver {
+ public:
+  UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pauses, ProgressReport& progress);
+  ~UpgradeRun() override;
+  UpgradeRun(const UpgradeRun&) = delete;
+  UpgradeRun& operator=(const UpgradeRun&) = delete;
+
+  // Returns once a completion has been reached; throws CliError otherwise.
+  void run(const std::filesystem::path& image);
+
+  nlohmann::json summary() const;
+  std::string summaryText() const;
+
+  void onLinkReply(const ReportFrame& rxFrame) override;
+
+ private:
+  enum class Ending { Completed, Failed, NoReply, LinkBroke };
+
+  CliUpgradeHost::Listener listener();
+  void onEvent(UpgradeEvent event);
+  void onPauseArmed(std::chrono::milliseconds duration);
+  void onPauseOver();
+  void onMessage(std::string_view text, std::string_view title, MessageIcon icon);
+  void end(Ending ending);
+  void throwUnlessCompleted(const std::filesystem::path& image);
+  std::string whereItStopped() const;
+  double blockPhaseSeconds() const;
+
+  CliLink& link_;
+  const UnitKind& unit_;
+  ProgressReport& progress_;
+  Output out_;
+  // The whole vkr run is one program run, so its one handheld start is the first.
+  RunFlags runFlags_;
+  CliUpgradeHost host_;
+  UpgradeTransfer transfer_;
+  QTimer watchdog_;
+  bool paused_ = false;
+
+  std::optional<Ending> ending_;
+  std::string failure_;
+  ExitCode failureCode_ = kFailed;
+  std::optional<Clock::time_point> firstBlockAt_;
+  std::optional<Clock::time_point> lastAckAt_;
+};
+
+UpgradeRun::UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pauses,
+                       ProgressReport& progress)
+    : link_(link),
+      unit_(unit),
+      progress_(progress),
+      out_(link.options().json),
+      host_(link.session(), pauses, listener()),
+      transfer_(unit.table, link.state(), host_, runFlags_) {
+  host_.attach(transfer_);
+  transfer_.setEventHook([this](UpgradeEvent event) { onEvent(event); });
+  watchdog_.setSingleShot(true);
+  watchdog_.setInterval(link_.timeout());
+  QObject::connect(&watchdog_, &QTimer::timeout, [this] { end(Ending::NoReply); });
+  link_.session().dispatcher().attach(unit_.feature, this);
+}
+
+UpgradeRun::~UpgradeRun() {
+  link_.session().dispatcher().detach(unit_.feature);
+  host_.cancelPause();
+}
+
+CliUpgradeHost::Listener UpgradeRun::listener() {
+  CliUpgradeHost::Listener listener;
+  listener.pauseArmed = [this](PauseKind, int, std::chrono::milliseconds duration) {
+    onPauseArmed(duration);
+  };
+  listener.pauseOver = [this] { onPauseOver(); };
+  listener.message = [this](std::string_view text, std::string_view title, MessageIcon icon) {
+    onMessage(text, title, icon);
+  };
+  return listener;
+}
+
+void UpgradeRun::run(const std::filesystem::path& image) {
+  // Armed before the start, so that a start frame that never leaves the port ends the run too.
+  watchdog_.start();
+  transfer_.StartUpgrade(image);
+  // A run can end inside StartUpgrade; waiting then would wait for nothing.
+  if (!ending_) {
+    link_.waitForFinishWithoutLimit();
+  }
+  if (!ending_) {
+    end(Ending::LinkBroke);
+  }
+  progress_.end();
+  throwUnlessCompleted(image);
+}
+
+void UpgradeRun::onLinkReply(const ReportFrame& rxFrame) {
+  if (!paused_ && !ending_) {
+    watchdog_.start();
+  }
+  transfer_.HandleReply(rxFrame);
+}
+
+void UpgradeRun::onEvent(UpgradeEvent event) {
+  switch (event) {
+    case UpgradeEvent::StartSent:
+      progress_.started();
+      return;
+    case UpgradeEvent::BlockSent: {
+      const Clock::time_point now = Clock::now();
+      if (!firstBlockAt_) {
+        firstBlockAt_ = now;
+      }
+      progress_.blockSent(transfer_.offset(), now);
+      return;
+    }
+    case UpgradeEvent::AllBlocksAcknowledged:
+      lastAckAt_ = Clock::now();
+      return;
+    case UpgradeEvent::BlockResent:
+    case UpgradeEvent::HandshakeAnswered:
+    case UpgradeEvent::Completed:
+      return;
+  }
+}
+
+void UpgradeRun::onPauseArmed(std::chrono::milliseconds duration) {
+  paused_ = true;
+  watchdog_.stop();
+  if (transfer_.state() == UpgradeState::CompletionPause) {
+    progress_.waitingForRestart(duration);
+  }
+}
+
+void UpgradeRun::onPauseOver() {
+  paused_ = false;
+  if (!ending_) {
+    watchdog_.start();
+  }
+}
+
+void UpgradeRun::onMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+  if (ending_) {
+    return;  // a done reply after the last acknowledgement repeats the completion
+  }
+  if (icon == MessageIcon::Information) {
+    if (!lastAckAt_) {
+      lastAckAt_ = Clock::now();  // the done reply ended the block phase
+    }
+    progress_.end();
+    out_.note(std::string(text));
+    end(Ending::Completed);
+    return;
+  }
+  failure_ = std::string(text);
+  // The serial port refused to open again after the unit's restart.
+  failureCode_ = title == kUpgradeLinkMessageTitle ? kLinkUnusable : kImageProblem;
+  end(Ending::Failed);
+}
+
+void UpgradeRun::end(Ending ending) {
+  if (ending_) {
+    return;
+  }
+  ending_ = ending;
+  watchdog_.stop();
+  host_.cancelPause();
+  link_.finish();
+}
+
+void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) {
+  if (*ending_ == Ending::Completed) {
+    return;
+  }
+  const std::string where = whereItStopped();  // before the image is closed
+  transfer_.closeImage();
+  switch (*ending_) {
+    case Ending::Completed:
+      return;
+    case Ending::Failed:
+      throw CliError(failureCode_, failureCode_ == kImageProblem
+                                       ? failure_ + inParentheses(image, "")
+                                       : failure_);
+    case Ending::NoReply: {
+      std::ostringstream text;
+      text << "Cannot communicate with the base unit: no reply within " << std::setprecision(3)
+           << link_.options().timeoutSeconds << " s in the " << unit_.name << " upgrade " << where
+           << ".";
+      throw CliError(kNoReply, text.str());
+    }
+    case Ending::LinkBroke:
+      throw CliError(kLinkUnusable, "Cannot communicate with the base unit. The USB link broke " +
+                                        where + ": " + link_.linkProblem());
+  }
+}
+
+std::string UpgradeRun::whereItStopped() const {
+  const std::string blocks = std::to_string(transfer_.counters().blocksSent);
+  switch (transfer_.state()) {
+    case UpgradeState::StartPause:
+      return "(the start frame was still going out)";
+    case UpgradeState::AwaitingStartAck:
+      return "(waiting for the answer to the start frame)";
+    case UpgradeState::BlockOutstanding: {
+      const std::uint32_t at = transfer_.offset() - transfer_.lastBlockLength();
+      return "(waiting for the answer to the block at byte " + std::to_string(at) + " of " +
+             std::to_string(transfer_.imageLength()) + ", " + blocks + " blocks sent)";
+    }
+    case UpgradeState::Idle:
+    case UpgradeState::CompletionPause:
+      break;
+  }
+  return "(after " + blocks + " blocks)";
+}
+
+double UpgradeRun::blockPhaseSeconds() const {
+  if (!firstBlockAt_ || !lastAckAt_) {
+    return 0.0;
+  }
+  return std::chrono::duration<double>(*lastAckAt_ - *firstBlockAt_).count();
+}
+
+nlohmann::json UpgradeRun::summary() const {
+  const UpgradeCounters& counters = transfer_.counters();
+  const double seconds = blockPhaseSeconds();
+  const double rate = seconds > 0.0 ? static_cast<double>(counters.bytesSent) / seconds : 0.0;
+  return {{"bytes", counters.bytesSent},
+          {"blocks", counters.blocksSent},
+          {"retries", counters.retries},
+          {"handshakes", counters.handshakes},
+          {"seconds", seconds},
+          {"bytes_per_second", rate},
+          {"completion", std::string(completionName(counters.completion))}};
+}
+
+std::string UpgradeRun::summaryText() const {
+  const nlohmann::json s = summary();
+  std::ostringstream text;
+  text << "Sent " << s["bytes"] << " bytes in " << s["blocks"] << " blocks (" << s["retries"]
+       << " retries, " << s["handshakes"] << " handshakes); block phase " << std::fixed
+       << std::setprecision(3) << s["seconds"].get<double>() << " s, "
+       << formatBytes(s["bytes_per_second"].get<double>()) << "/s; completion "
+       << s["completion"].get<std::string>() << "\n";
+  return text.str();
+}
+
+int upgradeCommand(const GlobalOptions& options, const UnitKind& unit,
+                   const UpgradeArguments& arguments) {
+  const std::filesystem::path image(arguments.image);
+  const std::uint64_t length = checkedImageLength(image, unit.table);
+  CliLink link(options, unit.feature);
+  link.open();
+  ProgressReport progress(ProgressReport::styleFor(options.json),
+                          options.json ? std::cout : std::cerr, unit.name, length);
+  UpgradeRun run(link, unit, PauseDurations{}.scaledBy(arguments.pauseScale), progress);
+  run.run(image);
+  Output(options.json).result(run.summary(), run.summaryText());
+  return kOk;
+}
+
+void addUnitCommand(CLI::App& upgrade, const GlobalOptions& options, std::function<int()>& run,
+                    const UnitKind& unit, const char* name, const char* description) {
+  auto arguments = std::make_shared<UpgradeArguments>();
+  CLI::App* command = upgrade.add_subcommand(name, description);
+  // Not checked as an existing file here: an unusable image has its own exit code.
+  command->add_option("FILE", arguments->image, "Raw firmware image, 1 byte to 16 MiB")->required();
+  command
+      ->add_option("--pause-scale", arguments->pauseScale,
+                   "Scale the waits after the start frame and for the unit's restart (0.01: a "
+                   "hundredth), for tests and benchmarks")
+      ->check(CLI::Range(0.0, 100.0));
+  command->callback([&options, &run, &unit, arguments] {
+    run = [&options, &unit, arguments] { return upgradeCommand(options, unit, *arguments); };
+  });
+}
+
+}  // namespace
+
+void addUpgradeCommands(CLI::App& app, const GlobalOptions& options, std::function<int()>& run) {
+  CLI::App* upgrade =
+      app.add_subcommand("upgrade", "Send a firmware image to the base unit or a handheld unit");
+  upgrade->require_subcommand(1);
+  addUnitCommand(*upgrade, options, run, kBaseUnit, "base", "Upgrade the base unit's firmware");
+  addUnitCommand(*upgrade, options, run, kHandheldUnit, "handheld",
+                 "Upgrade a handheld unit's firmware through the base unit");
+}
+
+}  // namespace orbelle::cli
