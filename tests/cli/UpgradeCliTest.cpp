@@ -1,0 +1,280 @@
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "support/Simulator.h"
+
+namespace orbelle {
+namespace {
+
+using testing::ProcessResult;
+using testing::runProcess;
+using testing::SimLink;
+using testing::Simulator;
+using testing::TempDir;
+
+// Short enough that six restart pauses cost a few tens of milliseconds.
+const std::vector<std::string> kFastPauses = {"--pause-scale", "0.01"};
+
+ProcessResult vkr(const Simulator& sim, std::vector<std::string> args,
+                  const std::vector<std::string>& pauses = kFastPauses) {
+  std::vector<std::string> all = sim.vkrLinkArgs();
+  all.insert(all.end(), args.begin(), args.end());
+  all.insert(all.end(), pauses.begin(), pauses.end());
+  return runProcess(VKR_PATH, all, sim.vkrEnv());
+}
+
+// Bytes that differ from block to block and from image to image.
+std::string imageBytes(std::size_t size) {
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) {
+    bytes[i] = static_cast<char>((i * 131 + size * 7 + (i >> 8) * 17 + 13) & 0xFF);
+  }
+  return bytes;
+}
+
+std::filesystem::path writeImage(const TempDir& dir, std::size_t size) {
+  const auto path = dir / ("image-" + std::to_string(size) + ".dat");
+  testing::writeFile(path, imageBytes(size));
+  return path;
+}
+
+// The next image the simulator kept, as its "image: NAME SIZE bytes saved to PATH" line names.
+std::string nextSavedImage(Simulator& sim, const std::string& name) {
+  const std::string line = sim.nextLine();
+  EXPECT_EQ(line.rfind("image: " + name + " ", 0), 0U) << line;
+  const std::string marker = " saved to ";
+  const auto at = line.find(marker);
+  if (at == std::string::npos) {
+    ADD_FAILURE() << "no saved image in \"" << line << "\"";
+    return {};
+  }
+  return testing::readFile(line.substr(at + marker.size()));
+}
+
+// Every line of a --json run is an object; all but the last are progress events.
+nlohmann::json summaryOf(const ProcessResult& result) {
+  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+  std::istringstream lines(result.out);
+  std::string line;
+  nlohmann::json last;
+  int events = 0;
+  while (std::getline(lines, line)) {
+    if (!last.is_null()) {
+      EXPECT_TRUE(last.contains("event")) << last.dump();
+      ++events;
+    }
+    last = nlohmann::json::parse(line);
+  }
+  EXPECT_GE(events, 2) << "a start and at least one progress event";
+  return last;
+}
+
+std::uint64_t blocksFor(std::size_t size) { return (size + 31) / 32; }
+
+class UpgradeOverEitherLink : public ::testing::TestWithParam<SimLink> {
+ protected:
+  TempDir dir_;
+};
+
+TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCountsThem) {
+  Simulator sim(GetParam(), {"--save-images", (dir_ / "kept").string()});
+  int baseRuns = 0;
+  for (const std::size_t size : {1, 31, 32, 33, 1000, 4097}) {
+    SCOPED_TRACE(size);
+    const auto summary =
+        summaryOf(vkr(sim, {"--json", "upgrade", "base", writeImage(dir_, size).string()}));
+    std::set<std::string> fields;
+    for (const auto& [key, value] : summary.items()) {
+      fields.insert(key);
+    }
+    EXPECT_EQ(fields, (std::set<std::string>{"bytes", "blocks", "retries", "handshakes", "seconds",
+                                             "bytes_per_second", "completion"}));
+    EXPECT_EQ(summary["bytes"], size);
+    EXPECT_EQ(summary["blocks"], blocksFor(size));
+    EXPECT_EQ(summary["retries"], 0);
+    EXPECT_EQ(summary["handshakes"], 0);
+    EXPECT_EQ(summary["completion"], "last-ack");
+    EXPECT_GT(summary["seconds"].get<double>(), 0.0);
+    EXPECT_NEAR(summary["bytes_per_second"].get<double>() * summary["seconds"].get<double>(),
+                static_cast<double>(size), 1e-6 * static_cast<double>(size));
+    EXPECT_EQ(nextSavedImage(sim, "base-" + std::to_string(++baseRuns) + ".dat"), imageBytes(size));
+  }
+
+  // A handheld image goes through the base unit by its own codes.
+  const auto handheld = vkr(sim, {"upgrade", "handheld", writeImage(dir_, 1000).string()});
+  EXPECT_EQ(handheld.exitCode, 0) << handheld.err;
+  EXPECT_NE(handheld.err.find("The handheld unit has been upgraded\n"), std::string::npos)
+      << handheld.err;
+  EXPECT_EQ(nextSavedImage(sim, "handheld-1.dat"), imageBytes(1000));
+}
+
+TEST_P(UpgradeOverEitherLink, RetriesAndHandshakesAreAnsweredAndCountedAsTheUnitAsked) {
+  Simulator sim(GetParam(), {"--save-images", (dir_ / "kept").string(), "--fault", "retry-every=5",
+                             "--fault", "handshake-every=7"});
+  // 129 blocks: blocks 5, 10 ... 125 are asked for twice, blocks 7, 14 ... 126 need a
+  // handshake, and blocks 35, 70 and 105 both.
+  const std::string image = writeImage(dir_, 4097).string();
+  const auto base = summaryOf(vkr(sim, {"--json", "upgrade", "base", image}));
+  EXPECT_EQ(base["retries"], 25);
+  EXPECT_EQ(base["handshakes"], 18);
+  EXPECT_EQ(base["blocks"], 129 + 25) << "a resent block counts again";
+  EXPECT_EQ(base["bytes"], 4097 + 25 * 32);
+  EXPECT_EQ(nextSavedImage(sim, "base-1.dat"), imageBytes(4097));
+
+  // The handheld table knows no handshake, and the unit asks for none.
+  const auto handheld = summaryOf(vkr(sim, {"--json", "upgrade", "handheld", image}));
+  EXPECT_EQ(handheld["retries"], 25);
+  EXPECT_EQ(handheld["handshakes"], 0);
+  EXPECT_EQ(nextSavedImage(sim, "handheld-1.dat"), imageBytes(4097));
+}
+
+TEST_P(UpgradeOverEitherLink, DoneRepliesAndDoubledRepliesStillComplete) {
+  Simulator done(GetParam(),
+                 {"--save-images", (dir_ / "done").string(), "--fault", "finish-with-done"});
+  const auto base =
+      summaryOf(vkr(done, {"--json", "upgrade", "base", writeImage(dir_, 33).string()}));
+  EXPECT_EQ(base["completion"], "done");
+  EXPECT_EQ(base["blocks"], 2);
+  EXPECT_EQ(nextSavedImage(done, "base-1.dat"), imageBytes(33));
+  const auto text = vkr(done, {"upgrade", "handheld", writeImage(dir_, 1000).string()});
+  EXPECT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_NE(text.err.find("The handheld unit has been upgraded\n"), std::string::npos);
+  EXPECT_NE(text.out.find("completion done"), std::string::npos) << text.out;
+  EXPECT_EQ(nextSavedImage(done, "handheld-1.dat"), imageBytes(1000));
+
+  // Each reply twice: every extra acknowledgement sends the next block early, but no block
+  // goes out twice and none is skipped.
+  Simulator doubled(GetParam(),
+                    {"--save-images", (dir_ / "doubled").string(), "--fault", "double-replies"});
+  const auto twice =
+      summaryOf(vkr(doubled, {"--json", "upgrade", "base", writeImage(dir_, 4097).string()}));
+  EXPECT_EQ(twice["blocks"], 129);
+  EXPECT_EQ(twice["retries"], 0);
+  EXPECT_EQ(nextSavedImage(doubled, "base-1.dat"), imageBytes(4097));
+}
+
+TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithItsLink) {
+  const std::string image = writeImage(dir_, 1000).string();
+  Simulator deaf(GetParam(), {"--fault", "drop-reply=1"});
+  const auto atStart = vkr(deaf, {"--timeout", "0.3", "upgrade", "base", image});
+  EXPECT_EQ(atStart.exitCode, 4);
+  EXPECT_NE(atStart.err.find("no reply within 0.3 s"), std::string::npos) << atStart.err;
+  EXPECT_NE(atStart.err.find("the start frame"), std::string::npos) << atStart.err;
+
+  // Replies: start acknowledgement, then blocks 1 to 5; the sixth block's is lost.
+  Simulator lossy(GetParam(), {"--fault", "drop-reply=7"});
+  const auto midway = vkr(lossy, {"--json", "--timeout", "0.3", "upgrade", "base", image});
+  EXPECT_EQ(midway.exitCode, 4);
+  const auto error = nlohmann::json::parse(midway.out.substr(midway.out.rfind('{')));
+  EXPECT_EQ(error["exit_code"], 4);
+  EXPECT_NE(error["error"].get<std::string>().find("block at byte 160 of 1000"), std::string::npos)
+      << error;
+
+  // A USB unit that goes away breaks the link at once; a serial one just stops answering.
+  Simulator vanishing(GetParam(), {"--fault", "vanish-after=5"});
+  const auto gone = vkr(vanishing, {"--timeout", "0.5", "upgrade", "base", image});
+  if (GetParam() == SimLink::Usb) {
+    EXPECT_EQ(gone.exitCode, 3) << gone.err;
+    EXPECT_NE(gone.err.find("The USB link broke"), std::string::npos) << gone.err;
+  } else {
+    EXPECT_EQ(gone.exitCode, 4) << gone.err;
+  }
+  EXPECT_EQ(vanishing.nextLine(), "vanished");
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEitherLink,
+                         ::testing::Values(SimLink::Serial, SimLink::Usb),
+                         [](const auto& info) { return testing::linkName(info.param); });
+
+TEST(UpgradeCli, SplitRepliesAreReassembledOnSerialAndShortReadsOnUsb) {
+  TempDir dir;
+  const std::string image = writeImage(dir, 100).string();
+  Simulator serial(SimLink::Serial,
+                   {"--save-images", (dir / "kept").string(), "--fault", "split-replies"});
+  const auto whole = summaryOf(vkr(serial, {"--json", "upgrade", "base", image}));
+  EXPECT_EQ(whole["blocks"], 4);
+  EXPECT_EQ(nextSavedImage(serial, "base-1.dat"), imageBytes(100));
+
+  Simulator usb(SimLink::Usb, {"--fault", "split-replies"});
+  const auto shortReads = vkr(usb, {"--timeout", "0.3", "upgrade", "handheld", image});
+  EXPECT_EQ(shortReads.exitCode, 4);
+  EXPECT_NE(shortReads.err.find("Only read 1 bytes"), std::string::npos) << shortReads.err;
+}
+
+TEST(UpgradeCli, TheTimeOutCountsFromTheLastReplyAndStopsDuringPauses) {
+  // At 19200 baud a block and its acknowledgement take 40 ms, 20 blocks 0.8 s, and the
+  // restart pauses 0.6 s: the whole run is far longer than the time-out, no reply is late.
+  TempDir dir;
+  Simulator sim(SimLink::Serial, {"--baud-emulation", "19200"});
+  const auto result =
+      vkr(sim, {"--timeout", "0.3", "upgrade", "base", writeImage(dir, 640).string()},
+          {"--pause-scale", "0.1"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.err.find("waiting 0.60 s for the base unit to restart"), std::string::npos)
+      << result.err;
+}
+
+TEST(UpgradeCli, TextModeReportsProgressNowAndThenAndTheCompletionAsANote) {
+  TempDir dir;
+  Simulator sim(SimLink::Serial, {});
+  const auto result = vkr(sim, {"upgrade", "base", writeImage(dir, 4097).string()});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  std::istringstream lines(result.err);
+  std::string line;
+  int progressLines = 0;
+  while (std::getline(lines, line)) {
+    progressLines += line.find("% ") != std::string::npos ? 1 : 0;
+  }
+  EXPECT_GE(progressLines, 2);
+  EXPECT_LE(progressLines, 20) << "129 blocks must not make 129 lines:\n" << result.err;
+  EXPECT_NE(result.err.find("100% 4.0 KiB of 4.0 KiB"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("The base unit has been upgraded.\n"), std::string::npos);
+  EXPECT_EQ(result.out.rfind("Sent 4097 bytes in 129 blocks (0 retries, 0 handshakes)", 0), 0U)
+      << result.out;
+}
+
+TEST(UpgradeCli, UnusableImagesFailWithSixBeforeTheLinkIsOpened) {
+  TempDir dir;
+  const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.path().string()}};
+  const auto run = [&](const std::string& unit, const std::filesystem::path& image) {
+    return runProcess(VKR_PATH,
+                      {"--device", (dir / "no-such-tty").string(), "upgrade", unit, image.string()},
+                      env);
+  };
+  const auto expectImageProblem = [](const ProcessResult& result, const std::string& text) {
+    EXPECT_EQ(result.exitCode, 6) << result.err;
+    EXPECT_NE(result.err.find(text), std::string::npos) << result.err;
+  };
+
+  expectImageProblem(run("base", dir / "missing.dat"), "Can not open the file!");
+  expectImageProblem(run("base", dir.path()), "is a directory");
+  testing::writeFile(dir / "empty.dat", "");
+  expectImageProblem(run("base", dir / "empty.dat"), "The file has no data!");
+  expectImageProblem(run("handheld", dir / "empty.dat"),
+                     "The handheld unit application file has no data!");
+
+  // Sparse files: nothing is written, only the length is set.
+  constexpr std::uintmax_t kLargest = 16 * 1024 * 1024;
+  testing::writeFile(dir / "huge.dat", "");
+  std::filesystem::resize_file(dir / "huge.dat", kLargest + 1);
+  expectImageProblem(run("base", dir / "huge.dat"), "16777217 bytes");
+  const auto json = runProcess(VKR_PATH,
+                               {"--json", "--device", (dir / "no-such-tty").string(), "upgrade",
+                                "handheld", (dir / "huge.dat").string()},
+                               env);
+  EXPECT_EQ(json.exitCode, 6);
+  EXPECT_EQ(nlohmann::json::parse(json.out)["exit_code"], 6);
+
+  // The largest image that can be addressed passes the check and reaches the link.
+  std::filesystem::resize_file(dir / "huge.dat", kLargest);
+  const auto largest = run("base", dir / "huge.dat");
+  EXPECT_EQ(largest.exitCode, 3) << largest.err;
+  EXPECT_NE(largest.err.find("Failed to open COM1"), std::string::npos) << largest.err;
+}
+
+}  // namespace
+}  // namespace orbelle
