@@ -1,5 +1,6 @@
 #include "ProgressReport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -8,10 +9,8 @@
 
 #ifdef _WIN32
 #include <io.h>
-#define ORBELLE_ISATTY(fd) _isatty(fd)
 #else
 #include <unistd.h>
-#define ORBELLE_ISATTY(fd) ::isatty(fd)
 #endif
 
 namespace orbelle::cli {
@@ -37,6 +36,14 @@ std::string fixed(double value, int decimals) {
 
 nlohmann::json orNull(const std::optional<double>& value) {
   return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+bool standardErrorIsTerminal() {
+#ifdef _WIN32
+  return _isatty(2) != 0;
+#else
+  return ::isatty(2) != 0;
+#endif
 }
 
 }  // namespace
@@ -68,7 +75,7 @@ ProgressReport::Style ProgressReport::styleFor(bool json) {
   if (json) {
     return Style::Json;
   }
-  return ORBELLE_ISATTY(2) != 0 ? Style::Bar : Style::Lines;
+  return standardErrorIsTerminal() ? Style::Bar : Style::Lines;
 }
 
 ProgressReport::ProgressReport(Style style, std::ostream& out, std::string unitName,
