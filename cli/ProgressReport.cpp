@@ -134,8 +134,12 @@ bool ProgressReport::due(const Figures& figures, Clock::time_point now) const {
 std::string ProgressReport::describe(std::uint64_t sent, const Figures& figures) const {
   std::string text = formatBytes(static_cast<double>(sent)) + " of " +
                      formatBytes(static_cast<double>(imageLength_));
-  text += figures.bytesPerSecond ? ", " + formatBytes(*figures.bytesPerSecond) + "/s" : "";
-  text += figures.secondsLeft ? ", " + formatDuration(*figures.secondsLeft) + " left" : "";
+  if (figures.bytesPerSecond) {
+    text.append(", ").append(formatBytes(*figures.bytesPerSecond)).append("/s");
+  }
+  if (figures.secondsLeft) {
+    text.append(", ").append(formatDuration(*figures.secondsLeft)).append(" left");
+  }
   return text;
 }
 

@@ -62,8 +62,8 @@ std::uint64_t checkedImageLength(const std::filesystem::path& path, const Upgrad
     const std::string why = directory     ? "is a directory"
                             : reason != 0 ? std::strerror(reason)
                                           : "cannot be opened for reading";
-    throw CliError(kImageProblem,
-                   std::string(kCannotOpenImageMessage) + inParentheses(path, ": " + why));
+    throw CliError(kImageProblem, std::string(kCannotOpenImageMessage) +
+                                      inParentheses(path, std::string(": ") + why));
   }
   if (image->length() == 0) {
     throw CliError(kImageProblem,
@@ -267,8 +267,9 @@ void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) {
       throw CliError(kNoReply, text.str());
     }
     case Ending::LinkBroke:
-      throw CliError(kLinkUnusable, "Cannot communicate with the base unit. The USB link broke " +
-                                        where + ": " + link_.linkProblem());
+      throw CliError(kLinkUnusable,
+                     std::string("Cannot communicate with the base unit. The USB link broke ") +
+                         where + ": " + link_.linkProblem());
   }
 }
 
@@ -281,14 +282,14 @@ std::string UpgradeRun::whereItStopped() const {
       return "(waiting for the answer to the start frame)";
     case UpgradeState::BlockOutstanding: {
       const std::uint32_t at = transfer_.offset() - transfer_.lastBlockLength();
-      return "(waiting for the answer to the block at byte " + std::to_string(at) + " of " +
-             std::to_string(transfer_.imageLength()) + ", " + blocks + " blocks sent)";
+      return std::string("(waiting for the answer to the block at byte ") + std::to_string(at) +
+             " of " + std::to_string(transfer_.imageLength()) + ", " + blocks + " blocks sent)";
     }
     case UpgradeState::Idle:
     case UpgradeState::CompletionPause:
       break;
   }
-  return "(after " + blocks + " blocks)";
+  return std::string("(after ") + blocks + " blocks)";
 }
 
 double UpgradeRun::blockPhaseSeconds() const {
