@@ -69,7 +69,7 @@ void UpgradeTransfer::sendStart() {
   }
   state_ = UpgradeState::StartPause;
   host_.sendFrame(table_.start);
-  emit(UpgradeEvent::StartSent);
+  report(UpgradeEvent::StartSent);
   host_.startPause(table_.pauseAfterStart, 1);
 }
 
@@ -188,7 +188,7 @@ void UpgradeTransfer::finishStart() {
 
 void UpgradeTransfer::SendNextBlock() {
   if (sendBlockAtOffset()) {
-    emit(UpgradeEvent::BlockSent);
+    report(UpgradeEvent::BlockSent);
   }
 }
 
@@ -196,7 +196,7 @@ void UpgradeTransfer::resendLastBlock() {
   offset_ -= lastBlockLength_;
   ++counters_.retries;
   if (sendBlockAtOffset()) {
-    emit(UpgradeEvent::BlockResent);
+    report(UpgradeEvent::BlockResent);
   }
 }
 
@@ -232,11 +232,11 @@ void UpgradeTransfer::abandonUnreadableImage() {
 void UpgradeTransfer::answerHandshake() {
   ++counters_.handshakes;
   host_.sendFrame(*table_.handshakeReply);
-  emit(UpgradeEvent::HandshakeAnswered);
+  report(UpgradeEvent::HandshakeAnswered);
 }
 
 void UpgradeTransfer::completeOnLastAck() {
-  emit(UpgradeEvent::AllBlocksAcknowledged);
+  report(UpgradeEvent::AllBlocksAcknowledged);
   closeFor(UpgradeCompletion::LastAck);
   // The restart wait and the reopen concern the serial port only; a USB user stays on USB.
   if (link_.protocol == LinkProtocol::Rs232) {
@@ -254,7 +254,7 @@ void UpgradeTransfer::finishLastAckCompletion() {
     host_.reopenSerial();
   } catch (const LinkError& error) {
     host_.showMessage(error.what(), kUpgradeLinkMessageTitle, MessageIcon::Error);
-    emit(UpgradeEvent::Completed);
+    report(UpgradeEvent::Completed);
     return;
   }
   announceCompletion();
@@ -279,10 +279,10 @@ void UpgradeTransfer::closeFor(UpgradeCompletion completion) {
 void UpgradeTransfer::announceCompletion() {
   host_.showMessage(table_.completionMessage, kUpgradeMessageTitle, MessageIcon::Information);
   host_.setProgress(0);
-  emit(UpgradeEvent::Completed);
+  report(UpgradeEvent::Completed);
 }
 
-void UpgradeTransfer::emit(UpgradeEvent event) {
+void UpgradeTransfer::report(UpgradeEvent event) {
   if (eventHook_) {
     eventHook_(event);
   }

@@ -84,7 +84,7 @@ class UpgradeTransfer : public ReplyReceiver {
   void completeOnDone();
   void closeFor(UpgradeCompletion completion);
   void announceCompletion();
-  void emit(UpgradeEvent event);
+  void report(UpgradeEvent event);
 
   const UpgradeCodeTable& table_;
   LinkState& link_;
