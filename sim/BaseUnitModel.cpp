@@ -7,6 +7,8 @@
 #include "protocol/ByteOrder.h"
 #include "protocol/CommandCode.h"
 #include "protocol/Fcs16.h"
+#include "settings/SettingsCodec.h"
+#include "settings/SettingsTables.h"
 
 namespace orbelle::sim {
 
@@ -49,20 +51,12 @@ bool fcsHolds(const ReportFrame& frame) {
 }  // namespace
 
 BaseSettings defaultSimSettings() {
-  BaseSettings s;
-  s.powerDbm = 10;
-  s.channel = 6;
-  s.associatedIds = 0x0001;
-  s.baudCode = 2;  // 9600
-  s.nation = 0;    // Europe
-  s.hopping = false;
-  s.dataBitsCode = 2;
-  s.stopBitsCode = 1;
-  s.parityCode = 1;
-  s.flowControlCode = 1;
-  s.numericKeyMode = 1;
-  s.bootloaderVersion = {'1', '0', '3', '\0'};
-  s.applicationVersion = {'2', '1', '0', '\0'};
+  // A unit fresh from the factory: the tool's own defaults, Europe, 9600 on its RS232 side.
+  BaseSettings versions;
+  versions.bootloaderVersion = {'1', '0', '3', '\0'};
+  versions.applicationVersion = {'2', '1', '0', '\0'};
+  BaseSettings s = defaultSettings(versions, static_cast<std::uint8_t>(Nation::Europe));
+  s.baudCode = 2;
   return s;
 }
 
