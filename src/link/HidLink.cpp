@@ -57,6 +57,7 @@ hid_device_* HidLink::findBaseUnit() {
     errno = 0;
     found = hid_open_path(info->path);
     if (found != nullptr) {
+      devicePath_ = info->path;
       break;
     }
     // A base unit that cannot be opened is skipped; remember why for the message.
@@ -71,6 +72,15 @@ hid_device_* HidLink::findBaseUnit() {
   }
   hid_free_enumeration(list);
   return found;
+}
+
+HidLink::Problem HidLink::classifyReadError() const {
+  for (const HidCandidate& unit : listBaseUnits()) {
+    if (unit.path == devicePath_) {
+      return Problem::ReadFailed;
+    }
+  }
+  return Problem::DeviceLost;
 }
 
 void HidLink::open() {
@@ -143,7 +153,8 @@ void HidLink::receiveLoop(hid_device_* device, std::uint64_t generation) {
     if (n < 0) {
       deviceLost = true;
       const wchar_t* why = hid_error(device);
-      reportProblem(Problem::DeviceLost, why != nullptr
+      // Whether the unit is gone is decided on the UI thread, which may enumerate.
+      reportProblem(Problem::ReadFailed, why != nullptr
                                              ? QString::fromWCharArray(why).toStdString()
                                              : std::string("the base unit stopped answering"));
       continue;
@@ -194,7 +205,10 @@ void HidLink::takeMail() {
     ticket = handOversAsked_;
     problems.swap(pendingProblems_);
   }
-  for (const auto& [problem, text] : problems) {
+  for (auto& [problem, text] : problems) {
+    if (problem == Problem::ReadFailed) {
+      problem = classifyReadError();
+    }
     if (onProblem_) {
       onProblem_(problem, text);
     }

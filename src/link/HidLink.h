@@ -60,7 +60,8 @@ class HidLink : public QObject, public HidTransport {
   enum class Problem {
     ThreadNotStarted,  // kThreadNotStartedText
     ShortRead,         // "Only read %d bytes"
-    DeviceLost,        // reads fail: the base unit was unplugged or the link broke
+    DeviceLost,        // reads fail and the base unit is gone from the HID list: unplugged
+    ReadFailed,        // reads fail while the unit is still listed; windows show kReadFailedText
   };
   using ProblemCallback = std::function<void(Problem, const std::string& text)>;
 
@@ -83,10 +84,12 @@ class HidLink : public QObject, public HidTransport {
   void takeMail();
   void joinThread();
   hid_device_* findBaseUnit();
+  Problem classifyReadError() const;
 
   ReportCallback onReport_;
   ProblemCallback onProblem_;
   hid_device_* device_ = nullptr;
+  std::string devicePath_;
   std::string lastOpenProblem_;
   std::thread thread_;
   std::atomic<bool> receiving_{false};
