@@ -59,34 +59,42 @@ ReportFrame replyFrame(CommandCode code) {
   return rx;
 }
 
-void startPastPause(UpgradeTransfer& engine, NullHost& host, const ImageOnDisk& image) {
-  engine.StartUpgrade(image.path());
-  engine.pauseElapsed();
-  engine.HandleReply(replyFrame(CommandCode::BaseUpgradeStartAck));
-  host.pauseRequested = false;
-}
+// A base transfer over USB of an image of `size` bytes, with a host that does no I/O.
+struct BenchTransfer {
+  explicit BenchTransfer(std::size_t size) : image(size) {
+    link.protocol = LinkProtocol::Usb;
+    link.baudrate = 115200;
+  }
+
+  // Starts again from the first block, past the pause after the start frame.
+  void startPastPause() {
+    engine.StartUpgrade(image.path());
+    engine.pauseElapsed();
+    engine.HandleReply(replyFrame(CommandCode::BaseUpgradeStartAck));
+    host.pauseRequested = false;
+  }
+
+  const ImageOnDisk image;
+  LinkState link;
+  RunFlags flags;
+  NullHost host{link};
+  UpgradeTransfer engine{kBaseUpgradeTable, link, host, flags};
+  const ReportFrame ack = replyFrame(CommandCode::BaseUpgradeBlockAck);
+};
 
 // One iteration = one block acknowledgement answered by the next block. The transfer restarts,
 // outside the timing, whenever the image has gone out.
 void BM_BlockPerAck(benchmark::State& state) {
-  const auto imageSize = static_cast<std::size_t>(state.range(0));
-  const ImageOnDisk image(imageSize);
-  LinkState link;
-  link.protocol = LinkProtocol::Usb;
-  link.baudrate = 115200;
-  RunFlags flags;
-  NullHost host(link);
-  UpgradeTransfer engine{kBaseUpgradeTable, link, host, flags};
-  const ReportFrame ack = replyFrame(CommandCode::BaseUpgradeBlockAck);
-  startPastPause(engine, host, image);
+  BenchTransfer t(static_cast<std::size_t>(state.range(0)));
+  t.startPastPause();
 
   for (auto _ : state) {
-    if (engine.offset() == engine.imageLength()) {
+    if (t.engine.offset() == t.engine.imageLength()) {
       state.PauseTiming();
-      startPastPause(engine, host, image);
+      t.startPastPause();
       state.ResumeTiming();
     }
-    engine.HandleReply(ack);
+    t.engine.HandleReply(t.ack);
   }
   state.SetItemsProcessed(state.iterations());
   state.SetBytesProcessed(state.iterations() * 32);
@@ -96,19 +104,12 @@ BENCHMARK(BM_BlockPerAck)->Arg(64 * 1024)->Arg(1024 * 1024);
 // A whole transfer of the image, start to last acknowledgement, per iteration.
 void BM_WholeTransfer(benchmark::State& state) {
   const auto imageSize = static_cast<std::size_t>(state.range(0));
-  const ImageOnDisk image(imageSize);
-  LinkState link;
-  link.protocol = LinkProtocol::Usb;
-  link.baudrate = 115200;
-  RunFlags flags;
-  NullHost host(link);
-  UpgradeTransfer engine{kBaseUpgradeTable, link, host, flags};
-  const ReportFrame ack = replyFrame(CommandCode::BaseUpgradeBlockAck);
+  BenchTransfer t(imageSize);
 
   for (auto _ : state) {
-    startPastPause(engine, host, image);
-    while (engine.state() == UpgradeState::BlockOutstanding) {
-      engine.HandleReply(ack);
+    t.startPastPause();
+    while (t.engine.state() == UpgradeState::BlockOutstanding) {
+      t.engine.HandleReply(t.ack);
     }
   }
   const auto blocks = static_cast<std::int64_t>((imageSize + 31) / 32);

@@ -13,13 +13,8 @@ using testing::runProcess;
 using testing::SimLink;
 using testing::Simulator;
 
-ProcessResult vkr(const Simulator& sim, std::vector<std::string> args,
-                  std::map<std::string, std::string> extraEnv = {}) {
-  std::vector<std::string> all = sim.vkrLinkArgs();
-  all.insert(all.end(), args.begin(), args.end());
-  auto env = sim.vkrEnv();
-  env.insert(extraEnv.begin(), extraEnv.end());
-  return runProcess(VKR_PATH, all, env);
+ProcessResult vkr(const Simulator& sim, const std::vector<std::string>& args) {
+  return testing::runAgainst(sim, VKR_PATH, args);
 }
 
 nlohmann::json parsed(const ProcessResult& result) {

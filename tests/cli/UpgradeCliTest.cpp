@@ -21,10 +21,8 @@ const std::vector<std::string> kFastPauses = {"--pause-scale", "0.01"};
 
 ProcessResult vkr(const Simulator& sim, std::vector<std::string> args,
                   const std::vector<std::string>& pauses = kFastPauses) {
-  std::vector<std::string> all = sim.vkrLinkArgs();
-  all.insert(all.end(), args.begin(), args.end());
-  all.insert(all.end(), pauses.begin(), pauses.end());
-  return runProcess(VKR_PATH, all, sim.vkrEnv());
+  args.insert(args.end(), pauses.begin(), pauses.end());
+  return testing::runAgainst(sim, VKR_PATH, args);
 }
 
 // Bytes that differ from block to block and from image to image.

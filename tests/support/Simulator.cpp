@@ -34,4 +34,16 @@ std::map<std::string, std::string> Simulator::vkrEnv() const {
   return env;
 }
 
+ProcessResult runAgainst(const Simulator& sim, const std::string& program,
+                         const std::vector<std::string>& args,
+                         const std::map<std::string, std::string>& extraEnv) {
+  std::vector<std::string> all = sim.vkrLinkArgs();
+  all.insert(all.end(), args.begin(), args.end());
+  auto env = sim.vkrEnv();
+  for (const auto& [name, value] : extraEnv) {
+    env[name] = value;
+  }
+  return runProcess(program, all, env);
+}
+
 }  // namespace orbelle::testing

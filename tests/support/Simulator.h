@@ -39,6 +39,11 @@ class Simulator {
   std::unique_ptr<BackgroundProcess> process_;
 };
 
+// Runs `program` (vkr) pointed at `sim`, with `args` after the link options.
+ProcessResult runAgainst(const Simulator& sim, const std::string& program,
+                         const std::vector<std::string>& args,
+                         const std::map<std::string, std::string>& extraEnv = {});
+
 inline const char* linkName(SimLink link) { return link == SimLink::Serial ? "Serial" : "Usb"; }
 
 }  // namespace orbelle::testing
