@@ -76,7 +76,9 @@ int applyChange(const Output& out,
                 const std::string& what) {
   const auto store = makeUserPreferenceStore();
   LinkPreferences prefs = LoadLinkPreferences(*store);
-  if (!change(*store, prefs)) {
+  const bool stored = change(*store, prefs);
+  warnAboutStore(*store);
+  if (!stored) {
     throw CliError(kFailed, "could not store " + what + " in " + preferenceStoreLocation());
   }
   out.result({{"stored", what}}, "stored " + what + "\n");
@@ -95,7 +97,11 @@ void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function
           const auto store = makeUserPreferenceStore();
           const LinkPreferences loaded = LoadLinkPreferences(*store);
           const Output out(options.json);
-          out.result(prefsToJson(loaded, *store), prefsToText(loaded, *store));
+          // The COM devices are read while the result is made: warn after that.
+          const nlohmann::json json = prefsToJson(loaded, *store);
+          const std::string text = prefsToText(loaded, *store);
+          warnAboutStore(*store);
+          out.result(json, text);
           return static_cast<int>(kOk);
         };
       });

@@ -1,5 +1,7 @@
 #include "PrefsView.h"
 
+#include <iostream>
+
 #include "app/ComPortMap.h"
 #include "app/RegFileStore.h"
 
@@ -36,7 +38,8 @@ nlohmann::json prefsToJson(const LinkPreferences& prefs, PreferenceStore& store)
           {"base", prefs.baseImagePath},
           {"handheld", prefs.handheldImagePath},
           {"com", com},
-          {"store", preferenceStoreLocation()}};
+          {"store", preferenceStoreLocation()},
+          {"warnings", storeWarningsToJson(store)}};
 }
 
 std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store) {
@@ -56,6 +59,21 @@ std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store) {
   }
   text += "store     " + preferenceStoreLocation() + "\n";
   return text;
+}
+
+void warnAboutStore(const PreferenceStore& store) {
+  for (const StoreProblem& problem : store.problems()) {
+    std::cerr << "vkr: warning: " << problem.message << '\n';
+  }
+  std::cerr << std::flush;
+}
+
+nlohmann::json storeWarningsToJson(const PreferenceStore& store) {
+  nlohmann::json warnings = nlohmann::json::array();
+  for (const StoreProblem& problem : store.problems()) {
+    warnings.push_back(problem.message);
+  }
+  return warnings;
 }
 
 }  // namespace orbelle::cli

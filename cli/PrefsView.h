@@ -16,4 +16,8 @@ std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store);
 
 std::string protocolName(LinkProtocol protocol);
 
+// Tells on standard error what was wrong with the store, one line each.
+void warnAboutStore(const PreferenceStore& store);
+nlohmann::json storeWarningsToJson(const PreferenceStore& store);
+
 }  // namespace orbelle::cli

@@ -4,6 +4,15 @@
 
 namespace orbelle {
 
+void PreferenceStore::report(StoreProblemKind kind, std::string message) {
+  const bool known = std::any_of(problems_.begin(), problems_.end(), [&](const StoreProblem& p) {
+    return p.kind == kind && p.message == message;
+  });
+  if (!known) {
+    problems_.push_back({kind, std::move(message)});
+  }
+}
+
 std::optional<std::string> readStringValue(PreferenceStore& store, std::string_view name) {
   const ReadResult result = store.query(name, PreferenceStore::kStringReadLimit);
   if (result.status != ReadStatus::Ok) {

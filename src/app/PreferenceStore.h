@@ -23,6 +23,22 @@ struct ReadResult {
   std::vector<std::uint8_t> bytes;
 };
 
+// Why the store could not be used as it is. The program goes on (on the defaults, in memory
+// where the store cannot be read); these are for telling the operator.
+enum class StoreProblemKind {
+  Unreadable,      // it exists but cannot be opened or read
+  NotRegularFile,  // a directory, pipe, device or the like stands in its place
+  TooLarge,        // larger than any store we write
+  SetAside,        // it could not be parsed and was kept under another name
+  Busy,            // another program held it too long; the change was not stored
+  WriteFailed,     // a change could not be stored
+};
+
+struct StoreProblem {
+  StoreProblemKind kind;
+  std::string message;
+};
+
 // The per-user key "Software\VKR\VKR". Values keep their type and raw bytes; names
 // compare without regard to case. While no key is held every read and write fails.
 class PreferenceStore {
@@ -47,6 +63,15 @@ class PreferenceStore {
   virtual bool writeString(std::string_view name, std::string_view text) = 0;
   // Four bytes, least significant first, as a number value.
   virtual bool writeNumber(std::string_view name, std::uint32_t value) = 0;
+
+  // What went wrong with the store so far, each distinct problem once, oldest first.
+  const std::vector<StoreProblem>& problems() const { return problems_; }
+
+ protected:
+  void report(StoreProblemKind kind, std::string message);
+
+ private:
+  std::vector<StoreProblem> problems_;
 };
 
 // A string read with the 1024-byte buffer: the text up to its first zero byte.

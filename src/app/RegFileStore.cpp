@@ -3,25 +3,69 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <string>
 #include <system_error>
+#include <thread>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 
 namespace orbelle {
 
 namespace {
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    return std::nullopt;
+constexpr auto kLockPatience = std::chrono::seconds(5);
+constexpr int kMaxSetAsideCopies = 1000;
+constexpr int kMaxLinkHops = 40;
+
+constexpr std::string_view kLeftAlone = "; it is left as it is and the defaults are used";
+constexpr std::string_view kNotStored = "; the change was not stored";
+constexpr std::string_view kKeptEarlier = "; the values read before are used";
+
+std::string errorText(int error) { return std::generic_category().message(error); }
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) {
+      ::close(fd_);
+    }
   }
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  Descriptor(Descriptor&&) = delete;
+  Descriptor& operator=(Descriptor&&) = delete;
+
+  int get() const { return fd_; }
+  // Closes now and tells whether that worked (it may report a failed delayed write).
+  bool close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+std::string describeKind(mode_t mode) {
+  if (S_ISDIR(mode)) {
+    return "a folder";
+  }
+  if (S_ISFIFO(mode)) {
+    return "a named pipe";
+  }
+  if (S_ISCHR(mode) || S_ISBLK(mode)) {
+    return "a device";
+  }
+  if (S_ISSOCK(mode)) {
+    return "a socket";
+  }
+  return "something else";
 }
 
 bool writeAll(int fd, const std::string& text) {
@@ -39,7 +83,56 @@ bool writeAll(int fd, const std::string& text) {
   return true;
 }
 
+std::string sizeLimitText() {
+  return std::to_string(RegFileStore::kMaxFileSize / (std::size_t{1} << 20U)) + " MiB";
+}
+
 }  // namespace
+
+// An exclusive advisory lock on the store's lock file, held until destruction. Waits for
+// another holder for a bounded time only: a stopped program must not hang this one.
+class StoreLock {
+ public:
+  enum class Outcome { Held, Busy, Failed };
+
+  explicit StoreLock(const std::filesystem::path& file)
+      // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) takes its mode that way
+      : fd_(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600)) {
+    if (fd_.get() < 0) {
+      error_ = errno;
+      return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    auto pause = std::chrono::microseconds(200);
+    while (::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      if (errno != EWOULDBLOCK) {
+        error_ = errno;
+        return;
+      }
+      const auto now = std::chrono::steady_clock::now();
+      if (now >= deadline) {
+        outcome_ = Outcome::Busy;
+        return;
+      }
+      // Short pauses: a holder keeps the lock for one small file write.
+      std::this_thread::sleep_for(
+          std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
+      pause = std::min(pause * 2, std::chrono::microseconds(5000));
+    }
+    outcome_ = Outcome::Held;
+  }
+
+  Outcome outcome() const { return outcome_; }
+  int error() const { return error_; }
+
+ private:
+  Descriptor fd_;
+  Outcome outcome_ = Outcome::Failed;
+  int error_ = 0;
+};
 
 RegFileStore::RegFileStore(std::filesystem::path file) : file_(std::move(file)) {}
 
@@ -55,12 +148,78 @@ std::filesystem::path RegFileStore::defaultPath() {
   return base / "VKR" / "VKR.reg";
 }
 
-RegFileStore::LoadResult RegFileStore::load(RegKeyContents& into) const {
-  const auto text = readWholeFile(file_);
-  if (!text) {
-    return LoadResult::Absent;
+std::filesystem::path RegFileStore::target() const {
+  std::filesystem::path current = file_;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error)) || error) {
+      return current;
+    }
+    const std::filesystem::path link = std::filesystem::read_symlink(current, error);
+    if (error) {
+      return current;
+    }
+    current = link.is_absolute() ? link : current.parent_path() / link;
   }
-  auto parsed = parseRegFile(*text);
+  return current;
+}
+
+RegFileStore::LoadResult RegFileStore::load(RegKeyContents& into, std::string_view consequence) {
+  const std::string name = file_.string();
+  // Without blocking, so that a named pipe in its place cannot hang us; only then is the
+  // kind of file known.
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) is variadic
+  Descriptor fd(::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) {
+      return LoadResult::Absent;
+    }
+    report(StoreProblemKind::Unreadable,
+           name + " cannot be read (" + errorText(errno) + ")" + std::string(consequence));
+    return LoadResult::Unusable;
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) {
+    report(StoreProblemKind::Unreadable,
+           name + " cannot be read (" + errorText(errno) + ")" + std::string(consequence));
+    return LoadResult::Unusable;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    report(StoreProblemKind::NotRegularFile, name + " is " + describeKind(info.st_mode) +
+                                                 ", not a regular file" + std::string(consequence));
+    return LoadResult::Unusable;
+  }
+  const auto tooLarge = [&] {
+    report(StoreProblemKind::TooLarge,
+           name + " is larger than " + sizeLimitText() + std::string(consequence));
+    return LoadResult::Unusable;
+  };
+  if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) {
+    return tooLarge();
+  }
+  // It may still grow while being read: read one byte past the limit to notice.
+  std::string text(kMaxFileSize + 1, '\0');
+  std::size_t size = 0;
+  while (size < text.size()) {
+    const ssize_t n = ::read(fd.get(), text.data() + size, text.size() - size);
+    if (n == 0) {
+      break;
+    }
+    if (n < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      report(StoreProblemKind::Unreadable,
+             name + " cannot be read (" + errorText(errno) + ")" + std::string(consequence));
+      return LoadResult::Unusable;
+    }
+    size += static_cast<std::size_t>(n);
+  }
+  if (size > kMaxFileSize) {
+    return tooLarge();
+  }
+  text.resize(size);
+  auto parsed = parseRegFile(text);
   if (!parsed) {
     return LoadResult::Unparsable;
   }
@@ -68,20 +227,69 @@ RegFileStore::LoadResult RegFileStore::load(RegKeyContents& into) const {
   return LoadResult::Loaded;
 }
 
-bool RegFileStore::openKey() {
-  RegKeyContents loaded;
-  switch (load(loaded)) {
-    case LoadResult::Absent:
+bool RegFileStore::lock(StoreLock& held, std::string_view consequence) {
+  switch (held.outcome()) {
+    case StoreLock::Outcome::Held:
+      return true;
+    case StoreLock::Outcome::Busy:
+      report(StoreProblemKind::Busy, file_.string() + " was being changed by another program for " +
+                                         std::to_string(kLockPatience.count()) + " s" +
+                                         std::string(consequence));
       return false;
-    case LoadResult::Unparsable: {
-      std::error_code ignored;
-      std::filesystem::rename(file_, file_.string() + ".bad", ignored);
-      return false;
-    }
-    case LoadResult::Loaded:
+    case StoreLock::Outcome::Failed:
       break;
   }
-  if (!loaded.keyPresent) {
+  report(StoreProblemKind::WriteFailed, "cannot lock " + file_.string() + ".lock (" +
+                                            errorText(held.error()) + ")" +
+                                            std::string(consequence));
+  return false;
+}
+
+bool RegFileStore::setAside() {
+  // Called under the lock, so no other program of ours takes the same name meanwhile.
+  const std::filesystem::path from = target();
+  for (int copy = 0; copy < kMaxSetAsideCopies; ++copy) {
+    std::string to = from.string() + ".bad";
+    if (copy > 0) {
+      to += '.';
+      to += std::to_string(copy);
+    }
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0) {
+      continue;  // an earlier copy: keep it
+    }
+    if (errno != ENOENT || ::rename(from.c_str(), to.c_str()) != 0) {
+      report(StoreProblemKind::WriteFailed, from.string() + " could not be parsed nor kept as " +
+                                                to + " (" + errorText(errno) + ")" +
+                                                std::string(kLeftAlone));
+      return false;
+    }
+    report(StoreProblemKind::SetAside,
+           from.string() + " could not be parsed; it was kept as " + to);
+    return true;
+  }
+  report(StoreProblemKind::WriteFailed,
+         from.string() + " could not be parsed, and " + std::to_string(kMaxSetAsideCopies) +
+             " earlier copies are kept already" + std::string(kLeftAlone));
+  return false;
+}
+
+bool RegFileStore::openKey() {
+  RegKeyContents loaded;
+  LoadResult result = load(loaded, kLeftAlone);
+  if (result == LoadResult::Unparsable) {
+    // Look again under the lock: another program may just have replaced it.
+    StoreLock held(file_.string() + ".lock");
+    if (!lock(held, kLeftAlone)) {
+      return false;
+    }
+    result = load(loaded, kLeftAlone);
+    if (result == LoadResult::Unparsable) {
+      setAside();
+      return false;
+    }
+  }
+  if (result != LoadResult::Loaded || !loaded.keyPresent) {
     return false;
   }
   contents_ = std::move(loaded);
@@ -93,15 +301,37 @@ bool RegFileStore::createKey() {
   if (held_) {
     return true;
   }
-  RegKeyContents fresh;
-  if (load(fresh) != LoadResult::Loaded) {
-    fresh = {};
-  }
-  fresh.keyPresent = true;
   std::error_code error;
   std::filesystem::create_directories(file_.parent_path(), error);
-  if (error || !save(fresh)) {
+  if (error) {
+    report(StoreProblemKind::WriteFailed, "cannot create the folder " +
+                                              file_.parent_path().string() + " (" +
+                                              error.message() + ")" + std::string(kLeftAlone));
     return false;
+  }
+  StoreLock held(file_.string() + ".lock");
+  if (!lock(held, kLeftAlone)) {
+    return false;
+  }
+  RegKeyContents fresh;
+  switch (load(fresh, kLeftAlone)) {
+    case LoadResult::Unusable:
+      return false;
+    case LoadResult::Unparsable:
+      if (!setAside()) {
+        return false;
+      }
+      fresh = {};
+      break;
+    case LoadResult::Absent:
+    case LoadResult::Loaded:
+      break;
+  }
+  if (!fresh.keyPresent) {
+    fresh.keyPresent = true;
+    if (!save(fresh)) {
+      return false;
+    }
   }
   contents_ = std::move(fresh);
   held_ = true;
@@ -111,7 +341,7 @@ bool RegFileStore::createKey() {
 void RegFileStore::refresh() {
   // Another program of ours may have written since; what it wrote stays.
   RegKeyContents current;
-  if (load(current) == LoadResult::Loaded && current.keyPresent) {
+  if (load(current, kKeptEarlier) == LoadResult::Loaded && current.keyPresent) {
     contents_ = std::move(current);
   }
 }
@@ -152,8 +382,31 @@ bool RegFileStore::writeValue(RegValue value) {
   if (!held_) {
     return false;
   }
-  refresh();
-  RegKeyContents updated = contents_;
+  // Read, change and replace under the lock, so that no other program's change made in
+  // between is undone.
+  StoreLock held(file_.string() + ".lock");
+  if (!lock(held, kNotStored)) {
+    return false;
+  }
+  RegKeyContents updated;
+  switch (load(updated, kNotStored)) {
+    case LoadResult::Unusable:
+      return false;
+    case LoadResult::Unparsable:
+      if (!setAside()) {
+        return false;
+      }
+      updated = contents_;  // what we read last stands in for what was lost
+      break;
+    case LoadResult::Absent:
+      updated = contents_;
+      break;
+    case LoadResult::Loaded:
+      if (!updated.keyPresent) {
+        updated = contents_;
+      }
+      break;
+  }
   bool replaced = false;
   for (RegValue& existing : updated.values) {
     if (sameValueName(existing.name, value.name)) {
@@ -174,19 +427,38 @@ bool RegFileStore::writeValue(RegValue value) {
   return true;
 }
 
-bool RegFileStore::save(const RegKeyContents& contents) const {
+bool RegFileStore::save(const RegKeyContents& contents) {
+  // Called under the lock.
+  const std::filesystem::path destination = target();
   const std::string text = serialiseRegFile(contents);
-  const std::string temporary = file_.string() + ".tmp";
-  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) takes its mode that way
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) {
+  const auto failed = [&](const std::string& why) {
+    report(StoreProblemKind::WriteFailed,
+           "cannot write " + destination.string() + " (" + why + ")" + std::string(kNotStored));
     return false;
+  };
+  if (text.size() > kMaxFileSize) {
+    return failed("it would be larger than " + sizeLimitText());
   }
-  const bool written = writeAll(fd, text) && ::fchmod(fd, 0600) == 0 && ::fsync(fd) == 0;
-  ::close(fd);
-  if (!written || ::rename(temporary.c_str(), file_.c_str()) != 0) {
+  // Temporary files are made only under the lock, so any found now were left by a program
+  // that was killed while writing.
+  const std::string temporaryPrefix = destination.filename().string() + ".tmp.";
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(destination.parent_path(), error)) {
+    if (entry.path().filename().string().rfind(temporaryPrefix, 0) == 0) {
+      std::filesystem::remove(entry.path(), error);
+    }
+  }
+  std::string temporary = destination.string() + ".tmp.XXXXXX";
+  Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (fd.get() < 0) {
+    return failed(errorText(errno));
+  }
+  const bool written = writeAll(fd.get(), text) && ::fchmod(fd.get(), 0600) == 0 &&
+                       ::fsync(fd.get()) == 0 && fd.close();
+  if (!written || ::rename(temporary.c_str(), destination.c_str()) != 0) {
+    const int why = errno;
     ::unlink(temporary.c_str());
-    return false;
+    return failed(errorText(why));
   }
   return true;
 }

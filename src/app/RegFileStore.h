@@ -1,17 +1,30 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <string>
 
 #include "app/PreferenceStore.h"
 #include "app/RegFileFormat.h"
 
 namespace orbelle {
 
+class StoreLock;
+
 // The per-user key kept as one registry export file, for systems without a registry.
-// Every write replaces the file atomically with mode 0600; a file that cannot be parsed
-// is moved aside to "<name>.bad" and the key counts as missing.
+//
+// Several programs may use the file at once. Every write is a read-modify-write under an
+// advisory lock on "<name>.lock", and replaces the file atomically (a temporary file of its
+// own, flushed, renamed over it) with mode 0600, so a reader sees the old or the new file
+// and no change undoes another. A store that is a link is read and written through it.
+// Only a regular file of at most kMaxFileSize bytes is read; one that exists but cannot be
+// read is never replaced. A file that cannot be parsed is kept as "<name>.bad" (".bad.1",
+// ... when that is taken) and the key counts as missing. Each of these is reported in
+// problems().
 class RegFileStore : public PreferenceStore {
  public:
+  static constexpr std::size_t kMaxFileSize = std::size_t{1} << 20U;
+
   explicit RegFileStore(std::filesystem::path file);
 
   // $XDG_CONFIG_HOME/VKR/VKR.reg, or ~/.config/VKR/VKR.reg when it is not set.
@@ -28,11 +41,17 @@ class RegFileStore : public PreferenceStore {
   bool writeNumber(std::string_view name, std::uint32_t value) override;
 
  private:
-  enum class LoadResult { Loaded, Absent, Unparsable };
-  LoadResult load(RegKeyContents& into) const;
+  enum class LoadResult { Loaded, Absent, Unparsable, Unusable };
+  // Unusable means present but not readable as a store; that is reported, with
+  // `consequence` saying what the program does about it.
+  LoadResult load(RegKeyContents& into, std::string_view consequence);
   void refresh();
   bool writeValue(RegValue value);
-  bool save(const RegKeyContents& contents) const;
+  bool lock(StoreLock& held, std::string_view consequence);
+  bool setAside();
+  bool save(const RegKeyContents& contents);
+  // The file a write replaces: the store itself, or the file its link names.
+  std::filesystem::path target() const;
 
   std::filesystem::path file_;
   RegKeyContents contents_;

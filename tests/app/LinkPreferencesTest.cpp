@@ -114,14 +114,6 @@ TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreNotOverwritt
   EXPECT_NE(stored().find(tooLong), std::string::npos);
 }
 
-TEST_F(PrefsFixture, UnparsableFileIsMovedAsideAndDefaultsAreWritten) {
-  writeFile(file, "this is not a registry export\n");
-  const LinkPreferences prefs = load();
-  EXPECT_EQ(prefs.protocol, LinkProtocol::Usb);
-  EXPECT_EQ(readFile(file.string() + ".bad"), "this is not a registry export\n");
-  EXPECT_NE(stored().find("\"protocol\"=\"USB\""), std::string::npos);
-}
-
 TEST_F(PrefsFixture, WithoutAUsableStoreTheDefaultsRunAndNothingIsStored) {
   writeFile(dir / "blocker", "a file where the folder should be");
   RegFileStore s(dir / "blocker/VKR/VKR.reg");
