@@ -50,6 +50,7 @@ using FileStatus = struct stat;
 
 int openForReading(const std::filesystem::path& path) {
   // Without O_NONBLOCK a FIFO with no writer would hold the open forever.
+  // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) is declared that way
   return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 }
 bool statusOf(int fd, FileStatus& status) { return ::fstat(fd, &status) == 0; }

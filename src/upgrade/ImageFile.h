@@ -28,7 +28,7 @@ struct ImageIdentity {
 // whenever the transfer asks (unchanged()).
 class ImageFile {
  public:
-  static constexpr std::size_t kReadAhead = 64 * 1024;
+  static constexpr std::size_t kReadAhead = std::size_t{64} * 1024;
 
   // None when the path cannot be opened for reading or is not a regular file (a FIFO or a
   // device would block or never end); `why` then says which, in a few words.

@@ -114,17 +114,18 @@ void UpgradeTransfer::pump() {
     return;
   }
   pumping_ = true;
-  // Cleared however the loop is left, so that a host call that throws does not leave every
-  // later reply queued for ever.
-  struct Unpump {
-    bool& pumping;
-    ~Unpump() { pumping = false; }
-  } unpump{pumping_};
-  while (!isPause(state_) && !pending_.empty()) {
-    const UpgradeInput input = pending_.front();
-    pending_.pop_front();
-    transition(input);
+  try {
+    while (!isPause(state_) && !pending_.empty()) {
+      const UpgradeInput input = pending_.front();
+      pending_.pop_front();
+      transition(input);
+    }
+  } catch (...) {
+    // A host call that throws must not leave every later reply queued for ever.
+    pumping_ = false;
+    throw;
   }
+  pumping_ = false;
 }
 
 void UpgradeTransfer::transition(UpgradeInput input) {
