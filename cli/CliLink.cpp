@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <iostream>
+#include <utility>
 
 #include "CliError.h"
 #include "app/ComPortMap.h"
@@ -56,6 +57,7 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
     linkProblem_ = text;
     finish();
   });
+  session_.setFailureSink(failureSink());
   session_.dispatcher().setActiveFeature(feature_);
 }
 
@@ -104,22 +106,37 @@ bool CliLink::waitForFinish(std::chrono::milliseconds limit) {
     loop_.quit();
   });
   deadline.start(limit);
-  while (!finished_ && !expired) {
+  while (!finished_ && !expired && !failure_) {
     loop_.exec();
   }
+  rethrowFailure();
   return finished_;
 }
 
 void CliLink::waitForFinishWithoutLimit() {
   finished_ = false;
-  while (!finished_ && linkProblem_.empty()) {
+  while (!finished_ && linkProblem_.empty() && !failure_) {
     loop_.exec();
   }
+  rethrowFailure();
 }
 
 void CliLink::finish() {
   finished_ = true;
   loop_.quit();
+}
+
+void CliLink::fail(std::exception_ptr failure) {
+  if (!failure_) {
+    failure_ = std::move(failure);
+  }
+  loop_.quit();
+}
+
+void CliLink::rethrowFailure() {
+  if (failure_) {
+    std::rethrow_exception(std::exchange(failure_, nullptr));
+  }
 }
 
 }  // namespace orbelle::cli

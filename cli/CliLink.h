@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <chrono>
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "app/LinkPreferences.h"
 #include "app/PreferenceStore.h"
 #include "link/LinkSession.h"
+#include "link/QtBoundary.h"
 
 namespace orbelle::cli {
 
@@ -28,16 +30,25 @@ class CliLink {
   void open();
   void close() { session_.closeLink(); }
 
-  // Runs the event loop until finish() or the time-out; false on time-out.
+  // Runs the event loop until finish() or the time-out; false on time-out. A failure handed to
+  // fail() meanwhile is thrown from here.
   bool waitForFinish(std::chrono::milliseconds limit);
-  // Runs the event loop until finish(), with no limit (the caller arms its own timers).
+  // Runs the event loop until finish(), with no limit (the caller arms its own timers); throws
+  // as waitForFinish does.
   void waitForFinishWithoutLimit();
   void finish();
+  // Ends the wait with what our code threw inside the event loop, to be thrown again on the
+  // waiting caller's stack. The first failure is kept.
+  void fail(std::exception_ptr failure);
+  FailureSink failureSink() {
+    return [this](std::exception_ptr failure) { fail(std::move(failure)); };
+  }
   // Set when the USB link broke while waiting; the wait then ends at once.
   const std::string& linkProblem() const { return linkProblem_; }
 
  private:
   std::string describeUnusable();
+  void rethrowFailure();
 
   const GlobalOptions& options_;
   Feature feature_;
@@ -46,6 +57,7 @@ class CliLink {
   LinkSession session_;
   QEventLoop loop_;
   bool finished_ = false;
+  std::exception_ptr failure_;
   std::string linkProblem_;
 };
 

@@ -13,7 +13,8 @@ CliUpgradeHost::CliUpgradeHost(LinkSession& session, PauseDurations pauses, List
   timer_.setSingleShot(true);
   // The pauses give the unit time to restart; a coarse timer could cut them short.
   timer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&timer_, &QTimer::timeout, [this] { elapsed(); });
+  QObject::connect(&timer_, &QTimer::timeout,
+                   [this] { runGuarded(listener_.failed, [this] { elapsed(); }); });
 }
 
 void CliUpgradeHost::startPause(PauseKind kind, int count) {
@@ -27,7 +28,7 @@ void CliUpgradeHost::startPause(PauseKind kind, int count) {
   session_.serial().whenDrained(
       [this, alive = std::weak_ptr<const bool>(lifetime_), pause, kind, count] {
         if (!alive.expired()) {
-          arm(pause, kind, count);
+          runGuarded(listener_.failed, [&] { arm(pause, kind, count); });
         }
       });
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "link/QtBoundary.h"
 #include "upgrade/UpgradeLinkHost.h"
 
 namespace orbelle {
@@ -29,6 +30,9 @@ class CliUpgradeHost : public UpgradeLinkHost {
     // Called just before the transfer hears of the end of the pause.
     std::function<void()> pauseOver;
     std::function<void(std::string_view text, std::string_view title, MessageIcon)> message;
+    // Takes whatever the end of a pause threw: the timer and the drain notice are called by
+    // the event loop, which no exception may reach.
+    FailureSink failed;
   };
 
   CliUpgradeHost(LinkSession& session, PauseDurations pauses, Listener listener);

@@ -1,8 +1,6 @@
 #include "UpgradeCommand.h"
 
 #include <QTimer>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -19,6 +17,7 @@
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "ProgressReport.h"
+#include "protocol/LinkError.h"
 #include "upgrade/ImageFile.h"
 #include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeMessages.h"
@@ -53,15 +52,9 @@ std::string inParentheses(const std::filesystem::path& path, const std::string& 
 // The checks the transfer makes at its start, made before the link is touched, so that a bad
 // file costs no device time and the message can say why the file is unusable.
 std::uint64_t checkedImageLength(const std::filesystem::path& path, const UpgradeCodeTable& table) {
-  std::error_code ignored;
-  const bool directory = std::filesystem::is_directory(path, ignored);
-  errno = 0;
-  std::optional<ImageFile> image = ImageFile::open(path);
+  std::string why;
+  std::optional<ImageFile> image = ImageFile::open(path, &why);
   if (!image) {
-    const int reason = errno;
-    const std::string why = directory     ? "is a directory"
-                            : reason != 0 ? std::strerror(reason)
-                                          : "cannot be opened for reading";
     throw CliError(kImageProblem, std::string(kCannotOpenImageMessage) +
                                       inParentheses(path, std::string(": ") + why));
   }
@@ -154,6 +147,7 @@ CliUpgradeHost::Listener UpgradeRun::listener() {
   listener.message = [this](std::string_view text, std::string_view title, MessageIcon icon) {
     onMessage(text, title, icon);
   };
+  listener.failed = link_.failureSink();
   return listener;
 }
 
@@ -163,7 +157,13 @@ void UpgradeRun::run(const std::filesystem::path& image) {
   transfer_.StartUpgrade(image);
   // A run can end inside StartUpgrade; waiting then would wait for nothing.
   if (!ending_) {
-    link_.waitForFinishWithoutLimit();
+    try {
+      link_.waitForFinishWithoutLimit();
+    } catch (const LinkError& error) {
+      failure_ = error.what();
+      failureCode_ = kLinkUnusable;
+      end(Ending::Failed);
+    }
   }
   if (!ending_) {
     end(Ending::LinkBroke);
@@ -217,11 +217,28 @@ void UpgradeRun::onPauseOver() {
   }
 }
 
-void UpgradeRun::onMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+ExitCode exitCodeFor(UpgradeOutcome outcome) {
+  switch (outcome) {
+    case UpgradeOutcome::FileRefused:
+    case UpgradeOutcome::ImageChanged:
+    case UpgradeOutcome::ImageUnreadable:
+      return kImageProblem;
+    case UpgradeOutcome::LinkFailed:
+      return kLinkUnusable;
+    case UpgradeOutcome::Running:
+    case UpgradeOutcome::CompletedByLastAck:
+    case UpgradeOutcome::CompletedByDone:
+      break;
+  }
+  return kFailed;
+}
+
+void UpgradeRun::onMessage(std::string_view text, std::string_view, MessageIcon) {
   if (ending_) {
     return;  // a done reply after the last acknowledgement repeats the completion
   }
-  if (icon == MessageIcon::Information) {
+  const UpgradeOutcome outcome = transfer_.outcome();
+  if (isSuccess(outcome)) {
     if (!lastAckAt_) {
       lastAckAt_ = Clock::now();  // the done reply ended the block phase
     }
@@ -231,8 +248,7 @@ void UpgradeRun::onMessage(std::string_view text, std::string_view title, Messag
     return;
   }
   failure_ = std::string(text);
-  // The serial port refused to open again after the unit's restart.
-  failureCode_ = title == kUpgradeLinkMessageTitle ? kLinkUnusable : kImageProblem;
+  failureCode_ = exitCodeFor(outcome);
   end(Ending::Failed);
 }
 
@@ -302,11 +318,14 @@ double UpgradeRun::blockPhaseSeconds() const {
 nlohmann::json UpgradeRun::summary() const {
   const UpgradeCounters& counters = transfer_.counters();
   const double seconds = blockPhaseSeconds();
-  const double rate = seconds > 0.0 ? static_cast<double>(counters.bytesSent) / seconds : 0.0;
-  return {{"bytes", counters.bytesSent},
+  // The effective rate: resent blocks took wire time but brought no new image bytes.
+  const double rate = seconds > 0.0 ? static_cast<double>(counters.imageBytesSent) / seconds : 0.0;
+  return {{"bytes", counters.imageBytesSent},
           {"blocks", counters.blocksSent},
           {"retries", counters.retries},
+          {"resent_bytes", counters.resentBytes},
           {"handshakes", counters.handshakes},
+          {"bad_fcs_replies", counters.badFcsReplies},
           {"seconds", seconds},
           {"bytes_per_second", rate},
           {"completion", std::string(completionName(counters.completion))}};
@@ -319,7 +338,11 @@ std::string UpgradeRun::summaryText() const {
        << " retries, " << s["handshakes"] << " handshakes); block phase " << std::fixed
        << std::setprecision(3) << s["seconds"].get<double>() << " s, "
        << formatBytes(s["bytes_per_second"].get<double>()) << "/s; completion "
-       << s["completion"].get<std::string>() << "\n";
+       << s["completion"].get<std::string>();
+  if (s["bad_fcs_replies"] != 0) {
+    text << "; " << s["bad_fcs_replies"] << " replies with a wrong FCS were taken by their code";
+  }
+  text << "\n";
   return text.str();
 }
 

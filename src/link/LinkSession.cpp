@@ -5,16 +5,18 @@ namespace orbelle {
 LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) : QObject(parent) {
   hid_ = std::make_unique<HidLink>(
       [this](std::span<const std::uint8_t, kFrameSize> report) {
-        DeliverHidReport(state_, endpoints_, dispatcher_, report);
+        runGuarded(onFailure_, [&] { DeliverHidReport(state_, endpoints_, dispatcher_, report); });
       },
       [this](HidLink::Problem problem, const std::string& text) {
-        if (onProblem_) {
-          onProblem_(problem, text);
-        }
+        runGuarded(onFailure_, [&] {
+          if (onProblem_) {
+            onProblem_(problem, text);
+          }
+        });
       });
   serial_ = std::make_unique<SerialLink>(
       std::move(resolver), [this](std::span<const std::uint8_t, kWireFrameSize> bytes) {
-        DeliverSerialFrame(state_, endpoints_, dispatcher_, bytes);
+        runGuarded(onFailure_, [&] { DeliverSerialFrame(state_, endpoints_, dispatcher_, bytes); });
       });
   endpoints_.hid = hid_.get();
   endpoints_.serial = serial_.get();

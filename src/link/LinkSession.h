@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "link/HidLink.h"
+#include "link/QtBoundary.h"
 #include "link/SerialLink.h"
 #include "protocol/LinkSteps.h"
 
@@ -25,6 +26,8 @@ class LinkSession : public QObject {
 
   void setTrace(FrameTraceSink trace) { endpoints_.trace = std::move(trace); }
   void setProblemHandler(HidLink::ProblemCallback handler) { onProblem_ = std::move(handler); }
+  // Takes what a reply's handler throws, which must not reach the event loop.
+  void setFailureSink(FailureSink sink) { onFailure_ = std::move(sink); }
 
   LinkOutcome openChosenLink(OpenMode mode = OpenMode::ResetFirst) {
     return OpenChosenLink(state_, endpoints_, mode);
@@ -37,6 +40,7 @@ class LinkSession : public QObject {
   ReplyDispatcher dispatcher_;
   LinkEndpoints endpoints_;
   HidLink::ProblemCallback onProblem_;
+  FailureSink onFailure_;
   std::unique_ptr<HidLink> hid_;
   std::unique_ptr<SerialLink> serial_;
 };

@@ -3,31 +3,63 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace orbelle {
 
-// A firmware image opened read-only for the length of a transfer. Blocks are read on demand;
-// the image is never held in memory as a whole.
+// What a file looked like when it was opened: a change to any of these while a transfer runs
+// means the blocks sent so far may not belong to the blocks still to come.
+struct ImageIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::uint64_t size = 0;
+  std::int64_t modifiedSeconds = 0;
+  std::int64_t modifiedNanoseconds = 0;
+
+  bool operator==(const ImageIdentity&) const = default;
+};
+
+// A firmware image opened read-only for the length of a transfer. It is read ahead in chunks of
+// kReadAhead bytes, so a block costs a copy rather than a system call, and is never held in
+// memory as a whole. Whether the file is still the one opened is checked at every refill and
+// whenever the transfer asks (unchanged()).
 class ImageFile {
  public:
-  // None when the path cannot be opened for reading or is not a plain file's worth of bytes.
-  static std::optional<ImageFile> open(const std::filesystem::path& path);
+  static constexpr std::size_t kReadAhead = std::size_t{64} * 1024;
 
-  std::uint64_t length() const { return length_; }
+  // None when the path cannot be opened for reading or is not a regular file (a FIFO or a
+  // device would block or never end); `why` then says which, in a few words.
+  static std::optional<ImageFile> open(const std::filesystem::path& path,
+                                       std::string* why = nullptr);
+
+  ImageFile(ImageFile&& other) noexcept;
+  ImageFile& operator=(ImageFile&& other) noexcept;
+  ImageFile(const ImageFile&) = delete;
+  ImageFile& operator=(const ImageFile&) = delete;
+  ~ImageFile();
+
+  std::uint64_t length() const { return identity_.size; }
 
   // Reads up to out.size() bytes at offset and returns how many were read; fewer than asked
-  // only when the file has shrunk since it was opened.
+  // when the file has changed since it was opened, shrunk or cannot be read.
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out);
 
- private:
-  ImageFile(std::ifstream stream, std::uint64_t length)
-      : stream_(std::move(stream)), length_(length) {}
+  // False once the file, or the one its path now names, differs from the file opened.
+  bool unchanged() const;
 
-  std::ifstream stream_;
-  std::uint64_t length_;
+ private:
+  ImageFile(int fd, std::filesystem::path path, const ImageIdentity& identity);
+  bool refill(std::uint64_t offset);
+
+  int fd_ = -1;
+  std::filesystem::path path_;
+  ImageIdentity identity_;
+  std::unique_ptr<std::uint8_t[]> buffer_;
+  std::uint64_t bufferOffset_ = 0;
+  std::size_t bufferLength_ = 0;
 };
 
 }  // namespace orbelle

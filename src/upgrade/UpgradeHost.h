@@ -24,17 +24,20 @@ class UpgradeHost {
   // payload into txFrame. The outcome of the send is not examined.
   virtual void sendFrame(CommandCode code) = 0;
 
-  // Serial port only, whatever link is active: a "9600,n,8,1" style settings string.
+  // The serial steps below concern the serial port whatever link is active. Each throws
+  // LinkError with the port's own description when the port refuses; the transfer then stops.
+  //
+  // A "9600,n,8,1" style settings string.
   virtual void setLineSettings(std::string_view settings) = 0;
-  // Serial port only: drop whatever has been received and not yet taken.
+  // Drop whatever has been received and not yet taken.
   virtual void discardInput() = 0;
-  // Serial port only: close it if open, then open it again at LinkState.baudrate. Throws
-  // LinkError with the port's own description when the port refuses.
+  // Close it if open, then open it again at LinkState.baudrate.
   virtual void reopenSerial() = 0;
 
   // Wait `count` pauses of `kind` without blocking, then call pauseElapsed() on the transfer
   // once. A new request replaces one still running. Input and replies are not to reach the
-  // transfer as new operator actions meanwhile (replies that do are kept until the end).
+  // transfer as new operator actions meanwhile (replies that do are kept until the end, except
+  // during the restart pause, whose input the serial discard drops).
   virtual void startPause(PauseKind kind, int count) = 0;
 
   virtual void setUpgradeEnabled(bool enabled) = 0;

@@ -7,7 +7,7 @@
 namespace orbelle {
 
 inline constexpr std::string_view kUpgradeMessageTitle = "VKR - Software Problem/Settings Message";
-// A serial port refused while it was reopened after an upgrade.
+// A serial port refused a step of an upgrade (its settings, its input, its reopening).
 inline constexpr std::string_view kUpgradeLinkMessageTitle =
     "VKR - Hardware Problem/Communication Message";
 
@@ -32,5 +32,10 @@ inline std::string imageReadFailedMessage(std::uint64_t offset, std::uint64_t le
   text.append("; it may have changed since the upgrade started!");
   return text;
 }
+
+// The file was rewritten, replaced or cut while its blocks went out.
+inline constexpr std::string_view kImageChangedMessage =
+    "The file changed while it was being sent, so the unit may have received parts of two "
+    "different images. The upgrade was stopped; please send the file again!";
 
 }  // namespace orbelle

@@ -21,13 +21,33 @@ constexpr std::string_view completionName(UpgradeCompletion completion) {
   return "none";
 }
 
-// Counts of the transfer since its last start. Resent blocks count in blocksSent and bytesSent
-// as well as in retries.
+// How a transfer ended, told before the message that tells the operator, so that a caller can
+// act on it without reading the message.
+enum class UpgradeOutcome {
+  Running,             // not ended yet (or never started)
+  CompletedByLastAck,  // every block acknowledged
+  CompletedByDone,     // the unit said it was done
+  FileRefused,         // cannot be opened, empty or too large: nothing was sent
+  ImageChanged,        // the file changed while it was being sent
+  ImageUnreadable,     // the file could not be read any more
+  LinkFailed,          // the serial port refused a step (settings, discard, reopen)
+};
+
+constexpr bool isSuccess(UpgradeOutcome outcome) {
+  return outcome == UpgradeOutcome::CompletedByLastAck ||
+         outcome == UpgradeOutcome::CompletedByDone;
+}
+
+// Counts of the transfer since its last start. Each image byte counts once in imageBytesSent;
+// a resent block counts in blocksSent, retries and resentBytes.
 struct UpgradeCounters {
-  std::uint64_t bytesSent = 0;
+  std::uint64_t imageBytesSent = 0;
+  std::uint64_t resentBytes = 0;
   std::uint32_t blocksSent = 0;
   std::uint32_t retries = 0;
   std::uint32_t handshakes = 0;
+  // Replies taken by their code although their FCS was wrong.
+  std::uint32_t badFcsReplies = 0;
   std::uint32_t completions = 0;
   UpgradeCompletion completion = UpgradeCompletion::None;
 };

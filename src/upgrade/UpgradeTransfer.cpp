@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "protocol/Fcs16.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
 #include "upgrade/UpgradeFrames.h"
@@ -16,6 +17,12 @@ namespace {
 // pauses.
 constexpr int kRestartLongPauses = 6;
 
+bool fcsHolds(const ReportFrame& frame) {
+  const std::span<const std::uint8_t> covered(frame.data() + frame_pos::kFcsCoveredFirst,
+                                              frame_pos::kFcsCoveredLength + 2);
+  return Fcs16::update(Fcs16::kInitial, covered) == Fcs16::kGoodResidue;
+}
+
 }  // namespace
 
 UpgradeTransfer::UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link, UpgradeHost& host,
@@ -28,9 +35,11 @@ void UpgradeTransfer::StartUpgrade(const std::filesystem::path& imagePath) {
   image_.reset();
   state_ = UpgradeState::Idle;
   counters_ = {};
+  outcome_ = UpgradeOutcome::Running;
 
-  if (table_.discardBeforeStartOnRs232 && link_.protocol == LinkProtocol::Rs232) {
-    host_.discardInput();
+  if (table_.discardBeforeStartOnRs232 && link_.protocol == LinkProtocol::Rs232 &&
+      !linkStep([this] { host_.discardInput(); })) {
+    return;
   }
   host_.setUpgradeEnabled(false);
   if (openImage(imagePath)) {
@@ -64,8 +73,9 @@ bool UpgradeTransfer::openImage(const std::filesystem::path& imagePath) {
 
 void UpgradeTransfer::sendStart() {
   writeStartPayload(link_.txFrame, imageLength_, link_.baudrate);
-  if (takeStartLineSettings()) {
-    host_.setLineSettings(kStartFrameLineSettings);
+  if (takeStartLineSettings() &&
+      !linkStep([this] { host_.setLineSettings(kStartFrameLineSettings); })) {
+    return;
   }
   state_ = UpgradeState::StartPause;
   host_.sendFrame(table_.start);
@@ -77,6 +87,9 @@ void UpgradeTransfer::HandleReply(const ReportFrame& rxFrame) {
   const std::optional<UpgradeInput> input = classifyReply(table_, rxFrame[frame_pos::kCode]);
   if (!input) {
     return;
+  }
+  if (!fcsHolds(rxFrame)) {
+    ++counters_.badFcsReplies;
   }
   pending_.push_back(*input);
   pump();
@@ -101,10 +114,16 @@ void UpgradeTransfer::pump() {
     return;
   }
   pumping_ = true;
-  while (!isPause(state_) && !pending_.empty()) {
-    const UpgradeInput input = pending_.front();
-    pending_.pop_front();
-    transition(input);
+  try {
+    while (!isPause(state_) && !pending_.empty()) {
+      const UpgradeInput input = pending_.front();
+      pending_.pop_front();
+      transition(input);
+    }
+  } catch (...) {
+    // A host call that throws must not leave every later reply queued for ever.
+    pumping_ = false;
+    throw;
   }
   pumping_ = false;
 }
@@ -147,8 +166,9 @@ void UpgradeTransfer::transition(UpgradeInput input) {
       }
       return;
     case UpgradeInput::Done:
-      // Reads no file, so it is honoured after a completion too: the message shows again.
-      if (imageOpen() || (state_ == UpgradeState::Idle && imageLength_ != 0)) {
+      // Reads no file, so it is honoured after a completion too: the message shows again. Not
+      // after a failure, though: that would announce an upgrade that did not happen.
+      if (imageOpen() || (state_ == UpgradeState::Idle && isSuccess(outcome_))) {
         completeOnDone();
       }
       return;
@@ -173,6 +193,7 @@ bool UpgradeTransfer::takeStartLineSettings() {
 }
 
 void UpgradeTransfer::refuseStart(std::string_view text, bool reenableUpgrade) {
+  outcome_ = UpgradeOutcome::FileRefused;
   host_.showMessage(text, kUpgradeMessageTitle, MessageIcon::Error);
   if (reenableUpgrade) {
     host_.setUpgradeEnabled(true);
@@ -182,12 +203,12 @@ void UpgradeTransfer::refuseStart(std::string_view text, bool reenableUpgrade) {
 void UpgradeTransfer::finishStart() {
   state_ = UpgradeState::AwaitingStartAck;
   if (const auto settings = lineSettingsForBaudrate(link_.baudrate)) {
-    host_.setLineSettings(*settings);
+    linkStep([this, &settings] { host_.setLineSettings(*settings); });
   }
 }
 
 void UpgradeTransfer::SendNextBlock() {
-  if (sendBlockAtOffset()) {
+  if (sendBlockAtOffset(false)) {
     report(UpgradeEvent::BlockSent);
   }
 }
@@ -195,12 +216,12 @@ void UpgradeTransfer::SendNextBlock() {
 void UpgradeTransfer::resendLastBlock() {
   offset_ -= lastBlockLength_;
   ++counters_.retries;
-  if (sendBlockAtOffset()) {
+  if (sendBlockAtOffset(true)) {
     report(UpgradeEvent::BlockResent);
   }
 }
 
-bool UpgradeTransfer::sendBlockAtOffset() {
+bool UpgradeTransfer::sendBlockAtOffset(bool resend) {
   const auto n = static_cast<std::uint32_t>(std::min<std::uint64_t>(kBlockSize, remaining()));
   std::array<std::uint8_t, kBlockSize> data{};
   const std::span<std::uint8_t> block = std::span(data).first(n);
@@ -214,19 +235,36 @@ bool UpgradeTransfer::sendBlockAtOffset() {
   lastBlockLength_ = n;
   state_ = UpgradeState::BlockOutstanding;
   ++counters_.blocksSent;
-  counters_.bytesSent += n;
+  (resend ? counters_.resentBytes : counters_.imageBytesSent) += n;
   host_.sendFrame(table_.block);
   return true;
 }
 
 void UpgradeTransfer::abandonUnreadableImage() {
   // Zeros in place of missing bytes would be flashed as firmware; stop instead.
-  const std::uint32_t at = offset_;
+  if (!image_->unchanged()) {
+    stop(UpgradeOutcome::ImageChanged, kImageChangedMessage, kUpgradeMessageTitle);
+    return;
+  }
+  stop(UpgradeOutcome::ImageUnreadable, imageReadFailedMessage(offset_, imageLength_),
+       kUpgradeMessageTitle);
+}
+
+bool UpgradeTransfer::imageStillUnchanged() {
+  if (image_->unchanged()) {
+    return true;
+  }
+  stop(UpgradeOutcome::ImageChanged, kImageChangedMessage, kUpgradeMessageTitle);
+  return false;
+}
+
+void UpgradeTransfer::stop(UpgradeOutcome outcome, std::string_view text, std::string_view title) {
+  pending_.clear();
   image_.reset();
   state_ = UpgradeState::Idle;
   host_.setUpgradeEnabled(true);
-  host_.showMessage(imageReadFailedMessage(at, imageLength_), kUpgradeMessageTitle,
-                    MessageIcon::Error);
+  outcome_ = outcome;
+  host_.showMessage(text, title, MessageIcon::Error);
 }
 
 void UpgradeTransfer::answerHandshake() {
@@ -237,6 +275,9 @@ void UpgradeTransfer::answerHandshake() {
 
 void UpgradeTransfer::completeOnLastAck() {
   report(UpgradeEvent::AllBlocksAcknowledged);
+  if (!imageStillUnchanged()) {
+    return;
+  }
   closeFor(UpgradeCompletion::LastAck);
   // The restart wait and the reopen concern the serial port only; a USB user stays on USB.
   if (link_.protocol == LinkProtocol::Rs232) {
@@ -244,25 +285,30 @@ void UpgradeTransfer::completeOnLastAck() {
     host_.startPause(PauseKind::Long, kRestartLongPauses);
     return;
   }
-  announceCompletion();
+  announceCompletion(UpgradeOutcome::CompletedByLastAck);
 }
 
 void UpgradeTransfer::finishLastAckCompletion() {
   state_ = UpgradeState::Idle;
-  host_.discardInput();
-  try {
-    host_.reopenSerial();
-  } catch (const LinkError& error) {
-    host_.showMessage(error.what(), kUpgradeLinkMessageTitle, MessageIcon::Error);
+  // Whatever came in while the unit restarted is dropped with the port's input.
+  pending_.clear();
+  if (!linkStep([this] {
+        host_.discardInput();
+        host_.reopenSerial();
+      })) {
     report(UpgradeEvent::Completed);
     return;
   }
-  announceCompletion();
+  announceCompletion(UpgradeOutcome::CompletedByLastAck);
 }
 
 void UpgradeTransfer::completeOnDone() {
+  // After a completion the image is closed and nothing more was read.
+  if (image_ && !imageStillUnchanged()) {
+    return;
+  }
   closeFor(UpgradeCompletion::Done);
-  announceCompletion();
+  announceCompletion(UpgradeOutcome::CompletedByDone);
 }
 
 void UpgradeTransfer::closeFor(UpgradeCompletion completion) {
@@ -276,10 +322,22 @@ void UpgradeTransfer::closeFor(UpgradeCompletion completion) {
   }
 }
 
-void UpgradeTransfer::announceCompletion() {
+void UpgradeTransfer::announceCompletion(UpgradeOutcome outcome) {
+  outcome_ = outcome;
   host_.showMessage(table_.completionMessage, kUpgradeMessageTitle, MessageIcon::Information);
   host_.setProgress(0);
   report(UpgradeEvent::Completed);
+}
+
+bool UpgradeTransfer::linkStep(const std::function<void()>& step) {
+  try {
+    step();
+    return true;
+  } catch (const LinkError& error) {
+    // The port's own words say what went wrong; the transfer cannot go on without it.
+    stop(UpgradeOutcome::LinkFailed, error.what(), kUpgradeLinkMessageTitle);
+    return false;
+  }
 }
 
 void UpgradeTransfer::report(UpgradeEvent event) {

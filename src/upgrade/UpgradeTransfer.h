@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -57,6 +58,8 @@ class UpgradeTransfer : public ReplyReceiver {
   std::uint32_t offset() const { return offset_; }
   std::uint32_t lastBlockLength() const { return lastBlockLength_; }
   const UpgradeCounters& counters() const { return counters_; }
+  // How the last transfer ended; set before the message that tells the operator.
+  UpgradeOutcome outcome() const { return outcome_; }
   std::size_t pendingReplies() const { return pending_.size(); }
 
  private:
@@ -76,14 +79,20 @@ class UpgradeTransfer : public ReplyReceiver {
   void finishStart();
   void SendNextBlock();
   void resendLastBlock();
-  bool sendBlockAtOffset();
+  bool sendBlockAtOffset(bool resend);
   void abandonUnreadableImage();
+  bool imageStillUnchanged();
+  // Ends the transfer without success: the image closes, queued replies go, the operator is
+  // told why.
+  void stop(UpgradeOutcome outcome, std::string_view text, std::string_view title);
+  // Runs a serial-port step; a refusal stops the transfer with the port's words.
+  bool linkStep(const std::function<void()>& step);
   void answerHandshake();
   void completeOnLastAck();
   void finishLastAckCompletion();
   void completeOnDone();
   void closeFor(UpgradeCompletion completion);
-  void announceCompletion();
+  void announceCompletion(UpgradeOutcome outcome);
   void report(UpgradeEvent event);
 
   const UpgradeCodeTable& table_;
@@ -98,6 +107,7 @@ class UpgradeTransfer : public ReplyReceiver {
   std::uint32_t offset_ = 0;
   std::uint32_t lastBlockLength_ = 0;
   UpgradeCounters counters_;
+  UpgradeOutcome outcome_ = UpgradeOutcome::Running;
 
   std::deque<UpgradeInput> pending_;
   // Re-entrancy guard, not transfer state: a reply handed over from inside a host call waits

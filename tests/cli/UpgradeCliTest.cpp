@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 #include "support/Simulator.h"
 
@@ -89,12 +90,14 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
     for (const auto& [key, value] : summary.items()) {
       fields.insert(key);
     }
-    EXPECT_EQ(fields, (std::set<std::string>{"bytes", "blocks", "retries", "handshakes", "seconds",
+    EXPECT_EQ(fields, (std::set<std::string>{"bytes", "blocks", "retries", "resent_bytes",
+                                             "handshakes", "bad_fcs_replies", "seconds",
                                              "bytes_per_second", "completion"}));
     EXPECT_EQ(summary["bytes"], size);
     EXPECT_EQ(summary["blocks"], blocksFor(size));
     EXPECT_EQ(summary["retries"], 0);
     EXPECT_EQ(summary["handshakes"], 0);
+    EXPECT_EQ(summary["bad_fcs_replies"], 0);
     EXPECT_EQ(summary["completion"], "last-ack");
     EXPECT_GT(summary["seconds"].get<double>(), 0.0);
     EXPECT_NEAR(summary["bytes_per_second"].get<double>() * summary["seconds"].get<double>(),
@@ -120,7 +123,9 @@ TEST_P(UpgradeOverEitherLink, RetriesAndHandshakesAreAnsweredAndCountedAsTheUnit
   EXPECT_EQ(base["retries"], 25);
   EXPECT_EQ(base["handshakes"], 18);
   EXPECT_EQ(base["blocks"], 129 + 25) << "a resent block counts again";
-  EXPECT_EQ(base["bytes"], 4097 + 25 * 32);
+  EXPECT_EQ(base["bytes"], 4097) << "but its bytes are no new image bytes";
+  EXPECT_EQ(base["resent_bytes"], 25 * 32);
+  EXPECT_NEAR(base["bytes_per_second"].get<double>() * base["seconds"].get<double>(), 4097.0, 1e-3);
   EXPECT_EQ(nextSavedImage(sim, "base-1.dat"), imageBytes(4097));
 
   // The handheld table knows no handshake, and the unit asks for none.
@@ -153,6 +158,12 @@ TEST_P(UpgradeOverEitherLink, DoneRepliesAndDoubledRepliesStillComplete) {
   EXPECT_EQ(twice["blocks"], 129);
   EXPECT_EQ(twice["retries"], 0);
   EXPECT_EQ(nextSavedImage(doubled, "base-1.dat"), imageBytes(4097));
+
+  // Replies are taken by their code whatever their FCS, but not without a trace.
+  Simulator corrupt(GetParam(), {"--fault", "corrupt-fcs"});
+  const auto unchecked =
+      summaryOf(vkr(corrupt, {"--json", "upgrade", "base", writeImage(dir_, 100).string()}));
+  EXPECT_EQ(unchecked["bad_fcs_replies"], 5) << "the start acknowledgement and four blocks'";
 }
 
 TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithItsLink) {
@@ -182,6 +193,18 @@ TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithIt
     EXPECT_EQ(gone.exitCode, 4) << gone.err;
   }
   EXPECT_EQ(vanishing.nextLine(), "vanished");
+}
+
+TEST(UpgradeCli, APortThatFailsInsideTheEventLoopEndsTheRunWithItsOwnWords) {
+  // The unit goes away during the pause after the start frame, so setting the line back to
+  // the link's rate fails on a timer of the event loop.
+  TempDir dir;
+  Simulator sim(SimLink::Serial, {"--fault", "vanish-after=1"});
+  const auto result =
+      vkr(sim, {"upgrade", "base", writeImage(dir, 1000).string()}, {"--pause-scale", "10"});
+  EXPECT_EQ(result.exitCode, 3) << result.err;
+  EXPECT_NE(result.err.find("vkr: Cannot set 9600,n,8,1 on "), std::string::npos) << result.err;
+  EXPECT_EQ(result.err.find("exception"), std::string::npos) << result.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEitherLink,
@@ -250,6 +273,8 @@ TEST(UpgradeCli, UnusableImagesFailWithSixBeforeTheLinkIsOpened) {
 
   expectImageProblem(run("base", dir / "missing.dat"), "Can not open the file!");
   expectImageProblem(run("base", dir.path()), "is a directory");
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  expectImageProblem(run("base", dir / "fifo"), "is not a regular file");
   testing::writeFile(dir / "empty.dat", "");
   expectImageProblem(run("base", dir / "empty.dat"), "The file has no data!");
   expectImageProblem(run("handheld", dir / "empty.dat"),

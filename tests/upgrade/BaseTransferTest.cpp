@@ -55,7 +55,7 @@ TEST_F(BaseTransfer, ThousandByteImageOverRs232FromStartToReopen) {
   EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Information);
   EXPECT_EQ(link.protocol, LinkProtocol::Rs232);
   EXPECT_EQ(base.counters().blocksSent, 32U);
-  EXPECT_EQ(base.counters().bytesSent, 1000U);
+  EXPECT_EQ(base.counters().imageBytesSent, 1000U);
   EXPECT_EQ(base.counters().completion, UpgradeCompletion::LastAck);
 }
 

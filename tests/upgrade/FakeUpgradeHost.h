@@ -31,6 +31,9 @@ class FakeUpgradeHost : public UpgradeHost {
   }
   void setLineSettings(std::string_view settings) override {
     log.push_back("settings " + std::string(settings));
+    if (!portRefusal.empty()) {
+      throw LinkError(portRefusal);
+    }
   }
   void discardInput() override { log.emplace_back("discard"); }
   void reopenSerial() override {
@@ -69,6 +72,7 @@ class FakeUpgradeHost : public UpgradeHost {
   bool upgradeEnabled = true;
   int progress = -1;
   std::string reopenRefusal;
+  std::string portRefusal;  // line settings refused
 
  private:
   LinkState& link_;

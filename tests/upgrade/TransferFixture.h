@@ -54,6 +54,13 @@ struct TransferFixture : ::testing::Test {
     engine.HandleReply(rx);
   }
 
+  static void sealedReply(UpgradeTransfer& engine, CommandCode code) {
+    ReportFrame rx{};
+    rx[1] = codeByte(code);
+    Fcs16::seal(rx);
+    engine.HandleReply(rx);
+  }
+
   // Start, let the pause after the start frame end, and clear what the host saw.
   void startPast(UpgradeTransfer& engine, const std::filesystem::path& path) {
     engine.StartUpgrade(path);

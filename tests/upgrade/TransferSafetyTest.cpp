@@ -1,4 +1,9 @@
+#include <chrono>
+#include <cstdio>
+#include <functional>
 #include <vector>
+
+#include <sys/stat.h>
 
 #include "upgrade/TransferFixture.h"
 
@@ -31,11 +36,15 @@ TEST_F(TransferSafety, NothingHappensWhileThereIsNoImageLength) {
 }
 
 TEST_F(TransferSafety, AFileThatCannotBeOpenedLeavesTheButtonOff) {
-  for (const auto& path : {dir / "missing.dat", dir.path(), std::filesystem::path()}) {
+  // A FIFO with no writer would block an ordinary open for ever.
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  for (const auto& path :
+       {dir / "missing.dat", dir.path(), std::filesystem::path(), dir / "fifo"}) {
     host.clear();
     base.StartUpgrade(path);
     EXPECT_EQ(host.log, (Log{"disable", "message Can not open the file!"})) << path;
     EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Error);
+    EXPECT_EQ(base.outcome(), UpgradeOutcome::FileRefused);
   }
   EXPECT_FALSE(host.upgradeEnabled);
 }
@@ -101,7 +110,7 @@ TEST_F(TransferSafety, LastAcknowledgementOverUsbStaysOnUsb) {
   EXPECT_EQ(link.protocol, LinkProtocol::Usb);
 }
 
-TEST_F(TransferSafety, ARefusedReopenEndsTheCompletionWithThePortsOwnWords) {
+TEST_F(TransferSafety, ARefusingPortStopsTheTransferWithItsOwnWords) {
   link.protocol = LinkProtocol::Rs232;
   host.reopenRefusal = "Failed to open COM2 (/dev/ttyS1): device busy";
   startPast(base, image(5));
@@ -114,9 +123,25 @@ TEST_F(TransferSafety, ARefusedReopenEndsTheCompletionWithThePortsOwnWords) {
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
   EXPECT_EQ(host.progress, 100);
   EXPECT_EQ(base.state(), UpgradeState::Idle);
+  EXPECT_EQ(base.outcome(), UpgradeOutcome::LinkFailed);
+
+  // A port gone during the start pause refuses the settings that follow it.
+  base.StartUpgrade(image(64));
+  host.clear();
+  host.portRefusal = "Cannot set 19200,n,8,1 on /dev/pts/3: Input/output error";
+  reply(base, CommandCode::BaseUpgradeStartAck);
+  base.pauseElapsed();
+  ASSERT_EQ(host.messages.size(), 1U);
+  EXPECT_EQ(host.messages[0].text, host.portRefusal);
+  EXPECT_EQ(base.outcome(), UpgradeOutcome::LinkFailed);
+  EXPECT_TRUE(host.upgradeEnabled);
+  reply(base, CommandCode::BaseUpgradeStartAck);
+  reply(base, CommandCode::BaseUpgradeDone);
+  EXPECT_TRUE(host.frames.empty()) << "the queued start acknowledgement went with the transfer";
+  EXPECT_EQ(host.messages.size(), 1U) << "no success after a failure";
 }
 
-TEST_F(TransferSafety, RepliesDuringAPauseAreHandledAfterItInOrder) {
+TEST_F(TransferSafety, RepliesDuringTheStartPauseWaitAndThoseDuringTheRestartAreDropped) {
   link.protocol = LinkProtocol::Rs232;
   base.StartUpgrade(image(40));
   host.clear();
@@ -131,16 +156,17 @@ TEST_F(TransferSafety, RepliesDuringAPauseAreHandledAfterItInOrder) {
             (Log{"settings 19200,n,8,1", "send 55", "send 55", "progress 100", "send 55"}));
   EXPECT_EQ(slotOf(host.frames.at(2)), 1);
 
+  // The port's buffer holds what comes during the restart, and the discard drops it.
   host.clear();
   reply(base, CommandCode::BaseUpgradeBlockAck);
   reply(base, CommandCode::BaseUpgradeDone);
   base.pauseElapsed();
-  EXPECT_EQ(host.log,
-            (Log{"enable", "progress 100", "pause long x6", "discard", "reopen",
-                 "message The base unit has been upgraded.", "progress 0", "enable", "progress 100",
-                 "message The base unit has been upgraded.", "progress 0"}));
+  EXPECT_EQ(host.log, (Log{"enable", "progress 100", "pause long x6", "discard", "reopen",
+                           "message The base unit has been upgraded.", "progress 0"}));
   base.pauseElapsed();
-  EXPECT_EQ(host.messages.size(), 2U) << "a late timer ends no pause";
+  EXPECT_EQ(host.messages.size(), 1U) << "a late timer ends no pause";
+  reply(base, CommandCode::BaseUpgradeDone);
+  EXPECT_EQ(host.messages.size(), 2U) << "a done reply after the restart completes again";
 }
 
 // A host whose link answers inside sendFrame and whose pauses end inside startPause, as a
@@ -179,29 +205,80 @@ TEST_F(TransferSafety, RepliesHandedOverFromInsideAHostCallWaitTheirTurn) {
                  "message The base unit has been upgraded.", "progress 0"}));
 }
 
-TEST_F(TransferSafety, AnImageThatShrinksIsNotPaddedOutWithZeros) {
+TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
+  // Rewritten in place with other bytes, replaced under its name, or cut short; the change
+  // shows at the next read-ahead or, at the latest, at the completion.
+  const std::size_t chunk = ImageFile::kReadAhead;
+  const auto rewrite = [](const std::filesystem::path& path) {
+    const auto before = std::filesystem::last_write_time(path);
+    std::string other(std::filesystem::file_size(path), '\x5A');
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(other.data(), 1, other.size(), file);
+    std::fclose(file);
+    // A coarse clock could leave the time as it was.
+    std::filesystem::last_write_time(path, before + std::chrono::seconds(1));
+  };
+  const auto replace = [this](const std::filesystem::path& path) {
+    const auto fresh = image(std::filesystem::file_size(path), "fresh.dat");
+    std::filesystem::rename(fresh, path);
+  };
+  const auto shrink = [](const std::filesystem::path& path) {
+    std::filesystem::resize_file(path, 40);
+  };
+  struct Case {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> change;
+    std::size_t length;
+    std::size_t blocksSent;
+    bool lastAckFindsIt;
+  };
+  for (const Case& c :
+       {Case{"rewritten", rewrite, chunk + 64, chunk / 32, false},
+        Case{"replaced", replace, chunk + 64, chunk / 32, false},
+        Case{"rewritten", rewrite, 100, 4, true}, Case{"cut", shrink, 100, 4, true}}) {
+    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.length));
+    const auto path = image(c.length);
+    startPast(base, path);
+    reply(base, CommandCode::BaseUpgradeStartAck);
+    c.change(path);
+    for (std::size_t ack = 0; ack < c.length / 32 + 2; ++ack) {
+      reply(base, CommandCode::BaseUpgradeBlockAck);
+    }
+    ASSERT_EQ(host.frames.size(), c.blocksSent);
+    for (std::size_t b = 0; b < host.frames.size(); ++b) {
+      EXPECT_EQ(host.frames[b][5], imageByte(b * 32)) << "block " << b << " is the original's";
+    }
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
+    EXPECT_NE(host.messages[0].text.find("changed"), std::string::npos);
+    EXPECT_EQ(base.outcome(), UpgradeOutcome::ImageChanged);
+    EXPECT_EQ(base.counters().completion, UpgradeCompletion::None);
+    EXPECT_TRUE(host.upgradeEnabled);
+    reply(base, CommandCode::BaseUpgradeDone);
+    EXPECT_EQ(host.messages.size(), 1U);
+    std::filesystem::remove(path);
+  }
+
+  // A done reply is no success either for an image that changed.
   const auto path = image(100);
   startPast(base, path);
   reply(base, CommandCode::BaseUpgradeStartAck);
-  std::filesystem::resize_file(path, 40);
-  host.clear();
-  reply(base, CommandCode::BaseUpgradeBlockAck);
-  reply(base, CommandCode::BaseUpgradeBlockAck);
-  EXPECT_EQ(host.frames.size(), 0U);
-  ASSERT_EQ(host.messages.size(), 1U);
-  EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
-  EXPECT_TRUE(host.upgradeEnabled);
+  rewrite(path);
+  reply(base, CommandCode::BaseUpgradeDone);
+  EXPECT_EQ(base.outcome(), UpgradeOutcome::ImageChanged);
 }
 
 TEST_F(TransferSafety, CountersAndEventsFollowTheTransfer) {
   std::vector<UpgradeEvent> events;
   base.setEventHook([&](UpgradeEvent event) { events.push_back(event); });
   startPast(base, image(40));
-  reply(base, CommandCode::BaseUpgradeStartAck);
+  sealedReply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeHandshake);
-  reply(base, CommandCode::BaseUpgradeBlockAck);
+  sealedReply(base, CommandCode::BaseUpgradeBlockAck);
   reply(base, CommandCode::BaseUpgradeBlockRetry);
-  reply(base, CommandCode::BaseUpgradeBlockAck);
+  reply(base, CommandCode::ReadSettings);  // not ours: not counted
+  sealedReply(base, CommandCode::BaseUpgradeBlockAck);
   EXPECT_EQ(events,
             (std::vector<UpgradeEvent>{
                 UpgradeEvent::StartSent, UpgradeEvent::BlockSent, UpgradeEvent::HandshakeAnswered,
@@ -209,8 +286,10 @@ TEST_F(TransferSafety, CountersAndEventsFollowTheTransfer) {
                 UpgradeEvent::AllBlocksAcknowledged, UpgradeEvent::Completed}));
   const UpgradeCounters& counters = base.counters();
   EXPECT_EQ(counters.blocksSent, 3U);
-  EXPECT_EQ(counters.bytesSent, 48U);
+  EXPECT_EQ(counters.imageBytesSent, 40U);
+  EXPECT_EQ(counters.resentBytes, 8U);
   EXPECT_EQ(counters.retries, 1U);
+  EXPECT_EQ(counters.badFcsReplies, 2U) << "taken by their code all the same";
   EXPECT_EQ(counters.handshakes, 1U);
   EXPECT_EQ(completionName(counters.completion), "last-ack");
 
