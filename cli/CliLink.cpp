@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "CliError.h"
+#include "PrefsView.h"
 #include "app/ComPortMap.h"
 #include "app/RegistryStore.h"
 
@@ -29,6 +30,7 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
         }
         return resolveComDevice(comNumber, store_.get());
       }) {
+  warnAboutStore(*store_);
   LinkState& state = session_.state();
   state.protocol = prefs_.protocol;
   state.port = prefs_.port;

@@ -1,24 +1,87 @@
 #include "GlobalOptions.h"
 
-#include <CLI/CLI.hpp>
+#include <cmath>
+#include <sstream>
+#include <string_view>
+
+#include "CliError.h"
 
 namespace orbelle::cli {
 
+FiniteRange::FiniteRange(double low, double high) {
+  std::ostringstream description;
+  description << "NUMBER in [" << low << " - " << high << "]";
+  Validator::description(description.str());
+  func_ = [low, high](std::string& input) {
+    double value = 0.0;
+    if (!CLI::detail::lexical_cast(input, value) || !std::isfinite(value) || value < low ||
+        value > high) {
+      std::ostringstream message;
+      message << "Value " << input << " is not a number from " << low << " to " << high;
+      return message.str();
+    }
+    return std::string();
+  };
+}
+
 void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
+  // Any letter case is accepted; the value is stored as the lower-case name.
   app.add_option("--link", options.link, "Link to use for this run: usb or rs232")
-      ->check(CLI::IsMember({"usb", "rs232"}, CLI::ignore_case));
+      ->transform(CLI::IsMember({"usb", "rs232"}, CLI::ignore_case));
   app.add_option("--port", options.port, "COM port number for RS232 (1-4)")
       ->check(CLI::Range(1, 4));
   app.add_option("--baud", options.baud, "RS232 rate: 9600, 19200, 38400, 57600 or 115200")
       ->check(CLI::IsMember({9600, 19200, 38400, 57600, 115200}));
   app.add_option("--device", options.device,
                  "Serial device to use instead of the COM port mapping (implies rs232)");
-  app.add_option("--timeout", options.timeoutSeconds, "Seconds to wait for a reply")
-      ->check(CLI::Range(0.05, 3600.0));
+  app.add_option("--timeout", options.timeoutSeconds, "Seconds to wait for each reply (default 3)")
+      ->check(FiniteRange(0.05, 3600.0));
   app.add_flag("--json", options.json,
                "Print one JSON object per result on standard output, errors included");
   app.add_flag("--trace", options.trace,
                "Print every frame sent (>) and received (<) as hex on standard error");
+}
+
+void checkGlobalOptions(const GlobalOptions& options) {
+  if (options.device && options.device->empty()) {
+    throw CliError(kBadUsage, "--device needs the path of a serial device");
+  }
+  if (options.device && options.link == "usb") {
+    throw CliError(kBadUsage, "--device names a serial device: it cannot go with --link usb");
+  }
+}
+
+bool jsonRequested(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument(argv[i]);
+    if (argument == "--") {
+      return false;
+    }
+    if (argument == "--json") {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string globalOptionsHelp(const CLI::App& app) {
+  std::string text = "Global options (before or after the command):\n";
+  for (const CLI::Option* option : app.get_options()) {
+    const std::string name = option->get_name(false, true);
+    if (name == "-h,--help" || name == "--version") {
+      continue;
+    }
+    std::string head = "  " + name;
+    if (!option->get_type_name().empty()) {
+      head += " " + option->get_type_name();
+    }
+    // Laid out as CLI11 lays out a command's own options.
+    constexpr std::size_t kColumn = 30;
+    head = head.size() < kColumn ? head + std::string(kColumn - head.size(), ' ')
+                                 : head + "\n" + std::string(kColumn, ' ');
+    text += head + option->get_description() + "\n";
+  }
+  return text;
 }
 
 }  // namespace orbelle::cli

@@ -3,9 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace CLI {
-class App;
-}
+#include <CLI/CLI.hpp>
 
 namespace orbelle::cli {
 
@@ -21,6 +19,23 @@ struct GlobalOptions {
   bool trace = false;
 };
 
+// A number from `low` to `high`, both included. Unlike CLI::Range it refuses NaN, which
+// compares false with every bound, and infinities.
+class FiniteRange : public CLI::Validator {
+ public:
+  FiniteRange(double low, double high);
+};
+
 void addGlobalOptions(CLI::App& app, GlobalOptions& options);
+
+// Refuses options that contradict each other or say nothing; throws CliError (bad usage).
+void checkGlobalOptions(const GlobalOptions& options);
+
+// Whether --json was given anywhere in the arguments, so that an error found while they are
+// parsed, even before --json itself is reached, can be reported as JSON.
+bool jsonRequested(int argc, const char* const* argv);
+
+// "Global options" and their help, for the footer of each command's help.
+std::string globalOptionsHelp(const CLI::App& app);
 
 }  // namespace orbelle::cli

@@ -1,6 +1,8 @@
 #include "SettingsCommand.h"
 
+#include <cctype>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include <CLI/CLI.hpp>
@@ -9,6 +11,7 @@
 #include "CliLink.h"
 #include "GlobalOptions.h"
 #include "Output.h"
+#include "PrefsView.h"
 #include "SettingsSession.h"
 #include "app/ComPortMap.h"
 #include "app/RegistryStore.h"
@@ -46,14 +49,17 @@ std::string withLineFeeds(std::string text) {
   return out;
 }
 
-nlohmann::json settingsResult(const BaseSettings& settings) {
+// The record as printed. The version texts are those the window's fields show (an unset
+// unit's versions included); `nationNote` follows the nation in the text.
+nlohmann::json settingsResult(const BaseSettings& settings, const SettingsExchange& exchange) {
   nlohmann::json json = settingsToJson(settings);
+  json["bootloader_version"] = exchange.bootloaderText();
+  json["application_version"] = exchange.applicationText();
   json["summary"] = buildSettingsSummary(normalised(settings));
   return json;
 }
 
-std::string settingsText(const BaseSettings& settings) {
-  const nlohmann::json j = settingsToJson(settings);
+std::string settingsText(const nlohmann::json& j, const std::string& nationNote = "") {
   const auto orNone = [](const nlohmann::json& v) {
     return v.is_null() ? std::string("(none)") : (v.is_string() ? v.get<std::string>() : v.dump());
   };
@@ -62,8 +68,10 @@ std::string settingsText(const BaseSettings& settings) {
   for (const auto& id : j["ids"]) {
     ids += (ids.empty() ? "" : ",") + id.dump();
   }
-  text << "nation               " << kNationNames[normalised(settings).nation] << "\n"
-       << "frequency hopping    " << (settings.hopping ? "on" : "off") << "\n"
+  std::string nation = j["nation"].get<std::string>();
+  nation[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(nation[0])));
+  text << "nation               " << nation << nationNote << "\n"
+       << "frequency hopping    " << (j["hopping"].get<bool>() ? "on" : "off") << "\n"
        << "channel              " << j["channel"].dump() << "\n"
        << "power                " << j["power_dbm"].dump() << " dBm\n"
        << "handheld IDs         " << (ids.empty() ? "(none)" : ids) << "\n"
@@ -75,28 +83,37 @@ std::string settingsText(const BaseSettings& settings) {
        << "numeric key          " << orNone(j["numeric_key"]) << "\n"
        << "bootloader version   " << j["bootloader_version"].get<std::string>() << "\n"
        << "application version  " << j["application_version"].get<std::string>() << "\n\n"
-       << withLineFeeds(buildSettingsSummary(normalised(settings))) << "\n";
+       << withLineFeeds(j["summary"].get<std::string>()) << "\n";
   return text.str();
 }
 
+// "none" clears every ID; anything else must list IDs, with nothing empty between commas.
 std::uint16_t parseIds(const std::string& text) {
-  std::uint16_t mask = 0;
-  if (text == "none" || text.empty()) {
+  if (text == "none") {
     return 0;
   }
-  std::istringstream in(text);
-  std::string item;
-  while (std::getline(in, item, ',')) {
+  const auto refuse = [&text] {
+    return CliError(kBadUsage,
+                    "--ids takes IDs from 1 to 16 separated by commas, or \"none\" "
+                    "to clear them all, not \"" +
+                        text + "\"");
+  };
+  std::uint16_t mask = 0;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = text.find(',', start);
+    const std::string item = text.substr(start, comma - start);
     int id = 0;
     std::istringstream number(item);
-    if (!(number >> id) || !number.eof() || id < 1 || id > 16) {
-      throw CliError(
-          kBadUsage,
-          "--ids takes IDs from 1 to 16 separated by commas (or \"none\"), not \"" + text + "\"");
+    if (item.empty() || !(number >> id) || !number.eof() || id < 1 || id > 16) {
+      throw refuse();
     }
     mask |= static_cast<std::uint16_t>(1U << (id - 1));
+    if (comma == std::string::npos) {
+      return mask;
+    }
+    start = comma + 1;
   }
-  return mask;
 }
 
 template <std::size_t N>
@@ -154,6 +171,11 @@ SettingsChange changeFrom(const SetArguments& a) {
     change.numericKeyMode =
         codeOf(a.numericKey, std::array{"alphabetic", "alt-keypad"}, "--numeric-key");
   }
+  try {
+    checkChange(change);
+  } catch (const std::invalid_argument& error) {
+    throw CliError(kBadUsage, error.what());
+  }
   return change;
 }
 
@@ -170,14 +192,62 @@ PreparedUpload prepare(const BaseSettings& current, const SettingsChange& change
   }
 }
 
-int uploadAndReport(CliLink& link, SettingsSession& session, const PreparedUpload& prepared) {
+std::string whyAdjusted(SettingsField field) {
+  switch (field) {
+    case SettingsField::Power:
+      return "not a power the settings window offers";
+    case SettingsField::Channel:
+      return "outside the range with hopping";
+    default:
+      return "a code the settings window has no button for";
+  }
+}
+
+std::string valueText(SettingsField field, int value) {
+  const nlohmann::json json = settingsFieldValue(field, value);
+  if (json.is_null()) {
+    return "code " + std::to_string(value);
+  }
+  return json.is_string() ? json.get<std::string>() : json.dump();
+}
+
+// How an upload came about, for its report.
+struct UploadStart {
+  bool fromDefaults = false;  // the unit was never set: the default settings were the start
+  // The nation the unit reported before the upload; uploads never change it.
+  std::optional<std::uint8_t> nationBefore;
+};
+
+int uploadAndReport(CliLink& link, SettingsSession& session, const PreparedUpload& prepared,
+                    const UploadStart& start) {
   const Output out(link.options().json);
+  if (start.fromDefaults) {
+    out.note("The base unit has never been set: starting from the default settings.");
+  }
+  nlohmann::json adjusted = nlohmann::json::array();
+  for (const FieldAdjustment& a : prepared.adjusted) {
+    adjusted.push_back({{"field", settingsFieldKey(a.field)},
+                        {"from", settingsFieldValue(a.field, a.from)},
+                        {"to", settingsFieldValue(a.field, a.to)}});
+    out.note(std::string("Also changed ") + settingsFieldKey(a.field) + " from " +
+             valueText(a.field, a.from) + " to " + valueText(a.field, a.to) + " (" +
+             whyAdjusted(a.field) + ").");
+  }
   if (prepared.channelReset) {
     out.note(withLineFeeds(kChannelResetText));
   }
-  const BaseSettings& echoed = session.upload(prepared.settings);
+  BaseSettings echoed = session.upload(prepared.settings);
+  // The upload carries no nation, so an echo may name none (or any): show the one read.
+  std::string nationNote;
+  if (start.nationBefore) {
+    echoed.nation = *start.nationBefore;
+    nationNote = " (not changed: vkr uploads no nation)";
+  }
   out.note(settingsMessageText(SettingsMessage::UploadConfirmed));
-  out.result(settingsResult(echoed), settingsText(echoed));
+  nlohmann::json result = settingsResult(echoed, session.exchange());
+  result["started_from_defaults"] = start.fromDefaults;
+  result["also_changed"] = adjusted;
+  out.result(result, settingsText(result, nationNote));
   return kOk;
 }
 
@@ -186,8 +256,22 @@ int readCommand(const GlobalOptions& options) {
   link.open();
   SettingsSession session(link);
   const BaseSettings& current = session.readCurrent();
-  Output(options.json).result(settingsResult(current), settingsText(current));
+  const nlohmann::json result = settingsResult(current, session.exchange());
+  Output(options.json).result(result, settingsText(result));
   return kOk;
+}
+
+// Reads the unit's settings as the start of an upload. A unit that was never set starts
+// from the defaults, as the window does after Return Default Settings.
+BaseSettings readStart(SettingsSession& session, UploadStart& start) {
+  if (session.read() == SettingsSession::ReadOutcome::Unset) {
+    start.fromDefaults = true;
+    return windowDefaults(session.exchange().record(), session.lastReply());
+  }
+  // As reported, before the window's normalisation, so that what that changes is seen.
+  const BaseSettings reported = decodeCurrentSettings(session.lastReply());
+  start.nationBefore = reported.nation;
+  return reported;
 }
 
 int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
@@ -198,19 +282,20 @@ int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
   CliLink link(options, Feature::SetBaseUnit);
   link.open();
   SettingsSession session(link);
-  const BaseSettings current = session.readCurrent();
-  return uploadAndReport(link, session, prepare(current, change));
+  UploadStart start;
+  const BaseSettings current = readStart(session, start);
+  return uploadAndReport(link, session, prepare(current, change), start);
 }
 
 int defaultsCommand(const GlobalOptions& options) {
   CliLink link(options, Feature::SetBaseUnit);
   link.open();
   SettingsSession session(link);
-  const BaseSettings current = session.readCurrent();
-  // The defaults name no baud rate: the window then keeps the rate it shows.
-  BaseSettings defaults = defaultSettings(current, current.nation);
-  defaults.baudCode = withWindowGroupCodes(current).baudCode;
-  return uploadAndReport(link, session, prepare(defaults, {}));
+  UploadStart start;
+  readStart(session, start);
+  start.fromDefaults = false;  // the defaults are what was asked for
+  const BaseSettings defaults = windowDefaults(session.exchange().record(), session.lastReply());
+  return uploadAndReport(link, session, prepare(defaults, {}), start);
 }
 
 int devicesCommand(const GlobalOptions& options) {
@@ -232,6 +317,7 @@ int devicesCommand(const GlobalOptions& options) {
   }
   const auto store = makeUserPreferenceStore();
   LoadLinkPreferences(*store);
+  warnAboutStore(*store);
   nlohmann::json com = nlohmann::json::object();
   text += "Serial ports:\n";
   for (int n = 1; n <= 4; ++n) {

@@ -19,7 +19,7 @@ void SettingsSession::showMessage(SettingsMessage message) {
   link_.finish();
 }
 
-void SettingsSession::awaitMessage(SettingsMessage wanted, const char* what) {
+SettingsMessage SettingsSession::awaitMessage(const char* what) {
   message_.reset();
   const bool answered = link_.waitForFinish(link_.timeout());
   if (!link_.linkProblem().empty()) {
@@ -32,29 +32,47 @@ void SettingsSession::awaitMessage(SettingsMessage wanted, const char* what) {
          << std::setprecision(3) << link_.options().timeoutSeconds << " s.";
     throw CliError(kNoReply, text.str());
   }
-  if (*message_ == SettingsMessage::UnsetUnit) {
-    throw CliError(kUnsetUnit, std::string(settingsMessageText(*message_)) + " (bootloader " +
-                                   exchange_.bootloaderText() + ", application " +
-                                   exchange_.applicationText() + ")");
-  }
-  if (*message_ != wanted) {
-    throw CliError(kFailed, std::string("unexpected answer: ") + settingsMessageText(*message_));
-  }
+  return *message_;
 }
 
-const BaseSettings& SettingsSession::readCurrent() {
+CliError SettingsSession::unsetError() const {
+  return {kUnsetUnit, std::string(settingsMessageText(SettingsMessage::UnsetUnit)) +
+                          " (bootloader " + exchange_.bootloaderText() + ", application " +
+                          exchange_.applicationText() + ")"};
+}
+
+SettingsSession::ReadOutcome SettingsSession::read() {
   // The settings conversation always runs at 9600 bit/s, whatever the preferred rate.
   if (protocol() == LinkProtocol::Rs232) {
     link_.session().serial().setLineSettings(kStartFrameLineSettings);
   }
   exchange_.requestCurrentSettings();
-  awaitMessage(SettingsMessage::CurrentLoaded, "the settings request");
+  const SettingsMessage message = awaitMessage("the settings request");
+  if (message == SettingsMessage::UnsetUnit) {
+    return ReadOutcome::Unset;
+  }
+  if (message != SettingsMessage::CurrentLoaded) {
+    throw CliError(kFailed, std::string("unexpected answer: ") + settingsMessageText(message));
+  }
+  return ReadOutcome::Loaded;
+}
+
+const BaseSettings& SettingsSession::readCurrent() {
+  if (read() == ReadOutcome::Unset) {
+    throw unsetError();
+  }
   return exchange_.record();
 }
 
 const BaseSettings& SettingsSession::upload(const BaseSettings& settings) {
   exchange_.uploadSettings(settings);
-  awaitMessage(SettingsMessage::UploadConfirmed, "the upload");
+  const SettingsMessage message = awaitMessage("the upload");
+  if (message == SettingsMessage::UnsetUnit) {
+    throw unsetError();
+  }
+  if (message != SettingsMessage::UploadConfirmed) {
+    throw CliError(kFailed, std::string("unexpected answer: ") + settingsMessageText(message));
+  }
   return exchange_.record();
 }
 

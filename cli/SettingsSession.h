@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "CliError.h"
 #include "CliLink.h"
 #include "settings/SettingsExchange.h"
 
@@ -11,15 +12,22 @@ namespace orbelle::cli {
 // command line as its host. The command line's own time-out covers both links.
 class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
  public:
+  enum class ReadOutcome { Loaded, Unset };
+
   explicit SettingsSession(CliLink& link);
   ~SettingsSession() override;
 
-  // Reads the current settings; throws CliError for an unset unit, no reply or a lost link.
+  // Asks for the current settings; throws CliError for no reply or a lost link. After
+  // Loaded the exchange's record holds them; after Unset only its version texts changed.
+  ReadOutcome read();
+  // The same, with an unset unit as an error (exit 5).
   const BaseSettings& readCurrent();
   // Uploads and waits for the echo; throws CliError when none comes.
   const BaseSettings& upload(const BaseSettings& settings);
 
   SettingsExchange& exchange() { return exchange_; }
+  // The last frame received, as the window's rxFrame.
+  const ReportFrame& lastReply() const { return lastReply_; }
 
   ReportFrame& txFrame() override { return link_.state().txFrame; }
   void sendFrame(CommandCode code) override { link_.session().sendFrame(code); }
@@ -29,13 +37,18 @@ class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
   void refresh(bool) override {}
   void setUploadEnabled(bool) override {}
   void showMessage(SettingsMessage message) override;
-  void onLinkReply(const ReportFrame& rxFrame) override { exchange_.onFrameReceived(rxFrame); }
+  void onLinkReply(const ReportFrame& rxFrame) override {
+    lastReply_ = rxFrame;
+    exchange_.onFrameReceived(rxFrame);
+  }
 
  private:
-  void awaitMessage(SettingsMessage wanted, const char* what);
+  SettingsMessage awaitMessage(const char* what);
+  CliError unsetError() const;
 
   CliLink& link_;
   SettingsExchange exchange_;
+  ReportFrame lastReply_{};
   std::optional<SettingsMessage> message_;
 };
 

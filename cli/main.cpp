@@ -14,6 +14,29 @@
 
 using namespace orbelle::cli;
 
+namespace {
+
+constexpr const char* kExitCodesHelp =
+    "Exit codes:\n"
+    "  0  success\n"
+    "  1  the operation failed\n"
+    "  2  bad option or value: nothing was uploaded or written (a channel that only the base\n"
+    "     unit's nation and hopping rule out is refused after its settings were read)\n"
+    "  3  the link is not usable\n"
+    "  4  no reply within the time-out (--timeout, default 3 s)\n"
+    "  5  the base unit has never been set (settings read)\n"
+    "  6  the image file cannot be used";
+
+// Sub-command help shows the global options too: they may be given after the command.
+void addGlobalOptionsFooter(CLI::App& app, const std::string& footer) {
+  for (CLI::App* command : app.get_subcommands({})) {
+    command->footer(footer);
+    addGlobalOptionsFooter(*command, footer);
+  }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
   CLI::App app{
@@ -31,7 +54,11 @@ int main(int argc, char** argv) {
   addSettingsCommands(app, options, run);
   addUpgradeCommands(app, options, run);
   addDevicesCommand(app, options, run);
+  app.footer(kExitCodesHelp);
+  addGlobalOptionsFooter(app, globalOptionsHelp(app));
 
+  // Options are parsed in order: a refused one may come before --json.
+  options.json = jsonRequested(argc, argv);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& help) {
@@ -50,6 +77,7 @@ int main(int argc, char** argv) {
 
   const Output out(options.json);
   try {
+    checkGlobalOptions(options);
     return run ? run() : static_cast<int>(kBadUsage);
   } catch (const CliError& error) {
     out.error(error.code(), error.what());

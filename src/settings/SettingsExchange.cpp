@@ -55,7 +55,7 @@ void SettingsExchange::onFrameReceived(const ReportFrame& rxFrame) {
     // The versions are still valid; the record itself stays as it was.
     bootloaderText_ = versionText(bootloaderVersionOf(rxFrame));
     applicationText_ = versionText(applicationVersionOf(rxFrame));
-    host_.refresh(false);
+    host_.showVersionTexts();
     host_.showMessage(SettingsMessage::UnsetUnit);
     return;
   }

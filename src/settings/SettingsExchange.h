@@ -34,6 +34,9 @@ class SettingsExchangeHost {
   virtual void stopReplyTimer() = 0;
   // The record changed; show it (with the version texts when `withVersions`).
   virtual void refresh(bool withVersions) = 0;
+  // Only the version texts changed (an unset unit's reply): show them as they are, without
+  // a refresh, which would rebuild the lists from a record that did not change.
+  virtual void showVersionTexts() {}
   virtual void setUploadEnabled(bool enabled) = 0;
   virtual void showMessage(SettingsMessage message) = 0;
 };

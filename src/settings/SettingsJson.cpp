@@ -93,6 +93,52 @@ VersionChars parseVersionText(const std::string& text) {
   return {text[0], text[2], text[4], text.size() == 6 ? text[5] : '\0'};
 }
 
+const char* settingsFieldKey(SettingsField field) {
+  switch (field) {
+    case SettingsField::Power:
+      return "power_dbm";
+    case SettingsField::Channel:
+      return "channel";
+    case SettingsField::Baud:
+      return "rs232.baud";
+    case SettingsField::DataBits:
+      return "rs232.data_bits";
+    case SettingsField::StopBits:
+      return "rs232.stop_bits";
+    case SettingsField::Parity:
+      return "rs232.parity";
+    case SettingsField::Flow:
+      return "rs232.flow";
+    case SettingsField::NumericKey:
+      return "numeric_key";
+  }
+  return "";
+}
+
+nlohmann::json settingsFieldValue(SettingsField field, int value) {
+  const auto code = static_cast<std::uint8_t>(value);
+  switch (field) {
+    case SettingsField::Power:
+    case SettingsField::Channel:
+      return value;
+    case SettingsField::Baud: {
+      const auto rate = rateForBaudCode(code);
+      return rate ? nlohmann::json(*rate) : nlohmann::json(nullptr);
+    }
+    case SettingsField::DataBits:
+      return nameOfCode(kDataBits, code);
+    case SettingsField::StopBits:
+      return nameOfCode(kStopBits, code);
+    case SettingsField::Parity:
+      return nameOfCode(kParityNames, code);
+    case SettingsField::Flow:
+      return nameOfCode(kFlowNames, code);
+    case SettingsField::NumericKey:
+      return nameOfCode(kNumericKeyNames, code);
+  }
+  return nullptr;
+}
+
 nlohmann::json settingsToJson(const BaseSettings& raw) {
   const BaseSettings s = normalised(raw);
   nlohmann::json ids = nlohmann::json::array();
@@ -120,7 +166,8 @@ nlohmann::json settingsToJson(const BaseSettings& raw) {
   };
 }
 
-BaseSettings settingsFromJson(const nlohmann::json& json, BaseSettings s) {
+BaseSettings settingsFromJson(const nlohmann::json& json, BaseSettings base) {
+  BaseSettings s = base;
   if (!json.is_object()) {
     throw std::invalid_argument("the settings must be a JSON object");
   }

@@ -2,7 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "protocol/ReportFrame.h"
 #include "settings/BaseSettings.h"
 
 namespace orbelle {
@@ -21,10 +24,25 @@ struct SettingsChange {
   std::optional<std::uint8_t> numericKeyMode;
 };
 
+// The uploaded fields that the window's rules may change on their own.
+enum class SettingsField { Power, Channel, Baud, DataBits, StopBits, Parity, Flow, NumericKey };
+
+// A field the upload changes although nobody asked for it; values as stored in the record
+// (codes for the serial groups, dBm for the power).
+struct FieldAdjustment {
+  SettingsField field;
+  int from;
+  int to;
+
+  bool operator==(const FieldAdjustment&) const = default;
+};
+
 struct PreparedUpload {
   BaseSettings settings;
   // Set when switching hopping on put the channel out of range and it became 6.
   bool channelReset = false;
+  // Every field changed beyond the change asked for, in SettingsField order.
+  std::vector<FieldAdjustment> adjusted;
 };
 
 inline constexpr const char* kChannelResetText =
@@ -37,6 +55,16 @@ inline constexpr const char* kChannelResetTitle =
 // right after opening they select 9600, 8 bits, 1 bit, no parity, no flow control and
 // alphabetic keys. This gives the codes such a window uploads for `shown`.
 BaseSettings withWindowGroupCodes(BaseSettings shown);
+
+// What the window uploads after Return Default Settings: the defaults with the nation last
+// reported in `rxFrame`, and the baud rate that its group still shows for `shown` (the
+// defaults name none). For a unit that was never set, `shown` is the record as it was.
+BaseSettings windowDefaults(const BaseSettings& shown, const ReportFrame& rxFrame);
+
+// Refuses what no base unit could take, whatever its nation and hopping: a power that is not
+// offered, a channel outside 1 to 128 (1 to 64 when hopping is switched on). Throws
+// std::invalid_argument.
+void checkChange(const SettingsChange& change);
 
 // Applies `change` to `current` as the settings window would, keeping the channel within
 // the range of nation and hopping. Throws std::invalid_argument, naming the allowed

@@ -69,6 +69,36 @@ TEST_F(PrefsCli, BadValuesAreRefusedWithExitTwoAndNothingWritten) {
   EXPECT_EQ(nlohmann::json::parse(json.out)["exit_code"], 2);
 }
 
+// Whatever stage refuses a global option, --json (before or after it) makes the error JSON.
+TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
+  const std::vector<std::vector<std::string>> refused{{"--port", "9"},
+                                                      {"--baud", "4800"},
+                                                      {"--timeout", "0"},
+                                                      {"--timeout", "nan"},
+                                                      {"--link", "serial"},
+                                                      {"--device", ""},
+                                                      {"--link", "usb", "--device", "/dev/ttyS0"}};
+  for (const auto& bad : refused) {
+    for (const bool jsonFirst : {true, false}) {
+      std::vector<std::string> args = bad;
+      args.insert(jsonFirst ? args.begin() : args.end(), "--json");
+      args.insert(args.end(), {"prefs", "show"});
+      const auto result = vkr(args);
+      EXPECT_EQ(result.exitCode, 2) << bad[1];
+      EXPECT_TRUE(result.err.empty()) << bad[1] << ": " << result.err;
+      ASSERT_FALSE(result.out.empty()) << bad[1];
+      EXPECT_EQ(nlohmann::json::parse(result.out)["exit_code"], 2) << bad[1];
+    }
+  }
+  EXPECT_EQ(vkr({"--link", "RS232", "prefs", "show"}).exitCode, 0);
+
+  const auto help = vkr({"settings", "set", "--help"});
+  EXPECT_NE(help.out.find("--timeout"), std::string::npos) << "global options in command help";
+  const auto mainHelp = vkr({"--help"});
+  EXPECT_NE(mainHelp.out.find("default 3"), std::string::npos);
+  EXPECT_NE(mainHelp.out.find("5  the base unit has never been set"), std::string::npos);
+}
+
 TEST_F(PrefsCli, ShowRepairsTheStoreAsStartUpDoes) {
   writeFile(home / "VKR/VKR.reg", "garbage\n");
   const auto shown = vkr({"prefs", "show", "--json"});

@@ -49,9 +49,12 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
   EXPECT_EQ(set["numeric_key"], "alt-keypad");
   EXPECT_EQ(set["bootloader_version"], "1.0.3") << "the echo carries no versions";
 
+  EXPECT_EQ(set["also_changed"], nlohmann::json::array());
   read = parsed(vkr(sim, {"--json", "settings", "read"}));
-  set.erase("summary");
-  read.erase("summary");
+  for (const char* key : {"summary", "also_changed", "started_from_defaults"}) {
+    set.erase(key);
+    read.erase(key);
+  }
   EXPECT_EQ(read, set) << "what the echo said is what the unit keeps";
 
   // Hopping on with channel 12 in Europe leaves only 1..8: the channel becomes 6.
@@ -69,22 +72,55 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
   EXPECT_EQ(defaults["rs232"]["parity"], "none");
 }
 
-TEST_P(SettingsOverEitherLink, UnsetUnitAndRefusedValues) {
-  Simulator sim(GetParam(), {"--unset"});
-  const auto unset = vkr(sim, {"settings", "read"});
-  EXPECT_EQ(unset.exitCode, 5);
-  EXPECT_NE(unset.err.find("No settings can be read from the base unit."), std::string::npos);
-  EXPECT_NE(unset.err.find("bootloader 1.0.3"), std::string::npos) << unset.err;
+TEST_P(SettingsOverEitherLink, UnsetUnitCanStillBeConfigured) {
+  Simulator unset(GetParam(), {"--unset"});
+  const auto read = vkr(unset, {"settings", "read"});
+  EXPECT_EQ(read.exitCode, 5);
+  EXPECT_NE(read.err.find("No settings can be read from the base unit."), std::string::npos);
+  EXPECT_NE(read.err.find("bootloader 1.0.3"), std::string::npos) << read.err;
 
-  Simulator set(GetParam(), {});
-  const auto outOfRange = vkr(set, {"--json", "settings", "set", "--channel", "17"});
+  const auto set =
+      parsed(vkr(unset, {"--json", "settings", "set", "--channel", "3", "--ids", "2"}));
+  EXPECT_EQ(set["started_from_defaults"], true);
+  EXPECT_EQ(set["also_changed"], nlohmann::json::array());
+  EXPECT_EQ(set["bootloader_version"], "1.0.3") << "the unset reply's versions are valid";
+  const auto now = parsed(vkr(unset, {"--json", "settings", "read"}));
+  EXPECT_EQ(now["channel"], 3);
+  EXPECT_EQ(now["ids"], nlohmann::json::array({2}));
+  EXPECT_EQ(now["power_dbm"], 10) << "the rest comes from the defaults";
+  EXPECT_EQ(now["rs232"]["baud"], 9600);
+
+  Simulator other(GetParam(), {"--unset"});
+  const auto defaults = parsed(vkr(other, {"--json", "settings", "defaults"}));
+  EXPECT_EQ(defaults["channel"], 6);
+  EXPECT_EQ(defaults["ids"], nlohmann::json::array({1}));
+  EXPECT_EQ(parsed(vkr(other, {"--json", "settings", "read"}))["channel"], 6);
+}
+
+// Exit 2 means nothing was uploaded; only a value that the unit's own settings rule out
+// needs the read first.
+TEST_P(SettingsOverEitherLink, RefusedValuesUploadNothing) {
+  Simulator sim(GetParam(), {});
+  const std::vector<std::vector<std::string>> refused{
+      {"--channel", "200"}, {"--hopping", "on", "--channel", "65"},
+      {"--power", "3"},     {"--ids", "0,17"},
+      {"--ids", ""},        {"--ids", "1,3,"}};
+  for (const auto& args : refused) {
+    std::vector<std::string> command{"--trace", "settings", "set"};
+    command.insert(command.end(), args.begin(), args.end());
+    const auto result = vkr(sim, command);
+    EXPECT_EQ(result.exitCode, 2) << args.back();
+    EXPECT_EQ(result.err.find("> "), std::string::npos) << "nothing sent for " << args.back();
+  }
+  const auto outOfRange = vkr(sim, {"--trace", "--json", "settings", "set", "--channel", "17"});
   EXPECT_EQ(outOfRange.exitCode, 2);
   EXPECT_NE(nlohmann::json::parse(outOfRange.out)["error"].get<std::string>().find("1 to 16"),
             std::string::npos);
-  EXPECT_EQ(vkr(set, {"settings", "set", "--power", "3"}).exitCode, 2);
-  EXPECT_EQ(vkr(set, {"settings", "set", "--ids", "0,17"}).exitCode, 2);
-  EXPECT_EQ(parsed(vkr(set, {"--json", "settings", "read"}))["channel"], 6)
-      << "a refused change sends nothing";
+  EXPECT_NE(outOfRange.err.find("> 00 f3"), std::string::npos) << "the nation had to be read";
+  EXPECT_EQ(outOfRange.err.find("> 00 f1"), std::string::npos) << outOfRange.err;
+
+  EXPECT_EQ(parsed(vkr(sim, {"--json", "settings", "set", "--ids", "none"}))["ids"],
+            nlohmann::json::array());
 }
 
 TEST_P(SettingsOverEitherLink, FaultyRepliesAreTakenAsTheyCome) {
@@ -133,8 +169,9 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
   EXPECT_EQ(usb.exitCode, 3);
   EXPECT_NE(usb.err.find("Cannot communicate with the base unit!"), std::string::npos);
 
-  const auto serial =
-      runProcess(VKR_PATH, {"--device", (home / "no-such-tty").string(), "settings", "read"}, env);
+  const auto serial = runProcess(
+      VKR_PATH,
+      {"--link", "Rs232", "--device", (home / "no-such-tty").string(), "settings", "read"}, env);
   EXPECT_EQ(serial.exitCode, 3);
   EXPECT_NE(serial.err.find("Failed to open COM1"), std::string::npos) << serial.err;
 
@@ -183,6 +220,67 @@ TEST(SettingsCli, RepliesWithOtherCodesAreIgnoredUntilTheSettingsCome) {
   ASSERT_TRUE(unit.write(wireReply(0xF4, 4)));
   EXPECT_EQ(vkr.waitForExit(), 0) << vkr.drainStderr();
   EXPECT_EQ(nlohmann::json::parse(vkr.restOfStdout())["channel"], 4);
+}
+
+// A unit in China reporting a power and a parity code that the window cannot show, and
+// echoing the upload as it came, nation byte 0xFF included.
+TEST(SettingsCli, UploadNamesWhatTheWindowRulesChangedAndKeepsTheNationRead) {
+  for (const bool json : {true, false}) {
+    testing::PtyPeer unit;
+    testing::TempDir home;
+    std::vector<std::string> args{"--device", unit.path(), "settings", "set", "--ids", "2"};
+    if (json) {
+      args.insert(args.begin(), "--json");
+    }
+    testing::BackgroundProcess vkr(VKR_PATH, args, {{"XDG_CONFIG_HOME", home.path().string()}});
+    ASSERT_EQ(unit.read(38).at(0), 0xF3);
+    ReportFrame current{};
+    current[1] = 0xF4;
+    current[2] = 3;   // dBm, not in the power list
+    current[3] = 20;  // within China's 36 channels
+    current[4] = 1;
+    current[6] = 2;
+    current[7] = 1;  // China
+    current[10] = '3';
+    current[11] = '0';
+    current[12] = '1';
+    current[17] = 2;
+    current[18] = 1;
+    current[19] = 0;  // no parity button has code 0
+    current[20] = 1;
+    current[21] = 1;
+    Fcs16::seal(current);
+    ASSERT_TRUE(unit.write({current.begin() + 1, current.end()}));
+
+    const auto upload = unit.read(38);
+    ASSERT_EQ(upload.size(), 38U);
+    EXPECT_EQ(upload[0], 0xF1);
+    EXPECT_EQ(upload[1], 10) << "power";
+    EXPECT_EQ(upload[2], 20) << "channel";
+    EXPECT_EQ(upload[3], 0x02) << "IDs";
+    EXPECT_EQ(upload[6], 0xFF) << "nation";
+    EXPECT_EQ(upload[10], 1) << "parity";
+    ReportFrame echo{};
+    std::copy(upload.begin(), upload.end(), echo.begin() + 1);
+    echo[1] = 0xF2;
+    Fcs16::seal(echo);
+    ASSERT_TRUE(unit.write({echo.begin() + 1, echo.end()}));
+    ASSERT_EQ(vkr.waitForExit(), 0) << vkr.drainStderr();
+
+    if (json) {
+      const auto result = nlohmann::json::parse(vkr.restOfStdout());
+      EXPECT_EQ(result["nation"], "china");
+      EXPECT_EQ(result["also_changed"],
+                nlohmann::json::parse(R"([{"field":"power_dbm","from":3,"to":10},
+                                          {"field":"rs232.parity","from":null,"to":"none"}])"));
+    } else {
+      const std::string err = vkr.drainStderr();
+      EXPECT_NE(err.find("Also changed power_dbm from 3 to 10"), std::string::npos) << err;
+      EXPECT_NE(err.find("Also changed rs232.parity from code 0 to none"), std::string::npos);
+      EXPECT_NE(vkr.restOfStdout().find("nation               China (not changed"),
+                std::string::npos);
+    }
+  }
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ class FakeHost : public SettingsExchangeHost {
   void refresh(bool withVersions) override {
     events.push_back(withVersions ? "refresh+versions" : "refresh");
   }
+  void showVersionTexts() override { events.push_back("versions"); }
   void setUploadEnabled(bool enabled) override {
     events.push_back(enabled ? "upload on" : "upload off");
   }
@@ -94,8 +95,11 @@ TEST(SettingsExchange, UnsetUnitShowsVersionsOnlyAndUnknownCodesChangeNothing) {
   exchange.onFrameReceived(unset);
   EXPECT_EQ(exchange.record(), before);
   EXPECT_EQ(exchange.bootloaderText(), "9.0.3");
-  EXPECT_EQ(host.events.back(),
-            "No settings can be read from the base unit.\nThe unit may have not been set.");
+  EXPECT_EQ(host.events,
+            (std::vector<std::string>{
+                "timer off", "versions",
+                "No settings can be read from the base unit.\nThe unit may have not been set."}))
+      << "no refresh: the lists stay as they were";
 
   ReportFrame other = currentSettingsReply();
   other[1] = 0x56;
@@ -155,13 +159,13 @@ SettingsChange change(std::optional<bool> hopping, std::optional<int> channel = 
 }
 
 TEST(SettingsUpload, HoppingNarrowsTheChannelAsTheWindowDoes) {
-  BaseSettings europe;
-  europe.nation = 0;
+  BaseSettings europe = defaultSettings({}, 0);
+  europe.baudCode = 2;
   europe.channel = 12;
-  europe.powerDbm = 10;
   auto prepared = prepareUpload(europe, change(true));
   EXPECT_EQ(prepared.settings.channel, 6);
   EXPECT_TRUE(prepared.channelReset);
+  EXPECT_EQ(prepared.adjusted, (std::vector<FieldAdjustment>{{SettingsField::Channel, 12, 6}}));
 
   BaseSettings china = europe;
   china.nation = 1;
@@ -177,25 +181,57 @@ TEST(SettingsUpload, HoppingNarrowsTheChannelAsTheWindowDoes) {
   EXPECT_EQ(prepareUpload(turkey, change({}, 128)).settings.channel, 128);
   EXPECT_THROW(prepareUpload(turkey, change(true, 65)), std::invalid_argument);
   EXPECT_THROW(prepareUpload(europe, change({}, 0)), std::invalid_argument);
+  // Without the unit's nation only the widest range of any nation can be checked.
+  EXPECT_NO_THROW(checkChange(change({}, 128)));
+  EXPECT_THROW(checkChange(change({}, 129)), std::invalid_argument);
+  EXPECT_THROW(checkChange(change(true, 65)), std::invalid_argument);
+  EXPECT_THROW(checkChange(change({}, 0)), std::invalid_argument);
   europe.channel = 40;
   EXPECT_THROW(prepareUpload(europe, {}), std::invalid_argument)
       << "a reported channel the list cannot show needs an explicit choice";
 }
 
 TEST(SettingsUpload, UnknownGroupCodesUploadWhatTheWindowWouldShow) {
-  BaseSettings odd;
+  BaseSettings odd = defaultSettings({}, 0);
   odd.channel = 1;
   odd.baudCode = 7;
   odd.dataBitsCode = 0;
   odd.parityCode = 3;
   odd.numericKeyMode = 9;
   odd.powerDbm = 3;
-  const BaseSettings s = prepareUpload(odd, {}).settings;
+  SettingsChange keypad;
+  keypad.numericKeyMode = 2;
+  const PreparedUpload prepared = prepareUpload(odd, keypad);
+  const BaseSettings& s = prepared.settings;
   EXPECT_EQ(s.baudCode, 2);
   EXPECT_EQ(s.dataBitsCode, 2);
   EXPECT_EQ(s.parityCode, 3);
-  EXPECT_EQ(s.numericKeyMode, 1);
+  EXPECT_EQ(s.numericKeyMode, 2);
   EXPECT_EQ(s.powerDbm, 10);
+  EXPECT_EQ(prepared.adjusted, (std::vector<FieldAdjustment>{{SettingsField::Power, 3, 10},
+                                                             {SettingsField::Baud, 7, 2},
+                                                             {SettingsField::DataBits, 0, 2}}))
+      << "what was asked for is no adjustment";
+}
+
+TEST(SettingsUpload, DefaultsKeepTheBaudRateTheWindowShows) {
+  ReportFrame unset{};
+  for (std::size_t i = 2; i <= 7; ++i) {
+    unset[i] = 0xFF;
+  }
+  // Never set: the record is as it was at start, the group shows 9600.
+  BaseSettings defaults = windowDefaults(BaseSettings{}, unset);
+  EXPECT_EQ(defaults.baudCode, 2);
+  EXPECT_EQ(defaults.nation, 0);
+  EXPECT_EQ(defaults.channel, 6);
+
+  BaseSettings shown;
+  shown.baudCode = 5;
+  ReportFrame china{};
+  china[7] = 1;
+  defaults = windowDefaults(shown, china);
+  EXPECT_EQ(defaults.baudCode, 5);
+  EXPECT_EQ(defaults.nation, 1);
 }
 
 }  // namespace
