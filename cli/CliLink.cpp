@@ -6,8 +6,8 @@
 
 #include "CliError.h"
 #include "PrefsView.h"
-#include "app/ComPortMap.h"
-#include "app/RegistryStore.h"
+#include "prefs/ComPortMap.h"
+#include "prefs/RegistryStore.h"
 
 namespace orbelle::cli {
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "GlobalOptions.h"
-#include "app/LinkPreferences.h"
-#include "app/PreferenceStore.h"
 #include "link/LinkSession.h"
 #include "link/QtBoundary.h"
+#include "prefs/LinkPreferences.h"
+#include "prefs/PreferenceStore.h"
 
 namespace orbelle::cli {
 

@@ -9,9 +9,9 @@
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "PrefsView.h"
-#include "app/ComPortMap.h"
-#include "app/LinkPreferences.h"
-#include "app/RegistryStore.h"
+#include "prefs/ComPortMap.h"
+#include "prefs/LinkPreferences.h"
+#include "prefs/RegistryStore.h"
 
 namespace orbelle::cli {
 

@@ -2,8 +2,8 @@
 
 #include <iostream>
 
-#include "app/ComPortMap.h"
-#include "app/RegFileStore.h"
+#include "prefs/ComPortMap.h"
+#include "prefs/RegFileStore.h"
 
 namespace orbelle::cli {
 

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/LinkPreferences.h"
+#include "prefs/LinkPreferences.h"
 
 namespace orbelle::cli {
 

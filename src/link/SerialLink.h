@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "app/ComPortMap.h"
+#include "prefs/ComPortMap.h"
 #include "protocol/Transport.h"
 
 namespace orbelle {

@@ -1,4 +1,4 @@
-#include "app/PreferenceStore.h"
+#include "prefs/PreferenceStore.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/PreferenceStore.h"
-#include "app/RegFileFormat.h"
+#include "prefs/PreferenceStore.h"
+#include "prefs/RegFileFormat.h"
 
 namespace orbelle {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/PreferenceStore.h"
+#include "prefs/PreferenceStore.h"
 
 namespace orbelle {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/PreferenceStore.h"
+#include "prefs/PreferenceStore.h"
 
 namespace orbelle {
 

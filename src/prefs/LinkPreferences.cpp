@@ -1,4 +1,4 @@
-#include "app/LinkPreferences.h"
+#include "prefs/LinkPreferences.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/ComPortMap.h"
+#include "prefs/ComPortMap.h"
 
 #include <cstdlib>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/PreferenceStore.h"
+#include "prefs/PreferenceStore.h"
 #include "protocol/LinkProtocol.h"
 
 namespace orbelle {

@@ -10,8 +10,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include "app/LinkPreferences.h"
-#include "app/RegFileStore.h"
+#include "prefs/LinkPreferences.h"
+#include "prefs/RegFileStore.h"
 #include "support/TempDir.h"
 
 namespace orbelle {

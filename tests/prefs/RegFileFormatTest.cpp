@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/RegFileFormat.h"
-#include "app/RegFileStore.h"
+#include "prefs/RegFileFormat.h"
+#include "prefs/RegFileStore.h"
 #include "support/TempDir.h"
 
 namespace orbelle {

@@ -1,11 +1,11 @@
-#include "app/RegistryStore.h"
+#include "prefs/RegistryStore.h"
 
 #ifdef _WIN32
 #include <windows.h>
 
 #include <string>
 #else
-#include "app/RegFileStore.h"
+#include "prefs/RegFileStore.h"
 #endif
 
 namespace orbelle {

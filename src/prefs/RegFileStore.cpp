@@ -1,4 +1,4 @@
-#include "app/RegFileStore.h"
+#include "prefs/RegFileStore.h"
 
 #include <fcntl.h>
 #include <unistd.h>

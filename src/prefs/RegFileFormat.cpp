@@ -1,4 +1,4 @@
-#include "app/RegFileFormat.h"
+#include "prefs/RegFileFormat.h"
 
 #include <algorithm>
 #include <cctype>

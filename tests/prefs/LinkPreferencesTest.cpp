@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "app/ComPortMap.h"
-#include "app/LinkPreferences.h"
-#include "app/RegFileStore.h"
+#include "prefs/ComPortMap.h"
+#include "prefs/LinkPreferences.h"
+#include "prefs/RegFileStore.h"
 #include "support/TempDir.h"
 
 namespace orbelle {
