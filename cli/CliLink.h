@@ -33,7 +33,8 @@ class CliLink {
   // Runs the event loop until finish(), with no limit (the caller arms its own timers).
   void waitForFinishWithoutLimit();
   void finish();
-  // Set when the USB link broke while waiting; the wait then ends at once.
+  // Set when the link broke while waiting (USB device lost, serial port hung up); the wait
+  // then ends at once.
   const std::string& linkProblem() const { return linkProblem_; }
 
  private:

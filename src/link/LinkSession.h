@@ -25,6 +25,9 @@ class LinkSession : public QObject {
 
   void setTrace(FrameTraceSink trace) { endpoints_.trace = std::move(trace); }
   void setProblemHandler(HidLink::ProblemCallback handler) { onProblem_ = std::move(handler); }
+  void setSerialProblemHandler(SerialLink::ProblemCallback handler) {
+    onSerialProblem_ = std::move(handler);
+  }
 
   LinkOutcome openChosenLink(OpenMode mode = OpenMode::ResetFirst) {
     return OpenChosenLink(state_, endpoints_, mode);
@@ -37,6 +40,7 @@ class LinkSession : public QObject {
   ReplyDispatcher dispatcher_;
   LinkEndpoints endpoints_;
   HidLink::ProblemCallback onProblem_;
+  SerialLink::ProblemCallback onSerialProblem_;
   std::unique_ptr<HidLink> hid_;
   std::unique_ptr<SerialLink> serial_;
 };
