@@ -133,12 +133,17 @@ struct HidLink::Reception {
     parked = true;
     while (true) {
       changed.wait(lock, [&] { return handOversDone >= ticket || stopped || drainAsked; });
+      // A request made while the hand-over was ending is still answered: the UI thread
+      // saw this thread parked and waits for it.
+      if (drainAsked && !stopped) {
+        lock.unlock();
+        drainSystemQueue(device, buffer);
+        lock.lock();
+        continue;
+      }
       if (handOversDone >= ticket || stopped) {
         break;
       }
-      lock.unlock();
-      drainSystemQueue(device, buffer);
-      lock.lock();
     }
     parked = false;
   }
@@ -274,8 +279,8 @@ void HidLink::dropUnhandled() {
     if (reception->parked && !reception->stopped) {
       reception->drainAsked = true;
       reception->changed.notify_all();
-      reception->changed.wait_for(lock, kDrainAnswerLimit,
-                                  [&] { return !reception->drainAsked; });
+      reception->changed.wait_for(lock, kDrainAnswerLimit, [&] { return !reception->drainAsked; });
+      reception->drainAsked = false;
     }
     for (Bytes& bytes : reception->drained) {
       dropped.push_back(std::move(bytes));

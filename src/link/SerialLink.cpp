@@ -163,8 +163,7 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
   // A device that went away reports a resource error; a hung-up terminal reports a read
   // error, again on every later notification. Either way nothing can arrive any more, and an
   // open port would only spin on the error until the time-out.
-  if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) ||
-      !port_.isOpen()) {
+  if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !port_.isOpen()) {
     return;
   }
   const std::string text = "COM" + std::to_string(comNumber_) + " (" + devicePath_ +
