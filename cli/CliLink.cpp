@@ -60,6 +60,11 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
     finish();
   });
   session_.setFailureSink(failureSink());
+  // A serial port that hangs up can never answer: end the wait at once.
+  session_.setSerialProblemHandler([this](SerialLink::Problem, const std::string& text) {
+    linkProblem_ = text;
+    finish();
+  });
   session_.dispatcher().setActiveFeature(feature_);
 }
 

@@ -43,7 +43,8 @@ class CliLink {
   FailureSink failureSink() {
     return [this](std::exception_ptr failure) { fail(std::move(failure)); };
   }
-  // Set when the USB link broke while waiting; the wait then ends at once.
+  // Set when the link broke while waiting (USB device lost, serial port hung up); the wait
+  // then ends at once.
   const std::string& linkProblem() const { return linkProblem_; }
 
  private:

@@ -1,7 +1,13 @@
 #include "link/HidLink.h"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <mutex>
+#include <optional>
 #include <system_error>
 
 #include <hidapi/hidapi.h>
@@ -14,12 +20,134 @@ constexpr int kReadWaitMs = 100;
 // hidapi drops report ID 0 from input reports: a full report is 38 bytes.
 constexpr int kStrippedReportSize = static_cast<int>(kWireFrameSize);
 
+// The receive thread answers a request to empty the system's queue with reads that do not
+// wait, so the request is answered at once; the bound only keeps a broken device from
+// holding the UI thread.
+constexpr auto kDrainAnswerLimit = std::chrono::milliseconds(500);
+
+using Bytes = std::vector<std::uint8_t>;
+
 void ensureHidInitialised() {
   static const bool initialised = hid_init() == 0;
   (void)initialised;
 }
 
+// hid_error's text as UTF-8, without Qt: the receive thread may still run while the program
+// exits.
+std::string narrow(const wchar_t* text) {
+  std::string out;
+  for (; text != nullptr && *text != L'\0'; ++text) {
+    const auto c = static_cast<std::uint32_t>(*text);
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+// A full input report as hidapi returned it, with report ID 0 in front when it was stripped.
+HidLink::Report toReport(const std::array<std::uint8_t, kFrameSize>& buffer, int n) {
+  HidLink::Report report{};
+  if (n == kStrippedReportSize) {
+    std::copy_n(buffer.begin(), kStrippedReportSize, report.begin() + 1);
+  } else {
+    report = buffer;  // the backend kept the report ID
+  }
+  return report;
+}
+
 }  // namespace
+
+// What one opening's receive thread shares with the link. All fields under `mutex`, except
+// `stopped`, which the thread also polls between reads.
+struct HidLink::Reception {
+  ThreadWakeUp* wakeUp = nullptr;  // used only while not stopped: the link may be gone after
+
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::atomic<bool> stopped{false};
+
+  // The hand-over: the report waiting for the UI thread, and tickets for its handling.
+  std::optional<Report> pending;
+  std::uint64_t handOversAsked = 0;
+  std::uint64_t handOversDone = 0;
+  std::deque<std::pair<Problem, std::string>> problems;
+
+  // While the thread waits in a hand-over it empties the system's queue on request.
+  bool parked = false;
+  bool drainAsked = false;
+  std::vector<Bytes> drained;
+
+  // Posts to the UI thread; nothing once the link has let go of this opening.
+  template <typename Change>
+  void post(Change&& change) {
+    const std::lock_guard lock(mutex);
+    if (stopped) {
+      return;
+    }
+    change();
+    wakeUp->wake();
+  }
+
+  void drainSystemQueue(hid_device* device, std::array<std::uint8_t, kFrameSize>& buffer) {
+    std::vector<Bytes> taken;
+    int n = 0;
+    while ((n = hid_read_timeout(device, buffer.data(), buffer.size(), 0)) > 0) {
+      if (n >= kStrippedReportSize) {
+        const Report report = toReport(buffer, n);
+        taken.emplace_back(report.begin(), report.end());
+      } else {
+        taken.emplace_back(buffer.begin(), buffer.begin() + n);
+      }
+    }
+    // A read error is left for the next ordinary read, which reports it.
+    const std::lock_guard lock(mutex);
+    for (Bytes& bytes : taken) {
+      drained.push_back(std::move(bytes));
+    }
+    drainAsked = false;
+    changed.notify_all();
+  }
+
+  void handOver(const Report& report, hid_device* device,
+                std::array<std::uint8_t, kFrameSize>& buffer) {
+    std::unique_lock lock(mutex);
+    if (stopped) {
+      return;
+    }
+    pending = report;
+    const std::uint64_t ticket = ++handOversAsked;
+    wakeUp->wake();
+    parked = true;
+    while (true) {
+      changed.wait(lock, [&] { return handOversDone >= ticket || stopped || drainAsked; });
+      // A request made while the hand-over was ending is still answered: the UI thread
+      // saw this thread parked and waits for it.
+      if (drainAsked && !stopped) {
+        lock.unlock();
+        drainSystemQueue(device, buffer);
+        lock.lock();
+        continue;
+      }
+      if (handOversDone >= ticket || stopped) {
+        break;
+      }
+    }
+    parked = false;
+  }
+};
 
 std::vector<HidCandidate> listBaseUnits() {
   ensureHidInitialised();
@@ -38,10 +166,21 @@ std::vector<HidCandidate> listBaseUnits() {
   return found;
 }
 
-HidLink::HidLink(ReportCallback onReport, ProblemCallback onProblem, QObject* parent)
-    : QObject(parent), onReport_(std::move(onReport)), onProblem_(std::move(onProblem)) {}
+HidLink::HidLink(ReportCallback onReport, ProblemCallback onProblem, DropCallback onDropped,
+                 QObject* parent)
+    : QObject(parent),
+      onReport_(std::move(onReport)),
+      onProblem_(std::move(onProblem)),
+      onDropped_(std::move(onDropped)) {}
 
-HidLink::~HidLink() { close(); }
+HidLink::~HidLink() {
+  close();
+  // A thread still in its last read ends by itself within 100 ms and touches nothing of
+  // this object; the program's exit does not wait for it.
+  if (thread_.joinable()) {
+    thread_.detach();
+  }
+}
 
 hid_device_* HidLink::findBaseUnit() {
   ensureHidInitialised();
@@ -83,68 +222,111 @@ HidLink::Problem HidLink::classifyReadError() const {
   return Problem::DeviceLost;
 }
 
-void HidLink::open() {
-  close();
-  device_ = findBaseUnit();
-  if (device_ == nullptr) {
-    return;
-  }
-  ++generation_;
-  receiving_ = true;
-  try {
-    thread_ = std::thread(&HidLink::receiveLoop, this, device_, generation_);
-  } catch (const std::system_error&) {
-    // The device stays held and the flag set, so the window opens but hears nothing.
-    reportProblem(Problem::ThreadNotStarted, kThreadNotStartedText);
-  }
-}
-
-void HidLink::send(const ReportFrame& frame) {
-  if (device_ != nullptr) {
-    hid_send_feature_report(device_, frame.data(), frame.size());
-  }
-}
-
-void HidLink::stopReceiving() {
-  {
-    const std::lock_guard lock(handOverMutex_);
-    receiving_ = false;
-  }
-  handOverDone_.notify_all();
-}
-
-void HidLink::joinThread() {
-  stopReceiving();
+void HidLink::waitForEarlierThread() {
   if (thread_.joinable()) {
     thread_.join();
   }
 }
 
-void HidLink::close() {
-  joinThread();
-  {
-    const std::lock_guard lock(handOverMutex_);
-    pendingReport_.reset();
+void HidLink::open() {
+  close();
+  waitForEarlierThread();
+  // Released by whichever lets go last: the link, or the thread in its last read.
+  device_ = std::shared_ptr<hid_device>(findBaseUnit(), [](hid_device* device) {
+    if (device != nullptr) {
+      hid_close(device);
+    }
+  });
+  if (!device_) {
+    return;
   }
-  if (device_ != nullptr) {
-    hid_close(device_);
-    device_ = nullptr;
+  auto reception = std::make_shared<Reception>();
+  reception->wakeUp = &wakeUp_;
+  try {
+    thread_ = std::thread(&HidLink::receiveLoop, reception, device_);
+    reception_ = std::move(reception);
+  } catch (const std::system_error&) {
+    // The device stays held, so the window opens but hears nothing.
+    if (onProblem_) {
+      onProblem_(Problem::ThreadNotStarted, kThreadNotStartedText);
+    }
   }
 }
 
-void HidLink::receiveLoop(hid_device_* device, std::uint64_t generation) {
+void HidLink::send(const ReportFrame& frame) {
+  if (device_ != nullptr) {
+    hid_send_feature_report(device_.get(), frame.data(), frame.size());
+  }
+}
+
+void HidLink::dropUnhandled() {
+  const std::shared_ptr<Reception> reception = reception_;
+  if (!reception) {
+    return;
+  }
+  std::vector<Bytes> dropped;
+  {
+    std::unique_lock lock(reception->mutex);
+    if (reception->pending) {
+      // Read before this frame goes out, and not handed over yet.
+      dropped.emplace_back(reception->pending->begin(), reception->pending->end());
+      reception->pending.reset();
+      reception->handOversDone = reception->handOversAsked;
+    }
+    // A thread waiting in a hand-over has not read what the system queued since: have it
+    // empty that queue now, before the frame goes out. A thread inside a read has found the
+    // queue empty when it began, and anything it reads from now on counts as an answer.
+    if (reception->parked && !reception->stopped) {
+      reception->drainAsked = true;
+      reception->changed.notify_all();
+      reception->changed.wait_for(lock, kDrainAnswerLimit, [&] { return !reception->drainAsked; });
+      reception->drainAsked = false;
+    }
+    for (Bytes& bytes : reception->drained) {
+      dropped.push_back(std::move(bytes));
+    }
+    reception->drained.clear();
+    reception->changed.notify_all();
+  }
+  if (onDropped_) {
+    for (const Bytes& bytes : dropped) {
+      onDropped_(bytes);
+    }
+  }
+}
+
+void HidLink::stopReceiving() {
+  if (reception_) {
+    {
+      const std::lock_guard lock(reception_->mutex);
+      reception_->stopped = true;
+      reception_->pending.reset();
+    }
+    reception_->changed.notify_all();
+  }
+}
+
+void HidLink::close() {
+  stopReceiving();
+  reception_.reset();
+  device_.reset();
+}
+
+void HidLink::receiveLoop(const std::shared_ptr<Reception>& reception,
+                          const std::shared_ptr<hid_device_>& device) {
+  Reception& r = *reception;
   std::array<std::uint8_t, kFrameSize> buffer{};
   bool deviceLost = false;
-  while (receiving_) {
+  while (!r.stopped) {
     if (deviceLost) {
       // Nothing more can come; wait for the stop request without spinning.
-      std::unique_lock lock(handOverMutex_);
-      handOverDone_.wait_for(lock, std::chrono::milliseconds(kReadWaitMs),
-                             [this] { return !receiving_; });
+      std::unique_lock lock(r.mutex);
+      r.changed.wait_for(lock, std::chrono::milliseconds(kReadWaitMs),
+                         [&] { return r.stopped.load(); });
       continue;
     }
-    const int n = hid_read_timeout(device, buffer.data(), buffer.size(), kReadWaitMs);
-    if (!receiving_) {
+    const int n = hid_read_timeout(device.get(), buffer.data(), buffer.size(), kReadWaitMs);
+    if (r.stopped) {
       break;  // a report that completes after the stop request is not delivered
     }
     if (n == 0) {
@@ -152,58 +334,38 @@ void HidLink::receiveLoop(hid_device_* device, std::uint64_t generation) {
     }
     if (n < 0) {
       deviceLost = true;
-      const wchar_t* why = hid_error(device);
+      const wchar_t* why = hid_error(device.get());
+      std::string text = why != nullptr ? narrow(why) : std::string();
+      if (text.empty()) {
+        text = "the base unit stopped answering";
+      }
       // Whether the unit is gone is decided on the UI thread, which may enumerate.
-      reportProblem(Problem::ReadFailed, why != nullptr
-                                             ? QString::fromWCharArray(why).toStdString()
-                                             : std::string("the base unit stopped answering"));
+      r.post([&] { r.problems.emplace_back(Problem::ReadFailed, std::move(text)); });
       continue;
     }
     if (n < kStrippedReportSize) {
-      reportProblem(Problem::ShortRead, "Only read " + std::to_string(n) + " bytes");
+      r.post([&] {
+        r.problems.emplace_back(Problem::ShortRead, "Only read " + std::to_string(n) + " bytes");
+      });
       continue;
     }
-    Report report{};
-    if (n == kStrippedReportSize) {
-      std::copy_n(buffer.begin(), kStrippedReportSize, report.begin() + 1);
-    } else {
-      report = buffer;  // the backend kept the report ID
-    }
-    handOver(report, generation);
+    r.handOver(toReport(buffer, n), device.get(), buffer);
   }
-}
-
-void HidLink::handOver(const Report& report, std::uint64_t generation) {
-  std::unique_lock lock(handOverMutex_);
-  pendingReport_ = report;
-  pendingGeneration_ = generation;
-  const std::uint64_t ticket = ++handOversAsked_;
-  lock.unlock();
-  wakeUp_.wake();
-  lock.lock();
-  handOverDone_.wait(lock, [&] { return handOversDone_ >= ticket || !receiving_; });
-}
-
-void HidLink::reportProblem(Problem problem, const std::string& text) {
-  // Message boxes belong to the UI thread; the receive thread only posts the problem.
-  {
-    const std::lock_guard lock(handOverMutex_);
-    pendingProblems_.emplace_back(problem, text);
-  }
-  wakeUp_.wake();
 }
 
 void HidLink::takeMail() {
+  const std::shared_ptr<Reception> reception = reception_;
+  if (!reception) {
+    return;  // mail of an opening that has since been closed is dropped
+  }
   std::optional<Report> report;
-  std::uint64_t generation = 0;
   std::uint64_t ticket = 0;
   std::deque<std::pair<Problem, std::string>> problems;
   {
-    const std::lock_guard lock(handOverMutex_);
-    report.swap(pendingReport_);
-    generation = pendingGeneration_;
-    ticket = handOversAsked_;
-    problems.swap(pendingProblems_);
+    const std::lock_guard lock(reception->mutex);
+    report.swap(reception->pending);
+    ticket = reception->handOversAsked;
+    problems.swap(reception->problems);
   }
   for (auto& [problem, text] : problems) {
     if (problem == Problem::ReadFailed) {
@@ -213,15 +375,14 @@ void HidLink::takeMail() {
       onProblem_(problem, text);
     }
   }
-  // A reply from an opening that has since been closed is dropped.
-  if (report && generation == generation_ && receiving_ && onReport_) {
+  if (report && !reception->stopped && onReport_) {
     onReport_(*report);
   }
   {
-    const std::lock_guard lock(handOverMutex_);
-    handOversDone_ = std::max(handOversDone_, ticket);
+    const std::lock_guard lock(reception->mutex);
+    reception->handOversDone = std::max(reception->handOversDone, ticket);
   }
-  handOverDone_.notify_all();
+  reception->changed.notify_all();
 }
 
 }  // namespace orbelle

@@ -2,13 +2,9 @@
 
 #include <QObject>
 #include <array>
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <mutex>
-#include <optional>
+#include <memory>
 #include <span>
 #include <string>
 #include <thread>
@@ -47,15 +43,21 @@ std::vector<HidCandidate> listBaseUnits();
 
 // USB link over hidapi. Frames go out as one 39-byte feature report; one receive thread
 // per opening reads input reports into the link's own buffer and hands each to the UI
-// thread, waiting until it has been handled before it reads again. Closing never waits
-// on the UI thread, so it cannot deadlock, and the device is released only after the
-// thread has ended.
+// thread, waiting until it has been handled before it reads again.
+//
+// Closing only tells the thread to stop: it never waits for it, since hidapi offers no way
+// to cut short its last read (up to 100 ms), so closing neither deadlocks nor delays the
+// program's exit. The thread holds the device handle and its mailbox jointly with the link,
+// touches nothing else, and the handle is released when both have let go. The next opening
+// waits for the earlier thread to end, so two readers never overlap.
 class HidLink : public QObject, public HidTransport {
   Q_OBJECT
 
  public:
   using Report = std::array<std::uint8_t, kFrameSize>;
   using ReportCallback = std::function<void(std::span<const std::uint8_t, kFrameSize>)>;
+  // Bytes read and dropped without being handed over (see dropUnhandled).
+  using DropCallback = std::function<void(std::span<const std::uint8_t>)>;
 
   enum class Problem {
     ThreadNotStarted,  // kThreadNotStartedText
@@ -65,12 +67,16 @@ class HidLink : public QObject, public HidTransport {
   };
   using ProblemCallback = std::function<void(Problem, const std::string& text)>;
 
-  HidLink(ReportCallback onReport, ProblemCallback onProblem, QObject* parent = nullptr);
+  HidLink(ReportCallback onReport, ProblemCallback onProblem, DropCallback onDropped = {},
+          QObject* parent = nullptr);
   ~HidLink() override;
+  HidLink(const HidLink&) = delete;
+  HidLink& operator=(const HidLink&) = delete;
 
   void open() override;
   bool deviceHeld() const override { return device_ != nullptr; }
   void send(const ReportFrame& frame) override;
+  void dropUnhandled() override;
   void stopReceiving() override;
   void close() override;
 
@@ -78,31 +84,23 @@ class HidLink : public QObject, public HidTransport {
   const std::string& lastOpenProblem() const { return lastOpenProblem_; }
 
  private:
-  void receiveLoop(hid_device_* device, std::uint64_t generation);
-  void handOver(const Report& report, std::uint64_t generation);
-  void reportProblem(Problem problem, const std::string& text);
+  struct Reception;
+
+  static void receiveLoop(const std::shared_ptr<Reception>& reception,
+                          const std::shared_ptr<hid_device_>& device);
   void takeMail();
-  void joinThread();
+  void waitForEarlierThread();
   hid_device_* findBaseUnit();
   Problem classifyReadError() const;
 
   ReportCallback onReport_;
   ProblemCallback onProblem_;
-  hid_device_* device_ = nullptr;
+  DropCallback onDropped_;
+  std::shared_ptr<hid_device_> device_;  // shared with the thread that reads it
   std::string devicePath_;
   std::string lastOpenProblem_;
-  std::thread thread_;
-  std::atomic<bool> receiving_{false};
-  std::uint64_t generation_ = 0;  // UI thread only
-
-  // The mailbox between the receive thread and the UI thread; all under handOverMutex_.
-  std::mutex handOverMutex_;
-  std::condition_variable handOverDone_;
-  std::uint64_t handOversAsked_ = 0;
-  std::uint64_t handOversDone_ = 0;
-  std::optional<Report> pendingReport_;
-  std::uint64_t pendingGeneration_ = 0;
-  std::deque<std::pair<Problem, std::string>> pendingProblems_;
+  std::shared_ptr<Reception> reception_;  // the current opening's, if its thread runs
+  std::thread thread_;                    // the current or the last opening's thread
   ThreadWakeUp wakeUp_{[this] { takeMail(); }};
 };
 

@@ -3,6 +3,11 @@
 namespace orbelle {
 
 LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) : QObject(parent) {
+  const auto traceDropped = [this](std::span<const std::uint8_t> bytes) {
+    if (endpoints_.trace) {
+      endpoints_.trace(FrameDirection::Dropped, bytes);
+    }
+  };
   hid_ = std::make_unique<HidLink>(
       [this](std::span<const std::uint8_t, kFrameSize> report) {
         runGuarded(onFailure_, [&] { DeliverHidReport(state_, endpoints_, dispatcher_, report); });
@@ -13,11 +18,21 @@ LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) :
             onProblem_(problem, text);
           }
         });
-      });
+      },
+      traceDropped);
   serial_ = std::make_unique<SerialLink>(
-      std::move(resolver), [this](std::span<const std::uint8_t, kWireFrameSize> bytes) {
+      std::move(resolver),
+      [this](std::span<const std::uint8_t, kWireFrameSize> bytes) {
         runGuarded(onFailure_, [&] { DeliverSerialFrame(state_, endpoints_, dispatcher_, bytes); });
-      });
+      },
+      [this](SerialLink::Problem problem, const std::string& text) {
+        runGuarded(onFailure_, [&] {
+          if (onSerialProblem_) {
+            onSerialProblem_(problem, text);
+          }
+        });
+      },
+      traceDropped);
   endpoints_.hid = hid_.get();
   endpoints_.serial = serial_.get();
 }

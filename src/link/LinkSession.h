@@ -28,6 +28,9 @@ class LinkSession : public QObject {
   void setProblemHandler(HidLink::ProblemCallback handler) { onProblem_ = std::move(handler); }
   // Takes what a reply's handler throws, which must not reach the event loop.
   void setFailureSink(FailureSink sink) { onFailure_ = std::move(sink); }
+  void setSerialProblemHandler(SerialLink::ProblemCallback handler) {
+    onSerialProblem_ = std::move(handler);
+  }
 
   LinkOutcome openChosenLink(OpenMode mode = OpenMode::ResetFirst) {
     return OpenChosenLink(state_, endpoints_, mode);
@@ -41,6 +44,7 @@ class LinkSession : public QObject {
   LinkEndpoints endpoints_;
   HidLink::ProblemCallback onProblem_;
   FailureSink onFailure_;
+  SerialLink::ProblemCallback onSerialProblem_;
   std::unique_ptr<HidLink> hid_;
   std::unique_ptr<SerialLink> serial_;
 };

@@ -1,5 +1,7 @@
 #include "link/SerialLink.h"
 
+#include <algorithm>
+
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
 
@@ -43,10 +45,19 @@ std::string describeOpenFailure(std::int32_t comNumber, const std::string& devic
   return text;
 }
 
-SerialLink::SerialLink(DeviceResolver resolver, FrameCallback onFrame, QObject* parent)
-    : QObject(parent), resolver_(std::move(resolver)), onFrame_(std::move(onFrame)) {
+SerialLink::SerialLink(DeviceResolver resolver, FrameCallback onFrame, ProblemCallback onProblem,
+                       DropCallback onDropped, QObject* parent)
+    : QObject(parent),
+      resolver_(std::move(resolver)),
+      onFrame_(std::move(onFrame)),
+      onProblem_(std::move(onProblem)),
+      onDropped_(std::move(onDropped)) {
   connect(&port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
   connect(&port_, &QSerialPort::bytesWritten, this, &SerialLink::onBytesWritten);
+  connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+  holdTimer_.setSingleShot(true);
+  holdTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&holdTimer_, &QTimer::timeout, this, &SerialLink::takeFrame);
 }
 
 SerialLink::~SerialLink() { close(); }
@@ -57,7 +68,10 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   }
   // The output buffer of QSerialPort grows as needed, so there is no size to set.
   const ComDevice device = resolver_(port & 0xFFFF);
+  comNumber_ = port & 0xFFFF;
   devicePath_ = device.path;
+  strayBytesToCome_ = 0;
+  repeatsSeen_ = false;
   port_.setPortName(QString::fromStdString(device.path));
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
     throw LinkError(describeOpenFailure(port, device.path, port_.error(), port_.errorString()));
@@ -95,14 +109,74 @@ void SerialLink::setLineSettings(std::string_view text) {
   }
 }
 
-void SerialLink::discardInput() {
-  if (port_.isOpen()) {
-    port_.clear(QSerialPort::Input);
-    port_.readAll();
+void SerialLink::discardInput() { dropBuffered(false); }
+
+void SerialLink::dropUnhandled() { dropBuffered(true); }
+
+void SerialLink::dropBuffered(bool strayReplies) {
+  holdTimer_.stop();  // a frame held back is dropped with the rest
+  if (!port_.isOpen()) {
+    return;
+  }
+  // QSerialPort reads from the system only when its notifier fires: take in what the
+  // system holds now, without handing anything over, so that it is dropped too.
+  pullingIn_ = true;
+  while (port_.isOpen() && port_.waitForReadyRead(0)) {
+  }
+  pullingIn_ = false;
+  const QByteArray stray = port_.readAll();
+  if (strayReplies && !stray.isEmpty()) {
+    repeatsSeen_ = true;
+  }
+  dropBytes(stray);
+}
+
+void SerialLink::dropBytes(const QByteArray& bytes) {
+  if (bytes.isEmpty()) {
+    return;
+  }
+  const auto count = static_cast<std::size_t>(bytes.size());
+  // The first bytes may finish a frame dropped earlier; the rest begin frames of their own.
+  if (count <= strayBytesToCome_) {
+    strayBytesToCome_ -= count;
+  } else {
+    const std::size_t begun = (count - strayBytesToCome_) % kWireFrameSize;
+    strayBytesToCome_ = begun == 0 ? 0 : kWireFrameSize - begun;
+  }
+  // A frame that trickles in is reported once, when its last byte has been dropped.
+  droppedRun_.append(bytes);
+  if (strayBytesToCome_ == 0) {
+    reportDropped();
+  }
+}
+
+void SerialLink::reportDropped() {
+  if (!droppedRun_.isEmpty() && onDropped_) {
+    onDropped_(std::span<const std::uint8_t>(
+        reinterpret_cast<const std::uint8_t*>(droppedRun_.constData()),
+        static_cast<std::size_t>(droppedRun_.size())));
+  }
+  droppedRun_.clear();
+}
+
+void SerialLink::onError(QSerialPort::SerialPortError error) {
+  // A device that went away reports a resource error; a hung-up terminal reports a read
+  // error, again on every later notification. Either way nothing can arrive any more, and an
+  // open port would only spin on the error until the time-out.
+  if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !port_.isOpen()) {
+    return;
+  }
+  const std::string text = "COM" + std::to_string(comNumber_) + " (" + devicePath_ +
+                           ") hung up or went away: " + port_.errorString().toStdString();
+  close();
+  if (onProblem_) {
+    onProblem_(Problem::PortLost, text);
   }
 }
 
 void SerialLink::close() {
+  holdTimer_.stop();
+  reportDropped();
   if (port_.isOpen()) {
     port_.close();
   }
@@ -129,7 +203,36 @@ void SerialLink::onBytesWritten() {
 }
 
 void SerialLink::onReadyRead() {
+  if (pullingIn_) {
+    return;
+  }
+  if (strayBytesToCome_ > 0) {
+    dropBytes(port_.read(static_cast<qint64>(strayBytesToCome_)));
+  }
   // Like a receive threshold of 38: fewer bytes stay buffered until the rest arrives.
+  if (port_.bytesAvailable() < static_cast<qint64>(kWireFrameSize)) {
+    return;
+  }
+  if (repeatsSeen_) {
+    // A unit that repeats its replies sends the repeat right behind the original. Holding
+    // the frame for a few byte times lets the repeat's first bytes show, so that it is
+    // dropped with the rest of this read instead of answering the next frame.
+    if (!holdTimer_.isActive()) {
+      holdTimer_.start(repeatHoldTime());
+    }
+    return;
+  }
+  takeFrame();
+}
+
+std::chrono::milliseconds SerialLink::repeatHoldTime() const {
+  constexpr int kBitsPerByte = 10;
+  constexpr int kByteTimes = 3;
+  const qint32 rate = std::max<qint32>(port_.baudRate(), 1);
+  return std::chrono::milliseconds(std::max(1, kByteTimes * kBitsPerByte * 1000 / rate + 1));
+}
+
+void SerialLink::takeFrame() {
   if (port_.bytesAvailable() < static_cast<qint64>(kWireFrameSize)) {
     return;
   }
@@ -137,6 +240,10 @@ void SerialLink::onReadyRead() {
   std::array<std::uint8_t, kWireFrameSize> frame{};
   std::copy_n(reinterpret_cast<const std::uint8_t*>(data.constData()), kWireFrameSize,
               frame.begin());
+  if (data.size() > static_cast<qsizetype>(kWireFrameSize)) {
+    repeatsSeen_ = true;
+    dropBytes(data.mid(static_cast<qsizetype>(kWireFrameSize)));
+  }
   if (onFrame_) {
     onFrame_(frame);
   }

@@ -15,7 +15,12 @@ void traceFrame(const LinkEndpoints& links, FrameDirection direction, const Repo
 }
 
 void DeliverReply(LinkState& state, const LinkEndpoints& links, ReplyDispatcher& dispatcher) {
-  traceFrame(links, FrameDirection::Received, state.rxFrame);
+  // Replies are acted upon by their code alone; a wrong FCS is only marked in the trace.
+  const bool fcsGood =
+      Fcs16::update(Fcs16::kInitial, std::span<const std::uint8_t>(state.rxFrame).subspan(1)) ==
+      Fcs16::kGoodResidue;
+  traceFrame(links, fcsGood ? FrameDirection::Received : FrameDirection::ReceivedBadFcs,
+             state.rxFrame);
   dispatcher.dispatch(state.rxFrame);
 }
 
@@ -58,6 +63,14 @@ void SendFrame(LinkState& state, const LinkEndpoints& links, CommandCode code) {
   state.txFrame[frame_pos::kReportId] = 0;
   state.txFrame[frame_pos::kCode] = codeByte(code);
   Fcs16::seal(state.txFrame);
+  // Exchanges are lock-step and replies carry no sequence number: a reply that was already
+  // there before this frame went out (a repeated one, or one that came too late) cannot be
+  // its answer, and taking it would put every later answer one frame behind.
+  if (state.protocol == LinkProtocol::Usb && links.hid != nullptr) {
+    links.hid->dropUnhandled();
+  } else if (state.protocol == LinkProtocol::Rs232 && links.serial != nullptr) {
+    links.serial->dropUnhandled();
+  }
   traceFrame(links, FrameDirection::Sent, state.txFrame);
   if (state.protocol == LinkProtocol::Usb && links.hid != nullptr) {
     links.hid->send(state.txFrame);

@@ -19,6 +19,10 @@ class HidTransport {
   virtual bool deviceHeld() const = 0;
   // Result not examined: a refused report is lost like any failed send.
   virtual void send(const ReportFrame& frame) = 0;
+  // Drops every input report that has arrived and not been handed over yet, including
+  // those still queued by the system, so that none of them is taken for the answer to the
+  // frame about to go out. The link reports what it dropped through its own callback.
+  virtual void dropUnhandled() = 0;
   // Asks the receive thread to end; the device stays held.
   virtual void stopReceiving() = 0;
   // Ends receiving, waits for the thread, then releases the device.
@@ -39,6 +43,9 @@ class SerialTransport {
   virtual void setLineSettings(std::string_view settings) = 0;
   // Drops whatever has been received and not yet taken.
   virtual void discardInput() = 0;
+  // Like discardInput, and a frame that had begun to arrive is dropped whole, its missing
+  // bytes as they come, so that the framing holds; the link reports what it dropped.
+  virtual void dropUnhandled() = 0;
   virtual void close() = 0;
 };
 

@@ -1,5 +1,7 @@
 #include <stdlib.h>
 
+#include <chrono>
+#include <functional>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -39,13 +41,21 @@ struct HidLinkFixture : ::testing::Test {
 
   std::vector<ReportFrame> reports;
   std::vector<std::pair<HidLink::Problem, std::string>> problems;
+  std::vector<std::vector<std::uint8_t>> dropped;
+  std::function<void()> afterReport;
   HidLink link{
       [this](std::span<const std::uint8_t, kFrameSize> r) {
         ReportFrame frame{};
         std::copy(r.begin(), r.end(), frame.begin());
         reports.push_back(frame);
+        if (afterReport) {
+          afterReport();
+        }
       },
-      [this](HidLink::Problem p, const std::string& text) { problems.emplace_back(p, text); }};
+      [this](HidLink::Problem p, const std::string& text) { problems.emplace_back(p, text); },
+      [this](std::span<const std::uint8_t> bytes) {
+        dropped.emplace_back(bytes.begin(), bytes.end());
+      }};
 };
 
 TEST_F(HidLinkFixture, SendsAFeatureReportAndDeliversTheReplyWithReportIdZero) {
@@ -98,6 +108,32 @@ TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDelivers
   ASSERT_TRUE(processEventsUntil([&] { return reports.size() == 2; }));
   processEventsUntil([] { return false; }, 150);
   EXPECT_EQ(reports.size(), 2U);
+}
+
+TEST_F(HidLinkFixture, RepeatedReportsAreDroppedBeforeTheNextSendAndClosingDoesNotWait) {
+  Simulator sim(SimLink::Usb, {"--fault", "double-replies"});
+  pointAt(sim);
+  link.open();
+  // As the engines do: the handler of each reply sends the next frame at once.
+  afterReport = [&] {
+    link.dropUnhandled();
+    if (reports.size() < 10) {
+      link.send(readSettingsFrame());
+    }
+  };
+  link.send(readSettingsFrame());
+  ASSERT_TRUE(processEventsUntil([&] { return reports.size() >= 10; }));
+  processEventsUntil([] { return false; }, 150);
+  EXPECT_EQ(reports.size(), 10U) << "each repeat was queued before the next frame went out";
+  ASSERT_EQ(dropped.size(), 10U);
+  EXPECT_EQ(std::vector<std::uint8_t>(reports[9].begin(), reports[9].end()), dropped[9]);
+
+  // The receive thread is in a fresh 100 ms read now; closing does not wait it out.
+  const auto before = std::chrono::steady_clock::now();
+  link.close();
+  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(40));
+  link.open();
+  EXPECT_TRUE(link.deviceHeld()) << "reopening right away finds the unit again";
 }
 
 TEST_F(HidLinkFixture, ShortReportsAreReportedAndADeviceLossIsTold) {

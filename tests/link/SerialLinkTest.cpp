@@ -21,15 +21,28 @@ std::vector<std::uint8_t> numbered(std::size_t count, std::uint8_t first) {
   return bytes;
 }
 
+std::vector<std::uint8_t> operator+(std::vector<std::uint8_t> a,
+                                    const std::vector<std::uint8_t>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
 struct SerialLinkFixture : ::testing::Test {
   PtyPeer peer;
   std::vector<std::vector<std::uint8_t>> frames;
-  SerialLink link{[this](std::int32_t) {
-                    return ComDevice{peer.path(), ComDeviceSource::Environment};
-                  },
-                  [this](std::span<const std::uint8_t, kWireFrameSize> f) {
-                    frames.emplace_back(f.begin(), f.end());
-                  }};
+  std::vector<std::vector<std::uint8_t>> dropped;
+  std::vector<SerialLink::Problem> problems;
+  SerialLink link{
+      [this](std::int32_t) {
+        return ComDevice{peer.path(), ComDeviceSource::Environment};
+      },
+      [this](std::span<const std::uint8_t, kWireFrameSize> f) {
+        frames.emplace_back(f.begin(), f.end());
+      },
+      [this](SerialLink::Problem problem, const std::string&) { problems.push_back(problem); },
+      [this](std::span<const std::uint8_t> bytes) {
+        dropped.emplace_back(bytes.begin(), bytes.end());
+      }};
 };
 
 TEST_F(SerialLinkFixture, OneFramePerThirtyEightBytesAndTheRestOfThatReadDropped) {
@@ -73,6 +86,34 @@ TEST_F(SerialLinkFixture, BytesBeforeTheOpeningAreDiscardedAndSendWritesThirtyEi
   EXPECT_EQ(peer.slaveSpeed(), static_cast<speed_t>(B115200));
   EXPECT_THROW(link.setLineSettings("fast please"), LinkError);
   link.close();
+  EXPECT_FALSE(link.portOpen());
+}
+
+TEST_F(SerialLinkFixture, StrayRepliesAreDroppedWholeSoTheNextReplyIsReadFromItsFirstByte) {
+  link.open(1, 115200);
+  // A reply with the start of its repeat right behind it; the repeat's rest comes later.
+  ASSERT_TRUE(peer.write(numbered(38, 1) + numbered(5, 100)));
+  ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 1; }));
+  ASSERT_TRUE(peer.write(numbered(33, 105)));
+  processEventsUntil([] { return false; }, 100);
+  ASSERT_TRUE(peer.write(numbered(38, 200)));
+  ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 2; }));
+  EXPECT_EQ(frames[1], numbered(38, 200));
+
+  // A repeat that is still arriving when the next frame goes out is dropped whole.
+  ASSERT_TRUE(peer.write(numbered(10, 50)));
+  processEventsUntil([] { return false; }, 100);
+  link.dropUnhandled();
+  ASSERT_TRUE(peer.write(numbered(28, 60) + numbered(38, 150)));
+  ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 3; }));
+  EXPECT_EQ(frames[2], numbered(38, 150));
+  EXPECT_EQ(dropped, (std::vector<std::vector<std::uint8_t>>{numbered(38, 100),
+                                                             numbered(10, 50) + numbered(28, 60)}));
+
+  // A port that hangs up is closed and reported, instead of failing every read after.
+  peer.hangUp();
+  ASSERT_TRUE(processEventsUntil([&] { return !problems.empty(); }));
+  EXPECT_EQ(problems, std::vector<SerialLink::Problem>{SerialLink::Problem::PortLost});
   EXPECT_FALSE(link.portOpen());
 }
 

@@ -139,20 +139,32 @@ TEST_F(LinkFixture, RepliesGoToTheActiveReceiverOnlyAndOtherwiseDropSilently) {
   EXPECT_EQ(upgrade.frames.size(), 1U);
 }
 
-TEST_F(LinkFixture, TraceSeesEverySentAndReceivedFrame) {
+TEST_F(LinkFixture, StrayRepliesAreDroppedBeforeEverySendAndTheTraceMarksBadFcs) {
   std::vector<std::string> lines;
   links.trace = [&](FrameDirection direction, std::span<const std::uint8_t> bytes) {
     lines.push_back(formatTraceLine(direction, bytes));
   };
   state.protocol = LinkProtocol::Rs232;
   SendFrame(state, links, CommandCode::ReadSettings);
+  state.protocol = LinkProtocol::Usb;
+  SendFrame(state, links, CommandCode::ReadSettings);
+  EXPECT_EQ(serial.calls, (std::vector<std::string>{"drop", "send"}));
+  EXPECT_EQ(hid.calls, (std::vector<std::string>{"drop", "send"}));
+
   ReplyDispatcher dispatcher;
   DeliverSerialFrame(state, links, dispatcher, std::array<std::uint8_t, kWireFrameSize>{0xF4});
-  ASSERT_EQ(lines.size(), 2U);
+  std::array<std::uint8_t, kFrameSize> good{0, 0xF4};
+  Fcs16::seal(good);
+  DeliverHidReport(state, links, dispatcher, good);
+  ASSERT_EQ(lines.size(), 4U);
   EXPECT_EQ(lines[0].substr(0, 8), "> 00 f3 ");
   EXPECT_EQ(lines[0].substr(lines[0].size() - 5), "9f d8");
   EXPECT_EQ(lines[0].size(), 1 + 39 * 3U);
-  EXPECT_EQ(lines[1].substr(0, 8), "< 00 f4 ");
+  EXPECT_EQ(lines[2].substr(0, 8), "< 00 f4 ");
+  EXPECT_EQ(lines[2].substr(lines[2].size() - 15), " 00 00  bad FCS");
+  EXPECT_EQ(lines[3].size(), 1 + 39 * 3U) << "a good reply carries no mark";
+  EXPECT_EQ(formatTraceLine(FrameDirection::Dropped, std::array<std::uint8_t, 2>{0x56, 0x0a}),
+            "x dropped 2 bytes: 56 0a");
 }
 
 }  // namespace

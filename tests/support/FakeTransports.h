@@ -16,7 +16,11 @@ class FakeHid : public HidTransport {
     held = present;
   }
   bool deviceHeld() const override { return held; }
-  void send(const ReportFrame& frame) override { sent.push_back(frame); }
+  void send(const ReportFrame& frame) override {
+    calls.push_back("send");
+    sent.push_back(frame);
+  }
+  void dropUnhandled() override { calls.push_back("drop"); }
   void stopReceiving() override { calls.push_back("stop"); }
   void close() override {
     calls.push_back("close");
@@ -40,8 +44,10 @@ class FakeSerial : public SerialTransport {
   }
   bool portOpen() const override { return isOpen; }
   void send(std::span<const std::uint8_t, kWireFrameSize> bytes) override {
+    calls.push_back("send");
     sent.emplace_back(bytes.begin(), bytes.end());
   }
+  void dropUnhandled() override { calls.push_back("drop"); }
   void setLineSettings(std::string_view settings) override {
     calls.push_back("settings " + std::string(settings));
   }

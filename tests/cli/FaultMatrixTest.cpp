@@ -1,0 +1,141 @@
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/Simulator.h"
+
+// Every misbehaviour of the simulated unit, alone and in the combinations that broke the
+// lock-step, over both links and for both units: an upgrade may fail cleanly, but it may
+// never report success unless the unit kept exactly the image that was sent.
+
+namespace orbelle {
+namespace {
+
+using testing::ProcessResult;
+using testing::SimLink;
+using testing::Simulator;
+using testing::TempDir;
+
+// 94 blocks: a start frame and 94 blocks make 95 frames, so vanish-after=94 leaves the
+// last block unanswered.
+constexpr std::size_t kImageSize = 3000;
+
+struct Fault {
+  const char* name;
+  std::vector<std::string> simArgs;
+  bool mustSucceed;  // a sound vkr always gets through this one
+};
+
+const std::vector<Fault>& faults() {
+  static const std::vector<Fault> all = {
+      {"DropReply", {"--fault", "drop-reply=40"}, false},
+      {"CorruptFcs", {"--fault", "corrupt-fcs"}, true},
+      {"RetryEvery", {"--fault", "retry-every=7"}, true},
+      {"HandshakeEvery", {"--fault", "handshake-every=9"}, true},
+      {"FinishWithDone", {"--fault", "finish-with-done"}, true},
+      {"VanishAfter", {"--fault", "vanish-after=94"}, false},
+      {"SplitReplies", {"--fault", "split-replies"}, false},
+      {"DoubleReplies", {"--fault", "double-replies"}, true},
+      {"DoubleAndVanish", {"--fault", "double-replies", "--fault", "vanish-after=94"}, false},
+      {"DoubleAndRetry", {"--fault", "double-replies", "--fault", "retry-every=7"}, true},
+  };
+  return all;
+}
+
+std::string imageBytes(std::size_t size) {
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) {
+    bytes[i] = static_cast<char>((i * 37 + (i >> 5) * 11 + 5) & 0xFF);
+  }
+  return bytes;
+}
+
+std::size_t countOf(const std::string& text, const std::string& what) {
+  std::size_t count = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+Simulator simulatorFor(SimLink link, const TempDir& dir, std::vector<std::string> simArgs) {
+  simArgs.insert(simArgs.begin(), {"--save-images", (dir / "kept").string()});
+  return Simulator(link, simArgs);
+}
+
+// Runs one upgrade and checks the one rule that holds for every cell; returns the run.
+ProcessResult upgradeAndCheck(Simulator& sim, const TempDir& dir, const std::string& unit) {
+  const auto image = dir / "image.dat";
+  testing::writeFile(image, imageBytes(kImageSize));
+  const ProcessResult run = testing::runAgainst(
+      sim, VKR_PATH,
+      {"--trace", "--timeout", "0.5", "upgrade", unit, image.string(), "--pause-scale", "0.01"});
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1 || run.exitCode == 3 || run.exitCode == 4)
+      << run.exitCode << "\n"
+      << run.err.substr(run.err.size() > 2000 ? run.err.size() - 2000 : 0);
+  if (run.exitCode == 0) {
+    // The unit saves the image once its last block is in; a success must find it there.
+    const std::string line = sim.nextLine(std::chrono::seconds(2));
+    const std::string expected = "image: " + unit + "-1.dat " + std::to_string(kImageSize);
+    EXPECT_EQ(line.rfind(expected, 0), 0U)
+        << "success reported, but the unit says \"" << line << "\"";
+    EXPECT_EQ(testing::readFile(dir / "kept" / (unit + "-1.dat")), imageBytes(kImageSize));
+  }
+  return run;
+}
+
+class FaultMatrix : public ::testing::TestWithParam<std::tuple<std::size_t, SimLink, const char*>> {
+};
+
+TEST_P(FaultMatrix, NoUpgradeReportsSuccessWithoutTheWholeImageAtTheUnit) {
+  const auto& [index, link, unit] = GetParam();
+  const Fault& fault = faults()[index];
+  TempDir dir;
+  Simulator sim = simulatorFor(link, dir, fault.simArgs);
+  const ProcessResult run = upgradeAndCheck(sim, dir, unit);
+  if (fault.mustSucceed) {
+    EXPECT_EQ(run.exitCode, 0) << run.err.substr(run.err.size() > 2000 ? run.err.size() - 2000 : 0);
+  }
+  if (std::string(fault.name) == "CorruptFcs") {
+    EXPECT_GT(countOf(run.err, "  bad FCS\n"), kImageSize / 32) << "each reply is marked";
+  }
+  if (std::string(fault.name) == "DoubleReplies") {
+    EXPECT_GT(countOf(run.err, "\nx dropped "), kImageSize / 32) << "each repeat is dropped";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, FaultMatrix,
+                         ::testing::Combine(::testing::Range<std::size_t>(0, faults().size()),
+                                            ::testing::Values(SimLink::Usb, SimLink::Serial),
+                                            ::testing::Values("base", "handheld")),
+                         [](const auto& info) {
+                           return std::string(faults()[std::get<0>(info.param)].name) +
+                                  testing::linkName(std::get<1>(info.param)) +
+                                  std::get<2>(info.param);
+                         });
+
+// On a slow line a repeated reply is still arriving, or not yet begun, when the next frame
+// goes out: it must be dropped whole, and the framing must hold.
+TEST(FaultMatrixSlowLine, RepeatsAreDroppedWholeAndAVanishingUnitIsNeverTakenForSuccess) {
+  TempDir dir;
+  Simulator doubled = simulatorFor(SimLink::Serial, dir,
+                                   {"--baud-emulation", "115200", "--fault", "double-replies"});
+  const ProcessResult run = upgradeAndCheck(doubled, dir, "base");
+  EXPECT_EQ(run.exitCode, 0) << run.err.substr(run.err.size() > 2000 ? run.err.size() - 2000 : 0);
+  EXPECT_EQ(countOf(run.err, "\nx dropped 38 bytes: "), countOf(run.err, "\n< 00 "))
+      << "one whole repeat dropped for each reply taken";
+
+  TempDir otherDir;
+  Simulator vanishing = simulatorFor(
+      SimLink::Serial, otherDir,
+      {"--baud-emulation", "115200", "--fault", "double-replies", "--fault", "vanish-after=94"});
+  EXPECT_NE(upgradeAndCheck(vanishing, otherDir, "handheld").exitCode, 0);
+}
+
+}  // namespace
+}  // namespace orbelle
