@@ -326,6 +326,7 @@ nlohmann::json UpgradeRun::summary() const {
           {"resent_bytes", counters.resentBytes},
           {"handshakes", counters.handshakes},
           {"bad_fcs_replies", counters.badFcsReplies},
+          {"stale_replies", counters.staleReplies},
           {"seconds", seconds},
           {"bytes_per_second", rate},
           {"completion", std::string(completionName(counters.completion))}};

@@ -9,6 +9,7 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <sys/un.h>
 
 #include "ReplyShaping.h"
@@ -148,12 +149,23 @@ bool HidSocketFront::readClient(int fd) {
 }
 
 void HidSocketFront::sendToClients(const std::vector<std::vector<std::uint8_t>>& packets) {
+  // All packets of one reply in one call, so that a repeated report is queued before the
+  // reader can answer the first one.
+  std::vector<iovec> pieces(packets.size());
+  std::vector<mmsghdr> messages(packets.size());
+  for (std::size_t i = 0; i < packets.size(); ++i) {
+    pieces[i] = {const_cast<std::uint8_t*>(packets[i].data()), packets[i].size()};
+    messages[i] = {};
+    messages[i].msg_hdr.msg_iov = &pieces[i];
+    messages[i].msg_hdr.msg_iovlen = 1;
+  }
   for (const int client : clients_) {
-    for (const auto& packet : packets) {
-      if (::send(client, packet.data(), packet.size(), MSG_NOSIGNAL | MSG_DONTWAIT) < 0 &&
-          errno != EPIPE && errno != ECONNRESET) {
-        host_.warn(std::string("input report lost: ") + std::strerror(errno));
-      }
+    const int sent = ::sendmmsg(client, messages.data(), static_cast<unsigned>(messages.size()),
+                                MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (sent < 0 && errno != EPIPE && errno != ECONNRESET) {
+      host_.warn(std::string("input report lost: ") + std::strerror(errno));
+    } else if (sent >= 0 && sent < static_cast<int>(messages.size())) {
+      host_.warn("input report lost: the client's queue is full");
     }
   }
 }

@@ -48,6 +48,9 @@ struct UpgradeCounters {
   std::uint32_t handshakes = 0;
   // Replies taken by their code although their FCS was wrong.
   std::uint32_t badFcsReplies = 0;
+  // Replies that waited behind another and were dropped when the next frame went out: having
+  // arrived before it, they cannot answer it.
+  std::uint32_t staleReplies = 0;
   std::uint32_t completions = 0;
   UpgradeCompletion completion = UpgradeCompletion::None;
 };

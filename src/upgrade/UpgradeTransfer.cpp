@@ -78,7 +78,7 @@ void UpgradeTransfer::sendStart() {
     return;
   }
   state_ = UpgradeState::StartPause;
-  host_.sendFrame(table_.start);
+  sendFrame(table_.start);
   report(UpgradeEvent::StartSent);
   host_.startPause(table_.pauseAfterStart, 1);
 }
@@ -236,8 +236,17 @@ bool UpgradeTransfer::sendBlockAtOffset(bool resend) {
   state_ = UpgradeState::BlockOutstanding;
   ++counters_.blocksSent;
   (resend ? counters_.resentBytes : counters_.imageBytesSent) += n;
-  host_.sendFrame(table_.block);
+  sendFrame(table_.block);
   return true;
+}
+
+void UpgradeTransfer::sendFrame(CommandCode code) {
+  // Lock-step: replies still queued arrived before this frame, so none of them answers it.
+  // A repeated reply handled later would send the next block early and leave every
+  // acknowledgement one block behind.
+  counters_.staleReplies += static_cast<std::uint32_t>(pending_.size());
+  pending_.clear();
+  host_.sendFrame(code);
 }
 
 void UpgradeTransfer::abandonUnreadableImage() {
@@ -269,7 +278,7 @@ void UpgradeTransfer::stop(UpgradeOutcome outcome, std::string_view text, std::s
 
 void UpgradeTransfer::answerHandshake() {
   ++counters_.handshakes;
-  host_.sendFrame(*table_.handshakeReply);
+  sendFrame(*table_.handshakeReply);
   report(UpgradeEvent::HandshakeAnswered);
 }
 

@@ -76,6 +76,7 @@ class UpgradeTransfer : public ReplyReceiver {
   bool openImage(const std::filesystem::path& imagePath);
   void refuseStart(std::string_view text, bool reenableUpgrade);
   void sendStart();
+  void sendFrame(CommandCode code);
   void finishStart();
   void SendNextBlock();
   void resendLastBlock();

@@ -91,8 +91,8 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
       fields.insert(key);
     }
     EXPECT_EQ(fields, (std::set<std::string>{"bytes", "blocks", "retries", "resent_bytes",
-                                             "handshakes", "bad_fcs_replies", "seconds",
-                                             "bytes_per_second", "completion"}));
+                                             "handshakes", "bad_fcs_replies", "stale_replies",
+                                             "seconds", "bytes_per_second", "completion"}));
     EXPECT_EQ(summary["bytes"], size);
     EXPECT_EQ(summary["blocks"], blocksFor(size));
     EXPECT_EQ(summary["retries"], 0);
@@ -199,7 +199,8 @@ TEST(UpgradeCli, APortThatFailsInsideTheEventLoopEndsTheRunWithItsOwnWords) {
   const auto result =
       vkr(sim, {"upgrade", "base", writeImage(dir, 1000).string()}, {"--pause-scale", "10"});
   EXPECT_EQ(result.exitCode, 3) << result.err;
-  EXPECT_NE(result.err.find("vkr: Cannot set 9600,n,8,1 on "), std::string::npos) << result.err;
+  // Either the hang-up or the refused line settings is reported, whichever comes first.
+  EXPECT_NE(result.err.find("vkr: Cannot "), std::string::npos) << result.err;
   EXPECT_EQ(result.err.find("exception"), std::string::npos) << result.err;
 }
 

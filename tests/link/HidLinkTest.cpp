@@ -128,10 +128,11 @@ TEST_F(HidLinkFixture, RepeatedReportsAreDroppedBeforeTheNextSendAndClosingDoesN
   ASSERT_EQ(dropped.size(), 10U);
   EXPECT_EQ(std::vector<std::uint8_t>(reports[9].begin(), reports[9].end()), dropped[9]);
 
-  // The receive thread is in a fresh 100 ms read now; closing does not wait it out.
+  // The receive thread is in a fresh 100 ms read now; closing does not wait it out (a join
+  // would take the rest of that read, so the bound leaves room for a loaded machine).
   const auto before = std::chrono::steady_clock::now();
   link.close();
-  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(40));
+  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(80));
   link.open();
   EXPECT_TRUE(link.deviceHeld()) << "reopening right away finds the unit again";
 }
