@@ -5,12 +5,6 @@
 
 namespace orbelle {
 
-namespace {
-
-constexpr std::size_t kNationPos = 7;
-
-}  // namespace
-
 const char* settingsMessageText(SettingsMessage message) {
   switch (message) {
     case SettingsMessage::UnsetUnit:
@@ -85,7 +79,7 @@ void SettingsExchange::onReplyTimer() {
 }
 
 void SettingsExchange::returnDefaultSettings(const ReportFrame& rxFrame) {
-  record_ = normalised(defaultSettings(record_, rxFrame[kNationPos]));
+  record_ = normalised(defaultSettings(record_, nationOf(rxFrame)));
   host_.refresh(false);
   host_.setUploadEnabled(true);
 }
