@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "CliError.h"
-#include "protocol/LineSettings.h"
 
 namespace orbelle::cli {
 
@@ -49,11 +48,7 @@ CliError SettingsSession::unsetError() const {
 }
 
 SettingsSession::ReadOutcome SettingsSession::read() {
-  // The settings conversation always runs at 9600 bit/s, whatever the preferred rate.
-  if (protocol() == LinkProtocol::Rs232) {
-    link_.session().serial().setLineSettings(kStartFrameLineSettings);
-  }
-  exchange_.requestCurrentSettings();
+  exchange_.open();
   const SettingsMessage message = awaitMessage("the settings request");
   if (message == SettingsMessage::UnsetUnit) {
     return ReadOutcome::Unset;

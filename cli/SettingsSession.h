@@ -19,8 +19,9 @@ class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
   explicit SettingsSession(CliLink& link);
   ~SettingsSession() override;
 
-  // Asks for the current settings; throws CliError for no reply or a lost link. After
-  // Loaded the exchange's record holds them; after Unset only its version texts changed.
+  // Opens the exchange as the settings window does and asks for the current settings; throws
+  // CliError for no reply or a lost link. After Loaded the exchange's record holds them; after
+  // Unset only its version texts changed.
   ReadOutcome read();
   // The same, with an unset unit as an error (exit 5).
   const BaseSettings& readCurrent();
@@ -34,6 +35,9 @@ class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
   ReportFrame& txFrame() override { return link_.state().txFrame; }
   void sendFrame(CommandCode code) override { link_.session().sendFrame(code); }
   LinkProtocol protocol() const override { return link_.state().protocol; }
+  void setSerialLineSettings(std::string_view settings) override {
+    link_.session().serial().setLineSettings(settings);
+  }
   void startReplyTimer() override { replyTimer_.start(); }
   void stopReplyTimer() override { replyTimer_.stop(); }
   void refresh(bool) override {}

@@ -1,5 +1,6 @@
 #include "settings/SettingsExchange.h"
 
+#include "protocol/LineSettings.h"
 #include "protocol/ReportFrame.h"
 #include "settings/SettingsCodec.h"
 
@@ -25,6 +26,11 @@ const char* settingsMessageTitle(SettingsMessage message) {
 }
 
 bool isSettingsFailure(SettingsMessage message) { return message == SettingsMessage::NoReply; }
+
+void SettingsExchange::open() {
+  host_.setSerialLineSettings(kStartFrameLineSettings);
+  requestCurrentSettings();
+}
 
 void SettingsExchange::requestCurrentSettings() {
   host_.sendFrame(CommandCode::ReadSettings);
