@@ -14,7 +14,7 @@ namespace orbelle::cli {
 namespace {
 
 LinkProtocol protocolFromOption(const std::string& name) {
-  return name == "rs232" || name == "RS232" ? LinkProtocol::Rs232 : LinkProtocol::Usb;
+  return parseLinkProtocol(name).value_or(LinkProtocol::Usb);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/SettingsExchange.h"
+#include "upgrade/UpgradeReport.h"
+
 namespace orbelle::cli {
 
 // Exit codes of vkr; scripts rely on them, README.md lists them.
@@ -12,5 +15,10 @@ enum ExitCode : int {
   kUnsetUnit = 5,     // the base unit has never been set
   kImageProblem = 6,  // the image file cannot be read, is empty or is too large
 };
+
+// How vkr ends after each outcome of the engines it drives. Every outcome has its code here
+// and nowhere else; a new outcome does not build until it has one.
+ExitCode exitCodeFor(UpgradeOutcome outcome);
+ExitCode exitCodeFor(SettingsMessage message);
 
 }  // namespace orbelle::cli

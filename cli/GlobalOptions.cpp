@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "CliError.h"
+#include "protocol/LinkProtocol.h"
 
 namespace orbelle::cli {
 
@@ -25,9 +26,18 @@ FiniteRange::FiniteRange(double low, double high) {
 }
 
 void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
-  // Any letter case is accepted; the value is stored as the lower-case name.
+  // Any letter case is accepted; the value is stored as the link's own name.
   app.add_option("--link", options.link, "Link to use for this run: usb or rs232")
-      ->transform(CLI::IsMember({"usb", "rs232"}, CLI::ignore_case));
+      ->transform(CLI::Validator(
+          [](std::string& input) {
+            const auto protocol = parseLinkProtocol(input);
+            if (!protocol) {
+              return "--link takes usb or rs232, not \"" + input + "\"";
+            }
+            input = std::string(linkProtocolName(*protocol));
+            return std::string();
+          },
+          "usb|rs232"));
   app.add_option("--port", options.port, "COM port number for RS232 (1-4)")
       ->check(CLI::Range(1, 4));
   app.add_option("--baud", options.baud, "RS232 rate: 9600, 19200, 38400, 57600 or 115200")
@@ -46,7 +56,7 @@ void checkGlobalOptions(const GlobalOptions& options) {
   if (options.device && options.device->empty()) {
     throw CliError(kBadUsage, "--device needs the path of a serial device");
   }
-  if (options.device && options.link == "usb") {
+  if (options.device && options.link && parseLinkProtocol(*options.link) == LinkProtocol::Usb) {
     throw CliError(kBadUsage, "--device names a serial device: it cannot go with --link usb");
   }
 }

@@ -37,12 +37,8 @@ int parseComNumber(const std::string& text) {
 }
 
 LinkProtocol parseProtocol(const std::string& text) {
-  const std::string word = lowerCase(text);
-  if (word == "usb") {
-    return LinkProtocol::Usb;
-  }
-  if (word == "rs232") {
-    return LinkProtocol::Rs232;
+  if (const auto protocol = parseLinkProtocol(text)) {
+    return *protocol;
   }
   throw CliError(kBadUsage, "protocol must be usb or rs232, not \"" + text + "\"");
 }

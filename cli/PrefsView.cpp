@@ -15,24 +15,13 @@ std::string preferenceStoreLocation() {
 #endif
 }
 
-std::string protocolName(LinkProtocol protocol) {
-  switch (protocol) {
-    case LinkProtocol::Usb:
-      return "usb";
-    case LinkProtocol::Rs232:
-      return "rs232";
-    default:
-      return "none";
-  }
-}
-
 nlohmann::json prefsToJson(const LinkPreferences& prefs, PreferenceStore& store) {
   nlohmann::json com = nlohmann::json::object();
   for (int n = 1; n <= 4; ++n) {
     const ComDevice device = resolveComDevice(n, &store);
     com[comValueName(n)] = {{"device", device.path}, {"source", describeSource(device.source)}};
   }
-  return {{"protocol", protocolName(prefs.protocol)},
+  return {{"protocol", linkProtocolName(prefs.protocol)},
           {"port", prefs.port},
           {"baudrate", prefs.baudrate},
           {"base", prefs.baseImagePath},
@@ -47,7 +36,7 @@ std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store) {
   std::string text;
   text += "protocol  " +
           (prefs.protocol == LinkProtocol::None ? std::string("none (not recognised; set it)")
-                                                : protocolName(prefs.protocol)) +
+                                                : std::string(linkProtocolName(prefs.protocol))) +
           "\n";
   text += "port      COM" + std::to_string(prefs.port) + "\n";
   text += "baudrate  " + std::to_string(prefs.baudrate) + "\n";

@@ -14,8 +14,6 @@ std::string preferenceStoreLocation();
 nlohmann::json prefsToJson(const LinkPreferences& prefs, PreferenceStore& store);
 std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store);
 
-std::string protocolName(LinkProtocol protocol);
-
 // Tells on standard error what was wrong with the store, one line each.
 void warnAboutStore(const PreferenceStore& store);
 nlohmann::json storeWarningsToJson(const PreferenceStore& store);

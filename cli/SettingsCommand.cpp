@@ -116,19 +116,19 @@ std::uint16_t parseIds(const std::string& text) {
   }
 }
 
-template <std::size_t N>
-std::uint8_t codeOf(const std::optional<std::string>& value,
-                    const std::array<const char*, N>& names, const char* option) {
+// The code of `value` in one of the settings tables, or a refusal that lists the table.
+template <typename T, std::size_t N>
+std::uint8_t codeOf(const T& value, const std::array<T, N>& table, const char* option) {
+  if (const auto code = codeIn(table, value)) {
+    return *code;
+  }
+  std::ostringstream refusal;
+  refusal << option << " takes ";
   for (std::size_t i = 0; i < N; ++i) {
-    if (*value == names[i]) {
-      return static_cast<std::uint8_t>(i + 1);
-    }
+    refusal << (i == 0 ? "" : ", ") << table[i];
   }
-  std::string allowed;
-  for (const char* name : names) {
-    allowed += (allowed.empty() ? "" : ", ") + std::string(name);
-  }
-  throw CliError(kBadUsage, std::string(option) + " takes " + allowed + ", not \"" + *value + "\"");
+  refusal << ", not \"" << value << "\"";
+  throw CliError(kBadUsage, refusal.str());
 }
 
 SettingsChange changeFrom(const SetArguments& a) {
@@ -144,7 +144,8 @@ SettingsChange changeFrom(const SetArguments& a) {
     change.associatedIds = parseIds(*a.ids);
   }
   if (a.hopping) {
-    change.hopping = codeOf(a.hopping, std::array{"off", "on"}, "--hopping") == 2;
+    constexpr std::array<std::string_view, 2> kOffOn{"off", "on"};
+    change.hopping = codeOf(std::string_view(*a.hopping), kOffOn, "--hopping") == 2;
   }
   if (a.rs232Baud) {
     const auto code = baudCodeForRate(*a.rs232Baud);
@@ -154,22 +155,20 @@ SettingsChange changeFrom(const SetArguments& a) {
     change.baudCode = *code;
   }
   if (a.dataBits) {
-    change.dataBitsCode =
-        codeOf(std::optional(std::to_string(*a.dataBits)), std::array{"7", "8"}, "--data-bits");
+    change.dataBitsCode = codeOf(*a.dataBits, kDataBitsByCode, "--data-bits");
   }
   if (a.stopBits) {
-    change.stopBitsCode =
-        codeOf(std::optional(std::to_string(*a.stopBits)), std::array{"1", "2"}, "--stop-bits");
+    change.stopBitsCode = codeOf(*a.stopBits, kStopBitsByCode, "--stop-bits");
   }
   if (a.parity) {
-    change.parityCode = codeOf(a.parity, std::array{"none", "odd", "even"}, "--parity");
+    change.parityCode = codeOf(std::string_view(*a.parity), kParityNames, "--parity");
   }
   if (a.flow) {
-    change.flowControlCode = codeOf(a.flow, std::array{"none", "rts-low", "rts-high"}, "--flow");
+    change.flowControlCode = codeOf(std::string_view(*a.flow), kFlowNames, "--flow");
   }
   if (a.numericKey) {
     change.numericKeyMode =
-        codeOf(a.numericKey, std::array{"alphabetic", "alt-keypad"}, "--numeric-key");
+        codeOf(std::string_view(*a.numericKey), kNumericKeyNames, "--numeric-key");
   }
   try {
     checkChange(change);

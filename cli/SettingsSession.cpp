@@ -4,11 +4,14 @@
 #include <sstream>
 
 #include "CliError.h"
-#include "protocol/LineSettings.h"
 
 namespace orbelle::cli {
 
-SettingsSession::SettingsSession(CliLink& link) : link_(link), exchange_(*this) {
+SettingsSession::SettingsSession(CliLink& link)
+    : link_(link),
+      exchange_(*this),
+      replyTimer_(
+          link.timeout(), [this] { exchange_.onReplyTimer(); }, link.failureSink()) {
   link_.session().dispatcher().attach(Feature::SetBaseUnit, this);
 }
 
@@ -22,31 +25,30 @@ void SettingsSession::showMessage(SettingsMessage message) {
 SettingsMessage SettingsSession::awaitMessage(const char* what) {
   message_.reset();
   const bool answered = link_.waitForFinish(link_.timeout());
+  replyTimer_.stop();
   if (!link_.linkProblem().empty()) {
     throw CliError(kLinkUnusable, "Cannot communicate with the base unit. The USB link broke: " +
                                       link_.linkProblem());
   }
-  if (!answered || !message_) {
+  // The reply timer and the wait's own limit run out together; whichever comes first, the
+  // outcome is the same.
+  if (!answered || !message_ || *message_ == SettingsMessage::NoReply) {
     std::ostringstream text;
     text << settingsMessageText(SettingsMessage::NoReply) << " No reply to " << what << " within "
          << std::setprecision(3) << link_.options().timeoutSeconds << " s.";
-    throw CliError(kNoReply, text.str());
+    throw CliError(exitCodeFor(SettingsMessage::NoReply), text.str());
   }
   return *message_;
 }
 
 CliError SettingsSession::unsetError() const {
-  return {kUnsetUnit, std::string(settingsMessageText(SettingsMessage::UnsetUnit)) +
-                          " (bootloader " + exchange_.bootloaderText() + ", application " +
-                          exchange_.applicationText() + ")"};
+  return {exitCodeFor(SettingsMessage::UnsetUnit),
+          std::string(settingsMessageText(SettingsMessage::UnsetUnit)) + " (bootloader " +
+              exchange_.bootloaderText() + ", application " + exchange_.applicationText() + ")"};
 }
 
 SettingsSession::ReadOutcome SettingsSession::read() {
-  // The settings conversation always runs at 9600 bit/s, whatever the preferred rate.
-  if (protocol() == LinkProtocol::Rs232) {
-    link_.session().serial().setLineSettings(kStartFrameLineSettings);
-  }
-  exchange_.requestCurrentSettings();
+  exchange_.open();
   const SettingsMessage message = awaitMessage("the settings request");
   if (message == SettingsMessage::UnsetUnit) {
     return ReadOutcome::Unset;

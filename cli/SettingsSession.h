@@ -4,12 +4,14 @@
 
 #include "CliError.h"
 #include "CliLink.h"
+#include "link/ReplyTimer.h"
 #include "settings/SettingsExchange.h"
 
 namespace orbelle::cli {
 
 // The settings conversation of one vkr run: the exchange of the settings window with the
-// command line as its host. The command line's own time-out covers both links.
+// command line as its host. The command line's own time-out covers both links: it is the
+// exchange's reply timer over RS232 and the limit of every wait.
 class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
  public:
   enum class ReadOutcome { Loaded, Unset };
@@ -17,8 +19,9 @@ class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
   explicit SettingsSession(CliLink& link);
   ~SettingsSession() override;
 
-  // Asks for the current settings; throws CliError for no reply or a lost link. After
-  // Loaded the exchange's record holds them; after Unset only its version texts changed.
+  // Opens the exchange as the settings window does and asks for the current settings; throws
+  // CliError for no reply or a lost link. After Loaded the exchange's record holds them; after
+  // Unset only its version texts changed.
   ReadOutcome read();
   // The same, with an unset unit as an error (exit 5).
   const BaseSettings& readCurrent();
@@ -32,8 +35,11 @@ class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
   ReportFrame& txFrame() override { return link_.state().txFrame; }
   void sendFrame(CommandCode code) override { link_.session().sendFrame(code); }
   LinkProtocol protocol() const override { return link_.state().protocol; }
-  void startReplyTimer() override {}
-  void stopReplyTimer() override {}
+  void setSerialLineSettings(std::string_view settings) override {
+    link_.session().serial().setLineSettings(settings);
+  }
+  void startReplyTimer() override { replyTimer_.start(); }
+  void stopReplyTimer() override { replyTimer_.stop(); }
   void refresh(bool) override {}
   void setUploadEnabled(bool) override {}
   void showMessage(SettingsMessage message) override;
@@ -48,6 +54,7 @@ class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
 
   CliLink& link_;
   SettingsExchange exchange_;
+  ReplyTimer replyTimer_;
   ReportFrame lastReply_{};
   std::optional<SettingsMessage> message_;
 };

@@ -1,6 +1,5 @@
 #include "UpgradeCommand.h"
 
-#include <QTimer>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -13,14 +12,14 @@
 
 #include "CliError.h"
 #include "CliLink.h"
-#include "CliUpgradeHost.h"
+#include "ExitCode.h"
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "ProgressReport.h"
+#include "link/LinkUpgradeHost.h"
+#include "link/ReplyTimer.h"
 #include "protocol/LinkError.h"
-#include "upgrade/ImageFile.h"
-#include "upgrade/UpgradeFrames.h"
-#include "upgrade/UpgradeMessages.h"
+#include "upgrade/UpgradeImage.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace orbelle::cli {
@@ -52,21 +51,23 @@ std::string inParentheses(const std::filesystem::path& path, const std::string& 
 // The checks the transfer makes at its start, made before the link is touched, so that a bad
 // file costs no device time and the message can say why the file is unusable.
 std::uint64_t checkedImageLength(const std::filesystem::path& path, const UpgradeCodeTable& table) {
-  std::string why;
-  std::optional<ImageFile> image = ImageFile::open(path, &why);
-  if (!image) {
-    throw CliError(kImageProblem, std::string(kCannotOpenImageMessage) +
-                                      inParentheses(path, std::string(": ") + why));
+  const UpgradeImage image = openUpgradeImage(path);
+  if (!image.refusal) {
+    return image.length;
   }
-  if (image->length() == 0) {
-    throw CliError(kImageProblem,
-                   std::string(table.emptyImageMessage) + inParentheses(path, " is empty"));
+  std::string detail;
+  switch (*image.refusal) {
+    case ImageRefusal::CannotOpen:
+      detail = ": " + image.why;
+      break;
+    case ImageRefusal::Empty:
+      detail = " is empty";
+      break;
+    case ImageRefusal::TooLarge:
+      break;
   }
-  if (image->length() > kMaxImageLength) {
-    throw CliError(kImageProblem, imageTooLargeMessage(image->length(), kMaxImageLength) +
-                                      inParentheses(path, ""));
-  }
-  return image->length();
+  throw CliError(exitCodeFor(UpgradeOutcome::FileRefused),
+                 imageRefusalMessage(image, table) + inParentheses(path, detail));
 }
 
 // One upgrade from start frame to completion, on the event loop of the link. The time-out is
@@ -89,11 +90,31 @@ class UpgradeRun : public ReplyReceiver {
  private:
   enum class Ending { Completed, Failed, NoReply, LinkBroke };
 
-  CliUpgradeHost::Listener listener();
+  // Messages and pauses come back to the run; vkr has no Upgrade button, and its progress
+  // report follows the transfer's offset, which is finer than a percentage.
+  class Host : public LinkUpgradeHost {
+   public:
+    Host(UpgradeRun& run, PauseDurations pauses)
+        : LinkUpgradeHost(run.link_.session(), pauses, run.link_.failureSink()), run_(run) {}
+    void setUpgradeEnabled(bool) override {}
+    void setProgress(int) override {}
+    void showMessage(std::string_view text, std::string_view, MessageIcon) override {
+      run_.onMessage(text);
+    }
+
+   private:
+    void pauseArmed(PauseKind, int, std::chrono::milliseconds duration) override {
+      run_.onPauseArmed(duration);
+    }
+    void pauseOver() override { run_.onPauseOver(); }
+
+    UpgradeRun& run_;
+  };
+
   void onEvent(UpgradeEvent event);
   void onPauseArmed(std::chrono::milliseconds duration);
   void onPauseOver();
-  void onMessage(std::string_view text, std::string_view title, MessageIcon icon);
+  void onMessage(std::string_view text);
   void end(Ending ending);
   void throwUnlessCompleted(const std::filesystem::path& image);
   std::string whereItStopped() const;
@@ -105,9 +126,9 @@ class UpgradeRun : public ReplyReceiver {
   Output out_;
   // The whole vkr run is one program run, so its one handheld start is the first.
   RunFlags runFlags_;
-  CliUpgradeHost host_;
+  Host host_;
   UpgradeTransfer transfer_;
-  QTimer watchdog_;
+  ReplyTimer watchdog_;
   bool paused_ = false;
 
   std::optional<Ending> ending_;
@@ -123,32 +144,18 @@ UpgradeRun::UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pause
       unit_(unit),
       progress_(progress),
       out_(link.options().json),
-      host_(link.session(), pauses, listener()),
-      transfer_(unit.table, link.state(), host_, runFlags_) {
+      host_(*this, pauses),
+      transfer_(unit.table, link.state(), host_, runFlags_),
+      watchdog_(
+          link.timeout(), [this] { end(Ending::NoReply); }, link.failureSink()) {
   host_.attach(transfer_);
   transfer_.setEventHook([this](UpgradeEvent event) { onEvent(event); });
-  watchdog_.setSingleShot(true);
-  watchdog_.setInterval(link_.timeout());
-  QObject::connect(&watchdog_, &QTimer::timeout, [this] { end(Ending::NoReply); });
   link_.session().dispatcher().attach(unit_.feature, this);
 }
 
 UpgradeRun::~UpgradeRun() {
   link_.session().dispatcher().detach(unit_.feature);
   host_.cancelPause();
-}
-
-CliUpgradeHost::Listener UpgradeRun::listener() {
-  CliUpgradeHost::Listener listener;
-  listener.pauseArmed = [this](PauseKind, int, std::chrono::milliseconds duration) {
-    onPauseArmed(duration);
-  };
-  listener.pauseOver = [this] { onPauseOver(); };
-  listener.message = [this](std::string_view text, std::string_view title, MessageIcon icon) {
-    onMessage(text, title, icon);
-  };
-  listener.failed = link_.failureSink();
-  return listener;
 }
 
 void UpgradeRun::run(const std::filesystem::path& image) {
@@ -217,23 +224,7 @@ void UpgradeRun::onPauseOver() {
   }
 }
 
-ExitCode exitCodeFor(UpgradeOutcome outcome) {
-  switch (outcome) {
-    case UpgradeOutcome::FileRefused:
-    case UpgradeOutcome::ImageChanged:
-    case UpgradeOutcome::ImageUnreadable:
-      return kImageProblem;
-    case UpgradeOutcome::LinkFailed:
-      return kLinkUnusable;
-    case UpgradeOutcome::Running:
-    case UpgradeOutcome::CompletedByLastAck:
-    case UpgradeOutcome::CompletedByDone:
-      break;
-  }
-  return kFailed;
-}
-
-void UpgradeRun::onMessage(std::string_view text, std::string_view, MessageIcon) {
+void UpgradeRun::onMessage(std::string_view text) {
   if (ending_) {
     return;  // a done reply after the last acknowledgement repeats the completion
   }

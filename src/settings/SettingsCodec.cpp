@@ -97,6 +97,8 @@ bool isUnsetReply(const ReportFrame& frame) {
   return true;
 }
 
+std::uint8_t nationOf(const ReportFrame& frame) { return frame[pos::kNation]; }
+
 VersionChars bootloaderVersionOf(const ReportFrame& frame) {
   return decodeVersion(frame, pos::kBootloaderVersion);
 }

@@ -23,6 +23,9 @@ BaseSettings decodeCurrentSettings(const ReportFrame& frame);
 // The upload echo carries no versions: they come from the previous record.
 BaseSettings decodeSettingsUploaded(const ReportFrame& frame, const BaseSettings& previous);
 
+// The nation byte of a settings reply, whichever its kind (an unset unit's included).
+std::uint8_t nationOf(const ReportFrame& frame);
+
 VersionChars bootloaderVersionOf(const ReportFrame& frame);
 VersionChars applicationVersionOf(const ReportFrame& frame);
 

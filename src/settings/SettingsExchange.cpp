@@ -1,15 +1,10 @@
 #include "settings/SettingsExchange.h"
 
+#include "protocol/LineSettings.h"
 #include "protocol/ReportFrame.h"
 #include "settings/SettingsCodec.h"
 
 namespace orbelle {
-
-namespace {
-
-constexpr std::size_t kNationPos = 7;
-
-}  // namespace
 
 const char* settingsMessageText(SettingsMessage message) {
   switch (message) {
@@ -31,6 +26,11 @@ const char* settingsMessageTitle(SettingsMessage message) {
 }
 
 bool isSettingsFailure(SettingsMessage message) { return message == SettingsMessage::NoReply; }
+
+void SettingsExchange::open() {
+  host_.setSerialLineSettings(kStartFrameLineSettings);
+  requestCurrentSettings();
+}
 
 void SettingsExchange::requestCurrentSettings() {
   host_.sendFrame(CommandCode::ReadSettings);
@@ -85,7 +85,7 @@ void SettingsExchange::onReplyTimer() {
 }
 
 void SettingsExchange::returnDefaultSettings(const ReportFrame& rxFrame) {
-  record_ = normalised(defaultSettings(record_, rxFrame[kNationPos]));
+  record_ = normalised(defaultSettings(record_, nationOf(rxFrame)));
   host_.refresh(false);
   host_.setUploadEnabled(true);
 }

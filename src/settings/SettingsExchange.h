@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "protocol/CommandCode.h"
 #include "protocol/LinkProtocol.h"
@@ -29,6 +30,10 @@ class SettingsExchangeHost {
   // SendFrame over the chosen link; the payload is already in txFrame.
   virtual void sendFrame(CommandCode code) = 0;
   virtual LinkProtocol protocol() const = 0;
+  // The serial port's settings string, whatever the link: applied now when the port is open,
+  // else at its next opening. Throws LinkError when the port refuses it. A host with no serial
+  // port has nothing to set.
+  virtual void setSerialLineSettings(std::string_view /*settings*/) {}
   // The 1500 ms reply timer, used over RS232 only.
   virtual void startReplyTimer() = 0;
   virtual void stopReplyTimer() = 0;
@@ -49,6 +54,9 @@ class SettingsExchange {
 
   explicit SettingsExchange(SettingsExchangeHost& host) : host_(host) {}
 
+  // The window's opening: the line goes to 9600,n,8,1, so the whole exchange over RS232 runs
+  // at that rate whatever the preferences name, then the current settings are asked for.
+  void open();
   void requestCurrentSettings();
   // Uploads `shown`, the values the window shows, with the nation byte left unset.
   void uploadSettings(const BaseSettings& shown);

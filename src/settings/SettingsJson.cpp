@@ -11,20 +11,12 @@ namespace orbelle {
 
 namespace {
 
-// Names of the codes 1..n of each serial group, in code order.
 constexpr std::array<std::string_view, 3> kNationKeys{"europe", "china", "turkey"};
-constexpr std::array<std::string_view, 3> kParityNames{"none", "odd", "even"};
-constexpr std::array<std::string_view, 3> kFlowNames{"none", "rts-low", "rts-high"};
-constexpr std::array<std::string_view, 2> kNumericKeyNames{"alphabetic", "alt-keypad"};
-constexpr std::array<int, 2> kDataBits{7, 8};
-constexpr std::array<int, 2> kStopBits{1, 2};
 
 template <typename T, std::size_t N>
 nlohmann::json nameOfCode(const std::array<T, N>& names, std::uint8_t code) {
-  if (code < 1 || code > N) {
-    return nullptr;
-  }
-  return names[code - 1U];
+  const std::optional<T> entry = entryFor(names, code);
+  return entry ? nlohmann::json(*entry) : nlohmann::json(nullptr);
 }
 
 template <typename T, std::size_t N>
@@ -70,10 +62,10 @@ void readRs232(const nlohmann::json& rs232, BaseSettings& s) {
     }
   }
   if (rs232.contains("data_bits")) {
-    s.dataBitsCode = codeOfName(kDataBits, rs232["data_bits"], "rs232.data_bits");
+    s.dataBitsCode = codeOfName(kDataBitsByCode, rs232["data_bits"], "rs232.data_bits");
   }
   if (rs232.contains("stop_bits")) {
-    s.stopBitsCode = codeOfName(kStopBits, rs232["stop_bits"], "rs232.stop_bits");
+    s.stopBitsCode = codeOfName(kStopBitsByCode, rs232["stop_bits"], "rs232.stop_bits");
   }
   if (rs232.contains("parity")) {
     s.parityCode = codeOfName(kParityNames, rs232["parity"], "rs232.parity");
@@ -126,9 +118,9 @@ nlohmann::json settingsFieldValue(SettingsField field, int value) {
       return rate ? nlohmann::json(*rate) : nlohmann::json(nullptr);
     }
     case SettingsField::DataBits:
-      return nameOfCode(kDataBits, code);
+      return nameOfCode(kDataBitsByCode, code);
     case SettingsField::StopBits:
-      return nameOfCode(kStopBits, code);
+      return nameOfCode(kStopBitsByCode, code);
     case SettingsField::Parity:
       return nameOfCode(kParityNames, code);
     case SettingsField::Flow:
@@ -156,8 +148,8 @@ nlohmann::json settingsToJson(const BaseSettings& raw) {
       {"ids", ids},
       {"rs232",
        {{"baud", rate ? nlohmann::json(*rate) : nlohmann::json(nullptr)},
-        {"data_bits", nameOfCode(kDataBits, s.dataBitsCode)},
-        {"stop_bits", nameOfCode(kStopBits, s.stopBitsCode)},
+        {"data_bits", nameOfCode(kDataBitsByCode, s.dataBitsCode)},
+        {"stop_bits", nameOfCode(kStopBitsByCode, s.stopBitsCode)},
         {"parity", nameOfCode(kParityNames, s.parityCode)},
         {"flow", nameOfCode(kFlowNames, s.flowControlCode)}}},
       {"numeric_key", nameOfCode(kNumericKeyNames, s.numericKeyMode)},

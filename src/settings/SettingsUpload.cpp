@@ -10,9 +10,8 @@ namespace orbelle {
 namespace {
 
 constexpr int kResetChannel = 6;
-constexpr std::size_t kNationPos = 7;
 
-std::uint8_t keepIfKnown(std::uint8_t code, std::uint8_t highest, std::uint8_t fallback) {
+std::uint8_t keepIfKnown(std::uint8_t code, std::size_t highest, std::uint8_t fallback) {
   return code >= 1 && code <= highest ? code : fallback;
 }
 
@@ -49,7 +48,7 @@ std::vector<FieldAdjustment> adjustments(const BaseSettings& before, const BaseS
 }  // namespace
 
 BaseSettings windowDefaults(const BaseSettings& shown, const ReportFrame& rxFrame) {
-  BaseSettings defaults = normalised(defaultSettings(shown, rxFrame[kNationPos]));
+  BaseSettings defaults = normalised(defaultSettings(shown, nationOf(rxFrame)));
   defaults.baudCode = withWindowGroupCodes(shown).baudCode;
   return defaults;
 }
@@ -71,12 +70,12 @@ void checkChange(const SettingsChange& change) {
 }
 
 BaseSettings withWindowGroupCodes(BaseSettings shown) {
-  shown.baudCode = keepIfKnown(shown.baudCode, 6, 2);
-  shown.dataBitsCode = keepIfKnown(shown.dataBitsCode, 2, 2);
-  shown.stopBitsCode = keepIfKnown(shown.stopBitsCode, 2, 1);
-  shown.parityCode = keepIfKnown(shown.parityCode, 3, 1);
-  shown.flowControlCode = keepIfKnown(shown.flowControlCode, 3, 1);
-  shown.numericKeyMode = keepIfKnown(shown.numericKeyMode, 2, 1);
+  shown.baudCode = keepIfKnown(shown.baudCode, kBaseBaudRates.size(), 2);
+  shown.dataBitsCode = keepIfKnown(shown.dataBitsCode, kDataBitsByCode.size(), 2);
+  shown.stopBitsCode = keepIfKnown(shown.stopBitsCode, kStopBitsByCode.size(), 1);
+  shown.parityCode = keepIfKnown(shown.parityCode, kParityNames.size(), 1);
+  shown.flowControlCode = keepIfKnown(shown.flowControlCode, kFlowNames.size(), 1);
+  shown.numericKeyMode = keepIfKnown(shown.numericKeyMode, kNumericKeyNames.size(), 1);
   return shown;
 }
 

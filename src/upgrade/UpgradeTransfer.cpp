@@ -7,6 +7,7 @@
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
 #include "upgrade/UpgradeFrames.h"
+#include "upgrade/UpgradeImage.h"
 #include "upgrade/UpgradeMessages.h"
 
 namespace orbelle {
@@ -48,26 +49,22 @@ void UpgradeTransfer::StartUpgrade(const std::filesystem::path& imagePath) {
 }
 
 bool UpgradeTransfer::openImage(const std::filesystem::path& imagePath) {
-  std::optional<ImageFile> image = ImageFile::open(imagePath);
-  if (!image) {
-    // The button stays off until Browse picks another file.
-    refuseStart(kCannotOpenImageMessage, false);
+  UpgradeImage image = openUpgradeImage(imagePath);
+  if (image.refusal) {
+    // After a file that did not open the button stays off until Browse picks another file.
+    // One that opened but cannot be sent leaves the length at 0: no start frame, and the
+    // replies that come later are ignored.
+    const bool opened = *image.refusal != ImageRefusal::CannotOpen;
+    if (opened) {
+      imageLength_ = 0;
+      offset_ = 0;
+    }
+    refuseStart(imageRefusalMessage(image, table_), opened);
     return false;
   }
-  if (image->length() > kMaxImageLength) {
-    imageLength_ = 0;
-    offset_ = 0;
-    refuseStart(imageTooLargeMessage(image->length(), kMaxImageLength), true);
-    return false;
-  }
-  imageLength_ = static_cast<std::uint32_t>(image->length());
+  imageLength_ = static_cast<std::uint32_t>(image.length);
   offset_ = 0;
-  if (imageLength_ == 0) {
-    // Nothing to send, so no start frame: replies stay ignored while the length is 0.
-    refuseStart(table_.emptyImageMessage, true);
-    return false;
-  }
-  image_ = std::move(image);
+  image_ = std::move(image.file);
   return true;
 }
 

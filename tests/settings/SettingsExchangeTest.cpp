@@ -17,6 +17,9 @@ class FakeHost : public SettingsExchangeHost {
     sent.push_back(tx);
   }
   LinkProtocol protocol() const override { return link; }
+  void setSerialLineSettings(std::string_view settings) override {
+    events.push_back("line " + std::string(settings));
+  }
   void startReplyTimer() override { events.push_back("timer on"); }
   void stopReplyTimer() override { events.push_back("timer off"); }
   void refresh(bool withVersions) override {
@@ -59,16 +62,16 @@ ReportFrame currentSettingsReply() {
   return f;
 }
 
-TEST(SettingsExchange, ReadOverRs232ArmsTheTimerAndAReplyStopsItBeforeTheMessage) {
+TEST(SettingsExchange, OpeningSetsTheLineTo9600ThenReadArmsTheTimerAndAReplyStopsIt) {
   FakeHost host;
   SettingsExchange exchange(host);
-  exchange.requestCurrentSettings();
+  exchange.open();
   ASSERT_EQ(host.sent.size(), 1U);
   EXPECT_EQ(host.sent[0][1], 0xF3);
   exchange.onFrameReceived(currentSettingsReply());
-  EXPECT_EQ(host.events,
-            (std::vector<std::string>{"timer on", "timer off", "refresh+versions",
-                                      "The current settings of base unit have been loaded."}));
+  EXPECT_EQ(host.events, (std::vector<std::string>{
+                             "line 9600,n,8,1", "timer on", "timer off", "refresh+versions",
+                             "The current settings of base unit have been loaded."}));
   EXPECT_EQ(exchange.record().nation, 0);
   EXPECT_EQ(exchange.record().channel, 12);
   EXPECT_EQ(exchange.bootloaderText(), "1.0.3");

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTimer>
+#include <chrono>
+#include <functional>
+
+#include "link/QtBoundary.h"
+
+namespace orbelle {
+
+// How long the settings exchange waits for a reply over RS232, where a missing unit sends
+// nothing at all. The window uses SettingsExchange::kReplyTimeoutMs; vkr its --timeout.
+class ReplyTimer {
+ public:
+  // `expired` runs on the event loop; what it throws goes to `failed`.
+  ReplyTimer(std::chrono::milliseconds duration, std::function<void()> expired,
+             FailureSink failed = {});
+  ReplyTimer(const ReplyTimer&) = delete;
+  ReplyTimer& operator=(const ReplyTimer&) = delete;
+  ~ReplyTimer() = default;
+
+  // Starts it again from the full duration.
+  void start() { timer_.start(); }
+  void stop() { timer_.stop(); }
+  bool running() const { return timer_.isActive(); }
+
+ private:
+  std::function<void()> expired_;
+  FailureSink failed_;
+  QTimer timer_;
+};
+
+}  // namespace orbelle
