@@ -27,8 +27,8 @@ SettingsMessage SettingsSession::awaitMessage(const char* what) {
   const bool answered = link_.waitForFinish(link_.timeout());
   replyTimer_.stop();
   if (!link_.linkProblem().empty()) {
-    throw CliError(kLinkUnusable, "Cannot communicate with the base unit. The USB link broke: " +
-                                      link_.linkProblem());
+    throw CliError(kLinkUnusable,
+                   "Cannot communicate with the base unit. The link broke: " + link_.linkProblem());
   }
   // The reply timer and the wait's own limit run out together; whichever comes first, the
   // outcome is the same.

@@ -275,8 +275,8 @@ void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) {
     }
     case Ending::LinkBroke:
       throw CliError(kLinkUnusable,
-                     std::string("Cannot communicate with the base unit. The USB link broke ") +
-                         where + ": " + link_.linkProblem());
+                     std::string("Cannot communicate with the base unit. The link broke ") + where +
+                         ": " + link_.linkProblem());
   }
 }
 
