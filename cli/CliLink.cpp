@@ -6,8 +6,11 @@
 
 #include "CliError.h"
 #include "PrefsView.h"
+#include "TracePrinter.h"
+#include "link/LinkMessages.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
+#include "protocol/LinkError.h"
 
 namespace orbelle::cli {
 
@@ -47,8 +50,8 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
     state.baudrate = *options.baud;
   }
   if (options.trace) {
-    session_.setTrace([](FrameDirection direction, std::span<const std::uint8_t> bytes) {
-      std::cerr << formatTraceLine(direction, bytes) << '\n' << std::flush;
+    session_.setTrace([printer = TracePrinter(std::cerr)](const TraceEvent& event) mutable {
+      printer.print(event);
     });
   }
   session_.setProblemHandler([this](HidLink::Problem problem, const std::string& text) {
@@ -74,27 +77,68 @@ std::chrono::milliseconds CliLink::timeout() const {
   return std::chrono::milliseconds(static_cast<long long>(options_.timeoutSeconds * 1000.0));
 }
 
+std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
+  const bool usb = session_.state().protocol == LinkProtocol::Usb;
+  const std::string com = std::to_string(session_.state().port);
+  switch (refusal.reason) {
+    case LinkFailure::PermissionDenied:
+      if (usb) {
+        return "; install the udev rule (see README, \"Device access\") and plug the base unit "
+               "in again";
+      }
+#ifdef _WIN32
+      return "; the port may be in use by another program";
+#else
+      return "; add yourself to the dialout group (sudo usermod -aG dialout $USER, then log in "
+             "again), or check that no other program holds the port";
+#endif
+    case LinkFailure::Busy:
+      return usb ? "; check that no other program holds the base unit"
+                 : "; the port may be in use by another program";
+    case LinkFailure::DeviceNotFound:
+      if (usb) {
+        return "; is it plugged in?";
+      }
+      if (options_.device) {
+        return "; check the cable and the device path";
+      }
+      return "; check the cable, or name the device with \"vkr prefs set com " + com +
+             " PATH\" or VKR_COM" + com;
+    case LinkFailure::Other:
+      break;
+  }
+  return "";
+}
+
 std::string CliLink::describeUnusable() {
   const LinkState& state = session_.state();
+  std::string text(kNoBaseUnitText);
   if (state.protocol == LinkProtocol::Usb) {
-    const std::string& why = session_.hid().lastOpenProblem();
-    return "Cannot communicate with the base unit! No USB base unit (0471:0003) could be "
-           "opened" +
-           (why.empty() ? std::string("; is it plugged in?") : "; " + why);
+    text += " " + noUsbBaseUnitText(kBaseUnitVendorId, kBaseUnitProductId);
+    if (const auto& refusal = session_.hid().lastOpenProblem()) {
+      return text + "; " + hidOpenRefusedText(refusal->device, refusal->portText) +
+             remedyFor(*refusal);
+    }
+    return text + "; is it plugged in?";
   }
-  return "Cannot communicate with the base unit! COM" + std::to_string(state.port) + " (" +
-         session_.serial().devicePath() + ") did not open";
+  return text + " " + serialNotOpenText(state.port, session_.serial().devicePath());
 }
 
 void CliLink::open() {
-  switch (session_.openChosenLink()) {
+  LinkOutcome outcome = LinkOutcome::Unusable;
+  try {
+    outcome = session_.openChosenLink();
+  } catch (const LinkError& error) {
+    throw CliError(kLinkUnusable, error.what() + remedyFor(error.refusal()));
+  }
+  switch (outcome) {
     case LinkOutcome::Usable:
       return;
     case LinkOutcome::NotChosen:
       throw CliError(kLinkUnusable,
-                     "Please set the communicate attribute before communication! (the stored "
-                     "protocol is not recognised: run \"vkr prefs set protocol usb\" or rs232, "
-                     "or pass --link)");
+                     std::string(kProtocolNotChosenText) +
+                         " (the stored protocol is not recognised: run \"vkr prefs set protocol "
+                         "usb\" or rs232, or pass --link)");
     case LinkOutcome::Unusable:
       throw CliError(kLinkUnusable, describeUnusable());
   }

@@ -11,6 +11,7 @@
 #include "link/QtBoundary.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/PreferenceStore.h"
+#include "protocol/LinkError.h"
 
 namespace orbelle::cli {
 
@@ -28,6 +29,9 @@ class CliLink {
 
   // Opens the chosen link or throws CliError with the reason and what to do about it.
   void open();
+  // What a terminal user can do about a refusal of this link ("; add yourself to ..."), to
+  // follow the link's own statement of the cause; "" when there is nothing to suggest.
+  std::string remedyFor(const LinkRefusal& refusal) const;
   void close() { session_.closeLink(); }
 
   // Runs the event loop until finish() or the time-out; false on time-out. A failure handed to

@@ -36,7 +36,7 @@ class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
   void sendFrame(CommandCode code) override { link_.session().sendFrame(code); }
   LinkProtocol protocol() const override { return link_.state().protocol; }
   void setSerialLineSettings(std::string_view settings) override {
-    link_.session().serial().setLineSettings(settings);
+    link_.session().setSerialLineSettings(settings);
   }
   void startReplyTimer() override { replyTimer_.start(); }
   void stopReplyTimer() override { replyTimer_.stop(); }

@@ -101,12 +101,32 @@ class UpgradeRun : public ReplyReceiver {
     void showMessage(std::string_view text, std::string_view, MessageIcon) override {
       run_.onMessage(text);
     }
+    // A refused serial step ends the run with the port's words; the refusal is kept so that
+    // the message can say what to do about it.
+    void setLineSettings(std::string_view settings) override {
+      noting([&] { LinkUpgradeHost::setLineSettings(settings); });
+    }
+    void discardInput() override {
+      noting([&] { LinkUpgradeHost::discardInput(); });
+    }
+    void reopenSerial() override {
+      noting([&] { LinkUpgradeHost::reopenSerial(); });
+    }
 
    private:
     void pauseArmed(PauseKind, int, std::chrono::milliseconds duration) override {
       run_.onPauseArmed(duration);
     }
     void pauseOver() override { run_.onPauseOver(); }
+    template <typename Step>
+    void noting(const Step& step) {
+      try {
+        step();
+      } catch (const LinkError& error) {
+        run_.refusal_ = error.refusal();
+        throw;
+      }
+    }
 
     UpgradeRun& run_;
   };
@@ -134,6 +154,7 @@ class UpgradeRun : public ReplyReceiver {
   std::optional<Ending> ending_;
   std::string failure_;
   ExitCode failureCode_ = kFailed;
+  std::optional<LinkRefusal> refusal_;
   std::optional<Clock::time_point> firstBlockAt_;
   std::optional<Clock::time_point> lastAckAt_;
 };
@@ -167,7 +188,7 @@ void UpgradeRun::run(const std::filesystem::path& image) {
     try {
       link_.waitForFinishWithoutLimit();
     } catch (const LinkError& error) {
-      failure_ = error.what();
+      failure_ = error.what() + link_.remedyFor(error.refusal());
       failureCode_ = kLinkUnusable;
       end(Ending::Failed);
     }
@@ -239,6 +260,9 @@ void UpgradeRun::onMessage(std::string_view text) {
     return;
   }
   failure_ = std::string(text);
+  if (outcome == UpgradeOutcome::LinkFailed && refusal_) {
+    failure_ += link_.remedyFor(*refusal_);
+  }
   failureCode_ = exitCodeFor(outcome);
   end(Ending::Failed);
 }

@@ -68,6 +68,22 @@ HidLink::Report toReport(const std::array<std::uint8_t, kFrameSize>& buffer, int
   return report;
 }
 
+LinkFailure failureOf(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return LinkFailure::PermissionDenied;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return LinkFailure::DeviceNotFound;
+    case EBUSY:
+      return LinkFailure::Busy;
+    default:
+      return LinkFailure::Other;
+  }
+}
+
 }  // namespace
 
 // What one opening's receive thread shares with the link. All fields under `mutex`, except
@@ -184,7 +200,7 @@ HidLink::~HidLink() {
 
 hid_device_* HidLink::findBaseUnit() {
   ensureHidInitialised();
-  lastOpenProblem_.clear();
+  lastOpenProblem_.reset();
   hid_device_info* list = hid_enumerate(0, 0);
   hid_device* found = nullptr;
   int index = 0;
@@ -201,13 +217,8 @@ hid_device_* HidLink::findBaseUnit() {
     }
     // A base unit that cannot be opened is skipped; remember why for the message.
     const int reason = errno;
-    lastOpenProblem_ = std::string("cannot open ") + info->path + ": " +
-                       (reason != 0 ? std::strerror(reason) : "refused");
-    if (reason == EACCES || reason == EPERM) {
-      lastOpenProblem_ +=
-          "; install the udev rule (see README, \"Device access\") and plug the base unit in "
-          "again";
-    }
+    lastOpenProblem_ =
+        LinkRefusal{failureOf(reason), info->path, reason != 0 ? std::strerror(reason) : "refused"};
   }
   hid_free_enumeration(list);
   return found;
@@ -337,16 +348,14 @@ void HidLink::receiveLoop(const std::shared_ptr<Reception>& reception,
       const wchar_t* why = hid_error(device.get());
       std::string text = why != nullptr ? narrow(why) : std::string();
       if (text.empty()) {
-        text = "the base unit stopped answering";
+        text = kStoppedAnsweringText;
       }
       // Whether the unit is gone is decided on the UI thread, which may enumerate.
       r.post([&] { r.problems.emplace_back(Problem::ReadFailed, std::move(text)); });
       continue;
     }
     if (n < kStrippedReportSize) {
-      r.post([&] {
-        r.problems.emplace_back(Problem::ShortRead, "Only read " + std::to_string(n) + " bytes");
-      });
+      r.post([&] { r.problems.emplace_back(Problem::ShortRead, shortReadText(n)); });
       continue;
     }
     r.handOver(toReport(buffer, n), device.get(), buffer);

@@ -5,12 +5,15 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "link/LinkMessages.h"
 #include "link/ThreadWakeUp.h"
+#include "protocol/LinkError.h"
 #include "protocol/Transport.h"
 
 struct hid_device_;
@@ -21,14 +24,6 @@ inline constexpr std::uint16_t kBaseUnitVendorId = 0x0471;
 inline constexpr std::uint16_t kBaseUnitProductId = 0x0003;
 // Only the first interfaces of the HID list are looked at.
 inline constexpr int kHidSearchLimit = 32;
-
-inline constexpr const char* kThreadNotStartedText =
-    "Cannot begin a Thread to receive data,please reset base station if it is connected to PC.";
-inline constexpr const char* kThreadNotStartedTitle =
-    "Tavri Barcode Suite - Software Problem/Reset Message";
-// Asks the operator to plug in the reader and restart the program.
-inline constexpr const char* kReadFailedText =
-    "\u8bf7\u63d2\u5165\u6761\u7801\u67aa\u5e76\u91cd\u542f\u672c\u8f6f\u4ef6\uff01";
 
 // A base unit as the HID list shows it.
 struct HidCandidate {
@@ -61,7 +56,7 @@ class HidLink : public QObject, public HidTransport {
 
   enum class Problem {
     ThreadNotStarted,  // kThreadNotStartedText
-    ShortRead,         // "Only read %d bytes"
+    ShortRead,         // shortReadText
     DeviceLost,        // reads fail and the base unit is gone from the HID list: unplugged
     ReadFailed,        // reads fail while the unit is still listed; windows show kReadFailedText
   };
@@ -80,8 +75,8 @@ class HidLink : public QObject, public HidTransport {
   void stopReceiving() override;
   void close() override;
 
-  // Why the last search found no usable base unit, for messages ("" if none was found).
-  const std::string& lastOpenProblem() const { return lastOpenProblem_; }
+  // Why the last search found no usable base unit: none when no base unit was listed at all.
+  const std::optional<LinkRefusal>& lastOpenProblem() const { return lastOpenProblem_; }
 
  private:
   struct Reception;
@@ -98,7 +93,7 @@ class HidLink : public QObject, public HidTransport {
   DropCallback onDropped_;
   std::shared_ptr<hid_device_> device_;  // shared with the thread that reads it
   std::string devicePath_;
-  std::string lastOpenProblem_;
+  std::optional<LinkRefusal> lastOpenProblem_;
   std::shared_ptr<Reception> reception_;  // the current opening's, if its thread runs
   std::thread thread_;                    // the current or the last opening's thread
   ThreadWakeUp wakeUp_{[this] { takeMail(); }};

@@ -4,9 +4,8 @@ namespace orbelle {
 
 LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) : QObject(parent) {
   const auto traceDropped = [this](std::span<const std::uint8_t> bytes) {
-    if (endpoints_.trace) {
-      endpoints_.trace(FrameDirection::Dropped, bytes);
-    }
+    TraceStep(endpoints_,
+              {.kind = TraceKind::Frame, .direction = FrameDirection::Dropped, .bytes = bytes});
   };
   hid_ = std::make_unique<HidLink>(
       [this](std::span<const std::uint8_t, kFrameSize> report) {

@@ -19,12 +19,13 @@ class LinkSession : public QObject {
   explicit LinkSession(SerialLink::DeviceResolver resolver, QObject* parent = nullptr);
 
   LinkState& state() { return state_; }
+  const LinkState& state() const { return state_; }
   ReplyDispatcher& dispatcher() { return dispatcher_; }
   const LinkEndpoints& endpoints() const { return endpoints_; }
   HidLink& hid() { return *hid_; }
   SerialLink& serial() { return *serial_; }
 
-  void setTrace(FrameTraceSink trace) { endpoints_.trace = std::move(trace); }
+  void setTrace(TraceSink trace) { endpoints_.trace = std::move(trace); }
   void setProblemHandler(HidLink::ProblemCallback handler) { onProblem_ = std::move(handler); }
   // Takes what a reply's handler throws, which must not reach the event loop.
   void setFailureSink(FailureSink sink) { onFailure_ = std::move(sink); }
@@ -37,6 +38,9 @@ class LinkSession : public QObject {
   }
   void sendFrame(CommandCode code) { SendFrame(state_, endpoints_, code); }
   void closeLink() { CloseLink(state_, endpoints_); }
+  void setSerialLineSettings(std::string_view settings) {
+    SetSerialLineSettings(endpoints_, settings);
+  }
 
  private:
   LinkState state_;

@@ -33,6 +33,7 @@ class LinkUpgradeHost : public UpgradeLinkHost {
   virtual void pauseOver() {}
 
  private:
+  void armed(std::chrono::milliseconds duration);
   void elapsed();
 
   PauseDurations pauses_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "link/LinkMessages.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
 
@@ -24,26 +25,24 @@ QSerialPort::Parity parityOf(char letter) {
   }
 }
 
-}  // namespace
-
-std::string describeOpenFailure(std::int32_t comNumber, const std::string& device,
-                                QSerialPort::SerialPortError error, const QString& errorText) {
-  std::string text = "Failed to open COM" + std::to_string(comNumber) + " (" + device +
-                     "): " + errorText.toStdString();
-  if (error == QSerialPort::PermissionError) {
+LinkFailure failureOf(QSerialPort::SerialPortError error) {
+  switch (error) {
+    case QSerialPort::PermissionError:
 #ifdef _WIN32
-    text += "; the port may be in use by another program";
+      return LinkFailure::Busy;  // Windows refuses a port that another program holds so
 #else
-    text +=
-        "; add yourself to the dialout group (sudo usermod -aG dialout $USER, then log in "
-        "again), or check that no other program holds the port";
+      return LinkFailure::PermissionDenied;
 #endif
-  } else if (error == QSerialPort::DeviceNotFoundError) {
-    text += "; check the cable, or name the device with \"vkr prefs set com " +
-            std::to_string(comNumber) + " PATH\" or VKR_COM" + std::to_string(comNumber);
+    case QSerialPort::DeviceNotFoundError:
+      return LinkFailure::DeviceNotFound;
+    case QSerialPort::OpenError:
+      return LinkFailure::Busy;
+    default:
+      return LinkFailure::Other;
   }
-  return text;
 }
+
+}  // namespace
 
 SerialLink::SerialLink(DeviceResolver resolver, FrameCallback onFrame, ProblemCallback onProblem,
                        DropCallback onDropped, QObject* parent)
@@ -74,7 +73,9 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   repeatsSeen_ = false;
   port_.setPortName(QString::fromStdString(device.path));
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
-    throw LinkError(describeOpenFailure(port, device.path, port_.error(), port_.errorString()));
+    const std::string portText = port_.errorString().toStdString();
+    throw LinkError(serialOpenRefusedText(comNumber_, device.path, portText),
+                    {failureOf(port_.error()), device.path, portText});
   }
   if (const auto settings = lineSettingsForBaudrate(baudrate)) {
     setLineSettings(*settings);
@@ -93,7 +94,7 @@ void SerialLink::send(std::span<const std::uint8_t, kWireFrameSize> bytes) {
 void SerialLink::setLineSettings(std::string_view text) {
   const auto settings = parseLineSettings(text);
   if (!settings) {
-    throw LinkError("Unknown serial line settings \"" + std::string(text) + "\"");
+    throw LinkError(unknownLineSettingsText(text));
   }
   if (!port_.isOpen()) {
     return;  // applied at the next opening, which sets the preferred rate anyway
@@ -104,8 +105,9 @@ void SerialLink::setLineSettings(std::string_view text) {
       port_.setParity(parityOf(settings->parity)) &&
       port_.setStopBits(settings->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
   if (!applied) {
-    throw LinkError("Cannot set " + std::string(text) + " on " + devicePath_ + ": " +
-                    port_.errorString().toStdString());
+    const std::string portText = port_.errorString().toStdString();
+    throw LinkError(lineSettingsRefusedText(text, devicePath_, portText),
+                    {failureOf(port_.error()), devicePath_, portText});
   }
 }
 
@@ -166,8 +168,8 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
   if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !port_.isOpen()) {
     return;
   }
-  const std::string text = "COM" + std::to_string(comNumber_) + " (" + devicePath_ +
-                           ") hung up or went away: " + port_.errorString().toStdString();
+  const std::string text =
+      serialPortLostText(comNumber_, devicePath_, port_.errorString().toStdString());
   close();
   if (onProblem_) {
     onProblem_(Problem::PortLost, text);

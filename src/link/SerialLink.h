@@ -39,6 +39,7 @@ class SerialLink : public QObject, public SerialTransport {
              DropCallback onDropped = {}, QObject* parent = nullptr);
   ~SerialLink() override;
 
+  // A refusal throws LinkError with the cause: its reason, the device and the port's words.
   void open(std::int32_t port, std::int32_t baudrate) override;
   bool portOpen() const override;
   void send(std::span<const std::uint8_t, kWireFrameSize> bytes) override;
@@ -78,9 +79,5 @@ class SerialLink : public QObject, public SerialTransport {
   QTimer holdTimer_;
   std::vector<std::function<void()>> drainWaiters_;
 };
-
-// "Failed to open COM3 (/dev/ttyS2): Permission denied; add yourself to the dialout group".
-std::string describeOpenFailure(std::int32_t comNumber, const std::string& device,
-                                QSerialPort::SerialPortError error, const QString& errorText);
 
 }  // namespace orbelle

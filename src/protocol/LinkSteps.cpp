@@ -3,15 +3,14 @@
 #include <algorithm>
 
 #include "protocol/Fcs16.h"
+#include "protocol/LineSettings.h"
 
 namespace orbelle {
 
 namespace {
 
 void traceFrame(const LinkEndpoints& links, FrameDirection direction, const ReportFrame& frame) {
-  if (links.trace) {
-    links.trace(direction, frame);
-  }
+  TraceStep(links, {.kind = TraceKind::Frame, .direction = direction, .bytes = frame});
 }
 
 void DeliverReply(LinkState& state, const LinkEndpoints& links, ReplyDispatcher& dispatcher) {
@@ -25,6 +24,12 @@ void DeliverReply(LinkState& state, const LinkEndpoints& links, ReplyDispatcher&
 }
 
 }  // namespace
+
+void TraceStep(const LinkEndpoints& links, const TraceEvent& event) {
+  if (links.trace) {
+    links.trace(event);
+  }
+}
 
 void ResetLinkState(LinkState& state, const LinkEndpoints& links) {
   if (links.hid != nullptr) {
@@ -87,6 +92,43 @@ void CloseLink(LinkState& state, const LinkEndpoints& links) {
   state.serialOpen = false;
   if (links.serial != nullptr && links.serial->portOpen()) {
     links.serial->close();
+  }
+}
+
+void SetSerialLineSettings(const LinkEndpoints& links, std::string_view settings) {
+  if (links.serial == nullptr) {
+    return;
+  }
+  if (links.serial->portOpen()) {
+    TraceStep(links, {.kind = TraceKind::LineSettings, .text = settings});
+  }
+  links.serial->setLineSettings(settings);
+}
+
+void DiscardSerialInput(const LinkEndpoints& links) {
+  if (links.serial == nullptr) {
+    return;
+  }
+  if (links.serial->portOpen()) {
+    TraceStep(links, {.kind = TraceKind::InputDiscarded});
+  }
+  links.serial->discardInput();
+}
+
+void ReopenSerial(LinkState& state, const LinkEndpoints& links) {
+  if (links.serial == nullptr) {
+    return;
+  }
+  state.serialOpen = false;
+  if (links.serial->portOpen()) {
+    links.serial->close();
+  }
+  TraceStep(links, {.kind = TraceKind::SerialReopened});
+  links.serial->open(state.port, state.baudrate);  // a refusal throws past here
+  state.serialOpen = links.serial->portOpen();
+  // The opening puts the line back to the preferred rate.
+  if (const auto settings = lineSettingsForBaudrate(state.baudrate); settings && state.serialOpen) {
+    TraceStep(links, {.kind = TraceKind::LineSettings, .text = *settings});
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "protocol/CommandCode.h"
 #include "protocol/FrameTrace.h"
@@ -15,8 +16,11 @@ namespace orbelle {
 struct LinkEndpoints {
   HidTransport* hid = nullptr;
   SerialTransport* serial = nullptr;
-  FrameTraceSink trace;
+  TraceSink trace;
 };
+
+// Hands `event` to the trace, if one is set.
+void TraceStep(const LinkEndpoints& links, const TraceEvent& event);
 
 enum class LinkOutcome { Usable, Unusable, NotChosen };
 
@@ -41,6 +45,13 @@ LinkOutcome chosenLinkOutcome(const LinkState& state, const LinkEndpoints& links
 void SendFrame(LinkState& state, const LinkEndpoints& links, CommandCode code);
 
 void CloseLink(LinkState& state, const LinkEndpoints& links);
+
+// The serial steps, whatever link is active; each throws LinkError when the port refuses. Only
+// what reaches an open port is traced: a closed one takes its settings at the next opening.
+void SetSerialLineSettings(const LinkEndpoints& links, std::string_view settings);
+void DiscardSerialInput(const LinkEndpoints& links);
+// Closes the serial port if open and opens it again at state.baudrate.
+void ReopenSerial(LinkState& state, const LinkEndpoints& links);
 
 // The hand-over of a reply: the link's own buffer is copied into rxFrame on the UI thread
 // just before the receiver named by activeFeature handles it.

@@ -7,20 +7,9 @@
 #include "protocol/LinkProtocol.h"
 #include "protocol/ReportFrame.h"
 #include "settings/BaseSettings.h"
+#include "settings/SettingsMessages.h"
 
 namespace orbelle {
-
-// The operator-facing results of the settings conversation.
-enum class SettingsMessage {
-  UnsetUnit,      // "No settings can be read from the base unit.\nThe unit may have not been set."
-  CurrentLoaded,  // "The current settings of base unit have been loaded."
-  UploadConfirmed,  // "The new settings of base unit have been uploaded."
-  NoReply,          // "Cannot communicate with the base unit."
-};
-
-const char* settingsMessageText(SettingsMessage message);
-const char* settingsMessageTitle(SettingsMessage message);
-bool isSettingsFailure(SettingsMessage message);
 
 // What the exchange needs from its window (or from the command-line tool).
 class SettingsExchangeHost {

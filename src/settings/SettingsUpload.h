@@ -45,12 +45,6 @@ struct PreparedUpload {
   std::vector<FieldAdjustment> adjusted;
 };
 
-inline constexpr const char* kChannelResetText =
-    "The setting of channel number is out of valid range.\nThe old setting will be replaced "
-    "with the default setting.";
-inline constexpr const char* kChannelResetTitle =
-    "VKR - Software Problem/Channel Number Setting Message";
-
 // The settings window's groups keep their selection for a code they have no button for;
 // right after opening they select 9600, 8 bits, 1 bit, no parity, no flow control and
 // alphabetic keys. This gives the codes such a window uploads for `shown`.

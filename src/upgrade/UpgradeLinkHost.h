@@ -5,9 +5,9 @@
 
 namespace orbelle {
 
-// The link half of an upgrade host, shared by the window and the command-line tool: frames go
-// through SendFrame (so tracing sees them) and the serial steps reach the serial link even
-// when USB is the active link. The window or tool supplies the rest.
+// The link half of an upgrade host, shared by the window and the command-line tool: frames and
+// serial steps go through the link steps, so tracing sees them, and the serial steps reach the
+// serial link even when USB is the active link. The window or tool supplies the rest.
 class UpgradeLinkHost : public UpgradeHost {
  public:
   UpgradeLinkHost(LinkState& link, const LinkEndpoints& links) : link_(link), links_(links) {}

@@ -149,8 +149,9 @@ TEST(SettingsCli, TraceShowsEveryFrameAndSplitRepliesStillMakeOneFrame) {
     }
     return z;
   }();
-  EXPECT_EQ(result.err.rfind("> 00 f3" + zeros + " 9f d8\n", 0), 0U) << result.err;
-  EXPECT_NE(result.err.find("\n< 00 f4 "), std::string::npos);
+  EXPECT_EQ(result.err.rfind("+0.000 = 9600,n,8,1\n+", 0), 0U) << result.err;
+  EXPECT_NE(result.err.find(" > 00 f3" + zeros + " 9f d8\n"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(" < 00 f4 "), std::string::npos);
 }
 
 TEST(SettingsCli, SplitReportsOverUsbAreShortReadsAndNeverDelivered) {
@@ -215,7 +216,7 @@ TEST(SettingsCli, RepliesWithOtherCodesAreIgnoredUntilTheSettingsCome) {
   std::size_t replies = 0;
   for (std::uint8_t code : {0x56, 0x3B, 0x00}) {
     ASSERT_TRUE(unit.write(wireReply(code, 9)));
-    ASSERT_TRUE(vkr.waitForStderr("\n< ", ++replies)) << vkr.drainStderr();
+    ASSERT_TRUE(vkr.waitForStderr(" < ", ++replies)) << vkr.drainStderr();
   }
   ASSERT_TRUE(unit.write(wireReply(0xF4, 4)));
   EXPECT_EQ(vkr.waitForExit(), 0) << vkr.drainStderr();

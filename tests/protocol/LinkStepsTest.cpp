@@ -55,7 +55,9 @@ TEST_F(LinkFixture, SerialSendLeavesTheReportIdBehindAndNoLinkSendsNothing) {
   EXPECT_EQ(serial.sent.size(), 1U);
   EXPECT_TRUE(hid.sent.empty());
   EXPECT_EQ(state.txFrame[1], 0xF3);
-  EXPECT_NE(state.txFrame[37] | state.txFrame[38], 0) << "the FCS is filled in all the same";
+  // The FCS is filled in all the same (PPP FCS-16 of bytes 1..36, low byte first).
+  EXPECT_EQ(state.txFrame[37], 0x16);
+  EXPECT_EQ(state.txFrame[38], 0x07);
 }
 
 TEST_F(LinkFixture, OpenChosenLinkReportsEachOutcome) {
@@ -141,8 +143,9 @@ TEST_F(LinkFixture, RepliesGoToTheActiveReceiverOnlyAndOtherwiseDropSilently) {
 
 TEST_F(LinkFixture, StrayRepliesAreDroppedBeforeEverySendAndTheTraceMarksBadFcs) {
   std::vector<std::string> lines;
-  links.trace = [&](FrameDirection direction, std::span<const std::uint8_t> bytes) {
-    lines.push_back(formatTraceLine(direction, bytes));
+  links.trace = [&](const TraceEvent& event) {
+    ASSERT_EQ(event.kind, TraceKind::Frame);
+    lines.push_back(formatTraceLine(event.direction, event.bytes));
   };
   state.protocol = LinkProtocol::Rs232;
   SendFrame(state, links, CommandCode::ReadSettings);
@@ -165,6 +168,31 @@ TEST_F(LinkFixture, StrayRepliesAreDroppedBeforeEverySendAndTheTraceMarksBadFcs)
   EXPECT_EQ(lines[3].size(), 1 + 39 * 3U) << "a good reply carries no mark";
   EXPECT_EQ(formatTraceLine(FrameDirection::Dropped, std::array<std::uint8_t, 2>{0x56, 0x0a}),
             "x dropped 2 bytes: 56 0a");
+}
+
+TEST_F(LinkFixture, SerialStepsAreTracedInOrderOnlyWhenTheyReachAnOpenPort) {
+  std::vector<std::string> steps;
+  links.trace = [&](const TraceEvent& event) {
+    steps.push_back(std::to_string(static_cast<int>(event.kind)) + std::string(event.text));
+  };
+  SetSerialLineSettings(links, "9600,n,8,1");
+  DiscardSerialInput(links);
+  EXPECT_TRUE(steps.empty()) << "a closed port takes nothing now";
+
+  serial.isOpen = true;
+  state.port = 2;
+  state.baudrate = 38400;
+  SetSerialLineSettings(links, "9600,n,8,1");
+  DiscardSerialInput(links);
+  ReopenSerial(state, links);
+  const auto step = [](TraceKind kind, const char* text = "") {
+    return std::to_string(static_cast<int>(kind)) + text;
+  };
+  EXPECT_EQ(steps,
+            (std::vector<std::string>{
+                step(TraceKind::LineSettings, "9600,n,8,1"), step(TraceKind::InputDiscarded),
+                step(TraceKind::SerialReopened), step(TraceKind::LineSettings, "38400,n,8,1")}));
+  EXPECT_EQ(serial.calls.back(), "open 2 38400");
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orbelle {
+
+// Every text about the link that a window or vkr shows. They state what happened; what the
+// operator can do about it is for the program that shows them to add.
+
+inline constexpr std::string_view kLinkMessageTitle =
+    "VKR - Software Problem/Communication Message";
+// The chosen link is not usable.
+inline constexpr std::string_view kNoBaseUnitText = "Cannot communicate with the base unit!";
+// The stored protocol is not recognised.
+inline constexpr std::string_view kProtocolNotChosenText =
+    "Please set the communicate attribute before communication!";
+
+inline constexpr const char* kThreadNotStartedText =
+    "Cannot begin a Thread to receive data,please reset base station if it is connected to PC.";
+inline constexpr const char* kThreadNotStartedTitle =
+    "Tavri Barcode Suite - Software Problem/Reset Message";
+// Asks the operator to plug in the reader and restart the program.
+inline constexpr const char* kReadFailedText =
+    "\u8bf7\u63d2\u5165\u6761\u7801\u67aa\u5e76\u91cd\u542f\u672c\u8f6f\u4ef6\uff01";
+// A read failed without a word from the system.
+inline constexpr std::string_view kStoppedAnsweringText = "the base unit stopped answering";
+
+// "Only read 12 bytes": an input report shorter than a frame.
+std::string shortReadText(int count);
+
+// "No USB base unit (0471:0003) could be opened".
+std::string noUsbBaseUnitText(std::uint16_t vendorId, std::uint16_t productId);
+// "cannot open /dev/hidraw3: Permission denied".
+std::string hidOpenRefusedText(std::string_view device, std::string_view why);
+
+// "Failed to open COM3 (/dev/ttyS2): Permission denied".
+std::string serialOpenRefusedText(std::int32_t comNumber, std::string_view device,
+                                  std::string_view portText);
+// "COM3 (/dev/ttyS2) did not open": the port accepted the opening but does not report open.
+std::string serialNotOpenText(std::int32_t comNumber, std::string_view device);
+std::string serialPortLostText(std::int32_t comNumber, std::string_view device,
+                               std::string_view portText);
+std::string lineSettingsRefusedText(std::string_view settings, std::string_view device,
+                                    std::string_view portText);
+std::string unknownLineSettingsText(std::string_view settings);
+
+}  // namespace orbelle
