@@ -175,6 +175,7 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
       {"--link", "Rs232", "--device", (home / "no-such-tty").string(), "settings", "read"}, env);
   EXPECT_EQ(serial.exitCode, 3);
   EXPECT_NE(serial.err.find("Failed to open COM1"), std::string::npos) << serial.err;
+  EXPECT_NE(serial.err.find("; check the cable and the device path"), std::string::npos);
 
   const auto padded = runProcess(VKR_PATH, {"--link", "usb", "--json", "devices"}, env);
   EXPECT_EQ(padded.exitCode, 0);
