@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "protocol/CommandCode.h"
+#include "upgrade/UpgradeMessages.h"
 #include "upgrade/UpgradePause.h"
 
 namespace orbelle {
@@ -56,8 +57,8 @@ inline constexpr UpgradeCodeTable kBaseUpgradeTable{
     .discardBeforeStartOnRs232 = true,
     .startLineRule = StartLineRule::EveryStart,
     .pauseAfterStart = PauseKind::Short,
-    .emptyImageMessage = "The file has no data!",
-    .completionMessage = "The base unit has been upgraded.",
+    .emptyImageMessage = kBaseEmptyImageMessage,
+    .completionMessage = kBaseCompletionMessage,
 };
 
 inline constexpr UpgradeCodeTable kHandheldUpgradeTable{
@@ -72,8 +73,8 @@ inline constexpr UpgradeCodeTable kHandheldUpgradeTable{
     .discardBeforeStartOnRs232 = false,
     .startLineRule = StartLineRule::FirstHandheldStartOfRun,
     .pauseAfterStart = PauseKind::Long,
-    .emptyImageMessage = "The handheld unit application file has no data!",
-    .completionMessage = "The handheld unit has been upgraded",
+    .emptyImageMessage = kHandheldEmptyImageMessage,
+    .completionMessage = kHandheldCompletionMessage,
 };
 
 // A reply code the table does not know is no input at all.

@@ -13,6 +13,13 @@ inline constexpr std::string_view kUpgradeLinkMessageTitle =
 
 inline constexpr std::string_view kCannotOpenImageMessage = "Can not open the file!";
 
+// Each unit's own empty-image and completion texts.
+inline constexpr std::string_view kBaseEmptyImageMessage = "The file has no data!";
+inline constexpr std::string_view kBaseCompletionMessage = "The base unit has been upgraded.";
+inline constexpr std::string_view kHandheldEmptyImageMessage =
+    "The handheld unit application file has no data!";
+inline constexpr std::string_view kHandheldCompletionMessage = "The handheld unit has been upgraded";
+
 // The page number of a block is 16 bits, so a larger image cannot be addressed.
 inline std::string imageTooLargeMessage(std::uint64_t length, std::uint64_t largest) {
   std::string text = "The file is too large: ";
