@@ -1,6 +1,5 @@
 #include "CliLink.h"
 
-#include <QTimer>
 #include <iostream>
 #include <utility>
 
@@ -8,6 +7,7 @@
 #include "PrefsView.h"
 #include "TracePrinter.h"
 #include "link/LinkMessages.h"
+#include "link/ReplyTimer.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LinkError.h"
@@ -149,14 +149,12 @@ bool CliLink::waitForFinish(std::chrono::milliseconds limit) {
   if (!linkProblem_.empty()) {
     return true;
   }
-  QTimer deadline;
-  deadline.setSingleShot(true);
   bool expired = false;
-  QObject::connect(&deadline, &QTimer::timeout, [&] {
+  ReplyTimer deadline(limit, [&] {
     expired = true;
     loop_.quit();
   });
-  deadline.start(limit);
+  deadline.start();
   while (!finished_ && !expired && !failure_) {
     loop_.exec();
   }
