@@ -1,3 +1,6 @@
+#include <chrono>
+#include <filesystem>
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -158,6 +161,34 @@ TEST(SettingsCli, SplitReportsOverUsbAreShortReadsAndNeverDelivered) {
   const auto result = vkr(sim, {"--timeout", "0.5", "settings", "read"});
   EXPECT_EQ(result.exitCode, 4);
   EXPECT_NE(result.err.find("Only read 1 bytes"), std::string::npos) << result.err;
+}
+
+// The simulator's own options that vkr's runs rely on.
+TEST(SettingsCli, SimulatorStartsFromAFileKeepsItsNationTakesTheWireTimeAndCleansUp) {
+  testing::TempDir dir;
+  testing::writeFile(dir / "unit.json",
+                     R"({"nation": "china", "channel": 12, "bootloader_version": "1.0.4"})");
+  Simulator slow(SimLink::Serial,
+                 {"--settings", (dir / "unit.json").string(), "--baud-emulation", "1200"});
+  const auto started = std::chrono::steady_clock::now();
+  const auto read = parsed(vkr(slow, {"--json", "settings", "read"}));
+  // 38 bytes each way at 120 bytes a second.
+  EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(630));
+  EXPECT_EQ(read["nation"], "china");
+  EXPECT_EQ(read["channel"], 12);
+  EXPECT_EQ(read["power_dbm"], 10) << "the default where the file says nothing";
+  EXPECT_EQ(read["bootloader_version"], "1.0.4");
+
+  // An upload carries no nation: the unit keeps its own.
+  Simulator sim(SimLink::Serial, {"--settings", (dir / "unit.json").string()});
+  parsed(vkr(sim, {"--json", "settings", "set", "--channel", "3"}));
+  const auto now = parsed(vkr(sim, {"--json", "settings", "read"}));
+  EXPECT_EQ(now["nation"], "china");
+  EXPECT_EQ(now["channel"], 3);
+
+  Simulator usb(SimLink::Usb, {});
+  EXPECT_EQ(usb.terminate(), 0);
+  EXPECT_FALSE(std::filesystem::exists(usb.device())) << "the socket file is removed on exit";
 }
 
 TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
