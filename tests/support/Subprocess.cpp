@@ -6,7 +6,8 @@
 #include <spawn.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <utility>
 
@@ -16,14 +17,14 @@ extern char** environ;
 
 namespace orbelle::testing {
 
-namespace {
-
 struct Spawned {
   int pid = -1;
   int in = -1;
   int out = -1;
   int err = -1;
 };
+
+namespace {
 
 std::vector<std::string> environmentWith(const std::map<std::string, std::string>& extra) {
   std::vector<std::string> env;
@@ -49,41 +50,49 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
   return result;
 }
 
-Spawned spawn(const std::string& program, const std::vector<std::string>& args,
-              const std::map<std::string, std::string>& env) {
+// Starts a child whose standard streams are fresh pipes; `launch` gets the child's ends
+// (input, output, error) and returns its process id, or -1.
+template <typename Launch>
+Spawned withPipes(const std::string& what, Launch launch) {
   int in[2];
   int out[2];
   int err[2];
   if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
     throw std::runtime_error("pipe failed");
   }
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-  posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-  std::vector<std::string> argv{program};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<std::string> envp = environmentWith(env);
-  auto argvPointers = pointers(argv);
-  auto envPointers = pointers(envp);
-  Spawned spawned;
-  const int rc = posix_spawn(&spawned.pid, program.c_str(), &actions, nullptr, argvPointers.data(),
-                             envPointers.data());
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(in[0]);
-  ::close(out[1]);
-  ::close(err[1]);
-  if (rc != 0) {
-    ::close(in[1]);
-    ::close(out[0]);
-    ::close(err[0]);
-    throw std::runtime_error("cannot start " + program + ": " + std::strerror(rc));
+  const int childEnds[3] = {in[0], out[1], err[1]};
+  const Spawned spawned{launch(childEnds), in[1], out[0], err[0]};
+  for (const int fd : childEnds) {
+    ::close(fd);
   }
-  spawned.in = in[1];
-  spawned.out = out[0];
-  spawned.err = err[0];
+  if (spawned.pid < 0) {
+    for (const int fd : {spawned.in, spawned.out, spawned.err}) {
+      ::close(fd);
+    }
+    throw std::runtime_error("cannot start " + what);
+  }
   return spawned;
+}
+
+Spawned spawn(const std::string& program, const std::vector<std::string>& args,
+              const std::map<std::string, std::string>& env) {
+  return withPipes(program, [&](const int(&ends)[3]) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    for (int fd = 0; fd < 3; ++fd) {
+      posix_spawn_file_actions_adddup2(&actions, ends[fd], fd);
+    }
+    std::vector<std::string> argv{program};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<std::string> envp = environmentWith(env);
+    auto argvPointers = pointers(argv);
+    auto envPointers = pointers(envp);
+    int pid = -1;
+    const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argvPointers.data(),
+                               envPointers.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+  });
 }
 
 bool readSome(int fd, std::string& into) {
@@ -141,8 +150,22 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
 
 BackgroundProcess::BackgroundProcess(const std::string& program,
                                      const std::vector<std::string>& args,
-                                     const std::map<std::string, std::string>& env) {
-  const Spawned p = spawn(program, args, env);
+                                     const std::map<std::string, std::string>& env)
+    : BackgroundProcess(spawn(program, args, env)) {}
+
+BackgroundProcess::BackgroundProcess(const std::function<int()>& body)
+    : BackgroundProcess(withPipes("a forked child", [&](const int (&ends)[3]) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+          for (int fd = 0; fd < 3; ++fd) {
+            ::dup2(ends[fd], fd);
+          }
+          ::_exit(body());
+        }
+        return pid;
+      })) {}
+
+BackgroundProcess::BackgroundProcess(const Spawned& p) {
   pid_ = p.pid;
   stdinFd_ = p.in;
   stdoutFd_ = p.out;
@@ -164,7 +187,7 @@ std::string BackgroundProcess::readLine(std::chrono::milliseconds limit) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     pollfd fd{stdoutFd_, POLLIN, 0};
-    if (left.count() <= 0 || ::poll(&fd, 1, static_cast<int>(left.count())) <= 0 ||
+    if (::poll(&fd, 1, static_cast<int>(std::max<std::int64_t>(left.count(), 0))) <= 0 ||
         !readSome(stdoutFd_, pendingOut_)) {
       return {};
     }

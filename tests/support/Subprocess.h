@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,12 +21,16 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
                          const std::map<std::string, std::string>& env = {},
                          std::chrono::milliseconds limit = std::chrono::seconds(30));
 
+struct Spawned;
+
 // A program that runs beside the test (a simulator): its standard input stays open and
 // closing it (or the destructor) ends the program.
 class BackgroundProcess {
  public:
   BackgroundProcess(const std::string& program, const std::vector<std::string>& args,
                     const std::map<std::string, std::string>& env = {});
+  // A forked copy of the test running `body`, whose result is its exit code.
+  explicit BackgroundProcess(const std::function<int()>& body);
   ~BackgroundProcess();
   BackgroundProcess(const BackgroundProcess&) = delete;
   BackgroundProcess& operator=(const BackgroundProcess&) = delete;
@@ -48,6 +53,8 @@ class BackgroundProcess {
   int pid() const { return pid_; }
 
  private:
+  explicit BackgroundProcess(const Spawned& spawned);
+
   int pid_ = -1;
   int stdinFd_ = -1;
   int stdoutFd_ = -1;
