@@ -114,19 +114,6 @@ TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreNotOverwritt
   EXPECT_NE(stored().find(tooLong), std::string::npos);
 }
 
-TEST_F(PrefsFixture, WithoutAUsableStoreTheDefaultsRunAndNothingIsStored) {
-  writeFile(dir / "blocker", "a file where the folder should be");
-  RegFileStore s(dir / "blocker/VKR/VKR.reg");
-  const LinkPreferences prefs = LoadLinkPreferences(s);
-  EXPECT_EQ(prefs.protocol, LinkProtocol::Usb);
-  EXPECT_EQ(prefs.port, 1);
-  EXPECT_EQ(prefs.baudrate, 9600);
-  EXPECT_FALSE(s.hasKey());
-  LinkPreferences changed = prefs;
-  EXPECT_FALSE(choosePort(s, changed, 3));
-  EXPECT_EQ(changed.port, 3) << "the in-memory value changes even when the write fails";
-}
-
 TEST_F(PrefsFixture, RunTimeWritersUpdateMemoryAndStoreTogether) {
   RegFileStore s(file);
   LinkPreferences prefs = LoadLinkPreferences(s);

@@ -77,27 +77,20 @@ TEST(BaseUnitModel, LargeImagesAreReassembledAcrossPageBoundariesWithoutThePaddi
 TEST(BaseUnitModel, OnlyTheExpectedBlockOrAResendOfThePreviousIsTaken) {
   BaseUnitModel model(defaultSimSettings(), false, {});
   ASSERT_EQ(replyCodes(model.receive(start(0x5A, 300))), Codes{0x5D});
-  struct Step {
-    std::uint32_t page;
-    std::uint8_t slot, fill, code;
-    bool answered;
-    const char* what;
+  const auto send = [&](std::uint8_t code, std::uint32_t page, std::uint8_t slot,
+                        std::uint8_t fill) {
+    return replyCodes(model.receive(filled(code, page, slot, fill)));
   };
-  std::vector<Step> steps{{0, 1, 0x11, 0x55, false, "a block ahead of the expected one"},
-                          {0, 0, 0x11, 0x35, false, "a handheld block in a base upgrade"},
-                          {0, 0, 0x11, 0x55, true, "the first block"},
-                          {0, 0, 0x22, 0x55, true, "a resend of the previous block"},
-                          {0, 8, 0x22, 0x55, false, "slot 8 does not exist"}};
+  EXPECT_EQ(send(0x55, 0, 1, 0x11), Codes{}) << "a block ahead of the expected one";
+  EXPECT_EQ(send(0x35, 0, 0, 0x11), Codes{}) << "a handheld block in a base upgrade";
+  EXPECT_EQ(send(0x55, 0, 0, 0x11), Codes{0x56});
+  EXPECT_EQ(send(0x55, 0, 0, 0x22), Codes{0x56}) << "a resend of the previous block";
+  EXPECT_EQ(send(0x55, 0, 8, 0x22), Codes{}) << "slot 8 does not exist";
   for (std::uint8_t slot = 1; slot < 8; ++slot) {
-    steps.push_back({0, slot, slot, 0x55, true, "page 0"});
+    ASSERT_EQ(send(0x55, 0, slot, slot), Codes{0x56});
   }
-  steps.push_back({1, 0, 0x80, 0x55, true, "the 9th block is page 1, slot 0"});
-  steps.push_back({0, 0, 0x22, 0x55, false, "a block two behind"});
-  for (const Step& step : steps) {
-    EXPECT_EQ(replyCodes(model.receive(filled(step.code, step.page, step.slot, step.fill))),
-              step.answered ? Codes{0x56} : Codes{})
-        << step.what;
-  }
+  EXPECT_EQ(send(0x55, 1, 0, 0x80), Codes{0x56}) << "the 9th block is page 1, slot 0";
+  EXPECT_EQ(send(0x55, 0, 0, 0x22), Codes{}) << "a block two behind";
   const ModelOutput last = model.receive(filled(0x55, 1, 1, 0x81));  // bytes 288..299
   EXPECT_EQ(replyCodes(last), Codes{0x56});
   ASSERT_EQ(last.images.size(), 1U);
@@ -107,10 +100,8 @@ TEST(BaseUnitModel, OnlyTheExpectedBlockOrAResendOfThePreviousIsTaken) {
   EXPECT_EQ(image[32], 1);
   EXPECT_EQ(image[256], 0x80);
   EXPECT_EQ(image[299], 0x81);
-  EXPECT_EQ(replyCodes(model.receive(filled(0x55, 1, 1, 0x81))), Codes{0x56})
-      << "the last block sent again is answered again";
-  EXPECT_EQ(replyCodes(model.receive(filled(0x55, 1, 2, 0x81))), Codes{})
-      << "nothing is expected after the last block";
+  EXPECT_EQ(send(0x55, 1, 1, 0x81), Codes{0x56}) << "the last block sent again is answered again";
+  EXPECT_EQ(send(0x55, 1, 2, 0x81), Codes{}) << "nothing is expected after the last block";
 }
 
 TEST(BaseUnitModel, StartsOutsideThePageRangeAreRefusedAndAHandshakeReplyIsChecked) {

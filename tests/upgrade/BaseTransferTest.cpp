@@ -122,6 +122,13 @@ TEST_F(BaseTransfer, DoneMidTransferShowsHowFarItGot) {
   EXPECT_EQ(host.log, (Log{"send 55", "enable", "progress 33",
                            "message The base unit has been upgraded.", "progress 0"}));
   EXPECT_EQ(base.counters().completion, UpgradeCompletion::Done);
+  host.clear();
+  for (const CommandCode code :
+       {CommandCode::BaseUpgradeBlockAck, CommandCode::BaseUpgradeBlockRetry,
+        CommandCode::BaseUpgradeHandshake}) {
+    reply(base, code);
+  }
+  EXPECT_TRUE(host.log.empty()) << "the image was closed with the done reply";
 }
 
 TEST_F(BaseTransfer, UnknownRateKeepsTheRateCodeAndThePortSettings) {
