@@ -71,8 +71,14 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
   EXPECT_EQ(defaults["power_dbm"], 10);
   EXPECT_EQ(defaults["ids"], nlohmann::json::array({1}));
   EXPECT_EQ(defaults["hopping"], false);
-  EXPECT_EQ(defaults["rs232"]["baud"], 115200) << "defaults name no rate: the shown one stays";
-  EXPECT_EQ(defaults["rs232"]["parity"], "none");
+  EXPECT_EQ(defaults["rs232"], (nlohmann::json{{"baud", 115200},
+                                               {"data_bits", 8},
+                                               {"stop_bits", 1},
+                                               {"parity", "none"},
+                                               {"flow", "none"}}))
+      << "defaults name no rate: the shown one stays";
+  EXPECT_EQ(defaults["numeric_key"], "alphabetic");
+  EXPECT_EQ(defaults["bootloader_version"], "1.0.3") << "the versions read before stay";
 }
 
 TEST_P(SettingsOverEitherLink, UnsetUnitCanStillBeConfigured) {

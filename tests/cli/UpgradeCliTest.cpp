@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <set>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -86,13 +85,9 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
     SCOPED_TRACE(size);
     const auto summary =
         summaryOf(vkr(sim, {"--json", "upgrade", "base", writeImage(dir_, size).string()}));
-    std::set<std::string> fields;
-    for (const auto& [key, value] : summary.items()) {
-      fields.insert(key);
-    }
-    EXPECT_EQ(fields, (std::set<std::string>{"bytes", "blocks", "retries", "resent_bytes",
-                                             "handshakes", "bad_fcs_replies", "stale_replies",
-                                             "seconds", "bytes_per_second", "completion"}));
+    EXPECT_EQ(summary.size(), 10U) << summary.dump();
+    EXPECT_EQ(summary["resent_bytes"], 0);
+    EXPECT_EQ(summary["stale_replies"], 0);
     EXPECT_EQ(summary["bytes"], size);
     EXPECT_EQ(summary["blocks"], blocksFor(size));
     EXPECT_EQ(summary["retries"], 0);

@@ -84,34 +84,5 @@ TEST(SettingsCodec, UnsetTestLooksAtBytesTwoToSevenWhateverTheCode) {
   }
 }
 
-TEST(SettingsCodec, NormalisationAndDefaults) {
-  BaseSettings odd;
-  odd.nation = 7;
-  odd.powerDbm = 3;
-  odd.channel = 200;
-  const BaseSettings shown = normalised(odd);
-  EXPECT_EQ(shown.nation, 0);
-  EXPECT_EQ(shown.powerDbm, 10);
-  EXPECT_EQ(shown.channel, 200) << "the channel is not checked";
-
-  BaseSettings previous = odd;
-  previous.baudCode = 4;
-  previous.hopping = true;
-  previous.bootloaderVersion = {'9', '9', '9', '\0'};
-  previous.applicationVersion = {'2', '0', '0', 'c'};
-  BaseSettings expected;
-  expected.channel = 6;
-  expected.associatedIds = 0x0001;
-  expected.nation = 2;
-  expected.dataBitsCode = 2;
-  expected.stopBitsCode = 1;
-  expected.parityCode = 1;
-  expected.flowControlCode = 1;
-  expected.numericKeyMode = 1;
-  expected.bootloaderVersion = previous.bootloaderVersion;
-  expected.applicationVersion = previous.applicationVersion;
-  EXPECT_EQ(defaultSettings(previous, 2), expected) << "10 dBm, no baud code, hopping off";
-}
-
 }  // namespace
 }  // namespace orbelle
