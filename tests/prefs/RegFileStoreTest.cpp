@@ -175,6 +175,7 @@ TEST(RegFileStore, AStoreThatCannotBeReadIsLeftAloneAndSaysWhy) {
     EXPECT_EQ(prefs.baudrate, 9600);
     LinkPreferences changed = prefs;
     EXPECT_FALSE(choosePort(store, changed, 3));
+    EXPECT_EQ(changed.port, 3) << "the in-memory value changes even when the write fails";
     ASSERT_FALSE(store.problems().empty());
     EXPECT_EQ(store.problems().front().kind, c.kind);
     EXPECT_NE(store.problems().front().message.find(file.string()), std::string::npos);
