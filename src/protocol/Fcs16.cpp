@@ -22,8 +22,6 @@ constexpr std::array<std::uint16_t, 256> kTable = buildTable();
 
 }  // namespace
 
-const std::array<std::uint16_t, 256>& Fcs16::table() { return kTable; }
-
 std::uint16_t Fcs16::update(std::uint16_t reg, std::span<const std::uint8_t> bytes) {
   for (const std::uint8_t b : bytes) {
     reg = static_cast<std::uint16_t>((reg >> 8U) ^ kTable[(reg ^ b) & 0xFFU]);

@@ -15,8 +15,6 @@ class Fcs16 {
   // Register value after running over data followed by its own FCS (low byte first).
   static constexpr std::uint16_t kGoodResidue = 0xF0B8;
 
-  static const std::array<std::uint16_t, 256>& table();
-
   // Register update without the final complement; used for the residue check too.
   static std::uint16_t update(std::uint16_t reg, std::span<const std::uint8_t> bytes);
 

@@ -70,9 +70,4 @@ std::optional<LineSettings> parseLineSettings(std::string_view text) {
   return LineSettings{*rate, parity, *dataBits, *stopBits};
 }
 
-std::string formatLineSettings(const LineSettings& settings) {
-  return std::to_string(settings.rate) + ',' + settings.parity + ',' +
-         std::to_string(settings.dataBits) + ',' + std::to_string(settings.stopBits);
-}
-
 }  // namespace orbelle

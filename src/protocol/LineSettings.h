@@ -23,6 +23,5 @@ inline constexpr std::string_view kStartFrameLineSettings = "9600,n,8,1";
 std::optional<std::string_view> lineSettingsForBaudrate(std::int32_t baudrate);
 
 std::optional<LineSettings> parseLineSettings(std::string_view text);
-std::string formatLineSettings(const LineSettings& settings);
 
 }  // namespace orbelle

@@ -1,3 +1,6 @@
+#include <chrono>
+#include <filesystem>
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -68,8 +71,14 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
   EXPECT_EQ(defaults["power_dbm"], 10);
   EXPECT_EQ(defaults["ids"], nlohmann::json::array({1}));
   EXPECT_EQ(defaults["hopping"], false);
-  EXPECT_EQ(defaults["rs232"]["baud"], 115200) << "defaults name no rate: the shown one stays";
-  EXPECT_EQ(defaults["rs232"]["parity"], "none");
+  EXPECT_EQ(defaults["rs232"], (nlohmann::json{{"baud", 115200},
+                                               {"data_bits", 8},
+                                               {"stop_bits", 1},
+                                               {"parity", "none"},
+                                               {"flow", "none"}}))
+      << "defaults name no rate: the shown one stays";
+  EXPECT_EQ(defaults["numeric_key"], "alphabetic");
+  EXPECT_EQ(defaults["bootloader_version"], "1.0.3") << "the versions read before stay";
 }
 
 TEST_P(SettingsOverEitherLink, UnsetUnitCanStillBeConfigured) {
@@ -138,27 +147,50 @@ INSTANTIATE_TEST_SUITE_P(Links, SettingsOverEitherLink,
                          ::testing::Values(SimLink::Serial, SimLink::Usb),
                          [](const auto& info) { return testing::linkName(info.param); });
 
-TEST(SettingsCli, TraceShowsEveryFrameAndSplitRepliesStillMakeOneFrame) {
+TEST(SettingsCli, TraceShowsEveryFrameAndSplitRepliesMakeOneFrameOnSerialButShortReadsOnUsb) {
   Simulator sim(SimLink::Serial, {"--fault", "split-replies"});
   const auto result = vkr(sim, {"--trace", "settings", "read"});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  const std::string zeros = [] {
-    std::string z;
-    for (int i = 0; i < 35; ++i) {
-      z += " 00";
-    }
-    return z;
-  }();
+  std::string zeros;
+  for (int i = 0; i < 35; ++i) {
+    zeros += " 00";
+  }
   EXPECT_EQ(result.err.rfind("+0.000 = 9600,n,8,1\n+", 0), 0U) << result.err;
   EXPECT_NE(result.err.find(" > 00 f3" + zeros + " 9f d8\n"), std::string::npos) << result.err;
   EXPECT_NE(result.err.find(" < 00 f4 "), std::string::npos);
+
+  Simulator usb(SimLink::Usb, {"--fault", "split-replies"});
+  const auto shortReads = vkr(usb, {"--timeout", "0.5", "settings", "read"});
+  EXPECT_EQ(shortReads.exitCode, 4);
+  EXPECT_NE(shortReads.err.find("Only read 1 bytes"), std::string::npos) << shortReads.err;
 }
 
-TEST(SettingsCli, SplitReportsOverUsbAreShortReadsAndNeverDelivered) {
-  Simulator sim(SimLink::Usb, {"--fault", "split-replies"});
-  const auto result = vkr(sim, {"--timeout", "0.5", "settings", "read"});
-  EXPECT_EQ(result.exitCode, 4);
-  EXPECT_NE(result.err.find("Only read 1 bytes"), std::string::npos) << result.err;
+// The simulator's own options that vkr's runs rely on.
+TEST(SettingsCli, SimulatorStartsFromAFileKeepsItsNationTakesTheWireTimeAndCleansUp) {
+  testing::TempDir dir;
+  testing::writeFile(dir / "unit.json",
+                     R"({"nation": "china", "channel": 12, "bootloader_version": "1.0.4"})");
+  Simulator slow(SimLink::Serial,
+                 {"--settings", (dir / "unit.json").string(), "--baud-emulation", "1200"});
+  const auto started = std::chrono::steady_clock::now();
+  const auto read = parsed(vkr(slow, {"--json", "settings", "read"}));
+  // 38 bytes each way at 120 bytes a second.
+  EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(630));
+  EXPECT_EQ(read["nation"], "china");
+  EXPECT_EQ(read["channel"], 12);
+  EXPECT_EQ(read["power_dbm"], 10) << "the default where the file says nothing";
+  EXPECT_EQ(read["bootloader_version"], "1.0.4");
+
+  // An upload carries no nation: the unit keeps its own.
+  Simulator sim(SimLink::Serial, {"--settings", (dir / "unit.json").string()});
+  parsed(vkr(sim, {"--json", "settings", "set", "--channel", "3"}));
+  const auto now = parsed(vkr(sim, {"--json", "settings", "read"}));
+  EXPECT_EQ(now["nation"], "china");
+  EXPECT_EQ(now["channel"], 3);
+
+  Simulator usb(SimLink::Usb, {});
+  EXPECT_EQ(usb.terminate(), 0);
+  EXPECT_FALSE(std::filesystem::exists(usb.device())) << "the socket file is removed on exit";
 }
 
 TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
@@ -188,20 +220,17 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
 namespace orbelle {
 namespace {
 
-std::vector<std::uint8_t> wireReply(std::uint8_t code, std::uint8_t channel) {
+// A sealed frame as the unit puts it on the wire, from the code on.
+std::vector<std::uint8_t> sealedWire(const std::vector<std::uint8_t>& bytes) {
   ReportFrame frame{};
-  frame[1] = code;
-  frame[2] = 10;
-  frame[3] = channel;
-  frame[4] = 1;
-  frame[10] = '3';
-  frame[11] = '0';
-  frame[12] = '1';
-  frame[14] = '0';
-  frame[15] = '1';
-  frame[16] = '2';
+  std::copy(bytes.begin(), bytes.end(), frame.begin() + 1);
   Fcs16::seal(frame);
   return {frame.begin() + 1, frame.end()};
+}
+
+// 10 dBm, ID 1, bootloader 1.0.3, application 2.1.0.
+std::vector<std::uint8_t> wireReply(std::uint8_t code, std::uint8_t channel) {
+  return sealedWire({code, 10, channel, 1, 0, 0, 0, 0, 0, '3', '0', '1', 0, '0', '1', '2'});
 }
 
 TEST(SettingsCli, RepliesWithOtherCodesAreIgnoredUntilTheSettingsCome) {
@@ -236,23 +265,9 @@ TEST(SettingsCli, UploadNamesWhatTheWindowRulesChangedAndKeepsTheNationRead) {
     }
     testing::BackgroundProcess vkr(VKR_PATH, args, {{"XDG_CONFIG_HOME", home.path().string()}});
     ASSERT_EQ(unit.read(38).at(0), 0xF3);
-    ReportFrame current{};
-    current[1] = 0xF4;
-    current[2] = 3;   // dBm, not in the power list
-    current[3] = 20;  // within China's 36 channels
-    current[4] = 1;
-    current[6] = 2;
-    current[7] = 1;  // China
-    current[10] = '3';
-    current[11] = '0';
-    current[12] = '1';
-    current[17] = 2;
-    current[18] = 1;
-    current[19] = 0;  // no parity button has code 0
-    current[20] = 1;
-    current[21] = 1;
-    Fcs16::seal(current);
-    ASSERT_TRUE(unit.write({current.begin() + 1, current.end()}));
+    // 3 dBm, channel 20 (within China's 36), ID 1, China, parity code 0.
+    ASSERT_TRUE(unit.write(
+        sealedWire({0xF4, 3, 20, 1, 0, 2, 1, 0, 0, '3', '0', '1', 0, 0, 0, 0, 2, 1, 0, 1, 1})));
 
     const auto upload = unit.read(38);
     ASSERT_EQ(upload.size(), 38U);
@@ -262,11 +277,9 @@ TEST(SettingsCli, UploadNamesWhatTheWindowRulesChangedAndKeepsTheNationRead) {
     EXPECT_EQ(upload[3], 0x02) << "IDs";
     EXPECT_EQ(upload[6], 0xFF) << "nation";
     EXPECT_EQ(upload[10], 1) << "parity";
-    ReportFrame echo{};
-    std::copy(upload.begin(), upload.end(), echo.begin() + 1);
-    echo[1] = 0xF2;
-    Fcs16::seal(echo);
-    ASSERT_TRUE(unit.write({echo.begin() + 1, echo.end()}));
+    std::vector<std::uint8_t> echo(upload.begin(), upload.end() - 2);
+    echo[0] = 0xF2;
+    ASSERT_TRUE(unit.write(sealedWire(echo)));
     ASSERT_EQ(vkr.waitForExit(), 0) << vkr.drainStderr();
 
     if (json) {

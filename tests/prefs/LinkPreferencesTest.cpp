@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "prefs/ComPortMap.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegFileStore.h"
 #include "support/TempDir.h"
@@ -114,19 +113,6 @@ TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreNotOverwritt
   EXPECT_NE(stored().find(tooLong), std::string::npos);
 }
 
-TEST_F(PrefsFixture, WithoutAUsableStoreTheDefaultsRunAndNothingIsStored) {
-  writeFile(dir / "blocker", "a file where the folder should be");
-  RegFileStore s(dir / "blocker/VKR/VKR.reg");
-  const LinkPreferences prefs = LoadLinkPreferences(s);
-  EXPECT_EQ(prefs.protocol, LinkProtocol::Usb);
-  EXPECT_EQ(prefs.port, 1);
-  EXPECT_EQ(prefs.baudrate, 9600);
-  EXPECT_FALSE(s.hasKey());
-  LinkPreferences changed = prefs;
-  EXPECT_FALSE(choosePort(s, changed, 3));
-  EXPECT_EQ(changed.port, 3) << "the in-memory value changes even when the write fails";
-}
-
 TEST_F(PrefsFixture, RunTimeWritersUpdateMemoryAndStoreTogether) {
   RegFileStore s(file);
   LinkPreferences prefs = LoadLinkPreferences(s);
@@ -141,21 +127,6 @@ TEST_F(PrefsFixture, RunTimeWritersUpdateMemoryAndStoreTogether) {
   EXPECT_EQ(again.baudrate, 115200);
   EXPECT_EQ(again.baseImagePath, "/fw/base.dat");
   EXPECT_EQ(again.handheldImagePath, "/fw/hand \"1\".dat");
-}
-
-TEST_F(PrefsFixture, ComDevicesComeFromEnvironmentThenStoreThenPlatform) {
-  RegFileStore s(file);
-  LoadLinkPreferences(s);
-  ASSERT_TRUE(s.writeString("com2", "/dev/ttyUSB0"));
-  ::unsetenv("VKR_COM1");
-  ::unsetenv("VKR_COM2");
-  ::setenv("VKR_COM3", "/dev/pts/9", 1);
-  EXPECT_EQ(resolveComDevice(1, &s).path, "/dev/ttyS0");
-  EXPECT_EQ(resolveComDevice(2, &s).path, "/dev/ttyUSB0");
-  EXPECT_EQ(resolveComDevice(2, &s).source, ComDeviceSource::Store);
-  EXPECT_EQ(resolveComDevice(3, &s).path, "/dev/pts/9");
-  EXPECT_EQ(resolveComDevice(3, &s).source, ComDeviceSource::Environment);
-  ::unsetenv("VKR_COM3");
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include <poll.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -8,90 +6,20 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegFileStore.h"
+#include "support/Subprocess.h"
 #include "support/TempDir.h"
 
 namespace orbelle {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::BackgroundProcess;
 using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
-
-// Another process running `body`, which may send text back through the given descriptor.
-// It is killed and reaped when the test is done with it.
-class Child {
- public:
-  explicit Child(const std::function<int(int)>& body) {
-    int ends[2] = {-1, -1};
-    if (::pipe(ends) != 0) {
-      return;
-    }
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      ::close(ends[0]);
-      ::_exit(body(ends[1]));
-    }
-    ::close(ends[1]);
-    fd_ = ends[0];
-  }
-  ~Child() { kill(); }
-  Child(const Child&) = delete;
-  Child& operator=(const Child&) = delete;
-
-  // Takes what it sent, waiting at most `limit` for anything; false once it has ended.
-  bool take(std::chrono::milliseconds limit) {
-    pollfd p{fd_, POLLIN, 0};
-    if (fd_ < 0 || ::poll(&p, 1, static_cast<int>(std::max(limit, 0ms).count())) <= 0) {
-      return fd_ >= 0;
-    }
-    char buffer[4096];
-    const ssize_t n = ::read(fd_, buffer, sizeof buffer);
-    if (n <= 0) {
-      ::close(fd_);
-      fd_ = -1;
-      return false;
-    }
-    sent_.append(buffer, static_cast<std::size_t>(n));
-    return true;
-  }
-  // Its exit code once it ends within `limit`; -1 when it had to be killed.
-  int wait(std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (take(std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now()))) {
-      if (std::chrono::steady_clock::now() >= deadline) {
-        kill();
-        return -1;
-      }
-    }
-    int status = 0;
-    ::waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  void kill() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-      pid_ = -1;
-    }
-    if (fd_ >= 0) {
-      ::close(fd_);
-      fd_ = -1;
-    }
-  }
-  const std::string& sent() const { return sent_; }
-
- private:
-  pid_t pid_ = -1;
-  int fd_ = -1;
-  std::string sent_;
-};
 
 std::optional<std::uint32_t> storedNumber(const std::filesystem::path& file,
                                           std::string_view name) {
@@ -112,7 +40,7 @@ TEST(RegFileStore, ProgramsWritingAtOnceLoseNothingAndReadersSeeWholeFiles) {
   TempDir dir;
   const auto file = dir / "VKR/VKR.reg";
   const auto writer = [&](const char* name) {
-    return [&file, name](int report) {
+    return [&file, name] {
       RegFileStore store(file);
       if (!store.openKey() && !store.createKey()) {
         return 1;
@@ -125,20 +53,23 @@ TEST(RegFileStore, ProgramsWritingAtOnceLoseNothingAndReadersSeeWholeFiles) {
         }
         ++count;
       }
-      const std::string text = std::to_string(count);
-      return ::write(report, text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 3;
+      const std::string text = std::to_string(count) + "\n";
+      return ::write(1, text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 3;
     };
   };
   {
     RegFileStore first(file);
     LoadLinkPreferences(first);
   }
-  Child a(writer("a"));
-  Child b(writer("b"));
+  BackgroundProcess a(writer("a"));
+  BackgroundProcess b(writer("b"));
   std::uint32_t lastA = 0;
   std::uint32_t lastB = 0;
+  std::string countA;
+  std::string countB;
   int reads = 0;
-  for (bool aRuns = true, bRuns = true; aRuns || bRuns; ++reads) {
+  for (const auto end = std::chrono::steady_clock::now() + 10s;
+       (countA.empty() || countB.empty()) && std::chrono::steady_clock::now() < end; ++reads) {
     const auto seenA = storedNumber(file, "a");
     const auto seenB = storedNumber(file, "B");
     ASSERT_TRUE(seenA && seenB) << "a reader saw a file that does not parse";
@@ -146,14 +77,14 @@ TEST(RegFileStore, ProgramsWritingAtOnceLoseNothingAndReadersSeeWholeFiles) {
     ASSERT_GE(*seenB, lastB) << "a value went backwards";
     lastA = *seenA;
     lastB = *seenB;
-    aRuns = aRuns && a.take(0ms);
-    bRuns = bRuns && b.take(0ms);
+    countA = countA.empty() ? a.readLine(0ms) : countA;
+    countB = countB.empty() ? b.readLine(0ms) : countB;
   }
-  ASSERT_EQ(a.wait(5s), 0);
-  ASSERT_EQ(b.wait(5s), 0);
-  EXPECT_EQ(storedNumber(file, "a"), std::stoul(a.sent())) << "the last write of a was lost";
-  EXPECT_EQ(storedNumber(file, "b"), std::stoul(b.sent())) << "the last write of b was lost";
-  EXPECT_GT(std::stoul(a.sent()) + std::stoul(b.sent()), 10U) << reads << " reads";
+  ASSERT_EQ(a.waitForExit(5s), 0);
+  ASSERT_EQ(b.waitForExit(5s), 0);
+  EXPECT_EQ(storedNumber(file, "a"), std::stoul(countA)) << "the last write of a was lost";
+  EXPECT_EQ(storedNumber(file, "b"), std::stoul(countB)) << "the last write of b was lost";
+  EXPECT_GT(std::stoul(countA) + std::stoul(countB), 10U) << reads << " reads";
 }
 
 TEST(RegFileStore, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValue) {
@@ -164,7 +95,7 @@ TEST(RegFileStore, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValue) {
   for (int round = 0; round < 8; ++round) {
     // Each write reports itself; the writer dies after a random number of them, in
     // whatever it is doing then, possibly holding the lock.
-    Child writer([&file, last](int report) {
+    BackgroundProcess writer([&file, last] {
       RegFileStore store(file);
       if (!store.openKey() && !store.createKey()) {
         return 1;
@@ -172,16 +103,18 @@ TEST(RegFileStore, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValue) {
       const std::string padding(4000, 'p');
       for (std::uint32_t n = last + 1;; ++n) {
         if (!store.writeString("padding", padding + std::to_string(n)) ||
-            !store.writeNumber("n", n) || ::write(report, "w", 1) != 1) {
+            !store.writeNumber("n", n) || ::write(1, "w\n", 2) != 2) {
           return 2;
         }
       }
     });
     const std::size_t writes = std::uniform_int_distribution<std::size_t>(1, 12)(random);
-    while (writer.sent().size() < writes && writer.take(5s)) {
+    std::size_t reported = 0;
+    while (reported < writes && writer.readLine(5s) == "w") {
+      ++reported;
     }
-    ASSERT_GE(writer.sent().size(), writes) << "the writer stopped by itself";
-    writer.kill();
+    ASSERT_EQ(reported, writes) << "the writer stopped by itself";
+    writer.terminate();
     const auto stored = storedNumber(file, "n");
     ASSERT_TRUE(stored) << "a killed writer left a file that does not parse";
     ASSERT_GE(*stored, last + writes) << "a completed write was lost";
@@ -228,12 +161,12 @@ TEST(RegFileStore, AStoreThatCannotBeReadIsLeftAloneAndSaysWhy) {
       continue;  // root reads it anyway
     }
     const auto before = std::filesystem::symlink_status(file).type();
-    Child loader([&file](int) {
+    BackgroundProcess loader([&file] {
       RegFileStore store(file);
       LoadLinkPreferences(store);
       return 0;
     });
-    ASSERT_EQ(loader.wait(5s), 0) << "loading did not end";
+    ASSERT_EQ(loader.waitForExit(5s), 0) << "loading did not end";
 
     RegFileStore store(file);
     const LinkPreferences prefs = LoadLinkPreferences(store);
@@ -242,6 +175,7 @@ TEST(RegFileStore, AStoreThatCannotBeReadIsLeftAloneAndSaysWhy) {
     EXPECT_EQ(prefs.baudrate, 9600);
     LinkPreferences changed = prefs;
     EXPECT_FALSE(choosePort(store, changed, 3));
+    EXPECT_EQ(changed.port, 3) << "the in-memory value changes even when the write fails";
     ASSERT_FALSE(store.problems().empty());
     EXPECT_EQ(store.problems().front().kind, c.kind);
     EXPECT_NE(store.problems().front().message.find(file.string()), std::string::npos);

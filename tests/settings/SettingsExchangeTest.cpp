@@ -39,26 +39,12 @@ class FakeHost : public SettingsExchangeHost {
   std::vector<std::string> events;
 };
 
+// Europe's defaults with channel 12 and versions 1.0.3 and 2.1.0; nation 9 is shown as Europe.
 ReportFrame currentSettingsReply() {
   ReportFrame f{};
-  f[1] = 0xF4;
-  f[2] = 0x07;
-  f[3] = 12;
-  f[4] = 0x05;
-  f[6] = 3;
-  f[7] = 9;  // an unknown nation is shown as Europe
-  f[9] = 0;
-  f[10] = '3';
-  f[11] = '0';
-  f[12] = '1';
-  f[14] = '0';
-  f[15] = '1';
-  f[16] = '2';
-  f[17] = 2;
-  f[18] = 1;
-  f[19] = 1;
-  f[20] = 1;
-  f[21] = 1;
+  const std::uint8_t bytes[] = {0xF4, 0x07, 12,  0x05, 0,   3, 9, 0, 0, '3', '0',
+                                '1',  0,    '0', '1',  '2', 2, 1, 1, 1, 1};
+  std::copy(std::begin(bytes), std::end(bytes), f.begin() + 1);
   return f;
 }
 

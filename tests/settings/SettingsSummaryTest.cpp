@@ -23,27 +23,23 @@ TEST(SettingsSummary, DescribesTheRecordInTheFixedWording) {
             "communicate.\r\nThe Base RF output power is 10dBm!");
 }
 
-TEST(SettingsSummary, ReaderListEdgeCases) {
-  const std::string none = buildSettingsSummary(record(0, false, 0x0000, 1, 10));
-  EXPECT_NE(none.find("Now there are 0 Barcode"), std::string::npos);
-  EXPECT_NE(none.find("\r\nThey are Reader!\r\n"), std::string::npos);
-
-  const std::string all = buildSettingsSummary(record(0, false, 0xFFFF, 1, 10));
-  EXPECT_NE(all.find("there are 16 Barcode"), std::string::npos);
-  EXPECT_NE(all.find("Reader 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16!"), std::string::npos);
-
-  const std::string last = buildSettingsSummary(record(0, false, 0x8000, 1, 10));
-  EXPECT_NE(last.find("there are 1 Barcode"), std::string::npos);
-  EXPECT_NE(last.find("They are Reader 16!"), std::string::npos);
-}
-
-TEST(SettingsSummary, NationHoppingChannelAndNegativePower) {
-  const std::string china = buildSettingsSummary(record(1, true, 1, 128, -20));
-  EXPECT_EQ(china.rfind("The nation is China, frequency hopping is enable.Now", 0), 0U);
-  EXPECT_NE(china.find("Channel  128 is used"), std::string::npos);
-  EXPECT_EQ(china.substr(china.size() - 37), "\r\nThe Base RF output power is -20dBm!");
-  const std::string turkey = buildSettingsSummary(record(2, false, 1, 1, 0));
-  EXPECT_EQ(turkey.rfind("The nation is Turkey, frequency hopping is disable.", 0), 0U);
+TEST(SettingsSummary, ReaderListsNationsHoppingChannelAndNegativePower) {
+  const std::pair<BaseSettings, std::vector<std::string>> cases[] = {
+      {record(0, false, 0x0000, 1, 10), {"Now there are 0 Barcode", "\r\nThey are Reader!\r\n"}},
+      {record(0, false, 0xFFFF, 1, 10),
+       {"there are 16 Barcode", "Reader 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16!"}},
+      {record(0, false, 0x8000, 1, 10), {"there are 1 Barcode", "They are Reader 16!"}},
+      {record(1, true, 1, 128, -20),
+       {"The nation is China, frequency hopping is enable.Now", "Channel  128 is used",
+        "\r\nThe Base RF output power is -20dBm!"}},
+      {record(2, false, 1, 1, 0), {"The nation is Turkey, frequency hopping is disable."}},
+  };
+  for (const auto& [settings, parts] : cases) {
+    const std::string summary = buildSettingsSummary(settings);
+    for (const std::string& part : parts) {
+      EXPECT_NE(summary.find(part), std::string::npos) << part << " in " << summary;
+    }
+  }
 }
 
 }  // namespace

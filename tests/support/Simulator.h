@@ -31,6 +31,8 @@ class Simulator {
     return process_->readLine(limit);
   }
   const std::filesystem::path& dir() const { return dir_.path(); }
+  // Ends it with SIGTERM; its exit code.
+  int terminate() { return process_->terminate(); }
 
  private:
   SimLink link_;

@@ -6,7 +6,8 @@
 #include <spawn.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <utility>
 
@@ -18,28 +19,6 @@ namespace orbelle::testing {
 
 namespace {
 
-struct Spawned {
-  int pid = -1;
-  int in = -1;
-  int out = -1;
-  int err = -1;
-};
-
-std::vector<std::string> environmentWith(const std::map<std::string, std::string>& extra) {
-  std::vector<std::string> env;
-  for (char** e = environ; *e != nullptr; ++e) {
-    const std::string entry(*e);
-    const std::string name = entry.substr(0, entry.find('='));
-    if (extra.count(name) == 0) {
-      env.push_back(entry);
-    }
-  }
-  for (const auto& [name, value] : extra) {
-    env.push_back(name + "=" + value);
-  }
-  return env;
-}
-
 std::vector<char*> pointers(std::vector<std::string>& strings) {
   std::vector<char*> result;
   for (std::string& s : strings) {
@@ -49,58 +28,12 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
   return result;
 }
 
-Spawned spawn(const std::string& program, const std::vector<std::string>& args,
-              const std::map<std::string, std::string>& env) {
-  int in[2];
-  int out[2];
-  int err[2];
-  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
-    throw std::runtime_error("pipe failed");
+std::size_t occurrences(const std::string& in, const std::string& text) {
+  std::size_t found = 0;
+  for (std::size_t at = in.find(text); at != std::string::npos; at = in.find(text, at + 1)) {
+    ++found;
   }
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, in[0], 0);
-  posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-  posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-  std::vector<std::string> argv{program};
-  argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<std::string> envp = environmentWith(env);
-  auto argvPointers = pointers(argv);
-  auto envPointers = pointers(envp);
-  Spawned spawned;
-  const int rc = posix_spawn(&spawned.pid, program.c_str(), &actions, nullptr, argvPointers.data(),
-                             envPointers.data());
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(in[0]);
-  ::close(out[1]);
-  ::close(err[1]);
-  if (rc != 0) {
-    ::close(in[1]);
-    ::close(out[0]);
-    ::close(err[0]);
-    throw std::runtime_error("cannot start " + program + ": " + std::strerror(rc));
-  }
-  spawned.in = in[1];
-  spawned.out = out[0];
-  spawned.err = err[0];
-  return spawned;
-}
-
-bool readSome(int fd, std::string& into) {
-  char buffer[4096];
-  const ssize_t n = ::read(fd, buffer, sizeof buffer);
-  if (n > 0) {
-    into.append(buffer, static_cast<std::size_t>(n));
-    return true;
-  }
-  return false;
-}
-
-int reap(int pid) {
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return found;
 }
 
 }  // namespace
@@ -108,141 +41,161 @@ int reap(int pid) {
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
                          const std::map<std::string, std::string>& env,
                          std::chrono::milliseconds limit) {
-  Spawned p = spawn(program, args, env);
-  ::close(p.in);
+  BackgroundProcess process(program, args, env);
   ProcessResult result;
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  bool outOpen = true;
-  bool errOpen = true;
-  while (outOpen || errOpen) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) {
-      result.timedOut = true;
-      ::kill(p.pid, SIGKILL);
-      break;
-    }
-    pollfd fds[2] = {{outOpen ? p.out : -1, POLLIN, 0}, {errOpen ? p.err : -1, POLLIN, 0}};
-    if (::poll(fds, 2, static_cast<int>(left.count())) < 0 && errno != EINTR) {
-      break;
-    }
-    if (fds[0].revents != 0) {
-      outOpen = readSome(p.out, result.out);
-    }
-    if (fds[1].revents != 0) {
-      errOpen = readSome(p.err, result.err);
-    }
-  }
-  ::close(p.out);
-  ::close(p.err);
-  result.exitCode = reap(p.pid);
+  result.exitCode = process.stop(limit);
+  result.timedOut = process.wasKilled();
+  result.out = process.restOfStdout();
+  result.err = process.drainStderr();
   return result;
 }
 
 BackgroundProcess::BackgroundProcess(const std::string& program,
                                      const std::vector<std::string>& args,
                                      const std::map<std::string, std::string>& env) {
-  const Spawned p = spawn(program, args, env);
-  pid_ = p.pid;
-  stdinFd_ = p.in;
-  stdoutFd_ = p.out;
-  stderrFd_ = p.err;
-  ::fcntl(stderrFd_, F_SETFL, O_NONBLOCK);
+  start([&](const int(&ends)[3]) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    for (int fd = 0; fd < 3; ++fd) {
+      posix_spawn_file_actions_adddup2(&actions, ends[fd], fd);
+    }
+    std::vector<std::string> argv{program};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<std::string> envp;
+    for (char** e = environ; *e != nullptr; ++e) {
+      const std::string entry(*e);
+      if (env.count(entry.substr(0, entry.find('='))) == 0) {
+        envp.push_back(entry);
+      }
+    }
+    for (const auto& [name, value] : env) {
+      envp.push_back(name + "=" + value);
+    }
+    auto argvPointers = pointers(argv);
+    auto envPointers = pointers(envp);
+    int pid = -1;
+    const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argvPointers.data(),
+                               envPointers.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return rc == 0 ? pid : -1;
+  });
+}
+
+BackgroundProcess::BackgroundProcess(const std::function<int()>& body) {
+  start([&](const int(&ends)[3]) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      for (int fd = 0; fd < 3; ++fd) {
+        ::dup2(ends[fd], fd);
+      }
+      ::_exit(body());
+    }
+    return pid;
+  });
+}
+
+void BackgroundProcess::start(const Launch& launch) {
+  int in[2];
+  int out[2];
+  int err[2];
+  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe failed");
+  }
+  const int childEnds[3] = {in[0], out[1], err[1]};
+  pid_ = launch(childEnds);
+  for (const int fd : childEnds) {
+    ::close(fd);
+  }
+  fds_[0] = in[1];
+  fds_[1] = out[0];
+  fds_[2] = err[0];
+  if (pid_ < 0) {
+    stop();
+    throw std::runtime_error("cannot start a child process");
+  }
 }
 
 BackgroundProcess::~BackgroundProcess() { stop(); }
 
-std::string BackgroundProcess::readLine(std::chrono::milliseconds limit) {
+bool BackgroundProcess::pumpUntil(std::chrono::milliseconds limit,
+                                  const std::function<bool()>& done) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (true) {
-    const std::size_t end = pendingOut_.find('\n');
-    if (end != std::string::npos) {
-      std::string line = pendingOut_.substr(0, end);
-      pendingOut_.erase(0, end + 1);
-      return line;
-    }
+  while (!done()) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
-    pollfd fd{stdoutFd_, POLLIN, 0};
-    if (left.count() <= 0 || ::poll(&fd, 1, static_cast<int>(left.count())) <= 0 ||
-        !readSome(stdoutFd_, pendingOut_)) {
-      return {};
-    }
-  }
-}
-
-std::string BackgroundProcess::drainStderr() {
-  while (stderrFd_ >= 0 && readSome(stderrFd_, err_)) {
-  }
-  return err_;
-}
-
-int BackgroundProcess::waitForExit(std::chrono::milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  int status = 0;
-  while (::waitpid(pid_, &status, WNOHANG) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, &status, 0);
-      status = -1;
-      break;
-    }
-    pollfd fd{stdoutFd_, POLLIN, 0};
-    if (::poll(&fd, 1, 10) > 0) {
-      readSome(stdoutFd_, pendingOut_);
-    }
-  }
-  while (readSome(stdoutFd_, pendingOut_)) {
-  }
-  drainStderr();
-  for (int* fd : {&stdinFd_, &stdoutFd_, &stderrFd_}) {
-    if (*fd >= 0) {
-      ::close(*fd);
-      *fd = -1;
-    }
-  }
-  pid_ = -1;
-  return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool BackgroundProcess::waitForStderr(const std::string& text, std::size_t count,
-                                      std::chrono::milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  const auto occurrences = [&] {
-    std::size_t found = 0;
-    for (std::size_t at = err_.find(text); at != std::string::npos; at = err_.find(text, at + 1)) {
-      ++found;
-    }
-    return found;
-  };
-  while (occurrences() < count) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    pollfd fd{stderrFd_, POLLIN, 0};
-    if (left.count() <= 0 || ::poll(&fd, 1, static_cast<int>(left.count())) <= 0) {
+    pollfd fds[2] = {{fds_[1], POLLIN, 0}, {fds_[2], POLLIN, 0}};
+    if ((fds_[1] < 0 && fds_[2] < 0) ||
+        ::poll(fds, 2, static_cast<int>(std::max<std::int64_t>(left.count(), 0))) <= 0) {
       return false;
     }
-    drainStderr();
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].revents == 0) {
+        continue;
+      }
+      char buffer[4096];
+      const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        (i == 0 ? out_ : err_).append(buffer, static_cast<std::size_t>(n));
+      } else {
+        ::close(std::exchange(fds_[i + 1], -1));
+      }
+    }
   }
   return true;
 }
 
-std::string BackgroundProcess::restOfStdout() { return std::exchange(pendingOut_, {}); }
+std::string BackgroundProcess::readLine(std::chrono::milliseconds limit) {
+  if (!pumpUntil(limit, [&] { return out_.find('\n') != std::string::npos; })) {
+    return {};
+  }
+  std::string line = out_.substr(0, out_.find('\n'));
+  out_.erase(0, line.size() + 1);
+  return line;
+}
 
-int BackgroundProcess::stop() {
+int BackgroundProcess::waitForExit(std::chrono::milliseconds limit) {
   if (pid_ < 0) {
     return -1;
   }
-  ::close(stdinFd_);  // the program ends when its input closes
-  stdinFd_ = -1;
-  return waitForExit(std::chrono::seconds(5));
+  if (!pumpUntil(limit, [&] { return fds_[1] < 0 && fds_[2] < 0; })) {
+    ::kill(pid_, SIGKILL);
+    killed_ = true;
+  }
+  int status = 0;
+  while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  }
+  pid_ = -1;
+  for (int& fd : fds_) {
+    if (fd >= 0) {
+      ::close(std::exchange(fd, -1));
+    }
+  }
+  return !killed_ && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool BackgroundProcess::waitForStderr(const std::string& text, std::size_t count,
+                                      std::chrono::milliseconds limit) {
+  return pumpUntil(limit, [&] { return occurrences(err_, text) >= count; });
+}
+
+std::string BackgroundProcess::drainStderr() {
+  pumpUntil(std::chrono::milliseconds(0), [] { return false; });
+  return err_;
+}
+
+std::string BackgroundProcess::restOfStdout() { return std::exchange(out_, {}); }
+
+int BackgroundProcess::stop(std::chrono::milliseconds limit) {
+  if (fds_[0] >= 0) {
+    ::close(std::exchange(fds_[0], -1));  // the program ends when its input closes
+  }
+  return waitForExit(limit);
 }
 
 int BackgroundProcess::terminate() {
-  if (pid_ < 0) {
-    return -1;
+  if (pid_ >= 0) {
+    ::kill(pid_, SIGTERM);
   }
-  ::kill(pid_, SIGTERM);
   return waitForExit(std::chrono::seconds(5));
 }
 

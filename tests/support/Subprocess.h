@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ class BackgroundProcess {
  public:
   BackgroundProcess(const std::string& program, const std::vector<std::string>& args,
                     const std::map<std::string, std::string>& env = {});
+  // A forked copy of the test running `body`, whose result is its exit code.
+  explicit BackgroundProcess(const std::function<int()>& body);
   ~BackgroundProcess();
   BackgroundProcess(const BackgroundProcess&) = delete;
   BackgroundProcess& operator=(const BackgroundProcess&) = delete;
@@ -41,19 +44,23 @@ class BackgroundProcess {
                      std::chrono::milliseconds limit = std::chrono::seconds(5));
   // Everything written to standard error so far.
   std::string drainStderr();
-  // Closes its input and waits for it to end (killing it after 5 s); its exit code.
-  int stop();
+  // Closes its input and waits for it to end (killing it after `limit`); its exit code.
+  int stop(std::chrono::milliseconds limit = std::chrono::seconds(5));
   // Asks it to end with SIGTERM instead; its exit code.
   int terminate();
-  int pid() const { return pid_; }
+  bool wasKilled() const { return killed_; }
 
  private:
+  using Launch = std::function<int(const int (&childEnds)[3])>;
+  void start(const Launch& launch);
+  // Reads both output streams until `done` holds; false once `limit` passed or both closed.
+  bool pumpUntil(std::chrono::milliseconds limit, const std::function<bool()>& done);
+
   int pid_ = -1;
-  int stdinFd_ = -1;
-  int stdoutFd_ = -1;
-  int stderrFd_ = -1;
-  std::string pendingOut_;
+  int fds_[3] = {-1, -1, -1};  // its input, output and error
+  std::string out_;
   std::string err_;
+  bool killed_ = false;
 };
 
 }  // namespace orbelle::testing
