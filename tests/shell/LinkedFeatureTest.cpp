@@ -73,7 +73,7 @@ TEST_F(LinkedFeatureFixture, NoProtocolAsksForOneInEveryCommandAndOpensNothing) 
   EXPECT_TRUE(serial.calls.empty());
 }
 
-TEST_F(LinkedFeatureFixture, CheckOpensWithoutResetAndNamesEachFailure) {
+TEST_F(LinkedFeatureFixture, UsbCheckOpensWithoutResetAndStopsOnlyReceiving) {
   const LinkCheckResult found = CheckChosenLink(prefs, state, links);
   EXPECT_EQ(found.outcome, LinkCheckOutcome::Usable);
   EXPECT_EQ(hid.calls, (Calls{"open", "stop"}));
@@ -88,7 +88,9 @@ TEST_F(LinkedFeatureFixture, CheckOpensWithoutResetAndNamesEachFailure) {
                              "Please ensure the base unit is well connected to PC, and is in "
                              "setting mode.  ",
                              MessageIcon::Error}));
+}
 
+TEST_F(LinkedFeatureFixture, SerialCheckShowsTheRefusalBeforeItsOwnMessage) {
   prefs.protocol = LinkProtocol::Rs232;
   serial.opens = false;
   EXPECT_EQ(CheckChosenLink(prefs, state, links).messages()[0].text, "Cannot open COM port!");
