@@ -158,10 +158,14 @@ LinkCheckResult MainWindow::reopenLink() {
 
 void MainWindow::showAbout() { context_.modal.run(about_); }
 
+std::unique_ptr<QMenu> MainWindow::contextMenu() {
+  auto menu = std::make_unique<QMenu>(this);
+  menu->addAction(kAboutItem, this, &MainWindow::showAbout);
+  return menu;
+}
+
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  menu.addAction(kAboutItem, this, &MainWindow::showAbout);
-  menu.exec(event->globalPos());
+  contextMenu()->exec(event->globalPos());
 }
 
 }  // namespace orbelle::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "link/LinkSession.h"
 #include "prefs/LinkPreferences.h"
@@ -8,6 +9,7 @@
 #include "ui/FeatureWindow.h"
 #include "ui/SetProtocolWindow.h"
 
+class QMenu;
 class QPushButton;
 
 namespace orbelle::ui {
@@ -44,6 +46,8 @@ class MainWindow : public QDialog {
   // The Set Protocol window's OK: opens the newly chosen link without a reset.
   LinkCheckResult reopenLink();
   void showAbout();
+  // The About item, where the platform's system menu would have it.
+  std::unique_ptr<QMenu> contextMenu();
 
   Feature activeFeature() const { return context_.session.dispatcher().activeFeature(); }
   QDialog& featureWindow(Feature feature);
