@@ -1,8 +1,11 @@
 #include "ui/DialogUnits.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QWidget>
 #include <cmath>
+#include <optional>
 
 namespace orbelle::ui {
 
@@ -15,11 +18,45 @@ int scale(int units, int base, int divisor) {
   return static_cast<int>(std::lround(static_cast<double>(units) * base / divisor));
 }
 
+// The font's ascent and descent over its em, as the platform the dialogs were designed on
+// measures a character cell: from the OS/2 table's Windows ascent and descent.
+struct CellMetrics {
+  double ascent = 0.0;
+  double descent = 0.0;
+};
+
+std::optional<CellMetrics> cellMetrics(const QFont& font) {
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray os2 = raw.fontTable("OS/2");
+  constexpr qsizetype kWinDescentEnd = 78;
+  if (!raw.isValid() || raw.unitsPerEm() <= 0 || os2.size() < kWinDescentEnd) {
+    return std::nullopt;
+  }
+  const auto word = [&](qsizetype at) {
+    return static_cast<double>((static_cast<unsigned char>(os2[at]) << 8) |
+                               static_cast<unsigned char>(os2[at + 1]));
+  };
+  const double em = raw.unitsPerEm();
+  return CellMetrics{word(74) / em, word(76) / em};
+}
+
 }  // namespace
 
 QFont dialogFont(const QString& face, int points) {
   QFont font(face);
   font.setPixelSize(scale(points, kLogicalDpi, kPointsPerInch));
+  return font;
+}
+
+QFont cellHeightFont(const QString& face, int cellPixels, QFont::Weight weight) {
+  QFont font(face);
+  font.setStyleHint(QFont::SansSerif);
+  font.setWeight(weight);
+  font.setPixelSize(cellPixels);
+  // A font asked for by its cell height has a smaller em, which is what Qt sizes by.
+  if (const auto cell = cellMetrics(font)) {
+    font.setPixelSize(static_cast<int>(std::lround(cellPixels / (cell->ascent + cell->descent))));
+  }
   return font;
 }
 
@@ -29,6 +66,12 @@ DialogUnits::DialogUnits(const QFont& font) {
       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   baseWidth_ = (letters / 26 + 1) / 2;
   baseHeight_ = metrics.height();
+  if (const auto cell = cellMetrics(font)) {
+    // Rounded part by part, as the character cell's height is.
+    const double em = QFontInfo(font).pixelSize();
+    baseHeight_ =
+        static_cast<int>(std::lround(em * cell->ascent) + std::lround(em * cell->descent));
+  }
 }
 
 int DialogUnits::x(int units) const { return scale(units, baseWidth_, 4); }

@@ -13,6 +13,10 @@ namespace orbelle::ui {
 // give the same pixels on every screen.
 QFont dialogFont(const QString& face, int points);
 
+// A font asked for by the height of its character cell in pixels (ascent and descent
+// together), the way the windows' own fonts are given.
+QFont cellHeightFont(const QString& face, int cellPixels, QFont::Weight weight);
+
 // Dialog units to pixels, as the dialog manager computes them from the dialog font: the
 // average width of the 52 letters A-Z a-z is four horizontal units, the font's height eight
 // vertical ones.

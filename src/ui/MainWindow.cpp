@@ -17,14 +17,6 @@ namespace {
 
 const QString kAboutItem = QStringLiteral("&About Orbelle (VKR)");
 
-QFont pixelFont(const QString& face, int pixels, QFont::Weight weight) {
-  QFont font(face);
-  font.setPixelSize(pixels);
-  font.setWeight(weight);
-  font.setStyleHint(QFont::SansSerif);
-  return font;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(ShellContext context)
@@ -72,11 +64,11 @@ MainWindow::MainWindow(ShellContext context)
     label->setFont(labelFont);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   };
-  const QFont tahoma16 = pixelFont(QStringLiteral("Tahoma"), 16, QFont::Normal);
+  const QFont tahoma16 = cellHeightFont(QStringLiteral("Tahoma"), 16, QFont::Normal);
   addLabel(1041, QStringLiteral("Handheld Unit"), units.rect(40, 20, 60, 17), tahoma16);
   addLabel(1092, QStringLiteral("Base Unit"), units.rect(40, 66, 38, 17), tahoma16);
   addLabel(1093, QStringLiteral("VKR V1.2.6"), units.rect(197, 53, 129, 47),
-           pixelFont(QStringLiteral("Arial"), 30, QFont::Bold));
+           cellHeightFont(QStringLiteral("Arial"), 30, QFont::Bold));
 
   // Created in the order Tab visits them: left to right, top to bottom.
   QPushButton* setProtocol =
@@ -105,7 +97,7 @@ QPushButton* MainWindow::addCommand(int id, const QString& caption, QRect where)
   auto* button = new QPushButton(caption, this);
   identify(*button, id, caption);
   button->setGeometry(where);
-  button->setFont(pixelFont(QStringLiteral("Arial"), 16, QFont::Normal));
+  button->setFont(cellHeightFont(QStringLiteral("Arial"), 16, QFont::Normal));
   QPalette palette = button->palette();
   palette.setColor(QPalette::ButtonText, QColor(40, 23, 23));
   button->setPalette(palette);
