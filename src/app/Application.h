@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "link/LinkSession.h"
+#include "prefs/LinkPreferences.h"
+#include "prefs/PreferenceStore.h"
+#include "ui/MainWindow.h"
+
+namespace orbelle::ui {
+class MessagePresenter;
+class ModalRunner;
+}  // namespace orbelle::ui
+
+namespace orbelle {
+
+// The one application object: the preferences, the link session and the main window,
+// for the whole run.
+class Application {
+ public:
+  // `arguments` as the program received them, its own name first.
+  Application(const QStringList& arguments, ui::MessagePresenter& messages, ui::ModalRunner& modal);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Initialises the main window and shows it modally; the program ends when it closes.
+  int run();
+
+  ui::MainWindow& mainWindow() { return *mainWindow_; }
+  LinkSession& session() { return session_; }
+  LinkPreferences& preferences() { return prefs_; }
+
+  // What follows the program's name: its arguments joined by single blanks.
+  static QString argumentText(const QStringList& arguments);
+
+ private:
+  QString argumentText_;
+  std::unique_ptr<PreferenceStore> store_;
+  LinkPreferences prefs_;
+  LinkSession session_;
+  ui::ModalRunner& modal_;
+  std::unique_ptr<ui::MainWindow> mainWindow_;
+};
+
+// Makes the dialog fonts known where the system keeps them outside the font configuration
+// (Debian's Tahoma lives with wine's fonts). Run before any window is built.
+void registerDialogFonts();
+
+// Dialogs, labels, frames, radio buttons and check boxes take the dialog colours; edit
+// fields, lists and buttons keep the platform's.
+void setDialogColours();
+
+}  // namespace orbelle

@@ -1,0 +1,100 @@
+#include "shell/LinkedFeature.h"
+
+#include "protocol/LinkError.h"
+
+namespace orbelle {
+
+OperatorMessage refusalMessage(const std::string& portWords) {
+  return {std::string(kHardwareCommunicationTitle), portWords, MessageIcon::Error};
+}
+
+void applyLinkChoice(LinkState& state, const LinkPreferences& prefs) {
+  state.protocol = prefs.protocol;
+  state.port = prefs.port;
+  state.baudrate = prefs.baudrate;
+}
+
+std::optional<OperatorMessage> LinkedFeatureResult::message() const {
+  switch (outcome) {
+    case LinkedFeatureOutcome::Open:
+      return std::nullopt;
+    case LinkedFeatureOutcome::NotUsable:
+      return OperatorMessage{std::string(kSoftwareCommunicationTitle),
+                             std::string(kCannotCommunicateText), MessageIcon::Error};
+    case LinkedFeatureOutcome::Refused:
+      return refusalMessage(portWords);
+    case LinkedFeatureOutcome::NoProtocol:
+      return OperatorMessage{std::string(kSoftwareCommunicationTitle), std::string(kNoProtocolText),
+                             MessageIcon::Error};
+  }
+  return std::nullopt;
+}
+
+LinkedFeatureResult RunLinkedFeature(Feature feature, const LinkPreferences& prefs,
+                                     LinkState& state, const LinkEndpoints& links,
+                                     ReplyDispatcher& dispatcher) {
+  // Named before the link opens, so that the first replies reach the right window.
+  dispatcher.setActiveFeature(feature);
+  applyLinkChoice(state, prefs);
+  try {
+    switch (OpenChosenLink(state, links, OpenMode::ResetFirst)) {
+      case LinkOutcome::Usable:
+        return {LinkedFeatureOutcome::Open, {}};
+      case LinkOutcome::Unusable:
+        return {LinkedFeatureOutcome::NotUsable, {}};
+      case LinkOutcome::NotChosen:
+        return {LinkedFeatureOutcome::NoProtocol, {}};
+    }
+  } catch (const LinkError& refusal) {
+    return {LinkedFeatureOutcome::Refused, refusal.what()};
+  }
+  return {LinkedFeatureOutcome::NoProtocol, {}};
+}
+
+std::vector<OperatorMessage> LinkCheckResult::messages() const {
+  std::vector<OperatorMessage> shown;
+  if (!portWords.empty()) {
+    shown.push_back(refusalMessage(portWords));
+  }
+  if (outcome == LinkCheckOutcome::UsbNotFound) {
+    shown.push_back({std::string(kHardwareCommunicationTitle), std::string(kUsbNotFoundText),
+                     MessageIcon::Error});
+  } else if (outcome == LinkCheckOutcome::ComNotOpen) {
+    shown.push_back({std::string(kHardwareCommunicationTitle), std::string(kCannotOpenComText),
+                     MessageIcon::Error});
+  }
+  return shown;
+}
+
+LinkCheckResult CheckChosenLink(const LinkPreferences& prefs, LinkState& state,
+                                const LinkEndpoints& links) {
+  applyLinkChoice(state, prefs);
+  LinkCheckResult result;
+  LinkOutcome opened = LinkOutcome::Unusable;
+  try {
+    opened = OpenChosenLink(state, links, OpenMode::Reopen);
+  } catch (const LinkError& refusal) {
+    result.portWords = refusal.what();
+  }
+  switch (state.protocol) {
+    case LinkProtocol::Usb:
+      if (opened != LinkOutcome::Usable) {
+        result.outcome = LinkCheckOutcome::UsbNotFound;
+      } else if (links.hid != nullptr) {
+        // The device stays held; no window takes replies while the protocol is being set.
+        links.hid->stopReceiving();
+      }
+      break;
+    case LinkProtocol::Rs232:
+      if (opened != LinkOutcome::Usable) {
+        result.outcome = LinkCheckOutcome::ComNotOpen;
+      }
+      break;
+    default:
+      result.outcome = LinkCheckOutcome::NoProtocol;
+      break;
+  }
+  return result;
+}
+
+}  // namespace orbelle

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "prefs/LinkPreferences.h"
+#include "protocol/LinkSteps.h"
+#include "protocol/ReplyDispatcher.h"
+
+namespace orbelle {
+
+inline constexpr std::string_view kSoftwareCommunicationTitle =
+    "VKR - Software Problem/Communication Message";
+inline constexpr std::string_view kHardwareCommunicationTitle =
+    "VKR - Hardware Problem/Communication Message";
+inline constexpr std::string_view kCannotCommunicateText = "Cannot communicate with the base unit!";
+inline constexpr std::string_view kNoProtocolText =
+    "Please set the communicate attribute before communication!";
+// The two blanks at the end are part of the text.
+inline constexpr std::string_view kUsbNotFoundText =
+    "Please ensure the base unit is well connected to PC, and is in setting mode.  ";
+inline constexpr std::string_view kCannotOpenComText = "Cannot open COM port!";
+
+enum class MessageIcon { Error, Information };
+
+// A message box as the operator sees it: title, text, icon and an OK button.
+struct OperatorMessage {
+  std::string title;
+  std::string text;
+  MessageIcon icon = MessageIcon::Error;
+
+  bool operator==(const OperatorMessage&) const = default;
+};
+
+// The port's own refusal, shown as it is worded.
+OperatorMessage refusalMessage(const std::string& portWords);
+
+// The in-memory preferences are the link choice; the state takes them before each opening.
+void applyLinkChoice(LinkState& state, const LinkPreferences& prefs);
+
+enum class LinkedFeatureOutcome {
+  Open,        // the feature window may be shown
+  NotUsable,   // no base unit found over USB, or the COM port did not open
+  Refused,     // the serial port refused to open; its own words are the message
+  NoProtocol,  // no link chosen
+};
+
+struct LinkedFeatureResult {
+  LinkedFeatureOutcome outcome = LinkedFeatureOutcome::Open;
+  std::string portWords;  // Refused only
+
+  // The one message box to show, none when the feature window opens.
+  std::optional<OperatorMessage> message() const;
+};
+
+// What a main-window command that talks to the base unit does before its window opens:
+// names the feature that receives replies, takes the link choice, resets the link and
+// opens the chosen one. With no link chosen every such command asks for one, Upgrade Base
+// Unit included: silence would leave the operator guessing why nothing opened.
+LinkedFeatureResult RunLinkedFeature(Feature feature, const LinkPreferences& prefs,
+                                     LinkState& state, const LinkEndpoints& links,
+                                     ReplyDispatcher& dispatcher);
+
+enum class LinkCheckOutcome {
+  Usable,       // the window may close; a USB receive thread has been told to stop
+  UsbNotFound,  // kUsbNotFoundText
+  ComNotOpen,   // kCannotOpenComText, after the port's own refusal if there was one
+  NoProtocol,   // nothing to test: the window closes
+};
+
+struct LinkCheckResult {
+  LinkCheckOutcome outcome = LinkCheckOutcome::Usable;
+  std::string portWords;  // the serial port's refusal, if it refused
+
+  // The message boxes to show, in order: the refusal first, then the check's own.
+  std::vector<OperatorMessage> messages() const;
+};
+
+// The Set Protocol window's OK: opens the chosen link as it stands, without a reset, and
+// says whether it can be used.
+LinkCheckResult CheckChosenLink(const LinkPreferences& prefs, LinkState& state,
+                                const LinkEndpoints& links);
+
+}  // namespace orbelle

@@ -1,0 +1,35 @@
+#include "ui/AboutBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/DialogUnits.h"
+
+namespace orbelle::ui {
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("About Orbelle (VKR)"));
+  setFont(dialogFont(QStringLiteral("Tahoma"), 8));
+  const DialogUnits units(font());
+  setFixedSize(units.size(295, 105));
+
+  // The two lines have no identifier of their own; a name finds them all the same.
+  const auto addLine = [&](const char* name, const QString& text, QRect where) {
+    auto* line = new QLabel(text, this);
+    line->setObjectName(QLatin1String(name));
+    line->setAccessibleName(text);
+    line->setGeometry(where);
+  };
+  addLine("name", QStringLiteral("Orbelle (VKR)"), units.rect(25, 10, 205, 8));
+  addLine("version",
+          QStringLiteral("Version 1.2.6, for cordless barcode base units and handheld units"),
+          units.rect(25, 25, 257, 12));
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  identify(*ok, 1, ok->text());
+  ok->setGeometry(units.rect(238, 7, 50, 14));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace orbelle::ui

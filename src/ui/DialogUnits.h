@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+namespace orbelle::ui {
+
+// A dialog font as its point size would come out on a 96 dpi screen, so that dialog units
+// give the same pixels on every screen.
+QFont dialogFont(const QString& face, int points);
+
+// A font asked for by the height of its character cell in pixels (ascent and descent
+// together), the way the windows' own fonts are given.
+QFont cellHeightFont(const QString& face, int cellPixels, QFont::Weight weight);
+
+// Dialog units to pixels, as the dialog manager computes them from the dialog font: the
+// average width of the 52 letters A-Z a-z is four horizontal units, the font's height eight
+// vertical ones.
+class DialogUnits {
+ public:
+  explicit DialogUnits(const QFont& font);
+
+  int x(int units) const;
+  int y(int units) const;
+  QRect rect(int x, int y, int width, int height) const;
+  QSize size(int width, int height) const;
+
+  int baseWidth() const { return baseWidth_; }
+  int baseHeight() const { return baseHeight_; }
+
+ private:
+  int baseWidth_ = 0;
+  int baseHeight_ = 0;
+};
+
+// Gives a control its identifier ("id" and the number) as objectName, and its accessible
+// name: the caption as one line.
+void identify(QWidget& control, int id, const QString& accessibleName);
+
+// A caption's lines as one accessible name ("\nSet\nBase Unit" is "Set Base Unit").
+QString captionAsName(const QString& caption);
+
+}  // namespace orbelle::ui

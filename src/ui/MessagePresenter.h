@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shell/LinkedFeature.h"
+
+class QWidget;
+
+namespace orbelle::ui {
+
+// Shows an operator message in a box with its title, text, icon and OK, and returns once
+// the operator has answered.
+class MessagePresenter {
+ public:
+  virtual ~MessagePresenter() = default;
+  virtual void show(QWidget* owner, const OperatorMessage& message) = 0;
+};
+
+class MessageBoxPresenter : public MessagePresenter {
+ public:
+  void show(QWidget* owner, const OperatorMessage& message) override;
+};
+
+}  // namespace orbelle::ui

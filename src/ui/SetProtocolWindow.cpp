@@ -1,0 +1,150 @@
+#include "ui/SetProtocolWindow.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "ui/DialogUnits.h"
+#include "ui/MessagePresenter.h"
+
+namespace orbelle::ui {
+
+namespace {
+
+constexpr std::array<std::int32_t, 5> kBaudrates{9600, 19200, 38400, 57600, 115200};
+constexpr int kPortCount = 4;
+
+}  // namespace
+
+SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& prefs,
+                                     MessagePresenter& messages, LinkCheck checkLink)
+    : store_(store), prefs_(prefs), messages_(messages), checkLink_(std::move(checkLink)) {
+  setWindowTitle(QStringLiteral("Set Protocol"));
+  setFont(dialogFont(QStringLiteral("Tahoma"), 10));
+  const DialogUnits units(font());
+  setFixedSize(units.size(272, 73));
+
+  // Frames first, so that the controls drawn over them stay on top.
+  auto* protocolBox = new QGroupBox(QStringLiteral("Protocol"), this);
+  identify(*protocolBox, 1077, protocolBox->title());
+  protocolBox->setGeometry(units.rect(15, 12, 48, 47));
+  auto* rs232Box = new QGroupBox(QStringLiteral("RS232 settings"), this);
+  identify(*rs232Box, 1080, rs232Box->title());
+  rs232Box->setGeometry(units.rect(70, 12, 132, 47));
+
+  usb_ = new QRadioButton(QStringLiteral("USB"), this);
+  identify(*usb_, 1042, usb_->text());
+  usb_->setGeometry(units.rect(18, 24, 31, 10));
+  rs232_ = new QRadioButton(QStringLiteral("RS232"), this);
+  identify(*rs232_, 1043, rs232_->text());
+  rs232_->setGeometry(units.rect(18, 42, 38, 10));
+
+  auto* comLabel = new QLabel(QStringLiteral("COM:"), this);
+  identify(*comLabel, 1078, comLabel->text());
+  comLabel->setGeometry(units.rect(76, 22, 47, 8));
+  comList_ = new QComboBox(this);
+  identify(*comList_, 1008, comLabel->text());
+  comLabel->setBuddy(comList_);
+  for (int port = 1; port <= kPortCount; ++port) {
+    comList_->addItem(QStringLiteral("COM%1").arg(port));
+  }
+  // A drop-down list's height in the dialog includes its open list; the closed box is what
+  // is placed.
+  comList_->setGeometry(units.x(75), units.y(33), units.x(48), comList_->sizeHint().height());
+
+  auto* baudLabel = new QLabel(QStringLiteral("Baudrate:"), this);
+  identify(*baudLabel, 1079, baudLabel->text());
+  baudLabel->setGeometry(units.rect(133, 22, 63, 8));
+  baudList_ = new QComboBox(this);
+  identify(*baudList_, 1009, baudLabel->text());
+  baudLabel->setBuddy(baudList_);
+  for (const std::int32_t rate : kBaudrates) {
+    baudList_->addItem(QString::number(rate));
+  }
+  baudList_->setGeometry(units.x(148), units.y(33), units.x(48), baudList_->sizeHint().height());
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  identify(*ok, 1, ok->text());
+  ok->setGeometry(units.rect(215, 23, 42, 16));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("\nCancel"), this);
+  identify(*cancel, 2, cancel->text());
+  cancel->setGeometry(units.rect(215, 46, 42, 16));
+
+  rs232Group_ = {comList_, baudList_, rs232Box, baudLabel, comLabel};
+
+  connect(usb_, &QRadioButton::clicked, this, &SetProtocolWindow::onProtocolClicked);
+  connect(rs232_, &QRadioButton::clicked, this, &SetProtocolWindow::onProtocolClicked);
+  connect(comList_, &QComboBox::activated, this, &SetProtocolWindow::onComChosen);
+  connect(baudList_, &QComboBox::activated, this, &SetProtocolWindow::onBaudChosen);
+  connect(ok, &QPushButton::clicked, this, &SetProtocolWindow::onOk);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SetProtocolWindow::initialise() {
+  // Exclusive radio buttons cannot be cleared one by one; with no link chosen neither is.
+  usb_->setAutoExclusive(false);
+  rs232_->setAutoExclusive(false);
+  usb_->setChecked(prefs_.protocol == LinkProtocol::Usb);
+  rs232_->setChecked(prefs_.protocol == LinkProtocol::Rs232);
+  usb_->setAutoExclusive(true);
+  rs232_->setAutoExclusive(true);
+  showRs232Group(prefs_.protocol != LinkProtocol::Usb);
+
+  comList_->setCurrentIndex(isOfferedPort(prefs_.port) ? prefs_.port - 1 : -1);
+  const auto* rate = std::find(kBaudrates.begin(), kBaudrates.end(), prefs_.baudrate);
+  baudList_->setCurrentIndex(
+      rate == kBaudrates.end() ? 0 : static_cast<int>(std::distance(kBaudrates.begin(), rate)));
+}
+
+void SetProtocolWindow::showRs232Group(bool shown) {
+  for (QWidget* control : rs232Group_) {
+    control->setVisible(shown);
+  }
+}
+
+void SetProtocolWindow::onProtocolClicked() {
+  if (usb_->isChecked()) {
+    showRs232Group(false);
+    chooseProtocol(store_, prefs_, LinkProtocol::Usb);
+  } else if (rs232_->isChecked()) {
+    showRs232Group(true);
+    chooseProtocol(store_, prefs_, LinkProtocol::Rs232);
+  }
+}
+
+void SetProtocolWindow::onComChosen(int entry) {
+  if (entry >= 0 && entry < kPortCount) {
+    choosePort(store_, prefs_, entry + 1);
+  }
+}
+
+void SetProtocolWindow::onBaudChosen(int entry) {
+  if (entry >= 0 && entry < static_cast<int>(kBaudrates.size())) {
+    chooseBaudrate(store_, prefs_, kBaudrates.at(static_cast<std::size_t>(entry)));
+  }
+}
+
+void SetProtocolWindow::onOk() {
+  const LinkCheckResult result = checkLink_();
+  for (const OperatorMessage& message : result.messages()) {
+    messages_.show(this, message);
+  }
+  switch (result.outcome) {
+    case LinkCheckOutcome::Usable:
+    case LinkCheckOutcome::NoProtocol:
+      accept();
+      break;
+    case LinkCheckOutcome::ComNotOpen:
+      // Another port or rate may be chosen at once.
+      showRs232Group(true);
+      break;
+    case LinkCheckOutcome::UsbNotFound:
+      break;
+  }
+}
+
+}  // namespace orbelle::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "prefs/LinkPreferences.h"
+#include "shell/LinkedFeature.h"
+
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+
+namespace orbelle::ui {
+
+class MessagePresenter;
+
+// The link choice: USB, or RS232 with its COM port and rate. Each choice is stored the
+// moment it is made; OK tests the chosen link and closes only when it can be used.
+class SetProtocolWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Opens the chosen link as it stands and says whether it can be used.
+  using LinkCheck = std::function<LinkCheckResult()>;
+
+  SetProtocolWindow(PreferenceStore& store, LinkPreferences& prefs, MessagePresenter& messages,
+                    LinkCheck checkLink);
+
+  // Sets the controls from the in-memory choice; run before each opening.
+  void initialise();
+
+ private:
+  void onProtocolClicked();
+  void onComChosen(int entry);
+  void onBaudChosen(int entry);
+  void onOk();
+  void showRs232Group(bool shown);
+
+  PreferenceStore& store_;
+  LinkPreferences& prefs_;
+  MessagePresenter& messages_;
+  LinkCheck checkLink_;
+  QRadioButton* usb_ = nullptr;
+  QRadioButton* rs232_ = nullptr;
+  QComboBox* comList_ = nullptr;
+  QComboBox* baudList_ = nullptr;
+  std::array<QWidget*, 5> rs232Group_{};
+};
+
+}  // namespace orbelle::ui

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "shell/LinkedFeature.h"
+#include "support/FakeTransports.h"
+
+namespace orbelle {
+namespace {
+
+using testing::FakeHid;
+using testing::FakeSerial;
+using Calls = std::vector<std::string>;
+
+struct LinkedFeatureFixture : ::testing::Test {
+  LinkState state;
+  FakeHid hid;
+  FakeSerial serial;
+  LinkEndpoints links{&hid, &serial, {}};
+  ReplyDispatcher dispatcher;
+  LinkPreferences prefs{LinkProtocol::Usb, 3, 57600, {}, {}};
+
+  LinkedFeatureResult run(Feature feature) {
+    return RunLinkedFeature(feature, prefs, state, links, dispatcher);
+  }
+};
+
+TEST_F(LinkedFeatureFixture, UsbResetsThenOpensAndSaysWhenNoUnitAnswers) {
+  hid.held = true;  // left over from an earlier command
+  EXPECT_EQ(run(Feature::SetBaseUnit).outcome, LinkedFeatureOutcome::Open);
+  EXPECT_EQ(hid.calls, (Calls{"close", "open"}));
+  EXPECT_EQ(dispatcher.activeFeature(), Feature::SetBaseUnit);
+  EXPECT_FALSE(run(Feature::SetBaseUnit).message());
+
+  hid.present = false;
+  const LinkedFeatureResult missing = run(Feature::UpgradeHandheldUnit);
+  EXPECT_EQ(missing.outcome, LinkedFeatureOutcome::NotUsable);
+  EXPECT_EQ(dispatcher.activeFeature(), Feature::UpgradeHandheldUnit);
+  EXPECT_EQ(missing.message(),
+            (OperatorMessage{"VKR - Software Problem/Communication Message",
+                             "Cannot communicate with the base unit!", MessageIcon::Error}));
+  EXPECT_TRUE(serial.calls.empty());
+}
+
+TEST_F(LinkedFeatureFixture, SerialTakesTheChosenPortAndShowsOnlyItsOwnRefusal) {
+  prefs.protocol = LinkProtocol::Rs232;
+  state.serialOpen = true;
+  EXPECT_EQ(run(Feature::UpgradeBaseUnit).outcome, LinkedFeatureOutcome::Open);
+  EXPECT_EQ(serial.calls, (Calls{"open 3 57600"}));
+  EXPECT_EQ(state.port, 3);
+  EXPECT_EQ(state.baudrate, 57600);
+
+  serial.opens = false;
+  EXPECT_EQ(run(Feature::UpgradeBaseUnit).message()->text,
+            "Cannot communicate with the base unit!");
+
+  serial.refusal = "Failed to open COM3 (/dev/nowhere): No such file or directory";
+  const LinkedFeatureResult refused = run(Feature::SetBaseUnit);
+  EXPECT_EQ(refused.outcome, LinkedFeatureOutcome::Refused);
+  EXPECT_FALSE(state.serialOpen);
+  EXPECT_EQ(refused.message()->text, serial.refusal);
+  EXPECT_EQ(refused.message()->icon, MessageIcon::Error);
+}
+
+TEST_F(LinkedFeatureFixture, NoProtocolAsksForOneInEveryCommandAndOpensNothing) {
+  prefs.protocol = LinkProtocol::None;
+  for (const Feature feature :
+       {Feature::SetBaseUnit, Feature::UpgradeBaseUnit, Feature::UpgradeHandheldUnit}) {
+    const LinkedFeatureResult result = run(feature);
+    EXPECT_EQ(result.outcome, LinkedFeatureOutcome::NoProtocol);
+    EXPECT_EQ(result.message()->text, "Please set the communicate attribute before communication!");
+    EXPECT_EQ(dispatcher.activeFeature(), feature);
+  }
+  EXPECT_EQ(hid.calls, (Calls{"close", "close", "close"})) << "the reset still runs";
+  EXPECT_TRUE(serial.calls.empty());
+}
+
+TEST_F(LinkedFeatureFixture, UsbCheckOpensWithoutResetAndStopsOnlyReceiving) {
+  const LinkCheckResult found = CheckChosenLink(prefs, state, links);
+  EXPECT_EQ(found.outcome, LinkCheckOutcome::Usable);
+  EXPECT_EQ(hid.calls, (Calls{"open", "stop"}));
+  EXPECT_TRUE(hid.held) << "the device stays held, only receiving stops";
+  EXPECT_TRUE(found.messages().empty());
+
+  hid.present = false;
+  const LinkCheckResult missing = CheckChosenLink(prefs, state, links);
+  ASSERT_EQ(missing.messages().size(), 1U);
+  EXPECT_EQ(missing.messages()[0],
+            (OperatorMessage{"VKR - Hardware Problem/Communication Message",
+                             "Please ensure the base unit is well connected to PC, and is in "
+                             "setting mode.  ",
+                             MessageIcon::Error}));
+}
+
+TEST_F(LinkedFeatureFixture, SerialCheckShowsTheRefusalBeforeItsOwnMessage) {
+  prefs.protocol = LinkProtocol::Rs232;
+  serial.opens = false;
+  EXPECT_EQ(CheckChosenLink(prefs, state, links).messages()[0].text, "Cannot open COM port!");
+  serial.refusal = "Permission denied";
+  const std::vector<OperatorMessage> refused = CheckChosenLink(prefs, state, links).messages();
+  ASSERT_EQ(refused.size(), 2U);
+  EXPECT_EQ(refused[0].text, "Permission denied");
+  EXPECT_EQ(refused[1].text, "Cannot open COM port!");
+
+  prefs.protocol = LinkProtocol::None;
+  serial.calls.clear();
+  EXPECT_EQ(CheckChosenLink(prefs, state, links).outcome, LinkCheckOutcome::NoProtocol);
+  EXPECT_TRUE(serial.calls.empty());
+}
+
+}  // namespace
+}  // namespace orbelle

@@ -1,0 +1,171 @@
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <set>
+
+#include "ShellFixture.h"
+#include "support/Simulator.h"
+
+namespace orbelle::testing {
+namespace {
+
+constexpr const char* kCannotCommunicate = "Cannot communicate with the base unit!";
+constexpr const char* kNoProtocol = "Please set the communicate attribute before communication!";
+
+using Texts = std::vector<std::string>;
+
+class MainWindowTest : public ShellFixture {
+ protected:
+  // Presses each linked command in turn and gives back the boxes each one showed.
+  std::vector<Texts> pressLinkedCommands() {
+    std::vector<Texts> shown;
+    for (const int id : {1000, 1001, 1002}) {
+      click(main(), id);
+      EXPECT_EQ(static_cast<int>(main().activeFeature()), id - 1000);
+      shown.push_back(messages_.takeTexts());
+    }
+    return shown;
+  }
+  bool anyFeatureWindowShown() {
+    return main().featureWindow(Feature::SetBaseUnit).isVisible() ||
+           main().featureWindow(Feature::UpgradeBaseUnit).isVisible() ||
+           main().featureWindow(Feature::UpgradeHandheldUnit).isVisible();
+  }
+};
+
+TEST_F(MainWindowTest, UsbWithNoUnitSaysSoForEveryLinkedCommand) {
+  start();
+  EXPECT_EQ(main().activeFeature(), Feature::None);
+  click(main(), 1000);
+  const std::vector<OperatorMessage> first = messages_.take();
+  ASSERT_EQ(first.size(), 1U);
+  EXPECT_EQ(first[0].title, "VKR - Software Problem/Communication Message");
+  EXPECT_EQ(first[0].icon, MessageIcon::Error);
+  EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kCannotCommunicate})));
+  EXPECT_FALSE(anyFeatureWindowShown());
+}
+
+TEST_F(MainWindowTest, RefusedPortShowsOnlyItsOwnWords) {
+  storeChoice(LinkProtocol::Rs232, 2);
+  qputenv("VKR_COM2", "/nonexistent/orbelle-port");
+  start();
+  for (const Texts& shown : pressLinkedCommands()) {
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_NE(shown[0].find("/nonexistent/orbelle-port"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0], kCannotCommunicate);
+  }
+  EXPECT_FALSE(anyFeatureWindowShown());
+}
+
+TEST_F(MainWindowTest, NoProtocolAsksForOneAndSetProtocolStillOpens) {
+  storeProtocolText("usb");  // letter case counts: not recognised
+  start();
+  EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kNoProtocol})));
+  click(main(), 1003);
+  EXPECT_EQ(main().activeFeature(), Feature::SetProtocol);
+  EXPECT_TRUE(main().setProtocolWindow().isVisible());
+}
+
+TEST_F(MainWindowTest, UsableLinkOpensTheFeatureWindowWhichReleasesItOnLeaving) {
+  Simulator sim(SimLink::Serial, {});
+  storeChoice(LinkProtocol::Rs232, 1, 19200);
+  qputenv("VKR_COM1", QByteArray::fromStdString(sim.device()));
+  start();
+  LinkSession& session = app_->session();
+  for (const int id : {1000, 1001, 1002}) {
+    const auto feature = static_cast<Feature>(id - 1000);
+    click(main(), id);
+    QDialog& window = main().featureWindow(feature);
+    ASSERT_TRUE(window.isVisible()) << id;
+    EXPECT_TRUE(session.serial().portOpen());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(session.serial().portOpen()) << "leaving the window releases the link";
+    EXPECT_EQ(main().activeFeature(), feature) << "kept after the window closes";
+  }
+  EXPECT_EQ(seen_, (SeenLog{"window: Orbelle", "window: Set Base Unit", "window: Upgrade Base Unit",
+                            "window: Upgrade Handheld Unit"}));
+}
+
+TEST_F(MainWindowTest, OnlyTheExactArgumentHandheldUpgradesBeforeTheWindowShows) {
+  start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
+  EXPECT_EQ(seen_, (SeenLog{std::string("box: ") + kCannotCommunicate, "window: Orbelle"}));
+  EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit);
+  messages_.take();
+  for (const QStringList& arguments :
+       {QStringList{"orbelle", "Handheld"}, QStringList{"orbelle", "handheld "},
+        QStringList{"orbelle", "handheld", "now"}}) {
+    seen_.clear();
+    start(arguments);
+    EXPECT_EQ(seen_, SeenLog{"window: Orbelle"}) << arguments.join(' ').toStdString();
+    EXPECT_EQ(main().activeFeature(), Feature::None);
+  }
+
+  Simulator sim(SimLink::Serial, {});
+  storeChoice(LinkProtocol::Rs232);
+  qputenv("VKR_COM1", QByteArray::fromStdString(sim.device()));
+  seen_.clear();
+  start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
+  EXPECT_EQ(seen_, (SeenLog{"window: Upgrade Handheld Unit", "window: Orbelle"}));
+}
+
+TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuAndEscEndsTheProgram) {
+  start();
+  QDialog& about = main().aboutBox();
+  ASSERT_TRUE(activate(main()));
+  QTest::keyClick(&main(), Qt::Key_F1);
+  ASSERT_TRUE(about.isVisible());
+  EXPECT_EQ(about.windowTitle(), "About Orbelle (VKR)");
+  EXPECT_EQ(about.findChild<QLabel*>("name")->text(), "Orbelle (VKR)");
+  EXPECT_FALSE(about.findChild<QLabel*>("version")->text().isEmpty());
+  click(about, 1);
+  EXPECT_FALSE(about.isVisible());
+
+  std::unique_ptr<QMenu> menu = main().contextMenu();
+  ASSERT_EQ(menu->actions().size(), 1);
+  EXPECT_EQ(menu->actions()[0]->text(), "&About Orbelle (VKR)");
+  menu->actions()[0]->trigger();
+  EXPECT_TRUE(about.isVisible());
+  QTest::keyClick(&about, Qt::Key_Escape);
+
+  QTest::keyClick(&main(), Qt::Key_Escape);
+  EXPECT_FALSE(main().isVisible());
+  EXPECT_EQ(main().result(), QDialog::Rejected);
+}
+
+// Every control a person or a screen reader can reach carries its identifier and a name,
+// and Tab visits each enabled one.
+TEST_F(MainWindowTest, EveryControlIsNamedAndReachedByTab) {
+  storeChoice(LinkProtocol::Rs232);
+  start();
+  click(main(), 1003);
+  ASSERT_TRUE(activate(main()));
+  QTest::keyClick(&main(), Qt::Key_F1);
+  for (QDialog* window :
+       {static_cast<QDialog*>(&main()), static_cast<QDialog*>(&main().setProtocolWindow()),
+        static_cast<QDialog*>(&main().aboutBox())}) {
+    SCOPED_TRACE(window->windowTitle().toStdString());
+    ASSERT_TRUE(activate(*window));
+    std::set<QWidget*> reachable;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      if (control->isVisibleTo(window) && control->accessibleName().isEmpty()) {
+        ADD_FAILURE() << "no accessible name: " << control->objectName().toStdString();
+      }
+      if (control->isVisibleTo(window) && control->isEnabled() &&
+          (control->focusPolicy() & Qt::TabFocus) != 0) {
+        reachable.insert(control);
+      }
+    }
+    ASSERT_FALSE(reachable.empty());
+    (*reachable.begin())->setFocus(Qt::TabFocusReason);
+    std::set<QWidget*> visited;
+    for (std::size_t step = 0; step < 2 * reachable.size(); ++step) {
+      visited.insert(QApplication::focusWidget());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, reachable);
+  }
+}
+
+}  // namespace
+}  // namespace orbelle::testing

@@ -1,0 +1,49 @@
+// Renders the windows offscreen into PNG files: screenshots DIR.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include "app/Application.h"
+#include "ui/MessagePresenter.h"
+#include "ui/ModalRunner.h"
+
+namespace {
+
+class NoBoxes : public orbelle::ui::MessagePresenter {
+ public:
+  void show(QWidget* /*owner*/, const orbelle::OperatorMessage& /*message*/) override {}
+};
+
+class ShowOnly : public orbelle::ui::ModalRunner {
+ public:
+  void run(QDialog& window) override { window.show(); }
+};
+
+bool save(QWidget& window, const QDir& dir, const char* name) {
+  window.show();
+  QApplication::processEvents();
+  return window.grab().save(dir.filePath(QLatin1String(name)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication qtApp(argc, argv);
+  if (argc != 2) {
+    return 2;
+  }
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+  NoBoxes messages;
+  ShowOnly modal;
+  orbelle::Application app({QStringLiteral("orbelle")}, messages, modal);
+  app.run();
+  orbelle::ui::MainWindow& main = app.mainWindow();
+  // With RS232 chosen, so that every control of the Set Protocol window shows.
+  app.preferences().protocol = orbelle::LinkProtocol::Rs232;
+  main.runSetProtocol();
+  bool saved = save(main, dir, "main-window.png");
+  saved = save(main.aboutBox(), dir, "about-box.png") && saved;
+  saved = save(main.setProtocolWindow(), dir, "set-protocol.png") && saved;
+  return saved ? 0 : 1;
+}

@@ -1,0 +1,127 @@
+#include <QComboBox>
+#include <QRadioButton>
+
+#include "ShellFixture.h"
+#include "support/Simulator.h"
+
+namespace orbelle::testing {
+namespace {
+
+constexpr const char* kCannotOpenCom = "Cannot open COM port!";
+const std::vector<int> kRs232Group{1078, 1079, 1080, 1008, 1009};
+
+class SetProtocolWindowTest : public ShellFixture {
+ protected:
+  ui::SetProtocolWindow& openWindow() {
+    click(main(), 1003);
+    return main().setProtocolWindow();
+  }
+  bool rs232GroupShown(QWidget& window) {
+    int shown = 0;
+    for (const int id : kRs232Group) {
+      shown += control<QWidget>(window, id)->isVisible() ? 1 : 0;
+    }
+    EXPECT_TRUE(shown == 0 || shown == 5) << "the group shows and hides as one";
+    return shown == 5;
+  }
+  // Chooses an entry with the keyboard, as the operator would.
+  void chooseEntry(QWidget& window, int listId, int entry) {
+    auto* list = control<QComboBox>(window, listId);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < entry; ++i) {
+      QTest::keyClick(list, Qt::Key_Down);
+    }
+  }
+};
+
+TEST_F(SetProtocolWindowTest, EachChoiceIsStoredAtOnceAndCancelKeepsIt) {
+  start();
+  ui::SetProtocolWindow& window = openWindow();
+  EXPECT_TRUE(control<QRadioButton>(window, 1042)->isChecked());
+  EXPECT_FALSE(rs232GroupShown(window));
+  EXPECT_EQ(control<QComboBox>(window, 1008)->currentText(), "COM1");
+  EXPECT_EQ(control<QComboBox>(window, 1009)->currentText(), "9600");
+
+  click(window, 1043);
+  EXPECT_TRUE(rs232GroupShown(window));
+  EXPECT_EQ(storedChoice().protocol, LinkProtocol::Rs232);
+  chooseEntry(window, 1008, 2);
+  EXPECT_EQ(storedChoice().port, 3);
+  chooseEntry(window, 1009, 3);
+  EXPECT_EQ(storedChoice().baudrate, 57600);
+  click(window, 2);  // Cancel undoes nothing
+  EXPECT_FALSE(window.isVisible());
+
+  const LinkPreferences stored = storedChoice();
+  EXPECT_EQ(stored.protocol, LinkProtocol::Rs232);
+  EXPECT_EQ(stored.port, 3);
+  EXPECT_EQ(stored.baudrate, 57600);
+  EXPECT_EQ(app_->preferences().baudrate, 57600) << "in effect for this run as well";
+
+  openWindow();
+  EXPECT_TRUE(control<QRadioButton>(window, 1043)->isChecked());
+  EXPECT_EQ(control<QComboBox>(window, 1008)->currentText(), "COM3");
+  EXPECT_EQ(control<QComboBox>(window, 1009)->currentText(), "57600");
+  click(window, 1042);
+  EXPECT_FALSE(rs232GroupShown(window));
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(storedChoice().protocol, LinkProtocol::Usb);
+  EXPECT_TRUE(seen_.size() == 3U && messages_.pending().empty()) << "no link was tested";
+}
+
+TEST_F(SetProtocolWindowTest, OkTestsTheChosenLinkAndStaysOpenUntilItWorks) {
+  Simulator sim(SimLink::Serial, {});
+  qputenv("VKR_COM1", QByteArray::fromStdString(sim.device()));
+  qputenv("VKR_COM2", "/nonexistent/orbelle-port");
+  start();
+  ui::SetProtocolWindow& window = openWindow();
+
+  click(window, 1);
+  const std::vector<OperatorMessage> usb = messages_.take();
+  ASSERT_EQ(usb.size(), 1U);
+  EXPECT_EQ(usb[0].title, "VKR - Hardware Problem/Communication Message");
+  EXPECT_EQ(usb[0].text,
+            "Please ensure the base unit is well connected to PC, and is in setting mode.  ");
+  EXPECT_TRUE(window.isVisible());
+
+  click(window, 1043);
+  chooseEntry(window, 1008, 1);
+  click(window, 1);
+  const std::vector<std::string> refused = messages_.takeTexts();
+  ASSERT_EQ(refused.size(), 2U);
+  EXPECT_NE(refused[0].find("/nonexistent/orbelle-port"), std::string::npos) << refused[0];
+  EXPECT_EQ(refused[1], kCannotOpenCom);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(rs232GroupShown(window));
+
+  chooseEntry(window, 1008, 0);
+  click(window, 1);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Accepted);
+  EXPECT_TRUE(app_->session().serial().portOpen()) << "the port stays open after the test";
+}
+
+TEST_F(SetProtocolWindowTest, UsbUnitFoundClosesAndNoProtocolIsNotTested) {
+  Simulator sim(SimLink::Usb, {});
+  qputenv("VKR_HIDSIM_SOCKET", QByteArray::fromStdString(sim.device()));
+  start();
+  ui::SetProtocolWindow& window = openWindow();
+  click(window, 1);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(app_->session().hid().deviceHeld());
+
+  storeProtocolText("serial");
+  start();
+  ui::SetProtocolWindow& unset = openWindow();
+  EXPECT_FALSE(control<QRadioButton>(unset, 1042)->isChecked());
+  EXPECT_FALSE(control<QRadioButton>(unset, 1043)->isChecked());
+  EXPECT_TRUE(rs232GroupShown(unset));
+  click(unset, 1);
+  EXPECT_FALSE(unset.isVisible());
+  EXPECT_FALSE(app_->session().hid().deviceHeld());
+}
+
+}  // namespace
+}  // namespace orbelle::testing

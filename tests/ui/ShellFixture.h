@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "prefs/LinkPreferences.h"
+#include "prefs/RegistryStore.h"
+#include "support/TempDir.h"
+#include "ui/MessagePresenter.h"
+#include "ui/ModalRunner.h"
+
+namespace orbelle::testing {
+
+// Everything the operator saw, in order: "box: <text>" and "window: <title>".
+using SeenLog = std::vector<std::string>;
+
+// Answers every box at once and keeps it for the test to take; a box nobody took fails
+// the test at its end.
+class MessageRecorder : public ui::MessagePresenter {
+ public:
+  explicit MessageRecorder(SeenLog& seen) : seen_(seen) {}
+  void show(QWidget* /*owner*/, const OperatorMessage& message) override {
+    seen_.push_back("box: " + message.text);
+    shown_.push_back(message);
+  }
+  std::vector<OperatorMessage> take() { return std::exchange(shown_, {}); }
+  std::vector<std::string> takeTexts() {
+    std::vector<std::string> texts;
+    for (const OperatorMessage& message : take()) {
+      texts.push_back(message.text);
+    }
+    return texts;
+  }
+  const std::vector<OperatorMessage>& pending() const { return shown_; }
+
+ private:
+  SeenLog& seen_;
+  std::vector<OperatorMessage> shown_;
+};
+
+// Shows the window and returns at once: the test then drives it like the operator would.
+class ShowingRunner : public ui::ModalRunner {
+ public:
+  explicit ShowingRunner(SeenLog& seen) : seen_(seen) {}
+  void run(QDialog& window) override {
+    seen_.push_back("window: " + window.windowTitle().toStdString());
+    window.show();
+  }
+
+ private:
+  SeenLog& seen_;
+};
+
+// One start of orbelle with a private preference store and COM map.
+class ShellFixture : public ::testing::Test {
+ protected:
+  ShellFixture() {
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_.path().string()));
+    qunsetenv("VKR_HIDSIM_SOCKET");
+    for (int com = 1; com <= 4; ++com) {
+      qunsetenv(QStringLiteral("VKR_COM%1").arg(com).toLatin1().constData());
+    }
+  }
+  ~ShellFixture() override {
+    app_.reset();
+    EXPECT_TRUE(messages_.pending().empty()) << "unexpected box: " << messages_.pending()[0].text;
+  }
+
+  // The choice as the store holds it, written before the program starts.
+  void storeChoice(LinkProtocol protocol, int port = 1, int baudrate = 9600) {
+    auto store = makeUserPreferenceStore();
+    LinkPreferences prefs = LoadLinkPreferences(*store);
+    chooseProtocol(*store, prefs, protocol);
+    choosePort(*store, prefs, port);
+    chooseBaudrate(*store, prefs, baudrate);
+  }
+  void storeProtocolText(const std::string& text) {
+    auto store = makeUserPreferenceStore();
+    LoadLinkPreferences(*store);
+    store->writeString("protocol", text);
+  }
+  // What a later start of the program would load.
+  LinkPreferences storedChoice() {
+    auto store = makeUserPreferenceStore();
+    return LoadLinkPreferences(*store);
+  }
+
+  Application& start(const QStringList& arguments = {QStringLiteral("orbelle")}) {
+    app_ = std::make_unique<Application>(arguments, messages_, runner_);
+    app_->run();
+    return *app_;
+  }
+  ui::MainWindow& main() { return app_->mainWindow(); }
+
+  template <typename Widget>
+  Widget* control(QWidget& window, int id) {
+    auto* found = window.findChild<Widget*>(QStringLiteral("id%1").arg(id));
+    EXPECT_NE(found, nullptr) << "no control " << id << " in "
+                              << window.windowTitle().toStdString();
+    return found;
+  }
+  // Keys go to the active window, as they do on a desktop.
+  static bool activate(QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  }
+  void click(QWidget& window, int id) {
+    if (auto* button = control<QAbstractButton>(window, id)) {
+      QTest::mouseClick(button, Qt::LeftButton);
+    }
+  }
+
+  TempDir config_;
+  SeenLog seen_;
+  MessageRecorder messages_{seen_};
+  ShowingRunner runner_{seen_};
+  std::unique_ptr<Application> app_;
+};
+
+}  // namespace orbelle::testing
