@@ -11,6 +11,7 @@
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LinkError.h"
+#include "shell/LinkedFeature.h"
 
 namespace orbelle::cli {
 
@@ -34,21 +35,19 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
         return resolveComDevice(comNumber, store_.get());
       }) {
   warnAboutStore(*store_);
-  LinkState& state = session_.state();
-  state.protocol = prefs_.protocol;
-  state.port = prefs_.port;
-  state.baudrate = prefs_.baudrate;
+  // The command line's link options override the stored choice for this run only.
   if (options.link) {
-    state.protocol = protocolFromOption(*options.link);
+    prefs_.protocol = protocolFromOption(*options.link);
   } else if (options.device) {
-    state.protocol = LinkProtocol::Rs232;
+    prefs_.protocol = LinkProtocol::Rs232;
   }
   if (options.port) {
-    state.port = *options.port;
+    prefs_.port = *options.port;
   }
   if (options.baud) {
-    state.baudrate = *options.baud;
+    prefs_.baudrate = *options.baud;
   }
+  applyLinkChoice(session_.state(), prefs_);
   if (options.trace) {
     session_.setTrace([printer = TracePrinter(std::cerr)](const TraceEvent& event) mutable {
       printer.print(event);
@@ -68,7 +67,6 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
     linkProblem_ = text;
     finish();
   });
-  session_.dispatcher().setActiveFeature(feature_);
 }
 
 CliLink::~CliLink() { session_.closeLink(); }
@@ -112,7 +110,7 @@ std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
 
 std::string CliLink::describeUnusable() {
   const LinkState& state = session_.state();
-  std::string text(kNoBaseUnitText);
+  std::string text(kCannotCommunicateText);
   if (state.protocol == LinkProtocol::Usb) {
     text += " " + noUsbBaseUnitText(kBaseUnitVendorId, kBaseUnitProductId);
     if (const auto& refusal = session_.hid().lastOpenProblem()) {
@@ -125,21 +123,19 @@ std::string CliLink::describeUnusable() {
 }
 
 void CliLink::open() {
-  LinkOutcome outcome = LinkOutcome::Unusable;
-  try {
-    outcome = session_.openChosenLink();
-  } catch (const LinkError& error) {
-    throw CliError(kLinkUnusable, error.what() + remedyFor(error.refusal()));
-  }
-  switch (outcome) {
-    case LinkOutcome::Usable:
+  const LinkedFeatureResult result = RunLinkedFeature(feature_, prefs_, session_.state(),
+                                                      session_.endpoints(), session_.dispatcher());
+  switch (result.outcome) {
+    case LinkedFeatureOutcome::Open:
       return;
-    case LinkOutcome::NotChosen:
+    case LinkedFeatureOutcome::Refused:
+      throw CliError(kLinkUnusable, result.portWords + remedyFor(result.refusal));
+    case LinkedFeatureOutcome::NoProtocol:
       throw CliError(kLinkUnusable,
-                     std::string(kProtocolNotChosenText) +
+                     std::string(kNoProtocolText) +
                          " (the stored protocol is not recognised: run \"vkr prefs set protocol "
                          "usb\" or rs232, or pass --link)");
-    case LinkOutcome::Unusable:
+    case LinkedFeatureOutcome::NotUsable:
       throw CliError(kLinkUnusable, describeUnusable());
   }
 }

@@ -9,13 +9,8 @@ namespace orbelle {
 // Every text about the link that a window or vkr shows. They state what happened; what the
 // operator can do about it is for the program that shows them to add.
 
-inline constexpr std::string_view kLinkMessageTitle =
-    "VKR - Software Problem/Communication Message";
-// The chosen link is not usable.
-inline constexpr std::string_view kNoBaseUnitText = "Cannot communicate with the base unit!";
-// The stored protocol is not recognised.
-inline constexpr std::string_view kProtocolNotChosenText =
-    "Please set the communicate attribute before communication!";
+// The texts of opening a feature's link (no base unit, no protocol chosen) are those of
+// shell/LinkedFeature.h, the decision that shows them.
 
 inline constexpr const char* kThreadNotStartedText =
     "Cannot begin a Thread to receive data,please reset base station if it is connected to PC.";

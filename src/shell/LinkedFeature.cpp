@@ -39,16 +39,16 @@ LinkedFeatureResult RunLinkedFeature(Feature feature, const LinkPreferences& pre
   try {
     switch (OpenChosenLink(state, links, OpenMode::ResetFirst)) {
       case LinkOutcome::Usable:
-        return {LinkedFeatureOutcome::Open, {}};
+        return {LinkedFeatureOutcome::Open, {}, {}};
       case LinkOutcome::Unusable:
-        return {LinkedFeatureOutcome::NotUsable, {}};
+        return {LinkedFeatureOutcome::NotUsable, {}, {}};
       case LinkOutcome::NotChosen:
-        return {LinkedFeatureOutcome::NoProtocol, {}};
+        return {LinkedFeatureOutcome::NoProtocol, {}, {}};
     }
   } catch (const LinkError& refusal) {
-    return {LinkedFeatureOutcome::Refused, refusal.what()};
+    return {LinkedFeatureOutcome::Refused, refusal.what(), refusal.refusal()};
   }
-  return {LinkedFeatureOutcome::NoProtocol, {}};
+  return {LinkedFeatureOutcome::NoProtocol, {}, {}};
 }
 
 std::vector<OperatorMessage> LinkCheckResult::messages() const {

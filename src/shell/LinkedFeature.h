@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "prefs/LinkPreferences.h"
+#include "protocol/LinkError.h"
 #include "protocol/LinkSteps.h"
+#include "protocol/MessageIcon.h"
 #include "protocol/ReplyDispatcher.h"
 
 namespace orbelle {
@@ -22,8 +24,6 @@ inline constexpr std::string_view kNoProtocolText =
 inline constexpr std::string_view kUsbNotFoundText =
     "Please ensure the base unit is well connected to PC, and is in setting mode.  ";
 inline constexpr std::string_view kCannotOpenComText = "Cannot open COM port!";
-
-enum class MessageIcon { Error, Information };
 
 // A message box as the operator sees it: title, text, icon and an OK button.
 struct OperatorMessage {
@@ -50,6 +50,7 @@ enum class LinkedFeatureOutcome {
 struct LinkedFeatureResult {
   LinkedFeatureOutcome outcome = LinkedFeatureOutcome::Open;
   std::string portWords;  // Refused only
+  LinkRefusal refusal;    // Refused only: the cause, for a program that suggests a remedy
 
   // The one message box to show, none when the feature window opens.
   std::optional<OperatorMessage> message() const;

@@ -3,11 +3,10 @@
 #include <string_view>
 
 #include "protocol/CommandCode.h"
+#include "protocol/MessageIcon.h"
 #include "upgrade/UpgradePause.h"
 
 namespace orbelle {
-
-enum class MessageIcon { Information, Error };
 
 // What an upgrade transfer asks of the window or program that runs it. The GUI windows and
 // the command-line tool each implement it; the transfer itself does no I/O but reading the
