@@ -29,9 +29,11 @@ class AfterFirstPaint : public QObject {
   std::function<void()> action_;
 };
 
+// The sizes of title bars and task bars. Each file is decoded at start-up; larger views take
+// the installed icon theme's copy through the desktop entry.
 QIcon programIcon() {
   QIcon icon;
-  for (const int size : {16, 32, 48, 64, 128, 256}) {
+  for (const int size : {16, 32, 48, 64}) {
     icon.addFile(QStringLiteral(":/icons/orbelle-%1.png").arg(size), QSize(size, size));
   }
   return icon;
