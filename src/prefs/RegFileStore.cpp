@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -197,11 +199,14 @@ RegFileStore::LoadResult RegFileStore::load(RegKeyContents& into, std::string_vi
   if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) {
     return tooLarge();
   }
-  // It may still grow while being read: read one byte past the limit to notice.
-  std::string text(kMaxFileSize + 1, '\0');
-  std::size_t size = 0;
-  while (size < text.size()) {
-    const ssize_t n = ::read(fd.get(), text.data() + size, text.size() - size);
+  // It may still grow while being read: read up to one byte past the limit to notice. The
+  // buffer grows with what arrives, so a small store costs a small read.
+  std::string text;
+  text.reserve(static_cast<std::size_t>(info.st_size) + 1);
+  std::array<char, 8192> chunk{};
+  while (text.size() <= kMaxFileSize) {
+    const std::size_t wanted = std::min(chunk.size(), kMaxFileSize + 1 - text.size());
+    const ssize_t n = ::read(fd.get(), chunk.data(), wanted);
     if (n == 0) {
       break;
     }
@@ -213,12 +218,12 @@ RegFileStore::LoadResult RegFileStore::load(RegKeyContents& into, std::string_vi
              name + " cannot be read (" + errorText(errno) + ")" + std::string(consequence));
       return LoadResult::Unusable;
     }
-    size += static_cast<std::size_t>(n);
+    text.append(chunk.data(), static_cast<std::size_t>(n));
   }
+  const std::size_t size = text.size();
   if (size > kMaxFileSize) {
     return tooLarge();
   }
-  text.resize(size);
   auto parsed = parseRegFile(text);
   if (!parsed) {
     return LoadResult::Unparsable;
