@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "protocol/Fcs16.h"
+#include "protocol/LineSettings.h"
 #include "protocol/LinkSteps.h"
 #include "support/FakeTransports.h"
 
@@ -58,39 +59,6 @@ TEST_F(LinkFixture, SerialSendLeavesTheReportIdBehindAndNoLinkSendsNothing) {
   // The FCS is filled in all the same (PPP FCS-16 of bytes 1..36, low byte first).
   EXPECT_EQ(state.txFrame[37], 0x16);
   EXPECT_EQ(state.txFrame[38], 0x07);
-}
-
-TEST_F(LinkFixture, OpenChosenLinkReportsEachOutcome) {
-  state.protocol = LinkProtocol::Usb;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Usable);
-  EXPECT_EQ(hid.calls, (std::vector<std::string>{"close", "open"}));
-  hid.present = false;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Unusable);
-
-  state.protocol = LinkProtocol::Rs232;
-  state.port = 3;
-  state.baudrate = 19200;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Usable);
-  EXPECT_TRUE(state.serialOpen);
-  EXPECT_EQ(serial.calls.back(), "open 3 19200");
-  serial.opens = false;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Unusable);
-
-  state.protocol = LinkProtocol::None;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::NotChosen);
-}
-
-TEST_F(LinkFixture, RefusedSerialOpenThrowsWithThePortsOwnWordsAndLeavesItClosed) {
-  state.protocol = LinkProtocol::Rs232;
-  state.serialOpen = true;
-  serial.refusal = "Permission denied";
-  try {
-    OpenChosenLink(state, links);
-    FAIL() << "expected a LinkError";
-  } catch (const LinkError& error) {
-    EXPECT_STREQ(error.what(), "Permission denied");
-  }
-  EXPECT_FALSE(state.serialOpen);
 }
 
 TEST_F(LinkFixture, CloseLinkReleasesBothLinks) {
@@ -193,6 +161,19 @@ TEST_F(LinkFixture, SerialStepsAreTracedInOrderOnlyWhenTheyReachAnOpenPort) {
                 step(TraceKind::LineSettings, "9600,n,8,1"), step(TraceKind::InputDiscarded),
                 step(TraceKind::SerialReopened), step(TraceKind::LineSettings, "38400,n,8,1")}));
   EXPECT_EQ(serial.calls.back(), "open 2 38400");
+
+  serial.refusal = "no such port";
+  EXPECT_THROW(ReopenSerial(state, links), LinkError);
+  EXPECT_FALSE(state.serialOpen);
+}
+
+TEST(LineSettings, ParsesSettingsStringsAndRejectsMalformedOnes) {
+  EXPECT_EQ(parseLineSettings("19200,n,8,1"), (LineSettings{19200, 'n', 8, 1}));
+  EXPECT_EQ(parseLineSettings("4800,E,7,2"), (LineSettings{4800, 'e', 7, 2}));
+  for (const char* bad : {"", "9600", "9600,n,8", "9600,x,8,1", "9600,n,9,1", "9600,n,8,3",
+                          "-1,n,8,1", "9600,nn,8,1", "9600,n,8,1,", "96oo,n,8,1"}) {
+    EXPECT_FALSE(parseLineSettings(bad)) << bad;
+  }
 }
 
 }  // namespace
