@@ -71,8 +71,6 @@ nlohmann::json summaryOf(const ProcessResult& result) {
   return last;
 }
 
-std::uint64_t blocksFor(std::size_t size) { return (size + 31) / 32; }
-
 class UpgradeOverEitherLink : public ::testing::TestWithParam<SimLink> {
  protected:
   TempDir dir_;
@@ -89,7 +87,7 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
     EXPECT_EQ(summary["resent_bytes"], 0);
     EXPECT_EQ(summary["stale_replies"], 0);
     EXPECT_EQ(summary["bytes"], size);
-    EXPECT_EQ(summary["blocks"], blocksFor(size));
+    EXPECT_EQ(summary["blocks"], (size + 31) / 32);
     EXPECT_EQ(summary["retries"], 0);
     EXPECT_EQ(summary["handshakes"], 0);
     EXPECT_EQ(summary["bad_fcs_replies"], 0);
@@ -99,13 +97,6 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
                 static_cast<double>(size), 1e-6 * static_cast<double>(size));
     EXPECT_EQ(nextSavedImage(sim, "base-" + std::to_string(++baseRuns) + ".dat"), imageBytes(size));
   }
-
-  // A handheld image goes through the base unit by its own codes.
-  const auto handheld = vkr(sim, {"upgrade", "handheld", writeImage(dir_, 1000).string()});
-  EXPECT_EQ(handheld.exitCode, 0) << handheld.err;
-  EXPECT_NE(handheld.err.find("The handheld unit has been upgraded\n"), std::string::npos)
-      << handheld.err;
-  EXPECT_EQ(nextSavedImage(sim, "handheld-1.dat"), imageBytes(1000));
 }
 
 TEST_P(UpgradeOverEitherLink, RetriesAndHandshakesAreAnsweredAndCountedAsTheUnitAsked) {
@@ -122,15 +113,9 @@ TEST_P(UpgradeOverEitherLink, RetriesAndHandshakesAreAnsweredAndCountedAsTheUnit
   EXPECT_EQ(base["resent_bytes"], 25 * 32);
   EXPECT_NEAR(base["bytes_per_second"].get<double>() * base["seconds"].get<double>(), 4097.0, 1e-3);
   EXPECT_EQ(nextSavedImage(sim, "base-1.dat"), imageBytes(4097));
-
-  // The handheld table knows no handshake, and the unit asks for none.
-  const auto handheld = summaryOf(vkr(sim, {"--json", "upgrade", "handheld", image}));
-  EXPECT_EQ(handheld["retries"], 25);
-  EXPECT_EQ(handheld["handshakes"], 0);
-  EXPECT_EQ(nextSavedImage(sim, "handheld-1.dat"), imageBytes(4097));
 }
 
-TEST_P(UpgradeOverEitherLink, DoneRepliesAndDoubledRepliesStillComplete) {
+TEST_P(UpgradeOverEitherLink, DoneRepliesAndBadFcsStillComplete) {
   Simulator done(GetParam(),
                  {"--save-images", (dir_ / "done").string(), "--fault", "finish-with-done"});
   const auto base =
@@ -138,16 +123,6 @@ TEST_P(UpgradeOverEitherLink, DoneRepliesAndDoubledRepliesStillComplete) {
   EXPECT_EQ(base["completion"], "done");
   EXPECT_EQ(base["blocks"], 2);
   EXPECT_EQ(nextSavedImage(done, "base-1.dat"), imageBytes(33));
-
-  // Each reply twice: every extra acknowledgement sends the next block early, but no block
-  // goes out twice and none is skipped.
-  Simulator doubled(GetParam(),
-                    {"--save-images", (dir_ / "doubled").string(), "--fault", "double-replies"});
-  const auto twice =
-      summaryOf(vkr(doubled, {"--json", "upgrade", "base", writeImage(dir_, 4097).string()}));
-  EXPECT_EQ(twice["blocks"], 129);
-  EXPECT_EQ(twice["retries"], 0);
-  EXPECT_EQ(nextSavedImage(doubled, "base-1.dat"), imageBytes(4097));
 
   // Replies are taken by their code whatever their FCS, but not without a trace.
   Simulator corrupt(GetParam(), {"--fault", "corrupt-fcs"});
