@@ -61,10 +61,6 @@ TEST_F(HidLinkFixture, OnlyTheFirstThirtyTwoInterfacesAreSearched) {
   pointAt(sim, 32);
   link.open();
   EXPECT_FALSE(link.deviceHeld());
-  ::setenv("VKR_HIDSIM_SOCKET", (sim.dir() / "nothing-here").c_str(), 1);
-  link.open();
-  EXPECT_FALSE(link.deviceHeld());
-  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDeliversIt) {
@@ -120,7 +116,7 @@ TEST_F(HidLinkFixture, RepeatedReportsAreDroppedBeforeTheNextSendAndClosingDoesN
   EXPECT_TRUE(link.deviceHeld()) << "reopening right away finds the unit again";
 }
 
-TEST_F(HidLinkFixture, ShortReportsAreReportedAndADeviceLossIsTold) {
+TEST_F(HidLinkFixture, ShortReportsAreReportedAndNotDelivered) {
   Simulator split(SimLink::Usb, {"--fault", "split-replies"});
   pointAt(split);
   link.open();
@@ -129,16 +125,6 @@ TEST_F(HidLinkFixture, ShortReportsAreReportedAndADeviceLossIsTold) {
   EXPECT_EQ(problems[0].first, HidLink::Problem::ShortRead);
   EXPECT_EQ(problems[0].second, "Only read 1 bytes");
   EXPECT_TRUE(reports.empty());
-  link.close();
-
-  problems.clear();
-  Simulator vanishing(SimLink::Usb, {"--fault", "vanish-after=1"});
-  pointAt(vanishing);
-  link.open();
-  link.send(readSettingsFrame());
-  ASSERT_TRUE(processEventsUntil(
-      [&] { return !problems.empty() && problems.back().first == HidLink::Problem::DeviceLost; }));
-  link.close();  // the idle thread ends promptly
 }
 
 }  // namespace

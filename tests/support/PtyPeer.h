@@ -27,15 +27,9 @@ class PtyPeer {
     ::cfmakeraw(&raw);
     ::tcsetattr(holder_, TCSANOW, &raw);
   }
-  ~PtyPeer() { hangUp(); }
-  // Closes the unit's end: the link's end of the terminal hangs up.
-  void hangUp() {
-    for (int* fd : {&holder_, &master_}) {
-      if (*fd >= 0) {
-        ::close(*fd);
-        *fd = -1;
-      }
-    }
+  ~PtyPeer() {
+    ::close(holder_);
+    ::close(master_);
   }
   const std::string& path() const { return path_; }
   bool write(const std::vector<std::uint8_t>& bytes) const {
