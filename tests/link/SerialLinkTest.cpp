@@ -31,17 +31,18 @@ struct SerialLinkFixture : ::testing::Test {
   PtyPeer peer;
   std::vector<std::vector<std::uint8_t>> frames;
   std::vector<std::vector<std::uint8_t>> dropped;
-
-  SerialLink link{[this](std::int32_t) {
-                    return ComDevice{peer.path(), ComDeviceSource::Environment};
-                  },
-                  [this](std::span<const std::uint8_t, kWireFrameSize> f) {
-                    frames.emplace_back(f.begin(), f.end());
-                  },
-                  nullptr,
-                  [this](std::span<const std::uint8_t> bytes) {
-                    dropped.emplace_back(bytes.begin(), bytes.end());
-                  }};
+  std::vector<SerialLink::Problem> problems;
+  SerialLink link{
+      [this](std::int32_t) {
+        return ComDevice{peer.path(), ComDeviceSource::Environment};
+      },
+      [this](std::span<const std::uint8_t, kWireFrameSize> f) {
+        frames.emplace_back(f.begin(), f.end());
+      },
+      [this](SerialLink::Problem problem, const std::string&) { problems.push_back(problem); },
+      [this](std::span<const std::uint8_t> bytes) {
+        dropped.emplace_back(bytes.begin(), bytes.end());
+      }};
 };
 
 TEST_F(SerialLinkFixture, OneFramePerThirtyEightBytesAndTheRestOfThatReadDropped) {
@@ -108,6 +109,12 @@ TEST_F(SerialLinkFixture, StrayRepliesAreDroppedWholeSoTheNextReplyIsReadFromIts
   EXPECT_EQ(frames[2], numbered(38, 150));
   EXPECT_EQ(dropped, (std::vector<std::vector<std::uint8_t>>{numbered(38, 100),
                                                              numbered(10, 50) + numbered(28, 60)}));
+
+  // A port that hangs up is closed and reported, instead of failing every read after.
+  peer.hangUp();
+  ASSERT_TRUE(processEventsUntil([&] { return !problems.empty(); }));
+  EXPECT_EQ(problems, std::vector<SerialLink::Problem>{SerialLink::Problem::PortLost});
+  EXPECT_FALSE(link.portOpen());
 }
 
 TEST(SerialLink, RefusedOpeningNamesThePortTheDeviceAndTheReason) {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "protocol/Fcs16.h"
@@ -70,9 +72,7 @@ TEST(SettingsExchange, UnsetUnitShowsVersionsOnlyAndUnknownCodesChangeNothing) {
   const BaseSettings before = exchange.record();
 
   ReportFrame unset = currentSettingsReply();
-  for (std::size_t i = 2; i <= 7; ++i) {
-    unset[i] = 0xFF;
-  }
+  std::fill(unset.begin() + 2, unset.begin() + 8, 0xFF);
   unset[12] = '9';
   host.events.clear();
   exchange.onFrameReceived(unset);
@@ -199,9 +199,7 @@ TEST(SettingsUpload, UnknownGroupCodesUploadWhatTheWindowWouldShow) {
 
 TEST(SettingsUpload, DefaultsKeepTheBaudRateTheWindowShows) {
   ReportFrame unset{};
-  for (std::size_t i = 2; i <= 7; ++i) {
-    unset[i] = 0xFF;
-  }
+  std::fill(unset.begin() + 2, unset.begin() + 8, 0xFF);
   // Never set: the record is as it was at start, the group shows 9600.
   BaseSettings defaults = windowDefaults(BaseSettings{}, unset);
   EXPECT_EQ(defaults.baudCode, 2);

@@ -27,9 +27,15 @@ class PtyPeer {
     ::cfmakeraw(&raw);
     ::tcsetattr(holder_, TCSANOW, &raw);
   }
-  ~PtyPeer() {
-    ::close(holder_);
-    ::close(master_);
+  ~PtyPeer() { hangUp(); }
+  // Closes the unit's end: the link's end of the terminal hangs up.
+  void hangUp() {
+    for (int* fd : {&holder_, &master_}) {
+      if (*fd >= 0) {
+        ::close(*fd);
+        *fd = -1;
+      }
+    }
   }
   const std::string& path() const { return path_; }
   bool write(const std::vector<std::uint8_t>& bytes) const {
