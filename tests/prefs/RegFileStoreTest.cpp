@@ -9,6 +9,7 @@
 
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegFileStore.h"
+#include "protocol/ByteOrder.h"
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
@@ -29,8 +30,7 @@ std::optional<std::uint32_t> storedNumber(const std::filesystem::path& file,
   }
   for (const RegValue& value : parsed->values) {
     if (sameValueName(value.name, name) && value.bytes.size() == 4) {
-      return value.bytes[0] | (value.bytes[1] << 8U) | (value.bytes[2] << 16U) |
-             (static_cast<std::uint32_t>(value.bytes[3]) << 24U);
+      return readLe32(value.bytes, 0);
     }
   }
   return 0;  // not written yet

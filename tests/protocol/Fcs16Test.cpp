@@ -21,14 +21,6 @@ TEST(Fcs16, MatchesTheCatalogueCheckValue) {
   EXPECT_EQ(Fcs16::compute({}), 0x0000);
 }
 
-TEST(Fcs16, SealedReadSettingsFrameCarriesD89FLowByteFirst) {
-  ReportFrame frame{};
-  frame[1] = 0xF3;
-  Fcs16::seal(frame);
-  EXPECT_EQ(frame[37], 0x9F);
-  EXPECT_EQ(frame[38], 0xD8);
-}
-
 TEST(Fcs16, ResidueHoldsForSealedFramesAndBreaksOnAnySingleBitFlip) {
   ReportFrame frame{};
   for (std::size_t i = 1; i <= 36; ++i) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "protocol/Fcs16.h"
+#include "protocol/LineSettings.h"
 #include "protocol/LinkSteps.h"
 #include "support/FakeTransports.h"
 
@@ -23,8 +24,9 @@ struct LinkFixture : ::testing::Test {
   LinkEndpoints links{&hid, &serial, {}};
 };
 
-TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadAndSealsIt) {
+TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItAndGoesToTheChosenLinkOnly) {
   state.protocol = LinkProtocol::Usb;
+  state.txFrame[0] = 0x99;
   for (std::size_t i = 2; i <= 13; ++i) {
     state.txFrame[i] = static_cast<std::uint8_t>(0xA0 + i);
   }
@@ -32,65 +34,24 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadAndSealsIt) {
   SendFrame(state, links, CommandCode::ReadSettings);
   ASSERT_EQ(hid.sent.size(), 2U);
   const ReportFrame& read = hid.sent[1];
-  EXPECT_EQ(read[0], 0);
+  EXPECT_EQ(read[0], 0) << "report ID";
   EXPECT_EQ(read[1], 0xF3);
   for (std::size_t i = 2; i <= 13; ++i) {
     EXPECT_EQ(read[i], 0xA0 + i);
   }
   EXPECT_EQ(Fcs16::update(Fcs16::kInitial, std::span<const std::uint8_t>(read.data() + 1, 38)),
             Fcs16::kGoodResidue);
-}
 
-TEST_F(LinkFixture, SerialSendLeavesTheReportIdBehindAndNoLinkSendsNothing) {
   state.protocol = LinkProtocol::Rs232;
   SendFrame(state, links, CommandCode::ReadSettings);
   ASSERT_EQ(serial.sent.size(), 1U);
-  ASSERT_EQ(serial.sent[0].size(), 38U);
-  EXPECT_EQ(serial.sent[0].front(), 0xF3);
-  EXPECT_EQ(serial.sent[0].back(), 0xD8);
+  EXPECT_EQ(serial.sent[0], std::vector<std::uint8_t>(read.begin() + 1, read.end()))
+      << "the report ID stays behind";
 
   state.protocol = static_cast<LinkProtocol>(7);
-  state.txFrame[5] = 0x42;
   SendFrame(state, links, CommandCode::ReadSettings);
   EXPECT_EQ(serial.sent.size(), 1U);
-  EXPECT_TRUE(hid.sent.empty());
-  EXPECT_EQ(state.txFrame[1], 0xF3);
-  // The FCS is filled in all the same (PPP FCS-16 of bytes 1..36, low byte first).
-  EXPECT_EQ(state.txFrame[37], 0x16);
-  EXPECT_EQ(state.txFrame[38], 0x07);
-}
-
-TEST_F(LinkFixture, OpenChosenLinkReportsEachOutcome) {
-  state.protocol = LinkProtocol::Usb;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Usable);
-  EXPECT_EQ(hid.calls, (std::vector<std::string>{"close", "open"}));
-  hid.present = false;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Unusable);
-
-  state.protocol = LinkProtocol::Rs232;
-  state.port = 3;
-  state.baudrate = 19200;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Usable);
-  EXPECT_TRUE(state.serialOpen);
-  EXPECT_EQ(serial.calls.back(), "open 3 19200");
-  serial.opens = false;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::Unusable);
-
-  state.protocol = LinkProtocol::None;
-  EXPECT_EQ(OpenChosenLink(state, links), LinkOutcome::NotChosen);
-}
-
-TEST_F(LinkFixture, RefusedSerialOpenThrowsWithThePortsOwnWordsAndLeavesItClosed) {
-  state.protocol = LinkProtocol::Rs232;
-  state.serialOpen = true;
-  serial.refusal = "Permission denied";
-  try {
-    OpenChosenLink(state, links);
-    FAIL() << "expected a LinkError";
-  } catch (const LinkError& error) {
-    EXPECT_STREQ(error.what(), "Permission denied");
-  }
-  EXPECT_FALSE(state.serialOpen);
+  EXPECT_EQ(hid.sent.size(), 2U);
 }
 
 TEST_F(LinkFixture, CloseLinkReleasesBothLinks) {
@@ -193,6 +154,19 @@ TEST_F(LinkFixture, SerialStepsAreTracedInOrderOnlyWhenTheyReachAnOpenPort) {
                 step(TraceKind::LineSettings, "9600,n,8,1"), step(TraceKind::InputDiscarded),
                 step(TraceKind::SerialReopened), step(TraceKind::LineSettings, "38400,n,8,1")}));
   EXPECT_EQ(serial.calls.back(), "open 2 38400");
+
+  serial.refusal = "no such port";
+  EXPECT_THROW(ReopenSerial(state, links), LinkError);
+  EXPECT_FALSE(state.serialOpen);
+}
+
+TEST(LineSettings, ParsesSettingsStringsAndRejectsMalformedOnes) {
+  EXPECT_EQ(parseLineSettings("19200,n,8,1"), (LineSettings{19200, 'n', 8, 1}));
+  EXPECT_EQ(parseLineSettings("4800,E,7,2"), (LineSettings{4800, 'e', 7, 2}));
+  for (const char* bad : {"", "9600", "9600,n,8", "9600,x,8,1", "9600,n,9,1", "9600,n,8,3",
+                          "-1,n,8,1", "9600,nn,8,1", "9600,n,8,1,", "96oo,n,8,1"}) {
+    EXPECT_FALSE(parseLineSettings(bad)) << bad;
+  }
 }
 
 }  // namespace

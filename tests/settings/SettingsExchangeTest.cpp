@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "protocol/Fcs16.h"
@@ -8,6 +10,7 @@
 namespace orbelle {
 namespace {
 
+// Records what the exchange asks of the window and the link, in order.
 class FakeHost : public SettingsExchangeHost {
  public:
   ReportFrame& txFrame() override { return tx; }
@@ -17,21 +20,14 @@ class FakeHost : public SettingsExchangeHost {
     sent.push_back(tx);
   }
   LinkProtocol protocol() const override { return link; }
-  void setSerialLineSettings(std::string_view settings) override {
-    events.push_back("line " + std::string(settings));
-  }
-  void startReplyTimer() override { events.push_back("timer on"); }
-  void stopReplyTimer() override { events.push_back("timer off"); }
-  void refresh(bool withVersions) override {
-    events.push_back(withVersions ? "refresh+versions" : "refresh");
-  }
-  void showVersionTexts() override { events.push_back("versions"); }
-  void setUploadEnabled(bool enabled) override {
-    events.push_back(enabled ? "upload on" : "upload off");
-  }
-  void showMessage(SettingsMessage message) override {
-    events.push_back(settingsMessageText(message));
-  }
+  void setSerialLineSettings(std::string_view line) override { log("line " + std::string(line)); }
+  void startReplyTimer() override { log("timer on"); }
+  void stopReplyTimer() override { log("timer off"); }
+  void refresh(bool versions) override { log(versions ? "refresh+versions" : "refresh"); }
+  void showVersionTexts() override { log("versions"); }
+  void setUploadEnabled(bool on) override { log(on ? "upload on" : "upload off"); }
+  void showMessage(SettingsMessage message) override { log(settingsMessageText(message)); }
+  void log(std::string event) { events.push_back(std::move(event)); }
 
   LinkProtocol link = LinkProtocol::Rs232;
   ReportFrame tx{};
@@ -76,9 +72,7 @@ TEST(SettingsExchange, UnsetUnitShowsVersionsOnlyAndUnknownCodesChangeNothing) {
   const BaseSettings before = exchange.record();
 
   ReportFrame unset = currentSettingsReply();
-  for (std::size_t i = 2; i <= 7; ++i) {
-    unset[i] = 0xFF;
-  }
+  std::fill(unset.begin() + 2, unset.begin() + 8, 0xFF);
   unset[12] = '9';
   host.events.clear();
   exchange.onFrameReceived(unset);
@@ -205,9 +199,7 @@ TEST(SettingsUpload, UnknownGroupCodesUploadWhatTheWindowWouldShow) {
 
 TEST(SettingsUpload, DefaultsKeepTheBaudRateTheWindowShows) {
   ReportFrame unset{};
-  for (std::size_t i = 2; i <= 7; ++i) {
-    unset[i] = 0xFF;
-  }
+  std::fill(unset.begin() + 2, unset.begin() + 8, 0xFF);
   // Never set: the record is as it was at start, the group shows 9600.
   BaseSettings defaults = windowDefaults(BaseSettings{}, unset);
   EXPECT_EQ(defaults.baudCode, 2);

@@ -45,6 +45,7 @@ TEST_F(LinkedFeatureFixture, SerialTakesTheChosenPortAndShowsOnlyItsOwnRefusal) 
   state.serialOpen = true;
   EXPECT_EQ(run(Feature::UpgradeBaseUnit).outcome, LinkedFeatureOutcome::Open);
   EXPECT_EQ(serial.calls, (Calls{"open 3 57600"}));
+  EXPECT_TRUE(state.serialOpen);
   EXPECT_EQ(state.port, 3);
   EXPECT_EQ(state.baudrate, 57600);
 
@@ -95,7 +96,9 @@ TEST_F(LinkedFeatureFixture, SerialCheckShowsTheRefusalBeforeItsOwnMessage) {
   serial.opens = false;
   EXPECT_EQ(CheckChosenLink(prefs, state, links).messages()[0].text, "Cannot open COM port!");
   serial.refusal = "Permission denied";
+  state.serialOpen = true;
   const std::vector<OperatorMessage> refused = CheckChosenLink(prefs, state, links).messages();
+  EXPECT_FALSE(state.serialOpen) << "a refused port is left closed";
   ASSERT_EQ(refused.size(), 2U);
   EXPECT_EQ(refused[0].text, "Permission denied");
   EXPECT_EQ(refused[1].text, "Cannot open COM port!");

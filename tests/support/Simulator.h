@@ -19,7 +19,6 @@ class Simulator {
  public:
   Simulator(SimLink link, const std::vector<std::string>& simArgs);
 
-  SimLink link() const { return link_; }
   // The pseudo-terminal, or the HID socket.
   const std::string& device() const { return device_; }
   // Options that point vkr at this simulator.
@@ -30,7 +29,6 @@ class Simulator {
   std::string nextLine(std::chrono::milliseconds limit = std::chrono::seconds(5)) {
     return process_->readLine(limit);
   }
-  const std::filesystem::path& dir() const { return dir_.path(); }
   // Ends it with SIGTERM; its exit code.
   int terminate() { return process_->terminate(); }
 

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,14 +27,6 @@ std::vector<char*> pointers(std::vector<std::string>& strings) {
   return result;
 }
 
-std::size_t occurrences(const std::string& in, const std::string& text) {
-  std::size_t found = 0;
-  for (std::size_t at = in.find(text); at != std::string::npos; at = in.find(text, at + 1)) {
-    ++found;
-  }
-  return found;
-}
-
 }  // namespace
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
@@ -53,62 +44,46 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
 BackgroundProcess::BackgroundProcess(const std::string& program,
                                      const std::vector<std::string>& args,
                                      const std::map<std::string, std::string>& env) {
-  start([&](const int(&ends)[3]) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    for (int fd = 0; fd < 3; ++fd) {
-      posix_spawn_file_actions_adddup2(&actions, ends[fd], fd);
+  std::vector<std::string> argv{program};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::vector<std::string> envp;
+  for (char** e = environ; *e != nullptr; ++e) {
+    if (env.count(std::string(*e).substr(0, std::string(*e).find('='))) == 0) {
+      envp.emplace_back(*e);
     }
-    std::vector<std::string> argv{program};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<std::string> envp;
-    for (char** e = environ; *e != nullptr; ++e) {
-      const std::string entry(*e);
-      if (env.count(entry.substr(0, entry.find('='))) == 0) {
-        envp.push_back(entry);
-      }
-    }
-    for (const auto& [name, value] : env) {
-      envp.push_back(name + "=" + value);
-    }
-    auto argvPointers = pointers(argv);
-    auto envPointers = pointers(envp);
-    int pid = -1;
-    const int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argvPointers.data(),
-                               envPointers.data());
-    posix_spawn_file_actions_destroy(&actions);
-    return rc == 0 ? pid : -1;
+  }
+  for (const auto& [name, value] : env) {
+    envp.push_back(name + "=" + value);
+  }
+  // Built before the fork: the child of a threaded test may only call exec.
+  auto argvPointers = pointers(argv);
+  auto envPointers = pointers(envp);
+  start([&] {
+    ::execve(program.c_str(), argvPointers.data(), envPointers.data());
+    return 127;
   });
 }
 
-BackgroundProcess::BackgroundProcess(const std::function<int()>& body) {
-  start([&](const int(&ends)[3]) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      for (int fd = 0; fd < 3; ++fd) {
-        ::dup2(ends[fd], fd);
-      }
-      ::_exit(body());
-    }
-    return pid;
-  });
-}
+BackgroundProcess::BackgroundProcess(const std::function<int()>& body) { start(body); }
 
-void BackgroundProcess::start(const Launch& launch) {
-  int in[2];
-  int out[2];
-  int err[2];
-  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
-    throw std::runtime_error("pipe failed");
+void BackgroundProcess::start(const std::function<int()>& child) {
+  int pipes[3][2];
+  for (auto& ends : pipes) {
+    if (::pipe2(ends, O_CLOEXEC) != 0) {
+      throw std::runtime_error("pipe failed");
+    }
   }
-  const int childEnds[3] = {in[0], out[1], err[1]};
-  pid_ = launch(childEnds);
-  for (const int fd : childEnds) {
-    ::close(fd);
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    ::dup2(pipes[0][0], 0);
+    ::dup2(pipes[1][1], 1);
+    ::dup2(pipes[2][1], 2);
+    ::_exit(child());
   }
-  fds_[0] = in[1];
-  fds_[1] = out[0];
-  fds_[2] = err[0];
+  for (int fd = 0; fd < 3; ++fd) {
+    ::close(pipes[fd][fd == 0 ? 0 : 1]);
+    fds_[fd] = pipes[fd][fd == 0 ? 1 : 0];
+  }
   if (pid_ < 0) {
     stop();
     throw std::runtime_error("cannot start a child process");
@@ -175,7 +150,13 @@ int BackgroundProcess::waitForExit(std::chrono::milliseconds limit) {
 
 bool BackgroundProcess::waitForStderr(const std::string& text, std::size_t count,
                                       std::chrono::milliseconds limit) {
-  return pumpUntil(limit, [&] { return occurrences(err_, text) >= count; });
+  return pumpUntil(limit, [&] {
+    std::size_t found = 0;
+    for (auto at = err_.find(text); at != std::string::npos; at = err_.find(text, at + 1)) {
+      ++found;
+    }
+    return found >= count;
+  });
 }
 
 std::string BackgroundProcess::drainStderr() {

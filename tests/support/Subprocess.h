@@ -51,8 +51,8 @@ class BackgroundProcess {
   bool wasKilled() const { return killed_; }
 
  private:
-  using Launch = std::function<int(const int (&childEnds)[3])>;
-  void start(const Launch& launch);
+  // Forks a child that runs `child` with the pipes as its standard streams.
+  void start(const std::function<int()>& child);
   // Reads both output streams until `done` holds; false once `limit` passed or both closed.
   bool pumpUntil(std::chrono::milliseconds limit, const std::function<bool()>& done);
 

@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "upgrade/TransferFixture.h"
+#include "upgrade/UpgradeFrames.h"
 
 namespace orbelle::testing {
 namespace {
@@ -104,13 +105,15 @@ TEST_F(BaseTransfer, DoneAfterTheLastAcknowledgementCompletesAgain) {
   startPast(base, image(40));
   reply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeBlockAck);
+  host.clear();
   reply(base, CommandCode::BaseUpgradeBlockAck);
+  const Log completed{"enable", "progress 100", "message The base unit has been upgraded.",
+                      "progress 0"};
+  EXPECT_EQ(host.log, completed) << "no restart pause over USB";
+  EXPECT_EQ(link.protocol, LinkProtocol::Usb);
+  host.clear();
   reply(base, CommandCode::BaseUpgradeDone);
-  ASSERT_EQ(host.messages.size(), 2U);
-  EXPECT_EQ(host.messages[1].text, "The base unit has been upgraded.");
-  EXPECT_EQ(
-      std::vector<std::string>(host.log.end() - 4, host.log.end()),
-      (Log{"enable", "progress 100", "message The base unit has been upgraded.", "progress 0"}));
+  EXPECT_EQ(host.log, completed);
   EXPECT_EQ(base.counters().completion, UpgradeCompletion::LastAck);
   EXPECT_EQ(base.counters().completions, 2U);
 }
@@ -139,6 +142,12 @@ TEST_F(BaseTransfer, UnknownRateKeepsTheRateCodeAndThePortSettings) {
   EXPECT_EQ(host.frames.at(0)[6], 'X');
   EXPECT_EQ(host.log, (Log{"disable", "settings 9600,n,8,1", "send 5a", "pause short x1"}))
       << "no discard over USB, and nothing to restore after the pause";
+}
+
+TEST(UpgradeFrames, AddressesReachTheLastPage) {
+  EXPECT_EQ(blockAddress(256), (BlockAddress{1, 0}));
+  EXPECT_EQ(blockAddress(70'000), (BlockAddress{273, 3}));
+  EXPECT_EQ(blockAddress(kMaxImageLength - 1), (BlockAddress{65535, 7}));
 }
 
 }  // namespace

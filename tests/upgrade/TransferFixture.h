@@ -49,9 +49,8 @@ class FakeUpgradeHost : public UpgradeHost {
     }
   }
   void startPause(PauseKind kind, int count) override {
-    std::string line = kind == PauseKind::Short ? "pause short x" : "pause long x";
-    line.append(std::to_string(count));
-    log.push_back(line);
+    log.push_back((kind == PauseKind::Short ? "pause short x" : "pause long x") +
+                  std::to_string(count));
   }
   void setUpgradeEnabled(bool enabled) override {
     upgradeEnabled = enabled;
@@ -117,18 +116,14 @@ struct TransferFixture : ::testing::Test {
     return dir / name;
   }
 
-  // A reply whose other bytes are noise: only the code may matter.
-  static void reply(UpgradeTransfer& engine, CommandCode code) {
+  // A reply whose other bytes are noise unless sealed: only the code may matter.
+  static void reply(UpgradeTransfer& engine, CommandCode code, bool withFcs = false) {
     ReportFrame rx{};
-    rx.fill(0xEE);
+    rx.fill(withFcs ? 0 : 0xEE);
     rx[1] = codeByte(code);
-    engine.HandleReply(rx);
-  }
-
-  static void sealedReply(UpgradeTransfer& engine, CommandCode code) {
-    ReportFrame rx{};
-    rx[1] = codeByte(code);
-    Fcs16::seal(rx);
+    if (withFcs) {
+      Fcs16::seal(rx);
+    }
     engine.HandleReply(rx);
   }
 
