@@ -17,6 +17,8 @@ namespace orbelle::ui {
 namespace {
 
 const QColor kButtonText(40, 23, 23);
+// The text of a disabled control; the dialog colours would otherwise draw it as enabled.
+const QColor kGrayText(109, 109, 109);
 
 // Windows' "*.*" matches every name; Qt's needs a dot, so "All file" takes "*".
 const FileRequest kImageRequest{QStringLiteral("Plain Binary(*.dat);;All file(*)"),
@@ -129,6 +131,11 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
     for (QWidget* control : {static_cast<QWidget*>(bootGroup), static_cast<QWidget*>(bootLabel),
                              static_cast<QWidget*>(bootId), static_cast<QWidget*>(read)}) {
       control->setEnabled(false);
+      QPalette palette = control->palette();
+      for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, kGrayText);
+      }
+      control->setPalette(palette);
     }
   }
   auto* group = new QGroupBox(QLatin1String(layout.groupTitle), this);
@@ -145,7 +152,7 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
   pathField_->setReadOnly(true);
   pathField_->setGeometry(inPixels(units, layout.path));
   label->setBuddy(pathField_);
-  QPushButton* browse = addButton(1035, QStringLiteral("Browse"), inPixels(units, layout.browse));
+  browse_ = addButton(1035, QStringLiteral("Browse"), inPixels(units, layout.browse));
   upgrade_ = addButton(1036, QStringLiteral("Upgrade"), inPixels(units, layout.upgrade));
   QPushButton* cancel =
       addButton(layout.cancelId, QStringLiteral("Cancel"), inPixels(units, layout.cancel));
@@ -164,7 +171,7 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
   ok_->setDefault(true);
   ok_->hide();
 
-  connect(browse, &QPushButton::clicked, this, &UpgradeWindow::browse);
+  connect(browse_, &QPushButton::clicked, this, &UpgradeWindow::browse);
   connect(upgrade_, &QPushButton::clicked, this,
           [this] { engine_.start(std::filesystem::path(imagePath_.toStdString())); });
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -178,7 +185,9 @@ QPushButton* UpgradeWindow::addButton(int id, const QString& caption, QRect wher
   identify(*button, id, caption);
   button->setGeometry(where);
   QPalette palette = button->palette();
-  palette.setColor(QPalette::ButtonText, kButtonText);
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::ButtonText, kButtonText);
+  }
   button->setPalette(palette);
   return button;
 }
@@ -186,12 +195,11 @@ QPushButton* UpgradeWindow::addButton(int id, const QString& caption, QRect wher
 void UpgradeWindow::prepare(bool startAtOnce) {
   // A button pressed last time may still be the default, and Enter would press it.
   ok_->setDefault(true);
-  pathField_->setFocus();
+  browse_->setFocus();
   upgrade_->setEnabled(true);
   progress_->setValue(0);
-  imagePath_ = QString::fromStdString(unit_ == Unit::Base ? context_.prefs.baseImagePath
-                                                          : context_.prefs.handheldImagePath);
-  pathField_->setText(imagePath_);
+  showPath(QString::fromStdString(unit_ == Unit::Base ? context_.prefs.baseImagePath
+                                                      : context_.prefs.handheldImagePath));
   engine_.attach();
   if (startAtOnce) {
     engine_.start(std::filesystem::path(imagePath_.toStdString()));
@@ -200,8 +208,7 @@ void UpgradeWindow::prepare(bool startAtOnce) {
 
 void UpgradeWindow::browse() {
   if (const std::optional<QString> chosen = context_.files.chooseFile(this, kImageRequest)) {
-    imagePath_ = *chosen;
-    pathField_->setText(imagePath_);
+    showPath(*chosen);
     const std::string path = imagePath_.toStdString();
     if (unit_ == Unit::Base) {
       chooseBaseImagePath(context_.store, context_.prefs, path);
@@ -210,6 +217,14 @@ void UpgradeWindow::browse() {
     }
   }
   upgrade_->setEnabled(true);
+}
+
+void UpgradeWindow::showPath(const QString& path) {
+  imagePath_ = path;
+  pathField_->setText(path);
+  // From its start, as a read-only field shows it; the whole path is on the tip.
+  pathField_->setCursorPosition(0);
+  pathField_->setToolTip(path);
 }
 
 void UpgradeWindow::done(int result) {

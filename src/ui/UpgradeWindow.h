@@ -43,6 +43,7 @@ class UpgradeWindow : public QDialog {
 
  private:
   void browse();
+  void showPath(const QString& path);
   void setPaused(bool paused);
   void showMessage(std::string_view text, std::string_view title, bool error);
   QPushButton* addButton(int id, const QString& caption, QRect where);
@@ -52,6 +53,7 @@ class UpgradeWindow : public QDialog {
   UpgradeEngine engine_;
   QString imagePath_;
   QLineEdit* pathField_ = nullptr;
+  QPushButton* browse_ = nullptr;
   QPushButton* upgrade_ = nullptr;
   QPushButton* ok_ = nullptr;
   QProgressBar* progress_ = nullptr;
