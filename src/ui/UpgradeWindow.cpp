@@ -178,7 +178,11 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-UpgradeWindow::~UpgradeWindow() { setPaused(false); }
+UpgradeWindow::~UpgradeWindow() {
+  if (qApp != nullptr) {
+    qApp->removeEventFilter(this);
+  }
+}
 
 QPushButton* UpgradeWindow::addButton(int id, const QString& caption, QRect where) {
   auto* button = new QPushButton(caption, this);

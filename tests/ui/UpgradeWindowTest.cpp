@@ -183,6 +183,9 @@ TEST_F(UpgradeWindowTest, HandheldArgumentUpgradesWithTheStoredPathAlone) {
   ui::UpgradeWindow& window = watch(main().upgradeWindow(Feature::UpgradeHandheldUnit));
   EXPECT_TRUE(window.transferRunning());
   expectCompleted(window, sent, "The handheld unit has been upgraded");
+  click(window, 1075);
+  open(Feature::UpgradeHandheldUnit);
+  EXPECT_FALSE(window.transferRunning()) << "only the opening at start-up starts by itself";
 }
 
 }  // namespace
