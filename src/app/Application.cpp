@@ -7,6 +7,7 @@
 
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
+#include "ui/FileChooser.h"
 #include "ui/ModalRunner.h"
 
 namespace orbelle {
@@ -19,15 +20,17 @@ const QColor kDialogText(38, 25, 25);
 }  // namespace
 
 Application::Application(const QStringList& arguments, ui::MessagePresenter& messages,
-                         ui::ModalRunner& modal)
+                         ui::ModalRunner& modal, ApplicationOptions options)
     : argumentText_(argumentText(arguments)),
       store_(makeUserPreferenceStore()),
       session_(
           [this](std::int32_t comNumber) { return resolveComDevice(comNumber, store_.get()); }),
+      fileDialog_(std::make_unique<ui::FileDialogChooser>()),
       modal_(modal) {
   registerDialogFonts();
-  mainWindow_ = std::make_unique<ui::MainWindow>(
-      ui::ShellContext{session_, *store_, prefs_, messages, modal});
+  ui::FileChooser& files = options.files != nullptr ? *options.files : *fileDialog_;
+  mainWindow_ = std::make_unique<ui::MainWindow>(ui::ShellContext{
+      session_, *store_, prefs_, messages, modal, files, runFlags_, options.pauses});
   setDialogColours();
 }
 

@@ -8,20 +8,31 @@
 #include "prefs/LinkPreferences.h"
 #include "prefs/PreferenceStore.h"
 #include "ui/MainWindow.h"
+#include "upgrade/RunFlags.h"
+#include "upgrade/UpgradePause.h"
 
 namespace orbelle::ui {
+class FileChooser;
 class MessagePresenter;
 class ModalRunner;
 }  // namespace orbelle::ui
 
 namespace orbelle {
 
+// What a run may have other than the program's own: tests answer the file dialog and
+// shorten the upgrade pauses.
+struct ApplicationOptions {
+  ui::FileChooser* files = nullptr;  // the platform's file dialog when none
+  PauseDurations pauses{};
+};
+
 // The one application object: the preferences, the link session and the main window,
 // for the whole run.
 class Application {
  public:
   // `arguments` as the program received them, its own name first.
-  Application(const QStringList& arguments, ui::MessagePresenter& messages, ui::ModalRunner& modal);
+  Application(const QStringList& arguments, ui::MessagePresenter& messages, ui::ModalRunner& modal,
+              ApplicationOptions options = {});
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -41,6 +52,8 @@ class Application {
   std::unique_ptr<PreferenceStore> store_;
   LinkPreferences prefs_;
   LinkSession session_;
+  RunFlags runFlags_;
+  std::unique_ptr<ui::FileChooser> fileDialog_;
   ui::ModalRunner& modal_;
   std::unique_ptr<ui::MainWindow> mainWindow_;
 };

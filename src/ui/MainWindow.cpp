@@ -23,10 +23,8 @@ MainWindow::MainWindow(ShellContext context)
     : context_(context),
       setBaseUnit_(QStringLiteral("Set Base Unit"), 403, 282,
                    [this] { context_.session.closeLink(); }),
-      upgradeBase_(QStringLiteral("Upgrade Base Unit"), 291, 166,
-                   [this] { context_.session.closeLink(); }),
-      upgradeHandheld_(QStringLiteral("Upgrade Handheld Unit"), 267, 126,
-                       [this] { context_.session.closeLink(); }),
+      upgradeBase_(UpgradeWindow::Unit::Base, context),
+      upgradeHandheld_(UpgradeWindow::Unit::Handheld, context),
       setProtocol_(context.store, context.prefs, context.messages,
                    [this] { return reopenLink(); }) {
   setWindowTitle(QStringLiteral("Orbelle"));
@@ -109,7 +107,9 @@ void MainWindow::initialise(const QString& argumentText) {
   context_.prefs = LoadLinkPreferences(context_.store);
   applyLinkChoice(context_.session.state(), context_.prefs);
   if (argumentText == QLatin1String("handheld")) {
+    startHandheldAtOnce_ = true;
     runLinkedFeature(Feature::UpgradeHandheldUnit);
+    startHandheldAtOnce_ = false;
   }
 }
 
@@ -133,6 +133,9 @@ void MainWindow::runLinkedFeature(Feature feature) {
   if (const auto message = result.message()) {
     context_.messages.show(this, *message);
     return;
+  }
+  if (feature == Feature::UpgradeBaseUnit || feature == Feature::UpgradeHandheldUnit) {
+    upgradeWindow(feature).prepare(feature == Feature::UpgradeHandheldUnit && startHandheldAtOnce_);
   }
   context_.modal.run(featureWindow(feature));
 }

@@ -3,28 +3,16 @@
 #include <QDialog>
 #include <memory>
 
-#include "link/LinkSession.h"
-#include "prefs/LinkPreferences.h"
 #include "ui/AboutBox.h"
 #include "ui/FeatureWindow.h"
 #include "ui/SetProtocolWindow.h"
+#include "ui/ShellContext.h"
+#include "ui/UpgradeWindow.h"
 
 class QMenu;
 class QPushButton;
 
 namespace orbelle::ui {
-
-class MessagePresenter;
-class ModalRunner;
-
-// What the windows share for the whole run; the application owns it.
-struct ShellContext {
-  LinkSession& session;
-  PreferenceStore& store;
-  LinkPreferences& prefs;
-  MessagePresenter& messages;
-  ModalRunner& modal;
-};
 
 // The program's one main window: the four commands, and the feature windows it owns for
 // the whole run so that their state survives their closing.
@@ -51,6 +39,9 @@ class MainWindow : public QDialog {
 
   Feature activeFeature() const { return context_.session.dispatcher().activeFeature(); }
   QDialog& featureWindow(Feature feature);
+  UpgradeWindow& upgradeWindow(Feature feature) {
+    return feature == Feature::UpgradeHandheldUnit ? upgradeHandheld_ : upgradeBase_;
+  }
   SetProtocolWindow& setProtocolWindow() { return setProtocol_; }
   AboutBox& aboutBox() { return about_; }
 
@@ -62,10 +53,13 @@ class MainWindow : public QDialog {
 
   ShellContext context_;
   FeatureWindow setBaseUnit_;
-  FeatureWindow upgradeBase_;
-  FeatureWindow upgradeHandheld_;
+  UpgradeWindow upgradeBase_;
+  UpgradeWindow upgradeHandheld_;
   SetProtocolWindow setProtocol_;
   AboutBox about_;
+  // The start-up's "handheld" opening starts its transfer at once; later openings wait for
+  // the operator.
+  bool startHandheldAtOnce_ = false;
 };
 
 }  // namespace orbelle::ui

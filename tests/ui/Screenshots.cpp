@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "app/Application.h"
+#include "ui/UpgradeWindow.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 
@@ -45,5 +46,15 @@ int main(int argc, char** argv) {
   bool saved = save(main, dir, "main-window.png");
   saved = save(main.aboutBox(), dir, "about-box.png") && saved;
   saved = save(main.setProtocolWindow(), dir, "set-protocol.png") && saved;
+  // As they open with an image chosen before; no link is needed to show them.
+  app.preferences().baseImagePath = "/home/operator/firmware/base-unit.dat";
+  app.preferences().handheldImagePath = "/home/operator/firmware/handheld.dat";
+  for (const auto& [feature, name] :
+       {std::pair{orbelle::Feature::UpgradeBaseUnit, "upgrade-base.png"},
+        std::pair{orbelle::Feature::UpgradeHandheldUnit, "upgrade-handheld.png"}}) {
+    orbelle::ui::UpgradeWindow& window = main.upgradeWindow(feature);
+    window.prepare(false);
+    saved = save(window, dir, name) && saved;
+  }
   return saved ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegistryStore.h"
 #include "support/TempDir.h"
+#include "ui/FileChooser.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 
@@ -60,6 +62,20 @@ class ShowingRunner : public ui::ModalRunner {
   SeenLog& seen_;
 };
 
+// Answers the file dialog at once: with `answer`, or as Cancel when it holds nothing.
+class FileAnswerer : public ui::FileChooser {
+ public:
+  std::optional<QString> chooseFile(QWidget* /*owner*/,
+                                    const ui::FileRequest& /*request*/) override {
+    return answer;
+  }
+  std::optional<QString> answer;
+};
+
+// The upgrade pauses, shortened so that a test waits a fraction of a second for each.
+inline constexpr PauseDurations kTestPauses{std::chrono::milliseconds(20),
+                                            std::chrono::milliseconds(100)};
+
 // One start of orbelle with a private preference store and COM map.
 class ShellFixture : public ::testing::Test {
  protected:
@@ -95,7 +111,8 @@ class ShellFixture : public ::testing::Test {
   }
 
   Application& start(const QStringList& arguments = {QStringLiteral("orbelle")}) {
-    app_ = std::make_unique<Application>(arguments, messages_, runner_);
+    app_ = std::make_unique<Application>(arguments, messages_, runner_,
+                                         ApplicationOptions{&files_, kTestPauses});
     app_->run();
     return *app_;
   }
@@ -119,10 +136,36 @@ class ShellFixture : public ::testing::Test {
     }
   }
 
+  // Every control a person or a screen reader can reach carries a name, and Tab visits each
+  // enabled one.
+  static void expectNamedAndReachedByTab(QDialog& window) {
+    SCOPED_TRACE(window.windowTitle().toStdString());
+    ASSERT_TRUE(activate(window));
+    std::set<QWidget*> reachable;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+      if (control->isVisibleTo(&window) && control->accessibleName().isEmpty()) {
+        ADD_FAILURE() << "no accessible name: " << control->objectName().toStdString();
+      }
+      if (control->isVisibleTo(&window) && control->isEnabled() &&
+          (control->focusPolicy() & Qt::TabFocus) != 0) {
+        reachable.insert(control);
+      }
+    }
+    ASSERT_FALSE(reachable.empty());
+    (*reachable.begin())->setFocus(Qt::TabFocusReason);
+    std::set<QWidget*> visited;
+    for (std::size_t step = 0; step < 2 * reachable.size(); ++step) {
+      visited.insert(QApplication::focusWidget());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, reachable);
+  }
+
   TempDir config_;
   SeenLog seen_;
   MessageRecorder messages_{seen_};
   ShowingRunner runner_{seen_};
+  FileAnswerer files_;
   std::unique_ptr<Application> app_;
 };
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "link/LinkSession.h"
+#include "prefs/LinkPreferences.h"
+#include "upgrade/RunFlags.h"
+#include "upgrade/UpgradePause.h"
+
+namespace orbelle::ui {
+
+class FileChooser;
+class MessagePresenter;
+class ModalRunner;
+
+// What the windows share for the whole run; the application owns it.
+struct ShellContext {
+  LinkSession& session;
+  PreferenceStore& store;
+  LinkPreferences& prefs;
+  MessagePresenter& messages;
+  ModalRunner& modal;
+  FileChooser& files;
+  RunFlags& runFlags;
+  // The upgrade pauses; tests shorten them.
+  PauseDurations pauses;
+};
+
+}  // namespace orbelle::ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "protocol/ReplyDispatcher.h"
+#include "upgrade/RunFlags.h"
+#include "upgrade/UpgradePause.h"
+
+namespace orbelle {
+class LinkSession;
+}
+
+namespace orbelle::ui {
+
+// An upgrade window's transfer and its host on the program's link session, kept in a unit of
+// its own so that the window's widgets see none of the engine's headers.
+class UpgradeEngine {
+ public:
+  enum class Unit { Base, Handheld };
+
+  // What the transfer asks of its window.
+  struct Window {
+    std::function<void(bool)> setUpgradeEnabled;
+    std::function<void(int)> setProgress;
+    // Returns once the operator has answered.
+    std::function<void(std::string_view text, std::string_view title, bool error)> showMessage;
+    // A pause has started (true) or is over (false): the window takes no input meanwhile.
+    std::function<void(bool)> setPaused;
+  };
+
+  UpgradeEngine(Unit unit, LinkSession& session, RunFlags& runFlags, PauseDurations pauses,
+                Window window);
+  ~UpgradeEngine();
+  UpgradeEngine(const UpgradeEngine&) = delete;
+  UpgradeEngine& operator=(const UpgradeEngine&) = delete;
+
+  Feature feature() const;
+
+  // Replies reach the transfer from here on.
+  void attach();
+  void start(const std::filesystem::path& image);
+  // The close-down: no pause ends and no reply reaches the transfer any more, the image is
+  // closed, the link released. The transfer's counts are kept.
+  void closeDown();
+
+  bool paused() const;
+  bool running() const;
+
+ private:
+  class Host;
+
+  Unit unit_;
+  LinkSession& session_;
+  std::unique_ptr<Host> host_;
+};
+
+}  // namespace orbelle::ui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "ui/ShellContext.h"
+#include "ui/UpgradeEngine.h"
+
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace orbelle::ui {
+
+// Upgrade Base Unit or Upgrade Handheld Unit: picks the image file, starts the transfer and
+// shows its progress. Built once and reused, so the transfer survives the window's closing.
+// Every way out of the window runs the close-down: none leaves the link open.
+class UpgradeWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  using Unit = UpgradeEngine::Unit;
+
+  UpgradeWindow(Unit unit, const ShellContext& context);
+  ~UpgradeWindow() override;
+  UpgradeWindow(const UpgradeWindow&) = delete;
+  UpgradeWindow& operator=(const UpgradeWindow&) = delete;
+
+  // Run before each opening, once the link is open: the controls as a fresh window has them
+  // and the path from the preferences; with `startAtOnce` the transfer starts before the
+  // window shows.
+  void prepare(bool startAtOnce);
+
+  const QString& imagePath() const { return imagePath_; }
+  // A pause of the transfer is running: the window paints but takes no input.
+  bool paused() const { return engine_.paused(); }
+  bool transferRunning() const { return engine_.running(); }
+
+  void done(int result) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void browse();
+  void showPath(const QString& path);
+  void setPaused(bool paused);
+  void showMessage(std::string_view text, std::string_view title, bool error);
+  QPushButton* addButton(int id, const QString& caption, QRect where);
+
+  Unit unit_;
+  ShellContext context_;
+  UpgradeEngine engine_;
+  QString imagePath_;
+  QLineEdit* pathField_ = nullptr;
+  QPushButton* browse_ = nullptr;
+  QPushButton* upgrade_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+};
+
+}  // namespace orbelle::ui

@@ -1,0 +1,192 @@
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <random>
+
+#include "ShellFixture.h"
+#include "support/Simulator.h"
+#include "ui/UpgradeWindow.h"
+
+namespace orbelle::testing {
+namespace {
+
+constexpr int kDeadlineMs = 20000;
+using Texts = std::vector<std::string>;
+
+constexpr const char* kSettingsTitle = "VKR - Software Problem/Settings Message";
+
+class UpgradeWindowTest : public ShellFixture {
+ protected:
+  // A simulator that keeps the images it receives, and the link chosen to reach it.
+  void serve(SimLink link, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{"--save-images", received_.path().string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    sim_ = std::make_unique<Simulator>(link, args);
+    if (link == SimLink::Serial) {
+      storeChoice(LinkProtocol::Rs232);
+      qputenv("VKR_COM1", QByteArray::fromStdString(sim_->device()));
+    } else {
+      storeChoice(LinkProtocol::Usb);
+      qputenv("VKR_HIDSIM_SOCKET", QByteArray::fromStdString(sim_->device()));
+    }
+  }
+
+  std::filesystem::path image(const std::string& name, std::size_t size) {
+    std::mt19937 random(static_cast<unsigned>(size));
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) {
+      byte = static_cast<char>(random());
+    }
+    writeFile(files_dir_ / name, bytes);
+    return files_dir_ / name;
+  }
+
+  ui::UpgradeWindow& open(Feature feature) {
+    click(main(), feature == Feature::UpgradeBaseUnit ? 1001 : 1002);
+    return watch(main().upgradeWindow(feature));
+  }
+  // Keeps the highest progress shown: the bar goes back to 0 once the completion is told.
+  ui::UpgradeWindow& watch(ui::UpgradeWindow& window) {
+    highest_ = 0;
+    QObject::connect(control<QProgressBar>(window, 1037), &QProgressBar::valueChanged, &window,
+                     [this](int value) { highest_ = std::max(highest_, value); });
+    return window;
+  }
+
+  // Waits for the completion box, then for the simulator's copy, and compares it.
+  void expectCompleted(ui::UpgradeWindow& window, const std::filesystem::path& sent,
+                       const char* completion) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
+    EXPECT_EQ(
+        messages_.take(),
+        (std::vector<OperatorMessage>{{kSettingsTitle, completion, MessageIcon::Information}}));
+    EXPECT_EQ(highest_, 100);
+    EXPECT_TRUE(control<QPushButton>(window, 1036)->isEnabled());
+    const std::string line = sim_->nextLine();
+    const std::size_t at = line.find("saved to ");
+    ASSERT_NE(at, std::string::npos) << line;
+    EXPECT_EQ(readFile(line.substr(at + 9)), readFile(sent));
+  }
+
+  TempDir received_;
+  TempDir files_dir_;
+  std::unique_ptr<Simulator> sim_;
+  int highest_ = 0;
+};
+
+class UpgradeOverEachLink : public UpgradeWindowTest,
+                            public ::testing::WithParamInterface<SimLink> {};
+
+TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
+  serve(GetParam());
+  start();
+  LinkSession& session = app_->session();
+  const auto linkHeld = [&] {
+    return GetParam() == SimLink::Serial ? session.serial().portOpen() : session.hid().deviceHeld();
+  };
+
+  ui::UpgradeWindow& base = open(Feature::UpgradeBaseUnit);
+  expectNamedAndReachedByTab(base);
+  auto* path = control<QLineEdit>(base, 1034);
+  auto* upgrade = control<QPushButton>(base, 1036);
+  EXPECT_TRUE(path->text().isEmpty());
+  click(base, 1036);
+  EXPECT_EQ(messages_.takeTexts(), Texts{"Can not open the file!"});
+  EXPECT_FALSE(upgrade->isEnabled());
+  click(base, 1035);  // the operator cancels the file dialog
+  EXPECT_TRUE(upgrade->isEnabled());
+  EXPECT_TRUE(storedChoice().baseImagePath.empty());
+
+  const auto baseImage = image("base.dat", 1000);
+  files_.answer = QString::fromStdString(baseImage.string());
+  click(base, 1035);
+  EXPECT_EQ(path->text(), *files_.answer);
+  EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
+  click(base, 1036);
+  EXPECT_FALSE(upgrade->isEnabled());
+  expectCompleted(base, baseImage, "The base unit has been upgraded.");
+  EXPECT_TRUE(linkHeld());
+  click(base, 2);
+  EXPECT_FALSE(base.isVisible());
+  EXPECT_FALSE(linkHeld());
+
+  ui::UpgradeWindow& handheld = open(Feature::UpgradeHandheldUnit);
+  expectNamedAndReachedByTab(handheld);
+  EXPECT_TRUE(control<QLineEdit>(handheld, 1034)->text().isEmpty()) << "its own path";
+  const auto handheldImage = image("handheld.dat", 777);
+  files_.answer = QString::fromStdString(handheldImage.string());
+  click(handheld, 1035);
+  click(handheld, 1036);
+  expectCompleted(handheld, handheldImage, "The handheld unit has been upgraded");
+  EXPECT_EQ(storedChoice().handheldImagePath, handheldImage.string());
+  EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
+  handheld.close();  // the title bar's close box
+  EXPECT_FALSE(linkHeld());
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
+                         ::testing::Values(SimLink::Serial, SimLink::Usb),
+                         [](const auto& info) { return std::string(linkName(info.param)); });
+
+// A pause takes no input and the replies that came meanwhile are handled after it; Cancel in
+// the middle abandons the transfer, and the next opening starts clean. Neither Enter nor the
+// hidden OK leaves the link open.
+TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
+  serve(SimLink::Serial, {"--baud-emulation", "38400"});  // about 20 ms a block
+  start();
+  SerialLink& port = app_->session().serial();
+  const auto sent = image("handheld.dat", 1024);
+  files_.answer = QString::fromStdString(sent.string());
+
+  ui::UpgradeWindow& window = open(Feature::UpgradeHandheldUnit);
+  click(window, 1035);
+  click(window, 1036);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.paused(); }, kDeadlineMs));
+  click(window, 1075);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  window.close();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(port.portOpen());
+
+  auto* progress = control<QProgressBar>(window, 1037);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() >= 20; }, kDeadlineMs));
+  EXPECT_TRUE(window.transferRunning());
+  click(window, 1075);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(window.transferRunning());
+  EXPECT_FALSE(port.portOpen());
+
+  open(Feature::UpgradeHandheldUnit);
+  EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), *files_.answer);
+  EXPECT_EQ(progress->value(), 0);
+  ASSERT_TRUE(control<QPushButton>(window, 1036)->isEnabled());
+  control<QLineEdit>(window, 1034)->setFocus();
+  QTest::keyClick(control<QLineEdit>(window, 1034), Qt::Key_Return);
+  EXPECT_TRUE(window.isVisible()) << "Enter has no hidden button to press";
+  click(window, 1036);
+  expectCompleted(window, sent, "The handheld unit has been upgraded");
+  control<QPushButton>(window, 1)->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(port.portOpen());
+}
+
+TEST_F(UpgradeWindowTest, HandheldArgumentUpgradesWithTheStoredPathAlone) {
+  serve(SimLink::Serial);
+  const auto sent = image("handheld.dat", 500);
+  {
+    auto store = makeUserPreferenceStore();
+    LinkPreferences prefs = LoadLinkPreferences(*store);
+    chooseHandheldImagePath(*store, prefs, sent.string());
+  }
+  start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
+  EXPECT_EQ(seen_, (SeenLog{"window: Upgrade Handheld Unit", "window: Orbelle"}));
+  ui::UpgradeWindow& window = watch(main().upgradeWindow(Feature::UpgradeHandheldUnit));
+  EXPECT_TRUE(window.transferRunning());
+  expectCompleted(window, sent, "The handheld unit has been upgraded");
+  click(window, 1075);
+  open(Feature::UpgradeHandheldUnit);
+  EXPECT_FALSE(window.transferRunning()) << "only the opening at start-up starts by itself";
+}
+
+}  // namespace
+}  // namespace orbelle::testing
