@@ -8,6 +8,8 @@
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "ui/FileChooser.h"
+#include "ui/LinkProblemMessage.h"
+#include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 
 namespace orbelle {
@@ -28,6 +30,14 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
       fileDialog_(std::make_unique<ui::FileDialogChooser>()),
       modal_(modal) {
   registerDialogFonts();
+  // Trouble the link meets between exchanges is told in a box, as the windows tell theirs.
+  session_.setProblemHandler([&messages](HidLink::Problem problem, const std::string& text) {
+    messages.show(nullptr, ui::hidProblemMessage(problem, text));
+  });
+  session_.setSerialProblemHandler(
+      [&messages](SerialLink::Problem problem, const std::string& text) {
+        messages.show(nullptr, ui::serialProblemMessage(problem, text));
+      });
   ui::FileChooser& files = options.files != nullptr ? *options.files : *fileDialog_;
   mainWindow_ = std::make_unique<ui::MainWindow>(ui::ShellContext{
       session_, *store_, prefs_, messages, modal, files, runFlags_, options.pauses});

@@ -170,6 +170,32 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   EXPECT_FALSE(port.portOpen());
 }
 
+// Trouble the link meets mid-transfer reaches the operator in a box: short reports over USB,
+// a serial unit that goes away.
+TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
+  serve(SimLink::Usb, {"--fault", "split-replies"});
+  start();
+  files_.answer = QString::fromStdString(image("base.dat", 100).string());
+  ui::UpgradeWindow& usb = open(Feature::UpgradeBaseUnit);
+  click(usb, 1035);
+  click(usb, 1036);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return messages_.pending().size() >= 38; }, kDeadlineMs));
+  const OperatorMessage shortRead = messages_.take().front();
+  EXPECT_EQ(shortRead, (OperatorMessage{"Orbelle", "Only read 1 bytes", MessageIcon::Error}));
+  click(usb, 2);
+  app_.reset();
+
+  serve(SimLink::Serial, {"--fault", "vanish-after=1"});
+  start();
+  ui::UpgradeWindow& serial = open(Feature::UpgradeBaseUnit);
+  click(serial, 1036);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
+  const OperatorMessage lost = messages_.take().front();
+  EXPECT_EQ(lost.title, "VKR - Hardware Problem/Communication Message");
+  EXPECT_EQ(lost.text.rfind("Cannot communicate with the base unit! COM1 (", 0), 0U) << lost.text;
+  click(serial, 2);
+}
+
 TEST_F(UpgradeWindowTest, HandheldArgumentUpgradesWithTheStoredPathAlone) {
   serve(SimLink::Serial);
   const auto sent = image("handheld.dat", 500);
