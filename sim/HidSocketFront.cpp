@@ -139,7 +139,7 @@ bool HidSocketFront::readClient(int fd) {
   const auto wire = std::span<const std::uint8_t, kWireFrameSize>(packet + 1, kWireFrameSize);
   const ModelOutput output = host_.handle(wire);
   for (const WireFrame& reply : output.replies) {
-    sendToClients(piecesOf(reply, host_.faults(), Delivery::Packets));
+    sendToClients(piecesOf(reply, host_.faults()));
   }
   if (output.vanished) {
     shutDown();
@@ -171,21 +171,22 @@ void HidSocketFront::sendToClients(const std::vector<std::vector<std::uint8_t>>&
 }
 
 void HidSocketFront::shutDown() {
+  // The device leaves the list before its connections drop, as an unplugged unit does: a
+  // reader that sees its read fail then finds the unit gone.
+  if (listener_ >= 0) {
+    // Removed only while it is still the socket this simulator created.
+    struct stat info {};
+    if (::lstat(path_.c_str(), &info) == 0 && info.st_dev == socketDevice_ &&
+        info.st_ino == socketInode_) {
+      ::unlink(path_.c_str());
+    }
+    ::close(listener_);
+    listener_ = -1;
+  }
   for (const int client : clients_) {
     ::close(client);
   }
   clients_.clear();
-  if (listener_ < 0) {
-    return;
-  }
-  ::close(listener_);
-  listener_ = -1;
-  // Removed only while it is still the socket this simulator created.
-  struct stat info {};
-  if (::lstat(path_.c_str(), &info) == 0 && info.st_dev == socketDevice_ &&
-      info.st_ino == socketInode_) {
-    ::unlink(path_.c_str());
-  }
 }
 
 }  // namespace orbelle::sim

@@ -2,8 +2,7 @@
 
 namespace orbelle::sim {
 
-std::vector<std::vector<std::uint8_t>> piecesOf(const WireFrame& reply, const FaultPlan& faults,
-                                                Delivery delivery) {
+std::vector<std::vector<std::uint8_t>> piecesOf(const WireFrame& reply, const FaultPlan& faults) {
   const int copies = faults.doubleReplies ? 2 : 1;
   std::vector<std::vector<std::uint8_t>> pieces;
   if (faults.splitReplies) {
@@ -14,17 +13,11 @@ std::vector<std::vector<std::uint8_t>> piecesOf(const WireFrame& reply, const Fa
     }
     return pieces;
   }
-  if (delivery == Delivery::Stream) {
-    std::vector<std::uint8_t> write;
-    for (int copy = 0; copy < copies; ++copy) {
-      write.insert(write.end(), reply.begin(), reply.end());
-    }
-    pieces.push_back(std::move(write));
-    return pieces;
-  }
+  std::vector<std::uint8_t> write;
   for (int copy = 0; copy < copies; ++copy) {
-    pieces.emplace_back(reply.begin(), reply.end());
+    write.insert(write.end(), reply.begin(), reply.end());
   }
+  pieces.push_back(std::move(write));
   return pieces;
 }
 

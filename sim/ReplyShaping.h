@@ -9,15 +9,11 @@
 
 namespace orbelle::sim {
 
-enum class Delivery {
-  Stream,   // serial: pieces are writes into one byte stream
-  Packets,  // HID: pieces are separate input reports
-};
-
-// How a reply leaves: the pieces, each one write (stream) or one packet (HID), in order.
-// split-replies cuts every copy into 1-byte pieces; double-replies sends each reply twice,
-// in one write on a stream and as two reports on packets.
-std::vector<std::vector<std::uint8_t>> piecesOf(const WireFrame& reply, const FaultPlan& faults,
-                                                Delivery delivery);
+// How a reply leaves: the pieces, each one write (serial) or one packet (HID), in order.
+// split-replies cuts every copy into 1-byte pieces; double-replies sends each reply twice in
+// one piece: a unit that repeats itself sends the copy right behind the original, so both are
+// queued at the PC before anything can answer the first (the hidapi stand-in hands a packet
+// of several reports over one report a read).
+std::vector<std::vector<std::uint8_t>> piecesOf(const WireFrame& reply, const FaultPlan& faults);
 
 }  // namespace orbelle::sim

@@ -195,7 +195,7 @@ void SerialFront::answerDueFrames(Clock::time_point now) {
 
 void SerialFront::queueReply(const WireFrame& reply, Clock::time_point now) {
   const bool split = host_.faults().splitReplies;
-  for (auto& piece : piecesOf(reply, host_.faults(), Delivery::Stream)) {
+  for (auto& piece : piecesOf(reply, host_.faults())) {
     if (byteTime_) {
       // Each byte leaves when the one before it has crossed the line.
       for (const std::uint8_t b : piece) {

@@ -9,14 +9,18 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -27,11 +31,17 @@ struct hid_device_ {
   std::atomic<bool> nonblocking{false};
   std::mutex errorLock;
   std::wstring error;
+  // Reports that came in one packet behind the first, taken by the next reads. Only the
+  // reading thread touches them.
+  std::deque<std::vector<unsigned char>> queued;
 };
 
 namespace {
 
 constexpr unsigned short kSimVendor = 0x0471;
+// An input report as the system hands it over: 38 bytes, report ID 0 stripped.
+constexpr std::size_t kInputReportSize = 38;
+constexpr std::size_t kMaxPacket = 4096;
 constexpr unsigned short kSimProduct = 0x0003;
 constexpr unsigned short kPaddingVendor = 0x1209;
 constexpr unsigned short kPaddingFirstProduct = 0x0100;
@@ -231,6 +241,13 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
   if (dev == nullptr || data == nullptr) {
     return -1;
   }
+  if (!dev->queued.empty()) {
+    const std::vector<unsigned char> report = std::move(dev->queued.front());
+    dev->queued.pop_front();
+    const std::size_t taken = std::min(report.size(), length);
+    std::copy_n(report.begin(), taken, data);
+    return static_cast<int>(taken);
+  }
   const auto deadline = std::chrono::steady_clock::now() +
                         std::chrono::milliseconds(milliseconds < 0 ? 0 : milliseconds);
   pollfd wait{dev->fd, POLLIN, 0};
@@ -245,8 +262,11 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
   if (ready == 0) {
     return 0;
   }
-  // One packet is one report; a report longer than the buffer is cut, as hidraw does.
-  const ssize_t n = ::recv(dev->fd, data, length, MSG_DONTWAIT);
+  // A packet holds one report, or several of a unit that repeats itself: those reach the
+  // system's queue together, as reports sent back to back do. A report longer than the
+  // buffer is cut, as hidraw does.
+  std::array<unsigned char, kMaxPacket> packet{};
+  const ssize_t n = ::recv(dev->fd, packet.data(), packet.size(), MSG_DONTWAIT);
   if (n == 0) {
     return deviceGone(dev);
   }
@@ -260,7 +280,17 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
     setError(dev, withErrno("reading an input report failed"));
     return -1;
   }
-  return static_cast<int>(n);
+  auto size = static_cast<std::size_t>(n);
+  if (size > kInputReportSize && size % kInputReportSize == 0) {
+    for (std::size_t at = kInputReportSize; at < size; at += kInputReportSize) {
+      dev->queued.emplace_back(packet.begin() + static_cast<std::ptrdiff_t>(at),
+                               packet.begin() + static_cast<std::ptrdiff_t>(at + kInputReportSize));
+    }
+    size = kInputReportSize;
+  }
+  const std::size_t taken = std::min(size, length);
+  std::copy_n(packet.begin(), taken, data);
+  return static_cast<int>(taken);
 }
 
 int hid_read(hid_device* dev, unsigned char* data, size_t length) {
