@@ -18,7 +18,8 @@ inline constexpr std::string_view kBaseEmptyImageMessage = "The file has no data
 inline constexpr std::string_view kBaseCompletionMessage = "The base unit has been upgraded.";
 inline constexpr std::string_view kHandheldEmptyImageMessage =
     "The handheld unit application file has no data!";
-inline constexpr std::string_view kHandheldCompletionMessage = "The handheld unit has been upgraded";
+inline constexpr std::string_view kHandheldCompletionMessage =
+    "The handheld unit has been upgraded";
 
 // The page number of a block is 16 bits, so a larger image cannot be addressed.
 inline std::string imageTooLargeMessage(std::uint64_t length, std::uint64_t largest) {

@@ -30,7 +30,6 @@ struct Fault {
   bool mustSucceed;  // a sound vkr always gets through this one
 };
 
-
 const std::vector<Fault>& faults() {
   static const std::vector<Fault> all = {
       {"DropReply", {"--fault", "drop-reply=40"}, false},

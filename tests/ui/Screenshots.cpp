@@ -4,9 +4,9 @@
 #include <QPixmap>
 
 #include "app/Application.h"
-#include "ui/UpgradeWindow.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
+#include "ui/UpgradeWindow.h"
 
 namespace {
 
