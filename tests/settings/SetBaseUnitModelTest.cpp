@@ -1,0 +1,249 @@
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "protocol/Fcs16.h"
+#include "settings/SetBaseUnitModel.h"
+#include "settings/SettingsCodec.h"
+
+namespace orbelle {
+namespace {
+
+// Plays the window's view and link: records what the model asks for, in order.
+class FakeView : public SetBaseUnitHost {
+ public:
+  ReportFrame& txFrame() override { return tx; }
+  void sendFrame(CommandCode code) override {
+    tx[1] = codeByte(code);
+    Fcs16::seal(tx);
+    sent.push_back(tx);
+    log(code == CommandCode::ReadSettings ? "read" : "upload");
+  }
+  LinkProtocol protocol() const override { return link; }
+  void setSerialLineSettings(std::string_view line) override { log("line " + std::string(line)); }
+  void startReplyTimer() override { log("timer on"); }
+  void stopReplyTimer() override { log("timer off"); }
+  void showMessage(SetBaseUnitMessage message) override {
+    messages.push_back(message);
+    log(messageText(message));
+  }
+  void log(std::string event) { events.push_back(std::move(event)); }
+
+  LinkProtocol link = LinkProtocol::Rs232;
+  ReportFrame tx{};
+  std::vector<ReportFrame> sent;
+  std::vector<std::string> events;
+  std::vector<SetBaseUnitMessage> messages;
+};
+
+BaseSettings unitSettings(std::uint8_t nation, std::uint8_t channel) {
+  BaseSettings s;
+  s.powerDbm = -15;
+  s.channel = channel;
+  s.associatedIds = 0x8001;
+  s.baudCode = 4;
+  s.nation = nation;
+  s.dataBitsCode = 1;
+  s.stopBitsCode = 2;
+  s.parityCode = 3;
+  s.flowControlCode = 2;
+  s.numericKeyMode = 2;
+  s.bootloaderVersion = {'1', '0', '3', 0};
+  s.applicationVersion = {'2', '1', '0', 'b'};
+  return s;
+}
+
+ReportFrame reply(const BaseSettings& s, CommandCode code = CommandCode::CurrentSettings) {
+  ReportFrame f{};
+  f[1] = codeByte(code);
+  if (code == CommandCode::SettingsUploaded) {
+    encodeUploadSettings(f, s, true);
+  } else {
+    encodeCurrentSettings(f, s);
+  }
+  return f;
+}
+
+std::vector<std::uint8_t> uploadBytes(const ReportFrame& f) {
+  return {f.begin() + 1, f.begin() + 14};
+}
+
+TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
+  FakeView view;
+  SetBaseUnitModel model(view);
+  model.open();
+  EXPECT_EQ(view.events, (std::vector<std::string>{"line 9600,n,8,1", "read", "timer on"}));
+  EXPECT_EQ(model.channelEntries().size(), 48U);
+  EXPECT_EQ(model.channelSelection(), 0);
+  EXPECT_EQ(model.powerEntries()[static_cast<std::size_t>(model.powerSelection())], "10");
+  EXPECT_FALSE(model.nationSelection());
+  EXPECT_FALSE(model.nationListEnabled());
+  EXPECT_FALSE(model.uploadEnabled());
+  const std::array<std::uint8_t, 6> opening{2, 2, 1, 1, 1, 1};
+  for (std::size_t g = 0; g < opening.size(); ++g) {
+    EXPECT_EQ(model.radioSelection(static_cast<RadioGroup>(g)), opening.at(g));
+  }
+
+  view.events.clear();
+  BaseSettings reported = unitSettings(7, 12);  // nation 7 shows as Europe
+  reported.powerDbm = 3;                        // not offered: shown as 10
+  model.frameReceived(reply(reported));
+  EXPECT_EQ(view.events, (std::vector<std::string>{
+                             "timer off", "The current settings of base unit have been loaded."}));
+  EXPECT_EQ(model.nationSelection(), 0);
+  EXPECT_EQ(model.record().nation, 0);
+  EXPECT_EQ(model.channelEntries().size(), 16U);
+  EXPECT_EQ(model.channelSelection(), 11);
+  EXPECT_EQ(model.powerSelection(), 0);
+  EXPECT_EQ(model.record().powerDbm, 10);
+  EXPECT_TRUE(model.idChecked(1) && model.idChecked(16) && !model.idChecked(2));
+  EXPECT_EQ(model.radioSelection(RadioGroup::Baud), 4);
+  EXPECT_EQ(model.radioSelection(RadioGroup::Flow), 2);
+  EXPECT_EQ(model.bootloaderText(), "1.0.3");
+  EXPECT_EQ(model.applicationText(), "2.1.0b");
+  EXPECT_EQ(model.summaryText().rfind("The nation is Europe, frequency hopping is disable.", 0),
+            0U);
+
+  // Codes no button has leave their groups alone, and an upload sends those selections.
+  reported.baudCode = 0;
+  reported.parityCode = 7;
+  reported.bootloaderVersion = {'9', '9', '9', 0};
+  model.frameReceived(reply(reported, CommandCode::SettingsUploaded));
+  EXPECT_EQ(model.bootloaderText(), "1.0.3") << "an upload echo carries no versions";
+  EXPECT_EQ(model.radioSelection(RadioGroup::Baud), 4);
+  EXPECT_EQ(model.radioSelection(RadioGroup::Parity), 3);
+  model.clickRadio(RadioGroup::StopBits, 1);
+  model.clickUpload();
+  EXPECT_EQ(view.sent.back()[6], 4);
+  EXPECT_EQ(view.sent.back()[10], 1);
+  EXPECT_EQ(view.sent.back()[11], 3);
+  EXPECT_FALSE(model.uploadEnabled());
+
+  // A unit that was never set: only the versions change.
+  ReportFrame unset = reply(unitSettings(1, 30));
+  std::fill(unset.begin() + 2, unset.begin() + 8, 0xFF);
+  model.frameReceived(unset);
+  EXPECT_EQ(view.messages.back(), SetBaseUnitMessage::UnsetUnit);
+  EXPECT_EQ(model.channelEntries().size(), 16U);
+  EXPECT_EQ(model.channelSelection(), 11);
+  EXPECT_EQ(model.applicationText(), "2.1.0b");
+
+  // A reported channel the list cannot show is never uploaded: the operator picks one first.
+  model.frameReceived(reply(unitSettings(0, 0)));
+  EXPECT_FALSE(model.channelSelection());
+  model.clickIdBox(3, true);
+  model.repaint();
+  EXPECT_TRUE(model.idChecked(3)) << "a click survives a repaint";
+  EXPECT_FALSE(model.uploadEnabled());
+  const std::size_t sentBefore = view.sent.size();
+  model.clickUpload();
+  EXPECT_EQ(view.sent.size(), sentBefore);
+  model.closeChannelList(2);
+  ASSERT_TRUE(model.uploadEnabled());
+  model.clickUpload();
+  EXPECT_EQ(view.sent.back()[3], 3);
+  EXPECT_EQ(view.sent.back()[4], 0x05) << "IDs 1 and 3";
+}
+
+TEST(SetBaseUnitModel, HoppingNarrowsAndWidensTheChannelList) {
+  FakeView view;
+  SetBaseUnitModel model(view);
+  model.open();
+  model.frameReceived(reply(unitSettings(0, 12)));
+  model.repaint();
+  view.messages.clear();
+  model.toggleHopping(true);
+  EXPECT_EQ(model.channelEntries().size(), 8U);
+  EXPECT_EQ(model.channelSelection(), 5);
+  EXPECT_EQ(model.record().channel, 6);
+  EXPECT_TRUE(model.uploadEnabled());
+  ASSERT_EQ(view.messages, std::vector<SetBaseUnitMessage>{SetBaseUnitMessage::ChannelReset});
+  EXPECT_STREQ(messageTitle(SetBaseUnitMessage::ChannelReset),
+               "VKR - Software Problem/Channel Number Setting Message");
+  EXPECT_EQ(messageIcon(SetBaseUnitMessage::ChannelReset), MessageIcon::Information);
+  model.toggleHopping(false);
+  EXPECT_EQ(model.channelEntries().back(), "16");
+  EXPECT_EQ(model.record().channel, 6);
+  EXPECT_EQ(view.messages.size(), 1U);
+
+  model.frameReceived(reply(unitSettings(1, 18)));
+  view.messages.clear();
+  model.toggleHopping(true);
+  EXPECT_EQ(model.channelEntries().back(), "18");
+  EXPECT_EQ(model.record().channel, 18);
+  EXPECT_TRUE(view.messages.empty());
+  model.clickUpload();
+  EXPECT_EQ(view.sent.back()[8], 1) << "hopping on";
+
+  model.frameReceived(reply(unitSettings(2, 65)));
+  EXPECT_EQ(model.nationEntries().at(static_cast<std::size_t>(*model.nationSelection())),
+            "           ");
+  EXPECT_EQ(model.channelEntries().size(), 128U);
+  view.messages.clear();
+  model.toggleHopping(true);
+  EXPECT_EQ(model.channelEntries().size(), 64U);
+  EXPECT_EQ(model.record().channel, 6);
+  EXPECT_EQ(view.messages.size(), 1U);
+}
+
+TEST(SetBaseUnitModel, ListClosingAndDefaultsThenUploadSendTheWindowValues) {
+  FakeView view;
+  view.link = LinkProtocol::Usb;
+  SetBaseUnitModel model(view);
+  model.open();
+  EXPECT_EQ(view.events, (std::vector<std::string>{"line 9600,n,8,1", "read"}))
+      << "no reply timer over USB";
+  model.closePowerList(model.powerSelection());
+  EXPECT_TRUE(model.uploadEnabled()) << "closing the list unchanged still enables Upload";
+
+  // Before any frame was received the defaults are Europe's.
+  model.clickReturnDefaultSettings();
+  EXPECT_EQ(model.record().nation, 0);
+  EXPECT_EQ(model.channelEntries().size(), 16U);
+
+  model.frameReceived(reply(unitSettings(1, 30)));
+  model.clickRadio(RadioGroup::Baud, 5);
+  model.clickRadio(RadioGroup::Baud, 7);  // no such button: nothing changes
+  view.tx.fill(0x33);
+  model.clickReturnDefaultSettings();
+  EXPECT_EQ(model.channelEntries().size(), 36U) << "the nation last reported";
+  EXPECT_EQ(model.channelSelection(), 5);
+  EXPECT_TRUE(model.idChecked(1) && !model.idChecked(16));
+  EXPECT_TRUE(model.uploadEnabled());
+  EXPECT_EQ(model.summaryText().rfind("The nation is China", 0), 0U);
+  model.repaint();
+  model.clickUpload();
+  EXPECT_EQ(uploadBytes(view.sent.back()),
+            (std::vector<std::uint8_t>{0xF1, 0x0A, 6, 0x01, 0x00, 5, 0xFF, 0, 2, 1, 1, 1, 1}));
+  EXPECT_EQ(view.sent.back()[14], 0x33) << "bytes past the upload keep what was there";
+  EXPECT_FALSE(model.uploadEnabled());
+
+  model.closePowerList(7);
+  model.clickUpload();
+  EXPECT_EQ(view.sent.back()[2], 0xEC);
+}
+
+TEST(SetBaseUnitModel, NoReplyOverRs232IsToldOncePerRequest) {
+  FakeView view;
+  SetBaseUnitModel model(view);
+  model.open();
+  model.replyTimerFired();
+  model.clickDisplayCurrentSettings();
+  model.replyTimerFired();
+  EXPECT_EQ(view.events,
+            (std::vector<std::string>{"line 9600,n,8,1", "read", "timer on", "timer off",
+                                      "Cannot communicate with the base unit.", "read", "timer on",
+                                      "timer off", "Cannot communicate with the base unit."}));
+  EXPECT_EQ(messageIcon(SetBaseUnitMessage::NoReply), MessageIcon::Stop);
+  EXPECT_STREQ(messageTitle(SetBaseUnitMessage::NoReply),
+               "VKR - Hardware Problem/Communication Message");
+  EXPECT_STREQ(messageTitle(SetBaseUnitMessage::CurrentLoaded),
+               "VKR - Software Problem/Settings Message");
+  // A late reply is still handled.
+  model.frameReceived(reply(unitSettings(0, 3)));
+  EXPECT_EQ(view.messages.back(), SetBaseUnitMessage::CurrentLoaded);
+  EXPECT_EQ(model.channelSelection(), 2);
+}
+
+}  // namespace
+}  // namespace orbelle
