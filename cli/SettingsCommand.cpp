@@ -51,10 +51,10 @@ std::string withLineFeeds(std::string text) {
 
 // The record as printed. The version texts are those the window's fields show (an unset
 // unit's versions included); `nationNote` follows the nation in the text.
-nlohmann::json settingsResult(const BaseSettings& settings, const SettingsExchange& exchange) {
+nlohmann::json settingsResult(const BaseSettings& settings, const SetBaseUnitModel& model) {
   nlohmann::json json = settingsToJson(settings);
-  json["bootloader_version"] = exchange.bootloaderText();
-  json["application_version"] = exchange.applicationText();
+  json["bootloader_version"] = model.bootloaderText();
+  json["application_version"] = model.applicationText();
   json["summary"] = buildSettingsSummary(normalised(settings));
   return json;
 }
@@ -183,14 +183,6 @@ bool isEmpty(const SetArguments& a) {
          !a.stopBits && !a.parity && !a.flow && !a.numericKey;
 }
 
-PreparedUpload prepare(const BaseSettings& current, const SettingsChange& change) {
-  try {
-    return prepareUpload(current, change);
-  } catch (const std::invalid_argument& error) {
-    throw CliError(kBadUsage, error.what());
-  }
-}
-
 std::string whyAdjusted(SettingsField field) {
   switch (field) {
     case SettingsField::Power:
@@ -217,25 +209,28 @@ struct UploadStart {
   std::optional<std::uint8_t> nationBefore;
 };
 
-int uploadAndReport(CliLink& link, SettingsSession& session, const PreparedUpload& prepared,
+// Uploads what the window now shows; `adjusted` names what its rules changed on their own.
+int uploadAndReport(CliLink& link, SettingsSession& session,
+                    const std::vector<FieldAdjustment>& adjusted, bool channelAsked,
                     const UploadStart& start) {
   const Output out(link.options().json);
   if (start.fromDefaults) {
     out.note("The base unit has never been set: starting from the default settings.");
   }
-  nlohmann::json adjusted = nlohmann::json::array();
-  for (const FieldAdjustment& a : prepared.adjusted) {
-    adjusted.push_back({{"field", settingsFieldKey(a.field)},
-                        {"from", settingsFieldValue(a.field, a.from)},
-                        {"to", settingsFieldValue(a.field, a.to)}});
+  nlohmann::json adjustedJson = nlohmann::json::array();
+  for (const FieldAdjustment& a : adjusted) {
+    adjustedJson.push_back({{"field", settingsFieldKey(a.field)},
+                            {"from", settingsFieldValue(a.field, a.from)},
+                            {"to", settingsFieldValue(a.field, a.to)}});
     out.note(std::string("Also changed ") + settingsFieldKey(a.field) + " from " +
              valueText(a.field, a.from) + " to " + valueText(a.field, a.to) + " (" +
              whyAdjusted(a.field) + ").");
   }
-  if (prepared.channelReset) {
-    out.note(withLineFeeds(kChannelResetText));
+  // A channel named after hopping went on replaces the one the window put in its place.
+  if (session.channelReset() && !channelAsked) {
+    out.note(withLineFeeds(messageText(SetBaseUnitMessage::ChannelReset)));
   }
-  BaseSettings echoed = session.upload(prepared.settings);
+  BaseSettings echoed = session.upload();
   // The upload carries no nation, so an echo may name none (or any): show the one read.
   std::string nationNote;
   if (start.nationBefore) {
@@ -243,9 +238,9 @@ int uploadAndReport(CliLink& link, SettingsSession& session, const PreparedUploa
     nationNote = " (not changed: vkr uploads no nation)";
   }
   out.note(settingsMessageText(SettingsMessage::UploadConfirmed));
-  nlohmann::json result = settingsResult(echoed, session.exchange());
+  nlohmann::json result = settingsResult(echoed, session.model());
   result["started_from_defaults"] = start.fromDefaults;
-  result["also_changed"] = adjusted;
+  result["also_changed"] = adjustedJson;
   out.result(result, settingsText(result, nationNote));
   return kOk;
 }
@@ -255,20 +250,22 @@ int readCommand(const GlobalOptions& options) {
   link.open();
   SettingsSession session(link);
   const BaseSettings& current = session.readCurrent();
-  const nlohmann::json result = settingsResult(current, session.exchange());
+  const nlohmann::json result = settingsResult(current, session.model());
   Output(options.json).result(result, settingsText(result));
   return kOk;
 }
 
 // Reads the unit's settings as the start of an upload. A unit that was never set starts
-// from the defaults, as the window does after Return Default Settings.
+// from the defaults: the operator clicks Return Default Settings.
 BaseSettings readStart(SettingsSession& session, UploadStart& start) {
+  SetBaseUnitModel& model = session.model();
   if (session.read() == SettingsSession::ReadOutcome::Unset) {
     start.fromDefaults = true;
-    return windowDefaults(session.exchange().record(), session.lastReply());
+    model.clickReturnDefaultSettings();
+    return model.uploadValues();
   }
   // As reported, before the window's normalisation, so that what that changes is seen.
-  const BaseSettings reported = decodeCurrentSettings(session.lastReply());
+  const BaseSettings reported = decodeCurrentSettings(model.lastFrame());
   start.nationBefore = reported.nation;
   return reported;
 }
@@ -282,8 +279,14 @@ int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
   link.open();
   SettingsSession session(link);
   UploadStart start;
-  const BaseSettings current = readStart(session, start);
-  return uploadAndReport(link, session, prepare(current, change), start);
+  const BaseSettings before = readStart(session, start);
+  std::vector<FieldAdjustment> adjusted;
+  try {
+    adjusted = applyChange(session.model(), change, before);
+  } catch (const std::invalid_argument& error) {
+    throw CliError(kBadUsage, error.what());
+  }
+  return uploadAndReport(link, session, adjusted, change.channel.has_value(), start);
 }
 
 int defaultsCommand(const GlobalOptions& options) {
@@ -293,8 +296,8 @@ int defaultsCommand(const GlobalOptions& options) {
   UploadStart start;
   readStart(session, start);
   start.fromDefaults = false;  // the defaults are what was asked for
-  const BaseSettings defaults = windowDefaults(session.exchange().record(), session.lastReply());
-  return uploadAndReport(link, session, prepare(defaults, {}), start);
+  session.model().clickReturnDefaultSettings();
+  return uploadAndReport(link, session, {}, false, start);
 }
 
 int devicesCommand(const GlobalOptions& options) {

@@ -9,16 +9,21 @@ namespace orbelle::cli {
 
 SettingsSession::SettingsSession(CliLink& link)
     : link_(link),
-      exchange_(*this),
+      model_(*this),
       replyTimer_(
-          link.timeout(), [this] { exchange_.onReplyTimer(); }, link.failureSink()) {
+          link.timeout(), [this] { model_.replyTimerFired(); }, link.failureSink()) {
   link_.session().dispatcher().attach(Feature::SetBaseUnit, this);
 }
 
 SettingsSession::~SettingsSession() { link_.session().dispatcher().detach(Feature::SetBaseUnit); }
 
-void SettingsSession::showMessage(SettingsMessage message) {
-  message_ = message;
+void SettingsSession::showMessage(SetBaseUnitMessage message) {
+  const auto outcome = exchangeMessage(message);
+  if (!outcome) {
+    channelReset_ = true;  // told with the upload's report
+    return;
+  }
+  message_ = *outcome;
   link_.finish();
 }
 
@@ -44,11 +49,11 @@ SettingsMessage SettingsSession::awaitMessage(const char* what) {
 CliError SettingsSession::unsetError() const {
   return {exitCodeFor(SettingsMessage::UnsetUnit),
           std::string(settingsMessageText(SettingsMessage::UnsetUnit)) + " (bootloader " +
-              exchange_.bootloaderText() + ", application " + exchange_.applicationText() + ")"};
+              model_.bootloaderText() + ", application " + model_.applicationText() + ")"};
 }
 
 SettingsSession::ReadOutcome SettingsSession::read() {
-  exchange_.open();
+  model_.open();
   const SettingsMessage message = awaitMessage("the settings request");
   if (message == SettingsMessage::UnsetUnit) {
     return ReadOutcome::Unset;
@@ -63,11 +68,14 @@ const BaseSettings& SettingsSession::readCurrent() {
   if (read() == ReadOutcome::Unset) {
     throw unsetError();
   }
-  return exchange_.record();
+  return model_.record();
 }
 
-const BaseSettings& SettingsSession::upload(const BaseSettings& settings) {
-  exchange_.uploadSettings(settings);
+const BaseSettings& SettingsSession::upload() {
+  if (!model_.uploadEnabled()) {
+    throw CliError(kFailed, "the settings window offers no upload now");
+  }
+  model_.clickUpload();
   const SettingsMessage message = awaitMessage("the upload");
   if (message == SettingsMessage::UnsetUnit) {
     throw unsetError();
@@ -75,7 +83,7 @@ const BaseSettings& SettingsSession::upload(const BaseSettings& settings) {
   if (message != SettingsMessage::UploadConfirmed) {
     throw CliError(kFailed, std::string("unexpected answer: ") + settingsMessageText(message));
   }
-  return exchange_.record();
+  return model_.record();
 }
 
 }  // namespace orbelle::cli

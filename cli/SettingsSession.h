@@ -5,32 +5,32 @@
 #include "CliError.h"
 #include "CliLink.h"
 #include "link/ReplyTimer.h"
-#include "settings/SettingsExchange.h"
+#include "settings/SetBaseUnitModel.h"
 
 namespace orbelle::cli {
 
-// The settings conversation of one vkr run: the exchange of the settings window with the
-// command line as its host. The command line's own time-out covers both links: it is the
-// exchange's reply timer over RS232 and the limit of every wait.
-class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
+// The settings conversation of one vkr run: the settings window's model with the command line
+// as its view. The command line's own time-out covers both links: it is the model's reply
+// timer over RS232 and the limit of every wait.
+class SettingsSession : public SetBaseUnitHost, public ReplyReceiver {
  public:
   enum class ReadOutcome { Loaded, Unset };
 
   explicit SettingsSession(CliLink& link);
   ~SettingsSession() override;
 
-  // Opens the exchange as the settings window does and asks for the current settings; throws
-  // CliError for no reply or a lost link. After Loaded the exchange's record holds them; after
-  // Unset only its version texts changed.
+  // Opens the window's model, which asks for the current settings; throws CliError for no
+  // reply or a lost link. After Loaded the model shows them; after Unset only its version
+  // texts changed.
   ReadOutcome read();
   // The same, with an unset unit as an error (exit 5).
   const BaseSettings& readCurrent();
-  // Uploads and waits for the echo; throws CliError when none comes.
-  const BaseSettings& upload(const BaseSettings& settings);
+  // Clicks Upload and waits for the echo; throws CliError when none comes.
+  const BaseSettings& upload();
 
-  SettingsExchange& exchange() { return exchange_; }
-  // The last frame received, as the window's rxFrame.
-  const ReportFrame& lastReply() const { return lastReply_; }
+  SetBaseUnitModel& model() { return model_; }
+  // Whether the window would have shown its channel message since the start.
+  bool channelReset() const { return channelReset_; }
 
   ReportFrame& txFrame() override { return link_.state().txFrame; }
   void sendFrame(CommandCode code) override { link_.session().sendFrame(code); }
@@ -40,23 +40,18 @@ class SettingsSession : public SettingsExchangeHost, public ReplyReceiver {
   }
   void startReplyTimer() override { replyTimer_.start(); }
   void stopReplyTimer() override { replyTimer_.stop(); }
-  void refresh(bool) override {}
-  void setUploadEnabled(bool) override {}
-  void showMessage(SettingsMessage message) override;
-  void onLinkReply(const ReportFrame& rxFrame) override {
-    lastReply_ = rxFrame;
-    exchange_.onFrameReceived(rxFrame);
-  }
+  void showMessage(SetBaseUnitMessage message) override;
+  void onLinkReply(const ReportFrame& rxFrame) override { model_.frameReceived(rxFrame); }
 
  private:
   SettingsMessage awaitMessage(const char* what);
   CliError unsetError() const;
 
   CliLink& link_;
-  SettingsExchange exchange_;
+  SetBaseUnitModel model_;
   ReplyTimer replyTimer_;
-  ReportFrame lastReply_{};
   std::optional<SettingsMessage> message_;
+  bool channelReset_ = false;
 };
 
 }  // namespace orbelle::cli

@@ -9,12 +9,6 @@ namespace orbelle {
 
 namespace {
 
-constexpr int kResetChannel = 6;
-
-std::uint8_t keepIfKnown(std::uint8_t code, std::size_t highest, std::uint8_t fallback) {
-  return code >= 1 && code <= highest ? code : fallback;
-}
-
 std::string rangeDescription(std::uint8_t nation, bool hopping, int count) {
   const std::size_t index = nation < kNationNames.size() ? nation : 0;
   return "1 to " + std::to_string(count) + " for " + std::string(kNationNames[index]) +
@@ -47,12 +41,6 @@ std::vector<FieldAdjustment> adjustments(const BaseSettings& before, const BaseS
 
 }  // namespace
 
-BaseSettings windowDefaults(const BaseSettings& shown, const ReportFrame& rxFrame) {
-  BaseSettings defaults = normalised(defaultSettings(shown, nationOf(rxFrame)));
-  defaults.baudCode = withWindowGroupCodes(shown).baudCode;
-  return defaults;
-}
-
 void checkChange(const SettingsChange& change) {
   if (change.powerDbm && !powerIndex(*change.powerDbm)) {
     throw std::invalid_argument("power must be one of 10, 7, 5, 0, -5, -10, -15, -20 dBm");
@@ -69,49 +57,53 @@ void checkChange(const SettingsChange& change) {
   }
 }
 
-BaseSettings withWindowGroupCodes(BaseSettings shown) {
-  shown.baudCode = keepIfKnown(shown.baudCode, kBaseBaudRates.size(), 2);
-  shown.dataBitsCode = keepIfKnown(shown.dataBitsCode, kDataBitsByCode.size(), 2);
-  shown.stopBitsCode = keepIfKnown(shown.stopBitsCode, kStopBitsByCode.size(), 1);
-  shown.parityCode = keepIfKnown(shown.parityCode, kParityNames.size(), 1);
-  shown.flowControlCode = keepIfKnown(shown.flowControlCode, kFlowNames.size(), 1);
-  shown.numericKeyMode = keepIfKnown(shown.numericKeyMode, kNumericKeyNames.size(), 1);
-  return shown;
-}
-
-PreparedUpload prepareUpload(const BaseSettings& current, const SettingsChange& change) {
+std::vector<FieldAdjustment> applyChange(SetBaseUnitModel& model, const SettingsChange& change,
+                                         const BaseSettings& before) {
   checkChange(change);
-  PreparedUpload prepared{withWindowGroupCodes(normalised(current)), false, {}};
-  BaseSettings& s = prepared.settings;
-  const bool hoppingSwitchedOn = change.hopping.value_or(s.hopping) && !s.hopping;
-  if (change.hopping) {
-    s.hopping = *change.hopping;
+  if (change.hopping && *change.hopping != model.hoppingChecked()) {
+    model.toggleHopping(*change.hopping);
   }
-  const int count = channelCount(s.nation, s.hopping);
+  const BaseSettings& shown = model.record();
+  const int count = static_cast<int>(model.channelEntries().size());
   if (change.channel) {
     if (*change.channel < 1 || *change.channel > count) {
       throw std::invalid_argument("channel " + std::to_string(*change.channel) + " is outside " +
-                                  rangeDescription(s.nation, s.hopping, count));
+                                  rangeDescription(shown.nation, shown.hopping, count));
     }
-    s.channel = static_cast<std::uint8_t>(*change.channel);
-  } else if (hoppingSwitchedOn && s.channel > count) {
-    s.channel = kResetChannel;
-    prepared.channelReset = true;
-  } else if (s.channel < 1 || s.channel > count) {
-    throw std::invalid_argument("the base unit reports channel " + std::to_string(s.channel) +
-                                ", outside " + rangeDescription(s.nation, s.hopping, count) +
-                                "; choose a channel");
+    model.closeChannelList(*change.channel - 1);
+  } else if (!model.channelSelection()) {
+    throw std::invalid_argument(
+        "the base unit reports channel " + std::to_string(shown.channel) + ", outside " +
+        rangeDescription(shown.nation, shown.hopping, count) + "; choose a channel");
   }
-  s.powerDbm = change.powerDbm.value_or(s.powerDbm);
-  s.associatedIds = change.associatedIds.value_or(s.associatedIds);
-  s.baudCode = change.baudCode.value_or(s.baudCode);
-  s.dataBitsCode = change.dataBitsCode.value_or(s.dataBitsCode);
-  s.stopBitsCode = change.stopBitsCode.value_or(s.stopBitsCode);
-  s.parityCode = change.parityCode.value_or(s.parityCode);
-  s.flowControlCode = change.flowControlCode.value_or(s.flowControlCode);
-  s.numericKeyMode = change.numericKeyMode.value_or(s.numericKeyMode);
-  prepared.adjusted = adjustments(current, s, change);
-  return prepared;
+  if (change.powerDbm) {
+    model.closePowerList(static_cast<int>(powerIndex(*change.powerDbm).value_or(0)));
+  }
+  if (change.associatedIds) {
+    for (int id = 1; id <= 16; ++id) {
+      const bool wanted = isIdRegistered(*change.associatedIds, id);
+      if (wanted != model.idChecked(id)) {
+        model.clickIdBox(id, wanted);
+      }
+    }
+  }
+  const auto click = [&model](RadioGroup group, std::optional<std::uint8_t> code) {
+    if (code) {
+      model.clickRadio(group, *code);
+    }
+  };
+  click(RadioGroup::Baud, change.baudCode);
+  click(RadioGroup::DataBits, change.dataBitsCode);
+  click(RadioGroup::StopBits, change.stopBitsCode);
+  click(RadioGroup::Parity, change.parityCode);
+  click(RadioGroup::Flow, change.flowControlCode);
+  click(RadioGroup::NumericKey, change.numericKeyMode);
+  if (!model.uploadEnabled()) {
+    // What was named is already shown; an operator who still wants it uploaded closes a list
+    // unchanged, which enables the button.
+    model.closePowerList(model.powerSelection());
+  }
+  return adjustments(before, model.uploadValues(), change);
 }
 
 }  // namespace orbelle

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "protocol/ReportFrame.h"
 #include "settings/BaseSettings.h"
+#include "settings/SetBaseUnitModel.h"
 
 namespace orbelle {
 
@@ -37,32 +37,18 @@ struct FieldAdjustment {
   bool operator==(const FieldAdjustment&) const = default;
 };
 
-struct PreparedUpload {
-  BaseSettings settings;
-  // Set when switching hopping on put the channel out of range and it became 6.
-  bool channelReset = false;
-  // Every field changed beyond the change asked for, in SettingsField order.
-  std::vector<FieldAdjustment> adjusted;
-};
-
-// The settings window's groups keep their selection for a code they have no button for;
-// right after opening they select 9600, 8 bits, 1 bit, no parity, no flow control and
-// alphabetic keys. This gives the codes such a window uploads for `shown`.
-BaseSettings withWindowGroupCodes(BaseSettings shown);
-
-// What the window uploads after Return Default Settings: the defaults with the nation last
-// reported in `rxFrame`, and the baud rate that its group still shows for `shown` (the
-// defaults name none). For a unit that was never set, `shown` is the record as it was.
-BaseSettings windowDefaults(const BaseSettings& shown, const ReportFrame& rxFrame);
-
 // Refuses what no base unit could take, whatever its nation and hopping: a power that is not
 // offered, a channel outside 1 to 128 (1 to 64 when hopping is switched on). Throws
 // std::invalid_argument.
 void checkChange(const SettingsChange& change);
 
-// Applies `change` to `current` as the settings window would, keeping the channel within
-// the range of nation and hopping. Throws std::invalid_argument, naming the allowed
-// range, for a channel the window could not select.
-PreparedUpload prepareUpload(const BaseSettings& current, const SettingsChange& change);
+// Works the window's controls that `change` names, as an operator would: the hopping box
+// first, since it narrows the channel list, then the channel and power lists, the ID boxes and
+// the radio buttons, leaving the Upload button enabled. Returns every field that the upload
+// will change from `before` although `change` does not name it, in SettingsField order.
+// Throws std::invalid_argument, naming the allowed range, for a channel the list does not
+// offer, or when the list shows no channel and `change` names none.
+std::vector<FieldAdjustment> applyChange(SetBaseUnitModel& model, const SettingsChange& change,
+                                         const BaseSettings& before);
 
 }  // namespace orbelle

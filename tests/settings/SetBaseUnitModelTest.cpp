@@ -5,6 +5,7 @@
 #include "protocol/Fcs16.h"
 #include "settings/SetBaseUnitModel.h"
 #include "settings/SettingsCodec.h"
+#include "settings/SettingsUpload.h"
 
 namespace orbelle {
 namespace {
@@ -243,6 +244,54 @@ TEST(SetBaseUnitModel, NoReplyOverRs232IsToldOncePerRequest) {
   model.frameReceived(reply(unitSettings(0, 3)));
   EXPECT_EQ(view.messages.back(), SetBaseUnitMessage::CurrentLoaded);
   EXPECT_EQ(model.channelSelection(), 2);
+}
+
+SettingsChange change(std::optional<bool> hopping, std::optional<int> channel = {}) {
+  SettingsChange c;
+  c.hopping = hopping;
+  c.channel = channel;
+  return c;
+}
+
+// The command line works the same controls; what the window's rules change is named.
+TEST(SetBaseUnitModel, ChangesAppliedThroughTheControls) {
+  // Without the unit's nation only the widest range of any nation can be checked.
+  EXPECT_NO_THROW(checkChange(change({}, 128)));
+  EXPECT_THROW(checkChange(change({}, 129)), std::invalid_argument);
+  EXPECT_THROW(checkChange(change(true, 65)), std::invalid_argument);
+
+  FakeView view;
+  SetBaseUnitModel model(view);
+  model.open();
+  BaseSettings reported = unitSettings(0, 12);
+  reported.powerDbm = 3;
+  reported.parityCode = 0;
+  model.frameReceived(reply(reported));
+  SettingsChange ids = change(true);
+  ids.associatedIds = 0x0002;
+  EXPECT_EQ(applyChange(model, ids, reported),
+            (std::vector<FieldAdjustment>{{SettingsField::Power, 3, 10},
+                                          {SettingsField::Channel, 12, 6},
+                                          {SettingsField::Parity, 0, 1}}));
+  EXPECT_EQ(view.messages.back(), SetBaseUnitMessage::ChannelReset);
+  model.clickUpload();
+  EXPECT_EQ(uploadBytes(view.sent.back()),
+            (std::vector<std::uint8_t>{0xF1, 0x0A, 6, 0x02, 0x00, 4, 0xFF, 1, 1, 2, 1, 2, 2}));
+
+  try {
+    applyChange(model, change({}, 9), reported);
+    ADD_FAILURE() << "channel 9 is beyond Europe's hopping range";
+  } catch (const std::invalid_argument& error) {
+    EXPECT_NE(std::string(error.what()).find("1 to 8 for Europe with hopping"), std::string::npos);
+  }
+  // Naming only what is shown still uploads, as closing a list unchanged allows.
+  applyChange(model, change(true), reported);
+  EXPECT_TRUE(model.uploadEnabled());
+
+  model.frameReceived(reply(unitSettings(0, 40)));
+  EXPECT_THROW(applyChange(model, change(false), reported), std::invalid_argument)
+      << "a reported channel the list cannot show needs an explicit choice";
+  EXPECT_NO_THROW(applyChange(model, change(false, 16), reported));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "protocol/Fcs16.h"
 #include "settings/SettingsCodec.h"
 #include "settings/SettingsExchange.h"
-#include "settings/SettingsUpload.h"
 
 namespace orbelle {
 namespace {
@@ -132,87 +131,6 @@ TEST(SettingsExchange, TimerAndDefaults) {
   china[7] = 1;
   exchange.returnDefaultSettings(china);
   EXPECT_EQ(exchange.record().nation, 1);
-}
-
-SettingsChange change(std::optional<bool> hopping, std::optional<int> channel = {}) {
-  SettingsChange c;
-  c.hopping = hopping;
-  c.channel = channel;
-  return c;
-}
-
-TEST(SettingsUpload, HoppingNarrowsTheChannelAsTheWindowDoes) {
-  BaseSettings europe = defaultSettings({}, 0);
-  europe.baudCode = 2;
-  europe.channel = 12;
-  auto prepared = prepareUpload(europe, change(true));
-  EXPECT_EQ(prepared.settings.channel, 6);
-  EXPECT_TRUE(prepared.channelReset);
-  EXPECT_EQ(prepared.adjusted, (std::vector<FieldAdjustment>{{SettingsField::Channel, 12, 6}}));
-
-  BaseSettings china = europe;
-  china.nation = 1;
-  china.channel = 18;
-  prepared = prepareUpload(china, change(true));
-  EXPECT_EQ(prepared.settings.channel, 18);
-  EXPECT_FALSE(prepared.channelReset);
-
-  BaseSettings turkey = europe;
-  turkey.nation = 2;
-  turkey.channel = 65;
-  EXPECT_EQ(prepareUpload(turkey, change(true)).settings.channel, 6);
-  EXPECT_EQ(prepareUpload(turkey, change({}, 128)).settings.channel, 128);
-  EXPECT_THROW(prepareUpload(turkey, change(true, 65)), std::invalid_argument);
-  EXPECT_THROW(prepareUpload(europe, change({}, 0)), std::invalid_argument);
-  // Without the unit's nation only the widest range of any nation can be checked.
-  EXPECT_NO_THROW(checkChange(change({}, 128)));
-  EXPECT_THROW(checkChange(change({}, 129)), std::invalid_argument);
-  EXPECT_THROW(checkChange(change(true, 65)), std::invalid_argument);
-  EXPECT_THROW(checkChange(change({}, 0)), std::invalid_argument);
-  europe.channel = 40;
-  EXPECT_THROW(prepareUpload(europe, {}), std::invalid_argument)
-      << "a reported channel the list cannot show needs an explicit choice";
-}
-
-TEST(SettingsUpload, UnknownGroupCodesUploadWhatTheWindowWouldShow) {
-  BaseSettings odd = defaultSettings({}, 0);
-  odd.channel = 1;
-  odd.baudCode = 7;
-  odd.dataBitsCode = 0;
-  odd.parityCode = 3;
-  odd.numericKeyMode = 9;
-  odd.powerDbm = 3;
-  SettingsChange keypad;
-  keypad.numericKeyMode = 2;
-  const PreparedUpload prepared = prepareUpload(odd, keypad);
-  const BaseSettings& s = prepared.settings;
-  EXPECT_EQ(s.baudCode, 2);
-  EXPECT_EQ(s.dataBitsCode, 2);
-  EXPECT_EQ(s.parityCode, 3);
-  EXPECT_EQ(s.numericKeyMode, 2);
-  EXPECT_EQ(s.powerDbm, 10);
-  EXPECT_EQ(prepared.adjusted, (std::vector<FieldAdjustment>{{SettingsField::Power, 3, 10},
-                                                             {SettingsField::Baud, 7, 2},
-                                                             {SettingsField::DataBits, 0, 2}}))
-      << "what was asked for is no adjustment";
-}
-
-TEST(SettingsUpload, DefaultsKeepTheBaudRateTheWindowShows) {
-  ReportFrame unset{};
-  std::fill(unset.begin() + 2, unset.begin() + 8, 0xFF);
-  // Never set: the record is as it was at start, the group shows 9600.
-  BaseSettings defaults = windowDefaults(BaseSettings{}, unset);
-  EXPECT_EQ(defaults.baudCode, 2);
-  EXPECT_EQ(defaults.nation, 0);
-  EXPECT_EQ(defaults.channel, 6);
-
-  BaseSettings shown;
-  shown.baudCode = 5;
-  ReportFrame china{};
-  china[7] = 1;
-  defaults = windowDefaults(shown, china);
-  EXPECT_EQ(defaults.baudCode, 5);
-  EXPECT_EQ(defaults.nation, 1);
 }
 
 }  // namespace
