@@ -68,7 +68,7 @@ const char* messageTitle(SetBaseUnitMessage message) {
 }
 
 MessageIcon messageIcon(SetBaseUnitMessage message) {
-  return message == SetBaseUnitMessage::NoReply ? MessageIcon::Stop : MessageIcon::Information;
+  return message == SetBaseUnitMessage::NoReply ? MessageIcon::Error : MessageIcon::Information;
 }
 
 std::optional<SettingsMessage> exchangeMessage(SetBaseUnitMessage message) {

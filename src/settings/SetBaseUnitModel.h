@@ -9,6 +9,7 @@
 
 #include "protocol/CommandCode.h"
 #include "protocol/LinkProtocol.h"
+#include "protocol/MessageIcon.h"
 #include "protocol/ReportFrame.h"
 #include "settings/BaseSettings.h"
 #include "settings/SettingsExchange.h"
@@ -18,7 +19,6 @@ namespace orbelle {
 
 // The message boxes of the Set Base Unit window.
 enum class SetBaseUnitMessage { UnsetUnit, CurrentLoaded, UploadConfirmed, NoReply, ChannelReset };
-enum class MessageIcon { Information, Stop };
 
 const char* messageText(SetBaseUnitMessage message);
 const char* messageTitle(SetBaseUnitMessage message);

@@ -235,7 +235,7 @@ TEST(SetBaseUnitModel, NoReplyOverRs232IsToldOncePerRequest) {
             (std::vector<std::string>{"line 9600,n,8,1", "read", "timer on", "timer off",
                                       "Cannot communicate with the base unit.", "read", "timer on",
                                       "timer off", "Cannot communicate with the base unit."}));
-  EXPECT_EQ(messageIcon(SetBaseUnitMessage::NoReply), MessageIcon::Stop);
+  EXPECT_EQ(messageIcon(SetBaseUnitMessage::NoReply), MessageIcon::Error);
   EXPECT_STREQ(messageTitle(SetBaseUnitMessage::NoReply),
                "VKR - Hardware Problem/Communication Message");
   EXPECT_STREQ(messageTitle(SetBaseUnitMessage::CurrentLoaded),
