@@ -33,17 +33,8 @@ inline constexpr std::size_t kRadioGroupCount = 6;
 inline constexpr std::array<std::uint8_t, kRadioGroupCount> kRadioGroupSizes{6, 2, 2, 3, 3, 2};
 
 // What the model needs from its view and its link.
-class SetBaseUnitHost {
+class SetBaseUnitHost : public SettingsLinkHost {
  public:
-  virtual ~SetBaseUnitHost() = default;
-  virtual ReportFrame& txFrame() = 0;
-  virtual void sendFrame(CommandCode code) = 0;
-  virtual LinkProtocol protocol() const = 0;
-  // See SettingsExchangeHost::setSerialLineSettings.
-  virtual void setSerialLineSettings(std::string_view /*settings*/) {}
-  // The reply timer of SettingsExchange::kReplyTimeoutMs; it runs over RS232 only.
-  virtual void startReplyTimer() = 0;
-  virtual void stopReplyTimer() = 0;
   // Something the view shows changed: read the model again.
   virtual void changed() {}
   virtual void showMessage(SetBaseUnitMessage message) = 0;

@@ -11,10 +11,11 @@
 
 namespace orbelle {
 
-// What the exchange needs from its window (or from the command-line tool).
-class SettingsExchangeHost {
+// The link side of the settings conversation, shared by the exchange's host and the Set Base
+// Unit window's.
+class SettingsLinkHost {
  public:
-  virtual ~SettingsExchangeHost() = default;
+  virtual ~SettingsLinkHost() = default;
   virtual ReportFrame& txFrame() = 0;
   // SendFrame over the chosen link; the payload is already in txFrame.
   virtual void sendFrame(CommandCode code) = 0;
@@ -26,6 +27,11 @@ class SettingsExchangeHost {
   // The 1500 ms reply timer, used over RS232 only.
   virtual void startReplyTimer() = 0;
   virtual void stopReplyTimer() = 0;
+};
+
+// What the exchange needs from its window (or from the command-line tool).
+class SettingsExchangeHost : public SettingsLinkHost {
+ public:
   // The record changed; show it (with the version texts when `withVersions`).
   virtual void refresh(bool withVersions) = 0;
   // Only the version texts changed (an unset unit's reply): show them as they are, without

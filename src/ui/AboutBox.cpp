@@ -8,6 +8,7 @@
 namespace orbelle::ui {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("dialog100"));
   setWindowTitle(QStringLiteral("About Orbelle (VKR)"));
   setFont(dialogFont(QStringLiteral("Tahoma"), 8));
   const DialogUnits units(font());

@@ -9,6 +9,7 @@ namespace orbelle::ui {
 FeatureWindow::FeatureWindow(const QString& title, int widthUnits, int heightUnits,
                              std::function<void()> releaseLink)
     : releaseLink_(std::move(releaseLink)) {
+  setObjectName(QStringLiteral("dialog132"));  // Set Base Unit, the one window still to come
   setWindowTitle(title);
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
   const DialogUnits units(font());

@@ -27,6 +27,7 @@ MainWindow::MainWindow(ShellContext context)
       upgradeHandheld_(UpgradeWindow::Unit::Handheld, context),
       setProtocol_(context.store, context.prefs, context.messages,
                    [this] { return reopenLink(); }) {
+  setObjectName(QStringLiteral("dialog102"));
   setWindowTitle(QStringLiteral("Orbelle"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);

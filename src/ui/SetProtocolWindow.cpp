@@ -22,6 +22,7 @@ constexpr int kPortCount = 4;
 SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& prefs,
                                      MessagePresenter& messages, LinkCheck checkLink)
     : store_(store), prefs_(prefs), messages_(messages), checkLink_(std::move(checkLink)) {
+  setObjectName(QStringLiteral("dialog139"));
   setWindowTitle(QStringLiteral("Set Protocol"));
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
   const DialogUnits units(font());

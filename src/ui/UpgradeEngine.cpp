@@ -22,7 +22,7 @@ class UpgradeEngine::Host : public LinkUpgradeHost {
   void setUpgradeEnabled(bool enabled) override { window_.setUpgradeEnabled(enabled); }
   void setProgress(int percent) override { window_.setProgress(percent); }
   void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override {
-    window_.showMessage(text, title, icon == MessageIcon::Error);
+    window_.showMessage(text, title, icon);
   }
 
   void endPause() {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "protocol/MessageIcon.h"
 #include "protocol/ReplyDispatcher.h"
 #include "upgrade/RunFlags.h"
 #include "upgrade/UpgradePause.h"
@@ -26,7 +27,8 @@ class UpgradeEngine {
     std::function<void(bool)> setUpgradeEnabled;
     std::function<void(int)> setProgress;
     // Returns once the operator has answered.
-    std::function<void(std::string_view text, std::string_view title, bool error)> showMessage;
+    std::function<void(std::string_view text, std::string_view title, MessageIcon icon)>
+        showMessage;
     // A pause has started (true) or is over (false): the window takes no input meanwhile.
     std::function<void(bool)> setPaused;
   };

@@ -26,6 +26,7 @@ const FileRequest kImageRequest{QStringLiteral("Plain Binary(*.dat);;All file(*)
 
 // Where the controls of one window go, in dialog units.
 struct Layout {
+  int dialogId;
   const char* title;
   int width;
   int height;
@@ -43,7 +44,8 @@ struct Layout {
   QRect cancel;
 };
 
-const Layout kBaseLayout{"Upgrade Base Unit",
+const Layout kBaseLayout{134,
+                         "Upgrade Base Unit",
                          291,
                          166,
                          "Upgrade base unit:",
@@ -59,7 +61,8 @@ const Layout kBaseLayout{"Upgrade Base Unit",
                          2,
                          {153, 108, 42, 16}};
 
-const Layout kHandheldLayout{"Upgrade Handheld Unit",
+const Layout kHandheldLayout{136,
+                             "Upgrade Handheld Unit",
                              267,
                              126,
                              "Update handheld unit:",
@@ -106,9 +109,10 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
               {.setUpgradeEnabled = [this](bool enabled) { upgrade_->setEnabled(enabled); },
                .setProgress = [this](int percent) { progress_->setValue(percent); },
                .showMessage = [this](std::string_view text, std::string_view title,
-                                     bool error) { showMessage(text, title, error); },
+                                     MessageIcon icon) { showMessage(text, title, icon); },
                .setPaused = [this](bool paused) { setPaused(paused); }}) {
   const Layout& layout = unit == Unit::Base ? kBaseLayout : kHandheldLayout;
+  setObjectName(QStringLiteral("dialog%1").arg(layout.dialogId));
   setWindowTitle(QLatin1String(layout.title));
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
   const DialogUnits units(font());
@@ -238,11 +242,9 @@ void UpgradeWindow::done(int result) {
   QDialog::done(result);
 }
 
-void UpgradeWindow::showMessage(std::string_view text, std::string_view title, bool error) {
+void UpgradeWindow::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
   context_.messages.show(
-      this, OperatorMessage{.title = std::string(title),
-                            .text = std::string(text),
-                            .icon = error ? MessageIcon::Error : MessageIcon::Information});
+      this, OperatorMessage{.title = std::string(title), .text = std::string(text), .icon = icon});
 }
 
 void UpgradeWindow::setPaused(bool paused) {

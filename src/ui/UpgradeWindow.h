@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "protocol/MessageIcon.h"
 #include "ui/ShellContext.h"
 #include "ui/UpgradeEngine.h"
 
@@ -45,7 +46,7 @@ class UpgradeWindow : public QDialog {
   void browse();
   void showPath(const QString& path);
   void setPaused(bool paused);
-  void showMessage(std::string_view text, std::string_view title, bool error);
+  void showMessage(std::string_view text, std::string_view title, MessageIcon icon);
   QPushButton* addButton(int id, const QString& caption, QRect where);
 
   Unit unit_;

@@ -140,6 +140,8 @@ class ShellFixture : public ::testing::Test {
   // enabled one.
   static void expectNamedAndReachedByTab(QDialog& window) {
     SCOPED_TRACE(window.windowTitle().toStdString());
+    EXPECT_TRUE(window.objectName().startsWith(QStringLiteral("dialog")))
+        << "windows are named too";
     ASSERT_TRUE(activate(window));
     std::set<QWidget*> reachable;
     for (QWidget* control : window.findChildren<QWidget*>()) {
