@@ -1,12 +1,11 @@
 // Renders the windows offscreen into PNG files: screenshots DIR.
 #include <QApplication>
 #include <QDir>
-#include <QPixmap>
 
+#include "WindowGallery.h"
 #include "app/Application.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
-#include "ui/UpgradeWindow.h"
 
 namespace {
 
@@ -19,12 +18,6 @@ class ShowOnly : public orbelle::ui::ModalRunner {
  public:
   void run(QDialog& window) override { window.show(); }
 };
-
-bool save(QWidget& window, const QDir& dir, const char* name) {
-  window.show();
-  QApplication::processEvents();
-  return window.grab().save(dir.filePath(QLatin1String(name)));
-}
 
 }  // namespace
 
@@ -39,22 +32,9 @@ int main(int argc, char** argv) {
   ShowOnly modal;
   orbelle::Application app({QStringLiteral("orbelle")}, messages, modal);
   app.run();
-  orbelle::ui::MainWindow& main = app.mainWindow();
-  // With RS232 chosen, so that every control of the Set Protocol window shows.
-  app.preferences().protocol = orbelle::LinkProtocol::Rs232;
-  main.runSetProtocol();
-  bool saved = save(main, dir, "main-window.png");
-  saved = save(main.aboutBox(), dir, "about-box.png") && saved;
-  saved = save(main.setProtocolWindow(), dir, "set-protocol.png") && saved;
-  // As they open with an image chosen before; no link is needed to show them.
-  app.preferences().baseImagePath = "/home/operator/firmware/base-unit.dat";
-  app.preferences().handheldImagePath = "/home/operator/firmware/handheld.dat";
-  for (const auto& [feature, name] :
-       {std::pair{orbelle::Feature::UpgradeBaseUnit, "upgrade-base.png"},
-        std::pair{orbelle::Feature::UpgradeHandheldUnit, "upgrade-handheld.png"}}) {
-    orbelle::ui::UpgradeWindow& window = main.upgradeWindow(feature);
-    window.prepare(false);
-    saved = save(window, dir, name) && saved;
+  bool saved = true;
+  for (const orbelle::testing::WindowShot& shot : orbelle::testing::renderWindows(app)) {
+    saved = shot.image.save(dir.filePath(shot.name + QStringLiteral(".png"))) && saved;
   }
   return saved ? 0 : 1;
 }
