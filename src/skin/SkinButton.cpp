@@ -1,0 +1,260 @@
+#include "skin/SkinButton.h"
+
+#include <qdrawutil.h>
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
+
+#include "skin/ImageRegion.h"
+
+namespace orbelle {
+
+namespace {
+
+QPixmap load(const QString& path) { return path.isEmpty() ? QPixmap() : QPixmap(path); }
+
+// "&Upgrade" reads "Upgrade"; "&&" is a literal ampersand.
+QString withoutMnemonics(const QString& caption) {
+  QString out;
+  out.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'&' && i + 1 < caption.size()) {
+      ++i;
+    }
+    out += caption[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+SkinButton::SkinButton(QWidget* parent, SkinKind kind) : QAbstractButton(parent) {
+  textColour_ = palette().color(QPalette::ButtonText);
+  setMouseTracking(true);  // hover needs moves without a button held
+  setKind(kind);
+  connect(this, &QAbstractButton::toggled, this, &SkinButton::onToggled);
+}
+
+SkinButton::SkinButton(const QString& caption, QWidget* parent, SkinKind kind)
+    : SkinButton(parent, kind) {
+  setText(caption);
+}
+
+void SkinButton::setKind(SkinKind kind) {
+  model_.setKind(kind);
+  setCheckable(kind != SkinKind::Push);  // also clears Qt's check state
+  // Qt reads an exclusive checkable button as a radio button, for screen readers too.
+  setAutoExclusive(kind == SkinKind::Radio);
+  model_.setCheck(false);
+  update();
+}
+
+void SkinButton::setSkin(const SkinImages& images, std::int16_t drawMode, bool drawEdge,
+                         std::int16_t focusInset) {
+  images_ = images;
+  if (images_.disabled.isNull()) {
+    images_.disabled = images_.normal;
+  }
+  const SkinOptions options = skinOptions(drawMode, drawEdge, focusInset);
+  model_.setSkin({!images_.normal.isNull(), !images_.pressed.isNull(), !images_.hover.isNull(),
+                  !images_.disabled.isNull(), !images_.focus.isNull()},
+                 options);
+
+  shape_ = imageRegion(images_.shape);
+  if (!shape_) {
+    clearMask();
+  } else if (shape_->isEmpty()) {
+    // An empty mask would mean no mask at all: one outside the button hides all of it.
+    setMask(QRegion(-1, -1, 1, 1));
+  } else {
+    setMask(*shape_);
+  }
+  if (shape_ && options.drawMode == SkinDrawMode::Natural) {
+    resize(images_.shape.deviceIndependentSize().toSize());
+  }
+  // Stretched and tiled faces cover the whole button: nothing beneath needs painting.
+  setAttribute(Qt::WA_OpaquePaintEvent, !shape_ && options.drawMode != SkinDrawMode::Natural);
+  updateGeometry();
+  update();
+}
+
+void SkinButton::setSkin(const SkinImagePaths& paths, std::int16_t drawMode, bool drawEdge,
+                         std::int16_t focusInset) {
+  setSkin(SkinImages{load(paths.normal), load(paths.pressed), load(paths.hover),
+                     load(paths.disabled), load(paths.focus), load(paths.shape)},
+          drawMode, drawEdge, focusInset);
+}
+
+QColor SkinButton::setTextColour(const QColor& colour) {
+  const QColor previous = textColour_;
+  textColour_ = colour;
+  update();
+  return previous;
+}
+
+void SkinButton::setText(const QString& caption) {
+  QAbstractButton::setText(caption);
+  const QString spoken =
+      QString::fromStdString(spokenCaption(withoutMnemonics(caption).toStdString()));
+  if (accessibleName().isEmpty() || accessibleName() == autoName_) {
+    setAccessibleName(spoken);
+    autoName_ = spoken;
+  }
+}
+
+QSize SkinButton::sizeHint() const {
+  if (!images_.normal.isNull()) {
+    return images_.normal.deviceIndependentSize().toSize();
+  }
+  return fontMetrics().size(Qt::TextShowMnemonic, text()) + QSize(16, 10);
+}
+
+bool SkinButton::hitButton(const QPoint& pos) const {
+  return shape_ ? shape_->contains(pos) : rect().contains(pos);
+}
+
+void SkinButton::nextCheckState() {
+  if (isCheckable()) {
+    setChecked(model_.checkAfterClick());
+  }
+}
+
+void SkinButton::onToggled(bool on) {
+  if (model_.setCheck(on) && parentWidget() != nullptr) {
+    for (auto* other : parentWidget()->findChildren<SkinButton*>(Qt::FindDirectChildrenOnly)) {
+      if (other != this && other->kind() == SkinKind::Radio) {
+        other->setChecked(false);
+      }
+    }
+  }
+  update();
+}
+
+void SkinButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && hitButton(event->position().toPoint())) {
+    model_.press();
+  }
+  QAbstractButton::mousePressEvent(event);  // takes the press: pushed, pressed()
+}
+
+void SkinButton::mouseMoveEvent(QMouseEvent* event) {
+  const bool over = hitButton(event->position().toPoint());
+  if (model_.tracking()) {
+    model_.move(over);
+    QAbstractButton::mouseMoveEvent(event);  // pushed follows the pointer
+    return;
+  }
+  // A press whose tracking ended with the focus must not push the button again.
+  if (model_.move(over)) {
+    update();
+  }
+  event->ignore();
+}
+
+void SkinButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    model_.release(hitButton(event->position().toPoint()));
+  }
+  QAbstractButton::mouseReleaseEvent(event);  // clicks when released over the button
+  update();
+}
+
+void SkinButton::leaveEvent(QEvent* event) {
+  if (model_.leave()) {
+    update();
+  }
+  QAbstractButton::leaveEvent(event);
+}
+
+void SkinButton::focusOutEvent(QFocusEvent* event) {
+  if (model_.focusLost()) {
+    setDown(false);
+  }
+  QAbstractButton::focusOutEvent(event);
+}
+
+const QPixmap& SkinButton::image(SkinImage which) const {
+  switch (which) {
+    case SkinImage::Pressed:
+      return images_.pressed;
+    case SkinImage::Hover:
+      return images_.hover;
+    case SkinImage::Disabled:
+      return images_.disabled;
+    case SkinImage::Focus:
+      return images_.focus;
+    case SkinImage::Normal:
+      break;
+  }
+  return images_.normal;
+}
+
+void SkinButton::paintImage(QPainter& painter, const QPixmap& pixmap) const {
+  // QPainter places a pixmap at its logical size, so a ratio-2 image maps 1:1 onto a ratio-2
+  // screen.
+  switch (model_.options().drawMode) {
+    case SkinDrawMode::Natural:
+      painter.drawPixmap(QPointF(0, 0), pixmap);
+      break;
+    case SkinDrawMode::Stretched:
+      painter.drawPixmap(QRectF(rect()), pixmap, QRectF(pixmap.rect()));
+      break;
+    case SkinDrawMode::Tiled:
+      painter.drawTiledPixmap(rect(), pixmap);
+      break;
+  }
+}
+
+void SkinButton::paintCaption(QPainter& painter, CaptionStyle style) const {
+  const int side = model_.options().focusInset + 2;
+  QRect box = rect().adjusted(side, 0, -side, 0);
+  const CaptionLayout layout = layoutCaption(text().toStdString());
+  const int flags = Qt::TextShowMnemonic | (layout.oneLine ? Qt::AlignCenter | Qt::TextSingleLine
+                                                           : Qt::AlignHCenter | Qt::AlignTop);
+  const QString caption = QString::fromStdString(layout.text);
+  switch (style) {
+    case CaptionStyle::Embossed:
+      painter.setPen(palette().color(QPalette::Light));
+      painter.drawText(box, flags, caption);
+      box.translate(-1, -1);
+      painter.setPen(palette().color(QPalette::Disabled, QPalette::ButtonText));
+      break;
+    case CaptionStyle::Pushed:
+      box.translate(1, 1);
+      painter.setPen(textColour_);
+      break;
+    case CaptionStyle::Plain:
+      painter.setPen(textColour_);
+      break;
+  }
+  painter.drawText(box, flags, caption);
+}
+
+void SkinButton::paintEvent(QPaintEvent* /*event*/) {
+  if (shape_ && shape_->isEmpty()) {
+    return;
+  }
+  QPainter painter(this);
+  if (shape_) {
+    painter.setClipRegion(*shape_);
+  }
+  const SkinFace face = model_.face(isEnabled(), isDown(), hasFocus());
+  if (face.image) {
+    paintImage(painter, image(*face.image));
+  } else {
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+  }
+  if (face.edge != SkinEdge::None) {
+    qDrawWinPanel(&painter, rect(), palette(), face.edge == SkinEdge::Sunken);
+  }
+  if (face.focusRect) {
+    const int inset = model_.options().focusInset;
+    painter.setPen(QPen(textColour_, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+  }
+  paintCaption(painter, face.caption);
+}
+
+}  // namespace orbelle
