@@ -45,6 +45,19 @@ class ReadOnlyWatcher : public QObject {
   }
 };
 
+// The platform's palette, every role fixed, so that none is taken from the dialog.
+QPalette platformPalette(const QWidget& widget) {
+  QPalette palette = QApplication::palette(&widget);
+  for (int group = 0; group < QPalette::NColorGroups; ++group) {
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      const auto colourGroup = static_cast<QPalette::ColorGroup>(group);
+      const auto colourRole = static_cast<QPalette::ColorRole>(role);
+      palette.setBrush(colourGroup, colourRole, palette.brush(colourGroup, colourRole));
+    }
+  }
+  return palette;
+}
+
 // Group box captions are drawn in the text role, not the window text one.
 void setTextColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget.palette();
@@ -77,7 +90,7 @@ void applyDialogColours(QDialog& window) {
     } else if (qobject_cast<QComboBox*>(child) != nullptr ||
                qobject_cast<QAbstractItemView*>(child) != nullptr ||
                qobject_cast<QAbstractSpinBox*>(child) != nullptr) {
-      child->setPalette(QApplication::palette(child));
+      child->setPalette(platformPalette(*child));
     } else if (auto* group = qobject_cast<QGroupBox*>(child)) {
       // Its caption, unless the window has given it a colour of its own (emphasised).
       if (!group->palette().isBrushSet(QPalette::Active, QPalette::Text)) {

@@ -103,7 +103,7 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
     madeFor_ = ratio;
   }
   QPainter(this).drawPixmap(0, 0, pixmap_);
-  if (placement_.drawnWhole && !event->region().contains(rect())) {
+  if (placement_.drawnWhole && !QRegion(rect()).subtracted(event->region()).isEmpty()) {
     // What was asked for is drawn now; the rest follows, so that the picture is never seen
     // in two parts.
     update();
