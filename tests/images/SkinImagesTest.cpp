@@ -1,0 +1,128 @@
+#include <QImage>
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Kind { Face, Picture, Icon };
+
+struct SkinImage {
+  QString name;
+  QSize size;
+  Kind kind;
+};
+
+const std::vector<SkinImage>& skinImages() {
+  static const std::vector<SkinImage> images{
+      {QStringLiteral("button-small-normal"), {92, 30}, Kind::Face},
+      {QStringLiteral("button-small-pressed"), {92, 30}, Kind::Face},
+      {QStringLiteral("button-small-hover"), {92, 30}, Kind::Face},
+      {QStringLiteral("button-large-normal"), {99, 61}, Kind::Face},
+      {QStringLiteral("button-large-pressed"), {99, 61}, Kind::Face},
+      {QStringLiteral("button-large-hover"), {99, 61}, Kind::Face},
+      {QStringLiteral("handheld-and-base"), {241, 120}, Kind::Picture},
+      {QStringLiteral("logo"), {191, 56}, Kind::Picture},
+      {QStringLiteral("base-unit"), {200, 225}, Kind::Picture},
+      {QStringLiteral("handheld"), {200, 333}, Kind::Picture},
+      {QStringLiteral("icon-16"), {16, 16}, Kind::Icon},
+      {QStringLiteral("icon-32"), {32, 32}, Kind::Icon},
+  };
+  return images;
+}
+
+QImage load(const QString& name) {
+  return QImage(QStringLiteral(":/skin/%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+}
+
+constexpr QRgb kWhite = 0xffffffff;
+
+// White made transparent leaves a pale fringe wherever an edge pixel is almost white.
+bool nearWhite(QRgb pixel) {
+  return pixel != kWhite && qAlpha(pixel) != 0 &&
+         3 * 255 - qRed(pixel) - qGreen(pixel) - qBlue(pixel) < 48;
+}
+
+double luminance(QRgb pixel) {
+  const auto linear = [](int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
+         0.0722 * linear(qBlue(pixel));
+}
+
+double contrast(QRgb a, QRgb b) {
+  const double first = luminance(a);
+  const double second = luminance(b);
+  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+TEST(SkinImages, LoadAtTheirSizeAndDoubleWithCleanGroundAndEdges) {
+  for (const SkinImage& image : skinImages()) {
+    SCOPED_TRACE(image.name.toStdString());
+    for (const int scale : {1, 2}) {
+      const QImage pixels = load(scale == 1 ? image.name : image.name + QStringLiteral("@2x"));
+      ASSERT_EQ(pixels.size(), image.size * scale) << "scale " << scale;
+      const int right = pixels.width() - 1;
+      const int bottom = pixels.height() - 1;
+      const std::vector<QRgb> corners{pixels.pixel(0, 0), pixels.pixel(right, 0),
+                                      pixels.pixel(0, bottom), pixels.pixel(right, bottom)};
+      QSet<QRgb> colours;
+      int fringe = 0;
+      int whiteEdge = 0;
+      for (int y = 0; y <= bottom; ++y) {
+        for (int x = 0; x <= right; ++x) {
+          const QRgb pixel = pixels.pixel(x, y);
+          if (qAlpha(pixel) != 0) {
+            colours.insert(pixel);
+          }
+          fringe += nearWhite(pixel) || (qAlpha(pixel) != 0 && qAlpha(pixel) != 255) ? 1 : 0;
+          const bool edge = x == 0 || y == 0 || x == right || y == bottom;
+          whiteEdge += edge && pixel == kWhite ? 1 : 0;
+        }
+      }
+      EXPECT_EQ(fringe, 0) << "scale " << scale;
+      switch (image.kind) {
+        case Kind::Face:
+          EXPECT_EQ(whiteEdge, 0) << "scale " << scale;
+          break;
+        case Kind::Picture:
+          EXPECT_LE(colours.size(), 16) << "scale " << scale;
+          EXPECT_EQ(std::count(corners.begin(), corners.end(), kWhite), 4) << "scale " << scale;
+          break;
+        case Kind::Icon:
+          EXPECT_LE(colours.size(), 16) << "scale " << scale;
+          EXPECT_TRUE(std::all_of(corners.begin(), corners.end(),
+                                  [](QRgb corner) { return qAlpha(corner) == 0; }))
+              << "scale " << scale;
+          break;
+      }
+    }
+  }
+}
+
+TEST(SkinImages, CaptionColourReadsOnEveryButtonFace) {
+  const QRgb caption = qRgb(40, 23, 23);
+  for (const SkinImage& image : skinImages()) {
+    if (image.kind != Kind::Face) {
+      continue;
+    }
+    for (const QString& name : {image.name, image.name + QStringLiteral("@2x")}) {
+      const QImage face = load(name);
+      double worst = 21;
+      // Where a caption stands: the middle half of the face each way.
+      for (int y = face.height() / 4; y < face.height() * 3 / 4; ++y) {
+        for (int x = face.width() / 4; x < face.width() * 3 / 4; ++x) {
+          worst = std::min(worst, contrast(caption, face.pixel(x, y)));
+        }
+      }
+      EXPECT_GE(worst, 4.5) << name.toStdString();
+    }
+  }
+}
+
+}  // namespace
