@@ -50,7 +50,7 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
   ui::FileChooser& files = options.files != nullptr ? *options.files : *fileDialog_;
   mainWindow_ = std::make_unique<ui::MainWindow>(ui::ShellContext{
       session_, *store_, prefs_, messages, modal, files, runFlags_, *look_, options.pauses});
-  mainWindow_->setWindowIcon(programIcon());
+  mainWindow_->setWindowIcon(mainWindowIcon());
 }
 
 Application::~Application() {
@@ -100,12 +100,11 @@ void registerDialogFonts() {
   }
 }
 
-QIcon programIcon() {
-  // The sizes of title bars and task bars; larger views take the installed icon theme's copy
-  // through the desktop entry.
+QIcon mainWindowIcon() {
+  // Each with its "@2x" file beside it, which QIcon finds by itself.
   QIcon icon;
-  for (const int size : {16, 32, 48, 64}) {
-    icon.addFile(QStringLiteral(":/icons/orbelle-%1.png").arg(size), QSize(size, size));
+  for (const int size : {16, 32}) {
+    icon.addFile(QStringLiteral(":/skin/icon-%1.png").arg(size), QSize(size, size));
   }
   return icon;
 }

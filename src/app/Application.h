@@ -74,7 +74,7 @@ class Application {
 // (Debian's Tahoma lives with wine's fonts). Run before any window is built.
 void registerDialogFonts();
 
-// The window icon of every window of the program, the main window's when minimised included.
-QIcon programIcon();
+// The main window's own icon: its title bar and its minimised form show it.
+QIcon mainWindowIcon();
 
 }  // namespace orbelle

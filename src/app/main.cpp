@@ -29,13 +29,23 @@ class AfterFirstPaint : public QObject {
   std::function<void()> action_;
 };
 
+// The sizes of title bars and task bars. Each file is decoded at start-up; larger views take
+// the installed icon theme's copy through the desktop entry.
+QIcon programIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64}) {
+    icon.addFile(QStringLiteral(":/icons/orbelle-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication qtApp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orbelle"));
   QApplication::setDesktopFileName(QStringLiteral("orbelle"));
-  QApplication::setWindowIcon(orbelle::programIcon());
+  QApplication::setWindowIcon(programIcon());
   orbelle::ui::MessageBoxPresenter messages;
   orbelle::ui::ExecRunner modal;
   orbelle::Application app(QApplication::arguments(), messages, modal);

@@ -69,6 +69,46 @@ TEST_F(LookTest, PlainLookByOptionOrEnvironmentKeepsThePlatformsButtonsAndColour
   }
 }
 
+// The main window's first picture is drawn unscaled: a pixel of the window is a pixel of the
+// picture. Where the picture is white and no control lies over it, the window shows its
+// background; where it is dark, the picture's own colour.
+TEST_F(LookTest, WhiteOfAPictureShowsTheBackgroundAndItsDrawingDoesNot) {
+  start();
+  EXPECT_FALSE(main().windowIcon().isNull());
+  const QImage source(QStringLiteral(":/skin/handheld-and-base.png"));
+  ASSERT_FALSE(source.isNull());
+  const QImage shown = main().grab().toImage();
+  const auto all = [&](int x, int y, auto test) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        if (!test(source.pixel(x + dx, y + dy))) {
+          return false;
+        }
+      }
+    }
+    return true;
+  };
+  int whiteSeen = 0;
+  int darkSeen = 0;
+  for (int y = 1; y < 119; ++y) {
+    for (int x = 91; x < 240; ++x) {
+      const QPoint at(124 + x - 90, 20 + y);
+      if (main().childAt(at) != nullptr) {
+        continue;
+      }
+      if (all(x, y, [](QRgb pixel) { return (pixel & 0xFFFFFFU) == 0xFFFFFFU; })) {
+        ++whiteSeen;
+        ASSERT_EQ(shown.pixelColor(at), kDialogBackground) << x << "," << y;
+      } else if (all(x, y, [](QRgb pixel) { return qGray(pixel) < 100; })) {
+        ++darkSeen;
+        ASSERT_EQ(shown.pixelColor(at), source.pixelColor(x, y)) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_GT(whiteSeen, 0);
+  EXPECT_GT(darkSeen, 0);
+}
+
 bool covers(const QRegion& region, QRect whole) {
   return QRegion(whole).subtracted(region).isEmpty();
 }
