@@ -3,27 +3,36 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
-#include <QPalette>
+#include <cstdio>
 
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
+#include "skin/SkinLook.h"
 #include "ui/FileChooser.h"
 #include "ui/LinkProblemMessage.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
+#include "ui/PlainLook.h"
 
 namespace orbelle {
 
 namespace {
 
-const QColor kDialogBackground(217, 230, 230);
-const QColor kDialogText(38, 25, 25);
+const QString kPlainOption = QStringLiteral("--plain");
+
+std::unique_ptr<ui::Look> makeLook(LookChoice choice) {
+  if (choice == LookChoice::Plain) {
+    return std::make_unique<ui::PlainLook>();
+  }
+  return std::make_unique<skin::SkinLook>();
+}
 
 }  // namespace
 
 Application::Application(const QStringList& arguments, ui::MessagePresenter& messages,
                          ui::ModalRunner& modal, ApplicationOptions options)
     : argumentText_(argumentText(arguments)),
+      look_(makeLook(chooseLook(arguments))),
       store_(makeUserPreferenceStore()),
       session_(
           [this](std::int32_t comNumber) { return resolveComDevice(comNumber, store_.get()); }),
@@ -40,8 +49,8 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
       });
   ui::FileChooser& files = options.files != nullptr ? *options.files : *fileDialog_;
   mainWindow_ = std::make_unique<ui::MainWindow>(ui::ShellContext{
-      session_, *store_, prefs_, messages, modal, files, runFlags_, options.pauses});
-  setDialogColours();
+      session_, *store_, prefs_, messages, modal, files, runFlags_, *look_, options.pauses});
+  mainWindow_->setWindowIcon(mainWindowIcon());
 }
 
 Application::~Application() {
@@ -52,7 +61,24 @@ Application::~Application() {
 }
 
 QString Application::argumentText(const QStringList& arguments) {
-  return arguments.mid(1).join(QLatin1Char(' '));
+  QStringList rest = arguments.mid(1);
+  rest.removeAll(kPlainOption);
+  return rest.join(QLatin1Char(' '));
+}
+
+LookChoice Application::chooseLook(const QStringList& arguments) {
+  if (arguments.mid(1).contains(kPlainOption)) {
+    return LookChoice::Plain;
+  }
+  const QByteArray fromEnvironment = qgetenv("ORBELLE_LOOK");
+  if (fromEnvironment == "plain") {
+    return LookChoice::Plain;
+  }
+  if (!fromEnvironment.isEmpty() && fromEnvironment != "skin") {
+    std::fprintf(stderr, "ORBELLE_LOOK: unknown look \"%s\" (skin, plain); the skin is used\n",
+                 fromEnvironment.constData());
+  }
+  return LookChoice::Skin;
 }
 
 int Application::run() {
@@ -74,11 +100,13 @@ void registerDialogFonts() {
   }
 }
 
-void setDialogColours() {
-  QPalette palette = QApplication::palette();
-  palette.setColor(QPalette::Window, kDialogBackground);
-  palette.setColor(QPalette::WindowText, kDialogText);
-  QApplication::setPalette(palette);
+QIcon mainWindowIcon() {
+  // Each with its "@2x" file beside it, which QIcon finds by itself.
+  QIcon icon;
+  for (const int size : {16, 32}) {
+    icon.addFile(QStringLiteral(":/skin/icon-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
 }
 
 }  // namespace orbelle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -7,6 +8,7 @@
 #include "link/LinkSession.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/PreferenceStore.h"
+#include "ui/Look.h"
 #include "ui/MainWindow.h"
 #include "upgrade/RunFlags.h"
 #include "upgrade/UpgradePause.h"
@@ -18,6 +20,9 @@ class ModalRunner;
 }  // namespace orbelle::ui
 
 namespace orbelle {
+
+// The program's own look, or the platform's plain one.
+enum class LookChoice { Skin, Plain };
 
 // What a run may have other than the program's own: tests answer the file dialog and
 // shorten the upgrade pauses.
@@ -44,11 +49,18 @@ class Application {
   LinkSession& session() { return session_; }
   LinkPreferences& preferences() { return prefs_; }
 
-  // What follows the program's name: its arguments joined by single blanks.
+  const ui::Look& look() const { return *look_; }
+
+  // What follows the program's name: its arguments joined by single blanks, without the
+  // look's option.
   static QString argumentText(const QStringList& arguments);
+  // "--plain" among the arguments, or ORBELLE_LOOK=plain in the environment, gives the
+  // plain look.
+  static LookChoice chooseLook(const QStringList& arguments);
 
  private:
   QString argumentText_;
+  std::unique_ptr<ui::Look> look_;
   std::unique_ptr<PreferenceStore> store_;
   LinkPreferences prefs_;
   LinkSession session_;
@@ -62,8 +74,7 @@ class Application {
 // (Debian's Tahoma lives with wine's fonts). Run before any window is built.
 void registerDialogFonts();
 
-// Dialogs, labels, frames, radio buttons and check boxes take the dialog colours; edit
-// fields, lists and buttons keep the platform's.
-void setDialogColours();
+// The main window's own icon: its title bar and its minimised form show it.
+QIcon mainWindowIcon();
 
 }  // namespace orbelle

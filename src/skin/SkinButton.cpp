@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
@@ -158,6 +159,36 @@ void SkinButton::mouseReleaseEvent(QMouseEvent* event) {
   }
   QAbstractButton::mouseReleaseEvent(event);  // clicks when released over the button
   update();
+}
+
+namespace {
+
+bool isEnter(const QKeyEvent& event) {
+  return event.modifiers() == Qt::NoModifier &&
+         (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter);
+}
+
+}  // namespace
+
+bool SkinButton::event(QEvent* event) {
+  // Enter belongs to the focused push button before any window shortcut (the default
+  // button's) sees it.
+  if (event->type() == QEvent::ShortcutOverride && kind() == SkinKind::Push &&
+      isEnter(*static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  return QAbstractButton::event(event);
+}
+
+void SkinButton::keyPressEvent(QKeyEvent* event) {
+  // A focused push button answers Enter as a QPushButton in a dialog does.
+  if (kind() == SkinKind::Push && isEnter(*event)) {
+    animateClick();
+    event->accept();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void SkinButton::leaveEvent(QEvent* event) {

@@ -4,10 +4,11 @@
 #include <QPushButton>
 
 #include "ui/DialogUnits.h"
+#include "ui/Look.h"
 
 namespace orbelle::ui {
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const Look& look, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dialog100"));
   setWindowTitle(QStringLiteral("About Orbelle (VKR)"));
   setFont(dialogFont(QStringLiteral("Tahoma"), 8));
@@ -31,6 +32,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   ok->setGeometry(units.rect(238, 7, 50, 14));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  look.decorate(*this, WindowPicture::None);
 }
 
 }  // namespace orbelle::ui

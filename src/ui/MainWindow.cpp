@@ -3,11 +3,11 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 
 #include "ui/DialogUnits.h"
+#include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 
@@ -25,8 +25,9 @@ MainWindow::MainWindow(ShellContext context)
                    [this] { context_.session.closeLink(); }),
       upgradeBase_(UpgradeWindow::Unit::Base, context),
       upgradeHandheld_(UpgradeWindow::Unit::Handheld, context),
-      setProtocol_(context.store, context.prefs, context.messages,
-                   [this] { return reopenLink(); }) {
+      setProtocol_(context.store, context.prefs, context.messages, context.look,
+                   [this] { return reopenLink(); }),
+      about_(context.look) {
   setObjectName(QStringLiteral("dialog102"));
   setWindowTitle(QStringLiteral("Orbelle"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -70,36 +71,34 @@ MainWindow::MainWindow(ShellContext context)
            cellHeightFont(QStringLiteral("Arial"), 30, QFont::Bold));
 
   // Created in the order Tab visits them: left to right, top to bottom.
-  QPushButton* setProtocol =
+  QAbstractButton* setProtocol =
       addCommand(1003, QStringLiteral("\nSet\nProtocol"), units.rect(71, 100, 61, 35));
-  QPushButton* setBaseUnit =
+  QAbstractButton* setBaseUnit =
       addCommand(1000, QStringLiteral("\nSet\nBase Unit"), units.rect(197, 100, 61, 35));
-  QPushButton* upgradeBase =
+  QAbstractButton* upgradeBase =
       addCommand(1001, QStringLiteral("\nUpgrade\nBase Unit"), units.rect(71, 153, 61, 35));
-  QPushButton* upgradeHandheld =
+  QAbstractButton* upgradeHandheld =
       addCommand(1002, QStringLiteral("\nUpgrade\nHandheld Unit"), units.rect(197, 153, 61, 35));
-  connect(setProtocol, &QPushButton::clicked, this, &MainWindow::runSetProtocol);
-  connect(setBaseUnit, &QPushButton::clicked, this,
+  connect(setProtocol, &QAbstractButton::clicked, this, &MainWindow::runSetProtocol);
+  connect(setBaseUnit, &QAbstractButton::clicked, this,
           [this] { runLinkedFeature(Feature::SetBaseUnit); });
-  connect(upgradeBase, &QPushButton::clicked, this,
+  connect(upgradeBase, &QAbstractButton::clicked, this,
           [this] { runLinkedFeature(Feature::UpgradeBaseUnit); });
-  connect(upgradeHandheld, &QPushButton::clicked, this,
+  connect(upgradeHandheld, &QAbstractButton::clicked, this,
           [this] { runLinkedFeature(Feature::UpgradeHandheldUnit); });
 
   // X11 gives a dialog no system menu of its own: the About item is on the context menu
   // and on F1.
   auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(about, &QShortcut::activated, this, &MainWindow::showAbout);
+  context_.look.decorate(*this, WindowPicture::Main);
 }
 
-QPushButton* MainWindow::addCommand(int id, const QString& caption, QRect where) {
-  auto* button = new QPushButton(caption, this);
+QAbstractButton* MainWindow::addCommand(int id, const QString& caption, QRect where) {
+  QAbstractButton* button = context_.look.commandButton(*this, caption, ButtonFamily::Large);
   identify(*button, id, caption);
   button->setGeometry(where);
   button->setFont(cellHeightFont(QStringLiteral("Arial"), 16, QFont::Normal));
-  QPalette palette = button->palette();
-  palette.setColor(QPalette::ButtonText, QColor(40, 23, 23));
-  button->setPalette(palette);
   return button;
 }
 

@@ -9,8 +9,8 @@
 #include "ui/ShellContext.h"
 #include "ui/UpgradeWindow.h"
 
+class QAbstractButton;
 class QMenu;
-class QPushButton;
 
 namespace orbelle::ui {
 
@@ -49,7 +49,7 @@ class MainWindow : public QDialog {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  QPushButton* addCommand(int id, const QString& caption, QRect where);
+  QAbstractButton* addCommand(int id, const QString& caption, QRect where);
 
   ShellContext context_;
   FeatureWindow setBaseUnit_;

@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 
 #include "ui/DialogUnits.h"
+#include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 
 namespace orbelle::ui {
@@ -20,7 +20,8 @@ constexpr int kPortCount = 4;
 }  // namespace
 
 SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& prefs,
-                                     MessagePresenter& messages, LinkCheck checkLink)
+                                     MessagePresenter& messages, const Look& look,
+                                     LinkCheck checkLink)
     : store_(store), prefs_(prefs), messages_(messages), checkLink_(std::move(checkLink)) {
   setObjectName(QStringLiteral("dialog139"));
   setWindowTitle(QStringLiteral("Set Protocol"));
@@ -67,11 +68,12 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
   }
   baudList_->setGeometry(units.x(148), units.y(33), units.x(48), baudList_->sizeHint().height());
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  QAbstractButton* ok = look.commandButton(*this, QStringLiteral("OK"), ButtonFamily::Small);
   identify(*ok, 1, ok->text());
   ok->setGeometry(units.rect(215, 23, 42, 16));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("\nCancel"), this);
+  makeDefault(*ok);
+  QAbstractButton* cancel =
+      look.commandButton(*this, QStringLiteral("\nCancel"), ButtonFamily::Small);
   identify(*cancel, 2, cancel->text());
   cancel->setGeometry(units.rect(215, 46, 42, 16));
 
@@ -81,8 +83,9 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
   connect(rs232_, &QRadioButton::clicked, this, &SetProtocolWindow::onProtocolClicked);
   connect(comList_, &QComboBox::activated, this, &SetProtocolWindow::onComChosen);
   connect(baudList_, &QComboBox::activated, this, &SetProtocolWindow::onBaudChosen);
-  connect(ok, &QPushButton::clicked, this, &SetProtocolWindow::onOk);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(ok, &QAbstractButton::clicked, this, &SetProtocolWindow::onOk);
+  connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
+  look.decorate(*this, WindowPicture::None);
 }
 
 void SetProtocolWindow::initialise() {

@@ -8,11 +8,11 @@
 #include "shell/LinkedFeature.h"
 
 class QComboBox;
-class QPushButton;
 class QRadioButton;
 
 namespace orbelle::ui {
 
+class Look;
 class MessagePresenter;
 
 // The link choice: USB, or RS232 with its COM port and rate. Each choice is stored the
@@ -25,7 +25,7 @@ class SetProtocolWindow : public QDialog {
   using LinkCheck = std::function<LinkCheckResult()>;
 
   SetProtocolWindow(PreferenceStore& store, LinkPreferences& prefs, MessagePresenter& messages,
-                    LinkCheck checkLink);
+                    const Look& look, LinkCheck checkLink);
 
   // Sets the controls from the in-memory choice; run before each opening.
   void initialise();

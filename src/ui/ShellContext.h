@@ -8,6 +8,7 @@
 namespace orbelle::ui {
 
 class FileChooser;
+class Look;
 class MessagePresenter;
 class ModalRunner;
 
@@ -20,6 +21,7 @@ struct ShellContext {
   ModalRunner& modal;
   FileChooser& files;
   RunFlags& runFlags;
+  const Look& look;
   // The upgrade pauses; tests shorten them.
   PauseDurations pauses;
 };

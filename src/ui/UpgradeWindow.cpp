@@ -1,23 +1,24 @@
 #include "ui/UpgradeWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 
 #include "ui/DialogUnits.h"
 #include "ui/FileChooser.h"
+#include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 
 namespace orbelle::ui {
 
 namespace {
 
-const QColor kButtonText(40, 23, 23);
-// The text of a disabled control; the dialog colours would otherwise draw it as enabled.
+// The text of the controls that are never enabled: dim, but readable on any dialog
+// background.
 const QColor kGrayText(109, 109, 109);
 
 // Windows' "*.*" matches every name; Qt's needs a dot, so "All file" takes "*".
@@ -131,7 +132,7 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
     identify(*bootId, 1032, bootLabel->text());
     bootId->setReadOnly(true);
     bootId->setGeometry(units.rect(77, 35, 80, 14));
-    QPushButton* read = addButton(1033, QStringLiteral("Read"), units.rect(162, 33, 42, 16));
+    QAbstractButton* read = addButton(1033, QStringLiteral("Read"), units.rect(162, 33, 42, 16));
     for (QWidget* control : {static_cast<QWidget*>(bootGroup), static_cast<QWidget*>(bootLabel),
                              static_cast<QWidget*>(bootId), static_cast<QWidget*>(read)}) {
       control->setEnabled(false);
@@ -158,7 +159,7 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
   label->setBuddy(pathField_);
   browse_ = addButton(1035, QStringLiteral("Browse"), inPixels(units, layout.browse));
   upgrade_ = addButton(1036, QStringLiteral("Upgrade"), inPixels(units, layout.upgrade));
-  QPushButton* cancel =
+  QAbstractButton* cancel =
       addButton(layout.cancelId, QStringLiteral("Cancel"), inPixels(units, layout.cancel));
 
   progress_ = new QProgressBar(this);
@@ -172,14 +173,16 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
   // As the hidden default, it keeps Enter from pressing a button that has no focus: without
   // one, Qt would make the first button the default, and Enter would cancel the window.
   ok_ = addButton(1, QStringLiteral("OK"), inPixels(units, layout.ok));
-  ok_->setDefault(true);
+  makeDefault(*ok_);
   ok_->hide();
 
-  connect(browse_, &QPushButton::clicked, this, &UpgradeWindow::browse);
-  connect(upgrade_, &QPushButton::clicked, this,
+  connect(browse_, &QAbstractButton::clicked, this, &UpgradeWindow::browse);
+  connect(upgrade_, &QAbstractButton::clicked, this,
           [this] { engine_.start(std::filesystem::path(imagePath_.toStdString())); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
+  connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+  context_.look.decorate(
+      *this, unit == Unit::Base ? WindowPicture::UpgradeBase : WindowPicture::UpgradeHandheld);
 }
 
 UpgradeWindow::~UpgradeWindow() {
@@ -188,21 +191,16 @@ UpgradeWindow::~UpgradeWindow() {
   }
 }
 
-QPushButton* UpgradeWindow::addButton(int id, const QString& caption, QRect where) {
-  auto* button = new QPushButton(caption, this);
+QAbstractButton* UpgradeWindow::addButton(int id, const QString& caption, QRect where) {
+  QAbstractButton* button = context_.look.commandButton(*this, caption, ButtonFamily::Small);
   identify(*button, id, caption);
   button->setGeometry(where);
-  QPalette palette = button->palette();
-  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-    palette.setColor(group, QPalette::ButtonText, kButtonText);
-  }
-  button->setPalette(palette);
   return button;
 }
 
 void UpgradeWindow::prepare(bool startAtOnce) {
   // A button pressed last time may still be the default, and Enter would press it.
-  ok_->setDefault(true);
+  makeDefault(*ok_);
   browse_->setFocus();
   upgrade_->setEnabled(true);
   progress_->setValue(0);

@@ -7,9 +7,9 @@
 #include "ui/ShellContext.h"
 #include "ui/UpgradeEngine.h"
 
+class QAbstractButton;
 class QLineEdit;
 class QProgressBar;
-class QPushButton;
 
 namespace orbelle::ui {
 
@@ -47,16 +47,16 @@ class UpgradeWindow : public QDialog {
   void showPath(const QString& path);
   void setPaused(bool paused);
   void showMessage(std::string_view text, std::string_view title, MessageIcon icon);
-  QPushButton* addButton(int id, const QString& caption, QRect where);
+  QAbstractButton* addButton(int id, const QString& caption, QRect where);
 
   Unit unit_;
   ShellContext context_;
   UpgradeEngine engine_;
   QString imagePath_;
   QLineEdit* pathField_ = nullptr;
-  QPushButton* browse_ = nullptr;
-  QPushButton* upgrade_ = nullptr;
-  QPushButton* ok_ = nullptr;
+  QAbstractButton* browse_ = nullptr;
+  QAbstractButton* upgrade_ = nullptr;
+  QAbstractButton* ok_ = nullptr;
   QProgressBar* progress_ = nullptr;
 };
 

@@ -87,7 +87,8 @@ TEST_F(MainWindowTest, UsableLinkOpensTheFeatureWindowWhichReleasesItOnLeaving) 
 }
 
 TEST_F(MainWindowTest, OnlyTheExactArgumentHandheldUpgradesBeforeTheWindowShows) {
-  start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
+  // The look's option is not part of the argument text.
+  start({QStringLiteral("orbelle"), QStringLiteral("--plain"), QStringLiteral("handheld")});
   EXPECT_EQ(seen_, (SeenLog{std::string("box: ") + kCannotCommunicate, "window: Orbelle"}));
   EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit);
   messages_.take();

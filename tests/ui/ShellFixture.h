@@ -82,6 +82,7 @@ class ShellFixture : public ::testing::Test {
   ShellFixture() {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_.path().string()));
     qunsetenv("VKR_HIDSIM_SOCKET");
+    qunsetenv("ORBELLE_LOOK");  // the program's own look unless a test asks for the plain one
     for (int com = 1; com <= 4; ++com) {
       qunsetenv(QStringLiteral("VKR_COM%1").arg(com).toLatin1().constData());
     }

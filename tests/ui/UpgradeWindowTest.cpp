@@ -61,7 +61,7 @@ class UpgradeWindowTest : public ShellFixture {
         messages_.take(),
         (std::vector<OperatorMessage>{{kSettingsTitle, completion, MessageIcon::Information}}));
     EXPECT_EQ(highest_, 100);
-    EXPECT_TRUE(control<QPushButton>(window, 1036)->isEnabled());
+    EXPECT_TRUE(control<QAbstractButton>(window, 1036)->isEnabled());
     const std::string line = sim_->nextLine();
     const std::size_t at = line.find("saved to ");
     ASSERT_NE(at, std::string::npos) << line;
@@ -88,7 +88,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   ui::UpgradeWindow& base = open(Feature::UpgradeBaseUnit);
   expectNamedAndReachedByTab(base);
   auto* path = control<QLineEdit>(base, 1034);
-  auto* upgrade = control<QPushButton>(base, 1036);
+  auto* upgrade = control<QAbstractButton>(base, 1036);
   EXPECT_TRUE(path->text().isEmpty());
   click(base, 1036);
   EXPECT_EQ(messages_.takeTexts(), Texts{"Can not open the file!"});
@@ -159,13 +159,13 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   open(Feature::UpgradeHandheldUnit);
   EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), *files_.answer);
   EXPECT_EQ(progress->value(), 0);
-  ASSERT_TRUE(control<QPushButton>(window, 1036)->isEnabled());
+  ASSERT_TRUE(control<QAbstractButton>(window, 1036)->isEnabled());
   control<QLineEdit>(window, 1034)->setFocus();
   QTest::keyClick(control<QLineEdit>(window, 1034), Qt::Key_Return);
   EXPECT_TRUE(window.isVisible()) << "Enter has no hidden button to press";
   click(window, 1036);
   expectCompleted(window, sent, "The handheld unit has been upgraded");
-  control<QPushButton>(window, 1)->click();
+  control<QAbstractButton>(window, 1)->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(port.portOpen());
 }

@@ -1,0 +1,64 @@
+#include "skin/SkinLook.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include "skin/DialogColours.h"
+#include "skin/SkinButton.h"
+#include "skin/WindowPicture.h"
+
+namespace orbelle::skin {
+
+namespace {
+
+const QColor kCaptionColour(40, 23, 23);
+
+// Without a focus image the faces would not show which button has the focus, and a person
+// working with the keyboard could not tell what Space or Enter will press: a dotted
+// rectangle this far inside the edge shows it.
+constexpr std::int16_t kFocusInset = 4;
+
+// A face drawn for the screen's density: the double-size file on a high-density screen, so
+// that it is sharp and keeps its logical size.
+QPixmap face(const QString& resource) {
+  if (qApp->devicePixelRatio() > 1.0) {
+    QPixmap doubled(resource + QStringLiteral("@2x.png"));
+    if (!doubled.isNull()) {
+      doubled.setDevicePixelRatio(2.0);
+      return doubled;
+    }
+  }
+  return QPixmap(resource + QStringLiteral(".png"));
+}
+
+// A command button of the family's faces, drawn at their natural size from the top-left
+// corner; disabled, it keeps the normal face with an embossed caption.
+QAbstractButton* makeCommandButton(QWidget& parent, const QString& caption,
+                                   ui::ButtonFamily family) {
+  auto* button = new SkinButton(caption, &parent);
+  const QString prefix = family == ui::ButtonFamily::Large ? QStringLiteral(":/skin/button-large-")
+                                                           : QStringLiteral(":/skin/button-small-");
+  SkinImages faces;  // no disabled face (the normal one), no focus face, no shape
+  faces.normal = face(prefix + QStringLiteral("normal"));
+  faces.pressed = face(prefix + QStringLiteral("pressed"));
+  faces.hover = face(prefix + QStringLiteral("hover"));
+  button->setSkin(faces, 0, false, kFocusInset);
+  button->setTextColour(kCaptionColour);
+  return button;
+}
+
+}  // namespace
+
+QAbstractButton* SkinLook::commandButton(QWidget& parent, const QString& caption,
+                                         ui::ButtonFamily family) const {
+  return makeCommandButton(parent, caption, family);
+}
+
+void SkinLook::decorate(QDialog& window, ui::WindowPicture picture) const {
+  applyDialogColours(window);
+  addPictures(window, picture);
+}
+
+void SkinLook::emphasise(QGroupBox& group) const { emphasiseCaption(group); }
+
+}  // namespace orbelle::skin

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QPushButton>
+#include <QShortcut>
+#include <QString>
+#include <QVariant>
+
+class QAbstractButton;
+class QDialog;
+class QGroupBox;
+class QWidget;
+
+namespace orbelle::ui {
+
+// The two sizes of command button: the small ones of the upgrade windows and Set Protocol,
+// the large ones of the main window and Set Base Unit.
+enum class ButtonFamily { Small, Large };
+
+// The picture a window shows behind its controls.
+enum class WindowPicture { None, Main, SetBaseUnit, UpgradeBase, UpgradeHandheld };
+
+// How the windows look: their command buttons, their colours and their pictures. Every
+// window works the same under each look; the application chooses one at start-up.
+class Look {
+ public:
+  Look() = default;
+  virtual ~Look() = default;
+  Look(const Look&) = delete;
+  Look& operator=(const Look&) = delete;
+  Look(Look&&) = delete;
+  Look& operator=(Look&&) = delete;
+
+  // A push button showing `caption`, a child of `parent`; the window places and names it.
+  virtual QAbstractButton* commandButton(QWidget& parent, const QString& caption,
+                                         ButtonFamily family) const = 0;
+  // Run once, when the window holds all its controls: its colours and its picture.
+  virtual void decorate(QDialog& window, WindowPicture picture) const = 0;
+  // The caption of a group box that must catch the operator's eye.
+  virtual void emphasise(QGroupBox& group) const = 0;
+};
+
+// The button that Enter presses when no other button has the focus; hidden or disabled, it
+// is not pressed. QDialog knows this only of QPushButtons, so a button drawn from images
+// gets the same from a window shortcut (a focused button takes Enter before it).
+inline void makeDefault(QAbstractButton& button) {
+  if (auto* push = qobject_cast<QPushButton*>(&button)) {
+    push->setDefault(true);
+    return;
+  }
+  static constexpr const char* kDone = "orbelleDefaultButton";
+  if (button.property(kDone).toBool()) {
+    return;
+  }
+  button.setProperty(kDone, true);
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), &button);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, &button, [&button] {
+      if (button.isVisible() && button.isEnabled()) {
+        button.click();
+      }
+    });
+  }
+}
+
+}  // namespace orbelle::ui

@@ -1,0 +1,187 @@
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPushButton>
+
+#include "ShellFixture.h"
+#include "skin/WindowPicture.h"
+#include "ui/UpgradeWindow.h"
+
+namespace orbelle::testing {
+namespace {
+
+const QColor kDialogBackground(217, 230, 230);
+
+QColor pixelOf(QWidget& widget, QPoint at) { return widget.grab().toImage().pixelColor(at); }
+
+class LookTest : public ShellFixture {
+ protected:
+  std::vector<QDialog*> dialogs() {
+    return {&main(), &main().aboutBox(), &main().setProtocolWindow(),
+            &main().upgradeWindow(Feature::UpgradeBaseUnit),
+            &main().upgradeWindow(Feature::UpgradeHandheldUnit)};
+  }
+};
+
+TEST_F(LookTest, DialogsTakeTheDialogColoursButFieldsThatCanBeTypedInDoNot) {
+  start();
+  for (QDialog* dialog : dialogs()) {
+    EXPECT_EQ(pixelOf(*dialog, {3, 3}), kDialogBackground) << dialog->windowTitle().toStdString();
+  }
+  ui::UpgradeWindow& upgrade = main().upgradeWindow(Feature::UpgradeBaseUnit);
+  auto* path = control<QLineEdit>(upgrade, 1034);
+  const QPoint inside(path->width() - 4, path->height() / 2);
+  EXPECT_EQ(pixelOf(*path, inside), kDialogBackground) << "read-only";
+  path->setReadOnly(false);
+  const QColor platformBase = QApplication::palette(path).color(QPalette::Base);
+  ASSERT_NE(platformBase, kDialogBackground);
+  EXPECT_EQ(pixelOf(*path, inside), platformBase) << "editable";
+
+  // A list, open or closed, keeps the platform's colours.
+  auto* ports = control<QComboBox>(main().setProtocolWindow(), 1008);
+  EXPECT_EQ(ports->view()->palette().color(QPalette::Base),
+            QApplication::palette(ports->view()).color(QPalette::Base));
+  EXPECT_EQ(ports->palette().color(QPalette::Window),
+            QApplication::palette(ports).color(QPalette::Window));
+}
+
+TEST_F(LookTest, PlainLookByOptionOrEnvironmentKeepsThePlatformsButtonsAndColours) {
+  for (const bool byOption : {true, false}) {
+    SCOPED_TRACE(byOption ? "--plain" : "ORBELLE_LOOK=plain");
+    if (byOption) {
+      start({QStringLiteral("orbelle"), QStringLiteral("--plain")});
+    } else {
+      qputenv("ORBELLE_LOOK", "plain");
+      start();
+      qunsetenv("ORBELLE_LOOK");
+    }
+    for (QDialog* dialog : dialogs()) {
+      EXPECT_EQ(pixelOf(*dialog, {3, 3}), QApplication::palette(dialog).color(QPalette::Window));
+      EXPECT_TRUE(dialog->findChildren<skin::PictureWidget*>().empty());
+    }
+    for (const int id : {1000, 1001, 1002, 1003}) {
+      auto* button = qobject_cast<QPushButton*>(control<QAbstractButton>(main(), id));
+      ASSERT_NE(button, nullptr) << id;
+      EXPECT_EQ(button->palette().color(QPalette::ButtonText),
+                QApplication::palette(button).color(QPalette::ButtonText));
+    }
+  }
+}
+
+// The main window's first picture is drawn unscaled: a pixel of the window is a pixel of the
+// picture. Where the picture is white and no control lies over it, the window shows its
+// background; where it is dark, the picture's own colour.
+TEST_F(LookTest, WhiteOfAPictureShowsTheBackgroundAndItsDrawingDoesNot) {
+  start();
+  EXPECT_FALSE(main().windowIcon().isNull());
+  const QImage source(QStringLiteral(":/skin/handheld-and-base.png"));
+  ASSERT_FALSE(source.isNull());
+  const QImage shown = main().grab().toImage();
+  const auto all = [&](int x, int y, auto test) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        if (!test(source.pixel(x + dx, y + dy))) {
+          return false;
+        }
+      }
+    }
+    return true;
+  };
+  int whiteSeen = 0;
+  int darkSeen = 0;
+  for (int y = 1; y < 119; ++y) {
+    for (int x = 91; x < 240; ++x) {
+      const QPoint at(124 + x - 90, 20 + y);
+      if (main().childAt(at) != nullptr) {
+        continue;
+      }
+      if (all(x, y, [](QRgb pixel) { return (pixel & 0xFFFFFFU) == 0xFFFFFFU; })) {
+        ++whiteSeen;
+        ASSERT_EQ(shown.pixelColor(at), kDialogBackground) << x << "," << y;
+      } else if (all(x, y, [](QRgb pixel) { return qGray(pixel) < 100; })) {
+        ++darkSeen;
+        ASSERT_EQ(shown.pixelColor(at), source.pixelColor(x, y)) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_GT(whiteSeen, 0);
+  EXPECT_GT(darkSeen, 0);
+}
+
+bool covers(const QRegion& region, QRect whole) {
+  return QRegion(whole).subtracted(region).isEmpty();
+}
+
+// Records the parts of a widget that were painted.
+class PaintWatch : public QObject {
+ public:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      painted.push_back(static_cast<QPaintEvent*>(event)->region());
+    }
+    return false;
+  }
+  std::vector<QRegion> painted;
+};
+
+TEST_F(LookTest, TheLogoIsRedrawnWholeWhenOnlyPartOfItIsRepainted) {
+  start();
+  QWidget* logo = nullptr;
+  for (auto* picture : main().findChildren<skin::PictureWidget*>()) {
+    logo = picture->accessibleName() == QLatin1String("Logo") ? picture : logo;
+  }
+  ASSERT_NE(logo, nullptr);
+  EXPECT_FALSE(logo->isEnabled() && (logo->focusPolicy() & Qt::TabFocus) != 0);
+  EXPECT_TRUE(logo->testAttribute(Qt::WA_TransparentForMouseEvents));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+  QApplication::processEvents();  // the first painting of the window
+  PaintWatch watch;
+  logo->installEventFilter(&watch);
+  main().update(QRect(logo->geometry().topLeft(), QSize(8, 8)));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        return std::any_of(watch.painted.begin(), watch.painted.end(),
+                           [&](const QRegion& region) { return covers(region, logo->rect()); });
+      },
+      2000));
+  ASSERT_FALSE(watch.painted.empty());
+  EXPECT_FALSE(covers(watch.painted.front(), logo->rect())) << "the partial repaint came first";
+}
+
+// White is made transparent before the picture is scaled, so that no white fringe is left;
+// a screen of ratio 2 takes the "@2x" file and keeps the logical size.
+TEST(WindowPictureTest, WhiteBecomesTransparentWithoutFringeAndTheDoubleFileServesRatioTwo) {
+  const TempDir dir;
+  const QString file = QString::fromStdString((dir.path() / "picture.png").string());
+  QImage image(40, 20, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 20; x < 40; ++x) {
+      image.setPixel(x, y, qRgb(0, 0, 0));
+    }
+  }
+  ASSERT_TRUE(image.save(file));
+  const QImage half = skin::preparePicture(file, QRect(0, 0, 40, 20), QSize(20, 10), 1.0)
+                          .toImage()
+                          .convertToFormat(QImage::Format_ARGB32);
+  ASSERT_EQ(half.size(), QSize(20, 10));
+  EXPECT_EQ(qAlpha(half.pixel(2, 5)), 0);
+  for (int x = 8; x < 20; ++x) {
+    const QRgb pixel = half.pixel(x, 5);
+    EXPECT_TRUE(qAlpha(pixel) == 0 || qGray(pixel) < 40) << "a whitish pixel at " << x;
+  }
+
+  QImage doubled(80, 40, QImage::Format_RGB32);
+  doubled.fill(qRgb(200, 0, 0));
+  ASSERT_TRUE(doubled.save(QString::fromStdString((dir.path() / "picture@2x.png").string())));
+  const QPixmap sharp = skin::preparePicture(file, QRect(20, 0, 20, 20), QSize(20, 20), 2.0);
+  EXPECT_EQ(sharp.size(), QSize(40, 40));
+  EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(20, 20));
+  EXPECT_EQ(sharp.toImage().pixelColor(5, 5), QColor(200, 0, 0));
+  EXPECT_TRUE(
+      skin::preparePicture(file + "-missing", QRect(0, 0, 4, 4), QSize(4, 4), 1.0).isNull());
+}
+
+}  // namespace
+}  // namespace orbelle::testing
