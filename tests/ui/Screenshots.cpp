@@ -4,6 +4,8 @@
 #include <QPixmap>
 
 #include "app/Application.h"
+#include "protocol/CommandCode.h"
+#include "settings/SettingsCodec.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 #include "ui/UpgradeWindow.h"
@@ -56,5 +58,25 @@ int main(int argc, char** argv) {
     window.prepare(false);
     saved = save(window, dir, name) && saved;
   }
+  // With a unit's settings loaded, handed in as the link would hand its reply.
+  orbelle::BaseSettings unit;
+  unit.powerDbm = -5;
+  unit.channel = 12;
+  unit.associatedIds = 0x0305;
+  unit.baudCode = 3;
+  unit.dataBitsCode = 2;
+  unit.stopBitsCode = 1;
+  unit.parityCode = 1;
+  unit.flowControlCode = 1;
+  unit.numericKeyMode = 1;
+  unit.bootloaderVersion = {'1', '0', '3', '\0'};
+  unit.applicationVersion = {'2', '1', '0', '\0'};
+  orbelle::ReportFrame reply{};
+  reply[1] = orbelle::codeByte(orbelle::CommandCode::CurrentSettings);
+  orbelle::encodeCurrentSettings(reply, unit);
+  app.session().dispatcher().setActiveFeature(orbelle::Feature::SetBaseUnit);
+  main.setBaseUnitWindow().prepare();
+  app.session().dispatcher().dispatch(reply);
+  saved = save(main.setBaseUnitWindow(), dir, "set-base-unit.png") && saved;
   return saved ? 0 : 1;
 }

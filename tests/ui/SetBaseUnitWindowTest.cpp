@@ -52,7 +52,9 @@ class SetBaseUnitWindowTest : public ShellFixture {
   bool checked(QWidget& window, int id) {
     return control<QAbstractButton>(window, id)->isChecked();
   }
-  QString shown(QWidget& window, int id) { return control<QComboBox>(window, id)->currentText(); }
+  std::string shown(QWidget& window, int id) {
+    return control<QComboBox>(window, id)->currentText().toStdString();
+  }
   // Picks an entry through the open drop-down, as a mouse would.
   void pick(QComboBox* list, int position) {
     list->showPopup();
