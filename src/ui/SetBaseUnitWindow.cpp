@@ -61,20 +61,20 @@ class DropDownList : public QComboBox {
   bool closing_ = false;
 };
 
-struct RadioSpec {
+struct RadioPlace {
   int id;
   const char* caption;
   QRect where;  // dialog units
 };
 
-struct GroupSpec {
+struct GroupPlace {
   RadioGroup group;
-  std::vector<RadioSpec> buttons;  // code 1 first
+  std::vector<RadioPlace> buttons;  // code 1 first
 };
 
 // Where the groups' buttons go, in tab order.
-const std::array<GroupSpec, kRadioGroupCount>& radioLayout() {
-  static const std::array<GroupSpec, kRadioGroupCount> layout{{
+const std::array<GroupPlace, kRadioGroupCount>& radioLayout() {
+  static const std::array<GroupPlace, kRadioGroupCount> layout{{
       {RadioGroup::Baud,
        {{1042, "4800", {19, 57, 44, 10}},
         {1043, "9600", {66, 57, 44, 10}},
@@ -189,16 +189,16 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
           [this](bool checked) { act([this, checked] { model_.toggleHopping(checked); }); });
   tabOrder << hopping_;
 
-  for (const GroupSpec& spec : radioLayout()) {
-    QGroupBox* frame = frameOf(spec.group);
+  for (const GroupPlace& place : radioLayout()) {
+    QGroupBox* frame = frameOf(place.group);
     const auto inFrame = [&](QRect where) { return at(where).translated(-frame->pos()); };
-    std::vector<QRadioButton*>& buttons = radios_.at(static_cast<std::size_t>(spec.group));
-    for (const RadioSpec& button : spec.buttons) {
+    std::vector<QRadioButton*>& buttons = radios_.at(static_cast<std::size_t>(place.group));
+    for (const RadioPlace& button : place.buttons) {
       auto* radio = new QRadioButton(QLatin1String(button.caption), frame);
       identify(*radio, button.id, radio->text());
       radio->setGeometry(inFrame(button.where));
       const auto code = static_cast<std::uint8_t>(buttons.size() + 1);
-      connect(radio, &QRadioButton::clicked, this, [this, g = spec.group, code] {
+      connect(radio, &QRadioButton::clicked, this, [this, g = place.group, code] {
         act([this, g, code] { model_.clickRadio(g, code); });
       });
       buttons.push_back(radio);
