@@ -100,7 +100,7 @@ const std::array<GroupPlace, kRadioGroupCount>& radioLayout() {
   return layout;
 }
 
-// ID n's check box identifier: IDs 1-6 and 9-14 run on, 7, 8, 15 and 16 came later.
+// ID n's check box identifier; the identifiers do not follow the IDs' order.
 constexpr std::array<int, 16> kIdBoxIds{1013, 1014, 1015, 1016, 1017, 1018, 1025, 1026,
                                         1019, 1020, 1021, 1022, 1023, 1024, 1027, 1028};
 
