@@ -58,7 +58,6 @@ QPalette platformPalette(const QWidget& widget) {
   return palette;
 }
 
-// Group box captions are drawn in the text role, not the window text one.
 void setTextColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget.palette();
   for (const QPalette::ColorGroup group : kLiveGroups) {
@@ -100,6 +99,12 @@ void applyDialogColours(QDialog& window) {
   }
 }
 
-void emphasiseCaption(QGroupBox& group) { setTextColour(group, QPalette::Text, kEmphasisedText); }
+void emphasiseCaption(QGroupBox& group) {
+  // Styles differ in the role they draw the caption with (Fusion: window text; the common
+  // style: text). Controls inside the group would inherit the colour: the windows put none
+  // inside an emphasised group.
+  setTextColour(group, QPalette::Text, kEmphasisedText);
+  setTextColour(group, QPalette::WindowText, kEmphasisedText);
+}
 
 }  // namespace orbelle::skin

@@ -21,8 +21,7 @@ const QString kAboutItem = QStringLiteral("&About Orbelle (VKR)");
 
 MainWindow::MainWindow(ShellContext context)
     : context_(context),
-      setBaseUnit_(QStringLiteral("Set Base Unit"), 403, 282,
-                   [this] { context_.session.closeLink(); }),
+      setBaseUnit_(context),
       upgradeBase_(UpgradeWindow::Unit::Base, context),
       upgradeHandheld_(UpgradeWindow::Unit::Handheld, context),
       setProtocol_(context.store, context.prefs, context.messages, context.look,
@@ -136,6 +135,8 @@ void MainWindow::runLinkedFeature(Feature feature) {
   }
   if (feature == Feature::UpgradeBaseUnit || feature == Feature::UpgradeHandheldUnit) {
     upgradeWindow(feature).prepare(feature == Feature::UpgradeHandheldUnit && startHandheldAtOnce_);
+  } else {
+    setBaseUnit_.prepare();
   }
   context_.modal.run(featureWindow(feature));
 }

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "ui/AboutBox.h"
-#include "ui/FeatureWindow.h"
+#include "ui/SetBaseUnitWindow.h"
 #include "ui/SetProtocolWindow.h"
 #include "ui/ShellContext.h"
 #include "ui/UpgradeWindow.h"
@@ -42,6 +42,7 @@ class MainWindow : public QDialog {
   UpgradeWindow& upgradeWindow(Feature feature) {
     return feature == Feature::UpgradeHandheldUnit ? upgradeHandheld_ : upgradeBase_;
   }
+  SetBaseUnitWindow& setBaseUnitWindow() { return setBaseUnit_; }
   SetProtocolWindow& setProtocolWindow() { return setProtocol_; }
   AboutBox& aboutBox() { return about_; }
 
@@ -52,7 +53,7 @@ class MainWindow : public QDialog {
   QAbstractButton* addCommand(int id, const QString& caption, QRect where);
 
   ShellContext context_;
-  FeatureWindow setBaseUnit_;
+  SetBaseUnitWindow setBaseUnit_;
   UpgradeWindow upgradeBase_;
   UpgradeWindow upgradeHandheld_;
   SetProtocolWindow setProtocol_;

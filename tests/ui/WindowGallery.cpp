@@ -3,6 +3,9 @@
 #include <QApplication>
 
 #include "app/Application.h"
+#include "protocol/CommandCode.h"
+#include "settings/SettingsCodec.h"
+#include "ui/SetBaseUnitWindow.h"
 #include "ui/UpgradeWindow.h"
 
 namespace orbelle::testing {
@@ -38,6 +41,28 @@ std::vector<WindowShot> renderWindows(Application& app) {
     shots.push_back({QLatin1String(name), grabShown(window)});
     window.hide();
   }
+  // With a unit's settings loaded, handed in as the link would hand its reply.
+  BaseSettings unit;
+  unit.powerDbm = -5;
+  unit.channel = 12;
+  unit.associatedIds = 0x0305;
+  unit.baudCode = 3;
+  unit.dataBitsCode = 2;
+  unit.stopBitsCode = 1;
+  unit.parityCode = 1;
+  unit.flowControlCode = 1;
+  unit.numericKeyMode = 1;
+  unit.bootloaderVersion = {'1', '0', '3', '\0'};
+  unit.applicationVersion = {'2', '1', '0', '\0'};
+  ReportFrame reply{};
+  reply[1] = codeByte(CommandCode::CurrentSettings);
+  encodeCurrentSettings(reply, unit);
+  app.session().dispatcher().setActiveFeature(Feature::SetBaseUnit);
+  ui::SetBaseUnitWindow& setBaseUnit = main.setBaseUnitWindow();
+  setBaseUnit.prepare();
+  app.session().dispatcher().dispatch(reply);
+  shots.push_back({QStringLiteral("set-base-unit"), grabShown(setBaseUnit)});
+  setBaseUnit.hide();
   return shots;
 }
 

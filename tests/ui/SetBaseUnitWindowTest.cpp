@@ -1,0 +1,217 @@
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <nlohmann/json.hpp>
+
+#include "ShellFixture.h"
+#include "protocol/CommandCode.h"
+#include "settings/SettingsCodec.h"
+#include "support/Simulator.h"
+#include "ui/SetBaseUnitWindow.h"
+
+namespace orbelle::testing {
+namespace {
+
+constexpr int kDeadlineMs = 10000;
+constexpr const char* kLoaded = "The current settings of base unit have been loaded.";
+constexpr const char* kUploaded = "The new settings of base unit have been uploaded.";
+constexpr const char* kNoReply = "Cannot communicate with the base unit.";
+using Texts = std::vector<std::string>;
+
+class SetBaseUnitWindowTest : public ShellFixture {
+ protected:
+  void serve(SimLink link, std::vector<std::string> args = {}) {
+    sim_ = std::make_unique<Simulator>(link, args);
+    if (link == SimLink::Serial) {
+      storeChoice(LinkProtocol::Rs232);
+      qputenv("VKR_COM1", QByteArray::fromStdString(sim_->device()));
+    } else {
+      storeChoice(LinkProtocol::Usb);
+      qputenv("VKR_HIDSIM_SOCKET", QByteArray::fromStdString(sim_->device()));
+    }
+  }
+  ui::SetBaseUnitWindow& open() {
+    click(main(), 1000);
+    return main().setBaseUnitWindow();
+  }
+  Texts awaitBoxes() {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
+    return messages_.takeTexts();
+  }
+  bool linkHeld(SimLink link) {
+    return link == SimLink::Serial ? app_->session().serial().portOpen()
+                                   : app_->session().hid().deviceHeld();
+  }
+  bool checked(QWidget& window, int id) {
+    return control<QAbstractButton>(window, id)->isChecked();
+  }
+  std::string shown(QWidget& window, int id) {
+    return control<QComboBox>(window, id)->currentText().toStdString();
+  }
+  // Picks an entry through the open drop-down, as a mouse would.
+  void pick(QComboBox* list, int position) {
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex entry = view->model()->index(position, 0);
+    view->scrollTo(entry);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isVisible(); }, kDeadlineMs));
+    QCoreApplication::processEvents();  // the closing is reported once the choice is made
+  }
+
+  std::unique_ptr<Simulator> sim_;
+};
+
+class SetBaseUnitOverEachLink : public SetBaseUnitWindowTest,
+                                public ::testing::WithParamInterface<SimLink> {};
+
+TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
+  serve(GetParam());
+  start();
+  ui::SetBaseUnitWindow& window = open();
+  ASSERT_TRUE(window.isVisible());
+  // Before the reply: the opening selections, the full channel list, nothing to upload.
+  for (const int id : {1043, 1095, 1099, 1096, 1101, 1107}) {
+    EXPECT_TRUE(checked(window, id)) << id;
+  }
+  auto* channels = control<QComboBox>(window, 1009);
+  EXPECT_EQ(channels->count(), 48);
+  EXPECT_EQ(shown(window, 1009), "1");
+  EXPECT_EQ(shown(window, 1008), "10");
+  EXPECT_FALSE(control<QWidget>(window, 1029)->isEnabled());
+  EXPECT_FALSE(control<QWidget>(window, 1088)->isEnabled());
+  EXPECT_FALSE(control<QWidget>(window, 1110)->isEnabled());
+  EXPECT_FALSE(control<QLabel>(window, 1041)->isVisibleTo(&window));
+  // The base unit's picture is painted there, and no control covers it.
+  const QRect picture(560, 380, 81, 91);
+  for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    EXPECT_FALSE(child->isVisibleTo(&window) && child->objectName() != QLatin1String("picture") &&
+                 child->geometry().intersects(picture))
+        << child->objectName().toStdString();
+  }
+  if (GetParam() == SimLink::Serial) {
+    expectNamedAndReachedByTab(window);
+    EXPECT_EQ(control<QCheckBox>(window, 1028)->accessibleName(), "ID 16");
+    EXPECT_EQ(control<QLabel>(window, 1068)->buddy(), control<QCheckBox>(window, 1028));
+    EXPECT_EQ(control<QComboBox>(window, 1008)->accessibleName(), "Power level (dBm):");
+    EXPECT_EQ(control<QLineEdit>(window, 1034)->accessibleName(), "Application version:");
+  }
+
+  EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
+  EXPECT_EQ(channels->count(), 16);
+  EXPECT_EQ(shown(window, 1009), "6");
+  EXPECT_EQ(shown(window, 1088), "Europe");
+  EXPECT_TRUE(checked(window, 1013) && !checked(window, 1014));
+  EXPECT_EQ(control<QLineEdit>(window, 1032)->text(), "1.0.3");
+  EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), "2.1.0");
+  const QString summary = control<QWidget>(window, 1040)->toolTip();
+  EXPECT_TRUE(summary.contains("They are Reader 1!")) << summary.toStdString();
+  EXPECT_EQ(control<QLabel>(window, 1041)->text(), summary);
+  QGuiApplication::clipboard()->clear();
+  ASSERT_TRUE(activate(window));
+  QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), summary);
+
+  // The lists: through the drop-down, and with the keyboard on the closed box.
+  pick(control<QComboBox>(window, 1008), 6);
+  EXPECT_EQ(shown(window, 1008), "-15");
+  EXPECT_TRUE(control<QWidget>(window, 1029)->isEnabled());
+  channels->setFocus();
+  QTest::keyClicks(channels, "9");
+  EXPECT_EQ(shown(window, 1009), "9");
+  click(window, 1090);  // hopping on: Europe keeps 1 to 8, so channel 9 becomes 6
+  EXPECT_EQ(messages_.takeTexts(),
+            Texts{"The setting of channel number is out of valid range.\nThe old setting will be "
+                  "replaced with the default setting."});
+  EXPECT_EQ(channels->count(), 8);
+  EXPECT_EQ(shown(window, 1009), "6");
+  channels->setFocus();
+  QTest::keyClick(channels, Qt::Key_Down);
+  for (const int id : {1015, 1028, 1013, 1044, 1091, 1100, 1098, 1103, 1108}) {
+    click(window, id);
+  }
+  EXPECT_EQ(shown(window, 1009), "7") << "a keyboard choice survives the next refresh";
+  EXPECT_TRUE(checked(window, 1015) && checked(window, 1028) && !checked(window, 1013));
+  EXPECT_TRUE(checked(window, 1044) && !checked(window, 1043));
+
+  click(window, 1029);
+  EXPECT_FALSE(control<QWidget>(window, 1029)->isEnabled());
+  EXPECT_EQ(awaitBoxes(), Texts{kUploaded});
+  click(window, 1030);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(linkHeld(GetParam()));
+
+  const ProcessResult read = runAgainst(*sim_, VKR_PATH, {"--json", "settings", "read"});
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+  const auto stored = nlohmann::json::parse(read.out);
+  EXPECT_EQ(stored["power_dbm"], -15);
+  EXPECT_EQ(stored["channel"], 7);
+  EXPECT_EQ(stored["hopping"], true);
+  EXPECT_EQ(stored["ids"], nlohmann::json::array({3, 16}));
+  EXPECT_EQ(stored["rs232"], nlohmann::json::parse(R"({"baud": 19200, "data_bits": 7,
+      "stop_bits": 2, "parity": "even", "flow": "rts-high"})"));
+  EXPECT_EQ(stored["numeric_key"], "alt-keypad");
+
+  // The window keeps its values between openings; exactly one reply is applied.
+  open();
+  EXPECT_EQ(shown(window, 1008), "-15");
+  EXPECT_TRUE(checked(window, 1028) && checked(window, 1090));
+  EXPECT_FALSE(control<QWidget>(window, 1029)->isEnabled());
+  EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
+  EXPECT_EQ(shown(window, 1009), "7");
+  EXPECT_EQ(channels->count(), 8);
+  window.close();  // the close box
+  EXPECT_FALSE(linkHeld(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, SetBaseUnitOverEachLink,
+                         ::testing::Values(SimLink::Serial, SimLink::Usb),
+                         [](const auto& info) { return std::string(linkName(info.param)); });
+
+// Over RS232 a missing reply is told after 1.5 s, once per request; once the window is left,
+// neither its timer nor a late reply shows anything or changes it.
+TEST_F(SetBaseUnitWindowTest, NoReplyOverSerialAndNothingAfterLeaving) {
+  serve(SimLink::Serial, {"--fault", "drop-reply=1"});
+  start();
+  QElapsedTimer clock;
+  clock.start();
+  ui::SetBaseUnitWindow& window = open();
+  const std::vector<OperatorMessage> first = [&] {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
+    return messages_.take();
+  }();
+  const qint64 waited = clock.elapsed();
+  EXPECT_EQ(first, (std::vector<OperatorMessage>{{"VKR - Hardware Problem/Communication Message",
+                                                  kNoReply, MessageIcon::Error}}));
+  EXPECT_GE(waited, 1400);
+  EXPECT_LE(waited, 2500);
+  click(window, 1040);
+  EXPECT_EQ(awaitBoxes(), Texts{kNoReply});
+
+  click(window, 1040);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(app_->session().serial().portOpen());
+  EXPECT_FALSE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, 2000))
+      << "the reply timer stopped with the window";
+
+  BaseSettings late;
+  late.channel = 3;
+  ReportFrame reply{};
+  reply[1] = codeByte(CommandCode::CurrentSettings);
+  encodeCurrentSettings(reply, late);
+  app_->session().dispatcher().dispatch(reply);
+  EXPECT_TRUE(messages_.pending().empty());
+  EXPECT_NE(window.model().record().channel, 3);
+}
+
+}  // namespace
+}  // namespace orbelle::testing
