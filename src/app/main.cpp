@@ -51,16 +51,17 @@ int main(int argc, char* argv[]) {
   orbelle::Application app(QApplication::arguments(), messages, modal);
 
   // For the benchmarks in bench/: ORBELLE_WHEN_SHOWN=exit ends the program once the main
-  // window has first been drawn (start-up time); =set-base-unit then runs Set Base Unit,
-  // which holds the chosen link open while its window shows (idle cost of an open link).
+  // window has first been drawn (start-up time); =upgrade-base-unit then opens Upgrade Base
+  // Unit, which holds the chosen link open and waits for the operator (idle cost of an open
+  // link; Set Base Unit would sit on its "loaded" box with the receive thread parked).
   const QByteArray whenShown = qgetenv("ORBELLE_WHEN_SHOWN");
   std::function<void()> action;
   if (whenShown == "exit") {
     action = [&app] { app.mainWindow().reject(); };
-  } else if (whenShown == "set-base-unit") {
-    action = [&app] { app.mainWindow().runLinkedFeature(orbelle::Feature::SetBaseUnit); };
+  } else if (whenShown == "upgrade-base-unit") {
+    action = [&app] { app.mainWindow().runLinkedFeature(orbelle::Feature::UpgradeBaseUnit); };
   } else if (!whenShown.isEmpty()) {
-    std::fprintf(stderr, "ORBELLE_WHEN_SHOWN: unknown action \"%s\" (exit, set-base-unit)\n",
+    std::fprintf(stderr, "ORBELLE_WHEN_SHOWN: unknown action \"%s\" (exit, upgrade-base-unit)\n",
                  whenShown.constData());
     return 2;
   }
