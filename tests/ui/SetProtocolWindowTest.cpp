@@ -97,7 +97,10 @@ TEST_F(SetProtocolWindowTest, OkTestsTheChosenLinkAndStaysOpenUntilItWorks) {
   EXPECT_TRUE(rs232GroupShown(window));
 
   chooseEntry(window, 1008, 0);
-  click(window, 1);
+  // Enter in a list presses the default button, OK.
+  ASSERT_TRUE(activate(window));
+  control<QComboBox>(window, 1008)->setFocus();
+  QTest::keyClick(control<QComboBox>(window, 1008), Qt::Key_Return);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.result(), QDialog::Accepted);
   EXPECT_TRUE(app_->session().serial().portOpen()) << "the port stays open after the test";

@@ -163,7 +163,9 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   control<QLineEdit>(window, 1034)->setFocus();
   QTest::keyClick(control<QLineEdit>(window, 1034), Qt::Key_Return);
   EXPECT_TRUE(window.isVisible()) << "Enter has no hidden button to press";
-  click(window, 1036);
+  auto* upgrade = control<QAbstractButton>(window, 1036);
+  upgrade->setFocus();
+  QTest::keyClick(upgrade, Qt::Key_Return);  // the focused button takes Enter
   expectCompleted(window, sent, "The handheld unit has been upgraded");
   control<QAbstractButton>(window, 1)->click();
   EXPECT_FALSE(window.isVisible());

@@ -1,10 +1,16 @@
 #include "WindowGallery.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QMouseEvent>
+#include <array>
 
 #include "app/Application.h"
 #include "protocol/CommandCode.h"
 #include "settings/SettingsCodec.h"
+#include "ui/DialogUnits.h"
+#include "ui/Look.h"
 #include "ui/SetBaseUnitWindow.h"
 #include "ui/UpgradeWindow.h"
 
@@ -16,6 +22,44 @@ QImage grabShown(QWidget& window) {
   window.show();
   QApplication::processEvents();
   return window.grab().toImage();
+}
+
+// The command buttons of both sizes in each state: normal, hovered, pressed, focused and
+// disabled, on a dialog of the look.
+QImage buttonStates(const ui::Look& look) {
+  QDialog sheet;
+  sheet.setFont(ui::dialogFont(QStringLiteral("Tahoma"), 9));
+  const std::array<QSize, 2> sizes{QSize(92, 30), QSize(99, 61)};
+  sheet.setFixedSize(5 * 105 + 5, 2 * 70 + 5);
+  std::vector<QAbstractButton*> buttons;
+  for (std::size_t family = 0; family < sizes.size(); ++family) {
+    const auto kind = family == 0 ? ui::ButtonFamily::Small : ui::ButtonFamily::Large;
+    for (int state = 0; state < 5; ++state) {
+      QAbstractButton* button = look.commandButton(
+          sheet,
+          family == 0 ? QStringLiteral("Browse") : QStringLiteral("\nUpgrade\nHandheld Unit"),
+          kind);
+      button->setGeometry(
+          QRect(QPoint(5 + state * 105, 5 + static_cast<int>(family) * 70), sizes.at(family)));
+      button->setFocusPolicy(state == 3 ? Qt::StrongFocus : Qt::NoFocus);
+      buttons.push_back(button);
+    }
+  }
+  look.decorate(sheet, ui::WindowPicture::None);
+  sheet.show();
+  sheet.activateWindow();
+  QApplication::processEvents();
+  for (std::size_t family = 0; family < 2; ++family) {
+    QAbstractButton* const* row = &buttons.at(family * 5);
+    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), QPointF(10, 10), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(row[1], &move);
+    row[2]->setDown(true);
+    row[4]->setEnabled(false);
+  }
+  buttons.at(8)->setFocus();
+  QApplication::processEvents();
+  return sheet.grab().toImage();
 }
 
 }  // namespace
@@ -63,6 +107,7 @@ std::vector<WindowShot> renderWindows(Application& app) {
   app.session().dispatcher().dispatch(reply);
   shots.push_back({QStringLiteral("set-base-unit"), grabShown(setBaseUnit)});
   setBaseUnit.hide();
+  shots.push_back({QStringLiteral("button-states"), buttonStates(app.look())});
   return shots;
 }
 
