@@ -1,8 +1,13 @@
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
 
 #include "ShellFixture.h"
 #include "skin/WindowPicture.h"
@@ -15,12 +20,28 @@ const QColor kDialogBackground(217, 230, 230);
 
 QColor pixelOf(QWidget& widget, QPoint at) { return widget.grab().toImage().pixelColor(at); }
 
+// The contrast ratio of two colours as readers of small text need it (at least 4.5).
+double contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 class LookTest : public ShellFixture {
  protected:
   std::vector<QDialog*> dialogs() {
-    return {&main(), &main().aboutBox(), &main().setProtocolWindow(),
+    return {&main(),
+            &main().aboutBox(),
+            &main().setProtocolWindow(),
             &main().upgradeWindow(Feature::UpgradeBaseUnit),
-            &main().upgradeWindow(Feature::UpgradeHandheldUnit)};
+            &main().upgradeWindow(Feature::UpgradeHandheldUnit),
+            &main().setBaseUnitWindow()};
   }
 };
 
@@ -28,6 +49,18 @@ TEST_F(LookTest, DialogsTakeTheDialogColoursButFieldsThatCanBeTypedInDoNot) {
   start();
   for (QDialog* dialog : dialogs()) {
     EXPECT_EQ(pixelOf(*dialog, {3, 3}), kDialogBackground) << dialog->windowTitle().toStdString();
+    // Every enabled text on the background reads, the emphasised captions included.
+    for (QWidget* text : dialog->findChildren<QWidget*>()) {
+      if (text->isEnabled() &&
+          (qobject_cast<QLabel*>(text) != nullptr || qobject_cast<QGroupBox*>(text) != nullptr ||
+           qobject_cast<QRadioButton*>(text) != nullptr ||
+           qobject_cast<QCheckBox*>(text) != nullptr)) {
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+          EXPECT_GE(contrast(text->palette().color(role), kDialogBackground), 4.5)
+              << text->objectName().toStdString() << " in " << dialog->windowTitle().toStdString();
+        }
+      }
+    }
   }
   ui::UpgradeWindow& upgrade = main().upgradeWindow(Feature::UpgradeBaseUnit);
   auto* path = control<QLineEdit>(upgrade, 1034);
