@@ -15,6 +15,7 @@
 namespace orbelle {
 namespace {
 
+using testing::imageBytes;
 using testing::ProcessResult;
 using testing::SimLink;
 using testing::Simulator;
@@ -44,14 +45,6 @@ const std::vector<Fault>& faults() {
       {"DoubleAndRetry", {"--fault", "double-replies", "--fault", "retry-every=7"}, true},
   };
   return all;
-}
-
-std::string imageBytes(std::size_t size) {
-  std::string bytes(size, '\0');
-  for (std::size_t i = 0; i < size; ++i) {
-    bytes[i] = static_cast<char>((i * 37 + (i >> 5) * 11 + 5) & 0xFF);
-  }
-  return bytes;
 }
 
 std::size_t countOf(const std::string& text, const std::string& what) {

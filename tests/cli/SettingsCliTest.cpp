@@ -25,15 +25,19 @@ nlohmann::json parsed(const ProcessResult& result) {
   return nlohmann::json::parse(result.out);
 }
 
+// `got` with the fields of `want` put in: equal to `got` when it already holds them all.
+nlohmann::json patched(nlohmann::json got, std::string_view want) {
+  got.merge_patch(nlohmann::json::parse(want));
+  return got;
+}
+
 class SettingsOverEitherLink : public ::testing::TestWithParam<SimLink> {};
 
 TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
   Simulator sim(GetParam(), {});
   auto read = parsed(vkr(sim, {"--json", "settings", "read"}));
-  EXPECT_EQ(read["nation"], "europe");
-  EXPECT_EQ(read["channel"], 6);
-  EXPECT_EQ(read["ids"], nlohmann::json::array({1}));
-  EXPECT_EQ(read["bootloader_version"], "1.0.3");
+  EXPECT_EQ(read, patched(read, R"({"nation": "europe", "channel": 6, "ids": [1],
+                                    "bootloader_version": "1.0.3"})"));
   EXPECT_NE(read["summary"].get<std::string>().find("\r\nThey are Reader 1!"), std::string::npos);
 
   auto set = parsed(
@@ -41,15 +45,11 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
                 "12",       "--ids",         "1,3,16",    "--rs232-baud", "115200", "--data-bits",
                 "7",        "--stop-bits",   "2",         "--parity",     "even",   "--flow",
                 "rts-high", "--numeric-key", "alt-keypad"}));
-  EXPECT_EQ(set["power_dbm"], -15);
-  EXPECT_EQ(set["channel"], 12);
-  EXPECT_EQ(set["ids"], nlohmann::json::array({1, 3, 16}));
-  EXPECT_EQ(set["rs232"], nlohmann::json::parse(R"({"baud": 115200, "data_bits": 7,
-      "stop_bits": 2, "parity": "even", "flow": "rts-high"})"));
-  EXPECT_EQ(set["numeric_key"], "alt-keypad");
-  EXPECT_EQ(set["bootloader_version"], "1.0.3") << "the echo carries no versions";
-
-  EXPECT_EQ(set["also_changed"], nlohmann::json::array());
+  // The echo carries no versions: those read before stay.
+  EXPECT_EQ(set, patched(set, R"({"power_dbm": -15, "channel": 12, "ids": [1, 3, 16],
+      "rs232": {"baud": 115200, "data_bits": 7, "stop_bits": 2, "parity": "even",
+                "flow": "rts-high"},
+      "numeric_key": "alt-keypad", "bootloader_version": "1.0.3", "also_changed": []})"));
   read = parsed(vkr(sim, {"--json", "settings", "read"}));
   for (const char* key : {"summary", "also_changed", "started_from_defaults"}) {
     set.erase(key);
@@ -64,15 +64,11 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
   EXPECT_NE(hopping.out.find("channel              6"), std::string::npos) << hopping.out;
 
   const auto defaults = parsed(vkr(sim, {"--json", "settings", "defaults"}));
-  EXPECT_EQ(defaults["channel"], 6);
-  EXPECT_EQ(defaults["power_dbm"], 10);
-  EXPECT_EQ(defaults["ids"], nlohmann::json::array({1}));
-  EXPECT_EQ(defaults["hopping"], false);
-  EXPECT_EQ(defaults["rs232"], nlohmann::json::parse(R"({"baud": 115200, "data_bits": 8,
-      "stop_bits": 1, "parity": "none", "flow": "none"})"))
-      << "defaults name no rate: the shown one stays";
-  EXPECT_EQ(defaults["numeric_key"], "alphabetic");
-  EXPECT_EQ(defaults["bootloader_version"], "1.0.3") << "the versions read before stay";
+  // The defaults name no rate, so the shown one stays; so do the versions read before.
+  EXPECT_EQ(defaults, patched(defaults, R"({"channel": 6, "power_dbm": 10, "ids": [1],
+      "hopping": false, "rs232": {"baud": 115200, "data_bits": 8, "stop_bits": 1,
+                                  "parity": "none", "flow": "none"},
+      "numeric_key": "alphabetic", "bootloader_version": "1.0.3"})"));
 }
 
 TEST_P(SettingsOverEitherLink, UnsetUnitCanStillBeConfigured) {
@@ -84,14 +80,13 @@ TEST_P(SettingsOverEitherLink, UnsetUnitCanStillBeConfigured) {
 
   const auto set =
       parsed(vkr(unset, {"--json", "settings", "set", "--channel", "3", "--ids", "2"}));
-  EXPECT_EQ(set["started_from_defaults"], true);
-  EXPECT_EQ(set["also_changed"], nlohmann::json::array());
-  EXPECT_EQ(set["bootloader_version"], "1.0.3") << "the unset reply's versions are valid";
+  // The unset reply's versions are valid.
+  EXPECT_EQ(set, patched(set, R"({"started_from_defaults": true, "also_changed": [],
+                                  "bootloader_version": "1.0.3"})"));
+  // The rest comes from the defaults.
   const auto now = parsed(vkr(unset, {"--json", "settings", "read"}));
-  EXPECT_EQ(now["channel"], 3);
-  EXPECT_EQ(now["ids"], nlohmann::json::array({2}));
-  EXPECT_EQ(now["power_dbm"], 10) << "the rest comes from the defaults";
-  EXPECT_EQ(now["rs232"]["baud"], 9600);
+  EXPECT_EQ(now, patched(now, R"({"channel": 3, "ids": [2], "power_dbm": 10,
+                                  "rs232": {"baud": 9600}})"));
 }
 
 // Exit 2 means nothing was uploaded; only a value that the unit's own settings rule out
@@ -164,10 +159,9 @@ TEST(SettingsCli, SimulatorStartsFromAFileKeepsItsNationTakesTheWireTimeAndClean
   const auto read = parsed(vkr(slow, {"--json", "settings", "read"}));
   // 38 bytes each way at 120 bytes a second.
   EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(630));
-  EXPECT_EQ(read["nation"], "china");
-  EXPECT_EQ(read["channel"], 12);
-  EXPECT_EQ(read["power_dbm"], 10) << "the default where the file says nothing";
-  EXPECT_EQ(read["bootloader_version"], "1.0.4");
+  // The power is the default where the file says nothing.
+  EXPECT_EQ(read, patched(read, R"({"nation": "china", "channel": 12, "power_dbm": 10,
+                                    "bootloader_version": "1.0.4"})"));
 
   // An upload carries no nation: the unit keeps its own.
   Simulator sim(SimLink::Serial, {"--settings", (dir / "unit.json").string()});
@@ -201,12 +195,6 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
   EXPECT_EQ(padded.exitCode, 0);
   EXPECT_EQ(nlohmann::json::parse(padded.out)["usb"].size(), 0U);
 }
-
-}  // namespace
-}  // namespace orbelle
-
-namespace orbelle {
-namespace {
 
 // A sealed frame as the unit puts it on the wire, from the code on.
 std::vector<std::uint8_t> sealedWire(const std::vector<std::uint8_t>& bytes) {

@@ -10,6 +10,7 @@
 namespace orbelle {
 namespace {
 
+using testing::imageBytes;
 using testing::ProcessResult;
 using testing::runProcess;
 using testing::SimLink;
@@ -23,15 +24,6 @@ ProcessResult vkr(const Simulator& sim, std::vector<std::string> args,
                   const std::vector<std::string>& pauses = kFastPauses) {
   args.insert(args.end(), pauses.begin(), pauses.end());
   return testing::runAgainst(sim, VKR_PATH, args);
-}
-
-// Bytes that differ from block to block and from image to image.
-std::string imageBytes(std::size_t size) {
-  std::string bytes(size, '\0');
-  for (std::size_t i = 0; i < size; ++i) {
-    bytes[i] = static_cast<char>((i * 131 + size * 7 + (i >> 8) * 17 + 13) & 0xFF);
-  }
-  return bytes;
 }
 
 std::filesystem::path writeImage(const TempDir& dir, std::size_t size) {

@@ -12,16 +12,14 @@ using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
 
+const std::string kHeader =
+    "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n";
+
 struct PrefsFixture : ::testing::Test {
   TempDir dir;
   std::filesystem::path file = dir / "VKR/VKR.reg";
 
-  void store(const std::string& values) {
-    writeFile(file,
-              "Windows Registry Editor Version 5.00\n\n"
-              "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n" +
-                  values);
-  }
+  void store(const std::string& values) { writeFile(file, kHeader + values); }
   LinkPreferences load() {
     RegFileStore s(file);
     return LoadLinkPreferences(s);
@@ -36,10 +34,9 @@ TEST_F(PrefsFixture, FirstStartCreatesTheKeyWithDefaultsInOrder) {
   EXPECT_EQ(prefs.baudrate, 9600);
   EXPECT_EQ(prefs.baseImagePath, "");
   EXPECT_EQ(stored(),
-            "Windows Registry Editor Version 5.00\n\n"
-            "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n"
-            "\"port\"=dword:00000001\n\"baudrate\"=dword:00002580\n\"protocol\"=\"USB\"\n"
-            "\"base\"=\"\"\n\"handheld\"=\"\"\n");
+            kHeader +
+                "\"port\"=dword:00000001\n\"baudrate\"=dword:00002580\n\"protocol\"=\"USB\"\n"
+                "\"base\"=\"\"\n\"handheld\"=\"\"\n");
   struct stat info {};
   ASSERT_EQ(::stat(file.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600U);
@@ -77,11 +74,9 @@ TEST_F(PrefsFixture, UnacceptableNumbersFallBackWithoutRewritingAndMissingOnesAr
   prefs = load();
   EXPECT_EQ(prefs.port, 1);
   EXPECT_EQ(prefs.baudrate, 9600);
-  EXPECT_EQ(stored(),
-            "Windows Registry Editor Version 5.00\n\n"
-            "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n"
-            "\"protocol\"=\"RS232\"\n\"base\"=\"/b.dat\"\n\"handheld\"=\"\"\n"
-            "\"port\"=dword:00000001\n\"Baudrate\"=dword:00002580\n");
+  EXPECT_EQ(stored(), kHeader +
+                          "\"protocol\"=\"RS232\"\n\"base\"=\"/b.dat\"\n\"handheld\"=\"\"\n"
+                          "\"port\"=dword:00000001\n\"Baudrate\"=dword:00002580\n");
 }
 
 TEST_F(PrefsFixture, StoredTypeIsNotExaminedOnReading) {
@@ -100,7 +95,7 @@ TEST_F(PrefsFixture, StoredTypeIsNotExaminedOnReading) {
       << "the value keeps the spelling it was created with";
 }
 
-TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreNotOverwritten) {
+TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreOnlyReplacedByAChoice) {
   const std::string longest = "/" + std::string(1022, 'p');
   const std::string tooLong = "/" + std::string(1023, 'q');
   store(
@@ -111,16 +106,11 @@ TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreNotOverwritt
   EXPECT_EQ(prefs.baseImagePath, longest);
   EXPECT_EQ(prefs.handheldImagePath, "");
   EXPECT_NE(stored().find(tooLong), std::string::npos);
-}
 
-TEST_F(PrefsFixture, ImagePathWritersReachTheStore) {
   RegFileStore s(file);
-  LinkPreferences prefs = LoadLinkPreferences(s);
-  EXPECT_TRUE(chooseBaseImagePath(s, prefs, "/fw/base.dat"));
-  EXPECT_TRUE(chooseHandheldImagePath(s, prefs, "/fw/hand \"1\".dat"));
-  const LinkPreferences again = load();
-  EXPECT_EQ(again.baseImagePath, "/fw/base.dat");
-  EXPECT_EQ(again.handheldImagePath, "/fw/hand \"1\".dat");
+  LinkPreferences chosen = LoadLinkPreferences(s);
+  ASSERT_TRUE(chooseHandheldImagePath(s, chosen, "/fw/hand \"1\".dat"));
+  EXPECT_EQ(load().handheldImagePath, "/fw/hand \"1\".dat") << "a chosen path replaces it";
 }
 
 }  // namespace

@@ -121,13 +121,26 @@ TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
   EXPECT_FALSE(model.uploadEnabled());
 
   // A unit that was never set: only the versions change.
-  ReportFrame unset = reply(unitSettings(1, 30));
+  BaseSettings neverSet = unitSettings(1, 30);
+  neverSet.bootloaderVersion = {'9', '0', '3', 0};
+  ReportFrame unset = reply(neverSet);
   std::fill(unset.begin() + 2, unset.begin() + 8, 0xFF);
+  view.events.clear();
   model.frameReceived(unset);
-  EXPECT_EQ(view.messages.back(), SetBaseUnitMessage::UnsetUnit);
+  EXPECT_EQ(view.events,
+            (std::vector<std::string>{
+                "timer off",
+                "No settings can be read from the base unit.\nThe unit may have not been set."}));
   EXPECT_EQ(model.channelEntries().size(), 16U);
   EXPECT_EQ(model.channelSelection(), 11);
-  EXPECT_EQ(model.applicationText(), "2.1.0b");
+  EXPECT_EQ(model.bootloaderText(), "9.0.3");
+  ReportFrame other = reply(neverSet);
+  other[1] = 0x56;
+  view.events.clear();
+  model.frameReceived(other);
+  EXPECT_EQ(view.events, std::vector<std::string>{"timer off"})
+      << "an unknown code still stops the reply timer, and changes nothing";
+  EXPECT_EQ(model.channelEntries().size(), 16U);
 
   // A reported channel the list cannot show is never uploaded: the operator picks one first.
   model.frameReceived(reply(unitSettings(0, 0)));
@@ -218,6 +231,9 @@ TEST(SetBaseUnitModel, ListClosingAndDefaultsThenUploadSendTheWindowValues) {
             (std::vector<std::uint8_t>{0xF1, 0x0A, 6, 0x01, 0x00, 5, 0xFF, 0, 2, 1, 1, 1, 1}));
   EXPECT_EQ(view.sent.back()[14], 0x33) << "bytes past the upload keep what was there";
   EXPECT_FALSE(model.uploadEnabled());
+  model.frameReceived(reply(unitSettings(2, 30), CommandCode::SettingsUploaded));
+  EXPECT_EQ(view.events.back(), "The new settings of base unit have been uploaded.");
+  EXPECT_EQ(model.record().nation, 2) << "the echo's nation is taken";
 
   model.closePowerList(7);
   model.clickUpload();

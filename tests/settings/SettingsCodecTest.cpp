@@ -20,19 +20,21 @@ const ReportFrame kCurrentReply = frameOf(
 
 TEST(SettingsCodec, CurrentSettingsReplyDecodesFieldByFieldAndEncodesToTheSameBytes) {
   const BaseSettings s = decodeCurrentSettings(kCurrentReply);
-  EXPECT_EQ(s.powerDbm, -10);
-  EXPECT_EQ(s.channel, 64);
-  EXPECT_EQ(s.associatedIds, 0xA5C3);
-  EXPECT_EQ(s.baudCode, 5);
-  EXPECT_EQ(s.nation, 2);
-  EXPECT_TRUE(s.hopping);
+  EXPECT_EQ(s, (BaseSettings{.powerDbm = -10,
+                             .channel = 64,
+                             .associatedIds = 0xA5C3,
+                             .baudCode = 5,
+                             .nation = 2,
+                             .hopping = true,
+                             .dataBitsCode = 1,
+                             .stopBitsCode = 2,
+                             .parityCode = 2,
+                             .flowControlCode = 3,
+                             .numericKeyMode = 2,
+                             .bootloaderVersion = {'1', '2', '3', 'x'},
+                             .applicationVersion = {'4', '5', '6', 0}}));
   EXPECT_EQ(versionText(s.bootloaderVersion), "1.2.3x");
   EXPECT_EQ(versionText(s.applicationVersion), "4.5.6");
-  EXPECT_EQ(s.dataBitsCode, 1);
-  EXPECT_EQ(s.stopBitsCode, 2);
-  EXPECT_EQ(s.parityCode, 2);
-  EXPECT_EQ(s.flowControlCode, 3);
-  EXPECT_EQ(s.numericKeyMode, 2);
 
   ReportFrame encoded{};
   encoded[1] = 0xF4;
@@ -45,31 +47,31 @@ TEST(SettingsCodec, CurrentSettingsReplyDecodesFieldByFieldAndEncodesToTheSameBy
 }
 
 TEST(SettingsCodec, UploadAndItsEchoShareBytesTwoToThirteenAndTheUploadNamesNoNation) {
-  // -20 dBm, channel 128, IDs 0x8001, baud code 6, no nation, hopping, then the codes.
-  const ReportFrame upload = frameOf({0xF2, 0xEC, 128, 0x01, 0x80, 6, 0xFF, 1, 1, 2, 3, 2, 2});
-  BaseSettings previous;
-  previous.bootloaderVersion = {'1', '0', '3', '\0'};
-  previous.applicationVersion = {'2', '1', '0', 'a'};
-  BaseSettings s = decodeSettingsUploaded(upload, previous);
-  EXPECT_EQ(s.powerDbm, -20);
-  EXPECT_EQ(s.channel, 128);
-  EXPECT_EQ(s.associatedIds, 0x8001);
-  EXPECT_EQ(s.baudCode, 6);
-  EXPECT_TRUE(s.hopping);
-  EXPECT_EQ(s.dataBitsCode, 1);
-  EXPECT_EQ(s.stopBitsCode, 2);
-  EXPECT_EQ(s.parityCode, 3);
-  EXPECT_EQ(s.flowControlCode, 2);
-  EXPECT_EQ(s.numericKeyMode, 2);
-  EXPECT_EQ(s.bootloaderVersion, previous.bootloaderVersion);
-  EXPECT_EQ(s.applicationVersion, previous.applicationVersion);
+  // -20 dBm, channel 128, IDs 0x8001, baud code 6, Turkey, hopping, then the codes.
+  const ReportFrame echo = frameOf({0xF2, 0xEC, 128, 0x01, 0x80, 6, 2, 1, 1, 2, 3, 2, 2});
+  const BaseSettings previous{.bootloaderVersion = {'1', '0', '3', '\0'},
+                              .applicationVersion = {'2', '1', '0', 'a'}};
+  const BaseSettings s = decodeSettingsUploaded(echo, previous);
+  EXPECT_EQ(s, (BaseSettings{.powerDbm = -20,
+                             .channel = 128,
+                             .associatedIds = 0x8001,
+                             .baudCode = 6,
+                             .nation = 2,
+                             .hopping = true,
+                             .dataBitsCode = 1,
+                             .stopBitsCode = 2,
+                             .parityCode = 3,
+                             .flowControlCode = 2,
+                             .numericKeyMode = 2,
+                             .bootloaderVersion = previous.bootloaderVersion,
+                             .applicationVersion = previous.applicationVersion}))
+      << "an echo carries no versions";
 
-  s.nation = 2;
   ReportFrame tx{};
   tx.fill(0x5A);  // left by an earlier command
   encodeUploadSettings(tx, s, false);
   for (std::size_t i = 2; i <= 38; ++i) {
-    EXPECT_EQ(tx[i], i <= 13 ? upload[i] : 0x5A) << "byte " << i;
+    EXPECT_EQ(tx[i], i == 7 ? 0xFF : i <= 13 ? echo[i] : 0x5A) << "byte " << i;
   }
   encodeUploadSettings(tx, s, true);
   EXPECT_EQ(tx[7], 2);

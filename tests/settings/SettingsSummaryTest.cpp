@@ -16,14 +16,11 @@ BaseSettings record(std::uint8_t nation, bool hopping, std::uint16_t ids, std::u
   return s;
 }
 
-TEST(SettingsSummary, DescribesTheRecordInTheFixedWording) {
+TEST(SettingsSummary, FixedWordingWithReaderListsNationsHoppingChannelAndNegativePower) {
   EXPECT_EQ(buildSettingsSummary(record(0, false, 0x0005, 6, 10)),
             "The nation is Europe, frequency hopping is disable.Now there are 2 Barcode readers "
             "registered at this base.\r\nThey are Reader 1,3!\r\n\r\nChannel  6 is used to "
             "communicate.\r\nThe Base RF output power is 10dBm!");
-}
-
-TEST(SettingsSummary, ReaderListsNationsHoppingChannelAndNegativePower) {
   const std::pair<BaseSettings, std::vector<std::string>> cases[] = {
       {record(0, false, 0x0000, 1, 10), {"Now there are 0 Barcode", "\r\nThey are Reader!\r\n"}},
       {record(0, false, 0xFFFF, 1, 10),

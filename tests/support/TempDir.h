@@ -42,4 +42,13 @@ inline void writeFile(const std::filesystem::path& file, const std::string& text
   std::ofstream(file, std::ios::binary) << text;
 }
 
+// Image file contents whose bytes differ from block to block and from image to image.
+inline std::string imageBytes(std::size_t size) {
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) {
+    bytes[i] = static_cast<char>((i * 131 + size * 7 + (i >> 8) * 17 + 13) & 0xFF);
+  }
+  return bytes;
+}
+
 }  // namespace orbelle::testing

@@ -56,13 +56,5 @@ TEST_F(HandheldTransfer, SixtyFourBytesInTwoBlocksUnderTheHandheldCodes) {
   EXPECT_EQ(handheld.counters().completion, UpgradeCompletion::LastAck);
 }
 
-TEST_F(HandheldTransfer, EmptyImageKeepsTheFirstStartFor9600) {
-  handheld.StartUpgrade(image(0));
-  EXPECT_EQ(host.log,
-            (Log{"disable", "message The handheld unit application file has no data!", "enable"}));
-  EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Error);
-  EXPECT_TRUE(runFlags.firstHandheldStart) << "no start frame went out at 9600";
-}
-
 }  // namespace
 }  // namespace orbelle::testing
