@@ -192,7 +192,7 @@ TEST_F(SetBaseUnitWindowTest, NoReplyOverSerialAndNothingAfterLeaving) {
   EXPECT_EQ(first, (std::vector<OperatorMessage>{{"VKR - Hardware Problem/Communication Message",
                                                   kNoReply, MessageIcon::Error}}));
   EXPECT_GE(waited, 1400);
-  EXPECT_LE(waited, 2500);
+  EXPECT_LE(waited, 3000);  // opening the port is in it too, on a busy machine
   click(window, 1040);
   EXPECT_EQ(awaitBoxes(), Texts{kNoReply});
 
