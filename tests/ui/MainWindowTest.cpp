@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "ShellFixture.h"
-#include "support/Simulator.h"
 
 namespace orbelle::testing {
 namespace {

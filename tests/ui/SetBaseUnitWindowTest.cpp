@@ -13,7 +13,6 @@
 #include "ShellFixture.h"
 #include "protocol/CommandCode.h"
 #include "settings/SettingsCodec.h"
-#include "support/Simulator.h"
 #include "ui/SetBaseUnitWindow.h"
 
 namespace orbelle::testing {
@@ -27,16 +26,6 @@ using Texts = std::vector<std::string>;
 
 class SetBaseUnitWindowTest : public ShellFixture {
  protected:
-  void serve(SimLink link, std::vector<std::string> args = {}) {
-    sim_ = std::make_unique<Simulator>(link, args);
-    if (link == SimLink::Serial) {
-      storeChoice(LinkProtocol::Rs232);
-      qputenv("VKR_COM1", QByteArray::fromStdString(sim_->device()));
-    } else {
-      storeChoice(LinkProtocol::Usb);
-      qputenv("VKR_HIDSIM_SOCKET", QByteArray::fromStdString(sim_->device()));
-    }
-  }
   ui::SetBaseUnitWindow& open() {
     click(main(), 1000);
     return main().setBaseUnitWindow();
@@ -66,8 +55,6 @@ class SetBaseUnitWindowTest : public ShellFixture {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isVisible(); }, kDeadlineMs));
     QCoreApplication::processEvents();  // the closing is reported once the choice is made
   }
-
-  std::unique_ptr<Simulator> sim_;
 };
 
 class SetBaseUnitOverEachLink : public SetBaseUnitWindowTest,

@@ -2,7 +2,6 @@
 #include <QRadioButton>
 
 #include "ShellFixture.h"
-#include "support/Simulator.h"
 
 namespace orbelle::testing {
 namespace {

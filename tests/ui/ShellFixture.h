@@ -15,6 +15,7 @@
 #include "app/Application.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegistryStore.h"
+#include "support/Simulator.h"
 #include "support/TempDir.h"
 #include "ui/FileChooser.h"
 #include "ui/MessagePresenter.h"
@@ -105,6 +106,14 @@ class ShellFixture : public ::testing::Test {
     LoadLinkPreferences(*store);
     store->writeString("protocol", text);
   }
+  // A simulated unit, and the link to it stored as the operator's choice.
+  void serve(SimLink link, const std::vector<std::string>& args = {}) {
+    sim_ = std::make_unique<Simulator>(link, args);
+    const bool serial = link == SimLink::Serial;
+    storeChoice(serial ? LinkProtocol::Rs232 : LinkProtocol::Usb);
+    qputenv(serial ? "VKR_COM1" : "VKR_HIDSIM_SOCKET", QByteArray::fromStdString(sim_->device()));
+  }
+
   // What a later start of the program would load.
   LinkPreferences storedChoice() {
     auto store = makeUserPreferenceStore();
@@ -169,6 +178,7 @@ class ShellFixture : public ::testing::Test {
   MessageRecorder messages_{seen_};
   ShowingRunner runner_{seen_};
   FileAnswerer files_;
+  std::unique_ptr<Simulator> sim_;  // declared before app_: the program ends first
   std::unique_ptr<Application> app_;
 };
 

@@ -4,7 +4,6 @@
 #include <random>
 
 #include "ShellFixture.h"
-#include "support/Simulator.h"
 #include "ui/UpgradeWindow.h"
 
 namespace orbelle::testing {
@@ -18,17 +17,10 @@ constexpr const char* kSettingsTitle = "VKR - Software Problem/Settings Message"
 class UpgradeWindowTest : public ShellFixture {
  protected:
   // A simulator that keeps the images it receives, and the link chosen to reach it.
-  void serve(SimLink link, std::vector<std::string> extra = {}) {
+  void serveKeeping(SimLink link, std::vector<std::string> extra = {}) {
     std::vector<std::string> args{"--save-images", received_.path().string()};
     args.insert(args.end(), extra.begin(), extra.end());
-    sim_ = std::make_unique<Simulator>(link, args);
-    if (link == SimLink::Serial) {
-      storeChoice(LinkProtocol::Rs232);
-      qputenv("VKR_COM1", QByteArray::fromStdString(sim_->device()));
-    } else {
-      storeChoice(LinkProtocol::Usb);
-      qputenv("VKR_HIDSIM_SOCKET", QByteArray::fromStdString(sim_->device()));
-    }
+    serve(link, args);
   }
 
   std::filesystem::path image(const std::string& name, std::size_t size) {
@@ -70,7 +62,6 @@ class UpgradeWindowTest : public ShellFixture {
 
   TempDir received_;
   TempDir files_dir_;
-  std::unique_ptr<Simulator> sim_;
   int highest_ = 0;
 };
 
@@ -78,7 +69,7 @@ class UpgradeOverEachLink : public UpgradeWindowTest,
                             public ::testing::WithParamInterface<SimLink> {};
 
 TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
-  serve(GetParam());
+  serveKeeping(GetParam());
   start();
   LinkSession& session = app_->session();
   const auto linkHeld = [&] {
@@ -132,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
 // the middle abandons the transfer, and the next opening starts clean. Neither Enter nor the
 // hidden OK leaves the link open.
 TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
-  serve(SimLink::Serial, {"--baud-emulation", "38400"});  // about 20 ms a block
+  serveKeeping(SimLink::Serial, {"--baud-emulation", "38400"});  // about 20 ms a block
   start();
   SerialLink& port = app_->session().serial();
   const auto sent = image("handheld.dat", 1024);
@@ -175,7 +166,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
 // Trouble the link meets mid-transfer reaches the operator in a box: short reports over USB,
 // a serial unit that goes away.
 TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
-  serve(SimLink::Usb, {"--fault", "split-replies"});
+  serveKeeping(SimLink::Usb, {"--fault", "split-replies"});
   start();
   files_.answer = QString::fromStdString(image("base.dat", 100).string());
   ui::UpgradeWindow& usb = open(Feature::UpgradeBaseUnit);
@@ -187,7 +178,7 @@ TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
   click(usb, 2);
   app_.reset();
 
-  serve(SimLink::Serial, {"--fault", "vanish-after=1"});
+  serveKeeping(SimLink::Serial, {"--fault", "vanish-after=1"});
   start();
   ui::UpgradeWindow& serial = open(Feature::UpgradeBaseUnit);
   click(serial, 1036);
@@ -199,7 +190,7 @@ TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
 }
 
 TEST_F(UpgradeWindowTest, HandheldArgumentUpgradesWithTheStoredPathAlone) {
-  serve(SimLink::Serial);
+  serveKeeping(SimLink::Serial);
   const auto sent = image("handheld.dat", 500);
   {
     auto store = makeUserPreferenceStore();
