@@ -6,6 +6,7 @@ namespace orbelle::ui {
 
 std::optional<QString> FileDialogChooser::chooseFile(QWidget* owner, const FileRequest& request) {
   QFileDialog dialog(owner);
+  dialog.setObjectName(QStringLiteral("fileDialog"));  // for programs that drive the windows
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilter(request.filter);
