@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QPushButton>
-#include <QShortcut>
 #include <QString>
-#include <QVariant>
 
 class QAbstractButton;
 class QDialog;
@@ -38,29 +35,5 @@ class Look {
   // The caption of a group box that must catch the operator's eye.
   virtual void emphasise(QGroupBox& group) const = 0;
 };
-
-// The button that Enter presses when no other button has the focus; hidden or disabled, it
-// is not pressed. QDialog knows this only of QPushButtons, so a button drawn from images
-// gets the same from a window shortcut (a focused button takes Enter before it).
-inline void makeDefault(QAbstractButton& button) {
-  if (auto* push = qobject_cast<QPushButton*>(&button)) {
-    push->setDefault(true);
-    return;
-  }
-  static constexpr const char* kDone = "orbelleDefaultButton";
-  if (button.property(kDone).toBool()) {
-    return;
-  }
-  button.setProperty(kDone, true);
-  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* shortcut = new QShortcut(QKeySequence(key), &button);
-    shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &button, [&button] {
-      if (button.isVisible() && button.isEnabled()) {
-        button.click();
-      }
-    });
-  }
-}
 
 }  // namespace orbelle::ui

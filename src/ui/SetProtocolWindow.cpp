@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"

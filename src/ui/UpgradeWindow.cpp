@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
+#include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileChooser.h"
 #include "ui/Look.h"
