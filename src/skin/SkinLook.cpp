@@ -13,20 +13,13 @@ namespace {
 
 const QColor kCaptionColour(40, 23, 23);
 
-// The faces alone would not show which button has the focus, and a person working with the
-// keyboard could not tell what Space or Enter will press: the focused button shows the hover
-// face. (A focus rectangle would narrow the captions, which barely fit as it is.)
-// A face drawn for the screen's density: the double-size file on a high-density screen, so
-// that it is sharp and keeps its logical size.
+// A face drawn for the screen's density, so that it is sharp and keeps its logical size.
 QPixmap face(const QString& resource) {
-  if (qApp->devicePixelRatio() > 1.0) {
-    QPixmap doubled(resource + QStringLiteral("@2x.png"));
-    if (!doubled.isNull()) {
-      doubled.setDevicePixelRatio(2.0);
-      return doubled;
-    }
-  }
-  return QPixmap(resource + QStringLiteral(".png"));
+  int scale = 1;
+  QPixmap pixmap = QPixmap::fromImage(
+      loadForRatio(resource + QStringLiteral(".png"), qApp->devicePixelRatio(), scale));
+  pixmap.setDevicePixelRatio(scale);
+  return pixmap;
 }
 
 // A command button of the family's faces, drawn at their natural size from the top-left
@@ -40,6 +33,9 @@ QAbstractButton* makeCommandButton(QWidget& parent, const QString& caption,
   faces.normal = face(prefix + QStringLiteral("normal"));
   faces.pressed = face(prefix + QStringLiteral("pressed"));
   faces.hover = face(prefix + QStringLiteral("hover"));
+  // The faces alone would not show which button has the focus, and a person working with the
+  // keyboard could not tell what Space or Enter will press: the focused button shows the
+  // hover face. (A focus rectangle would narrow the captions, which barely fit as it is.)
   faces.focus = faces.hover;
   button->setSkin(faces, 0, false, 0);
   button->setTextColour(kCaptionColour);

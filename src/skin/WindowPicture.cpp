@@ -15,7 +15,17 @@ namespace {
 
 constexpr QRgb kTransparentColour = 0xFFFFFF;
 
-// The image for a screen of `ratio`, and the scale of its pixels to the resource's own.
+// Screen readers take a picture for what it is: a graphic, named, that nobody operates.
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String(PictureWidget::staticMetaObject.className()) &&
+      object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 QImage loadForRatio(const QString& resource, qreal ratio, int& scale) {
   if (ratio > 1.0) {
     QString doubled = resource;
@@ -28,17 +38,6 @@ QImage loadForRatio(const QString& resource, qreal ratio, int& scale) {
   scale = 1;
   return QImageReader(resource).read();
 }
-
-// Screen readers take a picture for what it is: a graphic, named, that nobody operates.
-QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String(PictureWidget::staticMetaObject.className()) &&
-      object->isWidgetType()) {
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 std::vector<PicturePlacement> placementsOf(ui::WindowPicture picture) {
   const QString baseUnit = QStringLiteral(":/skin/base-unit.png");

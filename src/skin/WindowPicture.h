@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -24,6 +25,10 @@ struct PicturePlacement {
 };
 
 std::vector<PicturePlacement> placementsOf(ui::WindowPicture picture);
+
+// The image of `resource` for a screen of `ratio`: the "@2x" file beside it where the ratio
+// is above 1 and one exists (`scale` 2), else the file itself (`scale` 1).
+QImage loadForRatio(const QString& resource, qreal ratio, int& scale);
 
 // The `source` part of `resource` at `size` logical pixels for a screen of `ratio`: the "@2x"
 // file beside the resource where the ratio is above 1 and one exists, exactly-white pixels
