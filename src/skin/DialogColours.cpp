@@ -75,7 +75,10 @@ void applyDialogColours(QDialog& window) {
   for (const QPalette::ColorGroup group : kLiveGroups) {
     palette.setColor(group, QPalette::WindowText, kDialogText);
   }
+  // Disabled labels and button captions in one readable grey, which the platform's lighter
+  // one would not be on this background.
   palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledText);
   window.setPalette(palette);
 
   for (QWidget* child : window.findChildren<QWidget*>()) {

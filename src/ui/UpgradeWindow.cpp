@@ -18,10 +18,6 @@ namespace orbelle::ui {
 
 namespace {
 
-// The text of the controls that are never enabled: dim, but readable on any dialog
-// background.
-const QColor kGrayText(109, 109, 109);
-
 // Windows' "*.*" matches every name; Qt's needs a dot, so "All file" takes "*".
 const FileRequest kImageRequest{QStringLiteral("Plain Binary(*.dat);;All file(*)"),
                                 QStringLiteral("dat")};
@@ -137,11 +133,6 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
     for (QWidget* control : {static_cast<QWidget*>(bootGroup), static_cast<QWidget*>(bootLabel),
                              static_cast<QWidget*>(bootId), static_cast<QWidget*>(read)}) {
       control->setEnabled(false);
-      QPalette palette = control->palette();
-      for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Disabled, role, kGrayText);
-      }
-      control->setPalette(palette);
     }
   }
   auto* group = new QGroupBox(QLatin1String(layout.groupTitle), this);
