@@ -181,7 +181,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir references(QString::fromLocal8Bit(argv[1]));
-  const QDir failures(QDir::temp().filePath(QStringLiteral("orbelle-reference-failures")));
+  QDir failures(QDir::temp().filePath(QStringLiteral("orbelle-reference-failures")));
+  if (!refresh && !screenshots) {
+    failures.removeRecursively();  // only this run's differences are left there
+  }
   orbelle::testing::NoBoxes messages;
   orbelle::testing::ShowOnly modal;
   orbelle::Application app({QStringLiteral("orbelle")}, messages, modal);
