@@ -181,10 +181,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir references(QString::fromLocal8Bit(argv[1]));
-  QDir failures(QDir::temp().filePath(QStringLiteral("orbelle-reference-failures")));
-  if (!refresh && !screenshots) {
-    failures.removeRecursively();  // only this run's differences are left there
-  }
+  const QDir failures(QDir::temp().filePath(QStringLiteral("orbelle-reference-failures")));
   orbelle::testing::NoBoxes messages;
   orbelle::testing::ShowOnly modal;
   orbelle::Application app({QStringLiteral("orbelle")}, messages, modal);
@@ -193,6 +190,12 @@ int main(int argc, char** argv) {
   const QString suffix = screenshots
                              ? QStringLiteral(".png")
                              : QStringLiteral("@%1x.png").arg(qRound(qtApp.devicePixelRatio()));
+  if (!refresh && !screenshots) {
+    // Only this run's differences are left there (the other ratio's run keeps its own).
+    for (const QString& old : failures.entryList({QStringLiteral("*") + suffix}, QDir::Files)) {
+      QFile::remove(failures.filePath(old));
+    }
+  }
   int failed = 0;
   for (const orbelle::testing::WindowShot& shot : orbelle::testing::renderWindows(app)) {
     const QImage actual = shot.image.convertToFormat(QImage::Format_RGB32);
