@@ -15,6 +15,7 @@
 namespace orbelle {
 namespace {
 
+using testing::countOf;
 using testing::imageBytes;
 using testing::ProcessResult;
 using testing::SimLink;
@@ -47,12 +48,9 @@ const std::vector<Fault>& faults() {
   return all;
 }
 
-std::size_t countOf(const std::string& text, const std::string& what) {
-  std::size_t count = 0;
-  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
-    ++count;
-  }
-  return count;
+// The end of a run's trace, where its failure shows.
+std::string tail(const ProcessResult& run) {
+  return run.err.substr(run.err.size() > 2000 ? run.err.size() - 2000 : 0);
 }
 
 Simulator simulatorFor(SimLink link, const TempDir& dir, std::vector<std::string> simArgs) {
@@ -70,7 +68,7 @@ ProcessResult upgradeAndCheck(Simulator& sim, const TempDir& dir, const std::str
   EXPECT_FALSE(run.timedOut);
   EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1 || run.exitCode == 3 || run.exitCode == 4)
       << run.exitCode << "\n"
-      << run.err.substr(run.err.size() > 2000 ? run.err.size() - 2000 : 0);
+      << tail(run);
   if (run.exitCode == 0) {
     // The unit saves the image once its last block is in; a success must find it there.
     const std::string line = sim.nextLine(std::chrono::seconds(2));
@@ -92,7 +90,7 @@ TEST_P(FaultMatrix, NoUpgradeReportsSuccessWithoutTheWholeImageAtTheUnit) {
   Simulator sim = simulatorFor(link, dir, fault.simArgs);
   const ProcessResult run = upgradeAndCheck(sim, dir, unit);
   if (fault.mustSucceed) {
-    EXPECT_EQ(run.exitCode, 0) << run.err.substr(run.err.size() > 2000 ? run.err.size() - 2000 : 0);
+    EXPECT_EQ(run.exitCode, 0) << tail(run);
   }
   if (std::string(fault.name) == "CorruptFcs") {
     EXPECT_GT(countOf(run.err, "  bad FCS\n"), kImageSize / 32) << "each reply is marked";
@@ -134,7 +132,7 @@ TEST(FaultMatrixSlowLine, RepeatsAreDroppedWholeAndAVanishingUnitIsNeverTakenFor
   Simulator doubled = simulatorFor(SimLink::Serial, dir,
                                    {"--baud-emulation", "115200", "--fault", "double-replies"});
   const ProcessResult run = upgradeAndCheck(doubled, dir, "base");
-  EXPECT_EQ(run.exitCode, 0) << run.err.substr(run.err.size() > 2000 ? run.err.size() - 2000 : 0);
+  EXPECT_EQ(run.exitCode, 0) << tail(run);
   // A repeat may be dropped in pieces when it straddles two reads, and the engine drops the
   // one that waits out the start pause; but every byte of every other repeat goes.
   std::size_t droppedBytes = 0;

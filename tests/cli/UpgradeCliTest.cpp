@@ -70,15 +70,17 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
     SCOPED_TRACE(size);
     const auto summary =
         summaryOf(vkr(sim, {"--json", "upgrade", "base", writeImage(dir_, size).string()}));
+    nlohmann::json expected = summary;
+    expected.merge_patch({{"resent_bytes", 0},
+                          {"stale_replies", 0},
+                          {"bytes", size},
+                          {"blocks", (size + 31) / 32},
+                          {"retries", 0},
+                          {"handshakes", 0},
+                          {"bad_fcs_replies", 0},
+                          {"completion", "last-ack"}});
+    EXPECT_EQ(summary, expected);
     EXPECT_EQ(summary.size(), 10U) << summary.dump();
-    EXPECT_EQ(summary["resent_bytes"], 0);
-    EXPECT_EQ(summary["stale_replies"], 0);
-    EXPECT_EQ(summary["bytes"], size);
-    EXPECT_EQ(summary["blocks"], (size + 31) / 32);
-    EXPECT_EQ(summary["retries"], 0);
-    EXPECT_EQ(summary["handshakes"], 0);
-    EXPECT_EQ(summary["bad_fcs_replies"], 0);
-    EXPECT_EQ(summary["completion"], "last-ack");
     EXPECT_GT(summary["seconds"].get<double>(), 0.0);
     EXPECT_NEAR(summary["bytes_per_second"].get<double>() * summary["seconds"].get<double>(),
                 static_cast<double>(size), 1e-6 * static_cast<double>(size));
@@ -179,14 +181,9 @@ TEST(UpgradeCli, TextModeReportsProgressNowAndThenAndTheCompletionAsANote) {
   Simulator sim(SimLink::Serial, {});
   const auto result = vkr(sim, {"upgrade", "base", writeImage(dir, 4097).string()});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  std::istringstream lines(result.err);
-  std::string line;
-  int progressLines = 0;
-  while (std::getline(lines, line)) {
-    progressLines += line.find("% ") != std::string::npos ? 1 : 0;
-  }
-  EXPECT_GE(progressLines, 2);
-  EXPECT_LE(progressLines, 20) << "129 blocks must not make 129 lines:\n" << result.err;
+  const std::size_t progressLines = testing::countOf(result.err, "% ");
+  EXPECT_GE(progressLines, 2U);
+  EXPECT_LE(progressLines, 20U) << "129 blocks must not make 129 lines:\n" << result.err;
   EXPECT_NE(result.err.find("100% 4.0 KiB of 4.0 KiB"), std::string::npos) << result.err;
   EXPECT_NE(result.err.find("The base unit has been upgraded.\n"), std::string::npos);
   EXPECT_EQ(result.out.rfind("Sent 4097 bytes in 129 blocks (0 retries, 0 handshakes)", 0), 0U)

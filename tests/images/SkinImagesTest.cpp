@@ -1,12 +1,15 @@
 #include <QImage>
 #include <QSet>
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/Contrast.h"
+
 namespace {
+
+using orbelle::testing::contrast;
 
 enum class Kind { Face, Picture, Icon };
 
@@ -17,20 +20,19 @@ struct SkinImage {
 };
 
 const std::vector<SkinImage>& skinImages() {
-  static const std::vector<SkinImage> images{
-      {QStringLiteral("button-small-normal"), {92, 30}, Kind::Face},
-      {QStringLiteral("button-small-pressed"), {92, 30}, Kind::Face},
-      {QStringLiteral("button-small-hover"), {92, 30}, Kind::Face},
-      {QStringLiteral("button-large-normal"), {99, 61}, Kind::Face},
-      {QStringLiteral("button-large-pressed"), {99, 61}, Kind::Face},
-      {QStringLiteral("button-large-hover"), {99, 61}, Kind::Face},
-      {QStringLiteral("handheld-and-base"), {241, 120}, Kind::Picture},
-      {QStringLiteral("logo"), {191, 56}, Kind::Picture},
-      {QStringLiteral("base-unit"), {200, 225}, Kind::Picture},
-      {QStringLiteral("handheld"), {200, 333}, Kind::Picture},
-      {QStringLiteral("icon-16"), {16, 16}, Kind::Icon},
-      {QStringLiteral("icon-32"), {32, 32}, Kind::Icon},
-  };
+  static const std::vector<SkinImage> images = [] {
+    std::vector<SkinImage> all{{QStringLiteral("handheld-and-base"), {241, 120}, Kind::Picture},
+                               {QStringLiteral("logo"), {191, 56}, Kind::Picture},
+                               {QStringLiteral("base-unit"), {200, 225}, Kind::Picture},
+                               {QStringLiteral("handheld"), {200, 333}, Kind::Picture},
+                               {QStringLiteral("icon-16"), {16, 16}, Kind::Icon},
+                               {QStringLiteral("icon-32"), {32, 32}, Kind::Icon}};
+    for (const char* state : {"normal", "pressed", "hover"}) {
+      all.push_back({QStringLiteral("button-small-%1").arg(state), {92, 30}, Kind::Face});
+      all.push_back({QStringLiteral("button-large-%1").arg(state), {99, 61}, Kind::Face});
+    }
+    return all;
+  }();
   return images;
 }
 
@@ -44,21 +46,6 @@ constexpr QRgb kWhite = 0xffffffff;
 bool nearWhite(QRgb pixel) {
   return pixel != kWhite && qAlpha(pixel) != 0 &&
          3 * 255 - qRed(pixel) - qGreen(pixel) - qBlue(pixel) < 48;
-}
-
-double luminance(QRgb pixel) {
-  const auto linear = [](int channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
-         0.0722 * linear(qBlue(pixel));
-}
-
-double contrast(QRgb a, QRgb b) {
-  const double first = luminance(a);
-  const double second = luminance(b);
-  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 TEST(SkinImages, LoadAtTheirSizeAndDoubleWithCleanGroundEdgesAndReadableCaptions) {

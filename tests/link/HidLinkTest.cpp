@@ -116,26 +116,5 @@ TEST_F(HidLinkFixture, RepeatedReportsAreDroppedBeforeTheNextSendAndClosingDoesN
   EXPECT_TRUE(link.deviceHeld()) << "reopening right away finds the unit again";
 }
 
-TEST_F(HidLinkFixture, ShortReportsAreReportedAndADeviceLossIsTold) {
-  Simulator split(SimLink::Usb, {"--fault", "split-replies"});
-  pointAt(split);
-  link.open();
-  link.send(readSettingsFrame());
-  ASSERT_TRUE(processEventsUntil([&] { return problems.size() >= 38; }));
-  EXPECT_EQ(problems[0].first, HidLink::Problem::ShortRead);
-  EXPECT_EQ(problems[0].second, "Only read 1 bytes");
-  EXPECT_TRUE(reports.empty());
-  link.close();
-
-  problems.clear();
-  Simulator vanishing(SimLink::Usb, {"--fault", "vanish-after=1"});
-  pointAt(vanishing);
-  link.open();
-  link.send(readSettingsFrame());
-  ASSERT_TRUE(processEventsUntil(
-      [&] { return !problems.empty() && problems.back().first == HidLink::Problem::DeviceLost; }));
-  link.close();  // the idle thread ends promptly
-}
-
 }  // namespace
 }  // namespace orbelle

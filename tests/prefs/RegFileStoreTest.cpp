@@ -63,28 +63,26 @@ TEST(RegFileStore, ProgramsWritingAtOnceLoseNothingAndReadersSeeWholeFiles) {
   }
   BackgroundProcess a(writer("a"));
   BackgroundProcess b(writer("b"));
-  std::uint32_t lastA = 0;
-  std::uint32_t lastB = 0;
-  std::string countA;
-  std::string countB;
+  BackgroundProcess* const writers[] = {&a, &b};
+  const char* const names[] = {"a", "B"};  // names are found whatever their case
+  std::uint32_t last[2] = {};
+  std::string count[2];
   int reads = 0;
   for (const auto end = std::chrono::steady_clock::now() + 10s;
-       (countA.empty() || countB.empty()) && std::chrono::steady_clock::now() < end; ++reads) {
-    const auto seenA = storedNumber(file, "a");
-    const auto seenB = storedNumber(file, "B");
-    ASSERT_TRUE(seenA && seenB) << "a reader saw a file that does not parse";
-    ASSERT_GE(*seenA, lastA) << "a value went backwards";
-    ASSERT_GE(*seenB, lastB) << "a value went backwards";
-    lastA = *seenA;
-    lastB = *seenB;
-    countA = countA.empty() ? a.readLine(0ms) : countA;
-    countB = countB.empty() ? b.readLine(0ms) : countB;
+       (count[0].empty() || count[1].empty()) && std::chrono::steady_clock::now() < end; ++reads) {
+    for (int w = 0; w < 2; ++w) {
+      const auto seen = storedNumber(file, names[w]);
+      ASSERT_TRUE(seen) << "a reader saw a file that does not parse";
+      ASSERT_GE(*seen, last[w]) << "a value went backwards";
+      last[w] = *seen;
+      count[w] = count[w].empty() ? writers[w]->readLine(0ms) : count[w];
+    }
   }
-  ASSERT_EQ(a.waitForExit(5s), 0);
-  ASSERT_EQ(b.waitForExit(5s), 0);
-  EXPECT_EQ(storedNumber(file, "a"), std::stoul(countA)) << "the last write of a was lost";
-  EXPECT_EQ(storedNumber(file, "b"), std::stoul(countB)) << "the last write of b was lost";
-  EXPECT_GT(std::stoul(countA) + std::stoul(countB), 10U) << reads << " reads";
+  for (int w = 0; w < 2; ++w) {
+    ASSERT_EQ(writers[w]->waitForExit(5s), 0);
+    EXPECT_EQ(storedNumber(file, names[w]), std::stoul(count[w])) << "a last write was lost";
+  }
+  EXPECT_GT(std::stoul(count[0]) + std::stoul(count[1]), 10U) << reads << " reads";
 }
 
 TEST(RegFileStore, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValue) {

@@ -24,7 +24,7 @@ struct LinkFixture : ::testing::Test {
   LinkEndpoints links{&hid, &serial, {}};
 };
 
-TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItAndGoesToTheChosenLinkOnly) {
+TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAndCloseReleases) {
   state.protocol = LinkProtocol::Usb;
   state.txFrame[0] = 0x99;
   for (std::size_t i = 2; i <= 13; ++i) {
@@ -52,9 +52,8 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItAndGoesToTheChosenLinkOnl
   SendFrame(state, links, CommandCode::ReadSettings);
   EXPECT_EQ(serial.sent.size(), 1U);
   EXPECT_EQ(hid.sent.size(), 2U);
-}
 
-TEST_F(LinkFixture, CloseLinkReleasesBothLinks) {
+  // Closing releases both links.
   state.serialOpen = true;
   serial.isOpen = true;
   hid.held = true;

@@ -12,6 +12,8 @@
 
 #include <sys/wait.h>
 
+#include "support/TempDir.h"
+
 extern char** environ;
 
 namespace orbelle::testing {
@@ -150,13 +152,7 @@ int BackgroundProcess::waitForExit(std::chrono::milliseconds limit) {
 
 bool BackgroundProcess::waitForStderr(const std::string& text, std::size_t count,
                                       std::chrono::milliseconds limit) {
-  return pumpUntil(limit, [&] {
-    std::size_t found = 0;
-    for (auto at = err_.find(text); at != std::string::npos; at = err_.find(text, at + 1)) {
-      ++found;
-    }
-    return found >= count;
-  });
+  return pumpUntil(limit, [&] { return countOf(err_, text) >= count; });
 }
 
 std::string BackgroundProcess::drainStderr() {

@@ -42,6 +42,14 @@ inline void writeFile(const std::filesystem::path& file, const std::string& text
   std::ofstream(file, std::ios::binary) << text;
 }
 
+inline std::size_t countOf(const std::string& text, const std::string& what) {
+  std::size_t count = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
 // Image file contents whose bytes differ from block to block and from image to image.
 inline std::string imageBytes(std::size_t size) {
   std::string bytes(size, '\0');

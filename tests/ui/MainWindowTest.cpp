@@ -31,7 +31,8 @@ class MainWindowTest : public ShellFixture {
   }
 };
 
-TEST_F(MainWindowTest, UsbWithNoUnitSaysSoForEveryLinkedCommand) {
+// No unit over USB, a port that cannot be opened, and no protocol chosen at all.
+TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWindow) {
   start();
   EXPECT_EQ(main().activeFeature(), Feature::None);
   click(main(), 1000);
@@ -41,27 +42,23 @@ TEST_F(MainWindowTest, UsbWithNoUnitSaysSoForEveryLinkedCommand) {
   EXPECT_EQ(first[0].icon, MessageIcon::Error);
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kCannotCommunicate})));
   EXPECT_FALSE(anyFeatureWindowShown());
-}
 
-TEST_F(MainWindowTest, RefusedPortShowsOnlyItsOwnWords) {
   storeChoice(LinkProtocol::Rs232, 2);
   qputenv("VKR_COM2", "/nonexistent/orbelle-port");
   start();
   for (const Texts& shown : pressLinkedCommands()) {
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_NE(shown[0].find("/nonexistent/orbelle-port"), std::string::npos) << shown[0];
-    EXPECT_NE(shown[0], kCannotCommunicate);
+    EXPECT_NE(shown[0], kCannotCommunicate) << "only the port's own words";
   }
   EXPECT_FALSE(anyFeatureWindowShown());
-}
 
-TEST_F(MainWindowTest, NoProtocolAsksForOneAndSetProtocolStillOpens) {
   storeProtocolText("usb");  // letter case counts: not recognised
   start();
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kNoProtocol})));
   click(main(), 1003);
   EXPECT_EQ(main().activeFeature(), Feature::SetProtocol);
-  EXPECT_TRUE(main().setProtocolWindow().isVisible());
+  EXPECT_TRUE(main().setProtocolWindow().isVisible()) << "Set Protocol still opens";
 }
 
 TEST_F(MainWindowTest, UsableLinkOpensTheFeatureWindowWhichReleasesItOnLeaving) {
@@ -101,7 +98,8 @@ TEST_F(MainWindowTest, OnlyTheExactArgumentHandheldUpgradesBeforeTheWindowShows)
   }
 }
 
-TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuAndEscEndsTheProgram) {
+TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsTheProgram) {
+  storeChoice(LinkProtocol::Rs232);  // every control of Set Protocol shows
   start();
   QDialog& about = main().aboutBox();
   ASSERT_TRUE(activate(main()));
@@ -110,6 +108,7 @@ TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuAndEscEndsTheProgram) {
   EXPECT_EQ(about.windowTitle(), "About Orbelle (VKR)");
   EXPECT_EQ(about.findChild<QLabel*>("name")->text(), "Orbelle (VKR)");
   EXPECT_FALSE(about.findChild<QLabel*>("version")->text().isEmpty());
+  expectNamedAndReachedByTab(about);
   click(about, 1);
   EXPECT_FALSE(about.isVisible());
 
@@ -120,22 +119,12 @@ TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuAndEscEndsTheProgram) {
   EXPECT_TRUE(about.isVisible());
   QTest::keyClick(&about, Qt::Key_Escape);
 
+  click(main(), 1003);
+  expectNamedAndReachedByTab(main().setProtocolWindow());
+  expectNamedAndReachedByTab(main());
   QTest::keyClick(&main(), Qt::Key_Escape);
   EXPECT_FALSE(main().isVisible());
   EXPECT_EQ(main().result(), QDialog::Rejected);
-}
-
-TEST_F(MainWindowTest, EveryControlIsNamedAndReachedByTab) {
-  storeChoice(LinkProtocol::Rs232);
-  start();
-  click(main(), 1003);
-  ASSERT_TRUE(activate(main()));
-  QTest::keyClick(&main(), Qt::Key_F1);
-  for (QDialog* window :
-       {static_cast<QDialog*>(&main()), static_cast<QDialog*>(&main().setProtocolWindow()),
-        static_cast<QDialog*>(&main().aboutBox())}) {
-    expectNamedAndReachedByTab(*window);
-  }
 }
 
 }  // namespace

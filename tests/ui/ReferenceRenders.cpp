@@ -17,8 +17,6 @@
 #include <cstdlib>
 
 #include "app/Application.h"
-#include "protocol/CommandCode.h"
-#include "settings/SettingsCodec.h"
 #include "ui/DialogUnits.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
@@ -103,21 +101,10 @@ std::vector<WindowShot> renderWindows(Application& app) {
     window.hide();
   }
   // With a unit's settings loaded, handed in as the link would hand its reply.
-  BaseSettings unit;
-  unit.powerDbm = -5;
-  unit.channel = 12;
-  unit.associatedIds = 0x0305;
-  unit.baudCode = 3;
-  unit.dataBitsCode = 2;
-  unit.stopBitsCode = 1;
-  unit.parityCode = 1;
-  unit.flowControlCode = 1;
-  unit.numericKeyMode = 1;
-  unit.bootloaderVersion = {'1', '0', '3', '\0'};
-  unit.applicationVersion = {'2', '1', '0', '\0'};
-  ReportFrame reply{};
-  reply[1] = codeByte(CommandCode::CurrentSettings);
-  encodeCurrentSettings(reply, unit);
+  // -5 dBm, channel 12, IDs 1, 3, 9 and 10, 19200 baud, Europe, bootloader 1.0.3 and
+  // application 2.1.0 (last character first), 8 bits, 1 stop bit, no parity nor flow control.
+  const ReportFrame reply{0,   0xF4, 0xFB, 12,  0x05, 0x03, 3, 0, 0, 0, '3',
+                          '0', '1',  0,    '0', '1',  '2',  2, 1, 1, 1, 1};
   app.session().dispatcher().setActiveFeature(Feature::SetBaseUnit);
   ui::SetBaseUnitWindow& setBaseUnit = main.setBaseUnitWindow();
   setBaseUnit.prepare();
@@ -132,13 +119,10 @@ std::vector<WindowShot> renderWindows(Application& app) {
 // anything a person could see does not.
 constexpr int kChannelTolerance = 24;
 
-class NoBoxes : public ui::MessagePresenter {
+// Shows no box and waits in no window.
+class Silent : public ui::MessagePresenter, public ui::ModalRunner {
  public:
   void show(QWidget* /*owner*/, const OperatorMessage& /*message*/) override {}
-};
-
-class ShowOnly : public ui::ModalRunner {
- public:
   void run(QDialog& window) override { window.show(); }
 };
 
@@ -182,9 +166,8 @@ int main(int argc, char** argv) {
   }
   const QDir references(QString::fromLocal8Bit(argv[1]));
   const QDir failures(QDir::temp().filePath(QStringLiteral("orbelle-reference-failures")));
-  orbelle::testing::NoBoxes messages;
-  orbelle::testing::ShowOnly modal;
-  orbelle::Application app({QStringLiteral("orbelle")}, messages, modal);
+  orbelle::testing::Silent silent;
+  orbelle::Application app({QStringLiteral("orbelle")}, silent, silent);
   app.run();
 
   const QString suffix = screenshots

