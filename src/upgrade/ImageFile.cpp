@@ -41,8 +41,12 @@ long long readFrom(int fd, std::uint8_t* out, std::size_t count, std::uint64_t o
 }
 void closeFile(int fd) { ::_close(fd); }
 ImageIdentity identityOf(const FileStatus& status) {
-  return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
-          static_cast<std::uint64_t>(status.st_size), static_cast<std::int64_t>(status.st_mtime),
+  return {static_cast<std::uint64_t>(status.st_dev),
+          static_cast<std::uint64_t>(status.st_ino),
+          static_cast<std::uint64_t>(status.st_size),
+          static_cast<std::int64_t>(status.st_mtime),
+          0,
+          0,
           0};
 }
 #else
@@ -67,10 +71,13 @@ long long readFrom(int fd, std::uint8_t* out, std::size_t count, std::uint64_t o
 }
 void closeFile(int fd) { ::close(fd); }
 ImageIdentity identityOf(const FileStatus& status) {
-  return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+  return {static_cast<std::uint64_t>(status.st_dev),
+          static_cast<std::uint64_t>(status.st_ino),
           static_cast<std::uint64_t>(status.st_size),
           static_cast<std::int64_t>(status.st_mtim.tv_sec),
-          static_cast<std::int64_t>(status.st_mtim.tv_nsec)};
+          static_cast<std::int64_t>(status.st_mtim.tv_nsec),
+          static_cast<std::int64_t>(status.st_ctim.tv_sec),
+          static_cast<std::int64_t>(status.st_ctim.tv_nsec)};
 }
 #endif
 

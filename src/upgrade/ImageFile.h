@@ -18,6 +18,10 @@ struct ImageIdentity {
   std::uint64_t size = 0;
   std::int64_t modifiedSeconds = 0;
   std::int64_t modifiedNanoseconds = 0;
+  // The status change time: a copy that puts the old modification time back (`cp -p`,
+  // `rsync --inplace -t`) still moves it, and no program can set it.
+  std::int64_t changedSeconds = 0;
+  std::int64_t changedNanoseconds = 0;
 
   bool operator==(const ImageIdentity&) const = default;
 };

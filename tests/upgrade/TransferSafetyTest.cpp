@@ -192,10 +192,11 @@ TEST_F(TransferSafety, RepliesHandedOverFromInsideAHostCallWaitTheirTurn) {
 }
 
 TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
-  // Rewritten in place with other bytes, replaced under its name, or cut short; the change
-  // shows at the next read-ahead or, at the latest, at the completion.
+  // Rewritten in place with other bytes (also with its old modification time put back, as
+  // `cp -p` or `rsync --inplace -t` leave it), replaced under its name, or cut short; the
+  // change shows at the next read-ahead or, at the latest, at the completion.
   const std::size_t chunk = ImageFile::kReadAhead;
-  const auto rewrite = [](const std::filesystem::path& path) {
+  const auto rewriteWith = [](const std::filesystem::path& path, bool keepTime) {
     const auto before = std::filesystem::last_write_time(path);
     std::string other(std::filesystem::file_size(path), '\x5A');
     std::FILE* file = std::fopen(path.c_str(), "r+b");
@@ -203,8 +204,10 @@ TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
     std::fwrite(other.data(), 1, other.size(), file);
     std::fclose(file);
     // A coarse clock could leave the time as it was.
-    std::filesystem::last_write_time(path, before + std::chrono::seconds(1));
+    std::filesystem::last_write_time(path, keepTime ? before : before + std::chrono::seconds(1));
   };
+  const auto rewrite = [&](const std::filesystem::path& path) { rewriteWith(path, false); };
+  const auto copyOver = [&](const std::filesystem::path& path) { rewriteWith(path, true); };
   const auto replace = [this](const std::filesystem::path& path) {
     const auto fresh = image(std::filesystem::file_size(path), "fresh.dat");
     std::filesystem::rename(fresh, path);
@@ -222,6 +225,7 @@ TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
   for (const Case& c :
        {Case{"rewritten", rewrite, chunk + 64, chunk / 32, false},
         Case{"replaced", replace, chunk + 64, chunk / 32, false},
+        Case{"copied over with its times", copyOver, chunk + 64, chunk / 32, false},
         Case{"rewritten", rewrite, 100, 4, true}, Case{"cut", shrink, 100, 4, true}}) {
     SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.length));
     const auto path = image(c.length);
