@@ -209,10 +209,16 @@ hid_device_* HidLink::findBaseUnit() {
     if (info->vendor_id != kBaseUnitVendorId || info->product_id != kBaseUnitProductId) {
       continue;
     }
+    DeviceLock::Attempt lock = DeviceLock::tryTake(info->path);
+    if (lock.ownerPid) {
+      lastOpenProblem_ = LinkRefusal{LinkFailure::Busy, info->path, inUseByText(*lock.ownerPid)};
+      continue;
+    }
     errno = 0;
     found = hid_open_path(info->path);
     if (found != nullptr) {
       devicePath_ = info->path;
+      deviceLock_ = std::move(lock.lock);
       break;
     }
     // A base unit that cannot be opened is skipped; remember why for the message.
@@ -249,6 +255,10 @@ void HidLink::open() {
     }
   });
   if (!device_) {
+    if (lastOpenProblem_ && lastOpenProblem_->reason == LinkFailure::Busy) {
+      throw LinkError(hidOpenRefusedText(lastOpenProblem_->device, lastOpenProblem_->portText),
+                      *lastOpenProblem_);
+    }
     return;
   }
   auto reception = std::make_shared<Reception>();
@@ -321,6 +331,7 @@ void HidLink::close() {
   stopReceiving();
   reception_.reset();
   device_.reset();
+  deviceLock_.reset();
 }
 
 void HidLink::receiveLoop(const std::shared_ptr<Reception>& reception,

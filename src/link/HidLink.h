@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "link/DeviceLock.h"
 #include "link/LinkMessages.h"
 #include "link/ThreadWakeUp.h"
 #include "protocol/LinkError.h"
@@ -68,6 +69,8 @@ class HidLink : public QObject, public HidTransport {
   HidLink(const HidLink&) = delete;
   HidLink& operator=(const HidLink&) = delete;
 
+  // Throws LinkError (Busy) when the only base units found are held by another of our
+  // programs: two programs interleaving their frames would corrupt an upgrade.
   void open() override;
   bool deviceHeld() const override { return device_ != nullptr; }
   void send(const ReportFrame& frame) override;
@@ -91,7 +94,8 @@ class HidLink : public QObject, public HidTransport {
   ReportCallback onReport_;
   ProblemCallback onProblem_;
   DropCallback onDropped_;
-  std::shared_ptr<hid_device_> device_;  // shared with the thread that reads it
+  std::shared_ptr<hid_device_> device_;     // shared with the thread that reads it
+  std::unique_ptr<DeviceLock> deviceLock_;  // held while device_ is
   std::string devicePath_;
   std::optional<LinkRefusal> lastOpenProblem_;
   std::shared_ptr<Reception> reception_;  // the current opening's, if its thread runs
