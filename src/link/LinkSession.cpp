@@ -32,6 +32,7 @@ LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) :
         });
       },
       traceDropped);
+  serial_->setTooSoonHandler([this] { dispatcher_.dispatchStaleReply(); });
   endpoints_.hid = hid_.get();
   endpoints_.serial = serial_.get();
 }

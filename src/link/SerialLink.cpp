@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+#ifdef __linux__
+#include <unistd.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
+
 #include "link/LinkMessages.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
@@ -25,14 +32,27 @@ QSerialPort::Parity parityOf(char letter) {
   }
 }
 
-LinkFailure failureOf(QSerialPort::SerialPortError error) {
+// Some frames must be left to be taken for a wire: a few per cent for the clocks of the two
+// ends, which may differ that much.
+constexpr double kClockTolerance = 0.95;
+// A frame whose bytes took at least this share of their wire time to come in was paced.
+constexpr double kPacedShare = 0.5;
+
+bool deviceAccessible(const std::string& path) {
+#ifdef _WIN32
+  (void)path;
+  return true;
+#else
+  return ::access(path.c_str(), R_OK | W_OK) == 0;
+#endif
+}
+
+LinkFailure failureOf(QSerialPort::SerialPortError error, const std::string& path) {
   switch (error) {
     case QSerialPort::PermissionError:
-#ifdef _WIN32
-      return LinkFailure::Busy;  // Windows refuses a port that another program holds so
-#else
-      return LinkFailure::PermissionDenied;
-#endif
+      // The port's own lock on another program's use is reported as a permission error too;
+      // a device we may read and write can only have been refused for that.
+      return deviceAccessible(path) ? LinkFailure::Busy : LinkFailure::PermissionDenied;
     case QSerialPort::DeviceNotFoundError:
       return LinkFailure::DeviceNotFound;
     case QSerialPort::OpenError:
@@ -40,6 +60,30 @@ LinkFailure failureOf(QSerialPort::SerialPortError error) {
     default:
       return LinkFailure::Other;
   }
+}
+
+// A UNIX 98 pseudo-terminal's slave side (majors 136 to 143), such as a simulator's.
+bool isPseudoTerminal(QSerialPort& port) {
+#ifdef __linux__
+  struct stat status {};
+  if (::fstat(static_cast<int>(port.handle()), &status) != 0 || !S_ISCHR(status.st_mode)) {
+    return false;
+  }
+  const unsigned int majorNumber = major(status.st_rdev);
+  return majorNumber >= 136 && majorNumber <= 143;
+#else
+  (void)port;
+  return false;
+#endif
+}
+
+LineSettings lineOf(const QSerialPort& port) {
+  char parity = 'n';
+  if (port.parity() != QSerialPort::NoParity) {
+    parity = 'e';  // any parity bit: only the count matters here
+  }
+  return {port.baudRate(), parity, static_cast<int>(port.dataBits()),
+          port.stopBits() == QSerialPort::TwoStop ? 2 : 1};
 }
 
 }  // namespace
@@ -69,14 +113,19 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   const ComDevice device = resolver_(port & 0xFFFF);
   comNumber_ = port & 0xFFFF;
   devicePath_ = device.path;
+  namedByCom_ = device.source != ComDeviceSource::Given;
   strayBytesToCome_ = 0;
   repeatsSeen_ = false;
+  peerPaces_ = false;
+  lastSentAt_.reset();
+  forgetFrameTimes();
   port_.setPortName(QString::fromStdString(device.path));
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
     const std::string portText = port_.errorString().toStdString();
-    throw LinkError(serialOpenRefusedText(comNumber_, device.path, portText),
-                    {failureOf(port_.error()), device.path, portText});
+    throw LinkError(serialOpenRefusedText(portName(), portText),
+                    {failureOf(port_.error(), device.path), device.path, portText});
   }
+  pseudoTerminal_ = isPseudoTerminal(port_);
   if (const auto settings = lineSettingsForBaudrate(baudrate)) {
     setLineSettings(*settings);
   }
@@ -85,8 +134,14 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
 
 bool SerialLink::portOpen() const { return port_.isOpen(); }
 
+std::string SerialLink::portName() const {
+  return namedByCom_ ? comPortName(comNumber_, devicePath_) : devicePath_;
+}
+
 void SerialLink::send(std::span<const std::uint8_t, kWireFrameSize> bytes) {
   if (port_.isOpen()) {
+    // Taken before the bytes reach the system, so the wire can only end later than counted.
+    lastSentAt_ = Clock::now();
     port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
   }
 }
@@ -107,7 +162,7 @@ void SerialLink::setLineSettings(std::string_view text) {
   if (!applied) {
     const std::string portText = port_.errorString().toStdString();
     throw LinkError(lineSettingsRefusedText(text, devicePath_, portText),
-                    {failureOf(port_.error()), devicePath_, portText});
+                    {failureOf(port_.error(), devicePath_), devicePath_, portText});
   }
 }
 
@@ -126,6 +181,7 @@ void SerialLink::dropBuffered(bool strayReplies) {
   while (port_.isOpen() && port_.waitForReadyRead(0)) {
   }
   pullingIn_ = false;
+  forgetFrameTimes();
   const QByteArray stray = port_.readAll();
   if (strayReplies && !stray.isEmpty()) {
     repeatsSeen_ = true;
@@ -168,8 +224,7 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
   if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !port_.isOpen()) {
     return;
   }
-  const std::string text =
-      serialPortLostText(comNumber_, devicePath_, port_.errorString().toStdString());
+  const std::string text = serialPortLostText(portName());
   close();
   if (onProblem_) {
     onProblem_(Problem::PortLost, text);
@@ -178,6 +233,7 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
 
 void SerialLink::close() {
   holdTimer_.stop();
+  forgetFrameTimes();
   reportDropped();
   if (port_.isOpen()) {
     port_.close();
@@ -208,12 +264,19 @@ void SerialLink::onReadyRead() {
   if (pullingIn_) {
     return;
   }
+  const Clock::time_point now = Clock::now();
   if (strayBytesToCome_ > 0) {
     dropBytes(port_.read(static_cast<qint64>(strayBytesToCome_)));
+  }
+  if (port_.bytesAvailable() > 0 && !frameBegunAt_) {
+    frameBegunAt_ = now;
   }
   // Like a receive threshold of 38: fewer bytes stay buffered until the rest arrives.
   if (port_.bytesAvailable() < static_cast<qint64>(kWireFrameSize)) {
     return;
+  }
+  if (!frameCompleteAt_) {
+    frameCompleteAt_ = now;
   }
   if (repeatsSeen_) {
     // A unit that repeats its replies sends the repeat right behind the original. Holding
@@ -234,8 +297,48 @@ std::chrono::milliseconds SerialLink::repeatHoldTime() const {
   return std::chrono::milliseconds(std::max(1, kByteTimes * kBitsPerByte * 1000 / rate + 1));
 }
 
+void SerialLink::forgetFrameTimes() {
+  frameBegunAt_.reset();
+  frameCompleteAt_.reset();
+}
+
+void SerialLink::notePacing(Clock::time_point begunAt, Clock::time_point completeAt) {
+  // Like a wire: the answer began no sooner than the frame could have crossed, and its bytes
+  // came at a line's pace. A simulator that answers at once never shows both.
+  const auto spread = completeAt - begunAt;
+  const auto paced = wireTime(lineOf(port_), kWireFrameSize - 1) * kPacedShare;
+  if (!cameTooSoon(begunAt) && spread >= std::chrono::duration_cast<Clock::duration>(paced)) {
+    peerPaces_ = true;
+  }
+}
+
+bool SerialLink::cameTooSoon(Clock::time_point begunAt) const {
+  if (!lastSentAt_) {
+    return false;
+  }
+  const auto earliestAnswer = std::chrono::duration_cast<Clock::duration>(
+      wireTime(lineOf(port_), kWireFrameSize) * kClockTolerance);
+  return begunAt - *lastSentAt_ < earliestAnswer;
+}
+
 void SerialLink::takeFrame() {
   if (port_.bytesAvailable() < static_cast<qint64>(kWireFrameSize)) {
+    return;
+  }
+  const Clock::time_point now = Clock::now();
+  const Clock::time_point begunAt = frameBegunAt_.value_or(now);
+  notePacing(begunAt, frameCompleteAt_.value_or(now));
+  forgetFrameTimes();
+  if (cameTooSoon(begunAt) && (!pseudoTerminal_ || peerPaces_)) {
+    // Only this frame goes: what follows it may be the real answer's first bytes. When those
+    // came is not known any closer than now, which can only make them look later.
+    dropBytes(port_.read(static_cast<qint64>(kWireFrameSize)));
+    if (onTooSoon_) {
+      onTooSoon_();
+    }
+    if (port_.isOpen() && port_.bytesAvailable() > 0) {
+      onReadyRead();
+    }
     return;
   }
   const QByteArray data = port_.readAll();

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -19,9 +20,16 @@ namespace orbelle {
 // read, or a stray reply dropped before a send) leave the remainder of that frame to be
 // dropped as it arrives, so that the next reply is read from its first byte. Once the unit
 // has sent replies nobody asked for, each frame is held for a few byte times before it is
-// handed over, so that a repeat following right behind it is dropped with it. A port that
-// goes away (a hang-up) is closed and reported at once. Everything runs on the thread that
-// owns the object.
+// handed over, so that a repeat following right behind it is dropped with it.
+//
+// A unit cannot begin to answer a frame before the whole frame has crossed the wire, so a
+// reply whose first byte came sooner after the send than that is an earlier reply still on
+// its way (a repeat, or one that came late): it is dropped and reported as too soon. On a
+// pseudo-terminal, which is no wire, the peer may answer at once; there the rule holds only
+// once the peer has shown that it paces its bytes at a line's rate.
+//
+// A port that goes away (a hang-up) is closed and reported at once. Everything runs on the
+// thread that owns the object.
 class SerialLink : public QObject, public SerialTransport {
   Q_OBJECT
 
@@ -29,6 +37,7 @@ class SerialLink : public QObject, public SerialTransport {
   using FrameCallback = std::function<void(std::span<const std::uint8_t, kWireFrameSize>)>;
   using DeviceResolver = std::function<ComDevice(std::int32_t comNumber)>;
   using DropCallback = std::function<void(std::span<const std::uint8_t>)>;
+  using TooSoonCallback = std::function<void()>;
 
   enum class Problem {
     PortLost,  // the device hung up or vanished while open; the port has been closed
@@ -51,12 +60,24 @@ class SerialLink : public QObject, public SerialTransport {
   // Runs `then` once everything written so far has left the port's buffer.
   void whenDrained(std::function<void()> then);
 
+  // Told of each whole frame dropped because it came too soon to answer the last send (after
+  // the drop itself has been reported).
+  void setTooSoonHandler(TooSoonCallback handler) { onTooSoon_ = std::move(handler); }
+
   // The device opened last (for messages).
   const std::string& devicePath() const { return devicePath_; }
+  // How messages name it: "COM3 (/dev/ttyS2)", or the device alone when it was given as such.
+  std::string portName() const;
 
  private:
+  using Clock = std::chrono::steady_clock;
+
   void onReadyRead();
   void takeFrame();
+  // Whether a frame whose first byte came at `begunAt` came too soon to answer the last send.
+  bool cameTooSoon(Clock::time_point begunAt) const;
+  void notePacing(Clock::time_point begunAt, Clock::time_point completeAt);
+  void forgetFrameTimes();
   std::chrono::milliseconds repeatHoldTime() const;
   void onBytesWritten();
   void dropBuffered(bool strayReplies);
@@ -70,12 +91,19 @@ class SerialLink : public QObject, public SerialTransport {
   FrameCallback onFrame_;
   ProblemCallback onProblem_;
   DropCallback onDropped_;
+  TooSoonCallback onTooSoon_;
   std::int32_t comNumber_ = 0;
   std::string devicePath_;
+  bool namedByCom_ = true;
   std::size_t strayBytesToCome_ = 0;  // the rest of a frame that is being dropped
   QByteArray droppedRun_;             // dropped bytes not reported yet
   bool pullingIn_ = false;            // taking in buffered bytes only to drop them
   bool repeatsSeen_ = false;          // the unit has sent more replies than were asked for
+  bool pseudoTerminal_ = false;       // no wire: the peer may answer at once
+  bool peerPaces_ = false;            // the peer has answered as a wire would
+  std::optional<Clock::time_point> lastSentAt_;
+  std::optional<Clock::time_point> frameBegunAt_;     // first byte of the frame being gathered
+  std::optional<Clock::time_point> frameCompleteAt_;  // its 38th byte
   QTimer holdTimer_;
   std::vector<std::function<void()>> drainWaiters_;
 };

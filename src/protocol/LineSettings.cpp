@@ -70,4 +70,12 @@ std::optional<LineSettings> parseLineSettings(std::string_view text) {
   return LineSettings{*rate, parity, *dataBits, *stopBits};
 }
 
+std::chrono::nanoseconds wireTime(const LineSettings& settings, std::size_t bytes) {
+  const std::int64_t bitsPerByte =
+      1 + settings.dataBits + (settings.parity == 'n' ? 0 : 1) + settings.stopBits;
+  const std::int64_t rate = settings.rate > 0 ? settings.rate : 1;
+  return std::chrono::nanoseconds(static_cast<std::int64_t>(bytes) * bitsPerByte * 1'000'000'000LL /
+                                  rate);
+}
+
 }  // namespace orbelle

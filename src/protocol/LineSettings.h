@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,5 +25,9 @@ inline constexpr std::string_view kStartFrameLineSettings = "9600,n,8,1";
 std::optional<std::string_view> lineSettingsForBaudrate(std::int32_t baudrate);
 
 std::optional<LineSettings> parseLineSettings(std::string_view text);
+
+// How long `bytes` take on a wire with these settings: each is a start bit, its data bits, a
+// parity bit if any, and its stop bits.
+std::chrono::nanoseconds wireTime(const LineSettings& settings, std::size_t bytes);
 
 }  // namespace orbelle

@@ -20,12 +20,19 @@ void ReplyDispatcher::attach(Feature feature, ReplyReceiver* receiver) {
 
 void ReplyDispatcher::detach(Feature feature) { attach(feature, nullptr); }
 
+ReplyReceiver* ReplyDispatcher::activeReceiver() const {
+  return hasSlot(activeFeature_) ? receivers_[static_cast<std::size_t>(activeFeature_)] : nullptr;
+}
+
 void ReplyDispatcher::dispatch(const ReportFrame& rxFrame) {
-  if (!hasSlot(activeFeature_)) {
-    return;
-  }
-  if (ReplyReceiver* receiver = receivers_[static_cast<std::size_t>(activeFeature_)]) {
+  if (ReplyReceiver* receiver = activeReceiver()) {
     receiver->onLinkReply(rxFrame);
+  }
+}
+
+void ReplyDispatcher::dispatchStaleReply() {
+  if (ReplyReceiver* receiver = activeReceiver()) {
+    receiver->onStaleReply();
   }
 }
 

@@ -21,6 +21,8 @@ class ReplyReceiver {
   virtual ~ReplyReceiver() = default;
   // Reads the reply while handling it and keeps no reference: the next reply overwrites it.
   virtual void onLinkReply(const ReportFrame& rxFrame) = 0;
+  // The link dropped a reply that came too soon to answer the last frame sent.
+  virtual void onStaleReply() {}
 };
 
 // Routes each reply to the receiver that activeFeature names. A receiver is attached
@@ -35,8 +37,11 @@ class ReplyDispatcher {
 
   // Synchronous: returns once the receiver has handled the frame.
   void dispatch(const ReportFrame& rxFrame);
+  void dispatchStaleReply();
 
  private:
+  ReplyReceiver* activeReceiver() const;
+
   static constexpr std::size_t kReceiverSlots = 3;
   Feature activeFeature_ = Feature::None;
   std::array<ReplyReceiver*, kReceiverSlots> receivers_{};

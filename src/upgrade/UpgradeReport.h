@@ -48,8 +48,9 @@ struct UpgradeCounters {
   std::uint32_t handshakes = 0;
   // Replies taken by their code although their FCS was wrong.
   std::uint32_t badFcsReplies = 0;
-  // Replies that waited behind another and were dropped when the next frame went out: having
-  // arrived before it, they cannot answer it.
+  // Replies that cannot answer the frame they followed, and were dropped: those that waited
+  // behind another when the next frame went out, and those the link saw begin sooner after
+  // the frame than the frame's own time on the wire.
   std::uint32_t staleReplies = 0;
   std::uint32_t completions = 0;
   UpgradeCompletion completion = UpgradeCompletion::None;

@@ -43,6 +43,7 @@ class UpgradeTransfer : public ReplyReceiver {
   // One reply; only its code byte is read. Replies that come during a pause wait for its end.
   void HandleReply(const ReportFrame& rxFrame);
   void onLinkReply(const ReportFrame& rxFrame) override { HandleReply(rxFrame); }
+  void onStaleReply() override { ++counters_.staleReplies; }
 
   // The host's timer for the pause it was asked to start has fired.
   void pauseElapsed();

@@ -59,9 +59,10 @@ Simulator simulatorFor(SimLink link, const TempDir& dir, std::vector<std::string
 }
 
 // Runs one upgrade and checks the one rule that holds for every cell; returns the run.
-ProcessResult upgradeAndCheck(Simulator& sim, const TempDir& dir, const std::string& unit) {
+ProcessResult upgradeAndCheck(Simulator& sim, const TempDir& dir, const std::string& unit,
+                              std::size_t imageSize = kImageSize) {
   const auto image = dir / "image.dat";
-  testing::writeFile(image, imageBytes(kImageSize));
+  testing::writeFile(image, imageBytes(imageSize));
   const ProcessResult run = testing::runAgainst(
       sim, VKR_PATH,
       {"--trace", "--timeout", "0.5", "upgrade", unit, image.string(), "--pause-scale", "0.01"});
@@ -72,10 +73,10 @@ ProcessResult upgradeAndCheck(Simulator& sim, const TempDir& dir, const std::str
   if (run.exitCode == 0) {
     // The unit saves the image once its last block is in; a success must find it there.
     const std::string line = sim.nextLine(std::chrono::seconds(2));
-    const std::string expected = "image: " + unit + "-1.dat " + std::to_string(kImageSize);
+    const std::string expected = "image: " + unit + "-1.dat " + std::to_string(imageSize);
     EXPECT_EQ(line.rfind(expected, 0), 0U)
         << "success reported, but the unit says \"" << line << "\"";
-    EXPECT_EQ(testing::readFile(dir / "kept" / (unit + "-1.dat")), imageBytes(kImageSize));
+    EXPECT_EQ(testing::readFile(dir / "kept" / (unit + "-1.dat")), imageBytes(imageSize));
   }
   return run;
 }
@@ -149,6 +150,37 @@ TEST(FaultMatrixSlowLine, RepeatsAreDroppedWholeAndAVanishingUnitIsNeverTakenFor
       {"--baud-emulation", "115200", "--fault", "double-replies", "--fault", "vanish-after=94"});
   EXPECT_NE(upgradeAndCheck(vanishing, otherDir, "handheld").exitCode, 0);
 }
+
+// At 9600 baud a repeat is still on the wire when the next frame goes out, and its first
+// bytes come after that frame: only its timing shows that it cannot be the answer. Ten blocks:
+// the retry falls on the last one, and the unit vanishes just before answering it.
+class SlowLineLastBlock : public ::testing::TestWithParam<std::tuple<const char*, const char*>> {};
+
+TEST_P(SlowLineLastBlock, ARepeatArrivingAfterTheNextFrameIsNeverItsAnswer) {
+  const auto& [fault, unit] = GetParam();
+  const bool mustSucceed = std::string(fault).starts_with("retry");
+  constexpr std::size_t kTenBlocks = 320;
+  TempDir dir;
+  Simulator sim =
+      simulatorFor(SimLink::Serial, dir,
+                   {"--baud-emulation", "9600", "--fault", "double-replies", "--fault", fault});
+  const ProcessResult run = upgradeAndCheck(sim, dir, unit, kTenBlocks);
+  if (mustSucceed) {
+    EXPECT_EQ(run.exitCode, 0) << tail(run);
+    EXPECT_GE(countOf(run.err, " x dropped "), 8U) << "the repeats go, each traced";
+  } else {
+    EXPECT_NE(run.exitCode, 0) << tail(run);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, SlowLineLastBlock,
+                         ::testing::Combine(::testing::Values("retry-every=10", "vanish-after=10"),
+                                            ::testing::Values("base", "handheld")),
+                         [](const auto& info) {
+                           const std::string fault = std::get<0>(info.param);
+                           return std::string(fault[0] == 'r' ? "Retry" : "Vanish") +
+                                  std::get<1>(info.param);
+                         });
 
 }  // namespace
 }  // namespace orbelle
