@@ -30,7 +30,7 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
       prefs_(LoadLinkPreferences(*store_)),
       session_([this](std::int32_t comNumber) {
         if (options_.device) {
-          return ComDevice{*options_.device, ComDeviceSource::Environment};
+          return ComDevice{*options_.device, ComDeviceSource::Given};
         }
         return resolveComDevice(comNumber, store_.get());
       }) {
@@ -55,7 +55,9 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
   }
   session_.setProblemHandler([this](HidLink::Problem problem, const std::string& text) {
     if (problem == HidLink::Problem::ShortRead) {
-      std::cerr << "vkr: " << text << " (report ignored)\n";
+      // A unit that splits its reports sends dozens at a time: one line says it all.
+      ++shortReads_;
+      lastShortRead_ = text;
       return;
     }
     linkProblem_ = text;
@@ -69,7 +71,21 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
   });
 }
 
-CliLink::~CliLink() { session_.closeLink(); }
+CliLink::~CliLink() {
+  session_.closeLink();
+  reportShortReads();
+}
+
+void CliLink::reportShortReads() {
+  if (shortReads_ == 1) {
+    std::cerr << "vkr: " << lastShortRead_ << " (report ignored)\n";
+  } else if (shortReads_ > 1) {
+    std::cerr << "vkr: " << shortReads_
+              << " input reports shorter than a frame were ignored (the last: " << lastShortRead_
+              << ")\n";
+  }
+  shortReads_ = 0;
+}
 
 std::chrono::milliseconds CliLink::timeout() const {
   return std::chrono::milliseconds(static_cast<long long>(options_.timeoutSeconds * 1000.0));
@@ -88,11 +104,12 @@ std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
       return "; the port may be in use by another program";
 #else
       return "; add yourself to the dialout group (sudo usermod -aG dialout $USER, then log in "
-             "again), or check that no other program holds the port";
+             "again)";
 #endif
     case LinkFailure::Busy:
-      return usb ? "; check that no other program holds the base unit"
-                 : "; the port may be in use by another program";
+      return usb ? "; wait until that program has finished, or close it"
+                 : "; it is in use by another program: close that program, or choose another "
+                   "port";
     case LinkFailure::DeviceNotFound:
       if (usb) {
         return "; is it plugged in?";
@@ -119,7 +136,7 @@ std::string CliLink::describeUnusable() {
     }
     return text + "; is it plugged in?";
   }
-  return text + " " + serialNotOpenText(state.port, session_.serial().devicePath());
+  return text + " " + serialNotOpenText(session_.serial().portName());
 }
 
 void CliLink::open() {
@@ -154,6 +171,7 @@ bool CliLink::waitForFinish(std::chrono::milliseconds limit) {
   while (!finished_ && !expired && !failure_) {
     loop_.exec();
   }
+  reportShortReads();
   rethrowFailure();
   return finished_;
 }
@@ -163,6 +181,7 @@ void CliLink::waitForFinishWithoutLimit() {
   while (!finished_ && linkProblem_.empty() && !failure_) {
     loop_.exec();
   }
+  reportShortReads();
   rethrowFailure();
 }
 

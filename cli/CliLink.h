@@ -53,6 +53,8 @@ class CliLink {
 
  private:
   std::string describeUnusable();
+  // One line on standard error for the short input reports ignored since the last call.
+  void reportShortReads();
   void rethrowFailure();
 
   const GlobalOptions& options_;
@@ -64,6 +66,8 @@ class CliLink {
   bool finished_ = false;
   std::exception_ptr failure_;
   std::string linkProblem_;
+  int shortReads_ = 0;
+  std::string lastShortRead_;
 };
 
 }  // namespace orbelle::cli

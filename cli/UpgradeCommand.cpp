@@ -308,7 +308,7 @@ std::string UpgradeRun::whereItStopped() const {
   const std::string blocks = std::to_string(transfer_.counters().blocksSent);
   switch (transfer_.state()) {
     case UpgradeState::StartPause:
-      return "(the start frame was still going out)";
+      return "(in the pause after the start frame)";
     case UpgradeState::AwaitingStartAck:
       return "(waiting for the answer to the start frame)";
     case UpgradeState::BlockOutstanding: {

@@ -27,16 +27,20 @@ std::string shortReadText(int count);
 
 // "No USB base unit (0471:0003) could be opened".
 std::string noUsbBaseUnitText(std::uint16_t vendorId, std::uint16_t productId);
+// "it is in use by another program (PID 4242)": the device is locked by one of our programs.
+std::string inUseByText(std::int64_t pid);
 // "cannot open /dev/hidraw3: Permission denied".
 std::string hidOpenRefusedText(std::string_view device, std::string_view why);
 
+// A serial port as messages name it: "COM3 (/dev/ttyS2)".
+std::string comPortName(std::int32_t comNumber, std::string_view device);
 // "Failed to open COM3 (/dev/ttyS2): Permission denied".
-std::string serialOpenRefusedText(std::int32_t comNumber, std::string_view device,
-                                  std::string_view portText);
+std::string serialOpenRefusedText(std::string_view portName, std::string_view portText);
 // "COM3 (/dev/ttyS2) did not open": the port accepted the opening but does not report open.
-std::string serialNotOpenText(std::int32_t comNumber, std::string_view device);
-std::string serialPortLostText(std::int32_t comNumber, std::string_view device,
-                               std::string_view portText);
+std::string serialNotOpenText(std::string_view portName);
+// "COM3 (/dev/ttyS2) hung up or went away". The system's words for it ("Inappropriate ioctl
+// for device", "Input/output error") say nothing more and are left out.
+std::string serialPortLostText(std::string_view portName);
 std::string lineSettingsRefusedText(std::string_view settings, std::string_view device,
                                     std::string_view portText);
 std::string unknownLineSettingsText(std::string_view settings);

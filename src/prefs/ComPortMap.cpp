@@ -33,6 +33,8 @@ const char* describeSource(ComDeviceSource source) {
       return "stored";
     case ComDeviceSource::PlatformDefault:
       return "default";
+    case ComDeviceSource::Given:
+      return "given";
   }
   return "default";
 }

@@ -7,7 +7,9 @@
 
 namespace orbelle {
 
-enum class ComDeviceSource { Environment, Store, PlatformDefault };
+// Given: a device named for this run in place of any COM number (vkr --device); messages
+// then name the device alone.
+enum class ComDeviceSource { Environment, Store, PlatformDefault, Given };
 
 struct ComDevice {
   std::string path;

@@ -157,6 +157,15 @@ TEST(UpgradeCli, APortThatFailsInsideTheEventLoopEndsTheRunWithItsOwnWords) {
   // Either the hang-up or the refused line settings is reported, whichever comes first.
   EXPECT_NE(result.err.find("vkr: Cannot "), std::string::npos) << result.err;
   EXPECT_EQ(result.err.find("exception"), std::string::npos) << result.err;
+  // The system's words for a hang-up say nothing the message does not.
+  EXPECT_EQ(result.err.find("ioctl"), std::string::npos) << result.err;
+
+  // Over USB the device is lost during the same pause, which is named as such.
+  Simulator usb(SimLink::Usb, {"--fault", "vanish-after=1"});
+  const auto lost =
+      vkr(usb, {"upgrade", "base", writeImage(dir, 1000).string()}, {"--pause-scale", "10"});
+  EXPECT_EQ(lost.exitCode, 3) << lost.err;
+  EXPECT_NE(lost.err.find("(in the pause after the start frame)"), std::string::npos) << lost.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEitherLink,
