@@ -1,8 +1,13 @@
 #include <termios.h>
 
+#include <cerrno>
+
 #include <gtest/gtest.h>
+#include <linux/serial.h>
+#include <sys/ioctl.h>
 
 #include "EventLoopWait.h"
+#include "link/LowLatencySerial.h"
 #include "link/SerialLink.h"
 #include "protocol/LinkError.h"
 #include "support/PtyPeer.h"
@@ -134,6 +139,54 @@ TEST(SerialLink, RefusedOpeningNamesThePortTheDeviceAndTheReason) {
     EXPECT_EQ(error.refusal().device, "/dev/no-such-tty");
   }
   EXPECT_FALSE(link.portOpen());
+}
+
+// The driver's answers to the two calls, as a USB-serial driver, a pseudo-terminal and a
+// driver that refuses a user might give them.
+TEST(LowLatencySerial, TurnedOnWhereTheDriverHasItAndTheOldFlagsPutBack) {
+  struct Driver {
+    int flags = 0x10;
+    int refuseGet = 0;
+    int refuseSet = 0;
+    int sets = 0;
+  };
+  const auto over = [](Driver& driver) {
+    return LowLatencySerial([&driver](int, unsigned long request, void* arg) {
+      auto* serial = static_cast<serial_struct*>(arg);
+      const int refusal = request == TIOCGSERIAL ? driver.refuseGet : driver.refuseSet;
+      if (refusal != 0) {
+        errno = refusal;
+        return -1;
+      }
+      if (request == TIOCGSERIAL) {
+        serial->flags = driver.flags;
+      } else {
+        driver.flags = serial->flags;
+        ++driver.sets;
+      }
+      return 0;
+    });
+  };
+  Driver adapter;
+  LowLatencySerial onAdapter = over(adapter);
+  EXPECT_EQ(onAdapter.enable(3), LowLatencySerial::Result::On);
+  EXPECT_EQ(adapter.flags, 0x10 | ASYNC_LOW_LATENCY);
+  onAdapter.restore(3);
+  EXPECT_EQ(adapter.flags, 0x10) << "the port is left as it was found";
+
+  Driver alreadyOn{.flags = ASYNC_LOW_LATENCY};
+  LowLatencySerial onFast = over(alreadyOn);
+  EXPECT_EQ(onFast.enable(3), LowLatencySerial::Result::On);
+  onFast.restore(3);
+  EXPECT_EQ(alreadyOn.sets, 0) << "nothing to put back";
+
+  for (const auto& [get, set] : {std::pair{ENOTTY, 0}, {EINVAL, 0}, {0, EPERM}}) {
+    Driver refusing{.refuseGet = get, .refuseSet = set};
+    LowLatencySerial link = over(refusing);
+    EXPECT_EQ(link.enable(3), LowLatencySerial::Result::Unsupported);
+    link.restore(3);
+    EXPECT_EQ(refusing.flags, 0x10);
+  }
 }
 
 }  // namespace
