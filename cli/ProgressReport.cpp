@@ -190,6 +190,16 @@ void ProgressReport::waitingForRestart(std::chrono::milliseconds wait) {
        << std::flush;
 }
 
+void ProgressReport::warn(const std::string& text) {
+  if (style_ == Style::Json) {
+    out_ << nlohmann::json{{"event", "warning"}, {"message", text}}.dump() << '\n' << std::flush;
+    return;
+  }
+  end();
+  out_ << "vkr: " << text << '\n' << std::flush;
+  lastShownPercent_ = -1;  // redraw at the next block
+}
+
 void ProgressReport::end() {
   if (barOpen_) {
     out_ << '\n' << std::flush;

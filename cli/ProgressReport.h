@@ -32,6 +32,9 @@ class ProgressReport {
   void blockSent(std::uint64_t sent, Clock::time_point now);
   // Every block is in and the unit restarts before the port is opened again.
   void waitingForRestart(std::chrono::milliseconds wait);
+  // Something the operator should know while the transfer goes on: its own line (an event
+  // with --json); the bar is drawn again below it.
+  void warn(const std::string& text);
   // Ends the bar's line, so that whatever is printed next starts on a line of its own.
   void end();
 

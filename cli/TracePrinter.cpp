@@ -19,6 +19,8 @@ std::string TracePrinter::describe(const TraceEvent& event) {
       return "~ pause over";
     case TraceKind::SerialReopened:
       return "~ reopen serial port";
+    case TraceKind::Note:
+      return "~ " + std::string(event.text);
   }
   return "?";
 }

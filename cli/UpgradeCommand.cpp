@@ -1,5 +1,6 @@
 #include "UpgradeCommand.h"
 
+#include <cmath>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -19,6 +20,7 @@
 #include "link/LinkUpgradeHost.h"
 #include "link/ReplyTimer.h"
 #include "protocol/LinkError.h"
+#include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeImage.h"
 #include "upgrade/UpgradeTransfer.h"
 
@@ -132,6 +134,9 @@ class UpgradeRun : public ReplyReceiver {
   };
 
   void onEvent(UpgradeEvent event);
+  // Says once, during the transfer, what a slow adapter costs and how to mend it.
+  void adviseOnTurnaround(Clock::time_point now);
+  nlohmann::json turnaroundSummary() const;
   void onPauseArmed(std::chrono::milliseconds duration);
   void onPauseOver();
   void onMessage(std::string_view text);
@@ -157,6 +162,7 @@ class UpgradeRun : public ReplyReceiver {
   std::optional<LinkRefusal> refusal_;
   std::optional<Clock::time_point> firstBlockAt_;
   std::optional<Clock::time_point> lastAckAt_;
+  bool turnaroundAdvised_ = false;
 };
 
 UpgradeRun::UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pauses,
@@ -210,6 +216,7 @@ void UpgradeRun::onLinkReply(const ReportFrame& rxFrame) {
 void UpgradeRun::onEvent(UpgradeEvent event) {
   switch (event) {
     case UpgradeEvent::StartSent:
+      link_.session().serial().clearTurnarounds();
       progress_.started();
       return;
     case UpgradeEvent::BlockSent: {
@@ -218,6 +225,7 @@ void UpgradeRun::onEvent(UpgradeEvent event) {
         firstBlockAt_ = now;
       }
       progress_.blockSent(transfer_.offset(), now);
+      adviseOnTurnaround(now);
       return;
     }
     case UpgradeEvent::AllBlocksAcknowledged:
@@ -228,6 +236,35 @@ void UpgradeRun::onEvent(UpgradeEvent event) {
     case UpgradeEvent::Completed:
       return;
   }
+}
+
+void UpgradeRun::adviseOnTurnaround(Clock::time_point now) {
+  // Enough blocks for a steady median, and a delay no unit of its own would take.
+  constexpr std::size_t kSettledSamples = 16;
+  constexpr auto kAdapterDelay = std::chrono::milliseconds(5);
+  const TurnaroundStats& turnarounds = link_.session().serial().turnarounds();
+  if (turnaroundAdvised_ || link_.state().protocol != LinkProtocol::Rs232 ||
+      turnarounds.count() < kSettledSamples || turnarounds.median() <= kAdapterDelay ||
+      !firstBlockAt_) {
+    return;
+  }
+  const double blocksDone = static_cast<double>(transfer_.counters().blocksSent) - 1.0;
+  if (blocksDone < 1.0) {
+    return;
+  }
+  turnaroundAdvised_ = true;
+  const double perBlock = std::chrono::duration<double>(now - *firstBlockAt_).count() / blocksDone;
+  const double delay = std::chrono::duration<double>(turnarounds.median()).count();
+  const double blocks = std::ceil(static_cast<double>(transfer_.imageLength()) / kBlockSize);
+  std::ostringstream text;
+  text << "the serial line adds about " << std::lround(delay * 1000.0)
+       << " ms before each reply (a USB-serial adapter's latency timer): this transfer will "
+          "take about "
+       << formatDuration(blocks * perBlock) << " instead of "
+       << formatDuration(blocks * std::max(perBlock - delay, perBlock / 10.0))
+       << ". An adapter or driver that supports low latency avoids it (setserial "
+       << link_.session().serial().devicePath() << " low_latency).";
+  progress_.warn(text.str());
 }
 
 void UpgradeRun::onPauseArmed(std::chrono::milliseconds duration) {
@@ -344,7 +381,17 @@ nlohmann::json UpgradeRun::summary() const {
           {"stale_replies", counters.staleReplies},
           {"seconds", seconds},
           {"bytes_per_second", rate},
-          {"completion", std::string(completionName(counters.completion))}};
+          {"completion", std::string(completionName(counters.completion))},
+          {"turnaround_ms", turnaroundSummary()}};
+}
+
+nlohmann::json UpgradeRun::turnaroundSummary() const {
+  const TurnaroundStats& turnarounds = link_.session().serial().turnarounds();
+  if (link_.state().protocol != LinkProtocol::Rs232 || turnarounds.count() == 0) {
+    return nullptr;  // measured on a serial line only
+  }
+  const auto ms = [](TurnaroundStats::Duration d) { return static_cast<double>(d.count()) / 1000; };
+  return {{"median", ms(turnarounds.median())}, {"p95", ms(turnarounds.percentile95())}};
 }
 
 std::string UpgradeRun::summaryText() const {

@@ -52,7 +52,9 @@ void makeRaw(int fd) {
 
 }  // namespace
 
-SerialFront::SerialFront(SimHost& host, std::optional<int> baudRate) : host_(host) {
+SerialFront::SerialFront(SimHost& host, std::optional<int> baudRate,
+                         std::chrono::milliseconds replyDelay)
+    : host_(host), replyDelay_(replyDelay) {
   if (baudRate) {
     if (*baudRate <= 0) {
       throw std::invalid_argument("the emulated baud rate must be positive");
@@ -183,7 +185,7 @@ void SerialFront::answerDueFrames(Clock::time_point now) {
     arriving_.pop_front();
     const ModelOutput output = host_.handle(frame);
     for (const WireFrame& reply : output.replies) {
-      queueReply(reply, arrived);
+      queueReply(reply, arrived + replyDelay_);
     }
     if (output.vanished) {
       vanishing_ = true;

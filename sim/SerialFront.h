@@ -16,7 +16,9 @@ namespace orbelle::sim {
 class SerialFront : public Front {
  public:
   // baudRate: emulate the wire time of this rate (10 bits a byte); none for no emulation.
-  SerialFront(SimHost& host, std::optional<int> baudRate);
+  // `replyDelay`: how long each reply waits before it leaves, after the frame it answers is in.
+  SerialFront(SimHost& host, std::optional<int> baudRate,
+              std::chrono::milliseconds replyDelay = std::chrono::milliseconds(0));
   ~SerialFront() override;
   SerialFront(const SerialFront&) = delete;
   SerialFront& operator=(const SerialFront&) = delete;
@@ -49,6 +51,7 @@ class SerialFront : public Front {
 
   SimHost& host_;
   std::optional<Clock::duration> byteTime_;
+  Clock::duration replyDelay_{};
   int master_ = -1;
   int heldSlave_ = -1;  // keeps the master alive while no client has the device open
   std::string devicePath_;

@@ -23,6 +23,7 @@ using namespace orbelle::sim;
 struct Options {
   std::string hidSocket;
   std::optional<int> baudRate;
+  int replyDelayMs = 0;
   std::string settingsFile;
   bool unset = false;
   std::string imageDir;
@@ -40,6 +41,12 @@ void addOptions(CLI::App& app, Options& o) {
                  "(10 bits a byte)")
       ->type_name("RATE")
       ->check(CLI::PositiveNumber)
+      ->excludes(hid);
+  app.add_option("--reply-delay", o.replyDelayMs,
+                 "Serial only: each reply leaves this many milliseconds late, as behind a "
+                 "USB-serial adapter's latency timer")
+      ->type_name("MS")
+      ->check(CLI::Range(0, 1000))
       ->excludes(hid);
   app.add_option("--settings", o.settingsFile,
                  "JSON file with the unit's settings and versions (the form that 'vkr' "
@@ -90,7 +97,8 @@ std::unique_ptr<Front> openFront(const Options& o, SimHost& host) {
     std::cout << "hid: " << front->path() << std::endl;
     return front;
   }
-  auto front = std::make_unique<SerialFront>(host, o.baudRate);
+  auto front =
+      std::make_unique<SerialFront>(host, o.baudRate, std::chrono::milliseconds(o.replyDelayMs));
   std::cout << "serial: " << front->devicePath() << std::endl;
   return front;
 }

@@ -33,6 +33,9 @@ LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) :
       },
       traceDropped);
   serial_->setTooSoonHandler([this] { dispatcher_.dispatchStaleReply(); });
+  serial_->setNoteHandler([this](std::string_view text) {
+    TraceStep(endpoints_, {.kind = TraceKind::Note, .text = text});
+  });
   endpoints_.hid = hid_.get();
   endpoints_.serial = serial_.get();
 }

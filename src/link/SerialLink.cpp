@@ -126,6 +126,11 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
                     {failureOf(port_.error(), device.path), device.path, portText});
   }
   pseudoTerminal_ = isPseudoTerminal(port_);
+  const bool lowLatency =
+      lowLatency_.enable(static_cast<int>(port_.handle())) == LowLatencySerial::Result::On;
+  if (onNote_) {
+    onNote_(lowLatency ? "low latency on" : "low latency unsupported");
+  }
   if (const auto settings = lineSettingsForBaudrate(baudrate)) {
     setLineSettings(*settings);
   }
@@ -142,6 +147,8 @@ void SerialLink::send(std::span<const std::uint8_t, kWireFrameSize> bytes) {
   if (port_.isOpen()) {
     // Taken before the bytes reach the system, so the wire can only end later than counted.
     lastSentAt_ = Clock::now();
+    drainedAt_.reset();
+    answerTimed_ = false;
     port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
   }
 }
@@ -236,6 +243,7 @@ void SerialLink::close() {
   forgetFrameTimes();
   reportDropped();
   if (port_.isOpen()) {
+    lowLatency_.restore(static_cast<int>(port_.handle()));
     port_.close();
   }
   onBytesWritten();  // nothing is pending any more
@@ -252,6 +260,9 @@ void SerialLink::whenDrained(std::function<void()> then) {
 void SerialLink::onBytesWritten() {
   if (port_.isOpen() && port_.bytesToWrite() > 0) {
     return;
+  }
+  if (lastSentAt_ && !drainedAt_) {
+    drainedAt_ = Clock::now();
   }
   auto waiters = std::move(drainWaiters_);
   drainWaiters_.clear();
@@ -321,6 +332,21 @@ bool SerialLink::cameTooSoon(Clock::time_point begunAt) const {
   return begunAt - *lastSentAt_ < earliestAnswer;
 }
 
+void SerialLink::noteTurnaround(Clock::time_point begunAt) {
+  if (!lastSentAt_ || answerTimed_) {
+    return;
+  }
+  answerTimed_ = true;
+  Clock::time_point wireEnd = *lastSentAt_ + std::chrono::duration_cast<Clock::duration>(
+                                                 wireTime(lineOf(port_), kWireFrameSize));
+  if (drainedAt_ && *drainedAt_ > wireEnd) {
+    wireEnd = *drainedAt_;
+  }
+  // A peer that answers at once (a simulator on a pseudo-terminal) beats the wire: no wait.
+  const auto waited = std::max(Clock::duration::zero(), begunAt - wireEnd);
+  turnarounds_.add(std::chrono::duration_cast<TurnaroundStats::Duration>(waited));
+}
+
 void SerialLink::takeFrame() {
   if (port_.bytesAvailable() < static_cast<qint64>(kWireFrameSize)) {
     return;
@@ -341,6 +367,7 @@ void SerialLink::takeFrame() {
     }
     return;
   }
+  noteTurnaround(begunAt);
   const QByteArray data = port_.readAll();
   std::array<std::uint8_t, kWireFrameSize> frame{};
   std::copy_n(reinterpret_cast<const std::uint8_t*>(data.constData()), kWireFrameSize,

@@ -9,8 +9,10 @@
 #include <span>
 #include <string>
 
+#include "link/LowLatencySerial.h"
 #include "prefs/ComPortMap.h"
 #include "protocol/Transport.h"
+#include "protocol/TurnaroundStats.h"
 
 namespace orbelle {
 
@@ -38,6 +40,7 @@ class SerialLink : public QObject, public SerialTransport {
   using DeviceResolver = std::function<ComDevice(std::int32_t comNumber)>;
   using DropCallback = std::function<void(std::span<const std::uint8_t>)>;
   using TooSoonCallback = std::function<void()>;
+  using NoteCallback = std::function<void(std::string_view)>;
 
   enum class Problem {
     PortLost,  // the device hung up or vanished while open; the port has been closed
@@ -63,6 +66,14 @@ class SerialLink : public QObject, public SerialTransport {
   // Told of each whole frame dropped because it came too soon to answer the last send (after
   // the drop itself has been reported).
   void setTooSoonHandler(TooSoonCallback handler) { onTooSoon_ = std::move(handler); }
+  // Told of the steps around the port that a trace shows ("low latency on").
+  void setNoteHandler(NoteCallback handler) { onNote_ = std::move(handler); }
+
+  // The unit's turnaround for each frame it answered since the last clearing: from the end of
+  // the frame on the wire (counted from the write at the line's rate, or from the moment the
+  // port had taken all of it, whichever is later) to the first byte of the answer.
+  const TurnaroundStats& turnarounds() const { return turnarounds_; }
+  void clearTurnarounds() { turnarounds_.clear(); }
 
   // The device opened last (for messages).
   const std::string& devicePath() const { return devicePath_; }
@@ -78,6 +89,7 @@ class SerialLink : public QObject, public SerialTransport {
   bool cameTooSoon(Clock::time_point begunAt) const;
   void notePacing(Clock::time_point begunAt, Clock::time_point completeAt);
   void forgetFrameTimes();
+  void noteTurnaround(Clock::time_point begunAt);
   std::chrono::milliseconds repeatHoldTime() const;
   void onBytesWritten();
   void dropBuffered(bool strayReplies);
@@ -92,6 +104,9 @@ class SerialLink : public QObject, public SerialTransport {
   ProblemCallback onProblem_;
   DropCallback onDropped_;
   TooSoonCallback onTooSoon_;
+  NoteCallback onNote_;
+  LowLatencySerial lowLatency_;
+  TurnaroundStats turnarounds_;
   std::int32_t comNumber_ = 0;
   std::string devicePath_;
   bool namedByCom_ = true;
@@ -102,7 +117,9 @@ class SerialLink : public QObject, public SerialTransport {
   bool pseudoTerminal_ = false;       // no wire: the peer may answer at once
   bool peerPaces_ = false;            // the peer has answered as a wire would
   std::optional<Clock::time_point> lastSentAt_;
-  std::optional<Clock::time_point> frameBegunAt_;     // first byte of the frame being gathered
+  std::optional<Clock::time_point> drainedAt_;     // the last send had all left the port's buffer
+  bool answerTimed_ = false;                       // the last send's answer has been timed
+  std::optional<Clock::time_point> frameBegunAt_;  // first byte of the frame being gathered
   std::optional<Clock::time_point> frameCompleteAt_;  // its 38th byte
   QTimer holdTimer_;
   std::vector<std::function<void()>> drainWaiters_;

@@ -24,6 +24,7 @@ enum class TraceKind {
   PauseStarted,    // `count` pauses, long or short, of `duration` in all
   PauseEnded,
   SerialReopened,  // the serial port is closed and opened again (after the unit's restart)
+  Note,            // `text`: a step around the link ("low latency on", a sleep inhibitor taken)
 };
 
 struct TraceEvent {

@@ -80,7 +80,13 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
                           {"bad_fcs_replies", 0},
                           {"completion", "last-ack"}});
     EXPECT_EQ(summary, expected);
-    EXPECT_EQ(summary.size(), 10U) << summary.dump();
+    EXPECT_EQ(summary.size(), 11U) << summary.dump();
+    // The unit's turnaround is a serial measure; the simulator answers at once.
+    if (GetParam() == SimLink::Usb) {
+      EXPECT_TRUE(summary["turnaround_ms"].is_null());
+    } else if (size > 1) {
+      EXPECT_LT(summary["turnaround_ms"]["median"].get<double>(), 2.0) << summary.dump();
+    }
     EXPECT_GT(summary["seconds"].get<double>(), 0.0);
     EXPECT_NEAR(summary["bytes_per_second"].get<double>() * summary["seconds"].get<double>(),
                 static_cast<double>(size), 1e-6 * static_cast<double>(size));
@@ -183,6 +189,22 @@ TEST(UpgradeCli, TheTimeOutCountsFromTheLastReplyAndStopsDuringPauses) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_NE(result.err.find("waiting 0.60 s for the base unit to restart"), std::string::npos)
       << result.err;
+}
+
+TEST(UpgradeCli, AnAdapterDelayShowsInTheTurnaroundAndIsExplainedOnce) {
+  // 16 ms before each reply, as behind an FTDI adapter's default latency timer.
+  TempDir dir;
+  Simulator sim(SimLink::Serial, {"--baud-emulation", "115200", "--reply-delay", "16"});
+  const auto run = vkr(sim, {"--json", "--baud", "115200", "--trace", "upgrade", "base",
+                             writeImage(dir, 1024).string()});
+  const nlohmann::json turnaround = summaryOf(run)["turnaround_ms"];
+  EXPECT_GE(turnaround["median"].get<double>(), 16.0) << turnaround;
+  EXPECT_LE(turnaround["median"].get<double>(), 20.0) << turnaround;
+  EXPECT_GE(turnaround["p95"], turnaround["median"]);
+  EXPECT_EQ(testing::countOf(run.out, R"("event":"warning")"), 1U) << run.out;
+  EXPECT_NE(run.out.find("low_latency"), std::string::npos) << run.out;
+  // A pseudo-terminal has no low-latency mode; the transfer goes on without it.
+  EXPECT_NE(run.err.find("~ low latency unsupported\n"), std::string::npos) << run.err;
 }
 
 TEST(UpgradeCli, TextModeReportsProgressNowAndThenAndTheCompletionAsANote) {
