@@ -1,4 +1,6 @@
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -7,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <nlohmann/json.hpp>
 
@@ -14,6 +18,7 @@
 #include "protocol/CommandCode.h"
 #include "settings/SettingsCodec.h"
 #include "ui/SetBaseUnitWindow.h"
+#include "ui/SetProtocolWindow.h"
 
 namespace orbelle::testing {
 namespace {
@@ -150,6 +155,119 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   EXPECT_EQ(channels->count(), 8);
   window.close();  // the close box
   EXPECT_FALSE(linkHeld(GetParam()));
+}
+
+// A screen reader's action (Toggle: no click), or the mouse.
+enum class Way { Accessible, Click };
+
+// What the operator would see and what would be stored or uploaded: every check, the shown
+// groups, the boxes, Upload's state and the values an upload would send.
+QString windowState(QDialog& window, MessageRecorder& messages) {
+  QStringList state;
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (button->isCheckable()) {
+      state << button->objectName() + (button->isChecked() ? "+" : "-");
+    } else if (button->objectName() == QLatin1String("id1029")) {
+      state << (button->isEnabled() ? "upload" : "no-upload");
+    }
+  }
+  for (QComboBox* list : window.findChildren<QComboBox*>()) {
+    state << (list->isVisible()
+                  ? QStringLiteral("list %1 %2").arg(list->count()).arg(list->currentText())
+                  : QStringLiteral("hidden"));
+  }
+  for (const std::string& text : messages.takeTexts()) {
+    state << QString::fromStdString(text);
+  }
+  if (const auto* settings = qobject_cast<ui::SetBaseUnitWindow*>(&window)) {
+    const BaseSettings v = settings->model().uploadValues();
+    for (const int value : {int{v.powerDbm}, int{v.channel}, int{v.associatedIds}, int{v.hopping},
+                            int{v.baudCode}, int{v.dataBitsCode}, int{v.stopBitsCode},
+                            int{v.parityCode}, int{v.flowControlCode}, int{v.numericKeyMode}}) {
+      state << QString::number(value);
+    }
+  }
+  return state.join(QLatin1Char(' '));
+}
+
+// Each checkable control of Set Protocol and Set Base Unit, changed one after the other by a
+// screen reader's action in one run and by the mouse in another, leaves the same state.
+TEST_F(SetBaseUnitWindowTest, EveryCheckableControlDoesTheSameByAccessibleActionAndByClick) {
+  const std::vector<int> protocolControls{1043, 1042};
+  std::vector<int> settingsControls{1090, 1090};
+  for (const int id : {1013, 1014, 1015, 1016, 1017, 1018, 1025, 1026, 1019, 1020, 1021, 1022, 1023,
+                       1024, 1027, 1028, 1013}) {
+    settingsControls.push_back(id);
+  }
+  for (const int id : {1042, 1043, 1044, 1081, 1082, 1083, 1091, 1095, 1099, 1100, 1096, 1097, 1098,
+                       1101, 1102, 1103, 1107, 1108}) {
+    settingsControls.push_back(id);
+  }
+  const auto walk = [&](Way way) {
+    app_.reset();
+    serve(SimLink::Usb);
+    start();
+    QStringList states;
+    const auto operate = [&](QDialog& window, const std::vector<int>& ids) {
+      for (const int id : ids) {
+        auto* button = control<QAbstractButton>(window, id);
+        if (way == Way::Click) {
+          QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+          QAccessibleActionInterface* actions =
+              QAccessible::queryAccessibleInterface(button)->actionInterface();
+          actions->doAction(actions->actionNames().value(0));
+        }
+        states.push_back(QStringLiteral("%1: %2 stored %3")
+                             .arg(id)
+                             .arg(windowState(window, messages_))
+                             .arg(static_cast<int>(storedChoice().protocol)));
+      }
+    };
+    click(main(), 1003);
+    operate(main().setProtocolWindow(), protocolControls);
+    click(main().setProtocolWindow(), 2);
+    ui::SetBaseUnitWindow& window = open();
+    EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
+    operate(window, settingsControls);
+    click(window, 1030);
+    return states;
+  };
+  const QStringList byAction = walk(Way::Accessible);
+  const QStringList byClick = walk(Way::Click);
+  ASSERT_EQ(byAction.size(), byClick.size());
+  for (qsizetype i = 0; i < byAction.size(); ++i) {
+    EXPECT_EQ(byAction[i].toStdString(), byClick[i].toStdString());
+  }
+}
+
+// On a screen too small for it (a magnified one) the window scrolls, and the bottom row is
+// reached with the keyboard; on a large one nothing scrolls. Run at scale 1 and at scale 2.
+TEST_F(SetBaseUnitWindowTest, FitsTheScreenItIsShownOn) {
+  serve(SimLink::Usb);
+  start();
+  ui::SetBaseUnitWindow& window = open();
+  EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
+  auto* page = window.findChild<QWidget*>(QStringLiteral("page"));
+  auto* scroller = window.findChild<QScrollArea*>(QStringLiteral("scroller"));
+  const QSize room = window.screen()->availableGeometry().size();
+  const bool small = room.height() < page->height() || room.width() < page->width();
+  if (small) {  // within the screen, give or take the rounding of a scaled screen
+    EXPECT_LE(window.width(), room.width() + 1);
+    EXPECT_LE(window.height(), room.height() + 1);
+  } else {
+    EXPECT_EQ(window.size(), page->size()) << "unchanged on a screen large enough";
+  }
+  EXPECT_EQ(scroller->verticalScrollBar()->isVisible(), room.height() < page->height());
+  auto* cancel = control<QAbstractButton>(window, 1030);
+  ASSERT_TRUE(activate(window));
+  control<QAbstractButton>(window, 1040)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Upload is disabled: to Cancel
+  ASSERT_EQ(QApplication::focusWidget(), cancel);
+  const QRect shown(cancel->mapTo(&window, QPoint(0, 0)), cancel->size());
+  EXPECT_TRUE(window.rect().contains(shown)) << "scrolled into view";
+  QTest::mouseClick(cancel, Qt::LeftButton);
+  EXPECT_FALSE(window.isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SetBaseUnitOverEachLink,
