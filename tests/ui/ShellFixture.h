@@ -127,7 +127,7 @@ class ShellFixture : public ::testing::Test {
 
   Application& start(const QStringList& arguments = {QStringLiteral("orbelle")}) {
     app_ = std::make_unique<Application>(arguments, messages_, runner_,
-                                         ApplicationOptions{&files_, kTestPauses, silenceHint_});
+                                         ApplicationOptions{&files_, pauses_, silenceHint_});
     app_->run();
     return *app_;
   }
@@ -183,6 +183,7 @@ class ShellFixture : public ::testing::Test {
   MessageRecorder messages_{seen_};
   ShowingRunner runner_{seen_};
   FileAnswerer files_;
+  PauseDurations pauses_ = kTestPauses;
   std::chrono::milliseconds silenceHint_{10000};
   std::unique_ptr<Simulator> sim_;  // declared before app_: the program ends first
   std::unique_ptr<Application> app_;
