@@ -82,12 +82,17 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   EXPECT_FALSE(control<QWidget>(window, 1088)->isEnabled());
   EXPECT_FALSE(control<QWidget>(window, 1110)->isEnabled());
   EXPECT_FALSE(control<QLabel>(window, 1041)->isVisibleTo(&window));
+  EXPECT_EQ(window.focusWidget(), control<QWidget>(window, 1090)) << "the first control";
   if (GetParam() == SimLink::Serial) {
     expectNamedAndReachedByTab(window);
     EXPECT_EQ(control<QCheckBox>(window, 1028)->accessibleName(), "ID 16");
     EXPECT_EQ(control<QLabel>(window, 1068)->buddy(), control<QCheckBox>(window, 1028));
     EXPECT_EQ(control<QComboBox>(window, 1008)->accessibleName(), "Power level (dBm):");
     EXPECT_EQ(control<QLineEdit>(window, 1034)->accessibleName(), "Application version:");
+    // Roles as readers announce them; an empty static is not announced at all.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QWidget>(window, 1110))->role(),
+              QAccessible::RadioButton);
+    EXPECT_FALSE(control<QLabel>(window, 1052)->isVisibleTo(&window));
   }
 
   EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
@@ -123,6 +128,8 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   for (const int id : {1015, 1028, 1013, 1044, 1091, 1100, 1098, 1103, 1108}) {
     click(window, id);
   }
+  QTest::mouseClick(control<QLabel>(window, 1064), Qt::LeftButton);  // "ID 12" works its box
+  EXPECT_TRUE(checked(window, 1022));
   EXPECT_EQ(shown(window, 1009), "7") << "a keyboard choice survives the next refresh";
   EXPECT_TRUE(checked(window, 1015) && checked(window, 1028) && !checked(window, 1013));
   EXPECT_TRUE(checked(window, 1044) && !checked(window, 1043));
@@ -140,13 +147,15 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   EXPECT_EQ(stored["power_dbm"], -15);
   EXPECT_EQ(stored["channel"], 7);
   EXPECT_EQ(stored["hopping"], true);
-  EXPECT_EQ(stored["ids"], nlohmann::json::array({3, 16}));
+  EXPECT_EQ(stored["ids"], nlohmann::json::array({3, 12, 16}));
   EXPECT_EQ(stored["rs232"], nlohmann::json::parse(R"({"baud": 19200, "data_bits": 7,
       "stop_bits": 2, "parity": "even", "flow": "rts-high"})"));
   EXPECT_EQ(stored["numeric_key"], "alt-keypad");
 
-  // The window keeps its values between openings; exactly one reply is applied.
+  // The window keeps its values between openings; exactly one reply is applied. The focus
+  // starts on the first control again, not on Cancel where it was left.
   open();
+  EXPECT_EQ(window.focusWidget(), control<QWidget>(window, 1090));
   EXPECT_EQ(shown(window, 1008), "-15");
   EXPECT_TRUE(checked(window, 1028) && checked(window, 1090));
   EXPECT_FALSE(control<QWidget>(window, 1029)->isEnabled());
