@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QTimer>
 #include <cstdio>
 
 #include "prefs/ComPortMap.h"
@@ -13,6 +14,7 @@
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 #include "ui/PlainLook.h"
+#include "ui/StoreTrouble.h"
 
 namespace orbelle {
 
@@ -39,17 +41,32 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
       fileDialog_(std::make_unique<ui::FileDialogChooser>()),
       modal_(modal) {
   registerDialogFonts();
-  // Trouble the link meets between exchanges is told in a box, as the windows tell theirs.
-  session_.setProblemHandler([&messages](HidLink::Problem problem, const std::string& text) {
+  storeTrouble_ = std::make_unique<ui::StoreTrouble>(*store_, messages);
+  // Trouble the link meets between exchanges is told in a box, as the windows tell theirs. A
+  // broken link is let go of first, so that nothing stays held while the box is read.
+  session_.setProblemHandler([this, &messages](HidLink::Problem problem, const std::string& text) {
+    switch (problem) {
+      case HidLink::Problem::ShortRead:
+        tellShortRead(messages, text);
+        return;
+      case HidLink::Problem::DeviceLost:
+      case HidLink::Problem::ReadFailed:
+        mainWindow_->linkBroken();
+        break;
+      case HidLink::Problem::ThreadNotStarted:
+        break;
+    }
     messages.show(nullptr, ui::hidProblemMessage(problem, text));
   });
   session_.setSerialProblemHandler(
-      [&messages](SerialLink::Problem problem, const std::string& text) {
+      [this, &messages](SerialLink::Problem problem, const std::string& text) {
+        mainWindow_->linkBroken();
         messages.show(nullptr, ui::serialProblemMessage(problem, text));
       });
   ui::FileChooser& files = options.files != nullptr ? *options.files : *fileDialog_;
-  mainWindow_ = std::make_unique<ui::MainWindow>(ui::ShellContext{
-      session_, *store_, prefs_, messages, modal, files, runFlags_, *look_, options.pauses});
+  mainWindow_ = std::make_unique<ui::MainWindow>(
+      ui::ShellContext{session_, *store_, prefs_, messages, *storeTrouble_, modal, files, runFlags_,
+                       *look_, options.pauses, options.silenceHint});
   mainWindow_->setWindowIcon(mainWindowIcon());
 }
 
@@ -79,6 +96,21 @@ LookChoice Application::chooseLook(const QStringList& arguments) {
                  fromEnvironment.constData());
   }
   return LookChoice::Skin;
+}
+
+void Application::tellShortRead(ui::MessagePresenter& messages, const std::string& text) {
+  // A unit that sends its reply in pieces sends dozens of them: one box, and the pieces that
+  // come while it is due or open are counted. Shown from the event loop, so that the rest of
+  // a batch handed over with this one is counted too.
+  if (shortReadBoxDue_) {
+    ++shortReadsCounted_;
+    return;
+  }
+  shortReadBoxDue_ = true;
+  QTimer::singleShot(0, mainWindow_.get(), [this, &messages, text] {
+    messages.show(nullptr, ui::hidProblemMessage(HidLink::Problem::ShortRead, text));
+    shortReadBoxDue_ = false;
+  });
 }
 
 int Application::run() {

@@ -17,6 +17,7 @@ namespace orbelle::ui {
 class FileChooser;
 class MessagePresenter;
 class ModalRunner;
+class StoreTrouble;
 }  // namespace orbelle::ui
 
 namespace orbelle {
@@ -29,6 +30,8 @@ enum class LookChoice { Skin, Plain };
 struct ApplicationOptions {
   ui::FileChooser* files = nullptr;  // the platform's file dialog when none
   PauseDurations pauses{};
+  // How long a unit may stay silent in a transfer before the upgrade window says so.
+  std::chrono::milliseconds silenceHint{10000};
 };
 
 // The one application object: the preferences, the link session and the main window,
@@ -50,6 +53,8 @@ class Application {
   LinkPreferences& preferences() { return prefs_; }
 
   const ui::Look& look() const { return *look_; }
+  // Short HID reports that came while their box was due or open, and were not told again.
+  int shortReadsCounted() const { return shortReadsCounted_; }
 
   // What follows the program's name: its arguments joined by single blanks, without the
   // look's option.
@@ -59,6 +64,8 @@ class Application {
   static LookChoice chooseLook(const QStringList& arguments);
 
  private:
+  void tellShortRead(ui::MessagePresenter& messages, const std::string& text);
+
   QString argumentText_;
   std::unique_ptr<ui::Look> look_;
   std::unique_ptr<PreferenceStore> store_;
@@ -66,8 +73,11 @@ class Application {
   LinkSession session_;
   RunFlags runFlags_;
   std::unique_ptr<ui::FileChooser> fileDialog_;
+  std::unique_ptr<ui::StoreTrouble> storeTrouble_;
   ui::ModalRunner& modal_;
   std::unique_ptr<ui::MainWindow> mainWindow_;
+  bool shortReadBoxDue_ = false;
+  int shortReadsCounted_ = 0;
 };
 
 // Makes the dialog fonts known where the system keeps them outside the font configuration

@@ -90,7 +90,9 @@ class SetBaseUnitModel : private SettingsExchangeHost {
   const std::string& summaryText() const { return summary_; }
 
   const BaseSettings& record() const { return exchange_.record(); }
-  // The last frame received since start; all zero before the first.
+  // The last frame this window received (replies to other windows, such as an upgrade's
+  // acknowledgements, never reach it); all zero before the first. Return Default Settings
+  // takes the nation from it.
   const ReportFrame& lastFrame() const { return rxFrame_; }
   // What an upload would send now: the record's power, channel and hopping, the ID boxes and
   // the group codes. The nation is left to the encoder, which sends none.

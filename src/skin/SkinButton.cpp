@@ -6,12 +6,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 #include "skin/ImageRegion.h"
 
 namespace orbelle {
 
 namespace {
+
+// Room kept clear on each side of a caption, so that no letter touches the face's border, and
+// between the lines of a caption, so that they do not touch each other.
+constexpr int kCaptionMargin = 3;
+constexpr int kLineGap = 2;
 
 QPixmap load(const QString& path) { return path.isEmpty() ? QPixmap() : QPixmap(path); }
 
@@ -85,6 +91,11 @@ void SkinButton::setSkin(const SkinImagePaths& paths, std::int16_t drawMode, boo
   setSkin(SkinImages{load(paths.normal), load(paths.pressed), load(paths.hover),
                      load(paths.disabled), load(paths.focus), load(paths.shape)},
           drawMode, drawEdge, focusInset);
+}
+
+void SkinButton::setFocusRing(const QColor& colour) {
+  focusRing_ = colour;
+  update();
 }
 
 QColor SkinButton::setTextColour(const QColor& colour) {
@@ -241,13 +252,44 @@ void SkinButton::paintCaption(QPainter& painter, CaptionStyle style) const {
   const int side = model_.options().focusInset + 2;
   QRect box = rect().adjusted(side, 0, -side, 0);
   const CaptionLayout layout = layoutCaption(text().toStdString());
-  const int flags = Qt::TextShowMnemonic | (layout.oneLine ? Qt::AlignCenter | Qt::TextSingleLine
-                                                           : Qt::AlignHCenter | Qt::AlignTop);
   const QString caption = QString::fromStdString(layout.text);
+  const QStringList lines = layout.oneLine ? QStringList{caption} : caption.split(u'\n');
+  // A caption a little too wide for its face is drawn a little smaller, rather than touch
+  // the border.
+  QFont font = painter.font();
+  int widest = 0;
+  for (const QString& line : lines) {
+    widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
+  }
+  const int room = box.width() - 2 * kCaptionMargin;
+  if (widest > room && room > 0) {
+    const double shrink = static_cast<double>(room) / widest;
+    if (font.pixelSize() > 0) {
+      font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
+    } else {
+      font.setPointSizeF(font.pointSizeF() * shrink);
+    }
+    painter.setFont(font);
+  }
+  const QFontMetrics metrics(font);
+  const int lineCount = static_cast<int>(lines.size());
+  const int spare =
+      lineCount > 1 ? (box.height() - lineCount * metrics.lineSpacing()) / (lineCount - 1) : 0;
+  const int step = metrics.lineSpacing() + std::clamp(spare, 0, kLineGap);
+  const auto draw = [&](const QRect& where) {
+    if (layout.oneLine) {
+      painter.drawText(where, Qt::TextShowMnemonic | Qt::AlignCenter | Qt::TextSingleLine, caption);
+      return;
+    }
+    for (int i = 0; i < lineCount; ++i) {
+      painter.drawText(QRect(where.left(), where.top() + i * step, where.width(), step),
+                       Qt::TextShowMnemonic | Qt::AlignHCenter | Qt::AlignTop, lines.at(i));
+    }
+  };
   switch (style) {
     case CaptionStyle::Embossed:
       painter.setPen(palette().color(QPalette::Light));
-      painter.drawText(box, flags, caption);
+      draw(box);
       box.translate(-1, -1);
       painter.setPen(palette().color(QPalette::Disabled, QPalette::ButtonText));
       break;
@@ -259,7 +301,7 @@ void SkinButton::paintCaption(QPainter& painter, CaptionStyle style) const {
       painter.setPen(textColour_);
       break;
   }
-  painter.drawText(box, flags, caption);
+  draw(box);
 }
 
 void SkinButton::paintEvent(QPaintEvent* /*event*/) {
@@ -278,6 +320,16 @@ void SkinButton::paintEvent(QPaintEvent* /*event*/) {
   }
   if (face.edge != SkinEdge::None) {
     qDrawWinPanel(&painter, rect(), palette(), face.edge == SkinEdge::Sunken);
+  }
+  if (focusRing_.isValid() && hasFocus() && isEnabled()) {
+    // On the part of the face that shows: a face drawn at its natural size may be cut.
+    QRect shown = rect();
+    if (model_.options().drawMode == SkinDrawMode::Natural && !images_.normal.isNull()) {
+      shown &= QRect(QPoint(0, 0), images_.normal.deviceIndependentSize().toSize());
+    }
+    painter.setPen(QPen(focusRing_, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(shown).adjusted(2, 2, -2, -2));
   }
   if (face.focusRect) {
     const int inset = model_.options().focusInset;

@@ -65,6 +65,11 @@ class SkinButton : public QAbstractButton {
   void setSkin(const SkinImagePaths& paths, std::int16_t drawMode = 1, bool drawEdge = false,
                std::int16_t focusInset = 0);
 
+  // With the keyboard focus and enabled, a solid ring of `colour` just inside the visible
+  // face, over whichever face the state shows (hovered too), so that the focus stands out and
+  // is never taken for hover. The caption keeps its room. An invalid colour: no ring.
+  void setFocusRing(const QColor& colour);
+
   // The caption's colour (the palette's button text until set); returns the previous one.
   QColor setTextColour(const QColor& colour);
   QColor textColour() const { return textColour_; }
@@ -103,6 +108,7 @@ class SkinButton : public QAbstractButton {
   SkinImages images_;
   std::optional<QRegion> shape_;
   QColor textColour_;
+  QColor focusRing_;
   QString autoName_;  // the accessible name this button set, to tell the owner's apart
 };
 

@@ -87,6 +87,17 @@ QString captionAsName(const QString& caption) {
   return caption.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
 }
 
+void focusFirstControl(QWidget& window) {
+  for (QWidget* control = window.nextInFocusChain(); control != &window;
+       control = control->nextInFocusChain()) {
+    if ((control->focusPolicy() & Qt::TabFocus) != 0 && control->isEnabled() &&
+        control->isVisibleTo(&window) && control->window() == &window) {
+      control->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
 void identify(QWidget& control, int id, const QString& accessibleName) {
   control.setObjectName(QStringLiteral("id%1").arg(id));
   control.setAccessibleName(captionAsName(accessibleName));

@@ -41,6 +41,10 @@ class DialogUnits {
 // name: the caption as one line.
 void identify(QWidget& control, int id, const QString& accessibleName);
 
+// Gives the keyboard focus to the window's first control that Tab reaches; run before each
+// showing, since the windows live for the whole run and would keep last time's focus.
+void focusFirstControl(QWidget& window);
+
 // A caption's lines as one accessible name ("\nSet\nBase Unit" is "Set Base Unit").
 QString captionAsName(const QString& caption);
 

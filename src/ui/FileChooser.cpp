@@ -11,6 +11,7 @@ std::optional<QString> FileDialogChooser::chooseFile(QWidget* owner, const FileR
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilter(request.filter);
   dialog.setDefaultSuffix(request.defaultSuffix);
+  dialog.selectFile(request.initialName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }

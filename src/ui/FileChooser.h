@@ -7,11 +7,12 @@ class QWidget;
 
 namespace orbelle::ui {
 
-// What a file-open dialog is asked for: Qt's filter text ("Name(*.ext);;...") and the
-// extension a typed name without one gets.
+// What a file-open dialog is asked for: Qt's filter text ("Name(*.ext);;..."), the
+// extension a typed name without one gets, and the name the dialog starts with.
 struct FileRequest {
   QString filter;
   QString defaultSuffix;
+  QString initialName;
 };
 
 // Asks the operator for an existing file and returns once they have answered: its full path,

@@ -10,6 +10,7 @@
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
+#include "ui/StoreTrouble.h"
 
 namespace orbelle::ui {
 
@@ -24,8 +25,8 @@ MainWindow::MainWindow(ShellContext context)
       setBaseUnit_(context),
       upgradeBase_(UpgradeWindow::Unit::Base, context),
       upgradeHandheld_(UpgradeWindow::Unit::Handheld, context),
-      setProtocol_(context.store, context.prefs, context.messages, context.look,
-                   [this] { return reopenLink(); }),
+      setProtocol_(context.store, context.prefs, context.messages, context.storeTrouble,
+                   context.look, [this] { return reopenLink(); }),
       about_(context.look) {
   setObjectName(QStringLiteral("dialog102"));
   setWindowTitle(QStringLiteral("Orbelle"));
@@ -104,6 +105,7 @@ QAbstractButton* MainWindow::addCommand(int id, const QString& caption, QRect wh
 void MainWindow::initialise(const QString& argumentText) {
   context_.session.dispatcher().setActiveFeature(Feature::None);
   context_.prefs = LoadLinkPreferences(context_.store);
+  context_.storeTrouble.afterLoading(this);
   applyLinkChoice(context_.session.state(), context_.prefs);
   if (argumentText == QLatin1String("handheld")) {
     startHandheldAtOnce_ = true;
@@ -139,6 +141,14 @@ void MainWindow::runLinkedFeature(Feature feature) {
     setBaseUnit_.prepare();
   }
   context_.modal.run(featureWindow(feature));
+}
+
+void MainWindow::linkBroken() {
+  const Feature feature = activeFeature();
+  if ((feature == Feature::UpgradeBaseUnit || feature == Feature::UpgradeHandheldUnit) &&
+      upgradeWindow(feature).isVisible()) {
+    upgradeWindow(feature).linkBroken();
+  }
 }
 
 void MainWindow::runSetProtocol() {

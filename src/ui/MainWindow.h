@@ -33,6 +33,8 @@ class MainWindow : public QDialog {
   void runSetProtocol();
   // The Set Protocol window's OK: opens the newly chosen link without a reset.
   LinkCheckResult reopenLink();
+  // The link broke (the unit was unplugged, the port hung up): the window using it lets go.
+  void linkBroken();
   void showAbout();
   // The About item, where the platform's system menu would have it.
   std::unique_ptr<QMenu> contextMenu();

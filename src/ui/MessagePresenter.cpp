@@ -1,6 +1,7 @@
 #include "ui/MessagePresenter.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace orbelle::ui {
@@ -15,6 +16,11 @@ void MessageBoxPresenter::show(QWidget* owner, const OperatorMessage& message) {
   box.button(QMessageBox::Ok)->setObjectName(QStringLiteral("id1"));
   box.setAccessibleName(box.windowTitle());
   box.setAccessibleDescription(box.text());
+  // The icon tells an error from a result; read aloud it must say so too.
+  if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+    icon->setAccessibleName(message.icon == MessageIcon::Error ? QStringLiteral("Error")
+                                                               : QStringLiteral("Information"));
+  }
   box.exec();
 }
 

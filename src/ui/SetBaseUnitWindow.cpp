@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -11,8 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 
 #include "link/LinkSession.h"
@@ -57,6 +61,24 @@ class DropDownList : public QComboBox {
  private:
   std::function<void(int)> closed_;
   bool closing_ = false;
+};
+
+// The caption beside a check box: clicking it works the box, as a check box's own text does.
+class BoxCaption : public QLabel {
+ public:
+  BoxCaption(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    auto* box = qobject_cast<QAbstractButton*>(buddy());
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        box != nullptr && box->isEnabled()) {
+      box->setFocus(Qt::MouseFocusReason);
+      box->click();
+      return;
+    }
+    QLabel::mouseReleaseEvent(event);
+  }
 };
 
 struct RadioPlace {
@@ -114,11 +136,26 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
   const DialogUnits units(font());
   setFixedSize(units.size(403, 282));
+  // The controls stand on a page that scrolls when the screen is too small for the window
+  // (a magnified screen); on a screen large enough nothing scrolls and nothing moves.
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName(QStringLiteral("scroller"));
+  scroller->setAccessibleName(windowTitle());
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setFocusPolicy(Qt::NoFocus);
+  scroller->setGeometry(rect());
+  scroller->viewport()->setAccessibleName(windowTitle());
+  page_ = new QWidget;
+  page_->setObjectName(QStringLiteral("page"));
+  page_->setAccessibleName(windowTitle());
+  page_->setFixedSize(size());
+  scroller->setWidget(page_);
+  QWidget* const page = page_;
   const auto at = [&](QRect r) { return units.rect(r.x(), r.y(), r.width(), r.height()); };
 
   // Frames first, so that the controls over them stay on top and take the clicks.
   const auto addGroup = [&](int id, const QString& title, QRect where) {
-    auto* group = new QGroupBox(title, this);
+    auto* group = new QGroupBox(title, page);
     if (id != 0) {
       identify(*group, id, title);
     } else {
@@ -149,7 +186,7 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
   context_.look.emphasise(*usb);
 
   const auto addLabel = [&](int id, const QString& text, QRect where) {
-    auto* label = new QLabel(text, this);
+    auto* label = new BoxCaption(text, page);
     if (id != 0) {
       identify(*label, id, text);
     } else {
@@ -167,7 +204,7 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
   QList<QWidget*> tabOrder;
 
   QLabel* nationLabel = addLabel(0, QStringLiteral("Nation:"), {13, 16, 28, 8});
-  nationList_ = new QComboBox(this);
+  nationList_ = new QComboBox(page);
   identify(*nationList_, 1088, nationLabel->text());
   nationLabel->setBuddy(nationList_);
   for (const std::string_view entry : SetBaseUnitModel::nationEntries()) {
@@ -177,10 +214,12 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
   placeList(nationList_, {44, 14, 76, 0});
   tabOrder << nationList_;
 
-  hopping_ = new QCheckBox(QStringLiteral("Enable frequency hopping"), this);
+  hopping_ = new QCheckBox(QStringLiteral("Enable frequency hopping"), page);
   identify(*hopping_, 1090, hopping_->text());
   hopping_->setGeometry(at({137, 16, 106, 10}));
-  connect(hopping_, &QCheckBox::clicked, this,
+  // Checkable controls act on their change of state, whoever made it (the mouse, the keyboard,
+  // a screen reader's Toggle); the window's own refreshes change them with signals blocked.
+  connect(hopping_, &QCheckBox::toggled, this,
           [this](bool checked) { act([this, checked] { model_.toggleHopping(checked); }); });
   tabOrder << hopping_;
 
@@ -188,35 +227,39 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
     QGroupBox* frame = frameOf(place.group);
     const auto inFrame = [&](QRect where) { return at(where).translated(-frame->pos()); };
     std::vector<QRadioButton*>& buttons = radios_.at(static_cast<std::size_t>(place.group));
+    auto* group = new QButtonGroup(this);
+    radioGroups_.at(static_cast<std::size_t>(place.group)) = group;
     for (const RadioPlace& button : place.buttons) {
       auto* radio = new QRadioButton(QLatin1String(button.caption), frame);
       identify(*radio, button.id, radio->text());
       radio->setGeometry(inFrame(button.where));
-      const auto code = static_cast<std::uint8_t>(buttons.size() + 1);
-      connect(radio, &QRadioButton::clicked, this, [this, g = place.group, code] {
-        act([this, g, code] { model_.clickRadio(g, code); });
-      });
+      group->addButton(radio, static_cast<int>(buttons.size() + 1));  // the code
       buttons.push_back(radio);
       tabOrder << radio;
       if (button.id == 1107) {
         // Never offered, and with no code of its own: between the two keys, always disabled.
+        // Outside the group, so that it never takes part; still a radio button to a reader.
         auto* keypad = new QRadioButton(QStringLiteral("Numeric keypad"), frame);
         identify(*keypad, 1110, keypad->text());
-        keypad->setAutoExclusive(false);
         keypad->setEnabled(false);
         keypad->setGeometry(inFrame({92, 170, 72, 10}));
         tabOrder << keypad;
       }
     }
+    connect(group, &QButtonGroup::idToggled, this, [this, g = place.group](int code, bool on) {
+      if (on) {
+        act([this, g, code] { model_.clickRadio(g, static_cast<std::uint8_t>(code)); });
+      }
+    });
   }
 
   QLabel* bootLabel = addLabel(0, QStringLiteral("Bootloader version:"), {13, 203, 78, 8});
-  bootloader_ = new QLineEdit(this);
+  bootloader_ = new QLineEdit(page);
   identify(*bootloader_, 1032, bootLabel->text());
   bootloader_->setGeometry(at({95, 200, 70, 12}));
   bootLabel->setBuddy(bootloader_);
   QLabel* appLabel = addLabel(0, QStringLiteral("Application version:"), {13, 222, 78, 8});
-  application_ = new QLineEdit(this);
+  application_ = new QLineEdit(page);
   identify(*application_, 1034, appLabel->text());
   application_->setGeometry(at({95, 219, 70, 12}));
   appLabel->setBuddy(application_);
@@ -227,7 +270,7 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
 
   QLabel* powerLabel = addLabel(1050, QStringLiteral("Power level (dBm):"), {260, 16, 70, 8});
   powerList_ = new DropDownList(
-      this, [this](int position) { act([this, position] { model_.closePowerList(position); }); });
+      page, [this](int position) { act([this, position] { model_.closePowerList(position); }); });
   identify(*powerList_, 1008, powerLabel->text());
   powerLabel->setBuddy(powerList_);
   for (const std::string& entry : SetBaseUnitModel::powerEntries()) {
@@ -236,7 +279,7 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
   placeList(powerList_, {332, 14, 56, 0});
   QLabel* channelLabel = addLabel(1051, QStringLiteral("Channel Number:"), {260, 31, 70, 8});
   channelList_ = new DropDownList(
-      this, [this](int position) { act([this, position] { model_.closeChannelList(position); }); });
+      page, [this](int position) { act([this, position] { model_.closeChannelList(position); }); });
   identify(*channelList_, 1009, channelLabel->text());
   channelLabel->setBuddy(channelList_);
   placeList(channelList_, {332, 29, 56, 0});
@@ -248,14 +291,14 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
     const int row = (n - 1) % 8;
     const int x = 265 + column * 65;
     const int y = 63 + row * 14;
-    auto* box = new QCheckBox(this);
+    auto* box = new QCheckBox(page);
     identify(*box, kIdBoxIds.at(static_cast<std::size_t>(n - 1)), QString());
     box->setGeometry(at({x, y, 10, 10}));
     const QString name = QStringLiteral("ID %1").arg(n);
     QLabel* label = addLabel(1052 + n, name, {x + 12, y + 1, 32, 8});
     label->setBuddy(box);
     box->setAccessibleName(name);
-    connect(box, &QCheckBox::clicked, this, [this, n](bool checked) {
+    connect(box, &QCheckBox::toggled, this, [this, n](bool checked) {
       act([this, n, checked] { model_.clickIdBox(n, checked); });
     });
     idBoxes_.at(static_cast<std::size_t>(n - 1)) = box;
@@ -265,9 +308,8 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
   summary_ = addLabel(1041, QString(), {253, 184, 100, 8});
   summary_->setAccessibleName(QStringLiteral("Settings summary"));
   summary_->hide();
-  // No role; a screen reader has nothing to say of it but must not meet it nameless.
-  QLabel* blank = addLabel(1052, QString(), {253, 184, 10, 8});
-  blank->setAccessibleName(QStringLiteral("(blank)"));
+  // No role and no text: it shows nothing, and hidden it is not announced either.
+  addLabel(1052, QString(), {253, 184, 10, 8})->hide();
 
   // The buttons along the bottom edge, left to right; the base unit's picture goes above
   // Cancel.
@@ -299,6 +341,13 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
   connect(copySummary_, &QAction::triggered, this, &SetBaseUnitWindow::copySummary);
 
   context_.look.decorate(*this, WindowPicture::SetBaseUnit);
+  // The look puts its pictures on the window; they belong on the page, to scroll with it.
+  for (QWidget* picture :
+       findChildren<QWidget*>(QStringLiteral("picture"), Qt::FindDirectChildrenOnly)) {
+    picture->setParent(page);
+    picture->lower();
+    picture->show();
+  }
   changed();
 }
 
@@ -309,7 +358,7 @@ SetBaseUnitWindow::~SetBaseUnitWindow() {
 }
 
 QAbstractButton* SetBaseUnitWindow::addCommandButton(int id, const QString& caption, QRect where) {
-  QAbstractButton* button = context_.look.commandButton(*this, caption, ButtonFamily::Large);
+  QAbstractButton* button = context_.look.commandButton(*page_, caption, ButtonFamily::Large);
   identify(*button, id, caption);
   button->setGeometry(where);
   // A size smaller than the window's, so that "Current Settings" fits the face.
@@ -323,7 +372,25 @@ QAbstractButton* SetBaseUnitWindow::addCommandButton(int id, const QString& capt
 void SetBaseUnitWindow::prepare() {
   context_.session.dispatcher().attach(Feature::SetBaseUnit, this);
   attached_ = true;
+  fitToScreen();
   act([this] { model_.open(); });
+  focusFirstControl(*this);
+}
+
+void SetBaseUnitWindow::fitToScreen() {
+  const QScreen* shownOn = screen();
+  if (shownOn == nullptr) {
+    return;
+  }
+  // The title bar and borders are known once the window has been shown; until then none.
+  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
+  const QSize room = shownOn->availableGeometry().size() - frame;
+  const QSize fitted = page_->size().boundedTo(room);
+  setFixedSize(fitted);
+  findChild<QScrollArea*>(QStringLiteral("scroller"))->setGeometry(rect());
+  if (fitted != page_->size()) {
+    move(shownOn->availableGeometry().topLeft());
+  }
 }
 
 void SetBaseUnitWindow::showEvent(QShowEvent* event) {
@@ -390,23 +457,29 @@ void SetBaseUnitWindow::changed() {
     }
   }
   channelList_->setCurrentIndex(model_.channelSelection().value_or(-1));
-  hopping_->setChecked(model_.hoppingChecked());
+  {
+    const QSignalBlocker quiet(hopping_);
+    hopping_->setChecked(model_.hoppingChecked());
+  }
   for (std::size_t i = 0; i < idBoxes_.size(); ++i) {
+    const QSignalBlocker quiet(idBoxes_.at(i));
     idBoxes_.at(i)->setChecked(model_.idChecked(static_cast<int>(i + 1)));
   }
   for (std::size_t g = 0; g < radios_.size(); ++g) {
     const int code = model_.radioSelection(static_cast<RadioGroup>(g));
+    QButtonGroup* group = radioGroups_.at(g);
+    const QSignalBlocker quiet(group);
+    // An exclusive group cannot be cleared button by button; code 0 selects none.
+    group->setExclusive(false);
     for (std::size_t i = 0; i < radios_.at(g).size(); ++i) {
       QRadioButton* radio = radios_.at(g).at(i);
-      // Exclusive buttons cannot be cleared one by one; code 0 selects none.
-      radio->setAutoExclusive(false);
       radio->setChecked(static_cast<int>(i) + 1 == code);
-      radio->setAutoExclusive(true);
       // A group is one Tab stop, its selected button (the first when none is), and the arrow
       // keys move within it; buttons checked from here would otherwise keep stale stops.
       const bool stop = code == 0 ? i == 0 : static_cast<int>(i) + 1 == code;
       radio->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
+    group->setExclusive(true);
   }
   upload_->setEnabled(model_.uploadEnabled());
   bootloader_->setText(QString::fromStdString(model_.bootloaderText()));

@@ -12,6 +12,7 @@
 
 class QAbstractButton;
 class QAction;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -64,6 +65,8 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitHost, private Reply
 
   // The one place the four command buttons are made.
   QAbstractButton* addCommandButton(int id, const QString& caption, QRect where);
+  // A screen too small for the window (a magnified one) gets a window that scrolls.
+  void fitToScreen();
   // Runs an operator's action on the model; a link that refuses is told in a box.
   void act(const std::function<void()>& action);
 
@@ -79,6 +82,8 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitHost, private Reply
   std::array<QCheckBox*, 16> idBoxes_{};
   // Each group's buttons, code 1 first.
   std::array<std::vector<QRadioButton*>, kRadioGroupCount> radios_{};
+  std::array<QButtonGroup*, kRadioGroupCount> radioGroups_{};
+  QWidget* page_ = nullptr;
   QLineEdit* bootloader_ = nullptr;
   QLineEdit* application_ = nullptr;
   QLabel* summary_ = nullptr;

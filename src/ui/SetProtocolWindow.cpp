@@ -1,5 +1,6 @@
 #include "ui/SetProtocolWindow.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include "ui/DialogUnits.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
+#include "ui/StoreTrouble.h"
 
 namespace orbelle::ui {
 
@@ -21,9 +23,13 @@ constexpr int kPortCount = 4;
 }  // namespace
 
 SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& prefs,
-                                     MessagePresenter& messages, const Look& look,
-                                     LinkCheck checkLink)
-    : store_(store), prefs_(prefs), messages_(messages), checkLink_(std::move(checkLink)) {
+                                     MessagePresenter& messages, StoreTrouble& storeTrouble,
+                                     const Look& look, LinkCheck checkLink)
+    : store_(store),
+      prefs_(prefs),
+      messages_(messages),
+      storeTrouble_(storeTrouble),
+      checkLink_(std::move(checkLink)) {
   setObjectName(QStringLiteral("dialog139"));
   setWindowTitle(QStringLiteral("Set Protocol"));
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
@@ -38,12 +44,17 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
   identify(*rs232Box, 1080, rs232Box->title());
   rs232Box->setGeometry(units.rect(70, 12, 132, 47));
 
-  usb_ = new QRadioButton(QStringLiteral("USB"), this);
+  // The buttons live in the "Protocol" frame, so that screen readers name them with it.
+  const auto inProtocolBox = [&](QRect where) { return where.translated(-protocolBox->pos()); };
+  usb_ = new QRadioButton(QStringLiteral("USB"), protocolBox);
   identify(*usb_, 1042, usb_->text());
-  usb_->setGeometry(units.rect(18, 24, 31, 10));
-  rs232_ = new QRadioButton(QStringLiteral("RS232"), this);
+  usb_->setGeometry(inProtocolBox(units.rect(18, 24, 31, 10)));
+  rs232_ = new QRadioButton(QStringLiteral("RS232"), protocolBox);
   identify(*rs232_, 1043, rs232_->text());
-  rs232_->setGeometry(units.rect(18, 42, 38, 10));
+  rs232_->setGeometry(inProtocolBox(units.rect(18, 42, 38, 10)));
+  protocols_ = new QButtonGroup(this);
+  protocols_->addButton(usb_, static_cast<int>(LinkProtocol::Usb));
+  protocols_->addButton(rs232_, static_cast<int>(LinkProtocol::Rs232));
 
   auto* comLabel = new QLabel(QStringLiteral("COM:"), this);
   identify(*comLabel, 1078, comLabel->text());
@@ -80,8 +91,13 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
 
   rs232Group_ = {comList_, baudList_, rs232Box, baudLabel, comLabel};
 
-  connect(usb_, &QRadioButton::clicked, this, &SetProtocolWindow::onProtocolClicked);
-  connect(rs232_, &QRadioButton::clicked, this, &SetProtocolWindow::onProtocolClicked);
+  // A change of state, whoever made it: the mouse, the arrow keys or a screen reader's
+  // Toggle action.
+  connect(protocols_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    if (checked) {
+      onProtocolChosen(static_cast<LinkProtocol>(id));
+    }
+  });
   connect(comList_, &QComboBox::activated, this, &SetProtocolWindow::onComChosen);
   connect(baudList_, &QComboBox::activated, this, &SetProtocolWindow::onBaudChosen);
   connect(ok, &QAbstractButton::clicked, this, &SetProtocolWindow::onOk);
@@ -90,19 +106,33 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
 }
 
 void SetProtocolWindow::initialise() {
-  // Exclusive radio buttons cannot be cleared one by one; with no link chosen neither is.
-  usb_->setAutoExclusive(false);
-  rs232_->setAutoExclusive(false);
-  usb_->setChecked(prefs_.protocol == LinkProtocol::Usb);
-  rs232_->setChecked(prefs_.protocol == LinkProtocol::Rs232);
-  usb_->setAutoExclusive(true);
-  rs232_->setAutoExclusive(true);
+  {
+    // The window's own settings are not the operator's choices.
+    const QSignalBlocker quiet(protocols_);
+    // An exclusive group cannot be cleared button by button; with no link chosen neither is
+    // checked.
+    protocols_->setExclusive(false);
+    usb_->setChecked(prefs_.protocol == LinkProtocol::Usb);
+    rs232_->setChecked(prefs_.protocol == LinkProtocol::Rs232);
+    protocols_->setExclusive(true);
+  }
   showRs232Group(prefs_.protocol != LinkProtocol::Usb);
+  updateProtocolTabStop();
 
   comList_->setCurrentIndex(isOfferedPort(prefs_.port) ? prefs_.port - 1 : -1);
   const auto* rate = std::find(kBaudrates.begin(), kBaudrates.end(), prefs_.baudrate);
   baudList_->setCurrentIndex(
       rate == kBaudrates.end() ? 0 : static_cast<int>(std::distance(kBaudrates.begin(), rate)));
+  // Each opening starts where a fresh window would, not where the last one was left.
+  focusFirstControl(*this);
+}
+
+void SetProtocolWindow::updateProtocolTabStop() {
+  // The group is one Tab stop, its checked button (USB while none is); the arrow keys move
+  // within it.
+  const bool rs232Stop = rs232_->isChecked();
+  usb_->setFocusPolicy(rs232Stop ? Qt::ClickFocus : Qt::StrongFocus);
+  rs232_->setFocusPolicy(rs232Stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void SetProtocolWindow::showRs232Group(bool shown) {
@@ -111,25 +141,22 @@ void SetProtocolWindow::showRs232Group(bool shown) {
   }
 }
 
-void SetProtocolWindow::onProtocolClicked() {
-  if (usb_->isChecked()) {
-    showRs232Group(false);
-    chooseProtocol(store_, prefs_, LinkProtocol::Usb);
-  } else if (rs232_->isChecked()) {
-    showRs232Group(true);
-    chooseProtocol(store_, prefs_, LinkProtocol::Rs232);
-  }
+void SetProtocolWindow::onProtocolChosen(LinkProtocol protocol) {
+  showRs232Group(protocol == LinkProtocol::Rs232);
+  updateProtocolTabStop();
+  storeTrouble_.afterChoice(this, chooseProtocol(store_, prefs_, protocol));
 }
 
 void SetProtocolWindow::onComChosen(int entry) {
   if (entry >= 0 && entry < kPortCount) {
-    choosePort(store_, prefs_, entry + 1);
+    storeTrouble_.afterChoice(this, choosePort(store_, prefs_, entry + 1));
   }
 }
 
 void SetProtocolWindow::onBaudChosen(int entry) {
   if (entry >= 0 && entry < static_cast<int>(kBaudrates.size())) {
-    chooseBaudrate(store_, prefs_, kBaudrates.at(static_cast<std::size_t>(entry)));
+    storeTrouble_.afterChoice(
+        this, chooseBaudrate(store_, prefs_, kBaudrates.at(static_cast<std::size_t>(entry))));
   }
 }
 

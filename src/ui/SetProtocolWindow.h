@@ -7,6 +7,7 @@
 #include "prefs/LinkPreferences.h"
 #include "shell/LinkedFeature.h"
 
+class QButtonGroup;
 class QComboBox;
 class QRadioButton;
 
@@ -14,6 +15,7 @@ namespace orbelle::ui {
 
 class Look;
 class MessagePresenter;
+class StoreTrouble;
 
 // The link choice: USB, or RS232 with its COM port and rate. Each choice is stored the
 // moment it is made; OK tests the chosen link and closes only when it can be used.
@@ -25,13 +27,14 @@ class SetProtocolWindow : public QDialog {
   using LinkCheck = std::function<LinkCheckResult()>;
 
   SetProtocolWindow(PreferenceStore& store, LinkPreferences& prefs, MessagePresenter& messages,
-                    const Look& look, LinkCheck checkLink);
+                    StoreTrouble& storeTrouble, const Look& look, LinkCheck checkLink);
 
   // Sets the controls from the in-memory choice; run before each opening.
   void initialise();
 
  private:
-  void onProtocolClicked();
+  void onProtocolChosen(LinkProtocol protocol);
+  void updateProtocolTabStop();
   void onComChosen(int entry);
   void onBaudChosen(int entry);
   void onOk();
@@ -40,9 +43,11 @@ class SetProtocolWindow : public QDialog {
   PreferenceStore& store_;
   LinkPreferences& prefs_;
   MessagePresenter& messages_;
+  StoreTrouble& storeTrouble_;
   LinkCheck checkLink_;
   QRadioButton* usb_ = nullptr;
   QRadioButton* rs232_ = nullptr;
+  QButtonGroup* protocols_ = nullptr;
   QComboBox* comList_ = nullptr;
   QComboBox* baudList_ = nullptr;
   std::array<QWidget*, 5> rs232Group_{};

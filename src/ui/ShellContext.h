@@ -11,6 +11,7 @@ class FileChooser;
 class Look;
 class MessagePresenter;
 class ModalRunner;
+class StoreTrouble;
 
 // What the windows share for the whole run; the application owns it.
 struct ShellContext {
@@ -18,12 +19,15 @@ struct ShellContext {
   PreferenceStore& store;
   LinkPreferences& prefs;
   MessagePresenter& messages;
+  StoreTrouble& storeTrouble;
   ModalRunner& modal;
   FileChooser& files;
   RunFlags& runFlags;
   const Look& look;
   // The upgrade pauses; tests shorten them.
   PauseDurations pauses;
+  // How long a unit may stay silent during a transfer before the window says so.
+  std::chrono::milliseconds silenceHint{10000};
 };
 
 }  // namespace orbelle::ui

@@ -6,7 +6,7 @@
 
 namespace orbelle::ui {
 
-class UpgradeEngine::Host : public LinkUpgradeHost {
+class UpgradeEngine::Host : public LinkUpgradeHost, public ReplyReceiver {
  public:
   Host(Unit unit, LinkSession& session, RunFlags& runFlags, PauseDurations pauses, Window window)
       : LinkUpgradeHost(session, pauses, [this](std::exception_ptr failure) { failed(failure); }),
@@ -17,7 +17,12 @@ class UpgradeEngine::Host : public LinkUpgradeHost {
   }
 
   UpgradeTransfer& transfer() { return transfer_; }
-  bool paused() const { return paused_; }
+  bool paused() const { return paused_ != Wait::None; }
+
+  void onLinkReply(const ReportFrame& rxFrame) override {
+    window_.replied();
+    transfer_.onLinkReply(rxFrame);
+  }
 
   void setUpgradeEnabled(bool enabled) override { window_.setUpgradeEnabled(enabled); }
   void setProgress(int percent) override { window_.setProgress(percent); }
@@ -27,20 +32,21 @@ class UpgradeEngine::Host : public LinkUpgradeHost {
 
   void endPause() {
     cancelPause();
-    setPaused(false);
+    setPaused(Wait::None);
   }
 
  private:
-  void pauseArmed(PauseKind /*kind*/, int /*count*/,
-                  std::chrono::milliseconds /*duration*/) override {
-    setPaused(true);
+  void pauseArmed(PauseKind /*kind*/, int count, std::chrono::milliseconds /*duration*/) override {
+    // One pause follows the start frame; the run of them follows the last block, while the
+    // unit restarts.
+    setPaused(count > 1 ? Wait::Restart : Wait::StartFrame);
   }
-  void pauseOver() override { setPaused(false); }
+  void pauseOver() override { setPaused(Wait::None); }
 
-  void setPaused(bool paused) {
-    if (paused != paused_) {
-      paused_ = paused;
-      window_.setPaused(paused);
+  void setPaused(Wait wait) {
+    if (wait != paused_) {
+      paused_ = wait;
+      window_.setPaused(wait);
     }
   }
 
@@ -49,19 +55,20 @@ class UpgradeEngine::Host : public LinkUpgradeHost {
   void failed(std::exception_ptr failure) {
     reportUnhandledFailure(failure);
     transfer_.closeImage();
-    setPaused(false);
+    setPaused(Wait::None);
     window_.setUpgradeEnabled(true);
   }
 
   Window window_;
   UpgradeTransfer transfer_;
-  bool paused_ = false;
+  Wait paused_ = Wait::None;
 };
 
-UpgradeEngine::UpgradeEngine(Unit unit, LinkSession& session, RunFlags& runFlags,
-                             PauseDurations pauses, Window window)
+UpgradeEngine::UpgradeEngine(Unit unit, LinkSession& session, const LinkPreferences& preferences,
+                             RunFlags& runFlags, PauseDurations pauses, Window window)
     : unit_(unit),
       session_(session),
+      preferences_(preferences),
       host_(std::make_unique<Host>(unit, session, runFlags, pauses, std::move(window))) {}
 
 UpgradeEngine::~UpgradeEngine() {
@@ -73,10 +80,25 @@ Feature UpgradeEngine::feature() const {
   return unit_ == Unit::Base ? Feature::UpgradeBaseUnit : Feature::UpgradeHandheldUnit;
 }
 
-void UpgradeEngine::attach() { session_.dispatcher().attach(feature(), &host_->transfer()); }
+void UpgradeEngine::attach() { session_.dispatcher().attach(feature(), host_.get()); }
 
-void UpgradeEngine::start(const std::filesystem::path& image) {
+std::optional<OperatorMessage> UpgradeEngine::start(const std::filesystem::path& image) {
+  if (chosenLinkOutcome(session_.state(), session_.endpoints()) != LinkOutcome::Usable) {
+    // Released after it broke: opened again as the main window's command would.
+    const LinkedFeatureResult reopened = RunLinkedFeature(
+        feature(), preferences_, session_.state(), session_.endpoints(), session_.dispatcher());
+    if (auto message = reopened.message()) {
+      return message;
+    }
+  }
   host_->transfer().StartUpgrade(image);
+  return std::nullopt;
+}
+
+void UpgradeEngine::linkBroken() {
+  host_->endPause();
+  host_->transfer().closeImage();
+  session_.closeLink();
 }
 
 void UpgradeEngine::closeDown() {

@@ -7,6 +7,7 @@
 
 #include "protocol/MessageIcon.h"
 #include "protocol/ReplyDispatcher.h"
+#include "shell/LinkedFeature.h"
 #include "upgrade/RunFlags.h"
 #include "upgrade/UpgradePause.h"
 
@@ -21,6 +22,8 @@ namespace orbelle::ui {
 class UpgradeEngine {
  public:
   enum class Unit { Base, Handheld };
+  // What a pause waits for, None when no pause runs.
+  enum class Wait { None, StartFrame, Restart };
 
   // What the transfer asks of its window.
   struct Window {
@@ -29,12 +32,14 @@ class UpgradeEngine {
     // Returns once the operator has answered.
     std::function<void(std::string_view text, std::string_view title, MessageIcon icon)>
         showMessage;
-    // A pause has started (true) or is over (false): the window takes no input meanwhile.
-    std::function<void(bool)> setPaused;
+    // A pause has started or is over (None): the window takes no input meanwhile.
+    std::function<void(Wait)> setPaused;
+    // A reply reached the transfer.
+    std::function<void()> replied;
   };
 
-  UpgradeEngine(Unit unit, LinkSession& session, RunFlags& runFlags, PauseDurations pauses,
-                Window window);
+  UpgradeEngine(Unit unit, LinkSession& session, const LinkPreferences& preferences,
+                RunFlags& runFlags, PauseDurations pauses, Window window);
   ~UpgradeEngine();
   UpgradeEngine(const UpgradeEngine&) = delete;
   UpgradeEngine& operator=(const UpgradeEngine&) = delete;
@@ -43,7 +48,12 @@ class UpgradeEngine {
 
   // Replies reach the transfer from here on.
   void attach();
-  void start(const std::filesystem::path& image);
+  // Reopens the chosen link first when it was released; a link that cannot be opened is the
+  // result's message, and nothing is started.
+  std::optional<OperatorMessage> start(const std::filesystem::path& image);
+  // The link broke: the transfer is abandoned and the link released at once, so that nothing
+  // (a USB device above all) stays held until the window closes.
+  void linkBroken();
   // The close-down: no pause ends and no reply reaches the transfer any more, the image is
   // closed, the link released. The transfer's counts are kept.
   void closeDown();
@@ -56,6 +66,7 @@ class UpgradeEngine {
 
   Unit unit_;
   LinkSession& session_;
+  const LinkPreferences& preferences_;
   std::unique_ptr<Host> host_;
 };
 

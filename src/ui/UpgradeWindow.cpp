@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileChooser.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
+#include "ui/StoreTrouble.h"
 
 namespace orbelle::ui {
 
@@ -20,7 +22,7 @@ namespace {
 
 // Windows' "*.*" matches every name; Qt's needs a dot, so "All file" takes "*".
 const FileRequest kImageRequest{QStringLiteral("Plain Binary(*.dat);;All file(*)"),
-                                QStringLiteral("dat")};
+                                QStringLiteral("dat"), QStringLiteral("*.dat")};
 
 // Where the controls of one window go, in dialog units.
 struct Layout {
@@ -103,12 +105,13 @@ bool isInput(QEvent::Type type) {
 UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
     : unit_(unit),
       context_(context),
-      engine_(unit, context.session, context.runFlags, context.pauses,
-              {.setUpgradeEnabled = [this](bool enabled) { upgrade_->setEnabled(enabled); },
+      engine_(unit, context.session, context.prefs, context.runFlags, context.pauses,
+              {.setUpgradeEnabled = [this](bool enabled) { setUpgradeEnabled(enabled); },
                .setProgress = [this](int percent) { progress_->setValue(percent); },
                .showMessage = [this](std::string_view text, std::string_view title,
                                      MessageIcon icon) { showMessage(text, title, icon); },
-               .setPaused = [this](bool paused) { setPaused(paused); }}) {
+               .setPaused = [this](UpgradeEngine::Wait wait) { setPaused(wait); },
+               .replied = [this] { heardFromUnit(); }}) {
   const Layout& layout = unit == Unit::Base ? kBaseLayout : kHandheldLayout;
   setObjectName(QStringLiteral("dialog%1").arg(layout.dialogId));
   setWindowTitle(QLatin1String(layout.title));
@@ -160,6 +163,15 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
   progress_->setRange(0, 100);
   progress_->setTextVisible(false);
   progress_->setGeometry(inPixels(units, layout.progress));
+  // Where the focus goes when Upgrade is pressed with the keyboard: a reader then follows
+  // the progress, and a second Space presses nothing.
+  progress_->setFocusPolicy(Qt::ClickFocus);
+
+  // A unit that stays silent is waited for without end (a slow one must not be abandoned),
+  // but not without a word.
+  silence_ = new QTimer(this);
+  silence_->setSingleShot(true);
+  connect(silence_, &QTimer::timeout, this, &UpgradeWindow::showSilence);
 
   // Never shown; it closes the window like Cancel does, so even it cannot leave the link open.
   // As the hidden default, it keeps Enter from pressing a button that has no focus: without
@@ -168,9 +180,18 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
   makeDefault(*ok_);
   ok_->hide();
 
-  connect(browse_, &QAbstractButton::clicked, this, &UpgradeWindow::browse);
-  connect(upgrade_, &QAbstractButton::clicked, this,
-          [this] { engine_.start(std::filesystem::path(imagePath_.toStdString())); });
+  // During a pause the window takes no input; a press that arrives another way (a screen
+  // reader's Press action) is dropped as a click is.
+  connect(browse_, &QAbstractButton::clicked, this, [this] {
+    if (!paused()) {
+      browse();
+    }
+  });
+  connect(upgrade_, &QAbstractButton::clicked, this, [this] {
+    if (!paused()) {
+      startUpgrade();
+    }
+  });
   connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   context_.look.decorate(
@@ -196,11 +217,73 @@ void UpgradeWindow::prepare(bool startAtOnce) {
   browse_->setFocus();
   upgrade_->setEnabled(true);
   progress_->setValue(0);
+  clearSilence();
   showPath(QString::fromStdString(unit_ == Unit::Base ? context_.prefs.baseImagePath
                                                       : context_.prefs.handheldImagePath));
   engine_.attach();
   if (startAtOnce) {
-    engine_.start(std::filesystem::path(imagePath_.toStdString()));
+    startUpgrade();
+  }
+}
+
+void UpgradeWindow::startUpgrade() {
+  silentFor_.start();
+  silence_->start(context_.silenceHint);
+  if (const auto refused = engine_.start(std::filesystem::path(imagePath_.toStdString()))) {
+    clearSilence();
+    context_.messages.show(this, *refused);
+  }
+}
+
+void UpgradeWindow::setUpgradeEnabled(bool enabled) {
+  if (!enabled && upgrade_->hasFocus()) {
+    progress_->setFocus(Qt::OtherFocusReason);
+  }
+  upgrade_->setEnabled(enabled);
+  if (enabled) {
+    // The transfer is over, whichever way.
+    clearSilence();
+  }
+}
+
+void UpgradeWindow::linkBroken() {
+  engine_.linkBroken();
+  clearSilence();
+  upgrade_->setEnabled(true);
+}
+
+void UpgradeWindow::heardFromUnit() {
+  clearSilence();
+  if (engine_.running()) {
+    silentFor_.start();
+    silence_->start(context_.silenceHint);
+  }
+}
+
+void UpgradeWindow::showSilence() {
+  if (!engine_.running() || paused()) {
+    return;
+  }
+  const auto seconds = silentFor_.elapsed() / 1000;
+  progress_->setFormat(QStringLiteral("No answer for %1 s; Cancel ends the transfer").arg(seconds));
+  progress_->setTextVisible(true);
+  const QString hint = QStringLiteral(
+                           "The base unit has not answered for %1 seconds. Cancel ends the "
+                           "transfer.")
+                           .arg(seconds);
+  progress_->setToolTip(hint);
+  progress_->setAccessibleDescription(hint);
+  // The count goes on, second by second, until a reply comes.
+  silence_->start(std::chrono::milliseconds(1000 - silentFor_.elapsed() % 1000));
+}
+
+void UpgradeWindow::clearSilence() {
+  silence_->stop();
+  progress_->setTextVisible(false);
+  progress_->resetFormat();
+  progress_->setToolTip(QString());
+  if (!paused()) {
+    progress_->setAccessibleDescription(QString());
   }
 }
 
@@ -208,11 +291,10 @@ void UpgradeWindow::browse() {
   if (const std::optional<QString> chosen = context_.files.chooseFile(this, kImageRequest)) {
     showPath(*chosen);
     const std::string path = imagePath_.toStdString();
-    if (unit_ == Unit::Base) {
-      chooseBaseImagePath(context_.store, context_.prefs, path);
-    } else {
-      chooseHandheldImagePath(context_.store, context_.prefs, path);
-    }
+    const bool stored = unit_ == Unit::Base
+                            ? chooseBaseImagePath(context_.store, context_.prefs, path)
+                            : chooseHandheldImagePath(context_.store, context_.prefs, path);
+    context_.storeTrouble.afterChoice(this, stored);
   }
   upgrade_->setEnabled(true);
 }
@@ -226,8 +308,12 @@ void UpgradeWindow::showPath(const QString& path) {
 }
 
 void UpgradeWindow::done(int result) {
+  if (paused()) {
+    return;  // a press that came past the input filter, as a screen reader's does
+  }
   // Cancel, Esc, the close box and the hidden OK alike: the transfer is abandoned and the
   // link released.
+  clearSilence();
   engine_.closeDown();
   QDialog::done(result);
 }
@@ -237,13 +323,31 @@ void UpgradeWindow::showMessage(std::string_view text, std::string_view title, M
       this, OperatorMessage{.title = std::string(title), .text = std::string(text), .icon = icon});
 }
 
-void UpgradeWindow::setPaused(bool paused) {
+void UpgradeWindow::setPaused(UpgradeEngine::Wait wait) {
   // Watching the whole application catches input for every control of the window, and
-  // painting goes on untouched.
-  if (paused) {
-    qApp->installEventFilter(this);
-  } else {
-    qApp->removeEventFilter(this);
+  // painting goes on untouched. The pointer and the progress bar say that the window waits;
+  // nothing moves.
+  switch (wait) {
+    case UpgradeEngine::Wait::StartFrame:
+    case UpgradeEngine::Wait::Restart:
+      qApp->installEventFilter(this);
+      setCursor(Qt::BusyCursor);
+      progress_->setAccessibleDescription(
+          wait == UpgradeEngine::Wait::StartFrame
+              ? QStringLiteral("Waiting while the base unit takes the start frame")
+              : QStringLiteral("Waiting while the base unit restarts"));
+      // Time in a pause is not the unit's silence: no reply can be handled meanwhile.
+      silence_->stop();
+      break;
+    case UpgradeEngine::Wait::None:
+      qApp->removeEventFilter(this);
+      unsetCursor();
+      progress_->setAccessibleDescription(QString());
+      if (engine_.running()) {
+        silentFor_.start();
+        silence_->start(context_.silenceHint);
+      }
+      break;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <memory>
 
 #include "protocol/MessageIcon.h"
@@ -10,6 +11,7 @@
 class QAbstractButton;
 class QLineEdit;
 class QProgressBar;
+class QTimer;
 
 namespace orbelle::ui {
 
@@ -37,6 +39,9 @@ class UpgradeWindow : public QDialog {
   bool paused() const { return engine_.paused(); }
   bool transferRunning() const { return engine_.running(); }
 
+  // The link broke: released at once, and Upgrade may try again.
+  void linkBroken();
+
   void done(int result) override;
 
  protected:
@@ -44,8 +49,14 @@ class UpgradeWindow : public QDialog {
 
  private:
   void browse();
+  void startUpgrade();
+  void setUpgradeEnabled(bool enabled);
   void showPath(const QString& path);
-  void setPaused(bool paused);
+  void setPaused(UpgradeEngine::Wait wait);
+  // The hint on the progress bar while the unit stays silent during a transfer.
+  void heardFromUnit();
+  void showSilence();
+  void clearSilence();
   void showMessage(std::string_view text, std::string_view title, MessageIcon icon);
   QAbstractButton* addButton(int id, const QString& caption, QRect where);
 
@@ -58,6 +69,8 @@ class UpgradeWindow : public QDialog {
   QAbstractButton* upgrade_ = nullptr;
   QAbstractButton* ok_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  QTimer* silence_ = nullptr;
+  QElapsedTimer silentFor_;
 };
 
 }  // namespace orbelle::ui

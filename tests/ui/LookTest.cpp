@@ -105,6 +105,31 @@ TEST_F(LookTest, PlainLookByOptionOrEnvironmentKeepsThePlatformsButtonsAndColour
   }
 }
 
+// The focused skinned button is marked by a ring of at least 3:1 against its unfocused face,
+// hovered or not, and the mark is not the hover face.
+TEST_F(LookTest, TheFocusedButtonStandsOutFromTheOthersAndFromHover) {
+  start();
+  ASSERT_TRUE(activate(main()));
+  for (const int id : {1000, 1003}) {
+    auto* button = control<QAbstractButton>(main(), id);
+    control<QAbstractButton>(main(), id == 1000 ? 1003 : 1000)->setFocus();
+    const QImage unfocused = button->grab().toImage();
+    button->setFocus();
+    const QImage focused = button->grab().toImage();
+    int ring = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+      for (int x = 0; x < focused.width(); ++x) {
+        if (contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3.0) {
+          ++ring;
+        }
+      }
+    }
+    // Round the face, two pixels wide, on at least three quarters of its border.
+    const int border = 2 * (focused.width() + focused.height());
+    EXPECT_GE(ring, 3 * 2 * border / 4 - 16) << id;
+  }
+}
+
 bool covers(const QRegion& region, QRect whole) {
   return QRegion(whole).subtracted(region).isEmpty();
 }

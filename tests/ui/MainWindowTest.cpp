@@ -1,8 +1,11 @@
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "ShellFixture.h"
+#include "ui/MessagePresenter.h"
 
 namespace orbelle::testing {
 namespace {
@@ -122,6 +125,20 @@ TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsThe
   click(main(), 1003);
   expectNamedAndReachedByTab(main().setProtocolWindow());
   expectNamedAndReachedByTab(main());
+
+  // A box's icon tells an error from a result, to a reader too.
+  ui::MessageBoxPresenter boxes;
+  for (const MessageIcon icon : {MessageIcon::Error, MessageIcon::Information}) {
+    QString iconName;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      iconName = box->findChild<QLabel*>("qt_msgboxex_icon_label")->accessibleName();
+      box->accept();
+    });
+    boxes.show(&main(), {"VKR - Test", "text", icon});
+    EXPECT_EQ(iconName, icon == MessageIcon::Error ? "Error" : "Information");
+  }
   QTest::keyClick(&main(), Qt::Key_Escape);
   EXPECT_FALSE(main().isVisible());
   EXPECT_EQ(main().result(), QDialog::Rejected);

@@ -1,4 +1,6 @@
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -7,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <nlohmann/json.hpp>
 
@@ -14,6 +18,7 @@
 #include "protocol/CommandCode.h"
 #include "settings/SettingsCodec.h"
 #include "ui/SetBaseUnitWindow.h"
+#include "ui/SetProtocolWindow.h"
 
 namespace orbelle::testing {
 namespace {
@@ -77,12 +82,17 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   EXPECT_FALSE(control<QWidget>(window, 1088)->isEnabled());
   EXPECT_FALSE(control<QWidget>(window, 1110)->isEnabled());
   EXPECT_FALSE(control<QLabel>(window, 1041)->isVisibleTo(&window));
+  EXPECT_EQ(window.focusWidget(), control<QWidget>(window, 1090)) << "the first control";
   if (GetParam() == SimLink::Serial) {
     expectNamedAndReachedByTab(window);
     EXPECT_EQ(control<QCheckBox>(window, 1028)->accessibleName(), "ID 16");
     EXPECT_EQ(control<QLabel>(window, 1068)->buddy(), control<QCheckBox>(window, 1028));
     EXPECT_EQ(control<QComboBox>(window, 1008)->accessibleName(), "Power level (dBm):");
     EXPECT_EQ(control<QLineEdit>(window, 1034)->accessibleName(), "Application version:");
+    // Roles as readers announce them; an empty static is not announced at all.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QWidget>(window, 1110))->role(),
+              QAccessible::RadioButton);
+    EXPECT_FALSE(control<QLabel>(window, 1052)->isVisibleTo(&window));
   }
 
   EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
@@ -118,6 +128,8 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   for (const int id : {1015, 1028, 1013, 1044, 1091, 1100, 1098, 1103, 1108}) {
     click(window, id);
   }
+  QTest::mouseClick(control<QLabel>(window, 1064), Qt::LeftButton);  // "ID 12" works its box
+  EXPECT_TRUE(checked(window, 1022));
   EXPECT_EQ(shown(window, 1009), "7") << "a keyboard choice survives the next refresh";
   EXPECT_TRUE(checked(window, 1015) && checked(window, 1028) && !checked(window, 1013));
   EXPECT_TRUE(checked(window, 1044) && !checked(window, 1043));
@@ -135,13 +147,15 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   EXPECT_EQ(stored["power_dbm"], -15);
   EXPECT_EQ(stored["channel"], 7);
   EXPECT_EQ(stored["hopping"], true);
-  EXPECT_EQ(stored["ids"], nlohmann::json::array({3, 16}));
+  EXPECT_EQ(stored["ids"], nlohmann::json::array({3, 12, 16}));
   EXPECT_EQ(stored["rs232"], nlohmann::json::parse(R"({"baud": 19200, "data_bits": 7,
       "stop_bits": 2, "parity": "even", "flow": "rts-high"})"));
   EXPECT_EQ(stored["numeric_key"], "alt-keypad");
 
-  // The window keeps its values between openings; exactly one reply is applied.
+  // The window keeps its values between openings; exactly one reply is applied. The focus
+  // starts on the first control again, not on Cancel where it was left.
   open();
+  EXPECT_EQ(window.focusWidget(), control<QWidget>(window, 1090));
   EXPECT_EQ(shown(window, 1008), "-15");
   EXPECT_TRUE(checked(window, 1028) && checked(window, 1090));
   EXPECT_FALSE(control<QWidget>(window, 1029)->isEnabled());
@@ -150,6 +164,117 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   EXPECT_EQ(channels->count(), 8);
   window.close();  // the close box
   EXPECT_FALSE(linkHeld(GetParam()));
+}
+
+// A screen reader's action (Toggle: no click), or the mouse.
+enum class Way { Accessible, Click };
+
+// What the operator would see and what would be stored or uploaded: every check, the shown
+// groups, the boxes, Upload's state and the values an upload would send.
+QString windowState(QDialog& window, MessageRecorder& messages) {
+  QStringList state;
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    if (button->isCheckable()) {
+      state << button->objectName() + (button->isChecked() ? "+" : "-");
+    } else if (button->objectName() == QLatin1String("id1029")) {
+      state << (button->isEnabled() ? "upload" : "no-upload");
+    }
+  }
+  for (QComboBox* list : window.findChildren<QComboBox*>()) {
+    state << (list->isVisible()
+                  ? QStringLiteral("list %1 %2").arg(list->count()).arg(list->currentText())
+                  : QStringLiteral("hidden"));
+  }
+  for (const std::string& text : messages.takeTexts()) {
+    state << QString::fromStdString(text);
+  }
+  if (const auto* settings = qobject_cast<ui::SetBaseUnitWindow*>(&window)) {
+    const BaseSettings v = settings->model().uploadValues();
+    for (const int value : {int{v.powerDbm}, int{v.channel}, int{v.associatedIds}, int{v.hopping},
+                            int{v.baudCode}, int{v.dataBitsCode}, int{v.stopBitsCode},
+                            int{v.parityCode}, int{v.flowControlCode}, int{v.numericKeyMode}}) {
+      state << QString::number(value);
+    }
+  }
+  return state.join(QLatin1Char(' '));
+}
+
+// Each checkable control of Set Protocol and Set Base Unit, changed one after the other by a
+// screen reader's action in one run and by the mouse in another, leaves the same state.
+TEST_F(SetBaseUnitWindowTest, EveryCheckableControlDoesTheSameByAccessibleActionAndByClick) {
+  const auto walk = [&](Way way) {
+    app_.reset();
+    serve(SimLink::Usb);
+    start();
+    QStringList states;
+    // Every enabled checkable control, then the first one again.
+    const auto operate = [&](QDialog& window) {
+      QList<QAbstractButton*> buttons;
+      for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->isCheckable() && button->isEnabled()) {
+          buttons << button;
+        }
+      }
+      buttons << buttons.front();
+      for (QAbstractButton* button : buttons) {
+        if (way == Way::Click) {
+          QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+          QAccessibleActionInterface* actions =
+              QAccessible::queryAccessibleInterface(button)->actionInterface();
+          actions->doAction(actions->actionNames().value(0));
+        }
+        states.push_back(QStringLiteral("%1: %2 stored %3")
+                             .arg(button->objectName())
+                             .arg(windowState(window, messages_))
+                             .arg(static_cast<int>(storedChoice().protocol)));
+      }
+    };
+    click(main(), 1003);
+    operate(main().setProtocolWindow());
+    click(main().setProtocolWindow(), 2);
+    ui::SetBaseUnitWindow& window = open();
+    EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
+    operate(window);
+    click(window, 1030);
+    return states;
+  };
+  const QStringList byAction = walk(Way::Accessible);
+  const QStringList byClick = walk(Way::Click);
+  ASSERT_EQ(byAction.size(), 3 + 35 + 1) << "USB, RS232, USB; hopping, 16 IDs, 18 radios";
+  ASSERT_EQ(byClick.size(), byAction.size());
+  for (qsizetype i = 0; i < byAction.size(); ++i) {
+    EXPECT_EQ(byAction[i].toStdString(), byClick[i].toStdString());
+  }
+}
+
+// On a screen too small for it (a magnified one) the window scrolls, and the bottom row is
+// reached with the keyboard; on a large one nothing scrolls. Run at scale 1 and at scale 2.
+TEST_F(SetBaseUnitWindowTest, FitsTheScreenItIsShownOn) {
+  serve(SimLink::Usb);
+  start();
+  ui::SetBaseUnitWindow& window = open();
+  EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
+  auto* page = window.findChild<QWidget*>(QStringLiteral("page"));
+  auto* scroller = window.findChild<QScrollArea*>(QStringLiteral("scroller"));
+  const QSize room = window.screen()->availableGeometry().size();
+  const bool small = room.height() < page->height() || room.width() < page->width();
+  if (small) {  // within the screen, give or take the rounding of a scaled screen
+    EXPECT_LE(window.width(), room.width() + 1);
+    EXPECT_LE(window.height(), room.height() + 1);
+  } else {
+    EXPECT_EQ(window.size(), page->size()) << "unchanged on a screen large enough";
+  }
+  EXPECT_EQ(scroller->verticalScrollBar()->isVisible(), room.height() < page->height());
+  auto* cancel = control<QAbstractButton>(window, 1030);
+  ASSERT_TRUE(activate(window));
+  control<QAbstractButton>(window, 1040)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Upload is disabled: to Cancel
+  ASSERT_EQ(QApplication::focusWidget(), cancel);
+  const QRect shown(cancel->mapTo(&window, QPoint(0, 0)), cancel->size());
+  EXPECT_TRUE(window.rect().contains(shown)) << "scrolled into view";
+  QTest::mouseClick(cancel, Qt::LeftButton);
+  EXPECT_FALSE(window.isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SetBaseUnitOverEachLink,

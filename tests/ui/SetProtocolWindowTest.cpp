@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QRadioButton>
 
@@ -58,8 +59,16 @@ TEST_F(SetProtocolWindowTest, EachChoiceIsStoredAtOnceAndCancelKeepsIt) {
   EXPECT_EQ(stored.baudrate, 57600);
   EXPECT_EQ(app_->preferences().baudrate, 57600) << "in effect for this run as well";
 
+  // Each opening starts on the first control: the group's one Tab stop, its checked button.
   openWindow();
-  EXPECT_TRUE(control<QRadioButton>(window, 1043)->isChecked());
+  auto* rs232 = control<QRadioButton>(window, 1043);
+  EXPECT_EQ(window.focusWidget(), rs232);
+  EXPECT_EQ(rs232->parentWidget()->accessibleName(), "Protocol") << "named with its group";
+  ASSERT_TRUE(activate(window));
+  QTest::keyClick(rs232, Qt::Key_Space);
+  QTest::keyClick(rs232, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), control<QComboBox>(window, 1008)) << "USB is no stop";
+  EXPECT_TRUE(rs232->isChecked());
   EXPECT_EQ(control<QComboBox>(window, 1008)->currentText(), "COM3");
   EXPECT_EQ(control<QComboBox>(window, 1009)->currentText(), "57600");
   click(window, 1042);
@@ -96,8 +105,15 @@ TEST_F(SetProtocolWindowTest, OkTestsTheChosenLinkAndStaysOpenUntilItWorks) {
   EXPECT_TRUE(rs232GroupShown(window));
 
   chooseEntry(window, 1008, 0);
-  // Enter in a list presses the default button, OK.
+  // Enter in an open list only chooses the entry; in a closed one it presses OK.
   ASSERT_TRUE(activate(window));
+  auto* rates = control<QComboBox>(window, 1009);
+  rates->showPopup();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(rates->view()->window()));
+  QTest::keyClick(rates->view(), Qt::Key_Down);
+  QTest::keyClick(rates->view(), Qt::Key_Return);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(storedChoice().baudrate, 19200);
   control<QComboBox>(window, 1008)->setFocus();
   QTest::keyClick(control<QComboBox>(window, 1008), Qt::Key_Return);
   EXPECT_FALSE(window.isVisible());
@@ -123,6 +139,26 @@ TEST_F(SetProtocolWindowTest, UsbUnitFoundClosesAndNoProtocolIsNotTested) {
   click(unset, 1);
   EXPECT_FALSE(unset.isVisible());
   EXPECT_FALSE(app_->session().hid().deviceHeld());
+}
+
+// A store that cannot be used is told once at start-up, and a choice it cannot keep once in
+// the run: the program goes on without it.
+TEST_F(SetProtocolWindowTest, AStoreThatCannotBeUsedIsToldOnce) {
+  std::filesystem::create_directories(config_.path() / "VKR" / "VKR.reg");
+  start();
+  const std::vector<OperatorMessage> loading = messages_.take();
+  ASSERT_EQ(loading.size(), 1U);
+  EXPECT_NE(loading[0].text.find("VKR.reg"), std::string::npos) << loading[0].text;
+  EXPECT_NE(loading[0].text.find("runs on the default settings"), std::string::npos);
+  ui::SetProtocolWindow& window = openWindow();
+  click(window, 1043);
+  const std::vector<std::string> lost = messages_.takeTexts();
+  ASSERT_EQ(lost.size(), 1U);
+  EXPECT_NE(lost[0].find("lasts only for this run"), std::string::npos) << lost[0];
+  EXPECT_EQ(app_->preferences().protocol, LinkProtocol::Rs232) << "in effect for the run";
+  click(window, 1042);
+  chooseEntry(window, 1009, 2);
+  EXPECT_TRUE(messages_.pending().empty()) << "told once";
 }
 
 }  // namespace

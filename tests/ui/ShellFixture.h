@@ -34,6 +34,9 @@ class MessageRecorder : public ui::MessagePresenter {
   void show(QWidget* /*owner*/, const OperatorMessage& message) override {
     seen_.push_back("box: " + message.text);
     shown_.push_back(message);
+    if (whileOpen) {
+      whileOpen(message);  // the box stays open for as long as this runs
+    }
   }
   std::vector<OperatorMessage> take() { return std::exchange(shown_, {}); }
   std::vector<std::string> takeTexts() {
@@ -44,6 +47,7 @@ class MessageRecorder : public ui::MessagePresenter {
     return texts;
   }
   const std::vector<OperatorMessage>& pending() const { return shown_; }
+  std::function<void(const OperatorMessage&)> whileOpen;
 
  private:
   SeenLog& seen_;
@@ -66,11 +70,12 @@ class ShowingRunner : public ui::ModalRunner {
 // Answers the file dialog at once: with `answer`, or as Cancel when it holds nothing.
 class FileAnswerer : public ui::FileChooser {
  public:
-  std::optional<QString> chooseFile(QWidget* /*owner*/,
-                                    const ui::FileRequest& /*request*/) override {
+  std::optional<QString> chooseFile(QWidget* /*owner*/, const ui::FileRequest& request) override {
+    asked = request;
     return answer;
   }
   std::optional<QString> answer;
+  ui::FileRequest asked;
 };
 
 // The upgrade pauses, shortened so that a test waits a fraction of a second for each.
@@ -122,7 +127,7 @@ class ShellFixture : public ::testing::Test {
 
   Application& start(const QStringList& arguments = {QStringLiteral("orbelle")}) {
     app_ = std::make_unique<Application>(arguments, messages_, runner_,
-                                         ApplicationOptions{&files_, kTestPauses});
+                                         ApplicationOptions{&files_, pauses_, silenceHint_});
     app_->run();
     return *app_;
   }
@@ -178,6 +183,8 @@ class ShellFixture : public ::testing::Test {
   MessageRecorder messages_{seen_};
   ShowingRunner runner_{seen_};
   FileAnswerer files_;
+  PauseDurations pauses_ = kTestPauses;
+  std::chrono::milliseconds silenceHint_{10000};
   std::unique_ptr<Simulator> sim_;  // declared before app_: the program ends first
   std::unique_ptr<Application> app_;
 };

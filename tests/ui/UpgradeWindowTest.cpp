@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -79,6 +81,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_EQ(messages_.takeTexts(), Texts{"Can not open the file!"});
   EXPECT_FALSE(upgrade->isEnabled());
   click(base, 1035);  // the operator cancels the file dialog
+  EXPECT_EQ(files_.asked.initialName, "*.dat");
   EXPECT_TRUE(upgrade->isEnabled());
   EXPECT_TRUE(storedChoice().baseImagePath.empty());
 
@@ -113,11 +116,12 @@ INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
                          ::testing::Values(SimLink::Serial, SimLink::Usb),
                          [](const auto& info) { return std::string(linkName(info.param)); });
 
-// A pause takes no input and the replies that came meanwhile are handled after it; Cancel in
-// the middle abandons the transfer, and the next opening starts clean. Neither Enter nor the
-// hidden OK leaves the link open.
+// A pause takes no input, however it comes, and says that the window waits; the replies that
+// came meanwhile are handled after it. Cancel in the middle abandons the transfer, and the next
+// opening starts clean. Neither Enter nor the hidden OK leaves the link open.
 TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   serveKeeping(SimLink::Serial, {"--baud-emulation", "38400"});  // about 20 ms a block
+  pauses_.longPause = std::chrono::milliseconds(400);            // the handheld's start pause
   start();
   SerialLink& port = app_->session().serial();
   const auto sent = image("handheld.dat", 1024);
@@ -127,13 +131,27 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   click(window, 1035);
   click(window, 1036);
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.paused(); }, kDeadlineMs));
+  auto* progress = control<QProgressBar>(window, 1037);
+  EXPECT_EQ(window.cursor().shape(), Qt::BusyCursor);
+  EXPECT_TRUE(progress->accessibleDescription().startsWith("Waiting while the base unit"));
+  auto* cancel = control<QAbstractButton>(window, 1075);
+  const QRect before = cancel->geometry();
   click(window, 1075);
   QTest::keyClick(&window, Qt::Key_Escape);
   window.close();
+  // A screen reader's Press is dropped as the click is.
+  QAccessibleActionInterface* actions =
+      QAccessible::queryAccessibleInterface(cancel)->actionInterface();
+  actions->doAction(QAccessibleActionInterface::pressAction());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !cancel->isDown(); }, kDeadlineMs));
+  EXPECT_TRUE(window.paused()) << "the press was handled within the pause";
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(port.portOpen());
+  EXPECT_EQ(cancel->geometry(), before);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.paused(); }, kDeadlineMs));
+  EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+  EXPECT_TRUE(progress->accessibleDescription().isEmpty());
 
-  auto* progress = control<QProgressBar>(window, 1037);
   ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() >= 20; }, kDeadlineMs));
   EXPECT_TRUE(window.transferRunning());
   click(window, 1075);
@@ -151,36 +169,84 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   auto* upgrade = control<QAbstractButton>(window, 1036);
   upgrade->setFocus();
   QTest::keyClick(upgrade, Qt::Key_Return);  // the focused button takes Enter
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !upgrade->isEnabled(); }, kDeadlineMs));
+  EXPECT_EQ(window.focusWidget(), progress) << "not Cancel, which a second Space would press";
   expectCompleted(window, sent, "The handheld unit has been upgraded");
   control<QAbstractButton>(window, 1)->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(port.portOpen());
 }
 
-// Trouble the link meets mid-transfer reaches the operator in a box: short reports over USB,
-// a serial unit that goes away.
+// Trouble the link meets mid-transfer reaches the operator in a box: short reports over USB
+// (one box; the reports that come while it is open are counted), a unit that goes away (the
+// link is let go of at once, and Upgrade may try again).
 TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
   serveKeeping(SimLink::Usb, {"--fault", "split-replies"});
   start();
   files_.answer = QString::fromStdString(image("base.dat", 100).string());
   ui::UpgradeWindow& usb = open(Feature::UpgradeBaseUnit);
   click(usb, 1035);
+  messages_.whileOpen = [&](const OperatorMessage& /*box*/) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app_->shortReadsCounted() >= 37; }, kDeadlineMs));
+  };
   click(usb, 1036);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return messages_.pending().size() >= 38; }, kDeadlineMs));
-  const OperatorMessage shortRead = messages_.take().front();
-  EXPECT_EQ(shortRead, (OperatorMessage{"Orbelle", "Only read 1 bytes", MessageIcon::Error}));
-  click(usb, 2);
-  app_.reset();
-
-  serveKeeping(SimLink::Serial, {"--fault", "vanish-after=1"});
-  start();
-  ui::UpgradeWindow& serial = open(Feature::UpgradeBaseUnit);
-  click(serial, 1036);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
-  const OperatorMessage lost = messages_.take().front();
-  EXPECT_EQ(lost.title, "VKR - Hardware Problem/Communication Message");
-  EXPECT_EQ(lost.text.rfind("Cannot communicate with the base unit! COM1 (", 0), 0U) << lost.text;
-  click(serial, 2);
+  EXPECT_EQ(messages_.take(),
+            (std::vector<OperatorMessage>{{"Orbelle", "Only read 1 bytes", MessageIcon::Error}}));
+  EXPECT_EQ(app_->shortReadsCounted(), 37) << "the other reports of the one reply";
+  click(usb, 2);
+
+  for (const SimLink link : {SimLink::Usb, SimLink::Serial}) {
+    app_.reset();
+    serveKeeping(link, {"--fault", "vanish-after=1"});
+    start();
+    ui::UpgradeWindow& window = open(Feature::UpgradeBaseUnit);
+    auto* upgrade = control<QAbstractButton>(window, 1036);
+    bool heldWhileTold = true;
+    messages_.whileOpen = [&](const OperatorMessage& /*box*/) {
+      heldWhileTold = app_->session().hid().deviceHeld() || app_->session().serial().portOpen() ||
+                      !upgrade->isEnabled();
+    };
+    click(window, 1036);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
+    const OperatorMessage lost = messages_.take().front();
+    EXPECT_EQ(lost.title, "VKR - Hardware Problem/Communication Message");
+    EXPECT_EQ(lost.text.rfind("Cannot communicate with the base unit!", 0), 0U) << lost.text;
+    EXPECT_FALSE(heldWhileTold) << "released, and Upgrade enabled, before the box";
+    messages_.whileOpen = nullptr;
+    click(window, 1036);  // tries the link again: the unit is gone, which is told
+    EXPECT_EQ(messages_.take().size(), 1U);
+    EXPECT_TRUE(upgrade->isEnabled());
+    click(window, 2);
+  }
+}
+
+// A unit that stays silent is waited for, with a word on the progress bar (no box, nothing
+// moves) that goes when a reply comes.
+TEST_F(UpgradeWindowTest, ASilentUnitIsToldOnTheProgressBarUntilItAnswers) {
+  serveKeeping(SimLink::Usb, {"--fault", "drop-reply=3"});
+  silenceHint_ = std::chrono::milliseconds(300);
+  start();
+  files_.answer = QString::fromStdString(image("base.dat", 1000).string());
+  ui::UpgradeWindow& window = open(Feature::UpgradeBaseUnit);
+  auto* progress = control<QProgressBar>(window, 1037);
+  const QRect place = progress->geometry();
+  click(window, 1035);
+  click(window, 1036);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !progress->toolTip().isEmpty(); }, kDeadlineMs));
+  EXPECT_TRUE(progress->toolTip().startsWith("The base unit has not answered for "));
+  EXPECT_TRUE(progress->toolTip().endsWith(" seconds. Cancel ends the transfer."));
+  EXPECT_EQ(progress->accessibleDescription(), progress->toolTip());
+  EXPECT_TRUE(progress->text().contains("Cancel ends the transfer"));
+  EXPECT_EQ(progress->geometry(), place);
+  EXPECT_TRUE(messages_.pending().empty());
+  EXPECT_TRUE(window.transferRunning()) << "still waited for";
+
+  ReportFrame unrelated{};  // any reply at all
+  app_->session().dispatcher().dispatch(unrelated);
+  EXPECT_TRUE(progress->toolTip().isEmpty());
+  EXPECT_TRUE(progress->accessibleDescription().isEmpty());
+  click(window, 2);
 }
 
 TEST_F(UpgradeWindowTest, HandheldArgumentUpgradesWithTheStoredPathAlone) {
