@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusObjectPath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,7 +12,6 @@
 
 #include "desktop/DesktopBus.h"
 #include "desktop/FakeDesktop.h"
-#include "desktop/PrivateBus.h"
 #include "link/EventLoopWait.h"
 
 namespace orbelle::testing {
@@ -19,7 +21,7 @@ namespace orbelle::testing {
 inline constexpr auto kNowhere = "unix:path=/nonexistent/orbelle-test-bus";
 
 // A private system bus and a private session bus, named by the environment as the real ones
-// would be, with the fake services' own connections to them.
+// would be, and the fake services' own connections to them.
 class DesktopFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -27,15 +29,13 @@ class DesktopFixture : public ::testing::Test {
     sessionBus_ = std::make_unique<PrivateBus>();
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", systemBus_->address().toUtf8());
     qputenv("DBUS_SESSION_BUS_ADDRESS", sessionBus_->address().toUtf8());
-    ASSERT_TRUE(systemSide().isConnected());
-    ASSERT_TRUE(sessionSide().isConnected());
+    ASSERT_TRUE(systemSide().isConnected() && sessionSide().isConnected());
   }
 
   void TearDown() override {
     loginManager.reset();
     portal.reset();
     notifications.reset();
-    launcher.reset();
     QDBusConnection::disconnectFromBus("fake-system");
     QDBusConnection::disconnectFromBus("fake-session");
     systemBus_.reset();
@@ -51,23 +51,58 @@ class DesktopFixture : public ::testing::Test {
     return QDBusConnection::connectToBus(sessionBus_->address(), "fake-session");
   }
 
+  void serveLoginManager(const FakeService::Answer& answer) {
+    loginManager = std::make_unique<FakeService>(systemSide(), "org.freedesktop.login1",
+                                                 "/org/freedesktop/login1", answer);
+  }
+  // Inhibit gets a request handle of its own below the portal's path; Close on it is
+  // recorded like any call.
+  void servePortal(const FakeService::Answer& inhibit) {
+    portal = std::make_unique<FakeService>(
+        sessionSide(), "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+        [inhibit](const QDBusMessage& call) {
+          return call.member() == "Close" ? std::optional(call.createReply()) : inhibit(call);
+        });
+  }
+  QDBusMessage grantLock(const QDBusMessage& call) {
+    return call.createReply(QVariant::fromValue(locks.make()));
+  }
+  QDBusMessage grantPortal(const QDBusMessage& call) {
+    const QString handle = QStringLiteral("/org/freedesktop/portal/desktop/request/1_1/t%1")
+                               .arg(portal ? portal->calls.size() : 0);
+    grantedHandles << handle;
+    return call.createReply(QVariant::fromValue(QDBusObjectPath(handle)));
+  }
+  static std::optional<QDBusMessage> refuse(const QDBusMessage& call) {
+    return call.createErrorReply(QDBusError::AccessDenied, "Permission denied");
+  }
+  static std::optional<QDBusMessage> later(const QDBusMessage&) { return std::nullopt; }
+  // The handles the portal was asked to close, in order.
+  QStringList closedHandles() const {
+    QStringList closed;
+    for (const QDBusMessage& call : portal->calls) {
+      if (call.member() == "Close") {
+        closed << call.path();
+      }
+    }
+    return closed;
+  }
+
   DesktopTrace tracer() {
     return [this](const std::string& line) { trace.push_back(line); };
   }
   bool traceHas(const std::string& text) const {
-    for (const std::string& line : trace) {
-      if (line.find(text) != std::string::npos) {
-        return true;
-      }
-    }
-    return false;
+    return std::any_of(trace.begin(), trace.end(), [&](const std::string& line) {
+      return line.find(text) != std::string::npos;
+    });
   }
   bool waitFor(const std::function<bool()>& done) { return processEventsUntil(done); }
 
-  std::unique_ptr<FakeLoginManager> loginManager;
-  std::unique_ptr<FakePortal> portal;
-  std::unique_ptr<FakeNotifications> notifications;
-  std::unique_ptr<LauncherListener> launcher;
+  FakeLocks locks;
+  std::unique_ptr<FakeService> loginManager;
+  std::unique_ptr<FakeService> portal;
+  std::unique_ptr<FakeService> notifications;
+  QStringList grantedHandles;
   std::vector<std::string> trace;
 
  private:

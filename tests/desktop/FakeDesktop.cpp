@@ -4,16 +4,61 @@
 #include <unistd.h>
 
 #include <QDBusConnectionInterface>
+#include <stdexcept>
 
 namespace orbelle::testing {
 
-FakeLoginManager::FakeLoginManager(QDBusConnection bus, Answer answer)
-    : bus_(std::move(bus)), answer_(answer) {
-  bus_.registerObject("/org/freedesktop/login1", this, QDBusConnection::ExportAllSlots);
-  bus_.registerService("org.freedesktop.login1");
+namespace {
+
+// No <servicedir>: a name nobody owns is answered with ServiceUnknown at once, instead of
+// starting whatever the machine has installed for it.
+std::string configFor(const std::filesystem::path& dir) {
+  return "<busconfig><type>session</type><listen>unix:dir=" + dir.string() +
+         "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow own=\"*\"/>"
+         "<allow send_destination=\"*\" eavesdrop=\"true\"/><allow eavesdrop=\"true\"/>"
+         "</policy></busconfig>";
 }
 
-FakeLoginManager::~FakeLoginManager() {
+}  // namespace
+
+PrivateBus::PrivateBus() {
+  writeFile(dir_ / "bus.conf", configFor(dir_.path()));
+  daemon_ = std::make_unique<BackgroundProcess>(
+      "/usr/bin/dbus-daemon",
+      std::vector<std::string>{"--config-file=" + (dir_ / "bus.conf").string(), "--nofork",
+                               "--nopidfile", "--print-address=1"});
+  address_ = QString::fromStdString(daemon_->readLine());
+  if (address_.isEmpty()) {
+    throw std::runtime_error("dbus-daemon did not start: " + daemon_->drainStderr());
+  }
+}
+
+FakeService::FakeService(QDBusConnection bus, const QString& service, const QString& path,
+                         Answer answer)
+    : bus_(std::move(bus)), service_(service), path_(path), answer_(std::move(answer)) {
+  bus_.registerVirtualObject(path_, this, QDBusConnection::SubPath);
+  bus_.registerService(service_);
+}
+
+FakeService::~FakeService() {
+  bus_.unregisterService(service_);
+  bus_.unregisterObject(path_, QDBusConnection::UnregisterTree);
+}
+
+int FakeService::callsTo(const QString& member) const {
+  return static_cast<int>(std::count_if(
+      calls.begin(), calls.end(), [&](const QDBusMessage& c) { return c.member() == member; }));
+}
+
+bool FakeService::handleMessage(const QDBusMessage& call, const QDBusConnection&) {
+  calls.push_back(call);
+  if (const std::optional<QDBusMessage> answer = answer_(call)) {
+    bus_.send(*answer);
+  }
+  return true;
+}
+
+FakeLocks::~FakeLocks() {
   for (const auto& farEnd : farEnds_) {
     if (farEnd->isEnabled()) {
       ::close(static_cast<int>(farEnd->socket()));
@@ -21,105 +66,38 @@ FakeLoginManager::~FakeLoginManager() {
   }
 }
 
-QDBusUnixFileDescriptor FakeLoginManager::Inhibit(const QString& what, const QString& who,
-                                                  const QString& why, const QString& mode) {
-  lastRequest = {what, who, why, mode};
-  ++requests;
-  setDelayedReply(true);
-  if (answer_ == Answer::Refuse) {
-    sendErrorReply(QDBusError::AccessDenied, "Permission denied");
-  } else if (answer_ == Answer::Later) {
-    held_ = message();
-  } else {
-    grant(message());
-  }
-  return {};
-}
-
-void FakeLoginManager::grantHeldRequest() { grant(std::exchange(held_, QDBusMessage())); }
-
-void FakeLoginManager::grant(const QDBusMessage& request) {
-  int ends[2];
+QDBusUnixFileDescriptor FakeLocks::make() {
+  int ends[2] = {-1, -1};
   if (::pipe2(ends, O_CLOEXEC) != 0) {
-    return;
+    throw std::runtime_error("pipe failed");
   }
-  // The lock goes out as a copy of the write end; the read end sees EOF once every copy
-  // of it, the holder's included, is closed.
-  {
-    const QDBusUnixFileDescriptor lock(ends[1]);
-    ::close(ends[1]);
-    bus_.send(request.createReply(QVariant::fromValue(lock)));
-  }
-  ++locksGranted;
+  const QDBusUnixFileDescriptor lock(ends[1]);  // a copy: the original is closed below
+  ::close(ends[1]);
   auto farEnd = std::make_unique<QSocketNotifier>(ends[0], QSocketNotifier::Read);
-  QObject::connect(farEnd.get(), &QSocketNotifier::activated, this,
+  QObject::connect(farEnd.get(), &QSocketNotifier::activated, farEnd.get(),
                    [this, notifier = farEnd.get(), fd = ends[0]] {
                      char byte;
                      if (::read(fd, &byte, 1) <= 0) {
                        notifier->setEnabled(false);
                        ::close(fd);
-                       ++locksClosed;
+                       ++closed;
                      }
                    });
   farEnds_.push_back(std::move(farEnd));
+  ++granted;
+  return lock;
 }
 
-FakePortal::FakePortal(QDBusConnection bus, Answer answer) : bus_(std::move(bus)), answer_(answer) {
-  bus_.registerObject("/org/freedesktop/portal/desktop", this, QDBusConnection::ExportAllSlots);
-  bus_.registerService("org.freedesktop.portal.Desktop");
-}
-
-QDBusObjectPath FakePortal::Inhibit(const QString& window, uint flags, const QVariantMap& options) {
-  lastWindow = window;
-  lastFlags = flags;
-  lastOptions = options;
-  ++requests;
-  setDelayedReply(true);
-  if (answer_ == Answer::Refuse) {
-    sendErrorReply(QDBusError::AccessDenied, "Inhibiting is not allowed");
-  } else if (answer_ == Answer::Later) {
-    held_ = message();
-  } else {
-    grant(message());
-  }
-  return {};
-}
-
-void FakePortal::grantHeldRequest() { grant(std::exchange(held_, QDBusMessage())); }
-
-void FakePortal::grant(const QDBusMessage& request) {
-  const QString handle =
-      QStringLiteral("/org/freedesktop/portal/desktop/request/1_1/t%1").arg(granted.size());
-  bus_.registerObject(handle, new FakePortalRequest(*this, handle),
-                      QDBusConnection::ExportAllSlots);
-  granted << handle;
-  bus_.send(request.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
-}
-
-FakeNotifications::FakeNotifications(QDBusConnection bus) {
-  bus.registerObject("/org/freedesktop/Notifications", this, QDBusConnection::ExportAllSlots);
-  bus.registerService("org.freedesktop.Notifications");
-}
-
-uint FakeNotifications::Notify(const QString& appName, uint replacesId, const QString& appIcon,
-                               const QString& summary, const QString& body,
-                               const QStringList& actions, const QVariantMap& hints,
-                               int expireTimeout) {
-  received.push_back({appName, replacesId, appIcon, summary, body, actions, hints, expireTimeout});
-  return static_cast<uint>(received.size());
-}
-
-LauncherListener::LauncherListener(QDBusConnection bus) {
-  bus.connect(QString(), QString(), "com.canonical.Unity.LauncherEntry", "Update", this,
-              SLOT(Update(QString, QVariantMap)));
+SignalRecorder::SignalRecorder(QDBusConnection bus, const QString& interface,
+                               const QString& member) {
+  bus.connect(QString(), QString(), interface, member, this, SLOT(hear(QDBusMessage)));
   // A round trip to the bus: the match rule is in place before anyone emits.
   bus.interface()->isServiceRegistered("org.freedesktop.DBus");
 }
 
-void LauncherListener::Update(const QString& appUri, const QVariantMap& properties) {
-  updates.push_back({appUri, properties.value("progress", -1.0).toDouble(),
-                     properties.value("progress-visible").toBool(),
-                     std::chrono::steady_clock::now()});
+void SignalRecorder::hear(const QDBusMessage& signal) {
+  heard.push_back(signal);
+  arrived.push_back(std::chrono::steady_clock::now());
 }
 
 }  // namespace orbelle::testing

@@ -1,141 +1,88 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QDBusContext>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
-#include <QObject>
+#include <QDBusVirtualObject>
 #include <QSocketNotifier>
-#include <QStringList>
-#include <QVariantMap>
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
+
+#include "support/Subprocess.h"
+#include "support/TempDir.h"
 
 namespace orbelle::testing {
 
-// How a fake service answers a request.
-enum class Answer { Grant, Refuse, Later };
-
-// The login manager's Inhibit. Keeps the far end of every lock it hands out and counts the
-// locks whose descriptor was closed by every holder.
-class FakeLoginManager : public QObject, protected QDBusContext {
-  Q_OBJECT
-  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
-
+// A dbus-daemon of our own that lives as long as the object, standing in for the system or
+// the session bus.
+class PrivateBus {
  public:
-  FakeLoginManager(QDBusConnection bus, Answer answer);
-  ~FakeLoginManager() override;
+  PrivateBus();
+  ~PrivateBus() { daemon_->terminate(); }
+  PrivateBus(const PrivateBus&) = delete;
+  PrivateBus& operator=(const PrivateBus&) = delete;
 
-  // Grants the request held back by Answer::Later.
-  void grantHeldRequest();
-
-  QStringList lastRequest;  // what, who, why, mode
-  int requests = 0;
-  int locksGranted = 0;
-  int locksClosed = 0;
-
- public slots:
-  QDBusUnixFileDescriptor Inhibit(const QString& what, const QString& who, const QString& why,
-                                  const QString& mode);
+  const QString& address() const { return address_; }
 
  private:
-  void grant(const QDBusMessage& request);
+  TempDir dir_;
+  std::unique_ptr<BackgroundProcess> daemon_;
+  QString address_;
+};
+
+// An object of a fake service, and everything below its path: records each call and sends
+// back what `answer` makes of it; no answer leaves the call for the test to answer later.
+class FakeService : public QDBusVirtualObject {
+ public:
+  using Answer = std::function<std::optional<QDBusMessage>(const QDBusMessage& call)>;
+
+  FakeService(QDBusConnection bus, const QString& service, const QString& path, Answer answer);
+  ~FakeService() override;
+
+  void reply(const QDBusMessage& answer) { bus_.send(answer); }
+  int callsTo(const QString& member) const;
+
+  std::vector<QDBusMessage> calls;
+
+ private:
+  bool handleMessage(const QDBusMessage& call, const QDBusConnection& bus) override;
+  QString introspect(const QString&) const override { return {}; }
 
   QDBusConnection bus_;
+  QString service_;
+  QString path_;
   Answer answer_;
-  QDBusMessage held_;
+};
+
+// Locks handed out as the login manager does, as a file descriptor; the far end of each is
+// kept to see when every copy of it has been closed.
+class FakeLocks {
+ public:
+  ~FakeLocks();
+  QDBusUnixFileDescriptor make();
+
+  int granted = 0;
+  int closed = 0;
+
+ private:
   std::vector<std::unique_ptr<QSocketNotifier>> farEnds_;
 };
 
-// The desktop portal's Inhibit, with a Request object per inhibition that Close ends.
-class FakePortal : public QObject, protected QDBusContext {
-  Q_OBJECT
-  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Inhibit")
-
- public:
-  FakePortal(QDBusConnection bus, Answer answer);
-
-  void grantHeldRequest();
-  void requestClosed(const QString& handle) { closed << handle; }
-
-  QString lastWindow;
-  uint lastFlags = 0;
-  QVariantMap lastOptions;
-  int requests = 0;
-  QStringList granted;  // request handles
-  QStringList closed;
-
- public slots:
-  QDBusObjectPath Inhibit(const QString& window, uint flags, const QVariantMap& options);
-
- private:
-  void grant(const QDBusMessage& request);
-
-  QDBusConnection bus_;
-  Answer answer_;
-  QDBusMessage held_;
-};
-
-class FakePortalRequest : public QObject {
-  Q_OBJECT
-  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
-
- public:
-  FakePortalRequest(FakePortal& portal, QString handle)
-      : QObject(&portal), portal_(portal), handle_(std::move(handle)) {}
-
- public slots:
-  void Close() { portal_.requestClosed(handle_); }
-
- private:
-  FakePortal& portal_;
-  QString handle_;
-};
-
-struct Notification {
-  QString appName;
-  uint replacesId = 0;
-  QString appIcon;
-  QString summary;
-  QString body;
-  QStringList actions;
-  QVariantMap hints;
-  int expireTimeout = 0;
-};
-
-class FakeNotifications : public QObject {
-  Q_OBJECT
-  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
- public:
-  explicit FakeNotifications(QDBusConnection bus);
-  std::vector<Notification> received;
-
- public slots:
-  uint Notify(const QString& appName, uint replacesId, const QString& appIcon,
-              const QString& summary, const QString& body, const QStringList& actions,
-              const QVariantMap& hints, int expireTimeout);
-};
-
-struct LauncherUpdate {
-  QString appUri;
-  double progress = -1;
-  bool visible = false;
-  std::chrono::steady_clock::time_point arrived;
-};
-
-// What a dock hears of the LauncherEntry signal, from any object path.
-class LauncherListener : public QObject {
+// What a dock hears of a signal, from anyone and any object path.
+class SignalRecorder : public QObject {
   Q_OBJECT
 
  public:
-  explicit LauncherListener(QDBusConnection bus);
-  std::vector<LauncherUpdate> updates;
+  SignalRecorder(QDBusConnection bus, const QString& interface, const QString& member);
+
+  std::vector<QDBusMessage> heard;
+  std::vector<std::chrono::steady_clock::time_point> arrived;
 
  public slots:
-  void Update(const QString& appUri, const QVariantMap& properties);
+  void hear(const QDBusMessage& signal);
 };
 
 }  // namespace orbelle::testing

@@ -7,71 +7,68 @@ namespace {
 using SleepInhibitorTest = DesktopFixture;
 
 TEST_F(SleepInhibitorTest, BothLocksAreTakenAndGivenBackEveryTime) {
-  loginManager = std::make_unique<FakeLoginManager>(systemSide(), Answer::Grant);
-  portal = std::make_unique<FakePortal>(sessionSide(), Answer::Grant);
+  serveLoginManager([this](const QDBusMessage& call) { return grantLock(call); });
+  servePortal([this](const QDBusMessage& call) { return grantPortal(call); });
   {
     SleepInhibitor inhibitor(tracer());
     inhibitor.acquire("Upgrading the base unit");
-    ASSERT_TRUE(waitFor([&] { return loginManager->locksGranted == 1 && trace.size() == 2; }));
-    EXPECT_EQ(loginManager->lastRequest,
-              (QStringList{"sleep:idle", "Orbelle", "Upgrading the base unit", "block"}));
-    EXPECT_EQ(portal->lastWindow, "");
-    EXPECT_EQ(portal->lastFlags, 4u | 8u);
-    EXPECT_EQ(portal->lastOptions.value("reason").toString(), "Upgrading the base unit");
+    ASSERT_TRUE(waitFor([&] { return locks.granted == 1 && trace.size() == 2; }));
+    EXPECT_EQ(loginManager->calls[0].arguments(),
+              (QVariantList{"sleep:idle", "Orbelle", "Upgrading the base unit", "block"}));
+    const QVariantList portalArguments = portal->calls[0].arguments();
+    EXPECT_EQ(portalArguments[0].toString(), "");
+    EXPECT_EQ(portalArguments[1].toUInt(), 4u | 8u);
+    EXPECT_EQ(qdbus_cast<QVariantMap>(portalArguments[2]).value("reason"),
+              "Upgrading the base unit");
     EXPECT_TRUE(traceHas("~ sleep inhibited by the login manager"));
     EXPECT_TRUE(traceHas("~ portal: suspend and idle inhibited"));
-    EXPECT_EQ(loginManager->locksClosed, 0);
-    EXPECT_TRUE(portal->closed.isEmpty());
+    EXPECT_EQ(locks.closed, 0);
+    EXPECT_EQ(portal->callsTo("Close"), 0);
   }  // the end of the program: the destructor gives both back
-
-  ASSERT_TRUE(
-      waitFor([&] { return loginManager->locksClosed == 1 && portal->closed.size() == 1; }));
-  EXPECT_EQ(portal->closed, portal->granted);
+  ASSERT_TRUE(waitFor([&] { return locks.closed == 1 && portal->callsTo("Close") == 1; }));
 
   // A second transfer in the same run takes fresh locks and gives them back on release().
   SleepInhibitor inhibitor(tracer());
   inhibitor.acquire("Upgrading the handheld unit");
-  ASSERT_TRUE(
-      waitFor([&] { return loginManager->locksGranted == 2 && portal->granted.size() == 2; }));
-  EXPECT_EQ(loginManager->locksClosed, 1);
+  ASSERT_TRUE(waitFor([&] { return locks.granted == 2 && grantedHandles.size() == 2; }));
+  EXPECT_EQ(locks.closed, 1);
   inhibitor.release();
-  ASSERT_TRUE(
-      waitFor([&] { return loginManager->locksClosed == 2 && portal->closed.size() == 2; }));
-  EXPECT_FALSE(inhibitor.acquired());
-  EXPECT_TRUE(traceHas("~ portal: inhibition released"));
+  ASSERT_TRUE(waitFor([&] { return locks.closed == 2 && portal->callsTo("Close") == 2; }));
+  EXPECT_EQ(closedHandles(), grantedHandles);
+  EXPECT_TRUE(waitFor([&] { return traceHas("~ portal: inhibition released"); }));
 }
 
 TEST_F(SleepInhibitorTest, LocksGrantedAfterTheEndAreGivenBackAtOnce) {
-  loginManager = std::make_unique<FakeLoginManager>(systemSide(), Answer::Later);
-  portal = std::make_unique<FakePortal>(sessionSide(), Answer::Later);
+  serveLoginManager(later);
+  servePortal(later);
   SleepInhibitor inhibitor(tracer());
   inhibitor.acquire("Upgrading the base unit");
-  ASSERT_TRUE(waitFor([&] { return loginManager->requests == 1 && portal->requests == 1; }));
+  ASSERT_TRUE(
+      waitFor([&] { return loginManager->calls.size() == 1 && portal->calls.size() == 1; }));
 
   inhibitor.release();  // the transfer failed before the services answered
-  loginManager->grantHeldRequest();
-  portal->grantHeldRequest();
+  loginManager->reply(grantLock(loginManager->calls[0]));
+  portal->reply(grantPortal(portal->calls[0]));
 
-  ASSERT_TRUE(
-      waitFor([&] { return loginManager->locksClosed == 1 && portal->closed.size() == 1; }));
+  ASSERT_TRUE(waitFor([&] { return locks.closed == 1 && portal->callsTo("Close") == 1; }));
+  EXPECT_EQ(closedHandles(), grantedHandles);
   EXPECT_TRUE(traceHas("~ login manager: sleep lock granted after the end, released at once"));
   EXPECT_TRUE(traceHas("~ portal: inhibition granted after the end, released at once"));
 }
 
 TEST_F(SleepInhibitorTest, ARefusalIsReportedAndTheOtherLockStillHolds) {
-  loginManager = std::make_unique<FakeLoginManager>(systemSide(), Answer::Refuse);
-  portal = std::make_unique<FakePortal>(sessionSide(), Answer::Grant);
+  serveLoginManager(refuse);
+  servePortal([this](const QDBusMessage& call) { return grantPortal(call); });
   SleepInhibitor inhibitor(tracer());
   inhibitor.acquire("Upgrading the base unit");
   ASSERT_TRUE(waitFor([&] { return trace.size() == 2; }));
   EXPECT_TRUE(traceHas(
       "~ login manager refused: org.freedesktop.DBus.Error.AccessDenied: Permission denied"));
   EXPECT_TRUE(traceHas("~ portal: suspend and idle inhibited"));
-  EXPECT_TRUE(inhibitor.acquired());
 
   inhibitor.release();
-  ASSERT_TRUE(waitFor([&] { return portal->closed.size() == 1; }));
-  EXPECT_EQ(loginManager->locksGranted, 0);
+  ASSERT_TRUE(waitFor([&] { return portal->callsTo("Close") == 1; }));
+  EXPECT_EQ(locks.granted, 0);
 }
 
 TEST_F(SleepInhibitorTest, MissingServicesAndMissingBusesAreReportedWithoutWaiting) {
