@@ -23,6 +23,12 @@ TaskbarProgress::TaskbarProgress(std::chrono::milliseconds minimumGap) {
   QObject::connect(&gap_, &QTimer::timeout, &gap_, [this] { gapEnded(); });
 }
 
+TaskbarProgress::~TaskbarProgress() {
+  if (shown_) {
+    hide();
+  }
+}
+
 void TaskbarProgress::setProgress(double fraction) {
   fraction = std::clamp(fraction, 0.0, 1.0);
   if (gap_.isActive()) {

@@ -19,6 +19,8 @@ class TaskbarProgress {
   static constexpr std::chrono::milliseconds kMinimumGap{250};
 
   explicit TaskbarProgress(std::chrono::milliseconds minimumGap = kMinimumGap);
+  // A window closed mid-transfer leaves no progress behind on the task bar.
+  ~TaskbarProgress();
   TaskbarProgress(const TaskbarProgress&) = delete;
   TaskbarProgress& operator=(const TaskbarProgress&) = delete;
 

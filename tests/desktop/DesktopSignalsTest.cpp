@@ -43,18 +43,23 @@ TEST_F(DesktopSignalsTest, TaskBarProgressIsThrottledKeepsTheLastValueAndHidesAt
   // An update held back when the transfer ends must not show the bar again after hide().
   // With no gap the held-back update would go out on the next turn of the event loop, so
   // it would arrive before the marker sent once the hiding has been heard.
-  TaskbarProgress progress(milliseconds(0));
-  progress.setProgress(0.3);
-  progress.setProgress(0.6);
-  progress.hide();
+  auto progress = std::make_unique<TaskbarProgress>(milliseconds(0));
+  progress->setProgress(0.3);
+  progress->setProgress(0.6);
+  progress->hide();
   ASSERT_TRUE(waitFor([&] { return heard.size() == 5; }));
-  progress.setProgress(0.9);
+  progress->setProgress(0.9);
   ASSERT_TRUE(waitFor([&] { return heard.size() >= 6; }));
   ASSERT_EQ(heard.size(), 6u);
   EXPECT_DOUBLE_EQ(shown(heard[3]).progress, 0.3);
   EXPECT_FALSE(shown(heard[4]).visible);
   EXPECT_DOUBLE_EQ(shown(heard[5]).progress, 0.9);
   EXPECT_TRUE(shown(heard[5]).visible);
+
+  // A window closed mid-transfer takes its progress off the task bar.
+  progress.reset();
+  ASSERT_TRUE(waitFor([&] { return heard.size() == 7; }));
+  EXPECT_FALSE(shown(heard[6]).visible);
 }
 
 TEST_F(DesktopSignalsTest, NotificationCarriesTheTextsAndOurDesktopEntry) {
