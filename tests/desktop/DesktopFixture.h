@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusObjectPath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "desktop/DesktopBus.h"
+#include "desktop/FakeDesktop.h"
+#include "link/EventLoopWait.h"
+
+namespace orbelle::testing {
+
+// Where the bus variables point between tests: a socket that does not exist, so that
+// nothing in this program ever reaches the machine's own buses.
+inline constexpr auto kNowhere = "unix:path=/nonexistent/orbelle-test-bus";
+
+// A private system bus and a private session bus, named by the environment as the real ones
+// would be, and the fake services' own connections to them.
+class DesktopFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    systemBus_ = std::make_unique<PrivateBus>();
+    sessionBus_ = std::make_unique<PrivateBus>();
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", systemBus_->address().toUtf8());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", sessionBus_->address().toUtf8());
+    ASSERT_TRUE(systemSide().isConnected() && sessionSide().isConnected());
+  }
+
+  void TearDown() override {
+    loginManager.reset();
+    portal.reset();
+    notifications.reset();
+    QDBusConnection::disconnectFromBus("fake-system");
+    QDBusConnection::disconnectFromBus("fake-session");
+    systemBus_.reset();
+    sessionBus_.reset();
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", kNowhere);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", kNowhere);
+  }
+
+  QDBusConnection systemSide() {
+    return QDBusConnection::connectToBus(systemBus_->address(), "fake-system");
+  }
+  QDBusConnection sessionSide() {
+    return QDBusConnection::connectToBus(sessionBus_->address(), "fake-session");
+  }
+
+  void serveLoginManager(const FakeService::Answer& answer) {
+    loginManager = std::make_unique<FakeService>(systemSide(), "org.freedesktop.login1",
+                                                 "/org/freedesktop/login1", answer);
+  }
+  // Inhibit gets a request handle of its own below the portal's path; Close on it is
+  // recorded like any call.
+  void servePortal(const FakeService::Answer& inhibit) {
+    portal = std::make_unique<FakeService>(
+        sessionSide(), "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+        [inhibit](const QDBusMessage& call) {
+          return call.member() == "Close" ? std::optional(call.createReply()) : inhibit(call);
+        });
+  }
+  QDBusMessage grantLock(const QDBusMessage& call) {
+    return call.createReply(QVariant::fromValue(locks.make()));
+  }
+  QDBusMessage grantPortal(const QDBusMessage& call) {
+    const QString handle = QStringLiteral("/org/freedesktop/portal/desktop/request/1_1/t%1")
+                               .arg(portal ? portal->calls.size() : 0);
+    grantedHandles << handle;
+    return call.createReply(QVariant::fromValue(QDBusObjectPath(handle)));
+  }
+  static std::optional<QDBusMessage> refuse(const QDBusMessage& call) {
+    return call.createErrorReply(QDBusError::AccessDenied, "Permission denied");
+  }
+  static std::optional<QDBusMessage> later(const QDBusMessage&) { return std::nullopt; }
+  // The handles the portal was asked to close, in order.
+  QStringList closedHandles() const {
+    QStringList closed;
+    for (const QDBusMessage& call : portal->calls) {
+      if (call.member() == "Close") {
+        closed << call.path();
+      }
+    }
+    return closed;
+  }
+
+  DesktopTrace tracer() {
+    return [this](const std::string& line) { trace.push_back(line); };
+  }
+  bool traceHas(const std::string& text) const {
+    return std::any_of(trace.begin(), trace.end(), [&](const std::string& line) {
+      return line.find(text) != std::string::npos;
+    });
+  }
+  bool waitFor(const std::function<bool()>& done) { return processEventsUntil(done); }
+
+  FakeLocks locks;
+  std::unique_ptr<FakeService> loginManager;
+  std::unique_ptr<FakeService> portal;
+  std::unique_ptr<FakeService> notifications;
+  QStringList grantedHandles;
+  std::vector<std::string> trace;
+
+ private:
+  std::unique_ptr<PrivateBus> systemBus_;
+  std::unique_ptr<PrivateBus> sessionBus_;
+};
+
+}  // namespace orbelle::testing

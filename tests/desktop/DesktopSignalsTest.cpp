@@ -1,0 +1,95 @@
+#include "desktop/DesktopFixture.h"
+#include "desktop/DesktopNotifier.h"
+#include "desktop/TaskbarProgress.h"
+
+namespace orbelle::testing {
+namespace {
+
+using DesktopSignalsTest = DesktopFixture;
+using std::chrono::milliseconds;
+
+struct Shown {
+  double progress;
+  bool visible;
+};
+
+Shown shown(const QDBusMessage& update) {
+  EXPECT_EQ(update.arguments().value(0).toString(), "application://orbelle.desktop");
+  const auto properties = qdbus_cast<QVariantMap>(update.arguments().value(1));
+  return {properties.value("progress").toDouble(), properties.value("progress-visible").toBool()};
+}
+
+TEST_F(DesktopSignalsTest, TaskBarProgressIsThrottledKeepsTheLastValueAndHidesAtTheEnd) {
+  SignalRecorder dock(sessionSide(), "com.canonical.Unity.LauncherEntry", "Update");
+  const auto& heard = dock.heard;
+  {
+    // A fast transfer reports every block; the task bar hears the first and, once the gap
+    // has passed, the latest.
+    TaskbarProgress progress;
+    for (int block = 1; block <= 100; ++block) {
+      progress.setProgress(block / 100.0);
+    }
+    ASSERT_TRUE(waitFor([&] { return heard.size() == 2; }));
+    EXPECT_DOUBLE_EQ(shown(heard[0]).progress, 0.01);
+    EXPECT_DOUBLE_EQ(shown(heard[1]).progress, 1.0);
+    EXPECT_TRUE(shown(heard[0]).visible && shown(heard[1]).visible);
+    EXPECT_GE(dock.arrived[1] - dock.arrived[0], milliseconds(200));
+
+    progress.hide();
+    ASSERT_TRUE(waitFor([&] { return heard.size() == 3; }));
+    EXPECT_FALSE(shown(heard[2]).visible);
+  }
+
+  // An update held back when the transfer ends must not show the bar again after hide().
+  // With no gap the held-back update would go out on the next turn of the event loop, so
+  // it would arrive before the marker sent once the hiding has been heard.
+  auto progress = std::make_unique<TaskbarProgress>(milliseconds(0));
+  progress->setProgress(0.3);
+  progress->setProgress(0.6);
+  progress->hide();
+  ASSERT_TRUE(waitFor([&] { return heard.size() == 5; }));
+  progress->setProgress(0.9);
+  ASSERT_TRUE(waitFor([&] { return heard.size() >= 6; }));
+  ASSERT_EQ(heard.size(), 6u);
+  EXPECT_DOUBLE_EQ(shown(heard[3]).progress, 0.3);
+  EXPECT_FALSE(shown(heard[4]).visible);
+  EXPECT_DOUBLE_EQ(shown(heard[5]).progress, 0.9);
+  EXPECT_TRUE(shown(heard[5]).visible);
+
+  // A window closed mid-transfer takes its progress off the task bar.
+  progress.reset();
+  ASSERT_TRUE(waitFor([&] { return heard.size() == 7; }));
+  EXPECT_FALSE(shown(heard[6]).visible);
+}
+
+TEST_F(DesktopSignalsTest, NotificationCarriesTheTextsAndOurDesktopEntry) {
+  notifications = std::make_unique<FakeService>(
+      sessionSide(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+      [](const QDBusMessage& call) { return call.createReply(QVariant::fromValue(7u)); });
+  DesktopNotifier notifier(tracer());
+  notifier.notify("Upgrade Base Unit", "The base unit has been upgraded.");
+  ASSERT_TRUE(waitFor([&] { return trace.size() == 1; }));
+  ASSERT_EQ(notifications->callsTo("Notify"), 1);
+  const QVariantList arguments = notifications->calls[0].arguments();
+  EXPECT_EQ(arguments.mid(0, 5), (QVariantList{"Orbelle", 0u, "orbelle", "Upgrade Base Unit",
+                                               "The base unit has been upgraded."}));
+  EXPECT_EQ(arguments[5].toStringList(), QStringList());
+  EXPECT_EQ(qdbus_cast<QVariantMap>(arguments[6]), (QVariantMap{{"desktop-entry", "orbelle"}}));
+  EXPECT_EQ(arguments[7].toInt(), -1);
+  EXPECT_EQ(trace.back(), "~ notification shown");
+
+  // Without the service, and then without a bus, the notifier only says so.
+  notifications.reset();
+  notifier.notify("Upgrade Base Unit", "The base unit has been upgraded.");
+  ASSERT_TRUE(waitFor([&] { return trace.size() == 2; }));
+  EXPECT_TRUE(
+      traceHas("~ notification service unavailable: "
+               "org.freedesktop.DBus.Error.ServiceUnknown"));
+  qputenv("DBUS_SESSION_BUS_ADDRESS", kNowhere);
+  notifier.notify("Upgrade Base Unit", "The base unit has been upgraded.");
+  EXPECT_EQ(trace.back(),
+            std::string("~ notification service unavailable: no session bus at ") + kNowhere);
+}
+
+}  // namespace
+}  // namespace orbelle::testing

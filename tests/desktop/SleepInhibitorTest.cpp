@@ -1,0 +1,101 @@
+#include "desktop/DesktopFixture.h"
+#include "desktop/SleepInhibitor.h"
+
+namespace orbelle::testing {
+namespace {
+
+using SleepInhibitorTest = DesktopFixture;
+
+TEST_F(SleepInhibitorTest, BothLocksAreTakenAndGivenBackEveryTime) {
+  serveLoginManager([this](const QDBusMessage& call) { return grantLock(call); });
+  servePortal([this](const QDBusMessage& call) { return grantPortal(call); });
+  {
+    SleepInhibitor inhibitor(tracer());
+    inhibitor.acquire("Upgrading the base unit");
+    ASSERT_TRUE(waitFor([&] { return locks.granted == 1 && trace.size() == 2; }));
+    EXPECT_EQ(loginManager->calls[0].arguments(),
+              (QVariantList{"sleep:idle", "Orbelle", "Upgrading the base unit", "block"}));
+    const QVariantList portalArguments = portal->calls[0].arguments();
+    EXPECT_EQ(portalArguments[0].toString(), "");
+    EXPECT_EQ(portalArguments[1].toUInt(), 4u | 8u);
+    EXPECT_EQ(qdbus_cast<QVariantMap>(portalArguments[2]).value("reason"),
+              "Upgrading the base unit");
+    EXPECT_TRUE(traceHas("~ sleep inhibited by the login manager"));
+    EXPECT_TRUE(traceHas("~ portal: suspend and idle inhibited"));
+    EXPECT_EQ(locks.closed, 0);
+    EXPECT_EQ(portal->callsTo("Close"), 0);
+  }  // the end of the program: the destructor gives both back
+  ASSERT_TRUE(waitFor([&] { return locks.closed == 1 && portal->callsTo("Close") == 1; }));
+
+  // A second transfer in the same run takes fresh locks and gives them back on release().
+  SleepInhibitor inhibitor(tracer());
+  inhibitor.acquire("Upgrading the handheld unit");
+  ASSERT_TRUE(waitFor([&] { return locks.granted == 2 && grantedHandles.size() == 2; }));
+  EXPECT_EQ(locks.closed, 1);
+  inhibitor.release();
+  ASSERT_TRUE(waitFor([&] { return locks.closed == 2 && portal->callsTo("Close") == 2; }));
+  EXPECT_EQ(closedHandles(), grantedHandles);
+  EXPECT_TRUE(waitFor([&] { return traceHas("~ portal: inhibition released"); }));
+}
+
+TEST_F(SleepInhibitorTest, LocksGrantedAfterTheEndAreGivenBackAtOnce) {
+  serveLoginManager(later);
+  servePortal(later);
+  SleepInhibitor inhibitor(tracer());
+  inhibitor.acquire("Upgrading the base unit");
+  ASSERT_TRUE(
+      waitFor([&] { return loginManager->calls.size() == 1 && portal->calls.size() == 1; }));
+
+  inhibitor.release();  // the transfer failed before the services answered
+  loginManager->reply(grantLock(loginManager->calls[0]));
+  portal->reply(grantPortal(portal->calls[0]));
+
+  ASSERT_TRUE(waitFor([&] { return locks.closed == 1 && portal->callsTo("Close") == 1; }));
+  EXPECT_EQ(closedHandles(), grantedHandles);
+  EXPECT_TRUE(traceHas("~ login manager: sleep lock granted after the end, released at once"));
+  EXPECT_TRUE(traceHas("~ portal: inhibition granted after the end, released at once"));
+}
+
+TEST_F(SleepInhibitorTest, ARefusalIsReportedAndTheOtherLockStillHolds) {
+  serveLoginManager(refuse);
+  servePortal([this](const QDBusMessage& call) { return grantPortal(call); });
+  SleepInhibitor inhibitor(tracer());
+  inhibitor.acquire("Upgrading the base unit");
+  ASSERT_TRUE(waitFor([&] { return trace.size() == 2; }));
+  EXPECT_TRUE(traceHas(
+      "~ login manager refused: org.freedesktop.DBus.Error.AccessDenied: Permission denied"));
+  EXPECT_TRUE(traceHas("~ portal: suspend and idle inhibited"));
+
+  inhibitor.release();
+  ASSERT_TRUE(waitFor([&] { return portal->callsTo("Close") == 1; }));
+  EXPECT_EQ(locks.granted, 0);
+}
+
+TEST_F(SleepInhibitorTest, MissingServicesAndMissingBusesAreReportedWithoutWaiting) {
+  SleepInhibitor inhibitor(tracer());
+  inhibitor.acquire("Upgrading the base unit");
+  ASSERT_TRUE(waitFor([&] { return trace.size() == 2; }));
+  EXPECT_TRUE(traceHas("~ login manager unavailable: org.freedesktop.DBus.Error.ServiceUnknown"));
+  EXPECT_TRUE(traceHas("~ portal unavailable: org.freedesktop.DBus.Error.ServiceUnknown"));
+  inhibitor.release();
+
+  // Variables that lead nowhere, and no session bus where the user session would have one:
+  // said at once, with no connection tried and nothing autolaunched.
+  TempDir runtime;
+  const QByteArray userRuntime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + QByteArray((runtime / "gone").c_str()));
+  qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+  qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
+  trace.clear();
+  inhibitor.acquire("Upgrading the base unit");
+  EXPECT_EQ(
+      trace,
+      (std::vector<std::string>{
+          "~ login manager unavailable: no system bus at unix:path=" + (runtime / "gone").string(),
+          "~ portal unavailable: no session bus at unix:path=" + (runtime / "bus").string()}));
+  inhibitor.release();
+  qputenv("XDG_RUNTIME_DIR", userRuntime);
+}
+
+}  // namespace
+}  // namespace orbelle::testing

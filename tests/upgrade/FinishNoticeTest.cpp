@@ -1,0 +1,39 @@
+#include <stdlib.h>
+
+#include <chrono>
+
+#include <gtest/gtest.h>
+
+#include "upgrade/FinishNotice.h"
+
+namespace orbelle {
+namespace {
+
+using std::chrono::seconds;
+
+TEST(FinishNotice, OnlyALongTransferEndingBehindTheOperatorsBack) {
+  EXPECT_TRUE(shouldNotifyFinish(seconds(61), false, seconds(60)));
+  EXPECT_FALSE(shouldNotifyFinish(seconds(61), true, seconds(60)));
+  EXPECT_FALSE(shouldNotifyFinish(seconds(60), false, seconds(60)));
+  EXPECT_FALSE(shouldNotifyFinish(seconds(5), false, seconds(60)));
+  // A threshold of 0 lets any transfer that took time at all through.
+  EXPECT_TRUE(shouldNotifyFinish(std::chrono::milliseconds(1), false, seconds(0)));
+  EXPECT_FALSE(shouldNotifyFinish(std::chrono::milliseconds(0), false, seconds(0)));
+}
+
+TEST(FinishNotice, ThresholdComesFromTheEnvironmentAndFallsBackOnNonsense) {
+  ::unsetenv("ORBELLE_NOTIFY_AFTER");
+  EXPECT_EQ(notifyAfterFromEnvironment(), seconds(60));
+  for (const char* good : {"0", "90", "3600"}) {
+    ::setenv("ORBELLE_NOTIFY_AFTER", good, 1);
+    EXPECT_EQ(notifyAfterFromEnvironment(), seconds(std::atoi(good))) << good;
+  }
+  for (const char* bad : {"", "-5", "ten", "10s", " 10", "1e3", "99999999999999999999"}) {
+    ::setenv("ORBELLE_NOTIFY_AFTER", bad, 1);
+    EXPECT_EQ(notifyAfterFromEnvironment(), kDefaultNotifyAfter) << '"' << bad << '"';
+  }
+  ::unsetenv("ORBELLE_NOTIFY_AFTER");
+}
+
+}  // namespace
+}  // namespace orbelle
