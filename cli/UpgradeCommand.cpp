@@ -17,9 +17,11 @@
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "ProgressReport.h"
+#include "desktop/SleepInhibitor.h"
 #include "link/LinkUpgradeHost.h"
 #include "link/ReplyTimer.h"
 #include "protocol/LinkError.h"
+#include "upgrade/FinishNotice.h"
 #include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeImage.h"
 #include "upgrade/UpgradeTransfer.h"
@@ -162,7 +164,10 @@ class UpgradeRun : public ReplyReceiver {
   std::optional<LinkRefusal> refusal_;
   std::optional<Clock::time_point> firstBlockAt_;
   std::optional<Clock::time_point> lastAckAt_;
+  std::optional<Clock::time_point> startedAt_;
   bool turnaroundAdvised_ = false;
+  // Held from the start frame to the end of the run: a laptop must not sleep mid-transfer.
+  SleepInhibitor sleep_;
 };
 
 UpgradeRun::UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pauses,
@@ -174,7 +179,10 @@ UpgradeRun::UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pause
       host_(*this, pauses),
       transfer_(unit.table, link.state(), host_, runFlags_),
       watchdog_(
-          link.timeout(), [this] { end(Ending::NoReply); }, link.failureSink()) {
+          link.timeout(), [this] { end(Ending::NoReply); }, link.failureSink()),
+      sleep_([this](const std::string& line) {
+        TraceStep(link_.session().endpoints(), {.kind = TraceKind::Note, .text = line});
+      }) {
   host_.attach(transfer_);
   transfer_.setEventHook([this](UpgradeEvent event) { onEvent(event); });
   link_.session().dispatcher().attach(unit_.feature, this);
@@ -216,6 +224,8 @@ void UpgradeRun::onLinkReply(const ReportFrame& rxFrame) {
 void UpgradeRun::onEvent(UpgradeEvent event) {
   switch (event) {
     case UpgradeEvent::StartSent:
+      startedAt_ = Clock::now();
+      sleep_.acquire(QStringLiteral("Upgrading the %1").arg(QLatin1String(unit_.name)));
       link_.session().serial().clearTurnarounds();
       progress_.started();
       return;
@@ -311,6 +321,12 @@ void UpgradeRun::end(Ending ending) {
   ending_ = ending;
   watchdog_.stop();
   host_.cancelPause();
+  sleep_.release();
+  // Whoever left a long transfer to run hears that it ended, well or not.
+  if (startedAt_ && ProgressReport::styleFor(false) == ProgressReport::Style::Bar &&
+      shouldNotifyFinish(Clock::now() - *startedAt_, false, notifyAfterFromEnvironment())) {
+    std::cerr << '\a' << std::flush;
+  }
   link_.finish();
 }
 

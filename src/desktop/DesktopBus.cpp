@@ -91,7 +91,7 @@ std::string describeFailure(std::string_view who, const QDBusError& error) {
       error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::NoServer ||
       error.type() == QDBusError::Disconnected || error.type() == QDBusError::NoReply ||
       error.type() == QDBusError::Timeout || error.type() == QDBusError::TimedOut;
-  return "~ " + std::string(who) + (absent ? " unavailable: " : " refused: ") +
+  return "" + std::string(who) + (absent ? " unavailable: " : " refused: ") +
          error.name().toStdString() + ": " + error.message().toStdString();
 }
 

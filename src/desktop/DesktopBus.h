@@ -18,7 +18,7 @@ namespace orbelle {
 
 enum class DesktopBus { System, Session };
 
-// Receives one line per outcome ("~ sleep inhibited by the login manager") for --trace.
+// Receives one line per outcome ("sleep inhibited by the login manager") for --trace.
 using DesktopTrace = std::function<void(const std::string&)>;
 // Held by the component, watched by its calls: an answer that arrives after the component
 // is gone is not traced to an owner that may be gone too.
@@ -36,7 +36,7 @@ std::optional<QDBusConnection> connectToDesktopBus(DesktopBus bus, QString& whyN
 // Calls `done` with the finished call once its answer (or error) is in.
 void whenAnswered(const QDBusPendingCall& call, std::function<void(const QDBusPendingCall&)> done);
 
-// "~ login manager refused: <error name>: <message>", or "unavailable" when nobody was
+// "login manager refused: <error name>: <message>", or "unavailable" when nobody was
 // there to answer at all.
 std::string describeFailure(std::string_view who, const QDBusError& error);
 

@@ -16,7 +16,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body) {
   QString whyNot;
   const std::optional<QDBusConnection> session = connectToDesktopBus(DesktopBus::Session, whyNot);
   if (!session) {
-    traceLine(trace_, "~ notification service unavailable: " + whyNot.toStdString());
+    traceLine(trace_, "notification service unavailable: " + whyNot.toStdString());
     return;
   }
   auto notify = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
@@ -30,7 +30,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body) {
       session->asyncCall(notify), [trace = WeakTrace(trace_)](const QDBusPendingCall& call) {
         const QDBusPendingReply<uint> reply = call;
         traceLine(trace, reply.isError() ? describeFailure("notification service", reply.error())
-                                         : "~ notification shown");
+                                         : "notification shown");
       });
 }
 

@@ -34,7 +34,7 @@ struct SleepInhibitor::Hold {
                                                       "org.freedesktop.portal.Request", "Close");
     whenAnswered(session->asyncCall(close), [trace = trace](const QDBusPendingCall& call) {
       traceLine(trace, call.isError() ? describeFailure("portal release", call.error())
-                                      : "~ portal: inhibition released");
+                                      : "portal: inhibition released");
     });
     portalRequest.clear();
   }
@@ -66,7 +66,7 @@ void SleepInhibitor::release() {
   hold->released = true;
   if (hold->loginLock.isValid()) {
     hold->loginLock = QDBusUnixFileDescriptor();
-    hold->say("~ login manager: sleep lock released");
+    hold->say("login manager: sleep lock released");
   }
   if (!hold->portalRequest.isEmpty()) {
     hold->closePortalRequest();
@@ -77,7 +77,7 @@ void SleepInhibitor::askLoginManager(const std::shared_ptr<Hold>& hold, const QS
   QString whyNot;
   const std::optional<QDBusConnection> system = connectToDesktopBus(DesktopBus::System, whyNot);
   if (!system) {
-    hold->say("~ login manager unavailable: " + whyNot.toStdString());
+    hold->say("login manager unavailable: " + whyNot.toStdString());
     return;
   }
   auto inhibit = QDBusMessage::createMethodCall(kLogin1Service, "/org/freedesktop/login1",
@@ -90,10 +90,10 @@ void SleepInhibitor::askLoginManager(const std::shared_ptr<Hold>& hold, const QS
       hold->say(describeFailure("login manager", reply.error()));
     } else if (hold->released) {
       // Dropping the reply closes the descriptor it carried.
-      hold->say("~ login manager: sleep lock granted after the end, released at once");
+      hold->say("login manager: sleep lock granted after the end, released at once");
     } else {
       hold->loginLock = reply.value();
-      hold->say("~ sleep inhibited by the login manager");
+      hold->say("sleep inhibited by the login manager");
     }
   });
 }
@@ -102,7 +102,7 @@ void SleepInhibitor::askPortal(const std::shared_ptr<Hold>& hold, const QString&
   QString whyNot;
   hold->session = connectToDesktopBus(DesktopBus::Session, whyNot);
   if (!hold->session) {
-    hold->say("~ portal unavailable: " + whyNot.toStdString());
+    hold->say("portal unavailable: " + whyNot.toStdString());
     return;
   }
   auto inhibit = QDBusMessage::createMethodCall(kPortalService, "/org/freedesktop/portal/desktop",
@@ -116,10 +116,10 @@ void SleepInhibitor::askPortal(const std::shared_ptr<Hold>& hold, const QString&
     }
     hold->portalRequest = reply.value().path();
     if (hold->released) {
-      hold->say("~ portal: inhibition granted after the end, released at once");
+      hold->say("portal: inhibition granted after the end, released at once");
       hold->closePortalRequest();
     } else {
-      hold->say("~ portal: suspend and idle inhibited");
+      hold->say("portal: suspend and idle inhibited");
     }
   });
 }

@@ -76,19 +76,19 @@ TEST_F(DesktopSignalsTest, NotificationCarriesTheTextsAndOurDesktopEntry) {
   EXPECT_EQ(arguments[5].toStringList(), QStringList());
   EXPECT_EQ(qdbus_cast<QVariantMap>(arguments[6]), (QVariantMap{{"desktop-entry", "orbelle"}}));
   EXPECT_EQ(arguments[7].toInt(), -1);
-  EXPECT_EQ(trace.back(), "~ notification shown");
+  EXPECT_EQ(trace.back(), "notification shown");
 
   // Without the service, and then without a bus, the notifier only says so.
   notifications.reset();
   notifier.notify("Upgrade Base Unit", "The base unit has been upgraded.");
   ASSERT_TRUE(waitFor([&] { return trace.size() == 2; }));
   EXPECT_TRUE(
-      traceHas("~ notification service unavailable: "
+      traceHas("notification service unavailable: "
                "org.freedesktop.DBus.Error.ServiceUnknown"));
   qputenv("DBUS_SESSION_BUS_ADDRESS", kNowhere);
   notifier.notify("Upgrade Base Unit", "The base unit has been upgraded.");
   EXPECT_EQ(trace.back(),
-            std::string("~ notification service unavailable: no session bus at ") + kNowhere);
+            std::string("notification service unavailable: no session bus at ") + kNowhere);
 }
 
 }  // namespace
