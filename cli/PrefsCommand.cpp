@@ -56,8 +56,11 @@ std::int32_t parseBaudrate(const std::string& text) {
 }
 
 std::string checkDevicePath(const std::string& path) {
-  if (path.empty()) {
-    throw CliError(kBadUsage, "the device path is empty");
+  if (const auto fault = checkComDevicePath(path)) {
+    // Not echoed: a control character would reach the terminal.
+    throw CliError(kBadUsage,
+                   "the device path cannot be used: " + std::string(describeComPathFault(*fault)) +
+                       "; give the device's full path, for example /dev/ttyUSB0");
   }
   if (path.size() > kLongestStoredText) {
     throw CliError(kBadUsage, "the device path is longer than " +

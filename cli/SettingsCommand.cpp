@@ -327,8 +327,9 @@ int devicesCommand(const GlobalOptions& options) {
     const bool present = std::filesystem::exists(device.path);
     com[comValueName(n)] = {
         {"device", device.path}, {"source", describeSource(device.source)}, {"present", present}};
+    addIgnoredNote(com[comValueName(n)], device, n, *store);
     text += "  " + comValueName(n) + "  " + device.path + " (" + describeSource(device.source) +
-            (present ? "" : ", not present") + ")\n";
+            (present ? "" : ", not present") + ignoredNote(device, n, *store) + ")\n";
   }
   Output(options.json).result({{"usb", usb}, {"com", com}}, text);
   return kOk;

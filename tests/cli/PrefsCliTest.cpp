@@ -28,6 +28,8 @@ TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
   ASSERT_EQ(vkr({"prefs", "set", "baudrate", "057600"}).exitCode, 0) << "decimal, not octal";
   ASSERT_EQ(vkr({"prefs", "set", "com", "03", "/dev/pts/42"}).exitCode, 0);
   env["VKR_COM4"] = "/dev/from-env";
+  // A hand-made entry that names no usable device is passed over, and said to be.
+  writeFile(home / "VKR/VKR.reg", storeText() + "\"COM2\"=\"ttyUSB0\"\n");
 
   const auto shown = vkr({"prefs", "show", "--json"});
   ASSERT_EQ(shown.exitCode, 0) << shown.err;
@@ -35,7 +37,9 @@ TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
   auto expected = json;
   expected.merge_patch(nlohmann::json::parse(R"({"protocol": "rs232", "port": 3,
       "baudrate": 57600, "com": {"COM3": {"device": "/dev/pts/42", "source": "stored"},
-      "COM4": {"device": "/dev/from-env"}, "COM1": {"device": "/dev/ttyS0"}}})"));
+      "COM4": {"device": "/dev/from-env"}, "COM1": {"device": "/dev/ttyS0"},
+      "COM2": {"device": "/dev/ttyS1", "source": "default",
+               "ignored_stored": {"device": "ttyUSB0"}}}})"));
   EXPECT_EQ(json, expected);
   EXPECT_NE(storeText().find("\"protocol\"=\"RS232\""), std::string::npos);
 }
@@ -54,6 +58,9 @@ TEST_F(PrefsCli, BadValuesAreRefusedWithExitTwoAndNothingWritten) {
       {"prefs", "set", "baudrate", "4294976896"},  // 9600 once cut to 32 bits
       {"prefs", "set", "com", "9", "/dev/x"},
       {"prefs", "set", "com", "1", ""},
+      {"prefs", "set", "com", "1", "ttyS0"},
+      {"prefs", "set", "com", "1", "/dev/ttyS0\n"},
+      {"prefs", "set", "com", "1", "/dev/\x1b[2Jtty"},
       {"prefs", "set", "com", "1", std::string(1024, 'x')},
       {"prefs", "set"},
       {"prefs", "set", "colour", "red"}};
