@@ -100,8 +100,9 @@ std::size_t lineEndLength(std::string_view text, std::size_t pos) {
 }
 
 // Splits the text into logical lines: CR LF, LF or CR ends a line, and a hex list may run
-// on over lines that end in a backslash.
-std::vector<Line> logicalLines(std::string_view text) {
+// on over lines that end in a backslash. None when the text ends inside such a list:
+// whatever a write put after it would be read as part of it.
+std::optional<std::vector<Line>> logicalLines(std::string_view text) {
   std::vector<Line> lines;
   Line pending;
   bool continuing = false;
@@ -129,11 +130,8 @@ std::vector<Line> logicalLines(std::string_view text) {
     lines.push_back(std::move(pending));
     pending = {};
   }
-  if (!pending.raw.empty()) {
-    if (continuing) {
-      pending.text += '\\';  // the file ends inside a hex list: keep it unfinished
-    }
-    lines.push_back(std::move(pending));
+  if (continuing) {
+    return std::nullopt;
   }
   return lines;
 }
@@ -412,7 +410,11 @@ std::optional<RegFile> parseRegFile(std::string_view bytes) {
   if (!text) {
     return std::nullopt;
   }
-  std::vector<Line> lines = logicalLines(*text);
+  auto split = logicalLines(*text);
+  if (!split) {
+    return std::nullopt;
+  }
+  std::vector<Line>& lines = *split;
   const auto header = std::find_if(lines.begin(), lines.end(),
                                    [](const Line& line) { return isMeaningful(line.text); });
   if (header == lines.end() || header->text != kRegFileHeader) {

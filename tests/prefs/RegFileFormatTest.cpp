@@ -137,7 +137,8 @@ TEST(RegFileFormat, RejectsTextThatIsNotAnExport) {
                           "Windows Registry Editor Version 5.00\n\"x\"=hex:1,,2\n",
                           "Windows Registry Editor Version 5.00\nx=1\n",
                           "Windows Registry Editor Version 5.00\n\"a\tb\"=\"tab in a name\"\n",
-                          "\xFF\xFEW" /* half a UTF-16 unit */}) {
+                          "\xFF\xFEW" /* half a UTF-16 unit */,
+                          "Windows Registry Editor Version 5.00\n[Other]\n\"h\"=hex:01,\\\n"}) {
     EXPECT_FALSE(parseRegFile(bad)) << bad;
   }
 }
