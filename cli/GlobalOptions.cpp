@@ -1,10 +1,10 @@
 #include "GlobalOptions.h"
 
-#include <cmath>
 #include <sstream>
 #include <string_view>
 
 #include "CliError.h"
+#include "DecimalNumbers.h"
 #include "protocol/LinkProtocol.h"
 
 namespace orbelle::cli {
@@ -14,9 +14,8 @@ FiniteRange::FiniteRange(double low, double high) {
   description << "NUMBER in [" << low << " - " << high << "]";
   Validator::description(description.str());
   func_ = [low, high](std::string& input) {
-    double value = 0.0;
-    if (!CLI::detail::lexical_cast(input, value) || !std::isfinite(value) || value < low ||
-        value > high) {
+    const auto value = parseDecimalFraction(input);
+    if (!value || *value < low || *value > high) {
       std::ostringstream message;
       message << "Value " << input << " is not a number from " << low << " to " << high;
       return message.str();
@@ -39,8 +38,10 @@ void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
           },
           "usb|rs232"));
   app.add_option("--port", options.port, "COM port number for RS232 (1-4)")
+      ->transform(decimalInteger())
       ->check(CLI::Range(1, 4));
   app.add_option("--baud", options.baud, "RS232 rate: 9600, 19200, 38400, 57600 or 115200")
+      ->transform(decimalInteger())
       ->check(CLI::IsMember({9600, 19200, 38400, 57600, 115200}));
   app.add_option("--device", options.device,
                  "Serial device to use instead of the COM port mapping (implies rs232)");

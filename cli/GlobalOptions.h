@@ -19,8 +19,8 @@ struct GlobalOptions {
   bool trace = false;
 };
 
-// A number from `low` to `high`, both included. Unlike CLI::Range it refuses NaN, which
-// compares false with every bound, and infinities.
+// A decimal number from `low` to `high`, both included, fractions allowed (see
+// DecimalNumbers.h). Unlike CLI::Range it refuses NaN, infinities and hexadecimal forms.
 class FiniteRange : public CLI::Validator {
  public:
   FiniteRange(double low, double high);

@@ -1,11 +1,12 @@
 #include "PrefsCommand.h"
 
+#include <limits>
 #include <memory>
-#include <sstream>
 
 #include <CLI/CLI.hpp>
 
 #include "CliError.h"
+#include "DecimalNumbers.h"
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "PrefsView.h"
@@ -29,11 +30,12 @@ int parseComNumber(const std::string& text) {
   if (digits.rfind("com", 0) == 0) {
     digits.erase(0, 3);
   }
-  if (digits.size() != 1 || digits[0] < '1' || digits[0] > '4') {
+  const auto number = parseDecimalInteger(digits);
+  if (!number || *number < 1 || *number > 4) {
     throw CliError(kBadUsage,
                    "COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not \"" + text + "\"");
   }
-  return digits[0] - '0';
+  return static_cast<int>(*number);
 }
 
 LinkProtocol parseProtocol(const std::string& text) {
@@ -44,18 +46,21 @@ LinkProtocol parseProtocol(const std::string& text) {
 }
 
 std::int32_t parseBaudrate(const std::string& text) {
-  std::int32_t rate = 0;
-  std::istringstream in(text);
-  if (!(in >> rate) || !in.eof() || !isOfferedBaudrate(rate)) {
+  const auto rate = parseDecimalInteger(text);
+  if (!rate || *rate > std::numeric_limits<std::int32_t>::max() ||
+      !isOfferedBaudrate(static_cast<std::int32_t>(*rate))) {
     throw CliError(kBadUsage,
                    "baud rate must be 9600, 19200, 38400, 57600 or 115200, not \"" + text + "\"");
   }
-  return rate;
+  return static_cast<std::int32_t>(*rate);
 }
 
 std::string checkDevicePath(const std::string& path) {
-  if (path.empty()) {
-    throw CliError(kBadUsage, "the device path is empty");
+  if (const auto fault = checkComDevicePath(path)) {
+    // Not echoed: a control character would reach the terminal.
+    throw CliError(kBadUsage,
+                   "the device path cannot be used: " + std::string(describeComPathFault(*fault)) +
+                       "; give the device's full path, for example /dev/ttyUSB0");
   }
   if (path.size() > kLongestStoredText) {
     throw CliError(kBadUsage, "the device path is longer than " +

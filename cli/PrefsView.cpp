@@ -2,7 +2,6 @@
 
 #include <iostream>
 
-#include "prefs/ComPortMap.h"
 #include "prefs/RegFileStore.h"
 
 namespace orbelle::cli {
@@ -15,11 +14,41 @@ std::string preferenceStoreLocation() {
 #endif
 }
 
+namespace {
+
+// The stored entry passed over for `device`, when the default stands in for it.
+std::optional<UnusableComEntry> passedOver(const ComDevice& device, std::int32_t comNumber,
+                                           PreferenceStore& store) {
+  if (device.source != ComDeviceSource::PlatformDefault) {
+    return std::nullopt;  // what is stored would not be used anyway
+  }
+  return unusableStoredComDevice(comNumber, store);
+}
+
+}  // namespace
+
+std::string ignoredNote(const ComDevice& device, std::int32_t comNumber, PreferenceStore& store) {
+  const auto unusable = passedOver(device, comNumber, store);
+  // Its text is not shown: it may hold control characters.
+  return unusable ? std::string("; the stored device was passed over: ") +
+                        describeComPathFault(unusable->fault)
+                  : std::string();
+}
+
+void addIgnoredNote(nlohmann::json& entry, const ComDevice& device, std::int32_t comNumber,
+                    PreferenceStore& store) {
+  if (const auto unusable = passedOver(device, comNumber, store)) {
+    entry["ignored_stored"] = {{"device", unusable->text},
+                               {"why", describeComPathFault(unusable->fault)}};
+  }
+}
+
 nlohmann::json prefsToJson(const LinkPreferences& prefs, PreferenceStore& store) {
   nlohmann::json com = nlohmann::json::object();
   for (int n = 1; n <= 4; ++n) {
     const ComDevice device = resolveComDevice(n, &store);
     com[comValueName(n)] = {{"device", device.path}, {"source", describeSource(device.source)}};
+    addIgnoredNote(com[comValueName(n)], device, n, store);
   }
   return {{"protocol", linkProtocolName(prefs.protocol)},
           {"port", prefs.port},
@@ -44,7 +73,8 @@ std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store) {
   text += "handheld  " + orNone(prefs.handheldImagePath) + "\n";
   for (int n = 1; n <= 4; ++n) {
     const ComDevice device = resolveComDevice(n, &store);
-    text += comValueName(n) + "      " + device.path + " (" + describeSource(device.source) + ")\n";
+    text += comValueName(n) + "      " + device.path + " (" + describeSource(device.source) +
+            ignoredNote(device, n, store) + ")\n";
   }
   text += "store     " + preferenceStoreLocation() + "\n";
   return text;

@@ -4,12 +4,20 @@
 
 #include <nlohmann/json.hpp>
 
+#include "prefs/ComPortMap.h"
 #include "prefs/LinkPreferences.h"
 
 namespace orbelle::cli {
 
 // Where the preference store lives, for messages.
 std::string preferenceStoreLocation();
+
+// Why the stored COM<n> device was passed over for `device`, the default, to follow its
+// line; empty when it was not.
+std::string ignoredNote(const ComDevice& device, std::int32_t comNumber, PreferenceStore& store);
+// The same as a JSON member of its COM entry.
+void addIgnoredNote(nlohmann::json& entry, const ComDevice& device, std::int32_t comNumber,
+                    PreferenceStore& store);
 
 nlohmann::json prefsToJson(const LinkPreferences& prefs, PreferenceStore& store);
 std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store);

@@ -9,6 +9,7 @@
 
 #include "CliError.h"
 #include "CliLink.h"
+#include "DecimalNumbers.h"
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "PrefsView.h"
@@ -103,12 +104,11 @@ std::uint16_t parseIds(const std::string& text) {
   while (true) {
     const std::size_t comma = text.find(',', start);
     const std::string item = text.substr(start, comma - start);
-    int id = 0;
-    std::istringstream number(item);
-    if (item.empty() || !(number >> id) || !number.eof() || id < 1 || id > 16) {
+    const auto id = parseDecimalInteger(item);
+    if (!id || *id < 1 || *id > 16) {
       throw refuse();
     }
-    mask |= static_cast<std::uint16_t>(1U << (id - 1));
+    mask |= static_cast<std::uint16_t>(1U << (*id - 1));
     if (comma == std::string::npos) {
       return mask;
     }
@@ -327,8 +327,9 @@ int devicesCommand(const GlobalOptions& options) {
     const bool present = std::filesystem::exists(device.path);
     com[comValueName(n)] = {
         {"device", device.path}, {"source", describeSource(device.source)}, {"present", present}};
+    addIgnoredNote(com[comValueName(n)], device, n, *store);
     text += "  " + comValueName(n) + "  " + device.path + " (" + describeSource(device.source) +
-            (present ? "" : ", not present") + ")\n";
+            (present ? "" : ", not present") + ignoredNote(device, n, *store) + ")\n";
   }
   Output(options.json).result({{"usb", usb}, {"com", com}}, text);
   return kOk;
@@ -347,15 +348,18 @@ void addSettingsCommands(CLI::App& app, const GlobalOptions& options, std::funct
   CLI::App* set = settings->add_subcommand(
       "set", "Read the current settings, change what is given and upload them");
   set->add_option("--power", arguments->power,
-                  "RF output power in dBm: 10, 7, 5, 0, -5, -10, -15, -20");
+                  "RF output power in dBm: 10, 7, 5, 0, -5, -10, -15, -20")
+      ->transform(decimalInteger(true));
   set->add_option("--channel", arguments->channel,
-                  "Radio channel, within the range of nation and hopping");
+                  "Radio channel, within the range of nation and hopping")
+      ->transform(decimalInteger());
   set->add_option("--ids", arguments->ids, "Registered handheld IDs, e.g. 1,3,16, or none");
   set->add_option("--hopping", arguments->hopping, "Frequency hopping: on or off");
   set->add_option("--rs232-baud", arguments->rs232Baud,
-                  "The base unit's own RS232 rate: 4800 to 115200");
-  set->add_option("--data-bits", arguments->dataBits, "7 or 8");
-  set->add_option("--stop-bits", arguments->stopBits, "1 or 2");
+                  "The base unit's own RS232 rate: 4800 to 115200")
+      ->transform(decimalInteger());
+  set->add_option("--data-bits", arguments->dataBits, "7 or 8")->transform(decimalInteger());
+  set->add_option("--stop-bits", arguments->stopBits, "1 or 2")->transform(decimalInteger());
   set->add_option("--parity", arguments->parity, "none, odd or even");
   set->add_option("--flow", arguments->flow, "none, rts-low or rts-high");
   set->add_option("--numeric-key", arguments->numericKey, "alphabetic or alt-keypad");

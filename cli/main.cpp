@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <clocale>
 #include <functional>
 #include <iostream>
 
@@ -39,6 +40,9 @@ void addGlobalOptionsFooter(CLI::App& app, const std::string& footer) {
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
+  // QCoreApplication takes the environment's locale, and CLI11 reads fractions with strtold:
+  // --timeout 0.5 must not want a decimal comma.
+  std::setlocale(LC_NUMERIC, "C");
   CLI::App app{
       "vkr - read and change the settings of a cordless barcode base unit, and "
       "upgrade its firmware or that of a handheld unit"};

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "prefs/PreferenceStore.h"
 
@@ -11,14 +13,36 @@ namespace orbelle {
 // then name the device alone.
 enum class ComDeviceSource { Environment, Store, PlatformDefault, Given };
 
+// Why a text cannot name the serial device behind a COM number.
+enum class ComPathFault {
+  Empty,
+  // Not a full path: it would depend on the folder the program starts in (and the serial
+  // port's own lookup reads a bare name under /dev instead). On Windows device names such
+  // as COM7 are taken as they are.
+  NotAbsolute,
+  ControlCharacter,  // no device is named so; most likely a paste or a script gone wrong
+};
+
+std::optional<ComPathFault> checkComDevicePath(std::string_view path);
+const char* describeComPathFault(ComPathFault fault);
+
 struct ComDevice {
   std::string path;
   ComDeviceSource source = ComDeviceSource::PlatformDefault;
 };
 
 // The serial device behind COM<n>: $VKR_COM<n> if set, else the stored string value
-// "COM<n>", else the platform's own name (/dev/ttyS<n-1>, or COM<n> on Windows).
+// "COM<n>" if checkComDevicePath finds no fault in it, else the platform's own name
+// (/dev/ttyS<n-1>, or COM<n> on Windows).
 ComDevice resolveComDevice(std::int32_t comNumber, PreferenceStore* store);
+
+// A stored "COM<n>" that resolveComDevice passes over, so that it can be told.
+struct UnusableComEntry {
+  std::string text;
+  ComPathFault fault;
+};
+std::optional<UnusableComEntry> unusableStoredComDevice(std::int32_t comNumber,
+                                                        PreferenceStore& store);
 
 std::string comValueName(std::int32_t comNumber);
 const char* describeSource(ComDeviceSource source);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "prefs/Utf16Text.h"
+
 namespace orbelle {
 
 namespace {
@@ -13,12 +15,22 @@ constexpr std::uint32_t kTypeNumber = 4;
 
 char foldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
-bool isCleanString(const RegValue& value) {
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+
+// A text that fits between quotes in a file of `encoding`.
+bool isCleanString(const RegValue& value, RegFileEncoding encoding) {
   if (value.type != kTypeString || value.bytes.empty() || value.bytes.back() != 0) {
     return false;
   }
-  return std::none_of(value.bytes.begin(), value.bytes.end() - 1,
-                      [](std::uint8_t b) { return b < 0x20 || b == 0x7F; });
+  const std::string_view text(reinterpret_cast<const char*>(value.bytes.data()),
+                              value.bytes.size() - 1);
+  return std::none_of(text.begin(), text.end(),
+                      [](char c) {
+                        const auto b = static_cast<unsigned char>(c);
+                        return b < 0x20 || b == 0x7F;
+                      }) &&
+         (encoding != RegFileEncoding::Utf16LeWithBom || isUtf8(text));
 }
 
 std::string quoted(std::string_view text) {
@@ -58,8 +70,8 @@ std::string hexBytes(const std::vector<std::uint8_t>& bytes) {
   return out;
 }
 
-std::string valueText(const RegValue& value) {
-  if (isCleanString(value)) {
+std::string valueText(const RegValue& value, RegFileEncoding encoding) {
+  if (isCleanString(value, encoding)) {
     const auto& b = value.bytes;
     return quoted(std::string(b.begin(), b.end() - 1));
   }
@@ -74,41 +86,81 @@ std::string valueText(const RegValue& value) {
   return "hex(" + shortHex(value.type) + "):" + hexBytes(value.bytes);
 }
 
-// Splits the text into logical lines: CR LF or LF ends a line, and a hex list may run on
-// over lines that end in a backslash.
-std::vector<std::string> logicalLines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::string pending;
+struct Line {
+  std::string text;  // what it says: continuations joined, line ends left out
+  std::string raw;   // as it stands in the file
+};
+
+// The length of the line end at text[pos] (CR LF, LF or CR), 0 when there is none.
+std::size_t lineEndLength(std::string_view text, std::size_t pos) {
+  if (pos >= text.size() || (text[pos] != '\r' && text[pos] != '\n')) {
+    return 0;
+  }
+  return (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
+}
+
+// Splits the text into logical lines: CR LF, LF or CR ends a line, and a hex list may run
+// on over lines that end in a backslash. None when the text ends inside such a list:
+// whatever a write put after it would be read as part of it.
+std::optional<std::vector<Line>> logicalLines(std::string_view text) {
+  std::vector<Line> lines;
+  Line pending;
   bool continuing = false;
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
+    std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) {
       end = text.size();
     }
     std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    if (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
+    const std::size_t next = end + lineEndLength(text, end);
+    pending.raw += text.substr(start, next - start);
+    start = next;
     if (continuing) {
       const std::size_t first = line.find_first_not_of(" \t");
       line.remove_prefix(first == std::string_view::npos ? line.size() : first);
     }
-    pending += line;
-    continuing =
-        !pending.empty() && pending.back() == '\\' && pending.find("=hex") != std::string::npos;
+    pending.text += line;
+    continuing = !pending.text.empty() && pending.text.back() == '\\' &&
+                 pending.text.find("=hex") != std::string::npos;
     if (continuing) {
-      pending.pop_back();
+      pending.text.pop_back();
       continue;
     }
     lines.push_back(std::move(pending));
-    pending.clear();
+    pending = {};
   }
-  if (!pending.empty()) {
-    lines.push_back(std::move(pending));
+  if (continuing) {
+    return std::nullopt;
   }
   return lines;
+}
+
+// The line end that `raw` finishes with, or nothing for a file's unfinished last line.
+std::string_view lineEndOf(std::string_view raw) {
+  if (raw.size() >= 2 && raw.substr(raw.size() - 2) == "\r\n") {
+    return raw.substr(raw.size() - 2);
+  }
+  if (!raw.empty() && (raw.back() == '\r' || raw.back() == '\n')) {
+    return raw.substr(raw.size() - 1);
+  }
+  return {};
+}
+
+bool isBlank(std::string_view raw) { return raw.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+// The file's text as UTF-8 (see Utf16Text.h for UTF-16), and the form it came in.
+std::optional<std::string> decodeText(std::string_view bytes, RegFileEncoding& encoding) {
+  if (bytes.substr(0, kUtf16LeMark.size()) == kUtf16LeMark) {
+    encoding = RegFileEncoding::Utf16LeWithBom;
+    return utf16LeToUtf8(bytes.substr(kUtf16LeMark.size()));
+  }
+  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+    encoding = RegFileEncoding::Utf8WithBom;
+    return std::string(bytes.substr(kUtf8Mark.size()));
+  }
+  encoding = RegFileEncoding::Utf8;
+  return std::string(bytes);
 }
 
 // Reads a quoted text starting at text[pos] == '"'; pos ends after the closing quote.
@@ -215,17 +267,6 @@ std::optional<RegValue> parseData(std::string name, std::string_view data) {
   return value;
 }
 
-void putValue(std::vector<RegValue>& values, RegValue value) {
-  for (RegValue& existing : values) {
-    if (sameValueName(existing.name, value.name)) {
-      existing.type = value.type;
-      existing.bytes = std::move(value.bytes);
-      return;
-    }
-  }
-  values.push_back(std::move(value));
-}
-
 bool hasControlCharacters(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) {
     const auto b = static_cast<unsigned char>(c);
@@ -262,51 +303,136 @@ bool sameValueName(std::string_view a, std::string_view b) {
          });
 }
 
-std::string serialiseRegFile(const RegKeyContents& contents) {
-  std::string out = std::string(kRegFileHeader) + "\n\n";
-  if (!contents.keyPresent) {
-    return out;
-  }
-  out += "[" + std::string(kPreferencesSection) + "]\n";
-  for (const RegValue& value : contents.values) {
-    out += quoted(value.name) + "=" + valueText(value) + "\n";
-  }
-  return out;
+RegFile::RegFile() : lines_{std::string(kRegFileHeader) + "\n", "\n"} {}
+
+std::string RegFile::entryText(const RegValue& value) const {
+  return quoted(value.name) + "=" + valueText(value, encoding_);
 }
 
-std::optional<RegKeyContents> parseRegFile(std::string_view text) {
-  if (text.rfind("\xEF\xBB\xBF", 0) == 0) {
-    text.remove_prefix(3);
+void RegFile::endLine(std::size_t line) {
+  if (lineEndOf(lines_[line]).empty()) {
+    lines_[line] += lineEnd_;
   }
-  const std::vector<std::string> lines = logicalLines(text);
-  auto line = std::find_if(lines.begin(), lines.end(), isMeaningful);
-  if (line == lines.end() || *line != kRegFileHeader) {
+}
+
+void RegFile::addKey() {
+  if (keyPresent()) {
+    return;
+  }
+  endLine(lines_.size() - 1);
+  if (!isBlank(lines_.back())) {
+    lines_.push_back(lineEnd_);
+  }
+  lines_.push_back("[" + std::string(kPreferencesSection) + "]" + lineEnd_);
+  keyEnd_ = lines_.size() - 1;
+}
+
+void RegFile::setValue(RegValue value) {
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    RegValue& existing = values_[i];
+    if (!sameValueName(existing.name, value.name)) {
+      continue;
+    }
+    if (existing.type != value.type || existing.bytes != value.bytes) {
+      existing.type = value.type;
+      existing.bytes = std::move(value.bytes);
+      std::string& line = lines_[valueLines_[i]];
+      line = entryText(existing) + std::string(lineEndOf(line));
+    }
+    return;
+  }
+  addKey();
+  endLine(*keyEnd_);
+  // Ended as the line before it, so that it cannot join the next one (a CR before an LF).
+  // Every line of ours is at or before keyEnd_, so no recorded place moves.
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*keyEnd_ + 1),
+                entryText(value) + std::string(lineEndOf(lines_[*keyEnd_])));
+  keyEnd_ = *keyEnd_ + 1;
+  values_.push_back(std::move(value));
+  valueLines_.push_back(*keyEnd_);
+}
+
+void RegFile::putParsed(RegValue value, std::size_t line) {
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    if (sameValueName(values_[i].name, value.name)) {
+      values_[i].type = value.type;
+      values_[i].bytes = std::move(value.bytes);
+      valueLines_[i] = line;
+      return;
+    }
+  }
+  values_.push_back(std::move(value));
+  valueLines_.push_back(line);
+}
+
+bool RegFile::readLine(const std::string& content, std::size_t index, Section& section) {
+  if (content.front() == '[') {
+    if (content.back() != ']') {
+      return false;
+    }
+    const bool ours =
+        sameValueName(std::string_view(content).substr(1, content.size() - 2), kPreferencesSection);
+    section = ours ? Section::Ours : Section::Other;
+  } else if (section != Section::Other) {
+    std::optional<RegValue> value;
+    if (!parseEntry(content, value)) {
+      return false;
+    }
+    if (value && section == Section::Ours) {
+      putParsed(std::move(*value), index);
+    }
+  }
+  if (section == Section::Ours) {
+    keyEnd_ = index;
+  }
+  return true;
+}
+
+std::string serialiseRegFile(const RegFile& file) {
+  std::string text;
+  for (const std::string& line : file.lines_) {
+    text += line;
+  }
+  switch (file.encoding_) {
+    case RegFileEncoding::Utf8:
+      return text;
+    case RegFileEncoding::Utf8WithBom:
+      return std::string(kUtf8Mark) + text;
+    case RegFileEncoding::Utf16LeWithBom:
+      return std::string(kUtf16LeMark) + utf8ToUtf16Le(text);
+  }
+  return text;
+}
+
+std::optional<RegFile> parseRegFile(std::string_view bytes) {
+  RegFile file;
+  const auto text = decodeText(bytes, file.encoding_);
+  if (!text) {
     return std::nullopt;
   }
-  RegKeyContents contents;
-  bool inOurSection = false;
-  for (++line; line != lines.end(); ++line) {
-    if (!isMeaningful(*line)) {
-      continue;
-    }
-    if (line->front() == '[') {
-      if (line->back() != ']') {
-        return std::nullopt;
-      }
-      inOurSection =
-          sameValueName(std::string_view(*line).substr(1, line->size() - 2), kPreferencesSection);
-      contents.keyPresent = contents.keyPresent || inOurSection;
-      continue;
-    }
-    std::optional<RegValue> value;
-    if (!parseEntry(*line, value)) {
+  auto split = logicalLines(*text);
+  if (!split) {
+    return std::nullopt;
+  }
+  std::vector<Line>& lines = *split;
+  const auto header = std::find_if(lines.begin(), lines.end(),
+                                   [](const Line& line) { return isMeaningful(line.text); });
+  if (header == lines.end() || header->text != kRegFileHeader) {
+    return std::nullopt;
+  }
+  if (const std::string_view end = lineEndOf(header->raw); !end.empty()) {
+    file.lineEnd_ = end;
+  }
+  RegFile::Section section = RegFile::Section::None;
+  file.lines_.clear();
+  for (auto line = lines.begin(); line != lines.end(); ++line) {
+    const std::size_t index = file.lines_.size();
+    file.lines_.push_back(std::move(line->raw));
+    if (line > header && isMeaningful(line->text) && !file.readLine(line->text, index, section)) {
       return std::nullopt;
     }
-    if (value && inOurSection) {
-      putValue(contents.values, std::move(*value));
-    }
   }
-  return contents;
+  return file;
 }
 
 }  // namespace orbelle

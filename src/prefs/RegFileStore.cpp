@@ -166,7 +166,7 @@ std::filesystem::path RegFileStore::target() const {
   return current;
 }
 
-RegFileStore::LoadResult RegFileStore::load(RegKeyContents& into, std::string_view consequence) {
+RegFileStore::LoadResult RegFileStore::load(RegFile& into, std::string_view consequence) {
   const std::string name = file_.string();
   // Without blocking, so that a named pipe in its place cannot hang us; only then is the
   // kind of file known.
@@ -280,7 +280,7 @@ bool RegFileStore::setAside() {
 }
 
 bool RegFileStore::openKey() {
-  RegKeyContents loaded;
+  RegFile loaded;
   LoadResult result = load(loaded, kLeftAlone);
   if (result == LoadResult::Unparsable) {
     // Look again under the lock: another program may just have replaced it.
@@ -294,7 +294,7 @@ bool RegFileStore::openKey() {
       return false;
     }
   }
-  if (result != LoadResult::Loaded || !loaded.keyPresent) {
+  if (result != LoadResult::Loaded || !loaded.keyPresent()) {
     return false;
   }
   contents_ = std::move(loaded);
@@ -318,7 +318,7 @@ bool RegFileStore::createKey() {
   if (!lock(held, kLeftAlone)) {
     return false;
   }
-  RegKeyContents fresh;
+  RegFile fresh;
   switch (load(fresh, kLeftAlone)) {
     case LoadResult::Unusable:
       return false;
@@ -326,14 +326,14 @@ bool RegFileStore::createKey() {
       if (!setAside()) {
         return false;
       }
-      fresh = {};
+      fresh = RegFile();
       break;
     case LoadResult::Absent:
     case LoadResult::Loaded:
       break;
   }
-  if (!fresh.keyPresent) {
-    fresh.keyPresent = true;
+  if (!fresh.keyPresent()) {
+    fresh.addKey();
     if (!save(fresh)) {
       return false;
     }
@@ -345,8 +345,8 @@ bool RegFileStore::createKey() {
 
 void RegFileStore::refresh() {
   // Another program of ours may have written since; what it wrote stays.
-  RegKeyContents current;
-  if (load(current, kKeptEarlier) == LoadResult::Loaded && current.keyPresent) {
+  RegFile current;
+  if (load(current, kKeptEarlier) == LoadResult::Loaded && current.keyPresent()) {
     contents_ = std::move(current);
   }
 }
@@ -356,7 +356,7 @@ ReadResult RegFileStore::query(std::string_view name, std::size_t bufferSize) {
     return {};
   }
   refresh();
-  for (const RegValue& value : contents_.values) {
+  for (const RegValue& value : contents_.values()) {
     if (sameValueName(value.name, name)) {
       if (value.bytes.size() > bufferSize) {
         return {ReadStatus::TooLong, {}};
@@ -393,7 +393,7 @@ bool RegFileStore::writeValue(RegValue value) {
   if (!lock(held, kNotStored)) {
     return false;
   }
-  RegKeyContents updated;
+  RegFile updated;
   switch (load(updated, kNotStored)) {
     case LoadResult::Unusable:
       return false;
@@ -407,24 +407,16 @@ bool RegFileStore::writeValue(RegValue value) {
       updated = contents_;
       break;
     case LoadResult::Loaded:
-      if (!updated.keyPresent) {
-        updated = contents_;
+      // Our key went from a file that is otherwise there: it comes back with what we read
+      // last, and the rest of the file stays.
+      if (!updated.keyPresent()) {
+        for (const RegValue& earlier : contents_.values()) {
+          updated.setValue(earlier);
+        }
       }
       break;
   }
-  bool replaced = false;
-  for (RegValue& existing : updated.values) {
-    if (sameValueName(existing.name, value.name)) {
-      // The registry keeps the spelling the value was created with.
-      existing.type = value.type;
-      existing.bytes = std::move(value.bytes);
-      replaced = true;
-      break;
-    }
-  }
-  if (!replaced) {
-    updated.values.push_back(std::move(value));
-  }
+  updated.setValue(std::move(value));
   if (!save(updated)) {
     return false;
   }
@@ -432,7 +424,7 @@ bool RegFileStore::writeValue(RegValue value) {
   return true;
 }
 
-bool RegFileStore::save(const RegKeyContents& contents) {
+bool RegFileStore::save(const RegFile& contents) {
   // Called under the lock.
   const std::filesystem::path destination = target();
   const std::string text = serialiseRegFile(contents);

@@ -20,7 +20,8 @@ class StoreLock;
 // Only a regular file of at most kMaxFileSize bytes is read; one that exists but cannot be
 // read is never replaced. A file that cannot be parsed is kept as "<name>.bad" (".bad.1",
 // ... when that is taken) and the key counts as missing. Each of these is reported in
-// problems().
+// problems(). A write changes one value's line: other keys, comments and values we do not
+// know stay as they are, and so do the file's encoding and line ends.
 class RegFileStore : public PreferenceStore {
  public:
   static constexpr std::size_t kMaxFileSize = std::size_t{1} << 20U;
@@ -44,17 +45,17 @@ class RegFileStore : public PreferenceStore {
   enum class LoadResult { Loaded, Absent, Unparsable, Unusable };
   // Unusable means present but not readable as a store; that is reported, with
   // `consequence` saying what the program does about it.
-  LoadResult load(RegKeyContents& into, std::string_view consequence);
+  LoadResult load(RegFile& into, std::string_view consequence);
   void refresh();
   bool writeValue(RegValue value);
   bool lock(StoreLock& held, std::string_view consequence);
   bool setAside();
-  bool save(const RegKeyContents& contents);
+  bool save(const RegFile& contents);
   // The file a write replaces: the store itself, or the file its link names.
   std::filesystem::path target() const;
 
   std::filesystem::path file_;
-  RegKeyContents contents_;
+  RegFile contents_;
   bool held_ = false;
 };
 

@@ -25,9 +25,11 @@ struct PrefsCli : ::testing::Test {
 TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
   ASSERT_EQ(vkr({"prefs", "set", "protocol", "RS232"}).exitCode, 0);
   ASSERT_EQ(vkr({"prefs", "set", "port", "COM3"}).exitCode, 0);
-  ASSERT_EQ(vkr({"prefs", "set", "baudrate", "57600"}).exitCode, 0);
-  ASSERT_EQ(vkr({"prefs", "set", "com", "3", "/dev/pts/42"}).exitCode, 0);
+  ASSERT_EQ(vkr({"prefs", "set", "baudrate", "057600"}).exitCode, 0) << "decimal, not octal";
+  ASSERT_EQ(vkr({"prefs", "set", "com", "03", "/dev/pts/42"}).exitCode, 0);
   env["VKR_COM4"] = "/dev/from-env";
+  // A hand-made entry that names no usable device is passed over, and said to be.
+  writeFile(home / "VKR/VKR.reg", storeText() + "\"COM2\"=\"ttyUSB0\"\n");
 
   const auto shown = vkr({"prefs", "show", "--json"});
   ASSERT_EQ(shown.exitCode, 0) << shown.err;
@@ -35,7 +37,9 @@ TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
   auto expected = json;
   expected.merge_patch(nlohmann::json::parse(R"({"protocol": "rs232", "port": 3,
       "baudrate": 57600, "com": {"COM3": {"device": "/dev/pts/42", "source": "stored"},
-      "COM4": {"device": "/dev/from-env"}, "COM1": {"device": "/dev/ttyS0"}}})"));
+      "COM4": {"device": "/dev/from-env"}, "COM1": {"device": "/dev/ttyS0"},
+      "COM2": {"device": "/dev/ttyS1", "source": "default",
+               "ignored_stored": {"device": "ttyUSB0"}}}})"));
   EXPECT_EQ(json, expected);
   EXPECT_NE(storeText().find("\"protocol\"=\"RS232\""), std::string::npos);
 }
@@ -49,8 +53,14 @@ TEST_F(PrefsCli, BadValuesAreRefusedWithExitTwoAndNothingWritten) {
       {"prefs", "set", "port", "0"},
       {"prefs", "set", "baudrate", "4800"},
       {"prefs", "set", "baudrate", "96OO"},
+      {"prefs", "set", "baudrate", "+9600"},
+      {"prefs", "set", "baudrate", " 9600"},
+      {"prefs", "set", "baudrate", "4294976896"},  // 9600 once cut to 32 bits
       {"prefs", "set", "com", "9", "/dev/x"},
       {"prefs", "set", "com", "1", ""},
+      {"prefs", "set", "com", "1", "ttyS0"},
+      {"prefs", "set", "com", "1", "/dev/ttyS0\n"},
+      {"prefs", "set", "com", "1", "/dev/\x1b[2Jtty"},
       {"prefs", "set", "com", "1", std::string(1024, 'x')},
       {"prefs", "set"},
       {"prefs", "set", "colour", "red"}};
@@ -69,13 +79,11 @@ TEST_F(PrefsCli, BadValuesAreRefusedWithExitTwoAndNothingWritten) {
 
 // Whatever stage refuses a global option, --json (before or after it) makes the error JSON.
 TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
-  const std::vector<std::vector<std::string>> refused{{"--port", "9"},
-                                                      {"--baud", "4800"},
-                                                      {"--timeout", "0"},
-                                                      {"--timeout", "nan"},
-                                                      {"--link", "serial"},
-                                                      {"--device", ""},
-                                                      {"--link", "usb", "--device", "/dev/ttyS0"}};
+  const std::vector<std::vector<std::string>> refused{
+      {"--port", "9"},        {"--port", "+1"},     {"--port", "0x1"},
+      {"--baud", "4800"},     {"--timeout", "0"},   {"--timeout", "nan"},
+      {"--timeout", "0x1p2"}, {"--timeout", "1e1"}, {"--timeout", " 3"},
+      {"--link", "serial"},   {"--device", ""},     {"--link", "usb", "--device", "/dev/ttyS0"}};
   for (const auto& bad : refused) {
     for (const bool jsonFirst : {true, false}) {
       std::vector<std::string> args = bad;
@@ -89,6 +97,8 @@ TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
     }
   }
   EXPECT_EQ(vkr({"--link", "RS232", "prefs", "show"}).exitCode, 0);
+  EXPECT_EQ(vkr({"--baud", "09600", "--timeout", "02.50", "prefs", "show"}).exitCode, 0)
+      << "leading zeros are decimal";
 
   const auto help = vkr({"settings", "set", "--help"});
   EXPECT_NE(help.out.find("--timeout"), std::string::npos) << "global options in command help";

@@ -40,10 +40,11 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
                                     "bootloader_version": "1.0.3"})"));
   EXPECT_NE(read["summary"].get<std::string>().find("\r\nThey are Reader 1!"), std::string::npos);
 
+  // Numbers are decimal, leading zeros and all.
   auto set = parsed(
-      vkr(sim, {"--json",   "settings",      "set",       "--power",      "-15",    "--channel",
-                "12",       "--ids",         "1,3,16",    "--rs232-baud", "115200", "--data-bits",
-                "7",        "--stop-bits",   "2",         "--parity",     "even",   "--flow",
+      vkr(sim, {"--json",   "settings",      "set",       "--power",      "-015",   "--channel",
+                "012",      "--ids",         "01,3,16",   "--rs232-baud", "115200", "--data-bits",
+                "07",       "--stop-bits",   "2",         "--parity",     "even",   "--flow",
                 "rts-high", "--numeric-key", "alt-keypad"}));
   // The echo carries no versions: those read before stay.
   EXPECT_EQ(set, patched(set, R"({"power_dbm": -15, "channel": 12, "ids": [1, 3, 16],
@@ -94,9 +95,13 @@ TEST_P(SettingsOverEitherLink, UnsetUnitCanStillBeConfigured) {
 TEST_P(SettingsOverEitherLink, RefusedValuesUploadNothing) {
   Simulator sim(GetParam(), {});
   const std::vector<std::vector<std::string>> refused{
-      {"--channel", "200"}, {"--hopping", "on", "--channel", "65"},
-      {"--power", "3"},     {"--ids", "0,17"},
-      {"--ids", ""},        {"--ids", "1,3,"}};
+      {"--channel", "200"},   {"--hopping", "on", "--channel", "65"},
+      {"--power", "3"},       {"--ids", "0,17"},
+      {"--ids", ""},          {"--ids", "1,3,"},
+      {"--channel", "0x3"},   {"--channel", " 3"},
+      {"--channel", "+5"},    {"--channel", ""},
+      {"--ids", "1,+2"},      {"--power", "+10"},
+      {"--data-bits", "8.0"}, {"--rs232-baud", "0x2580"}};
   for (const auto& args : refused) {
     std::vector<std::string> command{"--trace", "settings", "set"};
     command.insert(command.end(), args.begin(), args.end());

@@ -28,7 +28,7 @@ std::optional<std::uint32_t> storedNumber(const std::filesystem::path& file,
   if (!parsed) {
     return std::nullopt;
   }
-  for (const RegValue& value : parsed->values) {
+  for (const RegValue& value : parsed->values()) {
     if (sameValueName(value.name, name) && value.bytes.size() == 4) {
       return readLe32(value.bytes, 0);
     }
@@ -183,7 +183,7 @@ TEST(RegFileStore, AStoreThatCannotBeReadIsLeftAloneAndSaysWhy) {
   }
 }
 
-TEST(RegFileStore, ALinkedStoreIsWrittenThroughAndUnparsableOnesAreKeptApart) {
+TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApart) {
   TempDir dir;
   const auto file = dir / "VKR/VKR.reg";
   const auto real = dir / "elsewhere/prefs.reg";
@@ -198,6 +198,40 @@ TEST(RegFileStore, ALinkedStoreIsWrittenThroughAndUnparsableOnesAreKeptApart) {
   }
   EXPECT_TRUE(std::filesystem::is_symlink(file));
   EXPECT_EQ(storedNumber(real, "port"), 3U);
+
+  // A registry editor's export (UTF-16LE with its mark, CR LF) and a CR-only file, each
+  // with another program's key and a value of ours that we do not know: a change of port
+  // leaves all that as it was, in the file's own form.
+  const std::string theirs = "[HKEY_CURRENT_USER\\Software\\Other]\r\n\"keep\"=\"me\"\r\n";
+  const std::string unknown = "\"Extra\"=hex(7):61,00,\\\r\n  00,00\r\n";
+  const auto widened = [](std::string_view text) {
+    std::string out = "\xFF\xFE";
+    for (const char c : text) {
+      out += {c, '\0'};
+    }
+    return out;
+  };
+  for (const bool utf16 : {true, false}) {
+    std::string text = "Windows Registry Editor Version 5.00\r\n\r\n" + theirs +
+                       "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\r\n\"port\"=dword:00000004\r\n" +
+                       unknown;
+    std::string others = theirs;
+    if (!utf16) {
+      std::erase(text, '\n');
+      std::erase(others, '\n');
+    }
+    writeFile(real, utf16 ? widened(text) : text);
+    RegFileStore store(file);
+    LinkPreferences prefs = LoadLinkPreferences(store);
+    EXPECT_EQ(prefs.port, 4);
+    ASSERT_TRUE(choosePort(store, prefs, 2));
+    EXPECT_TRUE(store.problems().empty()) << store.problems().front().message;
+    const std::string now = readFile(real);
+    EXPECT_EQ(now.rfind(utf16 ? "\xFF\xFEW\0" : "W", 0), 0U) << "the file changed its form";
+    EXPECT_NE(now.find(utf16 ? widened(others).substr(2) : others), std::string::npos);
+    EXPECT_EQ(storedNumber(real, "port"), 2U);
+    EXPECT_EQ(readNumberValue(store, "Extra"), 0x61U);
+  }
 
   for (const char* garbage : {"first broken store", "second broken store"}) {
     writeFile(real, garbage);
