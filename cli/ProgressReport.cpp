@@ -48,29 +48,6 @@ bool standardErrorIsTerminal() {
 
 }  // namespace
 
-std::string formatBytes(double bytes) {
-  if (bytes < 1024.0) {
-    return fixed(bytes, 0) + " B";
-  }
-  if (bytes < 1024.0 * 1024.0) {
-    return fixed(bytes / 1024.0, 1) + " KiB";
-  }
-  return fixed(bytes / (1024.0 * 1024.0), 1) + " MiB";
-}
-
-std::string formatDuration(double seconds) {
-  const auto total = static_cast<long long>(std::ceil(std::max(0.0, seconds)));
-  const long long hours = total / 3600;
-  const long long minutes = (total / 60) % 60;
-  char text[32];
-  if (hours > 0) {
-    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", hours, minutes, total % 60);
-  } else {
-    std::snprintf(text, sizeof text, "%lld:%02lld", minutes, total % 60);
-  }
-  return text;
-}
-
 ProgressReport::Style ProgressReport::styleFor(bool json) {
   if (json) {
     return Style::Json;
@@ -132,15 +109,7 @@ bool ProgressReport::due(const Figures& figures, Clock::time_point now) const {
 }
 
 std::string ProgressReport::describe(std::uint64_t sent, const Figures& figures) const {
-  std::string text = formatBytes(static_cast<double>(sent)) + " of " +
-                     formatBytes(static_cast<double>(imageLength_));
-  if (figures.bytesPerSecond) {
-    text.append(", ").append(formatBytes(*figures.bytesPerSecond)).append("/s");
-  }
-  if (figures.secondsLeft) {
-    text.append(", ").append(formatDuration(*figures.secondsLeft)).append(" left");
-  }
-  return text;
+  return describeProgress(sent, imageLength_, figures.seconds);
 }
 
 void ProgressReport::draw(std::uint64_t sent, const Figures& figures) {

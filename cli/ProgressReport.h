@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "upgrade/TransferFigures.h"
+
 namespace orbelle::cli {
 
 // How far an upgrade has come, for a person or a script. On a terminal one bar is redrawn in
@@ -61,9 +63,7 @@ class ProgressReport {
   bool barOpen_ = false;
 };
 
-// "512 B", "26.9 KiB", "16.0 MiB".
-std::string formatBytes(double bytes);
-// "0:07", "12:34", "1:02:03".
-std::string formatDuration(double seconds);
+using orbelle::formatBytes;
+using orbelle::formatDuration;
 
 }  // namespace orbelle::cli

@@ -249,32 +249,18 @@ void UpgradeRun::onEvent(UpgradeEvent event) {
 }
 
 void UpgradeRun::adviseOnTurnaround(Clock::time_point now) {
-  // Enough blocks for a steady median, and a delay no unit of its own would take.
-  constexpr std::size_t kSettledSamples = 16;
-  constexpr auto kAdapterDelay = std::chrono::milliseconds(5);
-  const TurnaroundStats& turnarounds = link_.session().serial().turnarounds();
-  if (turnaroundAdvised_ || link_.state().protocol != LinkProtocol::Rs232 ||
-      turnarounds.count() < kSettledSamples || turnarounds.median() <= kAdapterDelay ||
-      !firstBlockAt_) {
-    return;
-  }
   const double blocksDone = static_cast<double>(transfer_.counters().blocksSent) - 1.0;
-  if (blocksDone < 1.0) {
+  if (turnaroundAdvised_ || link_.state().protocol != LinkProtocol::Rs232 || !firstBlockAt_ ||
+      blocksDone < 1.0) {
     return;
   }
-  turnaroundAdvised_ = true;
   const double perBlock = std::chrono::duration<double>(now - *firstBlockAt_).count() / blocksDone;
-  const double delay = std::chrono::duration<double>(turnarounds.median()).count();
-  const double blocks = std::ceil(static_cast<double>(transfer_.imageLength()) / kBlockSize);
-  std::ostringstream text;
-  text << "the serial line adds about " << std::lround(delay * 1000.0)
-       << " ms before each reply (a USB-serial adapter's latency timer): this transfer will "
-          "take about "
-       << formatDuration(blocks * perBlock) << " instead of "
-       << formatDuration(blocks * std::max(perBlock - delay, perBlock / 10.0))
-       << ". An adapter or driver that supports low latency avoids it (setserial "
-       << link_.session().serial().devicePath() << " low_latency).";
-  progress_.warn(text.str());
+  const SerialLink& serial = link_.session().serial();
+  if (const auto advice = adapterDelayAdvice(serial.turnarounds(), perBlock,
+                                             transfer_.imageLength(), serial.devicePath())) {
+    turnaroundAdvised_ = true;
+    progress_.warn(*advice);
+  }
 }
 
 void UpgradeRun::onPauseArmed(std::chrono::milliseconds duration) {

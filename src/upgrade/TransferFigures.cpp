@@ -1,0 +1,81 @@
+#include "upgrade/TransferFigures.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+#include "upgrade/UpgradeFrames.h"
+
+namespace orbelle {
+
+namespace {
+
+// Below this, a rate is mostly start-up noise and a time left would jump about.
+constexpr double kRateSettleSeconds = 0.2;
+// Enough blocks for a steady median, and a wait no unit takes of its own.
+constexpr std::size_t kSettledSamples = 16;
+constexpr auto kAdapterDelay = std::chrono::milliseconds(5);
+
+std::string fixed(double value, int decimals) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+}  // namespace
+
+std::string formatBytes(double bytes) {
+  if (bytes < 1024.0) {
+    return fixed(bytes, 0) + " B";
+  }
+  if (bytes < 1024.0 * 1024.0) {
+    return fixed(bytes / 1024.0, 1) + " KiB";
+  }
+  return fixed(bytes / (1024.0 * 1024.0), 1) + " MiB";
+}
+
+std::string formatDuration(double seconds) {
+  const auto total = static_cast<long long>(std::ceil(std::max(0.0, seconds)));
+  const long long hours = total / 3600;
+  const long long minutes = (total / 60) % 60;
+  char text[32];
+  if (hours > 0) {
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", hours, minutes, total % 60);
+  } else {
+    std::snprintf(text, sizeof text, "%lld:%02lld", minutes, total % 60);
+  }
+  return text;
+}
+
+std::string describeProgress(std::uint64_t sent, std::uint64_t total, double seconds) {
+  std::string text =
+      formatBytes(static_cast<double>(sent)) + " of " + formatBytes(static_cast<double>(total));
+  const bool settled = seconds >= kRateSettleSeconds || (sent == total && sent > 0);
+  if (settled && seconds > 0.0 && sent > 0) {
+    const double rate = static_cast<double>(sent) / seconds;
+    text.append(", ").append(formatBytes(rate)).append("/s, ");
+    text.append(formatDuration(static_cast<double>(total - sent) / rate)).append(" left");
+  }
+  return text;
+}
+
+std::optional<std::string> adapterDelayAdvice(const TurnaroundStats& turnarounds,
+                                              double secondsPerBlock, std::uint64_t imageLength,
+                                              std::string_view device) {
+  if (turnarounds.count() < kSettledSamples || turnarounds.median() <= kAdapterDelay) {
+    return std::nullopt;
+  }
+  const double delay = std::chrono::duration<double>(turnarounds.median()).count();
+  const double blocks = std::ceil(static_cast<double>(imageLength) / kBlockSize);
+  std::string text = "The serial line adds about " + std::to_string(std::lround(delay * 1000.0)) +
+                     " ms before each reply (a USB-serial adapter's latency timer): this "
+                     "transfer will take about " +
+                     formatDuration(blocks * secondsPerBlock) + " instead of " +
+                     formatDuration(blocks * std::max(secondsPerBlock - delay, 0.0)) +
+                     ". An adapter or driver that supports low latency avoids it (setserial ";
+  text.append(device).append(" low_latency).");
+  return text;
+}
+
+}  // namespace orbelle

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "protocol/TurnaroundStats.h"
+
+namespace orbelle {
+
+// How a transfer is told to a person, the same in the window and in vkr.
+
+// "512 B", "26.9 KiB", "16.0 MiB".
+std::string formatBytes(double bytes);
+// "0:07", "12:34", "1:02:03".
+std::string formatDuration(double seconds);
+
+// How far a transfer has come: "26.9 KiB of 64.0 KiB, 4.4 KiB/s, 0:08 left". The rate
+// and the time left appear once `seconds` is long enough for them to mean something.
+std::string describeProgress(std::uint64_t sent, std::uint64_t total, double seconds);
+
+// What a serial line that waits before each reply costs this transfer, and what mends it,
+// once enough blocks have shown it; none while the line is quick or too few blocks are in.
+// `secondsPerBlock` is what a block has taken so far.
+std::optional<std::string> adapterDelayAdvice(const TurnaroundStats& turnarounds,
+                                              double secondsPerBlock, std::uint64_t imageLength,
+                                              std::string_view device);
+
+}  // namespace orbelle
