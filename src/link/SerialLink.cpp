@@ -118,7 +118,7 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   namedByCom_ = device.source != ComDeviceSource::Given;
   strayBytesToCome_ = 0;
   repeatsSeen_ = false;
-  peerPaces_ = false;
+  peerFrameTime_.reset();
   lastSentAt_.reset();
   forgetFrameTimes();
   port_.setPortName(QString::fromStdString(device.path));
@@ -147,11 +147,13 @@ std::string SerialLink::portName() const {
 
 void SerialLink::send(std::span<const std::uint8_t, kWireFrameSize> bytes) {
   if (port_.isOpen()) {
-    // Taken before the bytes reach the system, so the wire can only end later than counted.
-    lastSentAt_ = Clock::now();
-    drainedAt_.reset();
     answerTimed_ = false;
     port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    // Handed to the system now, not when the event loop next gets round to it (a window
+    // may be painting): the frame's time on the wire counts from here. Taken just before,
+    // so the wire can only end later than counted.
+    lastSentAt_ = Clock::now();
+    port_.flush();
   }
 }
 
@@ -263,9 +265,6 @@ void SerialLink::onBytesWritten() {
   if (port_.isOpen() && port_.bytesToWrite() > 0) {
     return;
   }
-  if (lastSentAt_ && !drainedAt_) {
-    drainedAt_ = Clock::now();
-  }
   auto waiters = std::move(drainWaiters_);
   drainWaiters_.clear();
   for (auto& waiter : waiters) {
@@ -315,22 +314,33 @@ void SerialLink::forgetFrameTimes() {
   frameCompleteAt_.reset();
 }
 
-void SerialLink::notePacing(Clock::time_point begunAt, Clock::time_point completeAt) {
-  // Like a wire: the answer began no sooner than the frame could have crossed, and its bytes
-  // came at a line's pace. A simulator that answers at once never shows both.
-  const auto spread = completeAt - begunAt;
-  const auto paced = wireTime(lineOf(port_), kWireFrameSize - 1) * kPacedShare;
-  if (!cameTooSoon(begunAt) && spread >= std::chrono::duration_cast<Clock::duration>(paced)) {
-    peerPaces_ = true;
-  }
+SerialLink::Clock::duration SerialLink::frameWireTime() const {
+  return std::chrono::duration_cast<Clock::duration>(wireTime(lineOf(port_), kWireFrameSize));
 }
 
-bool SerialLink::cameTooSoon(Clock::time_point begunAt) const {
+void SerialLink::notePacing(Clock::time_point begunAt, Clock::time_point completeAt) {
+  // Like a wire: the answer began no sooner than the frame could have crossed, and its bytes
+  // came at a line's pace. A simulator that answers at once never shows both. The pace seen
+  // is what the peer's wire takes for a frame (a simulator may pace faster than the port is
+  // set for); the slowest pace seen is the one a busy reader least underrates.
+  // The spread runs from the first byte to the last: one byte short of a frame.
+  constexpr double kWholeFrame = double{kWireFrameSize} / double{kWireFrameSize - 1};
+  const auto spread = completeAt - begunAt;
+  const auto paced = std::chrono::duration_cast<Clock::duration>(frameWireTime() * kPacedShare);
+  if (cameTooSoon(begunAt, frameWireTime()) || spread * kWholeFrame < paced) {
+    return;
+  }
+  const auto frameTime =
+      std::min(frameWireTime(), std::chrono::duration_cast<Clock::duration>(spread * kWholeFrame));
+  peerFrameTime_ = std::max(peerFrameTime_.value_or(Clock::duration::zero()), frameTime);
+}
+
+bool SerialLink::cameTooSoon(Clock::time_point begunAt, Clock::duration frameTime) const {
   if (!lastSentAt_) {
     return false;
   }
-  const auto earliestAnswer = std::chrono::duration_cast<Clock::duration>(
-      wireTime(lineOf(port_), kWireFrameSize) * kClockTolerance);
+  const auto earliestAnswer =
+      std::chrono::duration_cast<Clock::duration>(frameTime * kClockTolerance);
   return begunAt - *lastSentAt_ < earliestAnswer;
 }
 
@@ -339,11 +349,8 @@ void SerialLink::noteTurnaround(Clock::time_point begunAt) {
     return;
   }
   answerTimed_ = true;
-  Clock::time_point wireEnd = *lastSentAt_ + std::chrono::duration_cast<Clock::duration>(
-                                                 wireTime(lineOf(port_), kWireFrameSize));
-  if (drainedAt_ && *drainedAt_ > wireEnd) {
-    wireEnd = *drainedAt_;
-  }
+  const Clock::time_point wireEnd = *lastSentAt_ + std::chrono::duration_cast<Clock::duration>(
+                                                       wireTime(lineOf(port_), kWireFrameSize));
   // A peer that answers at once (a simulator on a pseudo-terminal) beats the wire: no wait.
   const auto waited = std::max(Clock::duration::zero(), begunAt - wireEnd);
   turnarounds_.add(std::chrono::duration_cast<TurnaroundStats::Duration>(waited));
@@ -357,7 +364,10 @@ void SerialLink::takeFrame() {
   const Clock::time_point begunAt = frameBegunAt_.value_or(now);
   notePacing(begunAt, frameCompleteAt_.value_or(now));
   forgetFrameTimes();
-  if (cameTooSoon(begunAt) && (!pseudoTerminal_ || peerPaces_)) {
+  // A real wire runs at the port's rate; a pseudo-terminal's peer at the pace it has shown.
+  const std::optional<Clock::duration> peerFrameTime =
+      pseudoTerminal_ ? peerFrameTime_ : std::optional(frameWireTime());
+  if (peerFrameTime && cameTooSoon(begunAt, *peerFrameTime)) {
     // Only this frame goes: what follows it may be the real answer's first bytes. When those
     // came is not known any closer than now, which can only make them look later.
     dropBytes(port_.read(static_cast<qint64>(kWireFrameSize)));

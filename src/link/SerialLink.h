@@ -70,8 +70,8 @@ class SerialLink : public QObject, public SerialTransport {
   void setNoteHandler(NoteCallback handler) { onNote_ = std::move(handler); }
 
   // The unit's turnaround for each frame it answered since the last clearing: from the end of
-  // the frame on the wire (counted from the write at the line's rate, or from the moment the
-  // port had taken all of it, whichever is later) to the first byte of the answer.
+  // the frame on the wire (counted from its write to the system at the line's rate) to the
+  // first byte of the answer.
   const TurnaroundStats& turnarounds() const { return turnarounds_; }
   void clearTurnarounds() { turnarounds_.clear(); }
 
@@ -85,8 +85,10 @@ class SerialLink : public QObject, public SerialTransport {
 
   void onReadyRead();
   void takeFrame();
-  // Whether a frame whose first byte came at `begunAt` came too soon to answer the last send.
-  bool cameTooSoon(Clock::time_point begunAt) const;
+  Clock::duration frameWireTime() const;
+  // Whether a frame whose first byte came at `begunAt` came too soon to answer the last send,
+  // a frame taking `frameTime` to cross the wire.
+  bool cameTooSoon(Clock::time_point begunAt, Clock::duration frameTime) const;
   void notePacing(Clock::time_point begunAt, Clock::time_point completeAt);
   void forgetFrameTimes();
   void noteTurnaround(Clock::time_point begunAt);
@@ -115,11 +117,11 @@ class SerialLink : public QObject, public SerialTransport {
   bool pullingIn_ = false;            // taking in buffered bytes only to drop them
   bool repeatsSeen_ = false;          // the unit has sent more replies than were asked for
   bool pseudoTerminal_ = false;       // no wire: the peer may answer at once
-  bool peerPaces_ = false;            // the peer has answered as a wire would
+  // What a frame takes on the peer's wire, once it has answered as a wire would.
+  std::optional<std::chrono::steady_clock::duration> peerFrameTime_;
   std::optional<Clock::time_point> lastSentAt_;
-  std::optional<Clock::time_point> drainedAt_;     // the last send had all left the port's buffer
-  bool answerTimed_ = false;                       // the last send's answer has been timed
-  std::optional<Clock::time_point> frameBegunAt_;  // first byte of the frame being gathered
+  bool answerTimed_ = false;                          // the last send's answer has been timed
+  std::optional<Clock::time_point> frameBegunAt_;     // first byte of the frame being gathered
   std::optional<Clock::time_point> frameCompleteAt_;  // its 38th byte
   QTimer holdTimer_;
   std::vector<std::function<void()>> drainWaiters_;

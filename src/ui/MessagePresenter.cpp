@@ -6,11 +6,9 @@
 
 namespace orbelle::ui {
 
-void MessageBoxPresenter::show(QWidget* owner, const OperatorMessage& message) {
-  QMessageBox box(
-      message.icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-      QString::fromStdString(message.title), QString::fromStdString(message.text), QMessageBox::Ok,
-      owner);
+namespace {
+
+void dress(QMessageBox& box, const OperatorMessage& message) {
   // Programs driving the windows find the box, and its OK, by name as they find controls.
   box.setObjectName(QStringLiteral("messageBox"));
   box.button(QMessageBox::Ok)->setObjectName(QStringLiteral("id1"));
@@ -21,7 +19,28 @@ void MessageBoxPresenter::show(QWidget* owner, const OperatorMessage& message) {
     icon->setAccessibleName(message.icon == MessageIcon::Error ? QStringLiteral("Error")
                                                                : QStringLiteral("Information"));
   }
+}
+
+QMessageBox::Icon iconOf(const OperatorMessage& message) {
+  return message.icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information;
+}
+
+}  // namespace
+
+void MessageBoxPresenter::show(QWidget* owner, const OperatorMessage& message) {
+  QMessageBox box(iconOf(message), QString::fromStdString(message.title),
+                  QString::fromStdString(message.text), QMessageBox::Ok, owner);
+  dress(box, message);
   box.exec();
+}
+
+void MessageBoxPresenter::notice(QWidget* owner, const OperatorMessage& message) {
+  auto* box = new QMessageBox(iconOf(message), QString::fromStdString(message.title),
+                              QString::fromStdString(message.text), QMessageBox::Ok, owner);
+  dress(*box, message);
+  box->setWindowModality(Qt::NonModal);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->show();
 }
 
 }  // namespace orbelle::ui

@@ -12,11 +12,15 @@ class MessagePresenter {
  public:
   virtual ~MessagePresenter() = default;
   virtual void show(QWidget* owner, const OperatorMessage& message) = 0;
+  // The same box, but the window goes on meanwhile (a transfer keeps running); it closes
+  // with OK or with its owner.
+  virtual void notice(QWidget* owner, const OperatorMessage& message) = 0;
 };
 
 class MessageBoxPresenter : public MessagePresenter {
  public:
   void show(QWidget* owner, const OperatorMessage& message) override;
+  void notice(QWidget* owner, const OperatorMessage& message) override;
 };
 
 }  // namespace orbelle::ui

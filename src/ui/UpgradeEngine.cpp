@@ -2,6 +2,7 @@
 
 #include "link/LinkSession.h"
 #include "link/LinkUpgradeHost.h"
+#include "upgrade/TransferFigures.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace orbelle::ui {
@@ -14,6 +15,12 @@ class UpgradeEngine::Host : public LinkUpgradeHost, public ReplyReceiver {
         transfer_(unit == Unit::Base ? kBaseUpgradeTable : kHandheldUpgradeTable, session.state(),
                   *this, runFlags) {
     attach(transfer_);
+    transfer_.setEventHook([this, &session](UpgradeEvent event) {
+      if (event == UpgradeEvent::StartSent) {
+        session.serial().clearTurnarounds();
+      }
+      window_.transferEvent(event);
+    });
   }
 
   UpgradeTransfer& transfer() { return transfer_; }
@@ -57,6 +64,7 @@ class UpgradeEngine::Host : public LinkUpgradeHost, public ReplyReceiver {
     transfer_.closeImage();
     setPaused(Wait::None);
     window_.setUpgradeEnabled(true);
+    window_.abandoned();
   }
 
   Window window_;
@@ -112,5 +120,21 @@ void UpgradeEngine::closeDown() {
 bool UpgradeEngine::paused() const { return host_->paused(); }
 
 bool UpgradeEngine::running() const { return host_->transfer().state() != UpgradeState::Idle; }
+
+std::uint64_t UpgradeEngine::bytesSent() const {
+  return host_->transfer().counters().imageBytesSent;
+}
+
+std::uint64_t UpgradeEngine::imageLength() const { return host_->transfer().imageLength(); }
+
+std::uint32_t UpgradeEngine::blocksSent() const { return host_->transfer().counters().blocksSent; }
+
+std::optional<std::string> UpgradeEngine::adapterAdvice(double secondsPerBlock) const {
+  if (session_.state().protocol != LinkProtocol::Rs232) {
+    return std::nullopt;
+  }
+  return adapterDelayAdvice(session_.serial().turnarounds(), secondsPerBlock, imageLength(),
+                            session_.serial().devicePath());
+}
 
 }  // namespace orbelle::ui

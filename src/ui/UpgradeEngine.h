@@ -10,6 +10,7 @@
 #include "shell/LinkedFeature.h"
 #include "upgrade/RunFlags.h"
 #include "upgrade/UpgradePause.h"
+#include "upgrade/UpgradeReport.h"
 
 namespace orbelle {
 class LinkSession;
@@ -36,6 +37,11 @@ class UpgradeEngine {
     std::function<void(Wait)> setPaused;
     // A reply reached the transfer.
     std::function<void()> replied;
+    // A step of the transfer (the start frame sent, a block sent, ...).
+    std::function<void(UpgradeEvent)> transferEvent;
+    // The transfer was abandoned without a message of its own (a failure at the end of a
+    // pause, told elsewhere).
+    std::function<void()> abandoned;
   };
 
   UpgradeEngine(Unit unit, LinkSession& session, const LinkPreferences& preferences,
@@ -60,6 +66,13 @@ class UpgradeEngine {
 
   bool paused() const;
   bool running() const;
+  // Image bytes sent so far, each once, and the image's length.
+  std::uint64_t bytesSent() const;
+  std::uint64_t imageLength() const;
+  std::uint32_t blocksSent() const;
+  // What a slow serial line costs this transfer and how to mend it, once the blocks so far
+  // show it (`secondsPerBlock` is what a block has taken); none over USB.
+  std::optional<std::string> adapterAdvice(double secondsPerBlock) const;
 
  private:
   class Host;

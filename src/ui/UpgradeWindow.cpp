@@ -15,6 +15,7 @@
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 #include "ui/StoreTrouble.h"
+#include "upgrade/TransferFigures.h"
 
 namespace orbelle::ui {
 
@@ -107,11 +108,15 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
       context_(context),
       engine_(unit, context.session, context.prefs, context.runFlags, context.pauses,
               {.setUpgradeEnabled = [this](bool enabled) { setUpgradeEnabled(enabled); },
-               .setProgress = [this](int percent) { progress_->setValue(percent); },
+               .setProgress = [this](int percent) { showProgress(percent); },
                .showMessage = [this](std::string_view text, std::string_view title,
                                      MessageIcon icon) { showMessage(text, title, icon); },
                .setPaused = [this](UpgradeEngine::Wait wait) { setPaused(wait); },
-               .replied = [this] { heardFromUnit(); }}) {
+               .replied = [this] { heardFromUnit(); },
+               .transferEvent = [this](UpgradeEvent event) { onTransferEvent(event); },
+               .abandoned = [this] { desktop_.ended(); }}),
+      desktop_(*this,
+               QLatin1String(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title)) {
   const Layout& layout = unit == Unit::Base ? kBaseLayout : kHandheldLayout;
   setObjectName(QStringLiteral("dialog%1").arg(layout.dialogId));
   setWindowTitle(QLatin1String(layout.title));
@@ -246,7 +251,71 @@ void UpgradeWindow::setUpgradeEnabled(bool enabled) {
   }
 }
 
+void UpgradeWindow::onTransferEvent(UpgradeEvent event) {
+  switch (event) {
+    case UpgradeEvent::StartSent:
+      adapterAdvised_ = false;
+      blocksClock_.invalidate();
+      desktop_.started(unit_ == Unit::Base ? QStringLiteral("Upgrading the base unit")
+                                           : QStringLiteral("Upgrading a handheld unit"));
+      return;
+    case UpgradeEvent::BlockSent:
+      if (!blocksClock_.isValid()) {
+        blocksClock_.start();
+      }
+      adviseOnAdapterDelay();
+      return;
+    case UpgradeEvent::BlockResent:
+    case UpgradeEvent::HandshakeAnswered:
+    case UpgradeEvent::AllBlocksAcknowledged:
+    case UpgradeEvent::Completed:
+      return;
+  }
+}
+
+void UpgradeWindow::adviseOnAdapterDelay() {
+  const double blocksDone = static_cast<double>(engine_.blocksSent()) - 1.0;
+  if (adapterAdvised_ || blocksDone < 1.0) {
+    return;
+  }
+  const double perBlock = static_cast<double>(blocksClock_.elapsed()) / 1000.0 / blocksDone;
+  if (const auto advice = engine_.adapterAdvice(perBlock)) {
+    // Said once, beside the window: the transfer goes on while the operator reads it.
+    adapterAdvised_ = true;
+    context_.messages.notice(this, OperatorMessage{.title = windowTitle().toStdString(),
+                                                   .text = *advice,
+                                                   .icon = MessageIcon::Information});
+  }
+}
+
+void UpgradeWindow::showProgress(int percent) {
+  progress_->setValue(percent);
+  desktop_.progressed(percent);
+  if (progress_->isTextVisible()) {
+    return;  // the silence hint has the tip and the description
+  }
+  QString figures;
+  if (engine_.running() && blocksClock_.isValid()) {
+    figures = QStringLiteral("%1% ").arg(percent) +
+              QString::fromStdString(
+                  describeProgress(engine_.bytesSent(), engine_.imageLength(),
+                                   static_cast<double>(blocksClock_.elapsed()) / 1000.0));
+  }
+  progress_->setToolTip(figures);
+  if (!paused()) {
+    progress_->setAccessibleDescription(figures);
+  }
+}
+
+void UpgradeWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange) {
+    desktop_.activationChanged();
+  }
+  QDialog::changeEvent(event);
+}
+
 void UpgradeWindow::linkBroken() {
+  desktop_.ended();
   engine_.linkBroken();
   clearSilence();
   upgrade_->setEnabled(true);
@@ -314,11 +383,17 @@ void UpgradeWindow::done(int result) {
   // Cancel, Esc, the close box and the hidden OK alike: the transfer is abandoned and the
   // link released.
   clearSilence();
+  desktop_.ended();
   engine_.closeDown();
   QDialog::done(result);
 }
 
 void UpgradeWindow::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+  if (!engine_.running()) {
+    // The transfer's last word: the desktop hears of the end before the box waits for OK.
+    desktop_.ended(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
   context_.messages.show(
       this, OperatorMessage{.title = std::string(title), .text = std::string(text), .icon = icon});
 }

@@ -6,6 +6,7 @@
 
 #include "protocol/MessageIcon.h"
 #include "ui/ShellContext.h"
+#include "ui/TransferDesktop.h"
 #include "ui/UpgradeEngine.h"
 
 class QAbstractButton;
@@ -46,6 +47,7 @@ class UpgradeWindow : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void browse();
@@ -58,6 +60,10 @@ class UpgradeWindow : public QDialog {
   void showSilence();
   void clearSilence();
   void showMessage(std::string_view text, std::string_view title, MessageIcon icon);
+  void onTransferEvent(UpgradeEvent event);
+  // The bar's value, and its figures (bytes, rate, time left) on its tip and for readers.
+  void showProgress(int percent);
+  void adviseOnAdapterDelay();
   QAbstractButton* addButton(int id, const QString& caption, QRect where);
 
   Unit unit_;
@@ -71,6 +77,9 @@ class UpgradeWindow : public QDialog {
   QProgressBar* progress_ = nullptr;
   QTimer* silence_ = nullptr;
   QElapsedTimer silentFor_;
+  QElapsedTimer blocksClock_;  // from the first block of the transfer
+  bool adapterAdvised_ = false;
+  TransferDesktop desktop_;
 };
 
 }  // namespace orbelle::ui

@@ -21,18 +21,20 @@ namespace orbelle::testing {
 inline constexpr auto kNowhere = "unix:path=/nonexistent/orbelle-test-bus";
 
 // A private system bus and a private session bus, named by the environment as the real ones
-// would be, and the fake services' own connections to them.
-class DesktopFixture : public ::testing::Test {
- protected:
-  void SetUp() override {
+// would be, and the fake services' own connections to them; for as long as it lives.
+class FakeDesktopSession {
+ public:
+  FakeDesktopSession() {
     systemBus_ = std::make_unique<PrivateBus>();
     sessionBus_ = std::make_unique<PrivateBus>();
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", systemBus_->address().toUtf8());
     qputenv("DBUS_SESSION_BUS_ADDRESS", sessionBus_->address().toUtf8());
-    ASSERT_TRUE(systemSide().isConnected() && sessionSide().isConnected());
+    EXPECT_TRUE(systemSide().isConnected() && sessionSide().isConnected());
   }
+  FakeDesktopSession(const FakeDesktopSession&) = delete;
+  FakeDesktopSession& operator=(const FakeDesktopSession&) = delete;
 
-  void TearDown() override {
+  ~FakeDesktopSession() {
     loginManager.reset();
     portal.reset();
     notifications.reset();
@@ -51,6 +53,11 @@ class DesktopFixture : public ::testing::Test {
     return QDBusConnection::connectToBus(sessionBus_->address(), "fake-session");
   }
 
+  void serveNotifications() {
+    notifications = std::make_unique<FakeService>(
+        sessionSide(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+        [](const QDBusMessage& call) { return call.createReply(QVariant::fromValue(1U)); });
+  }
   void serveLoginManager(const FakeService::Answer& answer) {
     loginManager = std::make_unique<FakeService>(systemSide(), "org.freedesktop.login1",
                                                  "/org/freedesktop/login1", answer);
@@ -109,5 +116,7 @@ class DesktopFixture : public ::testing::Test {
   std::unique_ptr<PrivateBus> systemBus_;
   std::unique_ptr<PrivateBus> sessionBus_;
 };
+
+class DesktopFixture : public ::testing::Test, public FakeDesktopSession {};
 
 }  // namespace orbelle::testing

@@ -1,5 +1,6 @@
 #include "desktop/DesktopFixture.h"
 #include "desktop/SleepInhibitor.h"
+#include "support/Simulator.h"
 
 namespace orbelle::testing {
 namespace {
@@ -95,6 +96,45 @@ TEST_F(SleepInhibitorTest, MissingServicesAndMissingBusesAreReportedWithoutWaiti
           "portal unavailable: no session bus at unix:path=" + (runtime / "bus").string()}));
   inhibitor.release();
   qputenv("XDG_RUNTIME_DIR", userRuntime);
+}
+
+// vkr takes the lock when the start frame goes out and gives it back however the run ends;
+// a refusal costs the transfer nothing.
+TEST_F(SleepInhibitorTest, VkrHoldsTheLockFromTheStartFrameToTheEndOfEveryRun) {
+  TempDir dir;
+  writeFile(dir / "image.dat", imageBytes(640));
+  const auto upgrade = [&](const std::vector<std::string>& faults, const std::string& last) {
+    Simulator sim(SimLink::Serial, faults);
+    std::vector<std::string> args = sim.vkrLinkArgs();
+    args.insert(args.end(), {"--trace", "--timeout", "2", "upgrade", "base",
+                             (dir / "image.dat").string(), "--pause-scale", "0.01"});
+    // The fakes answer from this thread's event loop while vkr runs.
+    BackgroundProcess vkr(VKR_PATH, args, sim.vkrEnv());
+    EXPECT_TRUE(waitFor([&] { return vkr.waitForStderr(last, 1, {}); }));
+    const int exitCode = vkr.waitForExit();
+    return std::pair{exitCode, vkr.drainStderr()};
+  };
+  serveLoginManager([this](const QDBusMessage& call) { return grantLock(call); });
+  const std::string upgraded = "The base unit has been upgraded.";
+  const auto [completed, trace] = upgrade({}, upgraded);
+  EXPECT_EQ(completed, 0) << trace;
+  ASSERT_TRUE(waitFor([&] { return locks.granted == 1 && locks.closed == 1; }));
+  const std::size_t startFrame = trace.find(" > 00 5a ");
+  EXPECT_LT(startFrame, trace.find("~ sleep inhibited by the login manager")) << trace;
+  EXPECT_LT(trace.rfind(" < 00 "), trace.find("~ login manager: sleep lock released")) << trace;
+
+  const auto [vanished, vanishedTrace] =
+      upgrade({"--fault", "vanish-after=5"}, "vkr: Cannot communicate");
+  EXPECT_EQ(vanished, 3) << vanishedTrace;
+  EXPECT_TRUE(waitFor([&] { return locks.granted == 2 && locks.closed == 2; }));
+
+  loginManager.reset();  // gone before its successor takes the name
+  serveLoginManager(refuse);
+  const auto [refused, refusedTrace] = upgrade({}, upgraded);
+  EXPECT_EQ(refused, 0) << refusedTrace;
+  EXPECT_NE(refusedTrace.find("~ login manager refused: org.freedesktop.DBus.Error.AccessDenied"),
+            std::string::npos)
+      << refusedTrace;
 }
 
 }  // namespace

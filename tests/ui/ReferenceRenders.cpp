@@ -123,6 +123,7 @@ constexpr int kChannelTolerance = 24;
 class Silent : public ui::MessagePresenter, public ui::ModalRunner {
  public:
   void show(QWidget* /*owner*/, const OperatorMessage& /*message*/) override {}
+  void notice(QWidget* /*owner*/, const OperatorMessage& /*message*/) override {}
   void run(QDialog& window) override { window.show(); }
 };
 

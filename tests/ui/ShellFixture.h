@@ -38,6 +38,11 @@ class MessageRecorder : public ui::MessagePresenter {
       whileOpen(message);  // the box stays open for as long as this runs
     }
   }
+  void notice(QWidget* /*owner*/, const OperatorMessage& message) override {
+    seen_.push_back("notice: " + message.text);
+    notices.push_back(message);
+  }
+  std::vector<OperatorMessage> notices;
   std::vector<OperatorMessage> take() { return std::exchange(shown_, {}); }
   std::vector<std::string> takeTexts() {
     std::vector<std::string> texts;

@@ -3,8 +3,10 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "ShellFixture.h"
+#include "desktop/DesktopFixture.h"
 #include "ui/UpgradeWindow.h"
 
 namespace orbelle::testing {
@@ -221,6 +223,81 @@ TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
   }
 }
 
+// While a transfer runs the machine stays awake and the dock shows its progress; behind
+// another window the title carries it too, and the end of a long one is announced.
+TEST_F(UpgradeWindowTest, TheDesktopKeepsTheMachineAwakeAndHearsHowTheTransferEnded) {
+  FakeDesktopSession desktop;
+  desktop.serveLoginManager([&](const QDBusMessage& call) { return desktop.grantLock(call); });
+  desktop.serveNotifications();
+  SignalRecorder dock(desktop.sessionSide(), "com.canonical.Unity.LauncherEntry", "Update");
+  qputenv("ORBELLE_NOTIFY_AFTER", "0");
+  serveKeeping(SimLink::Usb, {"--fault", "drop-reply=150"});
+  start();
+  const auto sent = image("base.dat", 3200);
+  files_.answer = QString::fromStdString(sent.string());
+  ui::UpgradeWindow& window = open(Feature::UpgradeBaseUnit);
+  click(window, 1035);
+
+  QWidget elsewhere;  // the operator turns to another window
+  elsewhere.show();
+  elsewhere.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isActiveWindow(); }, kDeadlineMs));
+  QStringList titles;
+  QObject::connect(control<QProgressBar>(window, 1037), &QProgressBar::valueChanged, &window,
+                   [&] { titles << window.windowTitle(); });
+  click(window, 1036);
+  expectCompleted(window, sent, "The base unit has been upgraded.");
+  EXPECT_TRUE(titles.contains("50% - Upgrade Base Unit")) << titles.join(", ").toStdString();
+  EXPECT_EQ(window.windowTitle(), "Upgrade Base Unit");
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        return desktop.locks.closed == 1 && desktop.notifications->callsTo("Notify") == 1 &&
+               !dock.heard.empty() &&
+               !qdbus_cast<QVariantMap>(dock.heard.back().arguments()[1])
+                    .value("progress-visible")
+                    .toBool();
+      },
+      kDeadlineMs));
+  EXPECT_EQ(desktop.locks.granted, 1);
+  const QVariantList told = desktop.notifications->calls[0].arguments();
+  EXPECT_EQ(told[3].toString(), kSettingsTitle);
+  EXPECT_EQ(told[4].toString(), "The base unit has been upgraded.");
+  EXPECT_LT(dock.heard.size(), 20U) << "100 blocks, a few updates";
+
+  // The unit falls silent; Cancel gives the lock back, and nothing is announced.
+  click(window, 1036);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        return desktop.locks.granted == 2 && control<QProgressBar>(window, 1037)->value() > 0;
+      },
+      kDeadlineMs));
+  click(window, 2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.locks.closed == 2; }, kDeadlineMs));
+  EXPECT_EQ(desktop.notifications->callsTo("Notify"), 1);
+  qunsetenv("ORBELLE_NOTIFY_AFTER");
+}
+
+// A USB-serial adapter that holds each reply back is explained once, beside the window,
+// while the transfer goes on to its end.
+TEST_F(UpgradeWindowTest, ASlowAdapterIsExplainedOnceWhileTheTransferGoesOn) {
+  serveKeeping(SimLink::Serial, {"--baud-emulation", "115200", "--reply-delay", "16"});
+  storeChoice(LinkProtocol::Rs232, 1, 115200);
+  start();
+  const auto sent = image("base.dat", 1024);
+  files_.answer = QString::fromStdString(sent.string());
+  ui::UpgradeWindow& window = open(Feature::UpgradeBaseUnit);
+  click(window, 1035);
+  click(window, 1036);
+  expectCompleted(window, sent, "The base unit has been upgraded.");
+  ASSERT_EQ(messages_.notices.size(), 1U);
+  // 16 ms, and the little that reading a reply in a window that also paints adds.
+  EXPECT_TRUE(QString::fromStdString(messages_.notices[0].text)
+                  .contains(QRegularExpression("adds about 1[6-9] ms before each reply")))
+      << messages_.notices[0].text;
+  EXPECT_NE(messages_.notices[0].text.find("low_latency"), std::string::npos);
+  click(window, 2);
+}
+
 // A unit that stays silent is waited for, with a word on the progress bar (no box, nothing
 // moves) that goes when a reply comes.
 TEST_F(UpgradeWindowTest, ASilentUnitIsToldOnTheProgressBarUntilItAnswers) {
@@ -233,7 +310,11 @@ TEST_F(UpgradeWindowTest, ASilentUnitIsToldOnTheProgressBarUntilItAnswers) {
   const QRect place = progress->geometry();
   click(window, 1035);
   click(window, 1036);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !progress->toolTip().isEmpty(); }, kDeadlineMs));
+  // While replies come, the bar's tip and description carry the transfer's figures.
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return progress->toolTip().contains(" of 1000 B"); }, kDeadlineMs));
+  EXPECT_EQ(progress->accessibleDescription(), progress->toolTip());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return progress->isTextVisible(); }, kDeadlineMs));
   EXPECT_TRUE(progress->toolTip().startsWith("The base unit has not answered for "));
   EXPECT_TRUE(progress->toolTip().endsWith(" seconds. Cancel ends the transfer."));
   EXPECT_EQ(progress->accessibleDescription(), progress->toolTip());
