@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
+#include <iomanip>
+#include <sstream>
 
 #include "upgrade/UpgradeFrames.h"
 
@@ -18,9 +19,9 @@ constexpr std::size_t kSettledSamples = 16;
 constexpr auto kAdapterDelay = std::chrono::milliseconds(5);
 
 std::string fixed(double value, int decimals) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
+  std::ostringstream text;
+  text << std::fixed << std::setprecision(decimals) << value;
+  return text.str();
 }
 
 }  // namespace
@@ -39,13 +40,15 @@ std::string formatDuration(double seconds) {
   const auto total = static_cast<long long>(std::ceil(std::max(0.0, seconds)));
   const long long hours = total / 3600;
   const long long minutes = (total / 60) % 60;
-  char text[32];
+  std::ostringstream text;
+  text << std::setfill('0');
   if (hours > 0) {
-    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", hours, minutes, total % 60);
+    text << hours << ':' << std::setw(2) << minutes;
   } else {
-    std::snprintf(text, sizeof text, "%lld:%02lld", minutes, total % 60);
+    text << minutes;
   }
-  return text;
+  text << ':' << std::setw(2) << total % 60;
+  return text.str();
 }
 
 std::string describeProgress(std::uint64_t sent, std::uint64_t total, double seconds) {
