@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
   }
   ::cfmakeraw(&line);
   ::cfsetspeed(&line, B115200);
-  line.c_cc[VMIN] = 1;
+  // One wake-up per reply: read returns once the whole frame is in.
+  line.c_cc[VMIN] = kWireFrameSize;
   line.c_cc[VTIME] = 0;
   ::tcsetattr(fd, TCSANOW, &line);
 

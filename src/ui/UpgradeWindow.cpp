@@ -289,6 +289,14 @@ void UpgradeWindow::adviseOnAdapterDelay() {
 }
 
 void UpgradeWindow::showProgress(int percent) {
+  // Every block reports; the figures are worth showing anew with the percentage or once a
+  // second, and each change of a tip or a description is work for the accessibility bridge.
+  constexpr qint64 kFiguresRefreshMs = 1000;
+  if (percent == progress_->value() && engine_.running() && figuresShown_.isValid() &&
+      figuresShown_.elapsed() < kFiguresRefreshMs) {
+    return;
+  }
+  figuresShown_.start();
   progress_->setValue(percent);
   desktop_.progressed(percent);
   if (progress_->isTextVisible()) {

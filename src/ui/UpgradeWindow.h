@@ -77,7 +77,8 @@ class UpgradeWindow : public QDialog {
   QProgressBar* progress_ = nullptr;
   QTimer* silence_ = nullptr;
   QElapsedTimer silentFor_;
-  QElapsedTimer blocksClock_;  // from the first block of the transfer
+  QElapsedTimer blocksClock_;   // from the first block of the transfer
+  QElapsedTimer figuresShown_;  // since the progress figures were last shown
   bool adapterAdvised_ = false;
   TransferDesktop desktop_;
 };
