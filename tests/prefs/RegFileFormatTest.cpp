@@ -4,10 +4,8 @@
 #include "prefs/RegFileStore.h"
 #include "support/TempDir.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::TempDir;
 
 TEST(RegFileFormat, AnyTextSurvivesTheStoreUnchanged) {
   TempDir dir;
@@ -144,4 +142,4 @@ TEST(RegFileFormat, RejectsTextThatIsNotAnExport) {
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

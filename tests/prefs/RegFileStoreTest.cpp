@@ -13,14 +13,10 @@
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::BackgroundProcess;
-using testing::readFile;
-using testing::TempDir;
-using testing::writeFile;
 
 std::optional<std::uint32_t> storedNumber(const std::filesystem::path& file,
                                           std::string_view name) {
@@ -247,4 +243,4 @@ TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApa
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing
