@@ -36,16 +36,6 @@ TEST(RegFileFormat, AnyTextSurvivesTheStoreUnchanged) {
   EXPECT_EQ(readNumberValue(reopened, "N"), 0xDEADBEEF);
 }
 
-// Each byte of the text as one UTF-16LE unit, after the byte-order mark.
-std::string asUtf16(std::string_view text) {
-  std::string out = "\xFF\xFE";
-  for (const char c : text) {
-    out += c;
-    out += '\0';
-  }
-  return out;
-}
-
 TEST(RegFileFormat, WritesTheExportFormatAndReadsHandWrittenFiles) {
   RegFile contents;
   for (RegValue value : std::vector<RegValue>{{"protocol", 1, {'U', 'S', 'B', 0}},

@@ -38,11 +38,6 @@ class MainWindowTest : public ShellFixture {
 TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWindow) {
   start();
   EXPECT_EQ(main().activeFeature(), Feature::None);
-  click(main(), 1000);
-  const std::vector<OperatorMessage> first = messages_.take();
-  ASSERT_EQ(first.size(), 1U);
-  EXPECT_EQ(first[0].title, "VKR - Software Problem/Communication Message");
-  EXPECT_EQ(first[0].icon, MessageIcon::Error);
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kCannotCommunicate})));
   EXPECT_FALSE(anyFeatureWindowShown());
 
