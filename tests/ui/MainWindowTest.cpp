@@ -13,8 +13,6 @@ namespace {
 constexpr const char* kCannotCommunicate = "Cannot communicate with the base unit!";
 constexpr const char* kNoProtocol = "Please set the communicate attribute before communication!";
 
-using Texts = std::vector<std::string>;
-
 class MainWindowTest : public ShellFixture {
  protected:
   // Presses each linked command in turn and gives back the boxes each one showed.
