@@ -275,12 +275,9 @@ TEST(SettingsCli, UploadNamesWhatTheWindowRulesChangedAndKeepsTheNationRead) {
 
     const auto upload = unit.read(38);
     ASSERT_EQ(upload.size(), 38U);
-    EXPECT_EQ(upload[0], 0xF1);
-    EXPECT_EQ(upload[1], 10) << "power";
-    EXPECT_EQ(upload[2], 20) << "channel";
-    EXPECT_EQ(upload[3], 0x02) << "IDs";
-    EXPECT_EQ(upload[6], 0xFF) << "nation";
-    EXPECT_EQ(upload[10], 1) << "parity";
+    // Power 10, channel 20, ID 2, rate code 2, no nation (0xFF), and parity code 1.
+    EXPECT_EQ(std::vector<std::uint8_t>(upload.begin(), upload.begin() + 13),
+              (std::vector<std::uint8_t>{0xF1, 10, 20, 0x02, 0, 2, 0xFF, 0, 2, 1, 1, 1, 1}));
     std::vector<std::uint8_t> echo(upload.begin(), upload.end() - 2);
     echo[0] = 0xF2;
     ASSERT_TRUE(unit.write(sealedWire(echo)));
