@@ -12,15 +12,8 @@
 // lock-step, over both links and for both units: an upgrade may fail cleanly, but it may
 // never report success unless the unit kept exactly the image that was sent.
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::countOf;
-using testing::imageBytes;
-using testing::ProcessResult;
-using testing::SimLink;
-using testing::Simulator;
-using testing::TempDir;
 
 // 94 blocks: a start frame and 94 blocks make 95 frames, so vanish-after=94 leaves the
 // last block unanswered.
@@ -62,8 +55,8 @@ Simulator simulatorFor(SimLink link, const TempDir& dir, std::vector<std::string
 ProcessResult upgradeAndCheck(Simulator& sim, const TempDir& dir, const std::string& unit,
                               std::size_t imageSize = kImageSize) {
   const auto image = dir / "image.dat";
-  testing::writeFile(image, imageBytes(imageSize));
-  const ProcessResult run = testing::runAgainst(
+  writeFile(image, imageBytes(imageSize));
+  const ProcessResult run = runAgainst(
       sim, VKR_PATH,
       {"--trace", "--timeout", "0.5", "upgrade", unit, image.string(), "--pause-scale", "0.01"});
   EXPECT_FALSE(run.timedOut);
@@ -76,7 +69,7 @@ ProcessResult upgradeAndCheck(Simulator& sim, const TempDir& dir, const std::str
     const std::string expected = "image: " + unit + "-1.dat " + std::to_string(imageSize);
     EXPECT_EQ(line.rfind(expected, 0), 0U)
         << "success reported, but the unit says \"" << line << "\"";
-    EXPECT_EQ(testing::readFile(dir / "kept" / (unit + "-1.dat")), imageBytes(imageSize));
+    EXPECT_EQ(readFile(dir / "kept" / (unit + "-1.dat")), imageBytes(imageSize));
   }
   return run;
 }
@@ -122,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Cells, FaultMatrix,
                                             ::testing::Values("base", "handheld")),
                          [](const auto& info) {
                            return std::string(faults()[std::get<0>(info.param)].name) +
-                                  testing::linkName(std::get<1>(info.param)) +
-                                  std::get<2>(info.param);
+                                  linkName(std::get<1>(info.param)) + std::get<2>(info.param);
                          });
 
 // On a slow line a repeated reply is still arriving, or not yet begun, when the next frame
@@ -183,4 +175,4 @@ INSTANTIATE_TEST_SUITE_P(Cells, SlowLineLastBlock,
                          });
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

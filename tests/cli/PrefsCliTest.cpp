@@ -4,19 +4,14 @@
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::readFile;
-using testing::runProcess;
-using testing::TempDir;
-using testing::writeFile;
 
 struct PrefsCli : ::testing::Test {
   TempDir home;
   std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", home.path().string()}};
 
-  testing::ProcessResult vkr(const std::vector<std::string>& args) {
+  ProcessResult vkr(const std::vector<std::string>& args) {
     return runProcess(VKR_PATH, args, env);
   }
   std::string storeText() { return readFile(home / "VKR/VKR.reg"); }
@@ -124,4 +119,4 @@ TEST_F(PrefsCli, UnwritableStoreIsReported) {
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

@@ -8,16 +8,11 @@
 #include "support/PtyPeer.h"
 #include "support/Simulator.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
 
-using testing::ProcessResult;
-using testing::runProcess;
-using testing::SimLink;
-using testing::Simulator;
-
 ProcessResult vkr(const Simulator& sim, const std::vector<std::string>& args) {
-  return testing::runAgainst(sim, VKR_PATH, args);
+  return runAgainst(sim, VKR_PATH, args);
 }
 
 nlohmann::json parsed(const ProcessResult& result) {
@@ -141,7 +136,7 @@ TEST_P(SettingsOverEitherLink, FaultyRepliesAreTakenAsTheyCome) {
 
 INSTANTIATE_TEST_SUITE_P(Links, SettingsOverEitherLink,
                          ::testing::Values(SimLink::Serial, SimLink::Usb),
-                         [](const auto& info) { return testing::linkName(info.param); });
+                         [](const auto& info) { return linkName(info.param); });
 
 TEST(SettingsCli, TraceShowsEveryFrameAndSplitRepliesMakeOneFrameOnSerialButShortReadsOnUsb) {
   Simulator sim(SimLink::Serial, {"--fault", "split-replies"});
@@ -156,16 +151,16 @@ TEST(SettingsCli, TraceShowsEveryFrameAndSplitRepliesMakeOneFrameOnSerialButShor
   const auto shortReads = vkr(usb, {"--timeout", "0.5", "settings", "read"});
   EXPECT_EQ(shortReads.exitCode, 4);
   // One line for the whole flood of 1-byte reports, with their count.
-  EXPECT_EQ(testing::countOf(shortReads.err, "Only read 1 bytes"), 1U) << shortReads.err;
+  EXPECT_EQ(countOf(shortReads.err, "Only read 1 bytes"), 1U) << shortReads.err;
   EXPECT_NE(shortReads.err.find("vkr: 38 input reports shorter"), std::string::npos)
       << shortReads.err;
 }
 
 // The simulator's own options that vkr's runs rely on.
 TEST(SettingsCli, SimulatorStartsFromAFileKeepsItsNationTakesTheWireTimeAndCleansUp) {
-  testing::TempDir dir;
-  testing::writeFile(dir / "unit.json",
-                     R"({"nation": "china", "channel": 12, "bootloader_version": "1.0.4"})");
+  TempDir dir;
+  writeFile(dir / "unit.json",
+            R"({"nation": "china", "channel": 12, "bootloader_version": "1.0.4"})");
   Simulator slow(SimLink::Serial,
                  {"--settings", (dir / "unit.json").string(), "--baud-emulation", "1200"});
   const auto started = std::chrono::steady_clock::now();
@@ -189,7 +184,7 @@ TEST(SettingsCli, SimulatorStartsFromAFileKeepsItsNationTakesTheWireTimeAndClean
 }
 
 TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
-  testing::TempDir home;
+  TempDir home;
   const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", home.path().string()},
                                                {"LD_PRELOAD", VKR_HIDSIM_LIB},
                                                {"VKR_HIDSIM_SOCKET", (home / "none").string()}};
@@ -212,7 +207,7 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
     Simulator deaf(link, {"--fault", "drop-reply=1"});
     std::vector<std::string> args = deaf.vkrLinkArgs();
     args.insert(args.end(), {"--trace", "--timeout", "20", "settings", "read"});
-    testing::BackgroundProcess first(VKR_PATH, args, deaf.vkrEnv());
+    BackgroundProcess first(VKR_PATH, args, deaf.vkrEnv());
     ASSERT_TRUE(first.waitForStderr(" > 00 f3 ", 1)) << first.drainStderr();
     const auto second = vkr(deaf, {"settings", "read"});
     EXPECT_EQ(second.exitCode, 3) << second.err;
@@ -243,11 +238,11 @@ std::vector<std::uint8_t> wireReply(std::uint8_t code, std::uint8_t channel) {
 }
 
 TEST(SettingsCli, RepliesWithOtherCodesAreIgnoredUntilTheSettingsCome) {
-  testing::PtyPeer unit;
-  testing::TempDir home;
-  testing::BackgroundProcess vkr(VKR_PATH,
-                                 {"--device", unit.path(), "--trace", "--json", "settings", "read"},
-                                 {{"XDG_CONFIG_HOME", home.path().string()}});
+  PtyPeer unit;
+  TempDir home;
+  BackgroundProcess vkr(VKR_PATH,
+                        {"--device", unit.path(), "--trace", "--json", "settings", "read"},
+                        {{"XDG_CONFIG_HOME", home.path().string()}});
   const auto request = unit.read(38);
   ASSERT_EQ(request.size(), 38U);
   EXPECT_EQ(request[0], 0xF3);
@@ -266,13 +261,13 @@ TEST(SettingsCli, RepliesWithOtherCodesAreIgnoredUntilTheSettingsCome) {
 // echoing the upload as it came, nation byte 0xFF included.
 TEST(SettingsCli, UploadNamesWhatTheWindowRulesChangedAndKeepsTheNationRead) {
   for (const bool json : {true, false}) {
-    testing::PtyPeer unit;
-    testing::TempDir home;
+    PtyPeer unit;
+    TempDir home;
     std::vector<std::string> args{"--device", unit.path(), "settings", "set", "--ids", "2"};
     if (json) {
       args.insert(args.begin(), "--json");
     }
-    testing::BackgroundProcess vkr(VKR_PATH, args, {{"XDG_CONFIG_HOME", home.path().string()}});
+    BackgroundProcess vkr(VKR_PATH, args, {{"XDG_CONFIG_HOME", home.path().string()}});
     ASSERT_EQ(unit.read(38).at(0), 0xF3);
     // 3 dBm, channel 20 (within China's 36), ID 1, China, parity code 0.
     ASSERT_TRUE(unit.write(
@@ -280,12 +275,9 @@ TEST(SettingsCli, UploadNamesWhatTheWindowRulesChangedAndKeepsTheNationRead) {
 
     const auto upload = unit.read(38);
     ASSERT_EQ(upload.size(), 38U);
-    EXPECT_EQ(upload[0], 0xF1);
-    EXPECT_EQ(upload[1], 10) << "power";
-    EXPECT_EQ(upload[2], 20) << "channel";
-    EXPECT_EQ(upload[3], 0x02) << "IDs";
-    EXPECT_EQ(upload[6], 0xFF) << "nation";
-    EXPECT_EQ(upload[10], 1) << "parity";
+    // Power 10, channel 20, ID 2, rate code 2, no nation (0xFF), and parity code 1.
+    EXPECT_EQ(std::vector<std::uint8_t>(upload.begin(), upload.begin() + 13),
+              (std::vector<std::uint8_t>{0xF1, 10, 20, 0x02, 0, 2, 0xFF, 0, 2, 1, 1, 1, 1}));
     std::vector<std::uint8_t> echo(upload.begin(), upload.end() - 2);
     echo[0] = 0xF2;
     ASSERT_TRUE(unit.write(sealedWire(echo)));
@@ -308,4 +300,4 @@ TEST(SettingsCli, UploadNamesWhatTheWindowRulesChangedAndKeepsTheNationRead) {
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

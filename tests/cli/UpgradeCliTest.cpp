@@ -7,15 +7,8 @@
 
 #include "support/Simulator.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::imageBytes;
-using testing::ProcessResult;
-using testing::runProcess;
-using testing::SimLink;
-using testing::Simulator;
-using testing::TempDir;
 
 // Short enough that six restart pauses cost a few tens of milliseconds.
 const std::vector<std::string> kFastPauses = {"--pause-scale", "0.01"};
@@ -23,12 +16,12 @@ const std::vector<std::string> kFastPauses = {"--pause-scale", "0.01"};
 ProcessResult vkr(const Simulator& sim, std::vector<std::string> args,
                   const std::vector<std::string>& pauses = kFastPauses) {
   args.insert(args.end(), pauses.begin(), pauses.end());
-  return testing::runAgainst(sim, VKR_PATH, args);
+  return runAgainst(sim, VKR_PATH, args);
 }
 
 std::filesystem::path writeImage(const TempDir& dir, std::size_t size) {
   const auto path = dir / ("image-" + std::to_string(size) + ".dat");
-  testing::writeFile(path, imageBytes(size));
+  writeFile(path, imageBytes(size));
   return path;
 }
 
@@ -37,7 +30,7 @@ std::string nextSavedImage(Simulator& sim, const std::filesystem::path& dir,
                            const std::string& name) {
   const std::string line = sim.nextLine();
   EXPECT_EQ(line.rfind("image: " + name + " ", 0), 0U) << line;
-  return testing::readFile(dir / name);
+  return readFile(dir / name);
 }
 
 // Every line of a --json run is an object; all but the last are progress events.
@@ -71,14 +64,9 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
     const auto summary =
         summaryOf(vkr(sim, {"--json", "upgrade", "base", writeImage(dir_, size).string()}));
     nlohmann::json expected = summary;
-    expected.merge_patch({{"resent_bytes", 0},
-                          {"stale_replies", 0},
-                          {"bytes", size},
-                          {"blocks", (size + 31) / 32},
-                          {"retries", 0},
-                          {"handshakes", 0},
-                          {"bad_fcs_replies", 0},
-                          {"completion", "last-ack"}});
+    expected.merge_patch(nlohmann::json::parse(R"({"resent_bytes": 0, "stale_replies": 0,
+        "retries": 0, "handshakes": 0, "bad_fcs_replies": 0, "completion": "last-ack"})"));
+    expected.merge_patch({{"bytes", size}, {"blocks", (size + 31) / 32}});
     EXPECT_EQ(summary, expected);
     EXPECT_EQ(summary.size(), 11U) << summary.dump();
     // The unit's turnaround is a serial measure; the simulator answers at once.
@@ -176,7 +164,7 @@ TEST(UpgradeCli, APortThatFailsInsideTheEventLoopEndsTheRunWithItsOwnWords) {
 
 INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEitherLink,
                          ::testing::Values(SimLink::Serial, SimLink::Usb),
-                         [](const auto& info) { return testing::linkName(info.param); });
+                         [](const auto& info) { return linkName(info.param); });
 
 TEST(UpgradeCli, TheTimeOutCountsFromTheLastReplyAndStopsDuringPauses) {
   // At 19200 baud a block and its acknowledgement take 40 ms, 20 blocks 0.8 s, and the
@@ -201,7 +189,7 @@ TEST(UpgradeCli, AnAdapterDelayShowsInTheTurnaroundAndIsExplainedOnce) {
   EXPECT_GE(turnaround["median"].get<double>(), 16.0) << turnaround;
   EXPECT_LE(turnaround["median"].get<double>(), 20.0) << turnaround;
   EXPECT_GE(turnaround["p95"], turnaround["median"]);
-  EXPECT_EQ(testing::countOf(run.out, R"("event":"warning")"), 1U) << run.out;
+  EXPECT_EQ(countOf(run.out, R"("event":"warning")"), 1U) << run.out;
   EXPECT_NE(run.out.find("low_latency"), std::string::npos) << run.out;
   // A pseudo-terminal has no low-latency mode; the transfer goes on without it.
   EXPECT_NE(run.err.find("~ low latency unsupported\n"), std::string::npos) << run.err;
@@ -212,7 +200,7 @@ TEST(UpgradeCli, TextModeReportsProgressNowAndThenAndTheCompletionAsANote) {
   Simulator sim(SimLink::Serial, {});
   const auto result = vkr(sim, {"upgrade", "base", writeImage(dir, 4097).string()});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  const std::size_t progressLines = testing::countOf(result.err, "% ");
+  const std::size_t progressLines = countOf(result.err, "% ");
   EXPECT_GE(progressLines, 2U);
   EXPECT_LE(progressLines, 20U) << "129 blocks must not make 129 lines:\n" << result.err;
   EXPECT_NE(result.err.find("100% 4.0 KiB of 4.0 KiB"), std::string::npos) << result.err;
@@ -238,16 +226,16 @@ TEST(UpgradeCli, UnusableImagesFailWithSixBeforeTheLinkIsOpened) {
   expectImageProblem(run("base", dir.path()), "is a directory");
   ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
   expectImageProblem(run("base", dir / "fifo"), "is not a regular file");
-  testing::writeFile(dir / "empty.dat", "");
+  writeFile(dir / "empty.dat", "");
   expectImageProblem(run("base", dir / "empty.dat"), "The file has no data!");
   expectImageProblem(run("handheld", dir / "empty.dat"),
                      "The handheld unit application file has no data!");
 
   // Sparse files: nothing is written, only the length is set.
-  testing::writeFile(dir / "huge.dat", "");
+  writeFile(dir / "huge.dat", "");
   std::filesystem::resize_file(dir / "huge.dat", 16'777'217);
   expectImageProblem(run("base", dir / "huge.dat"), "16777217 bytes");
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

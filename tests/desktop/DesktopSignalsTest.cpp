@@ -63,9 +63,7 @@ TEST_F(DesktopSignalsTest, TaskBarProgressIsThrottledKeepsTheLastValueAndHidesAt
 }
 
 TEST_F(DesktopSignalsTest, NotificationCarriesTheTextsAndOurDesktopEntry) {
-  notifications = std::make_unique<FakeService>(
-      sessionSide(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
-      [](const QDBusMessage& call) { return call.createReply(QVariant::fromValue(7u)); });
+  serveNotifications();
   DesktopNotifier notifier(tracer());
   notifier.notify("Upgrade Base Unit", "The base unit has been upgraded.");
   ASSERT_TRUE(waitFor([&] { return trace.size() == 1; }));

@@ -14,12 +14,8 @@
 // These tests run the production HidLink against vkr-sim through the hidapi stand-in,
 // which CTest preloads (LD_PRELOAD).
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::processEventsUntil;
-using testing::SimLink;
-using testing::Simulator;
 
 ReportFrame readSettingsFrame() {
   ReportFrame frame{};
@@ -117,4 +113,4 @@ TEST_F(HidLinkFixture, RepeatedReportsAreDroppedBeforeTheNextSendAndClosingDoesN
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

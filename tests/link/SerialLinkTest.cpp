@@ -12,11 +12,8 @@
 #include "protocol/LinkError.h"
 #include "support/PtyPeer.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::processEventsUntil;
-using testing::PtyPeer;
 
 std::vector<std::uint8_t> numbered(std::size_t count, std::uint8_t first) {
   std::vector<std::uint8_t> bytes(count);
@@ -190,4 +187,4 @@ TEST(LowLatencySerial, TurnedOnWhereTheDriverHasItAndTheOldFlagsPutBack) {
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

@@ -5,12 +5,8 @@
 #include "prefs/RegFileStore.h"
 #include "support/TempDir.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::readFile;
-using testing::TempDir;
-using testing::writeFile;
 
 const std::string kHeader =
     "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\n";
@@ -110,4 +106,4 @@ TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreOnlyReplaced
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

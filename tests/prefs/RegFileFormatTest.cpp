@@ -4,10 +4,8 @@
 #include "prefs/RegFileStore.h"
 #include "support/TempDir.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::TempDir;
 
 TEST(RegFileFormat, AnyTextSurvivesTheStoreUnchanged) {
   TempDir dir;
@@ -36,16 +34,6 @@ TEST(RegFileFormat, AnyTextSurvivesTheStoreUnchanged) {
     EXPECT_EQ(readStringValue(reopened, std::to_string(i) + "V"), texts[i]) << i;
   }
   EXPECT_EQ(readNumberValue(reopened, "N"), 0xDEADBEEF);
-}
-
-// Each byte of the text as one UTF-16LE unit, after the byte-order mark.
-std::string asUtf16(std::string_view text) {
-  std::string out = "\xFF\xFE";
-  for (const char c : text) {
-    out += c;
-    out += '\0';
-  }
-  return out;
 }
 
 TEST(RegFileFormat, WritesTheExportFormatAndReadsHandWrittenFiles) {
@@ -144,4 +132,4 @@ TEST(RegFileFormat, RejectsTextThatIsNotAnExport) {
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

@@ -13,14 +13,10 @@
 #include "support/Subprocess.h"
 #include "support/TempDir.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::BackgroundProcess;
-using testing::readFile;
-using testing::TempDir;
-using testing::writeFile;
 
 std::optional<std::uint32_t> storedNumber(const std::filesystem::path& file,
                                           std::string_view name) {
@@ -204,13 +200,6 @@ TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApa
   // leaves all that as it was, in the file's own form.
   const std::string theirs = "[HKEY_CURRENT_USER\\Software\\Other]\r\n\"keep\"=\"me\"\r\n";
   const std::string unknown = "\"Extra\"=hex(7):61,00,\\\r\n  00,00\r\n";
-  const auto widened = [](std::string_view text) {
-    std::string out = "\xFF\xFE";
-    for (const char c : text) {
-      out += {c, '\0'};
-    }
-    return out;
-  };
   for (const bool utf16 : {true, false}) {
     std::string text = "Windows Registry Editor Version 5.00\r\n\r\n" + theirs +
                        "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\r\n\"port\"=dword:00000004\r\n" +
@@ -220,7 +209,7 @@ TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApa
       std::erase(text, '\n');
       std::erase(others, '\n');
     }
-    writeFile(real, utf16 ? widened(text) : text);
+    writeFile(real, utf16 ? asUtf16(text) : text);
     RegFileStore store(file);
     LinkPreferences prefs = LoadLinkPreferences(store);
     EXPECT_EQ(prefs.port, 4);
@@ -228,7 +217,7 @@ TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApa
     EXPECT_TRUE(store.problems().empty()) << store.problems().front().message;
     const std::string now = readFile(real);
     EXPECT_EQ(now.rfind(utf16 ? "\xFF\xFEW\0" : "W", 0), 0U) << "the file changed its form";
-    EXPECT_NE(now.find(utf16 ? widened(others).substr(2) : others), std::string::npos);
+    EXPECT_NE(now.find(utf16 ? asUtf16(others).substr(2) : others), std::string::npos);
     EXPECT_EQ(storedNumber(real, "port"), 2U);
     EXPECT_EQ(readNumberValue(store, "Extra"), 0x61U);
   }
@@ -247,4 +236,4 @@ TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApa
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

@@ -5,11 +5,8 @@
 #include "protocol/LinkSteps.h"
 #include "support/FakeTransports.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
-
-using testing::FakeHid;
-using testing::FakeSerial;
 
 class RecordingReceiver : public ReplyReceiver {
  public:
@@ -169,4 +166,4 @@ TEST(LineSettings, ParsesSettingsStringsAndRejectsMalformedOnes) {
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

@@ -3,11 +3,9 @@
 #include "shell/LinkedFeature.h"
 #include "support/FakeTransports.h"
 
-namespace orbelle {
+namespace orbelle::testing {
 namespace {
 
-using testing::FakeHid;
-using testing::FakeSerial;
 using Calls = std::vector<std::string>;
 
 struct LinkedFeatureFixture : ::testing::Test {
@@ -110,4 +108,4 @@ TEST_F(LinkedFeatureFixture, SerialCheckShowsTheRefusalBeforeItsOwnMessage) {
 }
 
 }  // namespace
-}  // namespace orbelle
+}  // namespace orbelle::testing

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 namespace orbelle::testing {
 
@@ -48,6 +49,15 @@ inline std::size_t countOf(const std::string& text, const std::string& what) {
     ++count;
   }
   return count;
+}
+
+// Each byte of the text as one UTF-16LE unit, after the byte-order mark.
+inline std::string asUtf16(std::string_view text) {
+  std::string out = "\xFF\xFE";
+  for (const char c : text) {
+    out += {c, '\0'};
+  }
+  return out;
 }
 
 // Image file contents whose bytes differ from block to block and from image to image.

@@ -27,7 +27,6 @@ constexpr int kDeadlineMs = 10000;
 constexpr const char* kLoaded = "The current settings of base unit have been loaded.";
 constexpr const char* kUploaded = "The new settings of base unit have been uploaded.";
 constexpr const char* kNoReply = "Cannot communicate with the base unit.";
-using Texts = std::vector<std::string>;
 
 class SetBaseUnitWindowTest : public ShellFixture {
  protected:
@@ -38,10 +37,6 @@ class SetBaseUnitWindowTest : public ShellFixture {
   Texts awaitBoxes() {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !messages_.pending().empty(); }, kDeadlineMs));
     return messages_.takeTexts();
-  }
-  bool linkHeld(SimLink link) {
-    return link == SimLink::Serial ? app_->session().serial().portOpen()
-                                   : app_->session().hid().deviceHeld();
   }
   bool checked(QWidget& window, int id) {
     return control<QAbstractButton>(window, id)->isChecked();

@@ -25,6 +25,7 @@ namespace orbelle::testing {
 
 // Everything the operator saw, in order: "box: <text>" and "window: <title>".
 using SeenLog = std::vector<std::string>;
+using Texts = std::vector<std::string>;  // the texts of boxes
 
 // Answers every box at once and keeps it for the test to take; a box nobody took fails
 // the test at its end.
@@ -137,6 +138,10 @@ class ShellFixture : public ::testing::Test {
     return *app_;
   }
   ui::MainWindow& main() { return app_->mainWindow(); }
+  bool linkHeld(SimLink link) {
+    return link == SimLink::Serial ? app_->session().serial().portOpen()
+                                   : app_->session().hid().deviceHeld();
+  }
 
   template <typename Widget>
   Widget* control(QWidget& window, int id) {

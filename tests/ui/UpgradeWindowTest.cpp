@@ -13,7 +13,6 @@ namespace orbelle::testing {
 namespace {
 
 constexpr int kDeadlineMs = 20000;
-using Texts = std::vector<std::string>;
 
 constexpr const char* kSettingsTitle = "VKR - Software Problem/Settings Message";
 
@@ -69,10 +68,6 @@ class UpgradeOverEachLink : public UpgradeWindowTest,
 TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   serveKeeping(GetParam());
   start();
-  LinkSession& session = app_->session();
-  const auto linkHeld = [&] {
-    return GetParam() == SimLink::Serial ? session.serial().portOpen() : session.hid().deviceHeld();
-  };
 
   ui::UpgradeWindow& base = open(Feature::UpgradeBaseUnit);
   expectNamedAndReachedByTab(base);
@@ -95,10 +90,10 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   click(base, 1036);
   EXPECT_FALSE(upgrade->isEnabled());
   expectCompleted(base, baseImage, "The base unit has been upgraded.");
-  EXPECT_TRUE(linkHeld());
+  EXPECT_TRUE(linkHeld(GetParam()));
   click(base, 2);
   EXPECT_FALSE(base.isVisible());
-  EXPECT_FALSE(linkHeld());
+  EXPECT_FALSE(linkHeld(GetParam()));
 
   ui::UpgradeWindow& handheld = open(Feature::UpgradeHandheldUnit);
   expectNamedAndReachedByTab(handheld);
@@ -111,7 +106,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_EQ(storedChoice().handheldImagePath, handheldImage.string());
   EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
   handheld.close();  // the title bar's close box
-  EXPECT_FALSE(linkHeld());
+  EXPECT_FALSE(linkHeld(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
