@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #ifdef __linux__
+#include <termios.h>
 #include <unistd.h>
 
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #endif
@@ -102,7 +104,10 @@ SerialLink::SerialLink(DeviceResolver resolver, FrameCallback onFrame, ProblemCa
   connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
   holdTimer_.setSingleShot(true);
   holdTimer_.setTimerType(Qt::PreciseTimer);
-  connect(&holdTimer_, &QTimer::timeout, this, &SerialLink::takeFrame);
+  connect(&holdTimer_, &QTimer::timeout, this, [this] {
+    takeFrame();
+    updateWakeThreshold();
+  });
 }
 
 SerialLink::~SerialLink() { close(); }
@@ -128,6 +133,8 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
                     {failureOf(port_.error(), device.path), device.path, portText});
   }
   pseudoTerminal_ = isPseudoTerminal(port_);
+  wakeThreshold_ = 1;  // the port opens waking for every byte
+  updateWakeThreshold();
   const bool lowLatency =
       lowLatency_.enable(static_cast<int>(port_.handle())) == LowLatencySerial::Result::On;
   if (onNote_) {
@@ -187,7 +194,11 @@ void SerialLink::dropBuffered(bool strayReplies) {
     return;
   }
   // QSerialPort reads from the system only when its notifier fires: take in what the
-  // system holds now, without handing anything over, so that it is dropped too.
+  // system holds now, without handing anything over, so that it is dropped too. Bytes below
+  // the wake threshold would not show.
+  if (wakeThreshold_ > 1 && bytesWaitingInSystem()) {
+    setWakeThreshold(1);
+  }
   pullingIn_ = true;
   while (port_.isOpen() && port_.waitForReadyRead(0)) {
   }
@@ -198,6 +209,7 @@ void SerialLink::dropBuffered(bool strayReplies) {
     repeatsSeen_ = true;
   }
   dropBytes(stray);
+  updateWakeThreshold();
 }
 
 void SerialLink::dropBytes(const QByteArray& bytes) {
@@ -281,10 +293,13 @@ void SerialLink::onReadyRead() {
     dropBytes(port_.read(static_cast<qint64>(strayBytesToCome_)));
   }
   if (port_.bytesAvailable() > 0 && !frameBegunAt_) {
-    frameBegunAt_ = now;
+    // Woken only for the last of them, the first came the rest's wire time before.
+    const auto earlier = std::min<qint64>(port_.bytesAvailable(), kWireFrameSize) - 1;
+    frameBegunAt_ = wakeThreshold_ > 1 ? Clock::time_point(now - byteWireTime() * earlier) : now;
   }
   // Like a receive threshold of 38: fewer bytes stay buffered until the rest arrives.
   if (port_.bytesAvailable() < static_cast<qint64>(kWireFrameSize)) {
+    updateWakeThreshold();
     return;
   }
   if (!frameCompleteAt_) {
@@ -297,9 +312,52 @@ void SerialLink::onReadyRead() {
     if (!holdTimer_.isActive()) {
       holdTimer_.start(repeatHoldTime());
     }
+    updateWakeThreshold();
     return;
   }
   takeFrame();
+  updateWakeThreshold();
+}
+
+bool SerialLink::bytesWaitingInSystem() {
+#ifdef __linux__
+  int waiting = 0;
+  return ::ioctl(static_cast<int>(port_.handle()), FIONREAD, &waiting) != 0 || waiting > 0;
+#else
+  return true;
+#endif
+}
+
+void SerialLink::setWakeThreshold(std::size_t bytes) {
+#ifdef __linux__
+  if (bytes == wakeThreshold_ || !port_.isOpen()) {
+    return;
+  }
+  termios line{};
+  const int fd = static_cast<int>(port_.handle());
+  if (::tcgetattr(fd, &line) != 0) {
+    return;
+  }
+  line.c_cc[VMIN] = static_cast<cc_t>(bytes);
+  line.c_cc[VTIME] = 0;
+  if (::tcsetattr(fd, TCSANOW, &line) == 0) {
+    wakeThreshold_ = bytes;
+  }
+#else
+  (void)bytes;
+#endif
+}
+
+void SerialLink::updateWakeThreshold() {
+  if (!port_.isOpen()) {
+    return;
+  }
+  std::size_t wanted = 1;
+  const auto buffered = static_cast<std::size_t>(port_.bytesAvailable());
+  if ((!pseudoTerminal_ || peerFrameTime_) && !holdTimer_.isActive() && buffered < kWireFrameSize) {
+    wanted = std::min<std::size_t>(strayBytesToCome_ + kWireFrameSize - buffered, 255);
+  }
+  setWakeThreshold(wanted);
 }
 
 std::chrono::milliseconds SerialLink::repeatHoldTime() const {
@@ -316,6 +374,12 @@ void SerialLink::forgetFrameTimes() {
 
 SerialLink::Clock::duration SerialLink::frameWireTime() const {
   return std::chrono::duration_cast<Clock::duration>(wireTime(lineOf(port_), kWireFrameSize));
+}
+
+SerialLink::Clock::duration SerialLink::byteWireTime() const {
+  const Clock::duration frame =
+      pseudoTerminal_ && peerFrameTime_ ? *peerFrameTime_ : frameWireTime();
+  return frame / static_cast<Clock::rep>(kWireFrameSize);
 }
 
 void SerialLink::notePacing(Clock::time_point begunAt, Clock::time_point completeAt) {

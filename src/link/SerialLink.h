@@ -86,6 +86,17 @@ class SerialLink : public QObject, public SerialTransport {
   void onReadyRead();
   void takeFrame();
   Clock::duration frameWireTime() const;
+  // What one byte takes on the peer's wire: its shown pace on a pseudo-terminal, else the
+  // port's rate.
+  Clock::duration byteWireTime() const;
+  // Asks the system to wake this process only once `bytes` have come in (the terminal's
+  // VMIN): a reply that trickles in at the line's pace then costs one wake-up, not 38.
+  void setWakeThreshold(std::size_t bytes);
+  // The threshold for what is buffered now: the rest of the frame being gathered. Only on a
+  // wire, or a peer that has shown its pace, where the first byte's time can be told from
+  // the last's; one byte while a frame is held for its repeat.
+  void updateWakeThreshold();
+  bool bytesWaitingInSystem();
   // Whether a frame whose first byte came at `begunAt` came too soon to answer the last send,
   // a frame taking `frameTime` to cross the wire.
   bool cameTooSoon(Clock::time_point begunAt, Clock::duration frameTime) const;
@@ -123,6 +134,7 @@ class SerialLink : public QObject, public SerialTransport {
   bool answerTimed_ = false;                          // the last send's answer has been timed
   std::optional<Clock::time_point> frameBegunAt_;     // first byte of the frame being gathered
   std::optional<Clock::time_point> frameCompleteAt_;  // its 38th byte
+  std::size_t wakeThreshold_ = 1;
   QTimer holdTimer_;
   std::vector<std::function<void()>> drainWaiters_;
 };

@@ -330,7 +330,10 @@ void UpgradeWindow::linkBroken() {
 }
 
 void UpgradeWindow::heardFromUnit() {
-  clearSilence();
+  // Every reply comes here: the bar is touched only when the hint was showing.
+  if (progress_->isTextVisible()) {
+    clearSilence();
+  }
   if (engine_.running()) {
     silentFor_.start();
     silence_->start(context_.silenceHint);
