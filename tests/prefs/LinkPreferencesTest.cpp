@@ -50,7 +50,7 @@ TEST_F(PrefsFixture, ProtocolTextIsReadByItsPrefixWithCaseSignificant) {
   }
 }
 
-TEST_F(PrefsFixture, UnacceptableNumbersFallBackWithoutRewritingAndMissingOnesAreRepaired) {
+TEST_F(PrefsFixture, UnacceptableNumbersAndTypesFallBackWithoutRewritingAndMissingOnesAreRepaired) {
   store(
       "\"protocol\"=\"RS232\"\n\"port\"=dword:00000007\n\"baudrate\"=dword:000012c0\n"
       "\"base\"=\"/b.dat\"\n\"handheld\"=\"/h.dat\"\n");
@@ -69,16 +69,15 @@ TEST_F(PrefsFixture, UnacceptableNumbersFallBackWithoutRewritingAndMissingOnesAr
   EXPECT_EQ(stored(), kHeader +
                           "\"protocol\"=\"RS232\"\n\"base\"=\"/b.dat\"\n\"handheld\"=\"\"\n"
                           "\"port\"=dword:00000001\n\"Baudrate\"=dword:00002580\n");
-}
 
-TEST_F(PrefsFixture, StoredTypeIsNotExaminedOnReading) {
-  // "3" with its zero is two bytes: read as a number it is 0x33 = 51, so port 1.
-  // "9600" with its zero is five bytes: too long for a number, so missing and replaced.
+  // The stored type is not examined on reading: "3" with its zero is two bytes: read as a number it
+  // is 0x33 = 51, so port 1. "9600" with its zero is five bytes: too long for a number, so missing
+  // and replaced.
   store(
       "\"Port\"=\"3\"\n\"baudrate\"=\"9600\"\n\"protocol\"=\"USB\"\n\"base\"=\"\"\n"
       "\"handheld\"=\"\"\n");
   RegFileStore s(file);
-  const LinkPreferences prefs = LoadLinkPreferences(s);
+  prefs = LoadLinkPreferences(s);
   EXPECT_EQ(readNumberValue(s, "port"), 51U);
   EXPECT_EQ(prefs.port, 1);
   EXPECT_EQ(prefs.baudrate, 9600);

@@ -44,6 +44,15 @@ TEST(SettingsCodec, CurrentSettingsReplyDecodesFieldByFieldAndEncodesToTheSameBy
   ReportFrame hopping = kCurrentReply;
   hopping[8] = 0x05;
   EXPECT_TRUE(decodeCurrentSettings(hopping).hopping) << "any nonzero hopping byte means on";
+
+  // The unset test looks at bytes 2 to 7 whatever the code.
+  for (std::uint8_t code : {0xF2, 0xF4, 0x00}) {
+    ReportFrame frame = frameOf({code, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_TRUE(isUnsetReply(frame));
+    frame[7] = 0xFE;
+    EXPECT_FALSE(isUnsetReply(frame));
+  }
+  EXPECT_FALSE(isUnsetReply(kCurrentReply));
 }
 
 TEST(SettingsCodec, UploadAndItsEchoShareBytesTwoToThirteenAndTheUploadNamesNoNation) {
@@ -75,15 +84,6 @@ TEST(SettingsCodec, UploadAndItsEchoShareBytesTwoToThirteenAndTheUploadNamesNoNa
   }
   encodeUploadSettings(tx, s, true);
   EXPECT_EQ(tx[7], 2);
-}
-
-TEST(SettingsCodec, UnsetTestLooksAtBytesTwoToSevenWhateverTheCode) {
-  for (std::uint8_t code : {0xF2, 0xF4, 0x00}) {
-    ReportFrame frame = frameOf({code, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-    EXPECT_TRUE(isUnsetReply(frame));
-    frame[7] = 0xFE;
-    EXPECT_FALSE(isUnsetReply(frame));
-  }
 }
 
 }  // namespace

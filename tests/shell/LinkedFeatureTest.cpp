@@ -72,7 +72,7 @@ TEST_F(LinkedFeatureFixture, NoProtocolAsksForOneInEveryCommandAndOpensNothing) 
   EXPECT_TRUE(serial.calls.empty());
 }
 
-TEST_F(LinkedFeatureFixture, UsbCheckOpensWithoutResetAndStopsOnlyReceiving) {
+TEST_F(LinkedFeatureFixture, CheckOpensWithoutResetAndSerialShowsTheRefusalFirst) {
   const LinkCheckResult found = CheckChosenLink(prefs, state, links);
   EXPECT_EQ(found.outcome, LinkCheckOutcome::Usable);
   EXPECT_EQ(hid.calls, (Calls{"open", "stop"}));
@@ -87,9 +87,8 @@ TEST_F(LinkedFeatureFixture, UsbCheckOpensWithoutResetAndStopsOnlyReceiving) {
                              "Please ensure the base unit is well connected to PC, and is in "
                              "setting mode.  ",
                              MessageIcon::Error}));
-}
 
-TEST_F(LinkedFeatureFixture, SerialCheckShowsTheRefusalBeforeItsOwnMessage) {
+  // Over serial a refusal comes before the check's own message.
   prefs.protocol = LinkProtocol::Rs232;
   serial.opens = false;
   EXPECT_EQ(CheckChosenLink(prefs, state, links).messages()[0].text, "Cannot open COM port!");

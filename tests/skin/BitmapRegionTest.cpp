@@ -41,9 +41,7 @@ TEST(BitmapRegion, RunsEndAtTransparentPixelsAndAtTheRowsEnd) {
   };
   EXPECT_EQ(scan(3, 3, px, 4)->rects(),
             (Rects{{0, 2, 2, 3}, {2, 1, 3, 2}, {0, 0, 1, 1}, {2, 0, 3, 1}}));
-}
 
-TEST(BitmapRegion, FortyOneRunsOnOneRow) {
   std::vector<std::uint32_t> row(81, T);
   for (std::size_t x = 0; x < row.size(); x += 2) {
     row[x] = O;

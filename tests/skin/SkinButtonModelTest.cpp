@@ -17,23 +17,18 @@ std::optional<SkinImage> shown(const SkinButtonModel& m, bool focused = false) {
   return m.face(true, m.pushed(), focused).image;
 }
 
+// The faces under the mouse and a release off the button are the widget's test; here what
+// the widget only passes on: whether to repaint, and a drag off and back on that clicks.
 TEST(SkinButtonModel, PressFollowsThePointerAndOnlyAReleaseOverTheButtonClicks) {
   SkinButtonModel m = skinned(kNormalPressedHover);
   m.move(true);
-  EXPECT_EQ(shown(m), SkinImage::Hover);
   EXPECT_TRUE(m.leave());
-  EXPECT_EQ(shown(m), SkinImage::Normal);
   m.move(true);
   m.press();
   EXPECT_FALSE(m.hover());
   EXPECT_EQ(m.face(true, m.pushed(), false),
             (SkinFace{SkinImage::Pressed, SkinEdge::None, CaptionStyle::Pushed, false}));
   EXPECT_TRUE(m.move(false));
-  EXPECT_EQ(shown(m), SkinImage::Normal);  // dragged off: normal, not hover
-  EXPECT_FALSE(m.release(false));
-
-  m.press();
-  m.move(false);
   m.move(true);
   EXPECT_TRUE(m.release(true));
   EXPECT_FALSE(m.release(true));  // no press, no click

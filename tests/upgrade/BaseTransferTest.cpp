@@ -98,7 +98,7 @@ TEST_F(BaseTransfer, HandshakeResendsTheLastFrameUnderItsOwnCode) {
   EXPECT_EQ(base.counters().handshakes, 2U);
 }
 
-TEST_F(BaseTransfer, DoneAfterTheLastAcknowledgementCompletesAgain) {
+TEST_F(BaseTransfer, DoneCompletesAgainAfterTheLastAcknowledgementOrShowsHowFarItGot) {
   startPast(base, image(40));
   reply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeBlockAck);
@@ -113,9 +113,8 @@ TEST_F(BaseTransfer, DoneAfterTheLastAcknowledgementCompletesAgain) {
   EXPECT_EQ(host.log, completed);
   EXPECT_EQ(base.counters().completion, UpgradeCompletion::LastAck);
   EXPECT_EQ(base.counters().completions, 2U);
-}
 
-TEST_F(BaseTransfer, DoneMidTransferShowsHowFarItGot) {
+  // A done reply mid-transfer shows how far it got.
   startPast(base, image(96));
   reply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeDone);

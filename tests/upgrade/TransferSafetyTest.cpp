@@ -18,58 +18,51 @@ const CommandCode kBaseReplies[] = {
     CommandCode::BaseUpgradeBlockRetry, CommandCode::BaseUpgradeHandshake,
     CommandCode::BaseUpgradeDone};
 
-TEST_F(TransferSafety, NothingHappensWhileThereIsNoImageLength) {
+TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
   for (const CommandCode code : kBaseReplies) {
     reply(base, code);
   }
   base.pauseElapsed();
-  EXPECT_TRUE(host.log.empty());
+  EXPECT_TRUE(host.log.empty()) << "nothing happens before a start";
 
-  base.StartUpgrade(image(0));
-  EXPECT_EQ(host.log, (Log{"disable", "message The file has no data!", "enable"}));
-  EXPECT_EQ(host.messages.at(0).title, "VKR - Software Problem/Settings Message");
-  host.clear();
-  for (const CommandCode code : kBaseReplies) {
-    reply(base, code);
+  // A FIFO with no writer would block an ordinary open for ever.
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  const auto big = dir / "big.dat";
+  writeFile(big, "");
+  std::filesystem::resize_file(big, 16'777'217);
+  const Log cannotOpen{"disable", "message Can not open the file!"};  // the button stays off
+  struct Case {
+    std::filesystem::path path;
+    Log log;
+  };
+  for (const Case& c :
+       {Case{image(0), {"disable", "message The file has no data!", "enable"}},
+        Case{big,
+             {"disable",
+              "message The file is too large: 16777217 bytes, but an upgrade image can have at "
+              "most 16777216 bytes!",
+              "enable"}},
+        Case{dir / "missing.dat", cannotOpen}, Case{dir.path(), cannotOpen}, Case{{}, cannotOpen},
+        Case{dir / "fifo", cannotOpen}}) {
+    host.clear();
+    base.StartUpgrade(c.path);
+    for (const CommandCode code : kBaseReplies) {
+      reply(base, code);
+    }
+    EXPECT_EQ(host.log, c.log) << c.path;
+    EXPECT_EQ(host.messages.at(0).title, "VKR - Software Problem/Settings Message");
+    EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Error);
+    EXPECT_EQ(base.outcome(), UpgradeOutcome::FileRefused);
+    EXPECT_EQ(host.upgradeEnabled, c.log.back() == "enable");
   }
-  EXPECT_TRUE(host.log.empty());
-
+  host.clear();
   handheld.StartUpgrade(image(0));
   EXPECT_EQ(host.log,
             (Log{"disable", "message The handheld unit application file has no data!", "enable"}));
-  EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Error);
   EXPECT_TRUE(runFlags.firstHandheldStart) << "no start frame went out at 9600";
-}
 
-TEST_F(TransferSafety, AFileThatCannotBeOpenedLeavesTheButtonOff) {
-  // A FIFO with no writer would block an ordinary open for ever.
-  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-  for (const auto& path :
-       {dir / "missing.dat", dir.path(), std::filesystem::path(), dir / "fifo"}) {
-    host.clear();
-    base.StartUpgrade(path);
-    EXPECT_EQ(host.log, (Log{"disable", "message Can not open the file!"})) << path;
-    EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Error);
-    EXPECT_EQ(base.outcome(), UpgradeOutcome::FileRefused);
-  }
-  EXPECT_FALSE(host.upgradeEnabled);
-}
-
-TEST_F(TransferSafety, ImagesBeyondSixteenMebibytesAreRefusedBeforeAnythingIsSent) {
-  const auto path = dir / "big.dat";
-  writeFile(path, "");
-  std::filesystem::resize_file(path, 16'777'217);
-  base.StartUpgrade(path);
-  EXPECT_TRUE(host.frames.empty());
-  ASSERT_EQ(host.messages.size(), 1U);
-  EXPECT_NE(host.messages[0].text.find("16777217"), std::string::npos);
-  EXPECT_NE(host.messages[0].text.find("16777216"), std::string::npos);
-  EXPECT_TRUE(host.upgradeEnabled);
-  reply(base, CommandCode::BaseUpgradeDone);
-  EXPECT_EQ(host.messages.size(), 1U);
-
-  std::filesystem::resize_file(path, 16'777'216);
-  base.StartUpgrade(path);
+  std::filesystem::resize_file(big, 16'777'216);
+  base.StartUpgrade(big);
   EXPECT_EQ(readLe32(host.frames.at(0), 2), 0x01000000U);
 }
 
