@@ -143,7 +143,28 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   if (const auto settings = lineSettingsForBaudrate(baudrate)) {
     setLineSettings(*settings);
   }
+  settleInput();
+}
+
+void SerialLink::settleInput() {
+  // The unit may still be sending what it sent before the port was ours (a repeat for the
+  // program that had it last): wait for the line to fall quiet, so that the first reply of
+  // this opening is read from its first byte. A few byte times of silence end the wait; a
+  // line that never falls quiet is left to the framing's own repair after a while.
+  const auto byteTime = std::chrono::duration_cast<std::chrono::milliseconds>(byteWireTime());
+  const int quietMs = static_cast<int>(3 * byteTime.count()) + 2;
+  const Clock::time_point giveUpAt = Clock::now() + 3 * frameWireTime();
+  setWakeThreshold(1);
   discardInput();
+  pullingIn_ = true;
+  while (port_.isOpen() && Clock::now() < giveUpAt && port_.waitForReadyRead(quietMs)) {
+    droppedRun_.append(port_.readAll());
+  }
+  pullingIn_ = false;
+  droppedRun_.append(port_.readAll());
+  strayBytesToCome_ = 0;  // the quiet ended whatever was on its way
+  reportDropped();
+  updateWakeThreshold();
 }
 
 bool SerialLink::portOpen() const { return port_.isOpen(); }

@@ -96,6 +96,8 @@ class SerialLink : public QObject, public SerialTransport {
   // wire, or a peer that has shown its pace, where the first byte's time can be told from
   // the last's; one byte while a frame is held for its repeat.
   void updateWakeThreshold();
+  // Drops what is on its way from before the opening, until the line falls quiet.
+  void settleInput();
   bool bytesWaitingInSystem();
   // Whether a frame whose first byte came at `begunAt` came too soon to answer the last send,
   // a frame taking `frameTime` to cross the wire.
