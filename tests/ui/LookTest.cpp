@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -177,11 +178,7 @@ TEST(WindowPictureTest, WhiteBecomesTransparentWithoutFringeAndTheDoubleFileServ
   const QString file = QString::fromStdString((dir.path() / "picture.png").string());
   QImage image(40, 20, QImage::Format_RGB32);
   image.fill(Qt::white);
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 20; x < 40; ++x) {
-      image.setPixel(x, y, qRgb(0, 0, 0));
-    }
-  }
+  QPainter(&image).fillRect(20, 0, 20, 20, Qt::black);
   ASSERT_TRUE(image.save(file));
   const QImage half = skin::preparePicture(file, QRect(0, 0, 40, 20), QSize(20, 10), 1.0)
                           .toImage()
