@@ -115,6 +115,17 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
   handheld.close();  // the title bar's close box
   EXPECT_FALSE(linkHeld(GetParam()));
+
+  // The argument "handheld" upgrades with the stored path alone, at start-up only.
+  seen_.clear();
+  start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
+  EXPECT_EQ(seen_, (SeenLog{"window: Upgrade Handheld Unit", "window: Orbelle"}));
+  ui::UpgradeWindow& atStart = watch(main().upgradeWindow(Feature::UpgradeHandheldUnit));
+  EXPECT_TRUE(atStart.transferRunning());
+  expectCompleted(atStart, handheldImage, "The handheld unit has been upgraded");
+  click(atStart, 1075);
+  open(Feature::UpgradeHandheldUnit);
+  EXPECT_FALSE(atStart.transferRunning()) << "only the opening at start-up starts by itself";
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
@@ -311,25 +322,6 @@ TEST_F(UpgradeWindowTest, ASilentUnitIsToldOnTheProgressBarUntilItAnswers) {
   EXPECT_TRUE(progress->toolTip().isEmpty());
   EXPECT_TRUE(progress->accessibleDescription().isEmpty());
   click(window, 2);
-}
-
-TEST_F(UpgradeWindowTest, HandheldArgumentUpgradesWithTheStoredPathAlone) {
-  serveKeeping(SimLink::Serial);
-  const auto sent = files_dir_ / "handheld.dat";
-  writeFile(sent, imageBytes(500));
-  {
-    auto store = makeUserPreferenceStore();
-    LinkPreferences prefs = LoadLinkPreferences(*store);
-    chooseHandheldImagePath(*store, prefs, sent.string());
-  }
-  start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
-  EXPECT_EQ(seen_, (SeenLog{"window: Upgrade Handheld Unit", "window: Orbelle"}));
-  ui::UpgradeWindow& window = watch(main().upgradeWindow(Feature::UpgradeHandheldUnit));
-  EXPECT_TRUE(window.transferRunning());
-  expectCompleted(window, sent, "The handheld unit has been upgraded");
-  click(window, 1075);
-  open(Feature::UpgradeHandheldUnit);
-  EXPECT_FALSE(window.transferRunning()) << "only the opening at start-up starts by itself";
 }
 
 }  // namespace
