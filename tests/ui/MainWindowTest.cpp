@@ -1,7 +1,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 #include "ShellFixture.h"

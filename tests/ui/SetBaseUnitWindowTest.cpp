@@ -1,14 +1,12 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 

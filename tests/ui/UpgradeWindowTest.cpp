@@ -2,7 +2,6 @@
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include "ShellFixture.h"
