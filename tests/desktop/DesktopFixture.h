@@ -24,11 +24,11 @@ inline constexpr auto kNowhere = "unix:path=/nonexistent/orbelle-test-bus";
 // would be, and the fake services' own connections to them; for as long as it lives.
 class FakeDesktopSession {
  public:
-  FakeDesktopSession() {
-    systemBus_ = std::make_unique<PrivateBus>();
-    sessionBus_ = std::make_unique<PrivateBus>();
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", systemBus_->address().toUtf8());
-    qputenv("DBUS_SESSION_BUS_ADDRESS", sessionBus_->address().toUtf8());
+  FakeDesktopSession()
+      : systemAddress_(startPrivateBus(dir_, systemBus_)),
+        sessionAddress_(startPrivateBus(dir_, sessionBus_)) {
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", systemAddress_.toUtf8());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", sessionAddress_.toUtf8());
     EXPECT_TRUE(systemSide().isConnected() && sessionSide().isConnected());
   }
   FakeDesktopSession(const FakeDesktopSession&) = delete;
@@ -40,17 +40,17 @@ class FakeDesktopSession {
     notifications.reset();
     QDBusConnection::disconnectFromBus("fake-system");
     QDBusConnection::disconnectFromBus("fake-session");
-    systemBus_.reset();
-    sessionBus_.reset();
+    systemBus_->terminate();
+    sessionBus_->terminate();
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", kNowhere);
     qputenv("DBUS_SESSION_BUS_ADDRESS", kNowhere);
   }
 
   QDBusConnection systemSide() {
-    return QDBusConnection::connectToBus(systemBus_->address(), "fake-system");
+    return QDBusConnection::connectToBus(systemAddress_, "fake-system");
   }
   QDBusConnection sessionSide() {
-    return QDBusConnection::connectToBus(sessionBus_->address(), "fake-session");
+    return QDBusConnection::connectToBus(sessionAddress_, "fake-session");
   }
 
   void serveNotifications() {
@@ -113,8 +113,11 @@ class FakeDesktopSession {
   std::vector<std::string> trace;
 
  private:
-  std::unique_ptr<PrivateBus> systemBus_;
-  std::unique_ptr<PrivateBus> sessionBus_;
+  TempDir dir_;
+  std::unique_ptr<BackgroundProcess> systemBus_;
+  std::unique_ptr<BackgroundProcess> sessionBus_;
+  QString systemAddress_;
+  QString sessionAddress_;
 };
 
 class DesktopFixture : public ::testing::Test, public FakeDesktopSession {};

@@ -21,16 +21,17 @@ std::string configFor(const std::filesystem::path& dir) {
 
 }  // namespace
 
-PrivateBus::PrivateBus() {
-  writeFile(dir_ / "bus.conf", configFor(dir_.path()));
-  daemon_ = std::make_unique<BackgroundProcess>(
+QString startPrivateBus(const TempDir& dir, std::unique_ptr<BackgroundProcess>& daemon) {
+  writeFile(dir / "bus.conf", configFor(dir.path()));
+  daemon = std::make_unique<BackgroundProcess>(
       "/usr/bin/dbus-daemon",
-      std::vector<std::string>{"--config-file=" + (dir_ / "bus.conf").string(), "--nofork",
+      std::vector<std::string>{"--config-file=" + (dir / "bus.conf").string(), "--nofork",
                                "--nopidfile", "--print-address=1"});
-  address_ = QString::fromStdString(daemon_->readLine());
-  if (address_.isEmpty()) {
-    throw std::runtime_error("dbus-daemon did not start: " + daemon_->drainStderr());
+  const QString address = QString::fromStdString(daemon->readLine());
+  if (address.isEmpty()) {
+    throw std::runtime_error("dbus-daemon did not start: " + daemon->drainStderr());
   }
+  return address;
 }
 
 FakeService::FakeService(QDBusConnection bus, const QString& service, const QString& path,

@@ -16,22 +16,9 @@
 
 namespace orbelle::testing {
 
-// A dbus-daemon of our own that lives as long as the object, standing in for the system or
-// the session bus.
-class PrivateBus {
- public:
-  PrivateBus();
-  ~PrivateBus() { daemon_->terminate(); }
-  PrivateBus(const PrivateBus&) = delete;
-  PrivateBus& operator=(const PrivateBus&) = delete;
-
-  const QString& address() const { return address_; }
-
- private:
-  TempDir dir_;
-  std::unique_ptr<BackgroundProcess> daemon_;
-  QString address_;
-};
+// Starts a dbus-daemon of our own, with its socket in `dir`, standing in for the system or
+// the session bus; its address. It runs until `daemon` is terminated.
+QString startPrivateBus(const TempDir& dir, std::unique_ptr<BackgroundProcess>& daemon);
 
 // An object of a fake service, and everything below its path: records each call and sends
 // back what `answer` makes of it; no answer leaves the call for the test to answer later.

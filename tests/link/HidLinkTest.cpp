@@ -49,19 +49,13 @@ struct HidLinkFixture : ::testing::Test {
       }};
 };
 
-TEST_F(HidLinkFixture, OnlyTheFirstThirtyTwoInterfacesAreSearched) {
+// Only the first 32 interfaces are searched: index 31 is the last one looked at.
+TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDeliversIt) {
   Simulator sim(SimLink::Usb, {});
-  pointAt(sim, 31);
-  link.open();
-  EXPECT_TRUE(link.deviceHeld()) << "index 31 is the last one looked at";
   pointAt(sim, 32);
   link.open();
   EXPECT_FALSE(link.deviceHeld());
-}
-
-TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDeliversIt) {
-  Simulator sim(SimLink::Usb, {});
-  pointAt(sim);
+  pointAt(sim, 31);
   for (int round = 0; round < 3; ++round) {
     link.open();
     ASSERT_TRUE(link.deviceHeld());

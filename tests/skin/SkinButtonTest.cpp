@@ -97,10 +97,8 @@ TEST_F(SkinButtonFixture, RatioTwoImagesPaintSharpAtTheirLogicalSize) {
   }
   QPixmap sharp = QPixmap::fromImage(board);
   sharp.setDevicePixelRatio(2);
-  QImage shapeImage(40, 20, QImage::Format_RGB32);
-  shapeImage.fill(Qt::black);
-  shapeImage.setDevicePixelRatio(2);
-  QPixmap shape = QPixmap::fromImage(shapeImage);
+  QPixmap shape = solid(0xFF000000);
+  shape.setDevicePixelRatio(2);
 
   for (const std::int16_t mode : {0, 1, 2}) {
     button->setSkin(SkinImages{sharp, {}, {}, {}, {}, mode == 0 ? shape : QPixmap()}, mode);
@@ -127,9 +125,8 @@ TEST_F(SkinButtonFixture, TheShapeLimitsDrawingAndClicks) {
   QTest::mouseClick(button, Qt::LeftButton, {}, {5, 10});
   EXPECT_EQ(clicks.count(), 1);
 
-  QImage clear(40, 20, QImage::Format_RGB32);  // no opaque pixel: nothing to see or click
-  clear.fill(Qt::white);
-  button->setSkin(SkinImages{solid(kRed), {}, {}, {}, {}, QPixmap::fromImage(clear)}, 1);
+  // No opaque pixel: nothing to see or click.
+  button->setSkin(SkinImages{solid(kRed), {}, {}, {}, {}, solid(0xFFFFFFFF)}, 1);
   ASSERT_TRUE(button->shapeRegion());
   EXPECT_TRUE(button->shapeRegion()->isEmpty());
   QTest::mouseClick(button, Qt::LeftButton, {}, {5, 10});

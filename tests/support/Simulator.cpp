@@ -35,15 +35,10 @@ std::map<std::string, std::string> Simulator::vkrEnv() const {
 }
 
 ProcessResult runAgainst(const Simulator& sim, const std::string& program,
-                         const std::vector<std::string>& args,
-                         const std::map<std::string, std::string>& extraEnv) {
+                         const std::vector<std::string>& args) {
   std::vector<std::string> all = sim.vkrLinkArgs();
   all.insert(all.end(), args.begin(), args.end());
-  auto env = sim.vkrEnv();
-  for (const auto& [name, value] : extraEnv) {
-    env[name] = value;
-  }
-  return runProcess(program, all, env);
+  return runProcess(program, all, sim.vkrEnv());
 }
 
 }  // namespace orbelle::testing

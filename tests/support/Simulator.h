@@ -41,8 +41,7 @@ class Simulator {
 
 // Runs `program` (vkr) pointed at `sim`, with `args` after the link options.
 ProcessResult runAgainst(const Simulator& sim, const std::string& program,
-                         const std::vector<std::string>& args,
-                         const std::map<std::string, std::string>& extraEnv = {});
+                         const std::vector<std::string>& args);
 
 inline const char* linkName(SimLink link) { return link == SimLink::Serial ? "Serial" : "Usb"; }
 

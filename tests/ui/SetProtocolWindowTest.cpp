@@ -54,9 +54,8 @@ TEST_F(SetProtocolWindowTest, EachChoiceIsStoredAtOnceAndCancelKeepsIt) {
   EXPECT_FALSE(window.isVisible());
 
   const LinkPreferences stored = storedChoice();
-  EXPECT_EQ(stored.protocol, LinkProtocol::Rs232);
-  EXPECT_EQ(stored.port, 3);
-  EXPECT_EQ(stored.baudrate, 57600);
+  EXPECT_EQ(std::tuple(stored.protocol, stored.port, stored.baudrate),
+            std::tuple(LinkProtocol::Rs232, 3, 57600));
   EXPECT_EQ(app_->preferences().baudrate, 57600) << "in effect for this run as well";
 
   // Each opening starts on the first control: the group's one Tab stop, its checked button.

@@ -2,7 +2,6 @@
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include "ShellFixture.h"
@@ -25,9 +24,20 @@ class UpgradeWindowTest : public ShellFixture {
     serve(link, args);
   }
 
-  std::filesystem::path image(const std::string& name, std::size_t size) {
+  // An image of `size` bytes, chosen with Browse.
+  std::filesystem::path choose(ui::UpgradeWindow& window, const std::string& name,
+                               std::size_t size) {
     writeFile(files_dir_ / name, imageBytes(size));
+    files_.answer = QString::fromStdString((files_dir_ / name).string());
+    click(window, 1035);
     return files_dir_ / name;
+  }
+  // Starts the program and opens `feature`'s window with an image of `size` bytes chosen.
+  ui::UpgradeWindow& startWithImage(Feature feature, std::size_t size) {
+    start();
+    ui::UpgradeWindow& window = open(feature);
+    sent_ = choose(window, feature == Feature::UpgradeBaseUnit ? "base.dat" : "handheld.dat", size);
+    return window;
   }
 
   ui::UpgradeWindow& open(Feature feature) {
@@ -59,6 +69,7 @@ class UpgradeWindowTest : public ShellFixture {
 
   TempDir received_;
   TempDir files_dir_;
+  std::filesystem::path sent_;
   int highest_ = 0;
 };
 
@@ -82,9 +93,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_TRUE(upgrade->isEnabled());
   EXPECT_TRUE(storedChoice().baseImagePath.empty());
 
-  const auto baseImage = image("base.dat", 1000);
-  files_.answer = QString::fromStdString(baseImage.string());
-  click(base, 1035);
+  const auto baseImage = choose(base, "base.dat", 1000);
   EXPECT_EQ(path->text(), *files_.answer);
   EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
   click(base, 1036);
@@ -98,15 +107,24 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   ui::UpgradeWindow& handheld = open(Feature::UpgradeHandheldUnit);
   expectNamedAndReachedByTab(handheld);
   EXPECT_TRUE(control<QLineEdit>(handheld, 1034)->text().isEmpty()) << "its own path";
-  const auto handheldImage = image("handheld.dat", 777);
-  files_.answer = QString::fromStdString(handheldImage.string());
-  click(handheld, 1035);
+  const auto handheldImage = choose(handheld, "handheld.dat", 777);
   click(handheld, 1036);
   expectCompleted(handheld, handheldImage, "The handheld unit has been upgraded");
   EXPECT_EQ(storedChoice().handheldImagePath, handheldImage.string());
   EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
   handheld.close();  // the title bar's close box
   EXPECT_FALSE(linkHeld(GetParam()));
+
+  // The argument "handheld" upgrades with the stored path alone, at start-up only.
+  seen_.clear();
+  start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
+  EXPECT_EQ(seen_, (SeenLog{"window: Upgrade Handheld Unit", "window: Orbelle"}));
+  ui::UpgradeWindow& atStart = watch(main().upgradeWindow(Feature::UpgradeHandheldUnit));
+  EXPECT_TRUE(atStart.transferRunning());
+  expectCompleted(atStart, handheldImage, "The handheld unit has been upgraded");
+  click(atStart, 1075);
+  open(Feature::UpgradeHandheldUnit);
+  EXPECT_FALSE(atStart.transferRunning()) << "only the opening at start-up starts by itself";
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
@@ -119,13 +137,8 @@ INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
 TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   serveKeeping(SimLink::Serial, {"--baud-emulation", "38400"});  // about 20 ms a block
   pauses_.longPause = std::chrono::milliseconds(400);            // the handheld's start pause
-  start();
+  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeHandheldUnit, 1024);
   SerialLink& port = app_->session().serial();
-  const auto sent = image("handheld.dat", 1024);
-  files_.answer = QString::fromStdString(sent.string());
-
-  ui::UpgradeWindow& window = open(Feature::UpgradeHandheldUnit);
-  click(window, 1035);
   click(window, 1036);
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.paused(); }, kDeadlineMs));
   auto* progress = control<QProgressBar>(window, 1037);
@@ -168,7 +181,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   QTest::keyClick(upgrade, Qt::Key_Return);  // the focused button takes Enter
   ASSERT_TRUE(QTest::qWaitFor([&] { return !upgrade->isEnabled(); }, kDeadlineMs));
   EXPECT_EQ(window.focusWidget(), progress) << "not Cancel, which a second Space would press";
-  expectCompleted(window, sent, "The handheld unit has been upgraded");
+  expectCompleted(window, sent_, "The handheld unit has been upgraded");
   control<QAbstractButton>(window, 1)->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(port.portOpen());
@@ -179,10 +192,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
 // link is let go of at once, and Upgrade may try again).
 TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
   serveKeeping(SimLink::Usb, {"--fault", "split-replies"});
-  start();
-  files_.answer = QString::fromStdString(image("base.dat", 100).string());
-  ui::UpgradeWindow& usb = open(Feature::UpgradeBaseUnit);
-  click(usb, 1035);
+  ui::UpgradeWindow& usb = startWithImage(Feature::UpgradeBaseUnit, 100);
   messages_.whileOpen = [&](const OperatorMessage& /*box*/) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return app_->shortReadsCounted() >= 37; }, kDeadlineMs));
   };
@@ -227,12 +237,7 @@ TEST_F(UpgradeWindowTest, TheDesktopKeepsTheMachineAwakeAndHearsHowTheTransferEn
   SignalRecorder dock(desktop.sessionSide(), "com.canonical.Unity.LauncherEntry", "Update");
   qputenv("ORBELLE_NOTIFY_AFTER", "0");
   serveKeeping(SimLink::Usb, {"--fault", "drop-reply=150"});
-  start();
-  const auto sent = image("base.dat", 3200);
-  files_.answer = QString::fromStdString(sent.string());
-  ui::UpgradeWindow& window = open(Feature::UpgradeBaseUnit);
-  click(window, 1035);
-
+  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 3200);
   QWidget elsewhere;  // the operator turns to another window
   elsewhere.show();
   elsewhere.activateWindow();
@@ -241,7 +246,7 @@ TEST_F(UpgradeWindowTest, TheDesktopKeepsTheMachineAwakeAndHearsHowTheTransferEn
   QObject::connect(control<QProgressBar>(window, 1037), &QProgressBar::valueChanged, &window,
                    [&] { titles << window.windowTitle(); });
   click(window, 1036);
-  expectCompleted(window, sent, "The base unit has been upgraded.");
+  expectCompleted(window, sent_, "The base unit has been upgraded.");
   EXPECT_TRUE(titles.contains("50% - Upgrade Base Unit")) << titles.join(", ").toStdString();
   EXPECT_EQ(window.windowTitle(), "Upgrade Base Unit");
   ASSERT_TRUE(QTest::qWaitFor(
@@ -277,13 +282,9 @@ TEST_F(UpgradeWindowTest, TheDesktopKeepsTheMachineAwakeAndHearsHowTheTransferEn
 TEST_F(UpgradeWindowTest, ASlowAdapterIsExplainedOnceWhileTheTransferGoesOn) {
   serveKeeping(SimLink::Serial, {"--baud-emulation", "115200", "--reply-delay", "16"});
   storeChoice(LinkProtocol::Rs232, 1, 115200);
-  start();
-  const auto sent = image("base.dat", 1024);
-  files_.answer = QString::fromStdString(sent.string());
-  ui::UpgradeWindow& window = open(Feature::UpgradeBaseUnit);
-  click(window, 1035);
+  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 1024);
   click(window, 1036);
-  expectCompleted(window, sent, "The base unit has been upgraded.");
+  expectCompleted(window, sent_, "The base unit has been upgraded.");
   ASSERT_EQ(messages_.notices.size(), 1U);
   // 16 ms, and what a window that also paints adds to reading a reply.
   const QRegularExpressionMatch said =
@@ -301,12 +302,9 @@ TEST_F(UpgradeWindowTest, ASlowAdapterIsExplainedOnceWhileTheTransferGoesOn) {
 TEST_F(UpgradeWindowTest, ASilentUnitIsToldOnTheProgressBarUntilItAnswers) {
   serveKeeping(SimLink::Usb, {"--fault", "drop-reply=3"});
   silenceHint_ = std::chrono::milliseconds(300);
-  start();
-  files_.answer = QString::fromStdString(image("base.dat", 1000).string());
-  ui::UpgradeWindow& window = open(Feature::UpgradeBaseUnit);
+  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 1000);
   auto* progress = control<QProgressBar>(window, 1037);
   const QRect place = progress->geometry();
-  click(window, 1035);
   click(window, 1036);
   // While replies come, the bar's tip and description carry the transfer's figures.
   ASSERT_TRUE(
@@ -326,24 +324,6 @@ TEST_F(UpgradeWindowTest, ASilentUnitIsToldOnTheProgressBarUntilItAnswers) {
   EXPECT_TRUE(progress->toolTip().isEmpty());
   EXPECT_TRUE(progress->accessibleDescription().isEmpty());
   click(window, 2);
-}
-
-TEST_F(UpgradeWindowTest, HandheldArgumentUpgradesWithTheStoredPathAlone) {
-  serveKeeping(SimLink::Serial);
-  const auto sent = image("handheld.dat", 500);
-  {
-    auto store = makeUserPreferenceStore();
-    LinkPreferences prefs = LoadLinkPreferences(*store);
-    chooseHandheldImagePath(*store, prefs, sent.string());
-  }
-  start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
-  EXPECT_EQ(seen_, (SeenLog{"window: Upgrade Handheld Unit", "window: Orbelle"}));
-  ui::UpgradeWindow& window = watch(main().upgradeWindow(Feature::UpgradeHandheldUnit));
-  EXPECT_TRUE(window.transferRunning());
-  expectCompleted(window, sent, "The handheld unit has been upgraded");
-  click(window, 1075);
-  open(Feature::UpgradeHandheldUnit);
-  EXPECT_FALSE(window.transferRunning()) << "only the opening at start-up starts by itself";
 }
 
 }  // namespace
