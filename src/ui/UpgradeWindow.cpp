@@ -335,13 +335,22 @@ void UpgradeWindow::heardFromUnit() {
     clearSilence();
   }
   if (engine_.running()) {
+    // The timer is not set anew for each reply; when it fires it looks at the time since the
+    // last one.
     silentFor_.start();
-    silence_->start(context_.silenceHint);
+    if (!silence_->isActive()) {
+      silence_->start(context_.silenceHint);
+    }
   }
 }
 
 void UpgradeWindow::showSilence() {
   if (!engine_.running() || paused()) {
+    return;
+  }
+  const qint64 hintMs = context_.silenceHint.count();
+  if (silentFor_.elapsed() < hintMs) {
+    silence_->start(std::chrono::milliseconds(hintMs - silentFor_.elapsed()));
     return;
   }
   const auto seconds = silentFor_.elapsed() / 1000;

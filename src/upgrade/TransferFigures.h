@@ -21,7 +21,8 @@ std::string formatDuration(double seconds);
 std::string describeProgress(std::uint64_t sent, std::uint64_t total, double seconds);
 
 // What a serial line that waits before each reply costs this transfer, and what mends it,
-// once enough blocks have shown it; none while the line is quick or too few blocks are in.
+// once enough blocks have shown it; none while the line is quick, too few blocks are in, or
+// the count of samples is not a power of two (the median is not free).
 // `secondsPerBlock` is what a block has taken so far.
 std::optional<std::string> adapterDelayAdvice(const TurnaroundStats& turnarounds,
                                               double secondsPerBlock, std::uint64_t imageLength,
