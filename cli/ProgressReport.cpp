@@ -25,8 +25,6 @@ constexpr auto kBarRedraw = 100ms;
 constexpr auto kLineInterval = 1s;
 constexpr int kLineStepPercent = 10;
 constexpr int kBarWidth = 24;
-// Below this, a rate is mostly start-up noise and a time left would jump about.
-constexpr double kRateSettleSeconds = 0.2;
 
 std::string fixed(double value, int decimals) {
   char text[32];

@@ -249,15 +249,13 @@ void UpgradeRun::onEvent(UpgradeEvent event) {
 }
 
 void UpgradeRun::adviseOnTurnaround(Clock::time_point now) {
-  const double blocksDone = static_cast<double>(transfer_.counters().blocksSent) - 1.0;
-  if (turnaroundAdvised_ || link_.state().protocol != LinkProtocol::Rs232 || !firstBlockAt_ ||
-      blocksDone < 1.0) {
+  if (turnaroundAdvised_ || link_.state().protocol != LinkProtocol::Rs232 || !firstBlockAt_) {
     return;
   }
-  const double perBlock = std::chrono::duration<double>(now - *firstBlockAt_).count() / blocksDone;
   const SerialLink& serial = link_.session().serial();
-  if (const auto advice = adapterDelayAdvice(serial.turnarounds(), perBlock,
-                                             transfer_.imageLength(), serial.devicePath())) {
+  if (const auto advice = adapterDelayAdvice(
+          serial.turnarounds(), std::chrono::duration<double>(now - *firstBlockAt_).count(),
+          transfer_.counters().blocksSent, transfer_.imageLength(), serial.devicePath())) {
     turnaroundAdvised_ = true;
     progress_.warn(*advice);
   }

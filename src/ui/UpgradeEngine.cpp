@@ -127,13 +127,12 @@ std::uint64_t UpgradeEngine::bytesSent() const {
 
 std::uint64_t UpgradeEngine::imageLength() const { return host_->transfer().imageLength(); }
 
-std::uint32_t UpgradeEngine::blocksSent() const { return host_->transfer().counters().blocksSent; }
-
-std::optional<std::string> UpgradeEngine::adapterAdvice(double secondsPerBlock) const {
+std::optional<std::string> UpgradeEngine::adapterAdvice(double secondsSinceFirstBlock) const {
   if (session_.state().protocol != LinkProtocol::Rs232) {
     return std::nullopt;
   }
-  return adapterDelayAdvice(session_.serial().turnarounds(), secondsPerBlock, imageLength(),
+  return adapterDelayAdvice(session_.serial().turnarounds(), secondsSinceFirstBlock,
+                            host_->transfer().counters().blocksSent, imageLength(),
                             session_.serial().devicePath());
 }
 

@@ -69,10 +69,9 @@ class UpgradeEngine {
   // Image bytes sent so far, each once, and the image's length.
   std::uint64_t bytesSent() const;
   std::uint64_t imageLength() const;
-  std::uint32_t blocksSent() const;
-  // What a slow serial line costs this transfer and how to mend it, once the blocks so far
-  // show it (`secondsPerBlock` is what a block has taken); none over USB.
-  std::optional<std::string> adapterAdvice(double secondsPerBlock) const;
+  // What a slow serial line costs this transfer and how to mend it, once the blocks sent since
+  // the first, `secondsSinceFirstBlock` ago, show it; none over USB.
+  std::optional<std::string> adapterAdvice(double secondsSinceFirstBlock) const;
 
  private:
   class Host;

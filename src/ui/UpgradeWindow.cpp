@@ -274,12 +274,11 @@ void UpgradeWindow::onTransferEvent(UpgradeEvent event) {
 }
 
 void UpgradeWindow::adviseOnAdapterDelay() {
-  const double blocksDone = static_cast<double>(engine_.blocksSent()) - 1.0;
-  if (adapterAdvised_ || blocksDone < 1.0) {
+  if (adapterAdvised_ || !blocksClock_.isValid()) {
     return;
   }
-  const double perBlock = static_cast<double>(blocksClock_.elapsed()) / 1000.0 / blocksDone;
-  if (const auto advice = engine_.adapterAdvice(perBlock)) {
+  if (const auto advice =
+          engine_.adapterAdvice(static_cast<double>(blocksClock_.elapsed()) / 1000.0)) {
     // Said once, beside the window: the transfer goes on while the operator reads it.
     adapterAdvised_ = true;
     context_.messages.notice(this, OperatorMessage{.title = windowTitle().toStdString(),

@@ -12,8 +12,6 @@ namespace orbelle {
 
 namespace {
 
-// Below this, a rate is mostly start-up noise and a time left would jump about.
-constexpr double kRateSettleSeconds = 0.2;
 // Enough blocks for a steady median, and a wait no unit takes of its own.
 constexpr std::size_t kSettledSamples = 16;
 constexpr auto kAdapterDelay = std::chrono::milliseconds(5);
@@ -64,8 +62,15 @@ std::string describeProgress(std::uint64_t sent, std::uint64_t total, double sec
 }
 
 std::optional<std::string> adapterDelayAdvice(const TurnaroundStats& turnarounds,
-                                              double secondsPerBlock, std::uint64_t imageLength,
+                                              double secondsSinceFirstBlock,
+                                              std::uint32_t blocksSent, std::uint64_t imageLength,
                                               std::string_view device) {
+  // The clock starts as the first block goes out: the blocks it has seen through are the
+  // ones before the latest.
+  if (blocksSent < 2) {
+    return std::nullopt;
+  }
+  const double secondsPerBlock = secondsSinceFirstBlock / (blocksSent - 1);
   // Asked after every block: the median costs a copy and a partial sort, so it is looked at
   // only when the count of samples doubles (16, 32, 64, ...), not once per block of a
   // half-million-block image.

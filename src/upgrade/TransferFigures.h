@@ -16,6 +16,9 @@ std::string formatBytes(double bytes);
 // "0:07", "12:34", "1:02:03".
 std::string formatDuration(double seconds);
 
+// Below this a rate is mostly start-up noise and a time left would jump about.
+inline constexpr double kRateSettleSeconds = 0.2;
+
 // How far a transfer has come: "26.9 KiB of 64.0 KiB, 4.4 KiB/s, 0:08 left". The rate
 // and the time left appear once `seconds` is long enough for them to mean something.
 std::string describeProgress(std::uint64_t sent, std::uint64_t total, double seconds);
@@ -23,9 +26,10 @@ std::string describeProgress(std::uint64_t sent, std::uint64_t total, double sec
 // What a serial line that waits before each reply costs this transfer, and what mends it,
 // once enough blocks have shown it; none while the line is quick, too few blocks are in, or
 // the count of samples is not a power of two (the median is not free).
-// `secondsPerBlock` is what a block has taken so far.
+// `secondsSinceFirstBlock` and `blocksSent` give what a block has taken so far.
 std::optional<std::string> adapterDelayAdvice(const TurnaroundStats& turnarounds,
-                                              double secondsPerBlock, std::uint64_t imageLength,
+                                              double secondsSinceFirstBlock,
+                                              std::uint32_t blocksSent, std::uint64_t imageLength,
                                               std::string_view device);
 
 }  // namespace orbelle
