@@ -5,6 +5,7 @@
 
 #include "CliError.h"
 #include "DecimalNumbers.h"
+#include "protocol/LineSettings.h"
 #include "protocol/LinkProtocol.h"
 
 namespace orbelle::cli {
@@ -37,12 +38,17 @@ void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
             return std::string();
           },
           "usb|rs232"));
-  app.add_option("--port", options.port, "COM port number for RS232 (1-4)")
+  app.add_option("--port", options.port,
+                 "COM port number for RS232 (1-" + std::to_string(kComPortCount) + ")")
       ->transform(decimalInteger())
-      ->check(CLI::Range(1, 4));
-  app.add_option("--baud", options.baud, "RS232 rate: 9600, 19200, 38400, 57600 or 115200")
+      ->check(CLI::Range(1, kComPortCount));
+  std::vector<int> rates;
+  for (const OfferedRate& rate : kOfferedRates) {
+    rates.push_back(rate.baudrate);
+  }
+  app.add_option("--baud", options.baud, "RS232 rate: " + offeredRatesText())
       ->transform(decimalInteger())
-      ->check(CLI::IsMember({9600, 19200, 38400, 57600, 115200}));
+      ->check(CLI::IsMember(rates));
   app.add_option("--device", options.device,
                  "Serial device to use instead of the COM port mapping (implies rs232)");
   app.add_option("--timeout", options.timeoutSeconds, "Seconds to wait for each reply (default 3)")
@@ -60,6 +66,17 @@ void checkGlobalOptions(const GlobalOptions& options) {
   if (options.device && options.link && parseLinkProtocol(*options.link) == LinkProtocol::Usb) {
     throw CliError(kBadUsage, "--device names a serial device: it cannot go with --link usb");
   }
+}
+
+std::string offeredRatesText() {
+  std::string text;
+  for (std::size_t i = 0; i < kOfferedRates.size(); ++i) {
+    if (i > 0) {
+      text += i + 1 == kOfferedRates.size() ? " or " : ", ";
+    }
+    text += std::to_string(kOfferedRates.at(i).baudrate);
+  }
+  return text;
 }
 
 bool jsonRequested(int argc, const char* const* argv) {

@@ -31,6 +31,9 @@ void addGlobalOptions(CLI::App& app, GlobalOptions& options);
 // Refuses options that contradict each other or say nothing; throws CliError (bad usage).
 void checkGlobalOptions(const GlobalOptions& options);
 
+// The offered rates as a sentence: "9600, 19200, 38400, 57600 or 115200".
+std::string offeredRatesText();
+
 // Whether --json was given anywhere in the arguments, so that an error found while they are
 // parsed, even before --json itself is reached, can be reported as JSON.
 bool jsonRequested(int argc, const char* const* argv);

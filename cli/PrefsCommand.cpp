@@ -31,7 +31,8 @@ int parseComNumber(const std::string& text) {
     digits.erase(0, 3);
   }
   const auto number = parseDecimalInteger(digits);
-  if (!number || *number < 1 || *number > 4) {
+  if (!number || *number > std::numeric_limits<std::int32_t>::max() ||
+      !isOfferedPort(static_cast<std::int32_t>(*number))) {
     throw CliError(kBadUsage,
                    "COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not \"" + text + "\"");
   }
@@ -49,8 +50,7 @@ std::int32_t parseBaudrate(const std::string& text) {
   const auto rate = parseDecimalInteger(text);
   if (!rate || *rate > std::numeric_limits<std::int32_t>::max() ||
       !isOfferedBaudrate(static_cast<std::int32_t>(*rate))) {
-    throw CliError(kBadUsage,
-                   "baud rate must be 9600, 19200, 38400, 57600 or 115200, not \"" + text + "\"");
+    throw CliError(kBadUsage, "baud rate must be " + offeredRatesText() + ", not \"" + text + "\"");
   }
   return static_cast<std::int32_t>(*rate);
 }

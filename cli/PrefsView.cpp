@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "prefs/RegFileStore.h"
+#include "protocol/LineSettings.h"
 
 namespace orbelle::cli {
 
@@ -45,7 +46,7 @@ void addIgnoredNote(nlohmann::json& entry, const ComDevice& device, std::int32_t
 
 nlohmann::json prefsToJson(const LinkPreferences& prefs, PreferenceStore& store) {
   nlohmann::json com = nlohmann::json::object();
-  for (int n = 1; n <= 4; ++n) {
+  for (int n = 1; n <= kComPortCount; ++n) {
     const ComDevice device = resolveComDevice(n, &store);
     com[comValueName(n)] = {{"device", device.path}, {"source", describeSource(device.source)}};
     addIgnoredNote(com[comValueName(n)], device, n, store);
@@ -71,7 +72,7 @@ std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store) {
   text += "baudrate  " + std::to_string(prefs.baudrate) + "\n";
   text += "base      " + orNone(prefs.baseImagePath) + "\n";
   text += "handheld  " + orNone(prefs.handheldImagePath) + "\n";
-  for (int n = 1; n <= 4; ++n) {
+  for (int n = 1; n <= kComPortCount; ++n) {
     const ComDevice device = resolveComDevice(n, &store);
     text += comValueName(n) + "      " + device.path + " (" + describeSource(device.source) +
             ignoredNote(device, n, store) + ")\n";

@@ -16,6 +16,7 @@
 #include "SettingsSession.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
+#include "protocol/LineSettings.h"
 #include "settings/SettingsCodec.h"
 #include "settings/SettingsJson.h"
 #include "settings/SettingsSummary.h"
@@ -322,7 +323,7 @@ int devicesCommand(const GlobalOptions& options) {
   warnAboutStore(*store);
   nlohmann::json com = nlohmann::json::object();
   text += "Serial ports:\n";
-  for (int n = 1; n <= 4; ++n) {
+  for (int n = 1; n <= kComPortCount; ++n) {
     const ComDevice device = resolveComDevice(n, store.get());
     const bool present = std::filesystem::exists(device.path);
     com[comValueName(n)] = {

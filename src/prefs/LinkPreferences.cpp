@@ -1,13 +1,8 @@
 #include "prefs/LinkPreferences.h"
 
-#include <algorithm>
-#include <array>
-
 namespace orbelle {
 
 namespace {
-
-constexpr std::array<std::int32_t, 5> kOfferedBaudrates{9600, 19200, 38400, 57600, 115200};
 
 void writeDefaults(PreferenceStore& store) {
   store.writeNumber("port", kDefaultPort);
@@ -67,13 +62,6 @@ std::int32_t loadBaudrate(PreferenceStore& store) {
 }
 
 }  // namespace
-
-bool isOfferedBaudrate(std::int32_t baudrate) {
-  return std::find(kOfferedBaudrates.begin(), kOfferedBaudrates.end(), baudrate) !=
-         kOfferedBaudrates.end();
-}
-
-bool isOfferedPort(std::int32_t port) { return port >= 1 && port <= 4; }
 
 LinkPreferences LoadLinkPreferences(PreferenceStore& store) {
   if (!store.openKey() && store.createKey()) {

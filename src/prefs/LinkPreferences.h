@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "prefs/PreferenceStore.h"
+#include "protocol/LineSettings.h"
 #include "protocol/LinkProtocol.h"
 
 namespace orbelle {
@@ -21,9 +22,6 @@ struct LinkPreferences {
 
 inline constexpr std::int32_t kDefaultPort = 1;
 inline constexpr std::int32_t kDefaultBaudrate = 9600;
-
-bool isOfferedBaudrate(std::int32_t baudrate);
-bool isOfferedPort(std::int32_t port);
 
 // Opens (or creates and fills) the store, reads, validates and repairs the values. Never
 // fails as a whole: without a usable store the defaults are used and nothing is stored.

@@ -1,6 +1,9 @@
 #include "prefs/PreferenceStore.h"
 
 #include <algorithm>
+#include <array>
+
+#include "protocol/ByteOrder.h"
 
 namespace orbelle {
 
@@ -27,11 +30,10 @@ std::optional<std::uint32_t> readNumberValue(PreferenceStore& store, std::string
   if (result.status != ReadStatus::Ok) {
     return std::nullopt;
   }
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < result.bytes.size(); ++i) {
-    value |= static_cast<std::uint32_t>(result.bytes[i]) << (8 * i);
-  }
-  return value;
+  // Fewer than four bytes read as the number's low bytes.
+  std::array<std::uint8_t, 4> padded{};
+  std::copy_n(result.bytes.begin(), std::min(result.bytes.size(), padded.size()), padded.begin());
+  return readLe32(padded, 0);
 }
 
 }  // namespace orbelle

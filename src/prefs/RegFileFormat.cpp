@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "prefs/Utf16Text.h"
+#include "protocol/ByteOrder.h"
 
 namespace orbelle {
 
@@ -76,9 +77,7 @@ std::string valueText(const RegValue& value, RegFileEncoding encoding) {
     return quoted(std::string(b.begin(), b.end() - 1));
   }
   if (value.type == kTypeNumber && value.bytes.size() == 4) {
-    const std::uint32_t n = value.bytes[0] | (value.bytes[1] << 8U) | (value.bytes[2] << 16U) |
-                            (static_cast<std::uint32_t>(value.bytes[3]) << 24U);
-    return "dword:" + hexDigits(n, 8);
+    return "dword:" + hexDigits(readLe32(value.bytes, 0), 8);
   }
   if (value.type == kTypeBinary) {
     return "hex:" + hexBytes(value.bytes);
@@ -235,8 +234,8 @@ std::optional<RegValue> parseData(std::string name, std::string_view data) {
     }
     const auto n = static_cast<std::uint32_t>(std::stoul(std::string(digits), nullptr, 16));
     value.type = kTypeNumber;
-    value.bytes = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8U),
-                   static_cast<std::uint8_t>(n >> 16U), static_cast<std::uint8_t>(n >> 24U)};
+    value.bytes.assign(4, 0);
+    writeLe32(value.bytes, 0, n);
     return value;
   }
   std::string_view list;

@@ -1,23 +1,11 @@
 #include "protocol/LineSettings.h"
 
-#include <array>
 #include <charconv>
 #include <vector>
 
 namespace orbelle {
 
 namespace {
-
-struct RateRow {
-  std::int32_t baudrate;
-  std::string_view settings;
-};
-
-constexpr std::array<RateRow, 5> kRates{{{9600, "9600,n,8,1"},
-                                         {19200, "19200,n,8,1"},
-                                         {38400, "38400,n,8,1"},
-                                         {57600, "57600,n,8,1"},
-                                         {115200, "115200,n,8,1"}}};
 
 std::vector<std::string_view> splitFields(std::string_view text) {
   std::vector<std::string_view> fields;
@@ -43,11 +31,22 @@ std::optional<int> parseNumber(std::string_view field) {
 
 }  // namespace
 
-std::optional<std::string_view> lineSettingsForBaudrate(std::int32_t baudrate) {
-  for (const RateRow& row : kRates) {
-    if (row.baudrate == baudrate) {
-      return row.settings;
+std::optional<std::size_t> offeredRateIndex(std::int32_t baudrate) {
+  for (std::size_t i = 0; i < kOfferedRates.size(); ++i) {
+    if (kOfferedRates.at(i).baudrate == baudrate) {
+      return i;
     }
+  }
+  return std::nullopt;
+}
+
+bool isOfferedBaudrate(std::int32_t baudrate) { return offeredRateIndex(baudrate).has_value(); }
+
+bool isOfferedPort(std::int32_t port) { return port >= 1 && port <= kComPortCount; }
+
+std::optional<std::string_view> lineSettingsForBaudrate(std::int32_t baudrate) {
+  if (const auto index = offeredRateIndex(baudrate)) {
+    return kOfferedRates.at(*index).lineSettings;
   }
   return std::nullopt;
 }

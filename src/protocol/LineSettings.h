@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +22,27 @@ struct LineSettings {
 
 inline constexpr std::string_view kStartFrameLineSettings = "9600,n,8,1";
 
-// The settings string for a preferred rate; none for a rate outside the five the tool offers.
+// The rates the tool offers for RS232, in the order the lists show them, each with the line
+// settings an opening at that rate puts the port to.
+struct OfferedRate {
+  std::int32_t baudrate;
+  std::string_view lineSettings;
+};
+inline constexpr std::array<OfferedRate, 5> kOfferedRates{{{9600, "9600,n,8,1"},
+                                                           {19200, "19200,n,8,1"},
+                                                           {38400, "38400,n,8,1"},
+                                                           {57600, "57600,n,8,1"},
+                                                           {115200, "115200,n,8,1"}}};
+
+// COM1 to COM<kComPortCount> are offered.
+inline constexpr std::int32_t kComPortCount = 4;
+
+// Where `baudrate` stands in kOfferedRates; none for a rate the tool does not offer.
+std::optional<std::size_t> offeredRateIndex(std::int32_t baudrate);
+bool isOfferedBaudrate(std::int32_t baudrate);
+bool isOfferedPort(std::int32_t port);
+
+// The settings string for an offered rate; none for any other.
 std::optional<std::string_view> lineSettingsForBaudrate(std::int32_t baudrate);
 
 std::optional<LineSettings> parseLineSettings(std::string_view text);
