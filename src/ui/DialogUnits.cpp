@@ -81,6 +81,10 @@ QRect DialogUnits::rect(int x, int y, int width, int height) const {
   return {this->x(x), this->y(y), this->x(width), this->y(height)};
 }
 
+QRect DialogUnits::rect(const QRect& inUnits) const {
+  return rect(inUnits.x(), inUnits.y(), inUnits.width(), inUnits.height());
+}
+
 QSize DialogUnits::size(int width, int height) const { return {x(width), y(height)}; }
 
 QString captionAsName(const QString& caption) {

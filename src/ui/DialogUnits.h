@@ -27,14 +27,19 @@ class DialogUnits {
   int x(int units) const;
   int y(int units) const;
   QRect rect(int x, int y, int width, int height) const;
+  QRect rect(const QRect& inUnits) const;
   QSize size(int width, int height) const;
-
-  int baseWidth() const { return baseWidth_; }
-  int baseHeight() const { return baseHeight_; }
 
  private:
   int baseWidth_ = 0;
   int baseHeight_ = 0;
+};
+
+// One row of a window's table: a control's identifier, caption and place in dialog units.
+struct ControlRow {
+  int id;
+  const char* caption;
+  QRect where;
 };
 
 // Gives a control its identifier ("id" and the number) as objectName, and its accessible

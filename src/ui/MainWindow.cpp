@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QShortcut>
+#include <array>
 
 #include "ui/DialogUnits.h"
 #include "ui/Look.h"
@@ -17,6 +18,47 @@ namespace orbelle::ui {
 namespace {
 
 const QString kAboutItem = QStringLiteral("&About Orbelle (VKR)");
+
+// The language choice that was never offered: a radio button and its label per row.
+struct LanguageRow {
+  int choiceId;
+  int labelId;
+  const char* caption;
+  int top;
+};
+constexpr std::array<LanguageRow, 3> kLanguages{{
+    {1042, 1046, "English Eng", 63},
+    {1043, 1047, "\u7b80\u4f53\u4e2d\u6587 CHS", 76},
+    {1044, 1048, "\u7e41\u9ad4\u4e2d\u6587 CHT", 90},
+}};
+
+enum class LabelFont { Tahoma16, Arial30Bold };
+struct LabelRow {
+  ControlRow control;
+  LabelFont font;
+};
+constexpr std::array<LabelRow, 3> kLabels{{
+    {{1041, "Handheld Unit", {40, 20, 60, 17}}, LabelFont::Tahoma16},
+    {{1092, "Base Unit", {40, 66, 38, 17}}, LabelFont::Tahoma16},
+    {{1093, "VKR V1.2.6", {197, 53, 129, 47}}, LabelFont::Arial30Bold},
+}};
+
+// In the order Tab visits them: left to right, top to bottom.
+struct CommandRow {
+  ControlRow control;
+  Feature feature;
+};
+constexpr std::array<CommandRow, 4> kCommands{{
+    {{1003, "\nSet\nProtocol", {71, 100, 61, 35}}, Feature::SetProtocol},
+    {{1000, "\nSet\nBase Unit", {197, 100, 61, 35}}, Feature::SetBaseUnit},
+    {{1001, "\nUpgrade\nBase Unit", {71, 153, 61, 35}}, Feature::UpgradeBaseUnit},
+    {{1002, "\nUpgrade\nHandheld Unit", {197, 153, 61, 35}}, Feature::UpgradeHandheldUnit},
+}};
+
+QFont labelFont(LabelFont font) {
+  return font == LabelFont::Tahoma16 ? cellHeightFont(QStringLiteral("Tahoma"), 16, QFont::Normal)
+                                     : cellHeightFont(QStringLiteral("Arial"), 30, QFont::Bold);
+}
 
 }  // namespace
 
@@ -36,57 +78,15 @@ MainWindow::MainWindow(ShellContext context)
   const DialogUnits units(font());
   setFixedSize(units.size(334, 205));
 
-  // The language choice was never offered: hidden and disabled, English checked.
-  const std::array<std::pair<int, QString>, 3> languages{{
-      {1046, QStringLiteral("English Eng")},
-      {1047, QStringLiteral("\u7b80\u4f53\u4e2d\u6587 CHS")},
-      {1048, QStringLiteral("\u7e41\u9ad4\u4e2d\u6587 CHT")},
-  }};
-  for (std::size_t i = 0; i < languages.size(); ++i) {
-    const int row = std::array{63, 76, 90}.at(i);
-    auto* choice = new QRadioButton(this);
-    identify(*choice, 1042 + static_cast<int>(i), languages.at(i).second);
-    choice->setGeometry(units.rect(109, row, 8, 8));
-    choice->setChecked(i == 0);
-    auto* label = new QLabel(languages.at(i).second, this);
-    identify(*label, languages.at(i).first, label->text());
-    label->setGeometry(units.rect(129, row, 51, 8));
-    for (QWidget* hidden : {static_cast<QWidget*>(choice), static_cast<QWidget*>(label)}) {
-      hidden->setEnabled(false);
-      hidden->hide();
-    }
+  for (const LanguageRow& row : kLanguages) {
+    addHiddenLanguage(units, row.choiceId, row.labelId, QString::fromUtf8(row.caption), row.top);
   }
-
-  const auto addLabel = [&](int id, const QString& text, QRect where, const QFont& labelFont) {
-    auto* label = new QLabel(text, this);
-    identify(*label, id, text);
-    label->setGeometry(where);
-    label->setFont(labelFont);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  };
-  const QFont tahoma16 = cellHeightFont(QStringLiteral("Tahoma"), 16, QFont::Normal);
-  addLabel(1041, QStringLiteral("Handheld Unit"), units.rect(40, 20, 60, 17), tahoma16);
-  addLabel(1092, QStringLiteral("Base Unit"), units.rect(40, 66, 38, 17), tahoma16);
-  addLabel(1093, QStringLiteral("VKR V1.2.6"), units.rect(197, 53, 129, 47),
-           cellHeightFont(QStringLiteral("Arial"), 30, QFont::Bold));
-
-  // Created in the order Tab visits them: left to right, top to bottom.
-  QAbstractButton* setProtocol =
-      addCommand(1003, QStringLiteral("\nSet\nProtocol"), units.rect(71, 100, 61, 35));
-  QAbstractButton* setBaseUnit =
-      addCommand(1000, QStringLiteral("\nSet\nBase Unit"), units.rect(197, 100, 61, 35));
-  QAbstractButton* upgradeBase =
-      addCommand(1001, QStringLiteral("\nUpgrade\nBase Unit"), units.rect(71, 153, 61, 35));
-  QAbstractButton* upgradeHandheld =
-      addCommand(1002, QStringLiteral("\nUpgrade\nHandheld Unit"), units.rect(197, 153, 61, 35));
-  connect(setProtocol, &QAbstractButton::clicked, this, &MainWindow::runSetProtocol);
-  connect(setBaseUnit, &QAbstractButton::clicked, this,
-          [this] { runLinkedFeature(Feature::SetBaseUnit); });
-  connect(upgradeBase, &QAbstractButton::clicked, this,
-          [this] { runLinkedFeature(Feature::UpgradeBaseUnit); });
-  connect(upgradeHandheld, &QAbstractButton::clicked, this,
-          [this] { runLinkedFeature(Feature::UpgradeHandheldUnit); });
-
+  for (const LabelRow& row : kLabels) {
+    addLabel(units, row.control, labelFont(row.font));
+  }
+  for (const CommandRow& row : kCommands) {
+    addCommand(units, row.control, row.feature);
+  }
   // X11 gives a dialog no system menu of its own: the About item is on the context menu
   // and on F1.
   auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -94,12 +94,43 @@ MainWindow::MainWindow(ShellContext context)
   context_.look.decorate(*this, WindowPicture::Main);
 }
 
-QAbstractButton* MainWindow::addCommand(int id, const QString& caption, QRect where) {
+void MainWindow::addHiddenLanguage(const DialogUnits& units, int choiceId, int labelId,
+                                   const QString& caption, int top) {
+  // Hidden and disabled, English checked.
+  auto* choice = new QRadioButton(this);
+  identify(*choice, choiceId, caption);
+  choice->setGeometry(units.rect(109, top, 8, 8));
+  choice->setChecked(choiceId == kLanguages.front().choiceId);
+  auto* label = new QLabel(caption, this);
+  identify(*label, labelId, caption);
+  label->setGeometry(units.rect(129, top, 51, 8));
+  for (QWidget* hidden : {static_cast<QWidget*>(choice), static_cast<QWidget*>(label)}) {
+    hidden->setEnabled(false);
+    hidden->hide();
+  }
+}
+
+void MainWindow::addLabel(const DialogUnits& units, const ControlRow& row, const QFont& font) {
+  auto* label = new QLabel(QString::fromUtf8(row.caption), this);
+  identify(*label, row.id, label->text());
+  label->setGeometry(units.rect(row.where));
+  label->setFont(font);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void MainWindow::addCommand(const DialogUnits& units, const ControlRow& row, Feature feature) {
+  const QString caption = QString::fromUtf8(row.caption);
   QAbstractButton* button = context_.look.commandButton(*this, caption, ButtonFamily::Large);
-  identify(*button, id, caption);
-  button->setGeometry(where);
+  identify(*button, row.id, caption);
+  button->setGeometry(units.rect(row.where));
   button->setFont(cellHeightFont(QStringLiteral("Arial"), 16, QFont::Normal));
-  return button;
+  connect(button, &QAbstractButton::clicked, this, [this, feature] {
+    if (feature == Feature::SetProtocol) {
+      runSetProtocol();
+    } else {
+      runLinkedFeature(feature);
+    }
+  });
 }
 
 void MainWindow::initialise(const QString& argumentText) {

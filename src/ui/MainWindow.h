@@ -9,10 +9,13 @@
 #include "ui/ShellContext.h"
 #include "ui/UpgradeWindow.h"
 
-class QAbstractButton;
+class QFont;
 class QMenu;
 
 namespace orbelle::ui {
+
+class DialogUnits;
+struct ControlRow;
 
 // The program's one main window: the four commands, and the feature windows it owns for
 // the whole run so that their state survives their closing.
@@ -52,7 +55,10 @@ class MainWindow : public QDialog {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  QAbstractButton* addCommand(int id, const QString& caption, QRect where);
+  void addHiddenLanguage(const DialogUnits& units, int choiceId, int labelId,
+                         const QString& caption, int top);
+  void addLabel(const DialogUnits& units, const ControlRow& row, const QFont& font);
+  void addCommand(const DialogUnits& units, const ControlRow& row, Feature feature);
 
   ShellContext context_;
   SetBaseUnitWindow setBaseUnit_;

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
@@ -17,8 +16,34 @@ namespace orbelle::ui {
 
 namespace {
 
-constexpr std::array<std::int32_t, 5> kBaudrates{9600, 19200, 38400, 57600, 115200};
-constexpr int kPortCount = 4;
+// A drop-down list's height in the dialog includes its open list; the closed box is what is
+// placed, so a list's row gives no height.
+constexpr ControlRow kProtocolFrame{1077, "Protocol", {15, 12, 48, 47}};
+constexpr ControlRow kRs232Frame{1080, "RS232 settings", {70, 12, 132, 47}};
+constexpr ControlRow kUsb{1042, "USB", {18, 24, 31, 10}};
+constexpr ControlRow kRs232{1043, "RS232", {18, 42, 38, 10}};
+constexpr ControlRow kComLabel{1078, "COM:", {76, 22, 47, 8}};
+constexpr ControlRow kComList{1008, "", {75, 33, 48, 0}};
+constexpr ControlRow kBaudLabel{1079, "Baudrate:", {133, 22, 63, 8}};
+constexpr ControlRow kBaudList{1009, "", {148, 33, 48, 0}};
+constexpr ControlRow kOk{1, "OK", {215, 23, 42, 16}};
+constexpr ControlRow kCancel{2, "\nCancel", {215, 46, 42, 16}};
+
+QStringList comNames() {
+  QStringList names;
+  for (int port = 1; port <= kComPortCount; ++port) {
+    names << QStringLiteral("COM%1").arg(port);
+  }
+  return names;
+}
+
+QStringList rateNames() {
+  QStringList names;
+  for (const OfferedRate& rate : kOfferedRates) {
+    names << QString::number(rate.baudrate);
+  }
+  return names;
+}
 
 }  // namespace
 
@@ -37,58 +62,19 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
   setFixedSize(units.size(272, 73));
 
   // Frames first, so that the controls drawn over them stay on top.
-  auto* protocolBox = new QGroupBox(QStringLiteral("Protocol"), this);
-  identify(*protocolBox, 1077, protocolBox->title());
-  protocolBox->setGeometry(units.rect(15, 12, 48, 47));
-  auto* rs232Box = new QGroupBox(QStringLiteral("RS232 settings"), this);
-  identify(*rs232Box, 1080, rs232Box->title());
-  rs232Box->setGeometry(units.rect(70, 12, 132, 47));
-
+  auto* protocolBox = addFrame(units, kProtocolFrame);
+  auto* rs232Box = addFrame(units, kRs232Frame);
   // The buttons live in the "Protocol" frame, so that screen readers name them with it.
-  const auto inProtocolBox = [&](QRect where) { return where.translated(-protocolBox->pos()); };
-  usb_ = new QRadioButton(QStringLiteral("USB"), protocolBox);
-  identify(*usb_, 1042, usb_->text());
-  usb_->setGeometry(inProtocolBox(units.rect(18, 24, 31, 10)));
-  rs232_ = new QRadioButton(QStringLiteral("RS232"), protocolBox);
-  identify(*rs232_, 1043, rs232_->text());
-  rs232_->setGeometry(inProtocolBox(units.rect(18, 42, 38, 10)));
   protocols_ = new QButtonGroup(this);
-  protocols_->addButton(usb_, static_cast<int>(LinkProtocol::Usb));
-  protocols_->addButton(rs232_, static_cast<int>(LinkProtocol::Rs232));
-
-  auto* comLabel = new QLabel(QStringLiteral("COM:"), this);
-  identify(*comLabel, 1078, comLabel->text());
-  comLabel->setGeometry(units.rect(76, 22, 47, 8));
-  comList_ = new QComboBox(this);
-  identify(*comList_, 1008, comLabel->text());
-  comLabel->setBuddy(comList_);
-  for (int port = 1; port <= kPortCount; ++port) {
-    comList_->addItem(QStringLiteral("COM%1").arg(port));
-  }
-  // A drop-down list's height in the dialog includes its open list; the closed box is what
-  // is placed.
-  comList_->setGeometry(units.x(75), units.y(33), units.x(48), comList_->sizeHint().height());
-
-  auto* baudLabel = new QLabel(QStringLiteral("Baudrate:"), this);
-  identify(*baudLabel, 1079, baudLabel->text());
-  baudLabel->setGeometry(units.rect(133, 22, 63, 8));
-  baudList_ = new QComboBox(this);
-  identify(*baudList_, 1009, baudLabel->text());
-  baudLabel->setBuddy(baudList_);
-  for (const std::int32_t rate : kBaudrates) {
-    baudList_->addItem(QString::number(rate));
-  }
-  baudList_->setGeometry(units.x(148), units.y(33), units.x(48), baudList_->sizeHint().height());
-
-  QAbstractButton* ok = look.commandButton(*this, QStringLiteral("OK"), ButtonFamily::Small);
-  identify(*ok, 1, ok->text());
-  ok->setGeometry(units.rect(215, 23, 42, 16));
+  usb_ = addProtocolButton(units, *protocolBox, kUsb, LinkProtocol::Usb);
+  rs232_ = addProtocolButton(units, *protocolBox, kRs232, LinkProtocol::Rs232);
+  QLabel* comLabel = addLabel(units, kComLabel);
+  comList_ = addList(units, *comLabel, kComList, comNames());
+  QLabel* baudLabel = addLabel(units, kBaudLabel);
+  baudList_ = addList(units, *baudLabel, kBaudList, rateNames());
+  QAbstractButton* ok = addButton(units, look, kOk);
   makeDefault(*ok);
-  QAbstractButton* cancel =
-      look.commandButton(*this, QStringLiteral("\nCancel"), ButtonFamily::Small);
-  identify(*cancel, 2, cancel->text());
-  cancel->setGeometry(units.rect(215, 46, 42, 16));
-
+  QAbstractButton* cancel = addButton(units, look, kCancel);
   rs232Group_ = {comList_, baudList_, rs232Box, baudLabel, comLabel};
 
   // A change of state, whoever made it: the mouse, the arrow keys or a screen reader's
@@ -103,6 +89,49 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
   connect(ok, &QAbstractButton::clicked, this, &SetProtocolWindow::onOk);
   connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
   look.decorate(*this, WindowPicture::None);
+}
+
+QGroupBox* SetProtocolWindow::addFrame(const DialogUnits& units, const ControlRow& row) {
+  auto* frame = new QGroupBox(QString::fromUtf8(row.caption), this);
+  identify(*frame, row.id, frame->title());
+  frame->setGeometry(units.rect(row.where));
+  return frame;
+}
+
+QRadioButton* SetProtocolWindow::addProtocolButton(const DialogUnits& units, QGroupBox& frame,
+                                                   const ControlRow& row, LinkProtocol protocol) {
+  auto* button = new QRadioButton(QString::fromUtf8(row.caption), &frame);
+  identify(*button, row.id, button->text());
+  button->setGeometry(units.rect(row.where).translated(-frame.pos()));
+  protocols_->addButton(button, static_cast<int>(protocol));
+  return button;
+}
+
+QLabel* SetProtocolWindow::addLabel(const DialogUnits& units, const ControlRow& row) {
+  auto* label = new QLabel(QString::fromUtf8(row.caption), this);
+  identify(*label, row.id, label->text());
+  label->setGeometry(units.rect(row.where));
+  return label;
+}
+
+QComboBox* SetProtocolWindow::addList(const DialogUnits& units, QLabel& label,
+                                      const ControlRow& row, const QStringList& entries) {
+  auto* list = new QComboBox(this);
+  identify(*list, row.id, label.text());
+  label.setBuddy(list);
+  list->addItems(entries);
+  list->setGeometry(units.x(row.where.x()), units.y(row.where.y()), units.x(row.where.width()),
+                    list->sizeHint().height());
+  return list;
+}
+
+QAbstractButton* SetProtocolWindow::addButton(const DialogUnits& units, const Look& look,
+                                              const ControlRow& row) {
+  QAbstractButton* button =
+      look.commandButton(*this, QString::fromUtf8(row.caption), ButtonFamily::Small);
+  identify(*button, row.id, button->text());
+  button->setGeometry(units.rect(row.where));
+  return button;
 }
 
 void SetProtocolWindow::initialise() {
@@ -120,9 +149,7 @@ void SetProtocolWindow::initialise() {
   updateProtocolTabStop();
 
   comList_->setCurrentIndex(isOfferedPort(prefs_.port) ? prefs_.port - 1 : -1);
-  const auto* rate = std::find(kBaudrates.begin(), kBaudrates.end(), prefs_.baudrate);
-  baudList_->setCurrentIndex(
-      rate == kBaudrates.end() ? 0 : static_cast<int>(std::distance(kBaudrates.begin(), rate)));
+  baudList_->setCurrentIndex(static_cast<int>(offeredRateIndex(prefs_.baudrate).value_or(0)));
   // Each opening starts where a fresh window would, not where the last one was left.
   focusFirstControl(*this);
 }
@@ -148,15 +175,16 @@ void SetProtocolWindow::onProtocolChosen(LinkProtocol protocol) {
 }
 
 void SetProtocolWindow::onComChosen(int entry) {
-  if (entry >= 0 && entry < kPortCount) {
+  if (entry >= 0 && entry < kComPortCount) {
     storeTrouble_.afterChoice(this, choosePort(store_, prefs_, entry + 1));
   }
 }
 
 void SetProtocolWindow::onBaudChosen(int entry) {
-  if (entry >= 0 && entry < static_cast<int>(kBaudrates.size())) {
+  if (entry >= 0 && entry < static_cast<int>(kOfferedRates.size())) {
     storeTrouble_.afterChoice(
-        this, chooseBaudrate(store_, prefs_, kBaudrates.at(static_cast<std::size_t>(entry))));
+        this,
+        chooseBaudrate(store_, prefs_, kOfferedRates.at(static_cast<std::size_t>(entry)).baudrate));
   }
 }
 

@@ -7,12 +7,17 @@
 #include "prefs/LinkPreferences.h"
 #include "shell/LinkedFeature.h"
 
+class QAbstractButton;
 class QButtonGroup;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QRadioButton;
 
 namespace orbelle::ui {
 
+class DialogUnits;
+struct ControlRow;
 class Look;
 class MessagePresenter;
 class StoreTrouble;
@@ -33,6 +38,14 @@ class SetProtocolWindow : public QDialog {
   void initialise();
 
  private:
+  QGroupBox* addFrame(const DialogUnits& units, const ControlRow& row);
+  QRadioButton* addProtocolButton(const DialogUnits& units, QGroupBox& frame, const ControlRow& row,
+                                  LinkProtocol protocol);
+  QLabel* addLabel(const DialogUnits& units, const ControlRow& row);
+  QComboBox* addList(const DialogUnits& units, QLabel& label, const ControlRow& row,
+                     const QStringList& entries);
+  QAbstractButton* addButton(const DialogUnits& units, const Look& look, const ControlRow& row);
+
   void onProtocolChosen(LinkProtocol protocol);
   void updateProtocolTabStop();
   void onComChosen(int entry);
