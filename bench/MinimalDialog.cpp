@@ -1,5 +1,5 @@
 // The yardstick for orbelle's start-up (bench/startup): the least a Qt Widgets program does to
-// show one dialog, ending the same way orbelle's ORBELLE_WHEN_SHOWN=exit does, once the
+// show one dialog, ending the same way orbelle_when_shown exit does, once the
 // dialog has first been drawn.
 
 #include <QApplication>

@@ -51,7 +51,6 @@ class BaseUnitModel {
   ModelOutput receive(std::span<const std::uint8_t, kWireFrameSize> wire);
 
   const BaseSettings& settings() const { return settings_; }
-  bool isSet() const { return !unset_; }
   bool vanished() const { return vanished_; }
   const FaultPlan& faults() const { return faults_; }
 

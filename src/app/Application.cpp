@@ -141,4 +141,16 @@ QIcon mainWindowIcon() {
   return icon;
 }
 
+void identifyProgram() {
+  QApplication::setApplicationName(QStringLiteral("Orbelle"));
+  QApplication::setDesktopFileName(QStringLiteral("orbelle"));
+  // The sizes of title bars and task bars. Each file is decoded at start-up; larger views take
+  // the installed icon theme's copy through the desktop entry.
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64}) {
+    icon.addFile(QStringLiteral(":/icons/orbelle-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
+}
+
 }  // namespace orbelle

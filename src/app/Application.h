@@ -87,4 +87,8 @@ void registerDialogFonts();
 // The main window's own icon: its title bar and its minimised form show it.
 QIcon mainWindowIcon();
 
+// The program's name, desktop entry and icon, as the desktop shows them. Run once the
+// QApplication exists; the icon files come with the program's resources (orbelle.qrc).
+void identifyProgram();
+
 }  // namespace orbelle

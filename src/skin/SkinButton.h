@@ -72,14 +72,12 @@ class SkinButton : public QAbstractButton {
 
   // The caption's colour (the palette's button text until set); returns the previous one.
   QColor setTextColour(const QColor& colour);
-  QColor textColour() const { return textColour_; }
 
   // Sets the caption and, unless the owner set an accessible name of its own, the
   // accessible name: the caption with its line breaks read as spaces. (Hides the
   // non-virtual QAbstractButton::setText: set captions through a SkinButton.)
   void setText(const QString& caption);
 
-  bool isHovered() const { return model_.hover(); }
   // The outline in logical pixels, none without a shape image (empty: the shape had no
   // opaque pixel, and the button shows nothing and takes no clicks).
   const std::optional<QRegion>& shapeRegion() const { return shape_; }
