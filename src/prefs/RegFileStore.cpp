@@ -7,7 +7,11 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -15,11 +19,12 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
+#include "protocol/ByteOrder.h"
+
 namespace orbelle {
 
 namespace {
 
-constexpr auto kLockPatience = std::chrono::seconds(5);
 constexpr int kMaxSetAsideCopies = 1000;
 constexpr int kMaxLinkHops = 40;
 
@@ -91,52 +96,86 @@ std::string sizeLimitText() {
 
 }  // namespace
 
-// An exclusive advisory lock on the store's lock file, held until destruction. Waits for
-// another holder for a bounded time only: a stopped program must not hang this one.
+// An exclusive advisory lock on the store's lock file, held until destruction. Another
+// holder is waited for a short, bounded time only: a stopped program must not hang this one,
+// and the wait runs on the UI thread. The wait is a blocking flock(2) on a helper thread, so
+// the kernel wakes it the moment the holder lets go; a wait that runs out leaves the helper
+// to let go of the lock as soon as it gets it.
 class StoreLock {
  public:
   enum class Outcome { Held, Busy, Failed };
 
-  explicit StoreLock(const std::filesystem::path& file)
-      // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) takes its mode that way
-      : fd_(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600)) {
-    if (fd_.get() < 0) {
+  StoreLock(const std::filesystem::path& file, std::chrono::milliseconds patience)
+      : wait_(std::make_shared<Wait>(
+            // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) takes its mode that way
+            ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600))) {
+    if (wait_->fd.get() < 0) {
       error_ = errno;
       return;
     }
-    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
-    auto pause = std::chrono::microseconds(200);
-    while (::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      if (errno != EWOULDBLOCK) {
-        error_ = errno;
-        return;
-      }
-      const auto now = std::chrono::steady_clock::now();
-      if (now >= deadline) {
-        outcome_ = Outcome::Busy;
-        return;
-      }
-      // Short pauses: a holder keeps the lock for one small file write.
-      std::this_thread::sleep_for(
-          std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
-      pause = std::min(pause * 2, std::chrono::microseconds(5000));
+    int result = takeLock(wait_->fd.get(), LOCK_NB);
+    if (result == EWOULDBLOCK) {
+      result = waitForHolder(patience);
     }
-    outcome_ = Outcome::Held;
+    if (result == 0) {
+      outcome_ = Outcome::Held;
+    } else if (result != EWOULDBLOCK) {
+      error_ = result;
+    } else {
+      outcome_ = Outcome::Busy;
+    }
   }
+  ~StoreLock() = default;
+  StoreLock(const StoreLock&) = delete;
+  StoreLock& operator=(const StoreLock&) = delete;
+  StoreLock(StoreLock&&) = delete;
+  StoreLock& operator=(StoreLock&&) = delete;
 
   Outcome outcome() const { return outcome_; }
   int error() const { return error_; }
 
  private:
-  Descriptor fd_;
+  // Shared with the helper: the lock file stays open, and so the lock held, until both are
+  // done with it.
+  struct Wait {
+    explicit Wait(int fd) : fd(fd) {}
+    Descriptor fd;
+    std::mutex mutex;
+    std::condition_variable answered;
+    std::optional<int> result;
+  };
+
+  // 0 or the errno of flock(2).
+  static int takeLock(int fd, int flags) {
+    while (::flock(fd, LOCK_EX | flags) != 0) {
+      if (errno != EINTR) {
+        return errno;
+      }
+    }
+    return 0;
+  }
+
+  int waitForHolder(std::chrono::milliseconds patience) {
+    std::thread([wait = wait_] {
+      const int result = takeLock(wait->fd.get(), 0);
+      const std::lock_guard guard(wait->mutex);
+      wait->result = result;
+      wait->answered.notify_one();
+    }).detach();
+    std::unique_lock guard(wait_->mutex);
+    if (!wait_->answered.wait_for(guard, patience, [this] { return wait_->result.has_value(); })) {
+      return EWOULDBLOCK;
+    }
+    return *wait_->result;
+  }
+
+  std::shared_ptr<Wait> wait_;
   Outcome outcome_ = Outcome::Failed;
   int error_ = 0;
 };
 
-RegFileStore::RegFileStore(std::filesystem::path file) : file_(std::move(file)) {}
+RegFileStore::RegFileStore(std::filesystem::path file, std::chrono::milliseconds lockPatience)
+    : file_(std::move(file)), lockPatience_(lockPatience) {}
 
 std::filesystem::path RegFileStore::defaultPath() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -238,7 +277,7 @@ bool RegFileStore::lock(StoreLock& held, std::string_view consequence) {
       return true;
     case StoreLock::Outcome::Busy:
       report(StoreProblemKind::Busy, file_.string() + " was being changed by another program for " +
-                                         std::to_string(kLockPatience.count()) + " s" +
+                                         std::to_string(lockPatience_.count()) + " ms" +
                                          std::string(consequence));
       return false;
     case StoreLock::Outcome::Failed:
@@ -284,7 +323,7 @@ bool RegFileStore::openKey() {
   LoadResult result = load(loaded, kLeftAlone);
   if (result == LoadResult::Unparsable) {
     // Look again under the lock: another program may just have replaced it.
-    StoreLock held(file_.string() + ".lock");
+    StoreLock held(file_.string() + ".lock", lockPatience_);
     if (!lock(held, kLeftAlone)) {
       return false;
     }
@@ -314,7 +353,7 @@ bool RegFileStore::createKey() {
                                               error.message() + ")" + std::string(kLeftAlone));
     return false;
   }
-  StoreLock held(file_.string() + ".lock");
+  StoreLock held(file_.string() + ".lock", lockPatience_);
   if (!lock(held, kLeftAlone)) {
     return false;
   }
@@ -375,11 +414,9 @@ bool RegFileStore::writeString(std::string_view name, std::string_view text) {
 }
 
 bool RegFileStore::writeNumber(std::string_view name, std::uint32_t value) {
-  RegValue stored{
-      std::string(name),
-      static_cast<std::uint32_t>(ValueType::Number),
-      {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8U),
-       static_cast<std::uint8_t>(value >> 16U), static_cast<std::uint8_t>(value >> 24U)}};
+  RegValue stored{std::string(name), static_cast<std::uint32_t>(ValueType::Number),
+                  std::vector<std::uint8_t>(4)};
+  writeLe32(stored.bytes, 0, value);
   return writeValue(std::move(stored));
 }
 
@@ -389,7 +426,7 @@ bool RegFileStore::writeValue(RegValue value) {
   }
   // Read, change and replace under the lock, so that no other program's change made in
   // between is undone.
-  StoreLock held(file_.string() + ".lock");
+  StoreLock held(file_.string() + ".lock", lockPatience_);
   if (!lock(held, kNotStored)) {
     return false;
   }

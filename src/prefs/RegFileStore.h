@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -26,7 +27,12 @@ class RegFileStore : public PreferenceStore {
  public:
   static constexpr std::size_t kMaxFileSize = std::size_t{1} << 20U;
 
-  explicit RegFileStore(std::filesystem::path file);
+  // How long a change waits for another program's: long enough for one small file write,
+  // short enough not to freeze a window.
+  static constexpr std::chrono::milliseconds kLockPatience{500};
+
+  explicit RegFileStore(std::filesystem::path file,
+                        std::chrono::milliseconds lockPatience = kLockPatience);
 
   // $XDG_CONFIG_HOME/VKR/VKR.reg, or ~/.config/VKR/VKR.reg when it is not set.
   static std::filesystem::path defaultPath();
@@ -56,6 +62,7 @@ class RegFileStore : public PreferenceStore {
 
   std::filesystem::path file_;
   RegFile contents_;
+  std::chrono::milliseconds lockPatience_;
   bool held_ = false;
 };
 

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -5,6 +6,7 @@
 #include <random>
 
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include "prefs/LinkPreferences.h"
@@ -117,6 +119,19 @@ TEST(RegFileStore, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValue) {
   RegFileStore after(file);
   ASSERT_TRUE(after.openKey());
   ASSERT_TRUE(after.writeNumber("n", last + 1)) << "a killed writer's lock must not stay";
+
+  // A lock held beyond the store's patience: the change is refused and said so; once the
+  // lock is free, changes are taken again.
+  const int holder = ::open((file.string() + ".lock").c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+  RegFileStore impatient(file, 1ms);
+  ASSERT_TRUE(impatient.openKey());
+  EXPECT_FALSE(impatient.writeNumber("n", 0));
+  ASSERT_EQ(impatient.problems().size(), 1U);
+  EXPECT_EQ(impatient.problems()[0].kind, StoreProblemKind::Busy);
+  ::close(holder);
+  EXPECT_TRUE(after.writeNumber("n", last + 2));
+  EXPECT_EQ(storedNumber(file, "n"), last + 2);
   for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
         << "left-over temporary file " << entry.path();
