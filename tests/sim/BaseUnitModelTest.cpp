@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "BaseUnitModel.h"
+#include "protocol/ByteOrder.h"
 #include "protocol/Fcs16.h"
 
 namespace orbelle::sim {
@@ -21,16 +22,15 @@ WireFrame pcFrame(std::uint8_t code, std::vector<std::uint8_t> payload = {}) {
 }
 
 WireFrame start(std::uint8_t code, std::uint32_t size) {
-  return pcFrame(
-      code, {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
-             static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24), '1'});
+  std::vector<std::uint8_t> payload{0, 0, 0, 0, '1'};
+  writeLe32(payload, 0, size);
+  return pcFrame(code, payload);
 }
 
 WireFrame block(std::uint8_t code, std::uint32_t page, std::uint8_t slot,
                 std::span<const std::uint8_t> data) {
   std::vector<std::uint8_t> payload(35, 0xEE);  // padding the unit must not keep
-  payload[0] = static_cast<std::uint8_t>(page);
-  payload[1] = static_cast<std::uint8_t>(page >> 8);
+  writeLe16(payload, 0, static_cast<std::uint16_t>(page));
   payload[2] = slot;
   std::copy(data.begin(), data.end(), payload.begin() + 3);
   return pcFrame(code, payload);

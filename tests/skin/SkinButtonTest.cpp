@@ -65,9 +65,14 @@ TEST_F(SkinButtonFixture, FacesFollowTheMouseAndADragOffDoesNotClick) {
   EXPECT_EQ(faceAt(*button), kRed);
   send(*button, QEvent::MouseButtonRelease, {60, 5}, Qt::NoButton);
   EXPECT_EQ(clicks.count(), 0);
+  send(*button, QEvent::MouseButtonRelease, {5, 5}, Qt::NoButton);
+  EXPECT_EQ(clicks.count(), 0) << "no press, no click";
 
-  // A double click is two presses, so two clicks.
+  // Off and back on before the release clicks; a double click is two presses, so two clicks.
   send(*button, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
+  send(*button, QEvent::MouseMove, {60, 5}, Qt::LeftButton);
+  send(*button, QEvent::MouseMove, {5, 5}, Qt::LeftButton);
+  EXPECT_EQ(faceAt(*button), kGreen);
   send(*button, QEvent::MouseButtonRelease, {5, 5}, Qt::NoButton);
   send(*button, QEvent::MouseButtonDblClick, {5, 5}, Qt::LeftButton);
   send(*button, QEvent::MouseButtonRelease, {5, 5}, Qt::NoButton);
