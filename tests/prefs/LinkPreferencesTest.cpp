@@ -23,17 +23,6 @@ struct PrefsFixture : ::testing::Test {
   std::string stored() { return readFile(file); }
 };
 
-TEST_F(PrefsFixture, FirstStartCreatesTheKeyWithDefaultsInOrder) {
-  load();  // the loaded defaults are checked with every unusable store
-  EXPECT_EQ(stored(),
-            kHeader +
-                "\"port\"=dword:00000001\n\"baudrate\"=dword:00002580\n\"protocol\"=\"USB\"\n"
-                "\"base\"=\"\"\n\"handheld\"=\"\"\n");
-  struct stat info {};
-  ASSERT_EQ(::stat(file.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0600U);
-}
-
 TEST_F(PrefsFixture, ProtocolTextIsReadByItsPrefixWithCaseSignificant) {
   const std::vector<std::pair<std::string, LinkProtocol>> cases{
       {"RS232", LinkProtocol::Rs232}, {"RS232 at desk", LinkProtocol::Rs232},
@@ -50,7 +39,16 @@ TEST_F(PrefsFixture, ProtocolTextIsReadByItsPrefixWithCaseSignificant) {
   }
 }
 
-TEST_F(PrefsFixture, UnacceptableNumbersAndTypesFallBackWithoutRewritingAndMissingOnesAreRepaired) {
+TEST_F(PrefsFixture, DefaultsAtFirstStartUnacceptableValuesFallBackAndMissingOnesAreRepaired) {
+  load();  // a first start; the loaded defaults are checked with every unusable store
+  EXPECT_EQ(stored(),
+            kHeader +
+                "\"port\"=dword:00000001\n\"baudrate\"=dword:00002580\n\"protocol\"=\"USB\"\n"
+                "\"base\"=\"\"\n\"handheld\"=\"\"\n");
+  struct stat info {};
+  ASSERT_EQ(::stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600U);
+
   store(
       "\"protocol\"=\"RS232\"\n\"port\"=dword:00000007\n\"baudrate\"=dword:000012c0\n"
       "\"base\"=\"/b.dat\"\n\"handheld\"=\"/h.dat\"\n");

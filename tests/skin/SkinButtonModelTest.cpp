@@ -11,7 +11,7 @@ SkinButtonModel skinned(SkinImagesGiven given, SkinOptions options = {}) {
   return model;
 }
 
-TEST(SkinButtonModel, HoverFocusAndDisabledFacesFallBack) {
+TEST(SkinButtonModel, FacesFallBackAndOnlyCheckAndRadioButtonsKeepACheck) {
   SkinButtonModel plain = skinned({true, false, false, false, true}, skinOptions(1, true, 3));
   plain.move(true);  // no hover image: focus image, then normal
   EXPECT_EQ(plain.face(true, false, true),
@@ -26,6 +26,19 @@ TEST(SkinButtonModel, HoverFocusAndDisabledFacesFallBack) {
   EXPECT_EQ(skinned({true, false, false, true, false}).face(false, false, false).image,
             SkinImage::Disabled);
   EXPECT_EQ(skinned({}).face(true, false, true).image, std::nullopt);
+
+  // Only check and radio buttons keep a check; a checked check button is drawn pushed in.
+  SkinButtonModel push;
+  EXPECT_FALSE(push.setCheck(true));
+  EXPECT_FALSE(push.checked());
+  SkinButtonModel check(SkinKind::Check);
+  check.setCheck(true);
+  EXPECT_EQ(check.face(true, false, false).caption, CaptionStyle::Pushed);
+  EXPECT_FALSE(check.checkAfterClick());
+  SkinButtonModel radio(SkinKind::Radio);
+  EXPECT_TRUE(radio.setCheck(true));  // the others of the group go out
+  radio.setKind(SkinKind::Push);
+  EXPECT_FALSE(radio.checked());
 }
 
 TEST(SkinButtonModel, SkinOptionsAreBroughtIntoRange) {
@@ -35,22 +48,6 @@ TEST(SkinButtonModel, SkinOptionsAreBroughtIntoRange) {
             SkinDrawMode::Natural);
   EXPECT_EQ(skinOptions(0, true, -4), (SkinOptions{SkinDrawMode::Natural, true, 0}));
   EXPECT_EQ(skinOptions(1, false, 2), (SkinOptions{SkinDrawMode::Stretched, false, 2}));
-}
-
-TEST(SkinButtonModel, CheckStateByKind) {
-  SkinButtonModel push;
-  EXPECT_FALSE(push.setCheck(true));
-  EXPECT_FALSE(push.checked());
-
-  SkinButtonModel check(SkinKind::Check);
-  check.setCheck(true);
-  EXPECT_EQ(check.face(true, false, false).caption, CaptionStyle::Pushed);  // checked looks in
-  EXPECT_FALSE(check.checkAfterClick());
-
-  SkinButtonModel radio(SkinKind::Radio);
-  EXPECT_TRUE(radio.setCheck(true));  // the others of the group go out
-  radio.setKind(SkinKind::Push);
-  EXPECT_FALSE(radio.checked());
 }
 
 TEST(SkinButtonModel, ShortCaptionsGoOnOneLineLongOnesBreakOnlyAtLineBreaks) {

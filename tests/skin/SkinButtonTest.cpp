@@ -162,10 +162,6 @@ TEST_F(SkinButtonFixture, KindsKeyboardGroupAndAccessibleName) {
   button->setAccessibleName(QStringLiteral("Upgrade the base unit"));
   button->setText(QStringLiteral("Upgrade"));
   EXPECT_EQ(button->accessibleName(), QStringLiteral("Upgrade the base unit"));
-
-  EXPECT_EQ(button->setTextColour(QColor(40, 23, 23)),
-            dialog.palette().color(QPalette::ButtonText));
-  EXPECT_EQ(button->setTextColour(Qt::black), QColor(40, 23, 23));
 }
 
 }  // namespace

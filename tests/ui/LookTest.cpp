@@ -29,7 +29,7 @@ class LookTest : public ShellFixture {
   }
 };
 
-TEST_F(LookTest, DialogsTakeTheDialogColoursButFieldsThatCanBeTypedInDoNot) {
+TEST_F(LookTest, DialogColoursExceptInFieldsThatCanBeTypedInAndAFocusRingThatStandsOut) {
   start();
   EXPECT_FALSE(main().windowIcon().isNull());
   // The main window's first picture is drawn unscaled from column 90 at (124, 20): where it is
@@ -75,6 +75,28 @@ TEST_F(LookTest, DialogsTakeTheDialogColoursButFieldsThatCanBeTypedInDoNot) {
             QApplication::palette(ports->view()).color(QPalette::Base));
   EXPECT_EQ(ports->palette().color(QPalette::Window),
             QApplication::palette(ports).color(QPalette::Window));
+
+  // The focused skinned button is marked by a ring of at least 3:1 against its unfocused
+  // face, and the mark is not the hover face.
+  ASSERT_TRUE(activate(main()));
+  for (const int id : {1000, 1003}) {
+    auto* button = control<QAbstractButton>(main(), id);
+    control<QAbstractButton>(main(), id == 1000 ? 1003 : 1000)->setFocus();
+    const QImage unfocused = button->grab().toImage();
+    button->setFocus();
+    const QImage focused = button->grab().toImage();
+    int ring = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+      for (int x = 0; x < focused.width(); ++x) {
+        if (contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3.0) {
+          ++ring;
+        }
+      }
+    }
+    // Round the face, two pixels wide, on at least three quarters of its border.
+    const int border = 2 * (focused.width() + focused.height());
+    EXPECT_GE(ring, 3 * 2 * border / 4 - 16) << id;
+  }
 }
 
 TEST_F(LookTest, PlainLookByOptionOrEnvironmentKeepsThePlatformsButtonsAndColours) {
@@ -97,31 +119,6 @@ TEST_F(LookTest, PlainLookByOptionOrEnvironmentKeepsThePlatformsButtonsAndColour
       EXPECT_EQ(button->palette().color(QPalette::ButtonText),
                 QApplication::palette(button).color(QPalette::ButtonText));
     }
-  }
-}
-
-// The focused skinned button is marked by a ring of at least 3:1 against its unfocused face,
-// hovered or not, and the mark is not the hover face.
-TEST_F(LookTest, TheFocusedButtonStandsOutFromTheOthersAndFromHover) {
-  start();
-  ASSERT_TRUE(activate(main()));
-  for (const int id : {1000, 1003}) {
-    auto* button = control<QAbstractButton>(main(), id);
-    control<QAbstractButton>(main(), id == 1000 ? 1003 : 1000)->setFocus();
-    const QImage unfocused = button->grab().toImage();
-    button->setFocus();
-    const QImage focused = button->grab().toImage();
-    int ring = 0;
-    for (int y = 0; y < focused.height(); ++y) {
-      for (int x = 0; x < focused.width(); ++x) {
-        if (contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3.0) {
-          ++ring;
-        }
-      }
-    }
-    // Round the face, two pixels wide, on at least three quarters of its border.
-    const int border = 2 * (focused.width() + focused.height());
-    EXPECT_GE(ring, 3 * 2 * border / 4 - 16) << id;
   }
 }
 
