@@ -70,11 +70,11 @@ std::string checkDevicePath(const std::string& path) {
   return path;
 }
 
+using Change = std::function<bool(PreferenceStore&, LinkPreferences&)>;
+
 // Loads the preferences as the program does at start-up (repairing the store), applies
 // one change and reports a write that did not reach the store.
-int applyChange(const Output& out,
-                const std::function<bool(PreferenceStore&, LinkPreferences&)>& change,
-                const std::string& what) {
+int applyChange(const Output& out, const Change& change, const std::string& what) {
   const auto store = makeUserPreferenceStore();
   LinkPreferences prefs = LoadLinkPreferences(*store);
   const bool stored = change(*store, prefs);
@@ -86,13 +86,8 @@ int applyChange(const Output& out,
   return kOk;
 }
 
-}  // namespace
-
-void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function<int()>& run) {
-  CLI::App* prefs = app.add_subcommand("prefs", "Show or change the stored link preferences");
-  prefs->require_subcommand(1);
-
-  prefs->add_subcommand("show", "Show the link preferences as the program loads them")
+void addShowCommand(CLI::App& prefs, const GlobalOptions& options, std::function<int()>& run) {
+  prefs.add_subcommand("show", "Show the link preferences as the program loads them")
       ->callback([&options, &run] {
         run = [&options] {
           const auto store = makeUserPreferenceStore();
@@ -106,67 +101,72 @@ void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function
           return static_cast<int>(kOk);
         };
       });
+}
+
+// "prefs set NAME VALUE": `parse` checks the value (throwing CliError) and gives the change.
+void addSetCommand(CLI::App& set, const GlobalOptions& options, std::function<int()>& run,
+                   const std::string& name, const std::string& help, const std::string& valueHelp,
+                   std::function<Change(const std::string&)> parse) {
+  auto value = std::make_shared<std::string>();
+  set.add_subcommand(name, help)
+      ->callback([&options, &run, value, name, parse] {
+        run = [&options, value, name, parse] {
+          const Change change = parse(*value);
+          return applyChange(Output(options.json), change, name);
+        };
+      })
+      ->add_option("value", *value, valueHelp)
+      ->required();
+}
+
+void addComCommand(CLI::App& set, const GlobalOptions& options, std::function<int()>& run) {
+  auto number = std::make_shared<std::string>();
+  auto path = std::make_shared<std::string>();
+  CLI::App* com = set.add_subcommand("com", "Name the serial device behind COM<N>");
+  com->add_option("number", *number, "1 to 4")->required();
+  com->add_option("path", *path, "the serial device, for example /dev/ttyUSB0")->required();
+  com->callback([&options, &run, number, path] {
+    run = [&options, number, path] {
+      const std::string name = comValueName(parseComNumber(*number));
+      const std::string device = checkDevicePath(*path);
+      return applyChange(
+          Output(options.json),
+          [&](PreferenceStore& s, LinkPreferences&) { return s.writeString(name, device); }, name);
+    };
+  });
+}
+
+}  // namespace
+
+void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function<int()>& run) {
+  CLI::App* prefs = app.add_subcommand("prefs", "Show or change the stored link preferences");
+  prefs->require_subcommand(1);
+  addShowCommand(*prefs, options, run);
 
   CLI::App* set = prefs->add_subcommand("set", "Change one stored link preference");
   set->require_subcommand(1);
-
-  auto value = std::make_shared<std::string>();
-  auto second = std::make_shared<std::string>();
-
-  set->add_subcommand("protocol", "Choose the link: usb or rs232")
-      ->callback([&options, &run, value] {
-        run = [&options, value] {
-          const LinkProtocol protocol = parseProtocol(*value);
-          return applyChange(
-              Output(options.json),
-              [protocol](PreferenceStore& s, LinkPreferences& p) {
-                return chooseProtocol(s, p, protocol);
-              },
-              "protocol");
-        };
-      })
-      ->add_option("value", *value, "usb or rs232")
-      ->required();
-
-  set->add_subcommand("port", "Choose the COM port number (1-4)")
-      ->callback([&options, &run, value] {
-        run = [&options, value] {
-          const int port = parseComNumber(*value);
-          return applyChange(
-              Output(options.json),
-              [port](PreferenceStore& s, LinkPreferences& p) { return choosePort(s, p, port); },
-              "port");
-        };
-      })
-      ->add_option("value", *value, "1 to 4")
-      ->required();
-
-  set->add_subcommand("baudrate", "Choose the RS232 rate")
-      ->callback([&options, &run, value] {
-        run = [&options, value] {
-          const std::int32_t rate = parseBaudrate(*value);
-          return applyChange(
-              Output(options.json),
-              [rate](PreferenceStore& s, LinkPreferences& p) { return chooseBaudrate(s, p, rate); },
-              "baudrate");
-        };
-      })
-      ->add_option("value", *value, "9600, 19200, 38400, 57600 or 115200")
-      ->required();
-
-  CLI::App* com = set->add_subcommand("com", "Name the serial device behind COM<N>");
-  com->add_option("number", *value, "1 to 4")->required();
-  com->add_option("path", *second, "the serial device, for example /dev/ttyUSB0")->required();
-  com->callback([&options, &run, value, second] {
-    run = [&options, value, second] {
-      const int number = parseComNumber(*value);
-      const std::string path = checkDevicePath(*second);
-      const std::string name = comValueName(number);
-      return applyChange(
-          Output(options.json),
-          [&](PreferenceStore& s, LinkPreferences&) { return s.writeString(name, path); }, name);
-    };
-  });
+  addSetCommand(*set, options, run, "protocol", "Choose the link: usb or rs232", "usb or rs232",
+                [](const std::string& text) -> Change {
+                  const LinkProtocol protocol = parseProtocol(text);
+                  return [protocol](PreferenceStore& s, LinkPreferences& p) {
+                    return chooseProtocol(s, p, protocol);
+                  };
+                });
+  addSetCommand(*set, options, run, "port", "Choose the COM port number (1-4)", "1 to 4",
+                [](const std::string& text) -> Change {
+                  const int port = parseComNumber(text);
+                  return [port](PreferenceStore& s, LinkPreferences& p) {
+                    return choosePort(s, p, port);
+                  };
+                });
+  addSetCommand(*set, options, run, "baudrate", "Choose the RS232 rate", offeredRatesText(),
+                [](const std::string& text) -> Change {
+                  const std::int32_t rate = parseBaudrate(text);
+                  return [rate](PreferenceStore& s, LinkPreferences& p) {
+                    return chooseBaudrate(s, p, rate);
+                  };
+                });
+  addComCommand(*set, options, run);
 }
 
 }  // namespace orbelle::cli

@@ -90,6 +90,28 @@ bool writeAll(int fd, const std::string& text) {
   return true;
 }
 
+// Up to `limit` bytes, to the end of the file; none on a read error, with errno saying
+// why. The buffer grows with what arrives, so a small file costs a small read.
+std::optional<std::string> readAtMost(int fd, std::size_t limit, std::size_t expected) {
+  std::string text;
+  text.reserve(std::min(expected + 1, limit));
+  std::array<char, 8192> chunk{};
+  while (text.size() < limit) {
+    const ssize_t n = ::read(fd, chunk.data(), std::min(chunk.size(), limit - text.size()));
+    if (n == 0) {
+      break;
+    }
+    if (n < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return std::nullopt;
+    }
+    text.append(chunk.data(), static_cast<std::size_t>(n));
+  }
+  return text;
+}
+
 std::string sizeLimitText() {
   return std::to_string(RegFileStore::kMaxFileSize / (std::size_t{1} << 20U)) + " MiB";
 }
@@ -238,32 +260,17 @@ RegFileStore::LoadResult RegFileStore::load(RegFile& into, std::string_view cons
   if (static_cast<std::uintmax_t>(info.st_size) > kMaxFileSize) {
     return tooLarge();
   }
-  // It may still grow while being read: read up to one byte past the limit to notice. The
-  // buffer grows with what arrives, so a small store costs a small read.
-  std::string text;
-  text.reserve(static_cast<std::size_t>(info.st_size) + 1);
-  std::array<char, 8192> chunk{};
-  while (text.size() <= kMaxFileSize) {
-    const std::size_t wanted = std::min(chunk.size(), kMaxFileSize + 1 - text.size());
-    const ssize_t n = ::read(fd.get(), chunk.data(), wanted);
-    if (n == 0) {
-      break;
-    }
-    if (n < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      report(StoreProblemKind::Unreadable,
-             name + " cannot be read (" + errorText(errno) + ")" + std::string(consequence));
-      return LoadResult::Unusable;
-    }
-    text.append(chunk.data(), static_cast<std::size_t>(n));
+  // It may still grow while being read: read up to one byte past the limit to notice.
+  const auto text = readAtMost(fd.get(), kMaxFileSize + 1, static_cast<std::size_t>(info.st_size));
+  if (!text) {
+    report(StoreProblemKind::Unreadable,
+           name + " cannot be read (" + errorText(errno) + ")" + std::string(consequence));
+    return LoadResult::Unusable;
   }
-  const std::size_t size = text.size();
-  if (size > kMaxFileSize) {
+  if (text->size() > kMaxFileSize) {
     return tooLarge();
   }
-  auto parsed = parseRegFile(text);
+  auto parsed = parseRegFile(*text);
   if (!parsed) {
     return LoadResult::Unparsable;
   }

@@ -86,6 +86,69 @@ bool save(const QImage& image, const QDir& dir, const QString& name) {
   return true;
 }
 
+// The wordmark's font: bold, at a pixel size and letter spacing, unhinted.
+QFont wordmarkFont(const QString& family, int pixels, qreal spacing) {
+  QFont font(family);
+  font.setBold(true);
+  font.setPixelSize(pixels);
+  font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+bool saveButtonFaces(const QDir& dir, int scale, const QString& suffix) {
+  bool saved = true;
+  for (const auto& [kind, size] :
+       {std::pair{"small", QSize(92, 30)}, std::pair{"large", QSize(99, 61)}}) {
+    for (const auto& [state, face] :
+         {std::pair{"normal", Face::Normal}, std::pair{"pressed", Face::Pressed},
+          std::pair{"hover", Face::Hover}}) {
+      const QImage image = draw(size, scale, Qt::white, [&, size = size, face = face](QPainter& p) {
+        orbelle::imagegen::drawButtonFace(p, size, face);
+      });
+      saved = save(image.convertToFormat(QImage::Format_RGB32), dir,
+                   QStringLiteral("button-%1-%2").arg(QLatin1String(kind), QLatin1String(state)) +
+                       suffix) &&
+              saved;
+    }
+  }
+  return saved;
+}
+
+bool savePictures(const QDir& dir, int scale, const QString& suffix, const QString& family) {
+  using namespace orbelle::imagegen;
+  const QFont wordmark = wordmarkFont(family, 34, -0.5);
+  const QFont tagline = wordmarkFont(family, 8, 0.6);
+  const std::vector<std::tuple<QString, QSize, Drawing>> pictures{
+      {QStringLiteral("handheld-and-base"), QSize(241, 120), drawHandheldAndBase},
+      {QStringLiteral("logo"), QSize(191, 56),
+       [&](QPainter& p) { drawLogo(p, wordmark, tagline); }},
+      {QStringLiteral("base-unit"), QSize(200, 225), drawBaseUnit},
+      {QStringLiteral("handheld"), QSize(200, 333), drawHandheld},
+  };
+  bool saved = true;
+  for (const auto& [name, size, drawing] : pictures) {
+    saved = save(quantise(draw(size, scale, Qt::white, drawing), picturePalette(), false), dir,
+                 name + suffix) &&
+            saved;
+  }
+  return saved;
+}
+
+bool saveIcons(const QDir& dir, int scale, const QString& suffix) {
+  bool saved = true;
+  for (const int pixels : {16, 32}) {
+    const QImage icon = draw(QSize(pixels, pixels), scale, Qt::transparent, [&](QPainter& p) {
+      p.scale(pixels / 48.0, pixels / 48.0);
+      orbelle::imagegen::drawIcon(p, pixels * scale / 48.0);
+    });
+    saved = save(quantise(icon, orbelle::imagegen::picturePalette(), true), dir,
+                 QStringLiteral("icon-%1").arg(pixels) + suffix) &&
+            saved;
+  }
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,58 +166,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   const QString family = QFontDatabase::applicationFontFamilies(fontId).constFirst();
-  const auto font = [&](int pixels, qreal spacing) {
-    QFont font(family);
-    font.setBold(true);
-    font.setPixelSize(pixels);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-  };
-  const QFont wordmark = font(34, -0.5);
-  const QFont tagline = font(8, 0.6);
-
-  using namespace orbelle::imagegen;
-  const QList<QRgb>& palette = picturePalette();
-  const QColor white(Qt::white);
   bool saved = true;
   for (const int scale : {1, 2}) {
     const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
-    for (const auto& [kind, size] :
-         {std::pair{"small", QSize(92, 30)}, std::pair{"large", QSize(99, 61)}}) {
-      for (const auto& [state, face] :
-           {std::pair{"normal", Face::Normal}, std::pair{"pressed", Face::Pressed},
-            std::pair{"hover", Face::Hover}}) {
-        const QImage image = draw(size, scale, white, [&, size = size, face = face](QPainter& p) {
-          drawButtonFace(p, size, face);
-        });
-        saved = save(image.convertToFormat(QImage::Format_RGB32), dir,
-                     QStringLiteral("button-%1-%2").arg(QLatin1String(kind), QLatin1String(state)) +
-                         suffix) &&
-                saved;
-      }
-    }
-    const std::vector<std::tuple<QString, QSize, Drawing>> pictures{
-        {QStringLiteral("handheld-and-base"), QSize(241, 120), drawHandheldAndBase},
-        {QStringLiteral("logo"), QSize(191, 56),
-         [&](QPainter& p) { drawLogo(p, wordmark, tagline); }},
-        {QStringLiteral("base-unit"), QSize(200, 225), drawBaseUnit},
-        {QStringLiteral("handheld"), QSize(200, 333), drawHandheld},
-    };
-    for (const auto& [name, size, drawing] : pictures) {
-      saved =
-          save(quantise(draw(size, scale, white, drawing), palette, false), dir, name + suffix) &&
-          saved;
-    }
-    for (const int pixels : {16, 32}) {
-      const QImage icon = draw(QSize(pixels, pixels), scale, Qt::transparent, [&](QPainter& p) {
-        p.scale(pixels / 48.0, pixels / 48.0);
-        drawIcon(p, pixels * scale / 48.0);
-      });
-      saved = save(quantise(icon, palette, true), dir,
-                   QStringLiteral("icon-%1").arg(pixels) + suffix) &&
-              saved;
-    }
+    saved = saveButtonFaces(dir, scale, suffix) && saved;
+    saved = savePictures(dir, scale, suffix, family) && saved;
+    saved = saveIcons(dir, scale, suffix) && saved;
   }
   return saved ? 0 : 1;
 }
