@@ -137,14 +137,17 @@ class StoreLock {
     }
     int result = takeLock(wait_->fd.get(), LOCK_NB);
     if (result == EWOULDBLOCK) {
-      result = waitForHolder(patience);
+      const std::optional<int> waited = waitForHolder(patience);
+      if (!waited) {
+        outcome_ = Outcome::Busy;
+        return;
+      }
+      result = *waited;
     }
     if (result == 0) {
       outcome_ = Outcome::Held;
-    } else if (result != EWOULDBLOCK) {
-      error_ = result;
     } else {
-      outcome_ = Outcome::Busy;
+      error_ = result;
     }
   }
   ~StoreLock() = default;
@@ -160,7 +163,7 @@ class StoreLock {
   // Shared with the helper: the lock file stays open, and so the lock held, until both are
   // done with it.
   struct Wait {
-    explicit Wait(int fd) : fd(fd) {}
+    explicit Wait(int descriptor) : fd(descriptor) {}
     Descriptor fd;
     std::mutex mutex;
     std::condition_variable answered;
@@ -177,18 +180,23 @@ class StoreLock {
     return 0;
   }
 
-  int waitForHolder(std::chrono::milliseconds patience) {
-    std::thread([wait = wait_] {
-      const int result = takeLock(wait->fd.get(), 0);
-      const std::lock_guard guard(wait->mutex);
-      wait->result = result;
-      wait->answered.notify_one();
-    }).detach();
+  // The result of flock(2) as takeLock gives it; none when the patience ran out first.
+  std::optional<int> waitForHolder(std::chrono::milliseconds patience) {
+    try {
+      std::thread([wait = wait_] {
+        const int result = takeLock(wait->fd.get(), 0);
+        const std::lock_guard guard(wait->mutex);
+        wait->result = result;
+        wait->answered.notify_one();
+      }).detach();
+    } catch (const std::system_error& error) {
+      return error.code().value();  // no thread to wait with: told as a lock that failed
+    }
     std::unique_lock guard(wait_->mutex);
     if (!wait_->answered.wait_for(guard, patience, [this] { return wait_->result.has_value(); })) {
-      return EWOULDBLOCK;
+      return std::nullopt;
     }
-    return *wait_->result;
+    return wait_->result;
   }
 
   std::shared_ptr<Wait> wait_;
