@@ -1,18 +1,17 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "settings/BaseSettings.h"
-#include "settings/SetBaseUnitModel.h"
 
 namespace orbelle {
 
-// Changes an operator asks for on top of the settings last read.
+// Changes an operator asks for on top of the settings last read, as values; each is valid for
+// some base unit (the power a position in kPowerLevelList, the codes within their tables).
 struct SettingsChange {
-  std::optional<std::int8_t> powerDbm;
+  std::optional<std::size_t> powerPosition;
   std::optional<int> channel;
   std::optional<std::uint16_t> associatedIds;
   std::optional<bool> hopping;
@@ -37,18 +36,14 @@ struct FieldAdjustment {
   bool operator==(const FieldAdjustment&) const = default;
 };
 
-// Refuses what no base unit could take, whatever its nation and hopping: a power that is not
-// offered, a channel outside 1 to 128 (1 to 64 when hopping is switched on). Throws
-// std::invalid_argument.
+// Refuses a channel that no base unit could take, whatever its nation: outside 1 to 128 (1 to
+// 64 when hopping is switched on). Throws std::invalid_argument.
 void checkChange(const SettingsChange& change);
 
-// Works the window's controls that `change` names, as an operator would: the hopping box
-// first, since it narrows the channel list, then the channel and power lists, the ID boxes and
-// the radio buttons, leaving the Upload button enabled. Returns every field that the upload
-// will change from `before` although `change` does not name it, in SettingsField order.
-// Throws std::invalid_argument, naming the allowed range, for a channel the list does not
-// offer, or when the list shows no channel and `change` names none.
-std::vector<FieldAdjustment> applyChange(SetBaseUnitModel& model, const SettingsChange& change,
-                                         const BaseSettings& before);
+// Every field that `upload` changes from `before` although `change` does not name it, in
+// SettingsField order.
+std::vector<FieldAdjustment> unaskedAdjustments(const BaseSettings& before,
+                                                const BaseSettings& upload,
+                                                const SettingsChange& change);
 
 }  // namespace orbelle

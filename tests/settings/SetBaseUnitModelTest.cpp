@@ -11,7 +11,7 @@ namespace orbelle {
 namespace {
 
 // Plays the window's view and link: records what the model asks for, in order.
-class FakeView : public SetBaseUnitHost {
+class FakeView : public SettingsLink, public SetBaseUnitView {
  public:
   ReportFrame& txFrame() override { return tx; }
   void sendFrame(CommandCode code) override {
@@ -24,9 +24,9 @@ class FakeView : public SetBaseUnitHost {
   void setSerialLineSettings(std::string_view line) override { log("line " + std::string(line)); }
   void startReplyTimer() override { log("timer on"); }
   void stopReplyTimer() override { log("timer off"); }
-  void showMessage(SetBaseUnitMessage message) override {
+  void showMessage(SettingsMessage message) override {
     messages.push_back(message);
-    log(messageText(message));
+    log(settingsMessageText(message));
   }
   void log(std::string event) { events.push_back(std::move(event)); }
 
@@ -34,7 +34,7 @@ class FakeView : public SetBaseUnitHost {
   ReportFrame tx{};
   std::vector<ReportFrame> sent;
   std::vector<std::string> events;
-  std::vector<SetBaseUnitMessage> messages;
+  std::vector<SettingsMessage> messages;
 };
 
 BaseSettings unitSettings(std::uint8_t nation, std::uint8_t channel) {
@@ -69,7 +69,7 @@ std::vector<std::uint8_t> uploadBytes(const ReportFrame& f) {
 
 TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
   FakeView view;
-  SetBaseUnitModel model(view);
+  SetBaseUnitModel model(view, view);
   model.open();
   // A missing reply over RS232 is told once per request, and a late reply is still handled.
   model.replyTimerFired();
@@ -158,7 +158,7 @@ TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
 
 TEST(SetBaseUnitModel, HoppingNarrowsAndWidensTheChannelList) {
   FakeView view;
-  SetBaseUnitModel model(view);
+  SetBaseUnitModel model(view, view);
   model.open();
   model.frameReceived(reply(unitSettings(0, 12)));
   model.repaint();
@@ -166,12 +166,7 @@ TEST(SetBaseUnitModel, HoppingNarrowsAndWidensTheChannelList) {
   model.toggleHopping(true);  // the narrowed list is checked through the window
   EXPECT_EQ(model.record().channel, 6);
   EXPECT_TRUE(model.uploadEnabled());
-  ASSERT_EQ(view.messages, std::vector<SetBaseUnitMessage>{SetBaseUnitMessage::ChannelReset});
-  EXPECT_STREQ(messageTitle(SetBaseUnitMessage::ChannelReset),
-               "VKR - Software Problem/Channel Number Setting Message");
-  EXPECT_EQ(messageIcon(SetBaseUnitMessage::ChannelReset), MessageIcon::Information);
-  EXPECT_STREQ(messageTitle(SetBaseUnitMessage::CurrentLoaded),
-               "VKR - Software Problem/Settings Message");
+  ASSERT_EQ(view.messages, std::vector<SettingsMessage>{SettingsMessage::ChannelReset});
   model.toggleHopping(false);
   EXPECT_EQ(model.channelEntries().back(), "16");
   EXPECT_EQ(model.record().channel, 6);
@@ -200,7 +195,7 @@ TEST(SetBaseUnitModel, HoppingNarrowsAndWidensTheChannelList) {
 TEST(SetBaseUnitModel, ListClosingAndDefaultsThenUploadSendTheWindowValues) {
   FakeView view;
   view.link = LinkProtocol::Usb;
-  SetBaseUnitModel model(view);
+  SetBaseUnitModel model(view, view);
   model.open();
   EXPECT_EQ(view.events, (std::vector<std::string>{"line 9600,n,8,1", "read"}))
       << "no reply timer over USB";
@@ -244,45 +239,53 @@ SettingsChange change(std::optional<bool> hopping, std::optional<int> channel = 
   return c;
 }
 
-// The command line works the same controls; what the window's rules change is named.
-TEST(SetBaseUnitModel, ChangesAppliedThroughTheControls) {
+// vkr's change, given as values; what the window's rules change beside it is named.
+TEST(SetBaseUnitModel, ChangesAppliedAsValues) {
   // Without the unit's nation only the widest range of any nation can be checked.
   EXPECT_NO_THROW(checkChange(change({}, 128)));
   EXPECT_THROW(checkChange(change({}, 129)), std::invalid_argument);
   EXPECT_THROW(checkChange(change(true, 65)), std::invalid_argument);
 
   FakeView view;
-  SetBaseUnitModel model(view);
+  SetBaseUnitModel model(view, view);
   model.open();
   BaseSettings reported = unitSettings(0, 12);
   reported.powerDbm = 3;
   reported.parityCode = 0;
   model.frameReceived(reply(reported));
+  EXPECT_EQ(model.reported(), reported) << "as the unit said it, before normalisation";
   SettingsChange ids = change(true);
   ids.associatedIds = 0x0002;
-  EXPECT_EQ(applyChange(model, ids, reported),
+  model.applyChange(ids);
+  EXPECT_EQ(unaskedAdjustments(model.reported(), model.uploadValues(), ids),
             (std::vector<FieldAdjustment>{{SettingsField::Power, 3, 10},
                                           {SettingsField::Channel, 12, 6},
                                           {SettingsField::Parity, 0, 1}}));
-  EXPECT_EQ(view.messages.back(), SetBaseUnitMessage::ChannelReset);
+  EXPECT_EQ(view.messages.back(), SettingsMessage::ChannelReset);
   model.clickUpload();
   EXPECT_EQ(uploadBytes(view.sent.back()),
             (std::vector<std::uint8_t>{0xF1, 0x0A, 6, 0x02, 0x00, 4, 0xFF, 1, 1, 2, 1, 2, 2}));
 
   try {
-    applyChange(model, change({}, 9), reported);
+    model.applyChange(change({}, 9));
     ADD_FAILURE() << "channel 9 is beyond Europe's hopping range";
   } catch (const std::invalid_argument& error) {
     EXPECT_NE(std::string(error.what()).find("1 to 8 for Europe with hopping"), std::string::npos);
   }
-  // Naming only what is shown still uploads, as closing a list unchanged allows.
-  applyChange(model, change(true), reported);
+  // Naming only what is shown still uploads.
+  model.applyChange(change(true));
   EXPECT_TRUE(model.uploadEnabled());
 
   model.frameReceived(reply(unitSettings(0, 40)));
-  EXPECT_THROW(applyChange(model, change(false), reported), std::invalid_argument)
+  EXPECT_THROW(model.applyChange(change(false)), std::invalid_argument)
       << "a reported channel the list cannot show needs an explicit choice";
-  EXPECT_NO_THROW(applyChange(model, change(false, 16), reported));
+  SettingsChange power = change(false, 16);
+  power.powerPosition = 7;
+  power.parityCode = 2;
+  model.applyChange(power);
+  model.clickUpload();
+  EXPECT_EQ(uploadBytes(view.sent.back()),
+            (std::vector<std::uint8_t>{0xF1, 0xEC, 16, 0x01, 0x80, 4, 0xFF, 0, 1, 2, 2, 2, 2}));
 }
 
 }  // namespace
