@@ -16,12 +16,12 @@
 #include "SettingsSession.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
+#include "settings/SettingsChange.h"
 #include "settings/SettingsCodec.h"
 #include "settings/SettingsJson.h"
 #include "settings/SettingsMessages.h"
 #include "settings/SettingsSummary.h"
 #include "settings/SettingsTables.h"
-#include "settings/SettingsUpload.h"
 
 namespace orbelle::cli {
 

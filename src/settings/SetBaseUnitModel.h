@@ -9,9 +9,9 @@
 
 #include "protocol/ReportFrame.h"
 #include "settings/BaseSettings.h"
+#include "settings/SettingsChange.h"
 #include "settings/SettingsLink.h"
 #include "settings/SettingsMessages.h"
-#include "settings/SettingsUpload.h"
 
 namespace orbelle {
 

@@ -1,4 +1,4 @@
-#include "settings/SettingsUpload.h"
+#include "settings/SettingsChange.h"
 
 #include <stdexcept>
 #include <string>
