@@ -160,12 +160,8 @@ struct FieldPlace {
   QRect captionWhere;
   int id;
   QRect where;
+  QLineEdit* SetBaseUnitWindow::*field;
 };
-
-constexpr std::array<FieldPlace, 2> kVersionFields{{
-    {"Bootloader version:", {13, 203, 78, 8}, 1032, {95, 200, 70, 12}},
-    {"Application version:", {13, 222, 78, 8}, 1034, {95, 219, 70, 12}},
-}};
 
 // A caption and the drop-down list it names; the list's height is its own.
 struct ListPlace {
@@ -181,18 +177,10 @@ struct ListPlace {
 struct CommandPlace {
   int id;
   const char* caption;
-  int x;                                // dialog units; all share one row
-  void (SetBaseUnitModel::*clicked)();  // none: Cancel
+  int x;                                      // dialog units; all share one row
+  void (SetBaseUnitModel::*clicked)();        // none: Cancel
+  QAbstractButton* SetBaseUnitWindow::*kept;  // none: not needed after building
 };
-
-// The buttons along the bottom edge, left to right; the base unit's picture goes above
-// Cancel.
-const std::array<CommandPlace, 4> kCommands{{
-    {1105, "\nReturn\nDefault Settings", 36, &SetBaseUnitModel::clickReturnDefaultSettings},
-    {1040, "\nDisplay\nCurrent Settings", 128, &SetBaseUnitModel::clickDisplayCurrentSettings},
-    {1029, "\nUpload\nNew Settings", 220, &SetBaseUnitModel::clickUpload},
-    {1030, "\nCancel\n", 312, nullptr},
-}};
 
 QRect at(const DialogUnits& units, QRect where) {
   return units.rect(where.x(), where.y(), where.width(), where.height());
@@ -343,7 +331,19 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units,
 }
 
 void SetBaseUnitWindow::addVersionFields(const DialogUnits& units, QList<QWidget*>& tabOrder) {
-  for (const FieldPlace& place : kVersionFields) {
+  static const std::array<FieldPlace, 2> fields{{
+      {"Bootloader version:",
+       {13, 203, 78, 8},
+       1032,
+       {95, 200, 70, 12},
+       &SetBaseUnitWindow::bootloader_},
+      {"Application version:",
+       {13, 222, 78, 8},
+       1034,
+       {95, 219, 70, 12},
+       &SetBaseUnitWindow::application_},
+  }};
+  for (const FieldPlace& place : fields) {
     QLabel* caption = addLabel(units, 0, QLatin1String(place.caption), place.captionWhere);
     auto* field = new QLineEdit(page_);
     identify(*field, place.id, caption->text());
@@ -352,7 +352,7 @@ void SetBaseUnitWindow::addVersionFields(const DialogUnits& units, QList<QWidget
     // It shows what the unit reported; nothing reads it back.
     field->setReadOnly(true);
     tabOrder << field;
-    (place.id == 1032 ? bootloader_ : application_) = field;
+    this->*place.field = field;
   }
 }
 
@@ -424,7 +424,18 @@ void SetBaseUnitWindow::addSummary(const DialogUnits& units) {
 }
 
 void SetBaseUnitWindow::addCommandButtons(const DialogUnits& units, QList<QWidget*>& tabOrder) {
-  for (const CommandPlace& place : kCommands) {
+  // The buttons along the bottom edge, left to right; the base unit's picture goes above
+  // Cancel.
+  static const std::array<CommandPlace, 4> commands{{
+      {1105, "\nReturn\nDefault Settings", 36, &SetBaseUnitModel::clickReturnDefaultSettings,
+       nullptr},
+      {1040, "\nDisplay\nCurrent Settings", 128, &SetBaseUnitModel::clickDisplayCurrentSettings,
+       &SetBaseUnitWindow::display_},
+      {1029, "\nUpload\nNew Settings", 220, &SetBaseUnitModel::clickUpload,
+       &SetBaseUnitWindow::upload_},
+      {1030, "\nCancel\n", 312, nullptr, nullptr},
+  }};
+  for (const CommandPlace& place : commands) {
     const QString caption = QLatin1String(place.caption);
     QAbstractButton* button = context_.look.commandButton(*page_, caption, ButtonFamily::Large);
     identify(*button, place.id, caption);
@@ -441,10 +452,8 @@ void SetBaseUnitWindow::addCommandButtons(const DialogUnits& units, QList<QWidge
       connect(button, &QAbstractButton::clicked, this, &QDialog::reject);
     }
     tabOrder << button;
-    if (place.id == 1040) {
-      display_ = button;
-    } else if (place.id == 1029) {
-      upload_ = button;
+    if (place.kept != nullptr) {
+      this->*place.kept = button;
     }
   }
 }
