@@ -25,6 +25,7 @@ ExitCode exitCodeFor(SettingsMessage message) {
   switch (message) {
     case SettingsMessage::CurrentLoaded:
     case SettingsMessage::UploadConfirmed:
+    case SettingsMessage::ChannelReset:  // a notice on the way to the upload
       return kOk;
     case SettingsMessage::UnsetUnit:
       return kUnsetUnit;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingsExchange.h"
+#include "settings/SettingsMessages.h"
 #include "upgrade/UpgradeReport.h"
 
 namespace orbelle::cli {

@@ -17,11 +17,12 @@
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LineSettings.h"
+#include "settings/SettingsChange.h"
 #include "settings/SettingsCodec.h"
 #include "settings/SettingsJson.h"
+#include "settings/SettingsMessages.h"
 #include "settings/SettingsSummary.h"
 #include "settings/SettingsTables.h"
-#include "settings/SettingsUpload.h"
 
 namespace orbelle::cli {
 
@@ -135,10 +136,10 @@ std::uint8_t codeOf(const T& value, const std::array<T, N>& table, const char* o
 SettingsChange changeFrom(const SetArguments& a) {
   SettingsChange change;
   if (a.power) {
-    if (!powerIndex(static_cast<std::int8_t>(*a.power)) || *a.power < -20 || *a.power > 10) {
-      throw CliError(kBadUsage, "--power takes 10, 7, 5, 0, -5, -10, -15 or -20 (dBm)");
+    change.powerPosition = powerIndex(*a.power);
+    if (!change.powerPosition) {
+      throw CliError(kBadUsage, "--power takes " + powerLevelsText(" or ") + " (dBm)");
     }
-    change.powerDbm = static_cast<std::int8_t>(*a.power);
   }
   change.channel = a.channel;
   if (a.ids) {
@@ -229,7 +230,7 @@ int uploadAndReport(CliLink& link, SettingsSession& session,
   }
   // A channel named after hopping went on replaces the one the window put in its place.
   if (session.channelReset() && !channelAsked) {
-    out.note(withLineFeeds(messageText(SetBaseUnitMessage::ChannelReset)));
+    out.note(withLineFeeds(settingsMessageText(SettingsMessage::ChannelReset)));
   }
   BaseSettings echoed = session.upload();
   // The upload carries no nation, so an echo may name none (or any): show the one read.
@@ -266,9 +267,8 @@ BaseSettings readStart(SettingsSession& session, UploadStart& start) {
     return model.uploadValues();
   }
   // As reported, before the window's normalisation, so that what that changes is seen.
-  const BaseSettings reported = decodeCurrentSettings(model.lastFrame());
-  start.nationBefore = reported.nation;
-  return reported;
+  start.nationBefore = model.reported().nation;
+  return model.reported();
 }
 
 int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
@@ -281,12 +281,12 @@ int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
   SettingsSession session(link);
   UploadStart start;
   const BaseSettings before = readStart(session, start);
-  std::vector<FieldAdjustment> adjusted;
   try {
-    adjusted = applyChange(session.model(), change, before);
+    session.model().applyChange(change);
   } catch (const std::invalid_argument& error) {
     throw CliError(kBadUsage, error.what());
   }
+  const auto adjusted = unaskedAdjustments(before, session.model().uploadValues(), change);
   return uploadAndReport(link, session, adjusted, change.channel.has_value(), start);
 }
 
@@ -348,8 +348,7 @@ void addSettingsCommands(CLI::App& app, const GlobalOptions& options, std::funct
   auto arguments = std::make_shared<SetArguments>();
   CLI::App* set = settings->add_subcommand(
       "set", "Read the current settings, change what is given and upload them");
-  set->add_option("--power", arguments->power,
-                  "RF output power in dBm: 10, 7, 5, 0, -5, -10, -15, -20")
+  set->add_option("--power", arguments->power, "RF output power in dBm: " + powerLevelsText())
       ->transform(decimalInteger(true));
   set->add_option("--channel", arguments->channel,
                   "Radio channel, within the range of nation and hopping")

@@ -9,28 +9,24 @@ namespace orbelle::cli {
 
 SettingsSession::SettingsSession(CliLink& link)
     : link_(link),
-      model_(*this),
-      replyTimer_(
-          link.timeout(), [this] { model_.replyTimerFired(); }, link.failureSink()) {
-  link_.session().dispatcher().attach(Feature::SetBaseUnit, this);
+      settingsLink_(link.session(), link.timeout(), link.failureSink()),
+      model_(settingsLink_, *this) {
+  settingsLink_.attach(model_);
 }
 
-SettingsSession::~SettingsSession() { link_.session().dispatcher().detach(Feature::SetBaseUnit); }
-
-void SettingsSession::showMessage(SetBaseUnitMessage message) {
-  const auto outcome = exchangeMessage(message);
-  if (!outcome) {
+void SettingsSession::showMessage(SettingsMessage message) {
+  if (message == SettingsMessage::ChannelReset) {
     channelReset_ = true;  // told with the upload's report
     return;
   }
-  message_ = *outcome;
+  message_ = message;
   link_.finish();
 }
 
 SettingsMessage SettingsSession::awaitMessage(const char* what) {
   message_.reset();
   const bool answered = link_.waitForFinish(link_.timeout());
-  replyTimer_.stop();
+  settingsLink_.stopReplyTimer();
   if (!link_.linkProblem().empty()) {
     throw CliError(kLinkUnusable,
                    "Cannot communicate with the base unit. The link broke: " + link_.linkProblem());
@@ -72,9 +68,6 @@ const BaseSettings& SettingsSession::readCurrent() {
 }
 
 const BaseSettings& SettingsSession::upload() {
-  if (!model_.uploadEnabled()) {
-    throw CliError(kFailed, "the settings window offers no upload now");
-  }
   model_.clickUpload();
   const SettingsMessage message = awaitMessage("the upload");
   if (message == SettingsMessage::UnsetUnit) {

@@ -4,7 +4,7 @@
 
 #include "CliError.h"
 #include "CliLink.h"
-#include "link/ReplyTimer.h"
+#include "link/SessionSettingsLink.h"
 #include "settings/SetBaseUnitModel.h"
 
 namespace orbelle::cli {
@@ -12,12 +12,11 @@ namespace orbelle::cli {
 // The settings conversation of one vkr run: the settings window's model with the command line
 // as its view. The command line's own time-out covers both links: it is the model's reply
 // timer over RS232 and the limit of every wait.
-class SettingsSession : public SetBaseUnitHost, public ReplyReceiver {
+class SettingsSession : private SetBaseUnitView {
  public:
   enum class ReadOutcome { Loaded, Unset };
 
   explicit SettingsSession(CliLink& link);
-  ~SettingsSession() override;
 
   // Opens the window's model, which asks for the current settings; throws CliError for no
   // reply or a lost link. After Loaded the model shows them; after Unset only its version
@@ -25,31 +24,21 @@ class SettingsSession : public SetBaseUnitHost, public ReplyReceiver {
   ReadOutcome read();
   // The same, with an unset unit as an error (exit 5).
   const BaseSettings& readCurrent();
-  // Clicks Upload and waits for the echo; throws CliError when none comes.
+  // Uploads what the model shows and waits for the echo; throws CliError when none comes.
   const BaseSettings& upload();
 
   SetBaseUnitModel& model() { return model_; }
   // Whether the window would have shown its channel message since the start.
   bool channelReset() const { return channelReset_; }
 
-  ReportFrame& txFrame() override { return link_.state().txFrame; }
-  void sendFrame(CommandCode code) override { link_.session().sendFrame(code); }
-  LinkProtocol protocol() const override { return link_.state().protocol; }
-  void setSerialLineSettings(std::string_view settings) override {
-    link_.session().setSerialLineSettings(settings);
-  }
-  void startReplyTimer() override { replyTimer_.start(); }
-  void stopReplyTimer() override { replyTimer_.stop(); }
-  void showMessage(SetBaseUnitMessage message) override;
-  void onLinkReply(const ReportFrame& rxFrame) override { model_.frameReceived(rxFrame); }
-
  private:
+  void showMessage(SettingsMessage message) override;
   SettingsMessage awaitMessage(const char* what);
   CliError unsetError() const;
 
   CliLink& link_;
+  SessionSettingsLink settingsLink_;
   SetBaseUnitModel model_;
-  ReplyTimer replyTimer_;
   std::optional<SettingsMessage> message_;
   bool channelReset_ = false;
 };

@@ -1,5 +1,5 @@
 // Feeds arbitrary frames from the "device" to everything that reads replies: the settings
-// codec and exchange, and an upgrade in progress.
+// codec and model, and an upgrade in progress.
 
 #include <stdlib.h>
 
@@ -9,15 +9,15 @@
 #include <fstream>
 
 #include "protocol/Fcs16.h"
+#include "settings/SetBaseUnitModel.h"
 #include "settings/SettingsCodec.h"
-#include "settings/SettingsExchange.h"
 #include "upgrade/UpgradeCodeTable.h"
 #include "upgrade/UpgradeHost.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace {
 
-class QuietSettingsHost : public orbelle::SettingsExchangeHost {
+class QuietSettingsLink : public orbelle::SettingsLink, public orbelle::SetBaseUnitView {
  public:
   orbelle::ReportFrame& txFrame() override { return tx; }
   void sendFrame(orbelle::CommandCode code) override {
@@ -25,10 +25,9 @@ class QuietSettingsHost : public orbelle::SettingsExchangeHost {
     orbelle::Fcs16::seal(tx);
   }
   orbelle::LinkProtocol protocol() const override { return orbelle::LinkProtocol::Rs232; }
+  void setSerialLineSettings(std::string_view) override {}
   void startReplyTimer() override {}
   void stopReplyTimer() override {}
-  void refresh(bool) override {}
-  void setUploadEnabled(bool) override {}
   void showMessage(orbelle::SettingsMessage) override {}
   orbelle::ReportFrame tx{};
 };
@@ -64,8 +63,8 @@ const char* imagePath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  QuietSettingsHost settingsHost;
-  orbelle::SettingsExchange exchange(settingsHost);
+  QuietSettingsLink settingsLink;
+  orbelle::SetBaseUnitModel settings(settingsLink, settingsLink);
   orbelle::LinkState state;
   state.protocol = orbelle::LinkProtocol::Rs232;
   state.baudrate = 19200;
@@ -79,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::copy(data + at, data + at + orbelle::kFrameSize, frame.begin());
     (void)orbelle::decodeCurrentSettings(frame);
     (void)orbelle::versionText(orbelle::bootloaderVersionOf(frame));
-    exchange.onFrameReceived(frame);
+    settings.frameReceived(frame);
     if (upgradeHost.pausing) {
       upgradeHost.pausing = false;
       transfer.pauseElapsed();

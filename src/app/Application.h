@@ -8,6 +8,7 @@
 #include "link/LinkSession.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/PreferenceStore.h"
+#include "settings/SettingsLink.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 #include "upgrade/RunFlags.h"
@@ -32,6 +33,8 @@ struct ApplicationOptions {
   PauseDurations pauses{};
   // How long a unit may stay silent in a transfer before the upgrade window says so.
   std::chrono::milliseconds silenceHint{10000};
+  // How long the settings window waits for a reply over RS232.
+  std::chrono::milliseconds settingsReplyTimeout = kSettingsReplyTimeout;
 };
 
 // The one application object: the preferences, the link session and the main window,

@@ -8,8 +8,8 @@
 
 namespace orbelle {
 
-// How long the settings exchange waits for a reply over RS232, where a missing unit sends
-// nothing at all. The window uses SettingsExchange::kReplyTimeoutMs; vkr its --timeout.
+// A single-shot timer for vkr's waits: its expiry runs on the event loop, and what that throws
+// goes to a failure sink instead of the loop.
 class ReplyTimer {
  public:
   // `expired` runs on the event loop; what it throws goes to `failed`.

@@ -1,6 +1,9 @@
 #include "settings/SetBaseUnitModel.h"
 
+#include <stdexcept>
+
 #include "protocol/LineSettings.h"
+#include "settings/SettingsCodec.h"
 #include "settings/SettingsSummary.h"
 #include "settings/SettingsTables.h"
 
@@ -53,72 +56,54 @@ constexpr std::array<std::uint8_t, kRadioGroupCount> kOpeningCodes{2, 2, 1, 1, 1
 
 }  // namespace
 
-const char* messageText(SetBaseUnitMessage message) {
-  if (const auto exchange = exchangeMessage(message)) {
-    return settingsMessageText(*exchange);
-  }
-  return kChannelResetText;
-}
-
-const char* messageTitle(SetBaseUnitMessage message) {
-  if (const auto exchange = exchangeMessage(message)) {
-    return settingsMessageTitle(*exchange);
-  }
-  return kChannelResetTitle;
-}
-
-MessageIcon messageIcon(SetBaseUnitMessage message) {
-  return message == SetBaseUnitMessage::NoReply ? MessageIcon::Error : MessageIcon::Information;
-}
-
-std::optional<SettingsMessage> exchangeMessage(SetBaseUnitMessage message) {
-  switch (message) {
-    case SetBaseUnitMessage::UnsetUnit:
-      return SettingsMessage::UnsetUnit;
-    case SetBaseUnitMessage::CurrentLoaded:
-      return SettingsMessage::CurrentLoaded;
-    case SetBaseUnitMessage::UploadConfirmed:
-      return SettingsMessage::UploadConfirmed;
-    case SetBaseUnitMessage::NoReply:
-      return SettingsMessage::NoReply;
-    case SetBaseUnitMessage::ChannelReset:
-      break;
-  }
-  return std::nullopt;
-}
-
-SetBaseUnitModel::SetBaseUnitModel(SetBaseUnitHost& host) : host_(host), exchange_(*this) {}
+SetBaseUnitModel::SetBaseUnitModel(SettingsLink& link, SetBaseUnitView& view)
+    : link_(link), view_(view) {}
 
 void SetBaseUnitModel::open() {
   channelEntries_ = kInitialChannelEntries;
   nationSelection_.reset();
   uploadEnabled_ = false;
-  host_.setSerialLineSettings(kStartFrameLineSettings);
+  link_.setSerialLineSettings(kStartFrameLineSettings);
   groupCodes_ = kOpeningCodes;
-  host_.changed();
-  exchange_.requestCurrentSettings();
+  view_.changed();
+  requestCurrentSettings();
+}
+
+void SetBaseUnitModel::requestCurrentSettings() {
+  link_.sendFrame(CommandCode::ReadSettings);
+  if (link_.protocol() == LinkProtocol::Rs232) {
+    link_.startReplyTimer();
+  }
 }
 
 void SetBaseUnitModel::repaint() {
-  BaseSettings& record = exchange_.record();
-  record.powerDbm = kPowerLevelList.at(static_cast<std::size_t>(powerIndex_));
+  record_.powerDbm = kPowerLevelList.at(static_cast<std::size_t>(powerIndex_));
   if (const auto channel = channelSelection()) {
-    record.channel = static_cast<std::uint8_t>(*channel + 1);
+    record_.channel = static_cast<std::uint8_t>(*channel + 1);
   }
   nationSelection_ = nationIndex_;
-  hoppingCheck_ = record.hopping;
-  host_.changed();
+  hoppingCheck_ = record_.hopping;
+  view_.changed();
 }
 
-void SetBaseUnitModel::clickDisplayCurrentSettings() { exchange_.requestCurrentSettings(); }
+void SetBaseUnitModel::clickDisplayCurrentSettings() { requestCurrentSettings(); }
 
-void SetBaseUnitModel::clickReturnDefaultSettings() { exchange_.returnDefaultSettings(rxFrame_); }
+void SetBaseUnitModel::clickReturnDefaultSettings() {
+  record_ = normalised(defaultSettings(record_, lastNation_));
+  refresh();
+  setUploadEnabled(true);
+}
 
 void SetBaseUnitModel::clickUpload() {
   if (!uploadEnabled()) {
     return;
   }
-  exchange_.uploadSettings(uploadValues());
+  const BaseSettings shown = uploadValues();
+  record_.associatedIds = shown.associatedIds;
+  record_.hopping = shown.hopping;
+  encodeUploadSettings(link_.txFrame(), shown, false);
+  link_.sendFrame(CommandCode::UploadSettings);
+  setUploadEnabled(false);
 }
 
 void SetBaseUnitModel::clickIdBox(int id, bool checked) {
@@ -139,11 +124,15 @@ void SetBaseUnitModel::clickRadio(RadioGroup group, std::uint8_t code) {
 }
 
 void SetBaseUnitModel::closePowerList(int position) {
+  selectPower(position);
+  setUploadEnabled(true);
+}
+
+void SetBaseUnitModel::selectPower(int position) {
   if (position >= 0 && position < static_cast<int>(kPowerLevelList.size())) {
     powerIndex_ = position;
-    exchange_.record().powerDbm = kPowerLevelList.at(static_cast<std::size_t>(position));
+    record_.powerDbm = kPowerLevelList.at(static_cast<std::size_t>(position));
   }
-  setUploadEnabled(true);
 }
 
 void SetBaseUnitModel::closeChannelList(int position) {
@@ -154,7 +143,7 @@ void SetBaseUnitModel::closeChannelList(int position) {
 void SetBaseUnitModel::selectChannel(int position) {
   if (position >= 0 && position < channelEntries_) {
     channelIndex_ = position;
-    exchange_.record().channel = static_cast<std::uint8_t>(position + 1);
+    record_.channel = static_cast<std::uint8_t>(position + 1);
   }
 }
 
@@ -164,28 +153,103 @@ void SetBaseUnitModel::toggleHopping(bool checked) {
     nationIndex_ = *nationSelection_;
   }
   const std::uint8_t nation = nationFromEntry(nationSelection_);
-  BaseSettings& record = exchange_.record();
   hoppingCheck_ = checked;
-  record.hopping = checked;
+  record_.hopping = checked;
   // The list is rebuilt to exactly 1..N rather than trimmed or extended, so that a list still
   // holding its opening entries ends up as the nation's list too.
   channelEntries_ = channelCount(nation, checked);
-  const bool outOfRange = checked && record.channel > channelEntries_;
+  const bool outOfRange = checked && record_.channel > channelEntries_;
   if (outOfRange) {
     selectChannel(kResetChannelPosition);
   }
-  host_.changed();
+  view_.changed();
   if (outOfRange) {
-    host_.showMessage(SetBaseUnitMessage::ChannelReset);
+    view_.showMessage(SettingsMessage::ChannelReset);
   }
 }
 
-void SetBaseUnitModel::frameReceived(const ReportFrame& rxFrame) {
-  rxFrame_ = rxFrame;
-  exchange_.onFrameReceived(rxFrame_);
+void SetBaseUnitModel::applyChange(const SettingsChange& change) {
+  if (change.hopping && *change.hopping != hoppingCheck_) {
+    toggleHopping(*change.hopping);
+  }
+  if (change.channel) {
+    if (*change.channel < 1 || *change.channel > channelEntries_) {
+      throw std::invalid_argument("channel " + std::to_string(*change.channel) + " is outside " +
+                                  channelRange());
+    }
+    selectChannel(*change.channel - 1);
+  } else if (!channelSelection()) {
+    throw std::invalid_argument("the base unit reports channel " + std::to_string(record_.channel) +
+                                ", outside " + channelRange() + "; choose a channel");
+  }
+  if (change.powerPosition) {
+    selectPower(static_cast<int>(*change.powerPosition));
+  }
+  if (change.associatedIds) {
+    for (std::size_t i = 0; i < idChecks_.size(); ++i) {
+      idChecks_.at(i) = (*change.associatedIds & (1U << i)) != 0;
+    }
+  }
+  const auto select = [this](RadioGroup group, std::optional<std::uint8_t> code) {
+    if (code && isButtonCode(group, *code)) {
+      groupCodes_.at(static_cast<std::size_t>(group)) = *code;
+    }
+  };
+  select(RadioGroup::Baud, change.baudCode);
+  select(RadioGroup::DataBits, change.dataBitsCode);
+  select(RadioGroup::StopBits, change.stopBitsCode);
+  select(RadioGroup::Parity, change.parityCode);
+  select(RadioGroup::Flow, change.flowControlCode);
+  select(RadioGroup::NumericKey, change.numericKeyMode);
+  // What was named may be what is already shown: it is uploaded all the same.
+  setUploadEnabled(true);
 }
 
-void SetBaseUnitModel::replyTimerFired() { exchange_.onReplyTimer(); }
+std::string SetBaseUnitModel::channelRange() const {
+  const std::size_t nation = record_.nation < kNationNames.size() ? record_.nation : 0;
+  return "1 to " + std::to_string(channelEntries_) + " for " +
+         std::string(kNationNames.at(nation)) +
+         (record_.hopping ? " with hopping" : " without hopping");
+}
+
+void SetBaseUnitModel::frameReceived(const ReportFrame& rxFrame) {
+  lastNation_ = nationOf(rxFrame);
+  if (link_.protocol() == LinkProtocol::Rs232) {
+    link_.stopReplyTimer();
+  }
+  if (isUnsetReply(rxFrame)) {
+    // The versions are still valid; the record itself stays as it was, and so do the lists.
+    bootloaderText_ = versionText(bootloaderVersionOf(rxFrame));
+    applicationText_ = versionText(applicationVersionOf(rxFrame));
+    view_.changed();
+    view_.showMessage(SettingsMessage::UnsetUnit);
+    return;
+  }
+  switch (static_cast<CommandCode>(rxFrame[frame_pos::kCode])) {
+    case CommandCode::CurrentSettings:
+      reported_ = decodeCurrentSettings(rxFrame);
+      record_ = normalised(reported_);
+      bootloaderText_ = versionText(record_.bootloaderVersion);
+      applicationText_ = versionText(record_.applicationVersion);
+      refresh();
+      view_.showMessage(SettingsMessage::CurrentLoaded);
+      break;
+    case CommandCode::SettingsUploaded:
+      record_ = normalised(decodeSettingsUploaded(rxFrame, record_));
+      refresh();
+      view_.showMessage(SettingsMessage::UploadConfirmed);
+      break;
+    default:
+      break;  // not a settings reply
+  }
+}
+
+void SetBaseUnitModel::replyTimerFired() {
+  if (link_.protocol() == LinkProtocol::Rs232) {
+    link_.stopReplyTimer();
+  }
+  view_.showMessage(SettingsMessage::NoReply);
+}
 
 const std::array<std::string_view, 3>& SetBaseUnitModel::nationEntries() {
   return kNationListEntries;
@@ -227,7 +291,7 @@ bool SetBaseUnitModel::uploadEnabled() const {
 }
 
 BaseSettings SetBaseUnitModel::uploadValues() const {
-  BaseSettings values = exchange_.record();
+  BaseSettings values = record_;
   values.associatedIds = idMask();
   values.hopping = hoppingCheck_;
   for (const RadioGroup group : kGroups) {
@@ -246,56 +310,30 @@ std::uint16_t SetBaseUnitModel::idMask() const {
   return mask;
 }
 
-void SetBaseUnitModel::refresh(bool /*withVersions*/) {
-  // The exchange has already put the version texts in place when they are to change.
-  BaseSettings& record = exchange_.record();
-  channelEntries_ = channelCount(record.nation, record.hopping);
-  if (record.nation >= kNationListEntries.size()) {
-    record.nation = static_cast<std::uint8_t>(Nation::Europe);
-  }
-  nationIndex_ = record.nation;
+void SetBaseUnitModel::refresh() {
+  // The record is normalised: its nation has an entry and its power a position.
+  channelEntries_ = channelCount(record_.nation, record_.hopping);
+  nationIndex_ = record_.nation;
   nationSelection_ = nationIndex_;
-  hoppingCheck_ = record.hopping;
-  if (const auto index = powerIndex(record.powerDbm)) {
-    powerIndex_ = static_cast<int>(*index);
-  } else {
-    powerIndex_ = 0;
-    record.powerDbm = kPowerLevelList.front();
-  }
-  channelIndex_ = record.channel - 1;
+  hoppingCheck_ = record_.hopping;
+  powerIndex_ = static_cast<int>(powerIndex(record_.powerDbm).value_or(0));
+  channelIndex_ = record_.channel - 1;
   for (const RadioGroup group : kGroups) {
-    const std::uint8_t code = groupField(record, group);
+    const std::uint8_t code = groupField(record_, group);
     if (isButtonCode(group, code)) {
       groupCodes_.at(static_cast<std::size_t>(group)) = code;
     }
   }
-  summary_ = buildSettingsSummary(record);
+  summary_ = buildSettingsSummary(record_);
   for (std::size_t i = 0; i < idChecks_.size(); ++i) {
-    idChecks_.at(i) = (record.associatedIds & (1U << i)) != 0;
+    idChecks_.at(i) = (record_.associatedIds & (1U << i)) != 0;
   }
-  host_.changed();
+  view_.changed();
 }
 
 void SetBaseUnitModel::setUploadEnabled(bool enabled) {
   uploadEnabled_ = enabled;
-  host_.changed();
-}
-
-void SetBaseUnitModel::showMessage(SettingsMessage message) {
-  switch (message) {
-    case SettingsMessage::UnsetUnit:
-      host_.showMessage(SetBaseUnitMessage::UnsetUnit);
-      return;
-    case SettingsMessage::CurrentLoaded:
-      host_.showMessage(SetBaseUnitMessage::CurrentLoaded);
-      return;
-    case SettingsMessage::UploadConfirmed:
-      host_.showMessage(SetBaseUnitMessage::UploadConfirmed);
-      return;
-    case SettingsMessage::NoReply:
-      host_.showMessage(SetBaseUnitMessage::NoReply);
-      return;
-  }
+  view_.changed();
 }
 
 }  // namespace orbelle

@@ -7,24 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "protocol/CommandCode.h"
-#include "protocol/LinkProtocol.h"
-#include "protocol/MessageIcon.h"
 #include "protocol/ReportFrame.h"
 #include "settings/BaseSettings.h"
-#include "settings/SettingsExchange.h"
+#include "settings/SettingsChange.h"
+#include "settings/SettingsLink.h"
 #include "settings/SettingsMessages.h"
 
 namespace orbelle {
-
-// The message boxes of the Set Base Unit window.
-enum class SetBaseUnitMessage { UnsetUnit, CurrentLoaded, UploadConfirmed, NoReply, ChannelReset };
-
-const char* messageText(SetBaseUnitMessage message);
-const char* messageTitle(SetBaseUnitMessage message);
-MessageIcon messageIcon(SetBaseUnitMessage message);
-// The exchange's outcome behind a message; none for the channel message.
-std::optional<SettingsMessage> exchangeMessage(SetBaseUnitMessage message);
 
 // The window's radio groups; each button stands for a code from 1 up.
 enum class RadioGroup { Baud, DataBits, StopBits, Parity, Flow, NumericKey };
@@ -32,30 +21,35 @@ inline constexpr std::size_t kRadioGroupCount = 6;
 // How many buttons (codes) each group has, in RadioGroup order.
 inline constexpr std::array<std::uint8_t, kRadioGroupCount> kRadioGroupSizes{6, 2, 2, 3, 3, 2};
 
-// What the model needs from its view and its link.
-class SetBaseUnitHost : public SettingsLinkHost {
+// What the model tells its view: the window, or vkr.
+class SetBaseUnitView {
  public:
+  virtual ~SetBaseUnitView() = default;
   // Something the view shows changed: read the model again.
   virtual void changed() {}
-  virtual void showMessage(SetBaseUnitMessage message) = 0;
+  virtual void showMessage(SettingsMessage message) = 0;
 };
 
-// Everything the Set Base Unit window holds and decides, without any widget: what each control
-// shows, and what each user action does to it. One model lives for the whole run of the
-// program, so its values survive a closing and reopening of the window.
-class SetBaseUnitModel : private SettingsExchangeHost {
+// Everything the Set Base Unit window holds and decides, without any widget: the settings
+// exchange with the base unit, what each control shows, and what each user action does to it.
+// Replies are not matched to requests: each received frame is judged by itself, by the unset
+// test and then by its code. One model lives for the whole run of the program, so its values
+// survive a closing and reopening of the window.
+class SetBaseUnitModel {
  public:
   // Entries of the channel list before the first refresh of the program's run.
   static constexpr int kInitialChannelEntries = 48;
 
-  explicit SetBaseUnitModel(SetBaseUnitHost& host);
+  SetBaseUnitModel(SettingsLink& link, SetBaseUnitView& view);
 
-  // --- what the user (or vkr) does ---
-  // The window opens: controls back to their opening state, 9600,n,8,1, the current settings
-  // asked for.
+  // --- what the user does ---
+  // The window opens: controls back to their opening state, and the line to 9600,n,8,1, so
+  // that the whole exchange over RS232 runs at that rate whatever the preferences name; then
+  // the current settings are asked for.
   void open();
   void repaint();
   void clickDisplayCurrentSettings();
+  // Loads the defaults for a later upload; the nation is the one last reported.
   void clickReturnDefaultSettings();
   // Does nothing while the Upload button is disabled.
   void clickUpload();
@@ -65,7 +59,12 @@ class SetBaseUnitModel : private SettingsExchangeHost {
   void closePowerList(int position);
   void closeChannelList(int position);
   void toggleHopping(bool checked);
-  // The link's reply and the reply timer.
+  // What vkr does: shows the values `change` names (hopping first, since it narrows the channel
+  // list) and enables Upload. Throws std::invalid_argument, naming the allowed range, for a
+  // channel the list does not offer, or when the list shows no channel and `change` names none.
+  void applyChange(const SettingsChange& change);
+
+  // --- what the link does ---
   void frameReceived(const ReportFrame& rxFrame);
   void replyTimerFired();
 
@@ -85,40 +84,37 @@ class SetBaseUnitModel : private SettingsExchangeHost {
     return groupCodes_.at(static_cast<std::size_t>(group));
   }
   bool uploadEnabled() const;
-  const std::string& bootloaderText() const { return exchange_.bootloaderText(); }
-  const std::string& applicationText() const { return exchange_.applicationText(); }
+  const std::string& bootloaderText() const { return bootloaderText_; }
+  const std::string& applicationText() const { return applicationText_; }
   const std::string& summaryText() const { return summary_; }
 
-  const BaseSettings& record() const { return exchange_.record(); }
-  // The last frame this window received (replies to other windows, such as an upgrade's
-  // acknowledgements, never reach it); all zero before the first. Return Default Settings
-  // takes the nation from it.
-  const ReportFrame& lastFrame() const { return rxFrame_; }
+  // The record as shown: normalised, with the user's list choices in it.
+  const BaseSettings& record() const { return record_; }
+  // The last current settings as the unit reported them, before normalisation.
+  const BaseSettings& reported() const { return reported_; }
   // What an upload would send now: the record's power, channel and hopping, the ID boxes and
   // the group codes. The nation is left to the encoder, which sends none.
   BaseSettings uploadValues() const;
 
  private:
-  // SettingsExchangeHost
-  ReportFrame& txFrame() override { return host_.txFrame(); }
-  void sendFrame(CommandCode code) override { host_.sendFrame(code); }
-  LinkProtocol protocol() const override { return host_.protocol(); }
-  void setSerialLineSettings(std::string_view settings) override {
-    host_.setSerialLineSettings(settings);
-  }
-  void startReplyTimer() override { host_.startReplyTimer(); }
-  void stopReplyTimer() override { host_.stopReplyTimer(); }
-  void refresh(bool withVersions) override;
-  void showVersionTexts() override { host_.changed(); }
-  void setUploadEnabled(bool enabled) override;
-  void showMessage(SettingsMessage message) override;
-
+  void requestCurrentSettings();
+  // The record changed: every control shows it again.
+  void refresh();
+  void setUploadEnabled(bool enabled);
   void selectChannel(int position);
+  void selectPower(int position);
+  std::string channelRange() const;
   std::uint16_t idMask() const;
 
-  SetBaseUnitHost& host_;
-  SettingsExchange exchange_;
-  ReportFrame rxFrame_{};
+  SettingsLink& link_;
+  SetBaseUnitView& view_;
+  BaseSettings record_;
+  BaseSettings reported_;
+  std::string bootloaderText_;
+  std::string applicationText_;
+  // The nation byte of the last frame received, whatever it was (replies to other windows,
+  // such as an upgrade's acknowledgements, never reach the model); 0 before the first.
+  std::uint8_t lastNation_ = 0;
   int channelEntries_ = kInitialChannelEntries;
   std::optional<int> nationSelection_;
   int nationIndex_ = 0;

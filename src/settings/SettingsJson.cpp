@@ -178,7 +178,7 @@ BaseSettings settingsFromJson(const nlohmann::json& json, BaseSettings base) {
   if (json.contains("power_dbm")) {
     const int power = intField(json["power_dbm"], "power_dbm", -20, 10);
     if (!powerIndex(static_cast<std::int8_t>(power))) {
-      throw std::invalid_argument("power_dbm must be one of 10, 7, 5, 0, -5, -10, -15, -20");
+      throw std::invalid_argument("power_dbm must be one of " + powerLevelsText());
     }
     s.powerDbm = static_cast<std::int8_t>(power);
   }

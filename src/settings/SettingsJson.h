@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "settings/BaseSettings.h"
-#include "settings/SettingsUpload.h"
+#include "settings/SettingsChange.h"
 
 namespace orbelle {
 

@@ -12,15 +12,26 @@ const char* settingsMessageText(SettingsMessage message) {
       return "The new settings of base unit have been uploaded.";
     case SettingsMessage::NoReply:
       return "Cannot communicate with the base unit.";
+    case SettingsMessage::ChannelReset:
+      return "The setting of channel number is out of valid range.\nThe old setting will be "
+             "replaced with the default setting.";
   }
   return "";
 }
 
 const char* settingsMessageTitle(SettingsMessage message) {
-  return message == SettingsMessage::NoReply ? "VKR - Hardware Problem/Communication Message"
-                                             : "VKR - Software Problem/Settings Message";
+  switch (message) {
+    case SettingsMessage::NoReply:
+      return "VKR - Hardware Problem/Communication Message";
+    case SettingsMessage::ChannelReset:
+      return "VKR - Software Problem/Channel Number Setting Message";
+    default:
+      return "VKR - Software Problem/Settings Message";
+  }
 }
 
-bool isSettingsFailure(SettingsMessage message) { return message == SettingsMessage::NoReply; }
+MessageIcon settingsMessageIcon(SettingsMessage message) {
+  return message == SettingsMessage::NoReply ? MessageIcon::Error : MessageIcon::Information;
+}
 
 }  // namespace orbelle

@@ -1,24 +1,20 @@
 #pragma once
 
+#include "protocol/MessageIcon.h"
+
 namespace orbelle {
 
-// The operator-facing results of the settings conversation.
+// What the settings exchange and the Set Base Unit window tell the operator.
 enum class SettingsMessage {
-  UnsetUnit,      // "No settings can be read from the base unit.\nThe unit may have not been set."
-  CurrentLoaded,  // "The current settings of base unit have been loaded."
-  UploadConfirmed,  // "The new settings of base unit have been uploaded."
-  NoReply,          // "Cannot communicate with the base unit."
+  UnsetUnit,        // the unit answered, but was never set: only its versions are valid
+  CurrentLoaded,    // its current settings were read
+  UploadConfirmed,  // it echoed an upload
+  NoReply,          // nothing came back over RS232 within the reply time-out
+  ChannelReset,     // switching hopping on put the channel beyond the hopping range; it became 6
 };
 
 const char* settingsMessageText(SettingsMessage message);
 const char* settingsMessageTitle(SettingsMessage message);
-bool isSettingsFailure(SettingsMessage message);
-
-// Switching hopping on put the channel beyond the hopping range; it became 6.
-inline constexpr const char* kChannelResetText =
-    "The setting of channel number is out of valid range.\nThe old setting will be replaced "
-    "with the default setting.";
-inline constexpr const char* kChannelResetTitle =
-    "VKR - Software Problem/Channel Number Setting Message";
+MessageIcon settingsMessageIcon(SettingsMessage message);
 
 }  // namespace orbelle

@@ -12,13 +12,24 @@ int channelCount(std::uint8_t nation, bool hopping) {
   return hopping ? withoutHopping / 2 : withoutHopping;
 }
 
-std::optional<std::size_t> powerIndex(std::int8_t powerDbm) {
+std::optional<std::size_t> powerIndex(int powerDbm) {
   for (std::size_t i = 0; i < kPowerLevelList.size(); ++i) {
     if (kPowerLevelList[i] == powerDbm) {
       return i;
     }
   }
   return std::nullopt;
+}
+
+std::string powerLevelsText(std::string_view lastSeparator) {
+  std::string text;
+  for (std::size_t i = 0; i < kPowerLevelList.size(); ++i) {
+    if (i > 0) {
+      text += i + 1 == kPowerLevelList.size() ? lastSeparator : ", ";
+    }
+    text += std::to_string(kPowerLevelList[i]);
+  }
+  return text;
 }
 
 std::optional<std::uint8_t> baudCodeForRate(std::int32_t rate) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orbelle {
@@ -58,7 +59,10 @@ constexpr std::optional<T> entryFor(const std::array<T, N>& table, std::uint8_t 
 int channelCount(std::uint8_t nation, bool hopping);
 
 // Position of a power in kPowerLevelList; none when the power is not offered.
-std::optional<std::size_t> powerIndex(std::int8_t powerDbm);
+std::optional<std::size_t> powerIndex(int powerDbm);
+
+// The offered powers in list order, "10, 7, ..., -15" then `lastSeparator` and "-20".
+std::string powerLevelsText(std::string_view lastSeparator = ", ");
 
 std::optional<std::uint8_t> baudCodeForRate(std::int32_t rate);
 std::optional<std::int32_t> rateForBaudCode(std::uint8_t baudCode);

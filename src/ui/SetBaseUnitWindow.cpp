@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
+#include <optional>
 
 #include "link/LinkSession.h"
 #include "protocol/LinkError.h"
@@ -124,18 +125,108 @@ const std::array<GroupPlace, kRadioGroupCount>& radioLayout() {
 constexpr std::array<int, 16> kIdBoxIds{1013, 1014, 1015, 1016, 1017, 1018, 1025, 1026,
                                         1019, 1020, 1021, 1022, 1023, 1024, 1027, 1028};
 
+struct FramePlace {
+  int id;  // 0: none
+  const char* title;
+  QRect where;  // dialog units
+  std::optional<RadioGroup> holds;
+  bool emphasised = false;
+};
+
+// The frames, drawn first so that the controls over them stay on top and take the clicks.
+// A radio group's buttons live in its frame: a frame's buttons exclude each other.
+const std::array<FramePlace, 13>& frameLayout() {
+  static const std::array<FramePlace, 13> layout{{
+      {0, "Nation", {7, 3, 118, 30}, {}},
+      {0, "Frequency hopping", {130, 3, 117, 30}, {}},
+      {1106, "RS232 protocol settings", {7, 36, 240, 114}, {}, true},
+      {1084, "Baud rate", {13, 46, 150, 38}, RadioGroup::Baud},
+      {0, "Flow control", {13, 87, 150, 55}, RadioGroup::Flow},
+      {0, "Data bit", {168, 46, 73, 24}, RadioGroup::DataBits},
+      {0, "Stop bit", {168, 73, 73, 24}, RadioGroup::StopBits},
+      {0, "Parity", {168, 100, 73, 45}, RadioGroup::Parity},
+      {1109, "USB (PS2) protocol settings", {7, 153, 240, 32}, {}, true},
+      {0, "Numeric key", {13, 161, 228, 21}, RadioGroup::NumericKey},
+      {0, "Software versions", {7, 188, 240, 52}, {}},
+      {1005, "Radio frequency settings", {253, 3, 143, 44}, {}},
+      {1006, "Associated handheld unit  IDs", {253, 51, 143, 130}, {}},
+  }};
+  return layout;
+}
+
+// A caption and the read-only field it names.
+struct FieldPlace {
+  const char* caption;
+  QRect captionWhere;
+  int id;
+  QRect where;
+  QLineEdit* SetBaseUnitWindow::*field;
+};
+
+// A caption and the drop-down list it names; the list's height is its own.
+struct ListPlace {
+  int captionId;
+  const char* caption;
+  QRect captionWhere;
+  int id;
+  QRect where;
+  QComboBox* SetBaseUnitWindow::*list;
+  void (SetBaseUnitModel::*closed)(int);
+};
+
+struct CommandPlace {
+  int id;
+  const char* caption;
+  int x;                                      // dialog units; all share one row
+  void (SetBaseUnitModel::*clicked)();        // none: Cancel
+  QAbstractButton* SetBaseUnitWindow::*kept;  // none: not needed after building
+};
+
+QRect at(const DialogUnits& units, QRect where) {
+  return units.rect(where.x(), where.y(), where.width(), where.height());
+}
+
+// Controls with no identifier of their own are still named for a reader.
+void identifyOrName(QWidget& control, int id, const QString& name) {
+  if (id != 0) {
+    identify(control, id, name);
+  } else {
+    control.setAccessibleName(name);
+  }
+}
+
 }  // namespace
 
 SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
     : context_(context),
-      model_(*this),
-      replyTimer_(std::chrono::milliseconds(SettingsExchange::kReplyTimeoutMs),
-                  [this] { act([this] { model_.replyTimerFired(); }); }) {
+      settingsLink_(
+          context.session, context.settingsReplyTimeout,
+          [this](const std::exception_ptr& failure) { handleFailure(failure); }, this),
+      model_(settingsLink_, *this) {
   setObjectName(QStringLiteral("dialog132"));
   setWindowTitle(QStringLiteral("Set Base Unit"));
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
   const DialogUnits units(font());
   setFixedSize(units.size(403, 282));
+  addPage();
+  const auto radioFrames = addFrames(units);
+  QList<QWidget*> tabOrder;
+  addNationAndHopping(units, tabOrder);
+  addRadioGroups(units, radioFrames, tabOrder);
+  addVersionFields(units, tabOrder);
+  addLists(units, tabOrder);
+  addIdBoxes(units, tabOrder);
+  addSummary(units);
+  addCommandButtons(units, tabOrder);
+  for (qsizetype i = 1; i < tabOrder.size(); ++i) {
+    setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+  }
+  addCopySummary();
+  addPictures();
+  changed();
+}
+
+void SetBaseUnitWindow::addPage() {
   // The controls stand on a page that scrolls when the screen is too small for the window
   // (a magnified screen); on a screen large enough nothing scrolls and nothing moves.
   auto* scroller = new QScrollArea(this);
@@ -150,82 +241,67 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
   page_->setAccessibleName(windowTitle());
   page_->setFixedSize(size());
   scroller->setWidget(page_);
-  QWidget* const page = page_;
-  const auto at = [&](QRect r) { return units.rect(r.x(), r.y(), r.width(), r.height()); };
+}
 
-  // Frames first, so that the controls over them stay on top and take the clicks.
-  const auto addGroup = [&](int id, const QString& title, QRect where) {
-    auto* group = new QGroupBox(title, page);
-    if (id != 0) {
-      identify(*group, id, title);
-    } else {
-      group->setAccessibleName(title);
-    }
-    group->setGeometry(at(where));
-    return group;
-  };
-  addGroup(0, QStringLiteral("Nation"), {7, 3, 118, 30});
-  addGroup(0, QStringLiteral("Frequency hopping"), {130, 3, 117, 30});
-  QGroupBox* rs232 = addGroup(1106, QStringLiteral("RS232 protocol settings"), {7, 36, 240, 114});
-  // The radio buttons live in their groups' frames: a frame's buttons exclude each other.
+std::array<QGroupBox*, kRadioGroupCount> SetBaseUnitWindow::addFrames(const DialogUnits& units) {
   std::array<QGroupBox*, kRadioGroupCount> radioFrames{};
-  const auto frameOf = [&](RadioGroup group) -> QGroupBox*& {
-    return radioFrames.at(static_cast<std::size_t>(group));
-  };
-  frameOf(RadioGroup::Baud) = addGroup(1084, QStringLiteral("Baud rate"), {13, 46, 150, 38});
-  frameOf(RadioGroup::Flow) = addGroup(0, QStringLiteral("Flow control"), {13, 87, 150, 55});
-  frameOf(RadioGroup::DataBits) = addGroup(0, QStringLiteral("Data bit"), {168, 46, 73, 24});
-  frameOf(RadioGroup::StopBits) = addGroup(0, QStringLiteral("Stop bit"), {168, 73, 73, 24});
-  frameOf(RadioGroup::Parity) = addGroup(0, QStringLiteral("Parity"), {168, 100, 73, 45});
-  QGroupBox* usb = addGroup(1109, QStringLiteral("USB (PS2) protocol settings"), {7, 153, 240, 32});
-  frameOf(RadioGroup::NumericKey) = addGroup(0, QStringLiteral("Numeric key"), {13, 161, 228, 21});
-  addGroup(0, QStringLiteral("Software versions"), {7, 188, 240, 52});
-  addGroup(1005, QStringLiteral("Radio frequency settings"), {253, 3, 143, 44});
-  addGroup(1006, QStringLiteral("Associated handheld unit  IDs"), {253, 51, 143, 130});
-  context_.look.emphasise(*rs232);
-  context_.look.emphasise(*usb);
-
-  const auto addLabel = [&](int id, const QString& text, QRect where) {
-    auto* label = new BoxCaption(text, page);
-    if (id != 0) {
-      identify(*label, id, text);
-    } else {
-      label->setAccessibleName(text);
+  std::vector<QGroupBox*> emphasised;
+  for (const FramePlace& place : frameLayout()) {
+    const QString title = QLatin1String(place.title);
+    auto* frame = new QGroupBox(title, page_);
+    identifyOrName(*frame, place.id, title);
+    frame->setGeometry(at(units, place.where));
+    if (place.holds) {
+      radioFrames.at(static_cast<std::size_t>(*place.holds)) = frame;
     }
-    label->setGeometry(at(where));
-    return label;
-  };
-  // A drop-down list's height in the dialog includes its open list; the closed box is what
-  // is placed.
-  const auto placeList = [&](QComboBox* list, QRect where) {
-    list->setGeometry(units.x(where.x()), units.y(where.y()), units.x(where.width()),
-                      list->sizeHint().height());
-  };
-  QList<QWidget*> tabOrder;
+    if (place.emphasised) {
+      emphasised.push_back(frame);
+    }
+  }
+  for (QGroupBox* frame : emphasised) {
+    context_.look.emphasise(*frame);
+  }
+  return radioFrames;
+}
 
-  QLabel* nationLabel = addLabel(0, QStringLiteral("Nation:"), {13, 16, 28, 8});
-  nationList_ = new QComboBox(page);
+QLabel* SetBaseUnitWindow::addLabel(const DialogUnits& units, int id, const QString& text,
+                                    QRect where) {
+  auto* label = new BoxCaption(text, page_);
+  identifyOrName(*label, id, text);
+  label->setGeometry(at(units, where));
+  return label;
+}
+
+void SetBaseUnitWindow::addNationAndHopping(const DialogUnits& units, QList<QWidget*>& tabOrder) {
+  QLabel* nationLabel = addLabel(units, 0, QStringLiteral("Nation:"), {13, 16, 28, 8});
+  nationList_ = new QComboBox(page_);
   identify(*nationList_, 1088, nationLabel->text());
   nationLabel->setBuddy(nationList_);
   for (const std::string_view entry : SetBaseUnitModel::nationEntries()) {
     nationList_->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
   }
   nationList_->setEnabled(SetBaseUnitModel::nationListEnabled());
-  placeList(nationList_, {44, 14, 76, 0});
+  // A drop-down list's height in the dialog includes its open list; the closed box is what
+  // is placed.
+  nationList_->setGeometry(units.x(44), units.y(14), units.x(76), nationList_->sizeHint().height());
   tabOrder << nationList_;
 
-  hopping_ = new QCheckBox(QStringLiteral("Enable frequency hopping"), page);
+  hopping_ = new QCheckBox(QStringLiteral("Enable frequency hopping"), page_);
   identify(*hopping_, 1090, hopping_->text());
-  hopping_->setGeometry(at({137, 16, 106, 10}));
+  hopping_->setGeometry(at(units, {137, 16, 106, 10}));
   // Checkable controls act on their change of state, whoever made it (the mouse, the keyboard,
   // a screen reader's Toggle); the window's own refreshes change them with signals blocked.
   connect(hopping_, &QCheckBox::toggled, this,
           [this](bool checked) { act([this, checked] { model_.toggleHopping(checked); }); });
   tabOrder << hopping_;
+}
 
+void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units,
+                                       const std::array<QGroupBox*, kRadioGroupCount>& frames,
+                                       QList<QWidget*>& tabOrder) {
   for (const GroupPlace& place : radioLayout()) {
-    QGroupBox* frame = frameOf(place.group);
-    const auto inFrame = [&](QRect where) { return at(where).translated(-frame->pos()); };
+    QGroupBox* frame = frames.at(static_cast<std::size_t>(place.group));
+    const auto inFrame = [&](QRect where) { return at(units, where).translated(-frame->pos()); };
     std::vector<QRadioButton*>& buttons = radios_.at(static_cast<std::size_t>(place.group));
     auto* group = new QButtonGroup(this);
     radioGroups_.at(static_cast<std::size_t>(place.group)) = group;
@@ -252,50 +328,83 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
       }
     });
   }
+}
 
-  QLabel* bootLabel = addLabel(0, QStringLiteral("Bootloader version:"), {13, 203, 78, 8});
-  bootloader_ = new QLineEdit(page);
-  identify(*bootloader_, 1032, bootLabel->text());
-  bootloader_->setGeometry(at({95, 200, 70, 12}));
-  bootLabel->setBuddy(bootloader_);
-  QLabel* appLabel = addLabel(0, QStringLiteral("Application version:"), {13, 222, 78, 8});
-  application_ = new QLineEdit(page);
-  identify(*application_, 1034, appLabel->text());
-  application_->setGeometry(at({95, 219, 70, 12}));
-  appLabel->setBuddy(application_);
-  // They show what the unit reported; nothing reads them back.
-  bootloader_->setReadOnly(true);
-  application_->setReadOnly(true);
-  tabOrder << bootloader_ << application_;
-
-  QLabel* powerLabel = addLabel(1050, QStringLiteral("Power level (dBm):"), {260, 16, 70, 8});
-  powerList_ = new DropDownList(
-      page, [this](int position) { act([this, position] { model_.closePowerList(position); }); });
-  identify(*powerList_, 1008, powerLabel->text());
-  powerLabel->setBuddy(powerList_);
-  for (const std::string& entry : SetBaseUnitModel::powerEntries()) {
-    powerList_->addItem(QString::fromStdString(entry));
+void SetBaseUnitWindow::addVersionFields(const DialogUnits& units, QList<QWidget*>& tabOrder) {
+  static const std::array<FieldPlace, 2> fields{{
+      {"Bootloader version:",
+       {13, 203, 78, 8},
+       1032,
+       {95, 200, 70, 12},
+       &SetBaseUnitWindow::bootloader_},
+      {"Application version:",
+       {13, 222, 78, 8},
+       1034,
+       {95, 219, 70, 12},
+       &SetBaseUnitWindow::application_},
+  }};
+  for (const FieldPlace& place : fields) {
+    QLabel* caption = addLabel(units, 0, QLatin1String(place.caption), place.captionWhere);
+    auto* field = new QLineEdit(page_);
+    identify(*field, place.id, caption->text());
+    field->setGeometry(at(units, place.where));
+    caption->setBuddy(field);
+    // It shows what the unit reported; nothing reads it back.
+    field->setReadOnly(true);
+    tabOrder << field;
+    this->*place.field = field;
   }
-  placeList(powerList_, {332, 14, 56, 0});
-  QLabel* channelLabel = addLabel(1051, QStringLiteral("Channel Number:"), {260, 31, 70, 8});
-  channelList_ = new DropDownList(
-      page, [this](int position) { act([this, position] { model_.closeChannelList(position); }); });
-  identify(*channelList_, 1009, channelLabel->text());
-  channelLabel->setBuddy(channelList_);
-  placeList(channelList_, {332, 29, 56, 0});
-  tabOrder << powerList_ << channelList_;
+}
 
+void SetBaseUnitWindow::addLists(const DialogUnits& units, QList<QWidget*>& tabOrder) {
+  static const std::array<ListPlace, 2> lists{{
+      {1050,
+       "Power level (dBm):",
+       {260, 16, 70, 8},
+       1008,
+       {332, 14, 56, 0},
+       &SetBaseUnitWindow::powerList_,
+       &SetBaseUnitModel::closePowerList},
+      {1051,
+       "Channel Number:",
+       {260, 31, 70, 8},
+       1009,
+       {332, 29, 56, 0},
+       &SetBaseUnitWindow::channelList_,
+       &SetBaseUnitModel::closeChannelList},
+  }};
+  for (const ListPlace& place : lists) {
+    QLabel* caption =
+        addLabel(units, place.captionId, QLatin1String(place.caption), place.captionWhere);
+    QComboBox* list = new DropDownList(page_, [this, closed = place.closed](int position) {
+      act([this, closed, position] { (model_.*closed)(position); });
+    });
+    identify(*list, place.id, caption->text());
+    caption->setBuddy(list);
+    if (place.id == 1008) {
+      for (const std::string& entry : SetBaseUnitModel::powerEntries()) {
+        list->addItem(QString::fromStdString(entry));
+      }
+    }
+    list->setGeometry(units.x(place.where.x()), units.y(place.where.y()),
+                      units.x(place.where.width()), list->sizeHint().height());
+    this->*place.list = list;
+    tabOrder << list;
+  }
+}
+
+void SetBaseUnitWindow::addIdBoxes(const DialogUnits& units, QList<QWidget*>& tabOrder) {
   // Two columns of eight, each box followed by its label.
   for (int n = 1; n <= static_cast<int>(idBoxes_.size()); ++n) {
     const int column = (n - 1) / 8;
     const int row = (n - 1) % 8;
     const int x = 265 + column * 65;
     const int y = 63 + row * 14;
-    auto* box = new QCheckBox(page);
+    auto* box = new QCheckBox(page_);
     identify(*box, kIdBoxIds.at(static_cast<std::size_t>(n - 1)), QString());
-    box->setGeometry(at({x, y, 10, 10}));
+    box->setGeometry(at(units, {x, y, 10, 10}));
     const QString name = QStringLiteral("ID %1").arg(n);
-    QLabel* label = addLabel(1052 + n, name, {x + 12, y + 1, 32, 8});
+    QLabel* label = addLabel(units, 1052 + n, name, {x + 12, y + 1, 32, 8});
     label->setBuddy(box);
     box->setAccessibleName(name);
     connect(box, &QCheckBox::toggled, this, [this, n](bool checked) {
@@ -304,74 +413,73 @@ SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
     idBoxes_.at(static_cast<std::size_t>(n - 1)) = box;
     tabOrder << box;
   }
+}
 
-  summary_ = addLabel(1041, QString(), {253, 184, 100, 8});
+void SetBaseUnitWindow::addSummary(const DialogUnits& units) {
+  summary_ = addLabel(units, 1041, QString(), {253, 184, 100, 8});
   summary_->setAccessibleName(QStringLiteral("Settings summary"));
   summary_->hide();
   // No role and no text: it shows nothing, and hidden it is not announced either.
-  addLabel(1052, QString(), {253, 184, 10, 8})->hide();
+  addLabel(units, 1052, QString(), {253, 184, 10, 8})->hide();
+}
 
+void SetBaseUnitWindow::addCommandButtons(const DialogUnits& units, QList<QWidget*>& tabOrder) {
   // The buttons along the bottom edge, left to right; the base unit's picture goes above
   // Cancel.
-  QAbstractButton* defaults = addCommandButton(1105, QStringLiteral("\nReturn\nDefault Settings"),
-                                               units.rect(36, 246, 56, 30));
-  display_ = addCommandButton(1040, QStringLiteral("\nDisplay\nCurrent Settings"),
-                              units.rect(128, 246, 56, 30));
-  upload_ = addCommandButton(1029, QStringLiteral("\nUpload\nNew Settings"),
-                             units.rect(220, 246, 56, 30));
-  QAbstractButton* cancel =
-      addCommandButton(1030, QStringLiteral("\nCancel\n"), units.rect(312, 246, 56, 30));
-  tabOrder << defaults << display_ << upload_ << cancel;
-  for (qsizetype i = 1; i < tabOrder.size(); ++i) {
-    setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+  static const std::array<CommandPlace, 4> commands{{
+      {1105, "\nReturn\nDefault Settings", 36, &SetBaseUnitModel::clickReturnDefaultSettings,
+       nullptr},
+      {1040, "\nDisplay\nCurrent Settings", 128, &SetBaseUnitModel::clickDisplayCurrentSettings,
+       &SetBaseUnitWindow::display_},
+      {1029, "\nUpload\nNew Settings", 220, &SetBaseUnitModel::clickUpload,
+       &SetBaseUnitWindow::upload_},
+      {1030, "\nCancel\n", 312, nullptr, nullptr},
+  }};
+  for (const CommandPlace& place : commands) {
+    const QString caption = QLatin1String(place.caption);
+    QAbstractButton* button = context_.look.commandButton(*page_, caption, ButtonFamily::Large);
+    identify(*button, place.id, caption);
+    button->setGeometry(units.rect(place.x, 246, 56, 30));
+    // A size smaller than the window's, so that "Current Settings" fits the face.
+    button->setFont(dialogFont(QStringLiteral("Tahoma"), 9));
+    if (auto* push = qobject_cast<QPushButton*>(button)) {
+      push->setAutoDefault(false);  // Enter presses a button only when it has the focus
+    }
+    if (place.clicked != nullptr) {
+      connect(button, &QAbstractButton::clicked, this,
+              [this, clicked = place.clicked] { act([this, clicked] { (model_.*clicked)(); }); });
+    } else {
+      connect(button, &QAbstractButton::clicked, this, &QDialog::reject);
+    }
+    tabOrder << button;
+    if (place.kept != nullptr) {
+      this->*place.kept = button;
+    }
   }
-  connect(defaults, &QAbstractButton::clicked, this,
-          [this] { act([this] { model_.clickReturnDefaultSettings(); }); });
-  connect(display_, &QAbstractButton::clicked, this,
-          [this] { act([this] { model_.clickDisplayCurrentSettings(); }); });
-  connect(upload_, &QAbstractButton::clicked, this,
-          [this] { act([this] { model_.clickUpload(); }); });
-  connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
+}
 
+void SetBaseUnitWindow::addCopySummary() {
   // The summary stays hidden where it always was; it is offered without changing the layout.
   copySummary_ = new QAction(QStringLiteral("Copy settings summary"), this);
   copySummary_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   copySummary_->setShortcutContext(Qt::WindowShortcut);
   addAction(copySummary_);
   connect(copySummary_, &QAction::triggered, this, &SetBaseUnitWindow::copySummary);
+}
 
+void SetBaseUnitWindow::addPictures() {
   context_.look.decorate(*this, WindowPicture::SetBaseUnit);
   // The look puts its pictures on the window; they belong on the page, to scroll with it.
   for (QWidget* picture :
        findChildren<QWidget*>(QStringLiteral("picture"), Qt::FindDirectChildrenOnly)) {
-    picture->setParent(page);
+    picture->setParent(page_);
     picture->lower();
     picture->show();
   }
-  changed();
-}
-
-SetBaseUnitWindow::~SetBaseUnitWindow() {
-  if (attached_) {
-    context_.session.dispatcher().detach(Feature::SetBaseUnit);
-  }
-}
-
-QAbstractButton* SetBaseUnitWindow::addCommandButton(int id, const QString& caption, QRect where) {
-  QAbstractButton* button = context_.look.commandButton(*page_, caption, ButtonFamily::Large);
-  identify(*button, id, caption);
-  button->setGeometry(where);
-  // A size smaller than the window's, so that "Current Settings" fits the face.
-  button->setFont(dialogFont(QStringLiteral("Tahoma"), 9));
-  if (auto* push = qobject_cast<QPushButton*>(button)) {
-    push->setAutoDefault(false);  // Enter presses a button only when it has the focus
-  }
-  return button;
 }
 
 void SetBaseUnitWindow::prepare() {
-  context_.session.dispatcher().attach(Feature::SetBaseUnit, this);
-  attached_ = true;
+  settingsLink_.attach(model_);
   fitToScreen();
   act([this] { model_.open(); });
   focusFirstControl(*this);
@@ -402,12 +510,10 @@ void SetBaseUnitWindow::showEvent(QShowEvent* event) {
 }
 
 void SetBaseUnitWindow::done(int result) {
-  // Cancel, Esc and the close box alike: no timer left to fire, the link released, and a
+  // Cancel, Esc and the close box alike: the link released, no timer left to fire, and a
   // late reply reaches no one.
-  replyTimer_.stop();
   context_.session.closeLink();
-  context_.session.dispatcher().detach(Feature::SetBaseUnit);
-  attached_ = false;
+  settingsLink_.detach();
   QDialog::done(result);
 }
 
@@ -422,28 +528,18 @@ QString SetBaseUnitWindow::summary() const { return QString::fromStdString(model
 void SetBaseUnitWindow::copySummary() { QGuiApplication::clipboard()->setText(summary()); }
 
 void SetBaseUnitWindow::act(const std::function<void()>& action) {
+  runGuarded([this](const std::exception_ptr& failure) { handleFailure(failure); }, action);
+}
+
+void SetBaseUnitWindow::handleFailure(const std::exception_ptr& failure) {
   try {
-    action();
+    std::rethrow_exception(failure);
   } catch (const LinkError& error) {
     // The serial port refused its line settings or went away mid-write.
     context_.messages.show(this, serialProblemMessage(SerialLink::Problem::PortLost, error.what()));
   } catch (...) {
     reportUnhandledFailure(std::current_exception());
   }
-}
-
-ReportFrame& SetBaseUnitWindow::txFrame() { return context_.session.state().txFrame; }
-
-void SetBaseUnitWindow::sendFrame(CommandCode code) { context_.session.sendFrame(code); }
-
-LinkProtocol SetBaseUnitWindow::protocol() const { return context_.session.state().protocol; }
-
-void SetBaseUnitWindow::setSerialLineSettings(std::string_view settings) {
-  context_.session.setSerialLineSettings(settings);
-}
-
-void SetBaseUnitWindow::onLinkReply(const ReportFrame& rxFrame) {
-  act([this, &rxFrame] { model_.frameReceived(rxFrame); });
 }
 
 void SetBaseUnitWindow::changed() {
@@ -488,10 +584,10 @@ void SetBaseUnitWindow::changed() {
   display_->setToolTip(summary());
 }
 
-void SetBaseUnitWindow::showMessage(SetBaseUnitMessage message) {
-  context_.messages.show(this, OperatorMessage{.title = messageTitle(message),
-                                               .text = messageText(message),
-                                               .icon = messageIcon(message)});
+void SetBaseUnitWindow::showMessage(SettingsMessage message) {
+  context_.messages.show(this, OperatorMessage{.title = settingsMessageTitle(message),
+                                               .text = settingsMessageText(message),
+                                               .icon = settingsMessageIcon(message)});
 }
 
 }  // namespace orbelle::ui

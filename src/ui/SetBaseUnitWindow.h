@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <array>
 #include <functional>
 #include <vector>
 
-#include "link/ReplyTimer.h"
-#include "protocol/ReplyDispatcher.h"
+#include "link/SessionSettingsLink.h"
 #include "settings/SetBaseUnitModel.h"
 #include "ui/ShellContext.h"
 
@@ -15,21 +15,24 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 
 namespace orbelle::ui {
 
+class DialogUnits;
+
 // Set Base Unit: shows the base unit's settings, edits them, uploads them or the defaults.
 // A thin view over one SetBaseUnitModel, which lives as long as the window object, so that
 // the values survive the window's closing and reopening. Every way out releases the link.
-class SetBaseUnitWindow : public QDialog, private SetBaseUnitHost, private ReplyReceiver {
+class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   Q_OBJECT
 
  public:
   explicit SetBaseUnitWindow(const ShellContext& context);
-  ~SetBaseUnitWindow() override;
+  ~SetBaseUnitWindow() override = default;
   SetBaseUnitWindow(const SetBaseUnitWindow&) = delete;
   SetBaseUnitWindow& operator=(const SetBaseUnitWindow&) = delete;
 
@@ -42,7 +45,6 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitHost, private Reply
   QString summary() const;
   // Puts the summary on the clipboard (context menu and Ctrl+Shift+C).
   void copySummary();
-  QAction* copySummaryAction() const { return copySummary_; }
 
   void done(int result) override;
 
@@ -51,29 +53,36 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitHost, private Reply
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  // SetBaseUnitHost
-  ReportFrame& txFrame() override;
-  void sendFrame(CommandCode code) override;
-  LinkProtocol protocol() const override;
-  void setSerialLineSettings(std::string_view settings) override;
-  void startReplyTimer() override { replyTimer_.start(); }
-  void stopReplyTimer() override { replyTimer_.stop(); }
+  // SetBaseUnitView
   void changed() override;
-  void showMessage(SetBaseUnitMessage message) override;
-  // ReplyReceiver
-  void onLinkReply(const ReportFrame& rxFrame) override;
+  void showMessage(SettingsMessage message) override;
 
-  // The one place the four command buttons are made.
-  QAbstractButton* addCommandButton(int id, const QString& caption, QRect where);
+  // The builders of the constructor, each reading its table; `tabOrder` collects the
+  // controls in the order Tab visits them.
+  void addPage();
+  std::array<QGroupBox*, kRadioGroupCount> addFrames(const DialogUnits& units);
+  QLabel* addLabel(const DialogUnits& units, int id, const QString& text, QRect where);
+  void addNationAndHopping(const DialogUnits& units, QList<QWidget*>& tabOrder);
+  void addRadioGroups(const DialogUnits& units,
+                      const std::array<QGroupBox*, kRadioGroupCount>& frames,
+                      QList<QWidget*>& tabOrder);
+  void addVersionFields(const DialogUnits& units, QList<QWidget*>& tabOrder);
+  void addLists(const DialogUnits& units, QList<QWidget*>& tabOrder);
+  void addIdBoxes(const DialogUnits& units, QList<QWidget*>& tabOrder);
+  void addSummary(const DialogUnits& units);
+  void addCommandButtons(const DialogUnits& units, QList<QWidget*>& tabOrder);
+  void addCopySummary();
+  // The look's pictures, on the page so that they scroll with it.
+  void addPictures();
   // A screen too small for the window (a magnified one) gets a window that scrolls.
   void fitToScreen();
   // Runs an operator's action on the model; a link that refuses is told in a box.
   void act(const std::function<void()>& action);
+  void handleFailure(const std::exception_ptr& failure);
 
   ShellContext context_;
+  SessionSettingsLink settingsLink_;
   SetBaseUnitModel model_;
-  ReplyTimer replyTimer_;
-  bool attached_ = false;
 
   QComboBox* nationList_ = nullptr;
   QComboBox* powerList_ = nullptr;

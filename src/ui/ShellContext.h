@@ -2,6 +2,7 @@
 
 #include "link/LinkSession.h"
 #include "prefs/LinkPreferences.h"
+#include "settings/SettingsLink.h"
 #include "upgrade/RunFlags.h"
 #include "upgrade/UpgradePause.h"
 
@@ -28,6 +29,8 @@ struct ShellContext {
   PauseDurations pauses;
   // How long a unit may stay silent during a transfer before the window says so.
   std::chrono::milliseconds silenceHint{10000};
+  // How long the settings window waits for a reply over RS232; tests shorten it.
+  std::chrono::milliseconds settingsReplyTimeout = kSettingsReplyTimeout;
 };
 
 }  // namespace orbelle::ui

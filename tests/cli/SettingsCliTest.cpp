@@ -15,6 +15,15 @@ ProcessResult vkr(const Simulator& sim, const std::vector<std::string>& args) {
   return runAgainst(sim, VKR_PATH, args);
 }
 
+// Ends with `code`, saying each of `said` on standard error.
+void expectFailure(const ProcessResult& result, int code,
+                   std::initializer_list<std::string_view> said) {
+  EXPECT_EQ(result.exitCode, code) << result.err;
+  for (const std::string_view text : said) {
+    EXPECT_NE(result.err.find(text), std::string::npos) << text << " in " << result.err;
+  }
+}
+
 nlohmann::json parsed(const ProcessResult& result) {
   EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
   return nlohmann::json::parse(result.out);
@@ -69,10 +78,8 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
 
 TEST_P(SettingsOverEitherLink, UnsetUnitCanStillBeConfigured) {
   Simulator unset(GetParam(), {"--unset"});
-  const auto read = vkr(unset, {"settings", "read"});
-  EXPECT_EQ(read.exitCode, 5);
-  EXPECT_NE(read.err.find("No settings can be read from the base unit."), std::string::npos);
-  EXPECT_NE(read.err.find("bootloader 1.0.3"), std::string::npos) << read.err;
+  expectFailure(vkr(unset, {"settings", "read"}), 5,
+                {"No settings can be read from the base unit.", "bootloader 1.0.3"});
 
   const auto set =
       parsed(vkr(unset, {"--json", "settings", "set", "--channel", "3", "--ids", "2"}));
@@ -129,9 +136,8 @@ TEST_P(SettingsOverEitherLink, FaultyRepliesAreTakenAsTheyCome) {
   }
 
   Simulator silent(GetParam(), {"--fault", "drop-reply=1"});
-  const auto noReply = vkr(silent, {"--timeout", "0.5", "settings", "read"});
-  EXPECT_EQ(noReply.exitCode, 4);
-  EXPECT_NE(noReply.err.find("Cannot communicate with the base unit."), std::string::npos);
+  expectFailure(vkr(silent, {"--timeout", "0.5", "settings", "read"}), 4,
+                {"Cannot communicate with the base unit."});
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SettingsOverEitherLink,
@@ -150,11 +156,9 @@ TEST(SettingsCli, TraceShowsEveryFrameAndSplitRepliesMakeOneFrameOnSerialButShor
 
   Simulator usb(SimLink::Usb, {"--fault", "split-replies"});
   const auto shortReads = vkr(usb, {"--timeout", "0.5", "settings", "read"});
-  EXPECT_EQ(shortReads.exitCode, 4);
   // One line for the whole flood of 1-byte reports, with their count.
+  expectFailure(shortReads, 4, {"vkr: 38 input reports shorter"});
   EXPECT_EQ(countOf(shortReads.err, "Only read 1 bytes"), 1U) << shortReads.err;
-  EXPECT_NE(shortReads.err.find("vkr: 38 input reports shorter"), std::string::npos)
-      << shortReads.err;
 }
 
 // The simulator's own options that vkr's runs rely on.
@@ -189,19 +193,15 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
   const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", home.path().string()},
                                                {"LD_PRELOAD", VKR_HIDSIM_LIB},
                                                {"VKR_HIDSIM_SOCKET", (home / "none").string()}};
-  const auto usb = runProcess(VKR_PATH, {"--link", "usb", "settings", "read"}, env);
-  EXPECT_EQ(usb.exitCode, 3);
-  EXPECT_NE(usb.err.find("Cannot communicate with the base unit!"), std::string::npos);
+  expectFailure(runProcess(VKR_PATH, {"--link", "usb", "settings", "read"}, env), 3,
+                {"Cannot communicate with the base unit!"});
 
   const auto serial = runProcess(
       VKR_PATH,
       {"--link", "Rs232", "--device", (home / "no-such-tty").string(), "settings", "read"}, env);
-  EXPECT_EQ(serial.exitCode, 3);
   // A device given as such is named as given, not as a COM port it never was.
-  EXPECT_NE(serial.err.find("Failed to open " + (home / "no-such-tty").string() + ": "),
-            std::string::npos)
-      << serial.err;
-  EXPECT_NE(serial.err.find("; check the cable and the device path"), std::string::npos);
+  const std::string failedToOpen = "Failed to open " + (home / "no-such-tty").string() + ": ";
+  expectFailure(serial, 3, {failedToOpen, "; check the cable and the device path"});
 
   // While one program drives a unit, another is refused over either link, told why first.
   for (const SimLink link : {SimLink::Usb, SimLink::Serial}) {
@@ -211,8 +211,7 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
     BackgroundProcess first(VKR_PATH, args, deaf.vkrEnv());
     ASSERT_TRUE(first.waitForStderr(" > 00 f3 ", 1)) << first.drainStderr();
     const auto second = vkr(deaf, {"settings", "read"});
-    EXPECT_EQ(second.exitCode, 3) << second.err;
-    EXPECT_NE(second.err.find("in use by another program"), std::string::npos) << second.err;
+    expectFailure(second, 3, {"in use by another program"});
     EXPECT_EQ(second.err.find("dialout"), std::string::npos) << second.err;
     if (link == SimLink::Usb) {
       EXPECT_NE(second.err.find("(PID "), std::string::npos) << second.err;

@@ -4,14 +4,14 @@
 
 #include "protocol/Fcs16.h"
 #include "settings/SetBaseUnitModel.h"
+#include "settings/SettingsChange.h"
 #include "settings/SettingsCodec.h"
-#include "settings/SettingsUpload.h"
 
 namespace orbelle {
 namespace {
 
 // Plays the window's view and link: records what the model asks for, in order.
-class FakeView : public SetBaseUnitHost {
+class FakeView : public SettingsLink, public SetBaseUnitView {
  public:
   ReportFrame& txFrame() override { return tx; }
   void sendFrame(CommandCode code) override {
@@ -24,9 +24,9 @@ class FakeView : public SetBaseUnitHost {
   void setSerialLineSettings(std::string_view line) override { log("line " + std::string(line)); }
   void startReplyTimer() override { log("timer on"); }
   void stopReplyTimer() override { log("timer off"); }
-  void showMessage(SetBaseUnitMessage message) override {
+  void showMessage(SettingsMessage message) override {
     messages.push_back(message);
-    log(messageText(message));
+    log(settingsMessageText(message));
   }
   void log(std::string event) { events.push_back(std::move(event)); }
 
@@ -34,7 +34,7 @@ class FakeView : public SetBaseUnitHost {
   ReportFrame tx{};
   std::vector<ReportFrame> sent;
   std::vector<std::string> events;
-  std::vector<SetBaseUnitMessage> messages;
+  std::vector<SettingsMessage> messages;
 };
 
 BaseSettings unitSettings(std::uint8_t nation, std::uint8_t channel) {
@@ -69,17 +69,16 @@ std::vector<std::uint8_t> uploadBytes(const ReportFrame& f) {
 
 TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
   FakeView view;
-  SetBaseUnitModel model(view);
+  SetBaseUnitModel model(view, view);
   model.open();
   // A missing reply over RS232 is told once per request, and a late reply is still handled.
   model.replyTimerFired();
   model.clickDisplayCurrentSettings();
   model.replyTimerFired();
+  const std::string noReply = settingsMessageText(SettingsMessage::NoReply);
   EXPECT_EQ(view.events,
-            (std::vector<std::string>{"line 9600,n,8,1", "read", "timer on", "timer off",
-                                      "Cannot communicate with the base unit.", "read", "timer on",
-                                      "timer off", "Cannot communicate with the base unit."}));
-  // The opening lists, selections and Upload's state are checked through the window.
+            (std::vector<std::string>{"line 9600,n,8,1", "read", "timer on", "timer off", noReply,
+                                      "read", "timer on", "timer off", noReply}));
   EXPECT_FALSE(model.nationSelection());
 
   view.events.clear();
@@ -88,19 +87,15 @@ TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
   model.frameReceived(reply(reported));
   EXPECT_EQ(view.events, (std::vector<std::string>{
                              "timer off", "The current settings of base unit have been loaded."}));
+  EXPECT_EQ(model.reported(), reported) << "kept as the unit said it, for vkr's report";
   EXPECT_EQ(model.nationSelection(), 0);
   EXPECT_EQ(model.record().nation, 0);
-  EXPECT_EQ(model.channelEntries().size(), 16U);
   EXPECT_EQ(model.channelSelection(), 11);
   EXPECT_EQ(model.powerSelection(), 0);
   EXPECT_EQ(model.record().powerDbm, 10);
   EXPECT_TRUE(model.idChecked(1) && model.idChecked(16) && !model.idChecked(2));
-  EXPECT_EQ(model.radioSelection(RadioGroup::Baud), 4);
   EXPECT_EQ(model.radioSelection(RadioGroup::Flow), 2);
-  EXPECT_EQ(model.bootloaderText(), "1.0.3");
   EXPECT_EQ(model.applicationText(), "2.1.0b");
-  EXPECT_EQ(model.summaryText().rfind("The nation is Europe, frequency hopping is disable.", 0),
-            0U);
 
   // Codes no button has leave their groups alone, and an upload sends those selections.
   reported.baudCode = 0;
@@ -108,36 +103,28 @@ TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
   reported.bootloaderVersion = {'9', '9', '9', 0};
   model.frameReceived(reply(reported, CommandCode::SettingsUploaded));
   EXPECT_EQ(model.bootloaderText(), "1.0.3") << "an upload echo carries no versions";
-  EXPECT_EQ(model.radioSelection(RadioGroup::Baud), 4);
-  EXPECT_EQ(model.radioSelection(RadioGroup::Parity), 3);
   model.clickRadio(RadioGroup::StopBits, 1);
   model.clickUpload();
-  EXPECT_EQ(view.sent.back()[6], 4);
-  EXPECT_EQ(view.sent.back()[10], 1);
-  EXPECT_EQ(view.sent.back()[11], 3);
+  EXPECT_EQ(uploadBytes(view.sent.back()),
+            (std::vector<std::uint8_t>{0xF1, 0x0A, 12, 0x01, 0x80, 4, 0xFF, 0, 1, 1, 3, 2, 2}));
   EXPECT_FALSE(model.uploadEnabled());
 
-  // A unit that was never set: only the versions change.
+  // A unit that was never set: only the versions change; an unknown code changes nothing.
   BaseSettings neverSet = unitSettings(1, 30);
   neverSet.bootloaderVersion = {'9', '0', '3', 0};
   ReportFrame unset = reply(neverSet);
   std::fill(unset.begin() + 2, unset.begin() + 8, 0xFF);
-  view.events.clear();
-  model.frameReceived(unset);
-  EXPECT_EQ(view.events,
-            (std::vector<std::string>{
-                "timer off",
-                "No settings can be read from the base unit.\nThe unit may have not been set."}));
-  EXPECT_EQ(model.channelEntries().size(), 16U);
-  EXPECT_EQ(model.channelSelection(), 11);
-  EXPECT_EQ(model.bootloaderText(), "9.0.3");
   ReportFrame other = reply(neverSet);
   other[1] = 0x56;
   view.events.clear();
+  model.frameReceived(unset);
   model.frameReceived(other);
-  EXPECT_EQ(view.events, std::vector<std::string>{"timer off"})
-      << "an unknown code still stops the reply timer, and changes nothing";
+  EXPECT_EQ(view.events,
+            (std::vector<std::string>{"timer off", settingsMessageText(SettingsMessage::UnsetUnit),
+                                      "timer off"}));
   EXPECT_EQ(model.channelEntries().size(), 16U);
+  EXPECT_EQ(model.channelSelection(), 11);
+  EXPECT_EQ(model.bootloaderText(), "9.0.3");
 
   // A reported channel the list cannot show is never uploaded: the operator picks one first.
   model.frameReceived(reply(unitSettings(0, 0)));
@@ -156,27 +143,20 @@ TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
   EXPECT_EQ(view.sent.back()[4], 0x05) << "IDs 1 and 3";
 }
 
-TEST(SetBaseUnitModel, HoppingNarrowsAndWidensTheChannelList) {
+TEST(SetBaseUnitModel, HoppingListClosingAndDefaultsThenUploadSendTheWindowValues) {
   FakeView view;
-  SetBaseUnitModel model(view);
+  view.link = LinkProtocol::Usb;
+  SetBaseUnitModel model(view, view);
   model.open();
-  model.frameReceived(reply(unitSettings(0, 12)));
-  model.repaint();
-  view.messages.clear();
-  model.toggleHopping(true);  // the narrowed list is checked through the window
-  EXPECT_EQ(model.record().channel, 6);
-  EXPECT_TRUE(model.uploadEnabled());
-  ASSERT_EQ(view.messages, std::vector<SetBaseUnitMessage>{SetBaseUnitMessage::ChannelReset});
-  EXPECT_STREQ(messageTitle(SetBaseUnitMessage::ChannelReset),
-               "VKR - Software Problem/Channel Number Setting Message");
-  EXPECT_EQ(messageIcon(SetBaseUnitMessage::ChannelReset), MessageIcon::Information);
-  EXPECT_STREQ(messageTitle(SetBaseUnitMessage::CurrentLoaded),
-               "VKR - Software Problem/Settings Message");
-  model.toggleHopping(false);
-  EXPECT_EQ(model.channelEntries().back(), "16");
-  EXPECT_EQ(model.record().channel, 6);
-  EXPECT_EQ(view.messages.size(), 1U);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"line 9600,n,8,1", "read"}))
+      << "no reply timer over USB";
+  model.closePowerList(model.powerSelection());
+  EXPECT_TRUE(model.uploadEnabled()) << "closing the list unchanged still enables Upload";
+  // Before any frame was received the defaults are Europe's.
+  model.clickReturnDefaultSettings();
+  EXPECT_EQ(model.channelEntries().size(), 16U);
 
+  // China's 36 channels halve to 18 with hopping: channel 18 stays, with no message.
   model.frameReceived(reply(unitSettings(1, 18)));
   view.messages.clear();
   model.toggleHopping(true);
@@ -186,40 +166,12 @@ TEST(SetBaseUnitModel, HoppingNarrowsAndWidensTheChannelList) {
   model.clickUpload();
   EXPECT_EQ(view.sent.back()[8], 1) << "hopping on";
 
-  model.frameReceived(reply(unitSettings(2, 65)));
-  EXPECT_EQ(model.nationEntries().at(static_cast<std::size_t>(*model.nationSelection())),
-            "           ");
-  EXPECT_EQ(model.channelEntries().size(), 128U);
-  view.messages.clear();
-  model.toggleHopping(true);
-  EXPECT_EQ(model.channelEntries().size(), 64U);
-  EXPECT_EQ(model.record().channel, 6);
-  EXPECT_EQ(view.messages.size(), 1U);
-}
-
-TEST(SetBaseUnitModel, ListClosingAndDefaultsThenUploadSendTheWindowValues) {
-  FakeView view;
-  view.link = LinkProtocol::Usb;
-  SetBaseUnitModel model(view);
-  model.open();
-  EXPECT_EQ(view.events, (std::vector<std::string>{"line 9600,n,8,1", "read"}))
-      << "no reply timer over USB";
-  model.closePowerList(model.powerSelection());
-  EXPECT_TRUE(model.uploadEnabled()) << "closing the list unchanged still enables Upload";
-
-  // Before any frame was received the defaults are Europe's.
-  model.clickReturnDefaultSettings();
-  EXPECT_EQ(model.record().nation, 0);
-  EXPECT_EQ(model.channelEntries().size(), 16U);
-
-  model.frameReceived(reply(unitSettings(1, 30)));
   model.clickRadio(RadioGroup::Baud, 5);
   model.clickRadio(RadioGroup::Baud, 7);  // no such button: nothing changes
   view.tx.fill(0x33);
   model.clickReturnDefaultSettings();
   EXPECT_EQ(model.channelEntries().size(), 36U) << "the nation last reported";
   EXPECT_EQ(model.channelSelection(), 5);
-  EXPECT_TRUE(model.idChecked(1) && !model.idChecked(16));
   EXPECT_TRUE(model.uploadEnabled());
   EXPECT_EQ(model.summaryText().rfind("The nation is China", 0), 0U);
   model.repaint();
@@ -227,11 +179,21 @@ TEST(SetBaseUnitModel, ListClosingAndDefaultsThenUploadSendTheWindowValues) {
   EXPECT_EQ(uploadBytes(view.sent.back()),
             (std::vector<std::uint8_t>{0xF1, 0x0A, 6, 0x01, 0x00, 5, 0xFF, 0, 2, 1, 1, 1, 1}));
   EXPECT_EQ(view.sent.back()[14], 0x33) << "bytes past the upload keep what was there";
-  EXPECT_FALSE(model.uploadEnabled());
-  model.frameReceived(reply(unitSettings(2, 30), CommandCode::SettingsUploaded));
+  model.frameReceived(reply(unitSettings(2, 65), CommandCode::SettingsUploaded));
   EXPECT_EQ(view.events.back(), "The new settings of base unit have been uploaded.");
-  EXPECT_EQ(model.record().nation, 2) << "the echo's nation is taken";
+  EXPECT_EQ(model.nationEntries().at(static_cast<std::size_t>(*model.nationSelection())),
+            "           ")
+      << "the echo's nation is taken";
 
+  // Turkey's 128 channels halve to 64: channel 65 becomes 6, and the window says so.
+  view.messages.clear();
+  model.toggleHopping(true);
+  EXPECT_EQ(model.channelEntries().size(), 64U);
+  EXPECT_EQ(model.record().channel, 6);
+  EXPECT_EQ(view.messages, std::vector<SettingsMessage>{SettingsMessage::ChannelReset});
+  model.toggleHopping(false);
+  EXPECT_EQ(model.channelEntries().size(), 128U);
+  EXPECT_EQ(model.record().channel, 6);
   model.closePowerList(7);
   model.clickUpload();
   EXPECT_EQ(view.sent.back()[2], 0xEC);
@@ -244,15 +206,15 @@ SettingsChange change(std::optional<bool> hopping, std::optional<int> channel = 
   return c;
 }
 
-// The command line works the same controls; what the window's rules change is named.
-TEST(SetBaseUnitModel, ChangesAppliedThroughTheControls) {
-  // Without the unit's nation only the widest range of any nation can be checked.
+// vkr's change, given as values; what the window's rules change beside it is named.
+TEST(SetBaseUnitModel, ChangesAppliedAsValues) {
+  // Before the read only the widest range of any nation can be checked.
   EXPECT_NO_THROW(checkChange(change({}, 128)));
   EXPECT_THROW(checkChange(change({}, 129)), std::invalid_argument);
   EXPECT_THROW(checkChange(change(true, 65)), std::invalid_argument);
 
   FakeView view;
-  SetBaseUnitModel model(view);
+  SetBaseUnitModel model(view, view);
   model.open();
   BaseSettings reported = unitSettings(0, 12);
   reported.powerDbm = 3;
@@ -260,29 +222,32 @@ TEST(SetBaseUnitModel, ChangesAppliedThroughTheControls) {
   model.frameReceived(reply(reported));
   SettingsChange ids = change(true);
   ids.associatedIds = 0x0002;
-  EXPECT_EQ(applyChange(model, ids, reported),
+  model.applyChange(ids);
+  EXPECT_EQ(unaskedAdjustments(model.reported(), model.uploadValues(), ids),
             (std::vector<FieldAdjustment>{{SettingsField::Power, 3, 10},
                                           {SettingsField::Channel, 12, 6},
                                           {SettingsField::Parity, 0, 1}}));
-  EXPECT_EQ(view.messages.back(), SetBaseUnitMessage::ChannelReset);
-  model.clickUpload();
-  EXPECT_EQ(uploadBytes(view.sent.back()),
-            (std::vector<std::uint8_t>{0xF1, 0x0A, 6, 0x02, 0x00, 4, 0xFF, 1, 1, 2, 1, 2, 2}));
-
+  EXPECT_EQ(view.messages.back(), SettingsMessage::ChannelReset);
   try {
-    applyChange(model, change({}, 9), reported);
+    model.applyChange(change({}, 9));
     ADD_FAILURE() << "channel 9 is beyond Europe's hopping range";
   } catch (const std::invalid_argument& error) {
     EXPECT_NE(std::string(error.what()).find("1 to 8 for Europe with hopping"), std::string::npos);
   }
-  // Naming only what is shown still uploads, as closing a list unchanged allows.
-  applyChange(model, change(true), reported);
-  EXPECT_TRUE(model.uploadEnabled());
 
+  // A reported channel the list cannot show needs an explicit choice.
   model.frameReceived(reply(unitSettings(0, 40)));
-  EXPECT_THROW(applyChange(model, change(false), reported), std::invalid_argument)
-      << "a reported channel the list cannot show needs an explicit choice";
-  EXPECT_NO_THROW(applyChange(model, change(false, 16), reported));
+  EXPECT_THROW(model.applyChange(change(false)), std::invalid_argument);
+  SettingsChange values = change(false, 16);
+  values.powerPosition = 7;
+  values.parityCode = 2;
+  model.applyChange(values);
+  model.clickUpload();
+  EXPECT_EQ(uploadBytes(view.sent.back()),
+            (std::vector<std::uint8_t>{0xF1, 0xEC, 16, 0x01, 0x80, 4, 0xFF, 0, 1, 2, 2, 2, 2}));
+  // Naming only what is shown still uploads.
+  model.applyChange(change(false));
+  EXPECT_TRUE(model.uploadEnabled());
 }
 
 }  // namespace

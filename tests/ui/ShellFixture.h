@@ -132,8 +132,9 @@ class ShellFixture : public ::testing::Test {
   }
 
   Application& start(const QStringList& arguments = {QStringLiteral("orbelle")}) {
-    app_ = std::make_unique<Application>(arguments, messages_, runner_,
-                                         ApplicationOptions{&files_, pauses_, silenceHint_});
+    app_ = std::make_unique<Application>(
+        arguments, messages_, runner_,
+        ApplicationOptions{&files_, pauses_, silenceHint_, settingsReplyTimeout_});
     app_->run();
     return *app_;
   }
@@ -195,6 +196,7 @@ class ShellFixture : public ::testing::Test {
   FileAnswerer files_;
   PauseDurations pauses_ = kTestPauses;
   std::chrono::milliseconds silenceHint_{10000};
+  std::chrono::milliseconds settingsReplyTimeout_ = kSettingsReplyTimeout;
   std::unique_ptr<Simulator> sim_;  // declared before app_: the program ends first
   std::unique_ptr<Application> app_;
 };
