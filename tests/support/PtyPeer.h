@@ -3,13 +3,14 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
-#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include <sys/ioctl.h>
 
 namespace orbelle::testing {
 
