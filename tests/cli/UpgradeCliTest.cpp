@@ -99,22 +99,6 @@ TEST_P(UpgradeOverEitherLink, RetriesAndHandshakesAreAnsweredAndCountedAsTheUnit
   EXPECT_EQ(nextSavedImage(sim, dir_ / "kept", "base-1.dat"), imageBytes(4097));
 }
 
-TEST_P(UpgradeOverEitherLink, DoneRepliesAndBadFcsStillComplete) {
-  Simulator done(GetParam(),
-                 {"--save-images", (dir_ / "done").string(), "--fault", "finish-with-done"});
-  const auto base =
-      summaryOf(vkr(done, {"--json", "upgrade", "base", writeImage(dir_, 33).string()}));
-  EXPECT_EQ(base["completion"], "done");
-  EXPECT_EQ(base["blocks"], 2);
-  EXPECT_EQ(nextSavedImage(done, dir_ / "done", "base-1.dat"), imageBytes(33));
-
-  // Replies are taken by their code whatever their FCS, but not without a trace.
-  Simulator corrupt(GetParam(), {"--fault", "corrupt-fcs"});
-  const auto unchecked =
-      summaryOf(vkr(corrupt, {"--json", "upgrade", "base", writeImage(dir_, 100).string()}));
-  EXPECT_EQ(unchecked["bad_fcs_replies"], 5) << "the start acknowledgement and four blocks'";
-}
-
 TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithItsLink) {
   const std::string image = writeImage(dir_, 1000).string();
   Simulator deaf(GetParam(), {"--fault", "drop-reply=1"});
