@@ -78,6 +78,7 @@ class UpgradeOverEachLink : public UpgradeWindowTest,
 
 TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   serveKeeping(GetParam());
+  pauses_.longPause = pauses_.shortPause;  // three restarts of six long pauses each
   start();
 
   ui::UpgradeWindow& base = open(Feature::UpgradeBaseUnit);
