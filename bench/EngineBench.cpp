@@ -9,18 +9,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include "protocol/LinkSteps.h"
+#include "protocol/LinkChannel.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace orbelle {
 namespace {
 
-class NullHost : public UpgradeHost {
+class NullHost : public UpgradeLinkSide, public UpgradeView {
  public:
-  explicit NullHost(LinkState& link) : link_(link) {}
   void sendFrame(CommandCode code) override {
-    SendFrame(link_, LinkEndpoints{}, code);
-    benchmark::DoNotOptimize(link_.txFrame);
+    channel.send(code);
+    benchmark::DoNotOptimize(channel.state().txFrame);
   }
   void setLineSettings(std::string_view) override {}
   void discardInput() override {}
@@ -28,12 +27,10 @@ class NullHost : public UpgradeHost {
   void startPause(PauseKind, int) override { pauseRequested = true; }
   void setUpgradeEnabled(bool) override {}
   void setProgress(int percent) override { benchmark::DoNotOptimize(percent); }
-  void showMessage(std::string_view, std::string_view, MessageIcon) override {}
+  void transferFinished(UpgradeOutcome, std::string_view, std::string_view, MessageIcon) override {}
 
   bool pauseRequested = false;
-
- private:
-  LinkState& link_;
+  LinkChannel channel;
 };
 
 class ImageOnDisk {
@@ -62,23 +59,23 @@ ReportFrame replyFrame(CommandCode code) {
 // A base transfer over USB of an image of `size` bytes, with a host that does no I/O.
 struct BenchTransfer {
   explicit BenchTransfer(std::size_t size) : image(size) {
+    LinkState& link = host.channel.state();
     link.protocol = LinkProtocol::Usb;
     link.baudrate = 115200;
   }
 
   // Starts again from the first block, past the pause after the start frame.
   void startPastPause() {
-    engine.StartUpgrade(image.path());
+    engine.startUpgrade(image.path());
     engine.pauseElapsed();
-    engine.HandleReply(replyFrame(CommandCode::BaseUpgradeStartAck));
+    engine.handleReply(replyFrame(CommandCode::BaseUpgradeStartAck));
     host.pauseRequested = false;
   }
 
   const ImageOnDisk image;
-  LinkState link;
   RunFlags flags;
-  NullHost host{link};
-  UpgradeTransfer engine{kBaseUpgradeTable, link, host, flags};
+  NullHost host;
+  UpgradeTransfer engine{kBaseUpgradeTable, host.channel.state(), host, host, flags};
   const ReportFrame ack = replyFrame(CommandCode::BaseUpgradeBlockAck);
 };
 
@@ -94,7 +91,7 @@ void BM_BlockPerAck(benchmark::State& state) {
       t.startPastPause();
       state.ResumeTiming();
     }
-    t.engine.HandleReply(t.ack);
+    t.engine.handleReply(t.ack);
   }
   state.SetItemsProcessed(state.iterations());
   state.SetBytesProcessed(state.iterations() * 32);
@@ -109,7 +106,7 @@ void BM_WholeTransfer(benchmark::State& state) {
   for (auto _ : state) {
     t.startPastPause();
     while (t.engine.state() == UpgradeState::BlockOutstanding) {
-      t.engine.HandleReply(t.ack);
+      t.engine.handleReply(t.ack);
     }
   }
   const auto blocks = static_cast<std::int64_t>((imageSize + 31) / 32);

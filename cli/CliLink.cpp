@@ -140,8 +140,7 @@ std::string CliLink::describeUnusable() {
 }
 
 void CliLink::open() {
-  const LinkedFeatureResult result = RunLinkedFeature(feature_, prefs_, session_.state(),
-                                                      session_.endpoints(), session_.dispatcher());
+  const LinkedFeatureResult result = runLinkedFeature(feature_, prefs_, session_.link());
   switch (result.outcome) {
     case LinkedFeatureOutcome::Open:
       return;

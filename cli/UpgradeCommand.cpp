@@ -18,13 +18,14 @@
 #include "Output.h"
 #include "ProgressReport.h"
 #include "desktop/SleepInhibitor.h"
-#include "link/LinkUpgradeHost.h"
 #include "link/ReplyTimer.h"
+#include "link/SessionUpgradeLink.h"
 #include "protocol/LinkError.h"
 #include "upgrade/FinishNotice.h"
 #include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeImage.h"
 #include "upgrade/UpgradeTransfer.h"
+#include "upgrade/UpgradeView.h"
 
 namespace orbelle::cli {
 
@@ -75,8 +76,10 @@ std::uint64_t checkedImageLength(const std::filesystem::path& path, const Upgrad
 }
 
 // One upgrade from start frame to completion, on the event loop of the link. The time-out is
-// per reply: it runs whenever a reply is due and stops while a pause runs.
-class UpgradeRun : public ReplyReceiver {
+// per reply: it runs whenever a reply is due and stops while a pause runs. vkr has no Upgrade
+// button, and its progress report follows the transfer's offset, which is finer than a
+// percentage.
+class UpgradeRun : private UpgradeView {
  public:
   UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pauses, ProgressReport& progress);
   ~UpgradeRun() override;
@@ -89,59 +92,21 @@ class UpgradeRun : public ReplyReceiver {
   nlohmann::json summary() const;
   std::string summaryText() const;
 
-  void onLinkReply(const ReportFrame& rxFrame) override;
-
  private:
   enum class Ending { Completed, Failed, NoReply, LinkBroke };
 
-  // Messages and pauses come back to the run; vkr has no Upgrade button, and its progress
-  // report follows the transfer's offset, which is finer than a percentage.
-  class Host : public LinkUpgradeHost {
-   public:
-    Host(UpgradeRun& run, PauseDurations pauses)
-        : LinkUpgradeHost(run.link_.session(), pauses, run.link_.failureSink()), run_(run) {}
-    void setUpgradeEnabled(bool) override {}
-    void setProgress(int) override {}
-    void showMessage(std::string_view text, std::string_view, MessageIcon) override {
-      run_.onMessage(text);
-    }
-    // A refused serial step ends the run with the port's words; the refusal is kept so that
-    // the message can say what to do about it.
-    void setLineSettings(std::string_view settings) override {
-      noting([&] { LinkUpgradeHost::setLineSettings(settings); });
-    }
-    void discardInput() override {
-      noting([&] { LinkUpgradeHost::discardInput(); });
-    }
-    void reopenSerial() override {
-      noting([&] { LinkUpgradeHost::reopenSerial(); });
-    }
+  void setUpgradeEnabled(bool /*enabled*/) override {}
+  void setProgress(int /*percent*/) override {}
+  void transferFinished(UpgradeOutcome outcome, std::string_view text, std::string_view title,
+                        MessageIcon icon) override;
+  void replyReceived() override;
+  void pauseStarted(bool restart, std::chrono::milliseconds duration) override;
+  void pauseEnded() override;
+  void transferEvent(UpgradeEvent event) override;
 
-   private:
-    void pauseArmed(PauseKind, int, std::chrono::milliseconds duration) override {
-      run_.onPauseArmed(duration);
-    }
-    void pauseOver() override { run_.onPauseOver(); }
-    template <typename Step>
-    void noting(const Step& step) {
-      try {
-        step();
-      } catch (const LinkError& error) {
-        run_.refusal_ = error.refusal();
-        throw;
-      }
-    }
-
-    UpgradeRun& run_;
-  };
-
-  void onEvent(UpgradeEvent event);
   // Says once, during the transfer, what a slow adapter costs and how to mend it.
   void adviseOnTurnaround(Clock::time_point now);
   nlohmann::json turnaroundSummary() const;
-  void onPauseArmed(std::chrono::milliseconds duration);
-  void onPauseOver();
-  void onMessage(std::string_view text);
   void end(Ending ending);
   void throwUnlessCompleted(const std::filesystem::path& image);
   std::string whereItStopped() const;
@@ -153,7 +118,7 @@ class UpgradeRun : public ReplyReceiver {
   Output out_;
   // The whole vkr run is one program run, so its one handheld start is the first.
   RunFlags runFlags_;
-  Host host_;
+  SessionUpgradeLink linkSide_;
   UpgradeTransfer transfer_;
   ReplyTimer watchdog_;
   bool paused_ = false;
@@ -161,7 +126,6 @@ class UpgradeRun : public ReplyReceiver {
   std::optional<Ending> ending_;
   std::string failure_;
   ExitCode failureCode_ = kFailed;
-  std::optional<LinkRefusal> refusal_;
   std::optional<Clock::time_point> firstBlockAt_;
   std::optional<Clock::time_point> lastAckAt_;
   std::optional<Clock::time_point> startedAt_;
@@ -176,28 +140,27 @@ UpgradeRun::UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pause
       unit_(unit),
       progress_(progress),
       out_(link.options().json),
-      host_(*this, pauses),
-      transfer_(unit.table, link.state(), host_, runFlags_),
+      linkSide_(link.session(), pauses, link.failureSink()),
+      transfer_(unit.table, link.state(), linkSide_, *this, runFlags_),
       watchdog_(
           link.timeout(), [this] { end(Ending::NoReply); }, link.failureSink()),
       sleep_([this](const std::string& line) {
-        TraceStep(link_.session().endpoints(), {.kind = TraceKind::Note, .text = line});
+        link_.session().link().trace({.kind = TraceKind::Note, .text = line});
       }) {
-  host_.attach(transfer_);
-  transfer_.setEventHook([this](UpgradeEvent event) { onEvent(event); });
-  link_.session().dispatcher().attach(unit_.feature, this);
+  linkSide_.attach(transfer_);
+  link_.session().dispatcher().attach(unit_.feature, &transfer_);
 }
 
 UpgradeRun::~UpgradeRun() {
   link_.session().dispatcher().detach(unit_.feature);
-  host_.cancelPause();
+  linkSide_.cancelPause();
 }
 
 void UpgradeRun::run(const std::filesystem::path& image) {
   // Armed before the start, so that a start frame that never leaves the port ends the run too.
   watchdog_.start();
-  transfer_.StartUpgrade(image);
-  // A run can end inside StartUpgrade; waiting then would wait for nothing.
+  transfer_.startUpgrade(image);
+  // A run can end inside startUpgrade; waiting then would wait for nothing.
   if (!ending_) {
     try {
       link_.waitForFinishWithoutLimit();
@@ -214,14 +177,13 @@ void UpgradeRun::run(const std::filesystem::path& image) {
   throwUnlessCompleted(image);
 }
 
-void UpgradeRun::onLinkReply(const ReportFrame& rxFrame) {
+void UpgradeRun::replyReceived() {
   if (!paused_ && !ending_) {
     watchdog_.start();
   }
-  transfer_.HandleReply(rxFrame);
 }
 
-void UpgradeRun::onEvent(UpgradeEvent event) {
+void UpgradeRun::transferEvent(UpgradeEvent event) {
   switch (event) {
     case UpgradeEvent::StartSent:
       startedAt_ = Clock::now();
@@ -261,26 +223,26 @@ void UpgradeRun::adviseOnTurnaround(Clock::time_point now) {
   }
 }
 
-void UpgradeRun::onPauseArmed(std::chrono::milliseconds duration) {
+void UpgradeRun::pauseStarted(bool restart, std::chrono::milliseconds duration) {
   paused_ = true;
   watchdog_.stop();
-  if (transfer_.state() == UpgradeState::CompletionPause) {
+  if (restart) {
     progress_.waitingForRestart(duration);
   }
 }
 
-void UpgradeRun::onPauseOver() {
+void UpgradeRun::pauseEnded() {
   paused_ = false;
   if (!ending_) {
     watchdog_.start();
   }
 }
 
-void UpgradeRun::onMessage(std::string_view text) {
+void UpgradeRun::transferFinished(UpgradeOutcome outcome, std::string_view text,
+                                  std::string_view /*title*/, MessageIcon /*icon*/) {
   if (ending_) {
     return;  // a done reply after the last acknowledgement repeats the completion
   }
-  const UpgradeOutcome outcome = transfer_.outcome();
   if (isSuccess(outcome)) {
     if (!lastAckAt_) {
       lastAckAt_ = Clock::now();  // the done reply ended the block phase
@@ -291,8 +253,8 @@ void UpgradeRun::onMessage(std::string_view text) {
     return;
   }
   failure_ = std::string(text);
-  if (outcome == UpgradeOutcome::LinkFailed && refusal_) {
-    failure_ += link_.remedyFor(*refusal_);
+  if (outcome == UpgradeOutcome::LinkFailed && linkSide_.lastRefusal()) {
+    failure_ += link_.remedyFor(*linkSide_.lastRefusal());
   }
   failureCode_ = exitCodeFor(outcome);
   end(Ending::Failed);
@@ -304,7 +266,7 @@ void UpgradeRun::end(Ending ending) {
   }
   ending_ = ending;
   watchdog_.stop();
-  host_.cancelPause();
+  linkSide_.cancelPause();
   sleep_.release();
   // Whoever left a long transfer to run hears that it ended, well or not.
   if (startedAt_ && ProgressReport::styleFor(false) == ProgressReport::Style::Bar &&

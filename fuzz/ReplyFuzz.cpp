@@ -12,7 +12,6 @@
 #include "settings/SetBaseUnitModel.h"
 #include "settings/SettingsCodec.h"
 #include "upgrade/UpgradeCodeTable.h"
-#include "upgrade/UpgradeHost.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace {
@@ -32,7 +31,7 @@ class QuietSettingsLink : public orbelle::SettingsLink, public orbelle::SetBaseU
   orbelle::ReportFrame tx{};
 };
 
-class QuietUpgradeHost : public orbelle::UpgradeHost {
+class QuietUpgradeHost : public orbelle::UpgradeLinkSide, public orbelle::UpgradeView {
  public:
   void sendFrame(orbelle::CommandCode) override {}
   void setLineSettings(std::string_view) override {}
@@ -45,7 +44,8 @@ class QuietUpgradeHost : public orbelle::UpgradeHost {
       std::abort();
     }
   }
-  void showMessage(std::string_view, std::string_view, orbelle::MessageIcon) override {}
+  void transferFinished(orbelle::UpgradeOutcome, std::string_view, std::string_view,
+                        orbelle::MessageIcon) override {}
   bool pausing = false;
 };
 
@@ -70,8 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.baudrate = 19200;
   orbelle::RunFlags flags;
   QuietUpgradeHost upgradeHost;
-  orbelle::UpgradeTransfer transfer(orbelle::kBaseUpgradeTable, state, upgradeHost, flags);
-  transfer.StartUpgrade(imagePath());
+  orbelle::UpgradeTransfer transfer(orbelle::kBaseUpgradeTable, state, upgradeHost, upgradeHost,
+                                    flags);
+  transfer.startUpgrade(imagePath());
 
   for (std::size_t at = 0; at + orbelle::kFrameSize <= size; at += orbelle::kFrameSize) {
     orbelle::ReportFrame frame{};
@@ -83,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       upgradeHost.pausing = false;
       transfer.pauseElapsed();
     }
-    transfer.HandleReply(frame);
+    transfer.handleReply(frame);
     if (transfer.offset() > 1000) {
       std::abort();
     }

@@ -4,12 +4,11 @@ namespace orbelle {
 
 LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) : QObject(parent) {
   const auto traceDropped = [this](std::span<const std::uint8_t> bytes) {
-    TraceStep(endpoints_,
-              {.kind = TraceKind::Frame, .direction = FrameDirection::Dropped, .bytes = bytes});
+    link_.trace({.kind = TraceKind::Frame, .direction = FrameDirection::Dropped, .bytes = bytes});
   };
   hid_ = std::make_unique<HidLink>(
       [this](std::span<const std::uint8_t, kFrameSize> report) {
-        runGuarded(onFailure_, [&] { DeliverHidReport(state_, endpoints_, dispatcher_, report); });
+        runGuarded(onFailure_, [&] { link_.deliverHidReport(report); });
       },
       [this](HidLink::Problem problem, const std::string& text) {
         runGuarded(onFailure_, [&] {
@@ -22,7 +21,7 @@ LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) :
   serial_ = std::make_unique<SerialLink>(
       std::move(resolver),
       [this](std::span<const std::uint8_t, kWireFrameSize> bytes) {
-        runGuarded(onFailure_, [&] { DeliverSerialFrame(state_, endpoints_, dispatcher_, bytes); });
+        runGuarded(onFailure_, [&] { link_.deliverSerialFrame(bytes); });
       },
       [this](SerialLink::Problem problem, const std::string& text) {
         runGuarded(onFailure_, [&] {
@@ -32,12 +31,10 @@ LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) :
         });
       },
       traceDropped);
-  serial_->setTooSoonHandler([this] { dispatcher_.dispatchStaleReply(); });
-  serial_->setNoteHandler([this](std::string_view text) {
-    TraceStep(endpoints_, {.kind = TraceKind::Note, .text = text});
-  });
-  endpoints_.hid = hid_.get();
-  endpoints_.serial = serial_.get();
+  serial_->setTooSoonHandler([this] { link_.dispatcher().dispatchStaleReply(); });
+  serial_->setNoteHandler(
+      [this](std::string_view text) { link_.trace({.kind = TraceKind::Note, .text = text}); });
+  link_.setTransports(hid_.get(), serial_.get());
 }
 
 }  // namespace orbelle

@@ -30,14 +30,13 @@ std::optional<OperatorMessage> LinkedFeatureResult::message() const {
   return std::nullopt;
 }
 
-LinkedFeatureResult RunLinkedFeature(Feature feature, const LinkPreferences& prefs,
-                                     LinkState& state, const LinkEndpoints& links,
-                                     ReplyDispatcher& dispatcher) {
+LinkedFeatureResult runLinkedFeature(Feature feature, const LinkPreferences& prefs,
+                                     LinkChannel& link) {
   // Named before the link opens, so that the first replies reach the right window.
-  dispatcher.setActiveFeature(feature);
-  applyLinkChoice(state, prefs);
+  link.dispatcher().setActiveFeature(feature);
+  applyLinkChoice(link.state(), prefs);
   try {
-    switch (OpenChosenLink(state, links, OpenMode::ResetFirst)) {
+    switch (link.open(OpenMode::ResetFirst)) {
       case LinkOutcome::Usable:
         return {LinkedFeatureOutcome::Open, {}, {}};
       case LinkOutcome::Unusable:
@@ -66,23 +65,22 @@ std::vector<OperatorMessage> LinkCheckResult::messages() const {
   return shown;
 }
 
-LinkCheckResult CheckChosenLink(const LinkPreferences& prefs, LinkState& state,
-                                const LinkEndpoints& links) {
-  applyLinkChoice(state, prefs);
+LinkCheckResult checkChosenLink(const LinkPreferences& prefs, LinkChannel& link) {
+  applyLinkChoice(link.state(), prefs);
   LinkCheckResult result;
   LinkOutcome opened = LinkOutcome::Unusable;
   try {
-    opened = OpenChosenLink(state, links, OpenMode::Reopen);
+    opened = link.open(OpenMode::Reopen);
   } catch (const LinkError& refusal) {
     result.portWords = refusal.what();
   }
-  switch (state.protocol) {
+  switch (link.state().protocol) {
     case LinkProtocol::Usb:
       if (opened != LinkOutcome::Usable) {
         result.outcome = LinkCheckOutcome::UsbNotFound;
-      } else if (links.hid != nullptr) {
+      } else {
         // The device stays held; no window takes replies while the protocol is being set.
-        links.hid->stopReceiving();
+        link.stopHidReceiving();
       }
       break;
     case LinkProtocol::Rs232:

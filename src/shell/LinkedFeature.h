@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "prefs/LinkPreferences.h"
+#include "protocol/LinkChannel.h"
 #include "protocol/LinkError.h"
-#include "protocol/LinkSteps.h"
 #include "protocol/MessageIcon.h"
 #include "protocol/ReplyDispatcher.h"
 
@@ -60,9 +60,8 @@ struct LinkedFeatureResult {
 // names the feature that receives replies, takes the link choice, resets the link and
 // opens the chosen one. With no link chosen every such command asks for one, Upgrade Base
 // Unit included: silence would leave the operator guessing why nothing opened.
-LinkedFeatureResult RunLinkedFeature(Feature feature, const LinkPreferences& prefs,
-                                     LinkState& state, const LinkEndpoints& links,
-                                     ReplyDispatcher& dispatcher);
+LinkedFeatureResult runLinkedFeature(Feature feature, const LinkPreferences& prefs,
+                                     LinkChannel& link);
 
 enum class LinkCheckOutcome {
   Usable,       // the window may close; a USB receive thread has been told to stop
@@ -81,7 +80,6 @@ struct LinkCheckResult {
 
 // The Set Protocol window's OK: opens the chosen link as it stands, without a reset, and
 // says whether it can be used.
-LinkCheckResult CheckChosenLink(const LinkPreferences& prefs, LinkState& state,
-                                const LinkEndpoints& links);
+LinkCheckResult checkChosenLink(const LinkPreferences& prefs, LinkChannel& link);
 
 }  // namespace orbelle

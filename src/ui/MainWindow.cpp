@@ -159,9 +159,8 @@ QDialog& MainWindow::featureWindow(Feature feature) {
 }
 
 void MainWindow::runLinkedFeature(Feature feature) {
-  LinkSession& session = context_.session;
-  const LinkedFeatureResult result = RunLinkedFeature(feature, context_.prefs, session.state(),
-                                                      session.endpoints(), session.dispatcher());
+  const LinkedFeatureResult result =
+      orbelle::runLinkedFeature(feature, context_.prefs, context_.session.link());
   if (const auto message = result.message()) {
     context_.messages.show(this, *message);
     return;
@@ -189,8 +188,7 @@ void MainWindow::runSetProtocol() {
 }
 
 LinkCheckResult MainWindow::reopenLink() {
-  LinkSession& session = context_.session;
-  return CheckChosenLink(context_.prefs, session.state(), session.endpoints());
+  return checkChosenLink(context_.prefs, context_.session.link());
 }
 
 void MainWindow::showAbout() { context_.modal.run(about_); }

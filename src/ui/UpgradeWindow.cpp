@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include "shell/LinkedFeature.h"
 #include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileChooser.h"
@@ -106,17 +107,13 @@ bool isInput(QEvent::Type type) {
 UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
     : unit_(unit),
       context_(context),
-      engine_(unit, context.session, context.prefs, context.runFlags, context.pauses,
-              {.setUpgradeEnabled = [this](bool enabled) { setUpgradeEnabled(enabled); },
-               .setProgress = [this](int percent) { showProgress(percent); },
-               .showMessage = [this](std::string_view text, std::string_view title,
-                                     MessageIcon icon) { showMessage(text, title, icon); },
-               .setPaused = [this](UpgradeEngine::Wait wait) { setPaused(wait); },
-               .replied = [this] { heardFromUnit(); },
-               .transferEvent = [this](UpgradeEvent event) { onTransferEvent(event); },
-               .abandoned = [this] { desktop_.ended(); }}),
+      link_(context.session, context.pauses,
+            [this](std::exception_ptr failure) { abandon(std::move(failure)); }),
+      transfer_(unit == Unit::Base ? kBaseUpgradeTable : kHandheldUpgradeTable,
+                context.session.state(), link_, *this, context.runFlags),
       desktop_(*this,
                QLatin1String(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title)) {
+  link_.attach(transfer_);
   const Layout& layout = unit == Unit::Base ? kBaseLayout : kHandheldLayout;
   setObjectName(QStringLiteral("dialog%1").arg(layout.dialogId));
   setWindowTitle(QLatin1String(layout.title));
@@ -204,9 +201,15 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
 }
 
 UpgradeWindow::~UpgradeWindow() {
+  context_.session.dispatcher().detach(feature());
+  link_.cancelPause();
   if (qApp != nullptr) {
     qApp->removeEventFilter(this);
   }
+}
+
+Feature UpgradeWindow::feature() const {
+  return unit_ == Unit::Base ? Feature::UpgradeBaseUnit : Feature::UpgradeHandheldUnit;
 }
 
 QAbstractButton* UpgradeWindow::addButton(int id, const QString& caption, QRect where) {
@@ -225,7 +228,7 @@ void UpgradeWindow::prepare(bool startAtOnce) {
   clearSilence();
   showPath(QString::fromStdString(unit_ == Unit::Base ? context_.prefs.baseImagePath
                                                       : context_.prefs.handheldImagePath));
-  engine_.attach();
+  context_.session.dispatcher().attach(feature(), &transfer_);
   if (startAtOnce) {
     startUpgrade();
   }
@@ -234,10 +237,23 @@ void UpgradeWindow::prepare(bool startAtOnce) {
 void UpgradeWindow::startUpgrade() {
   silentFor_.start();
   silence_->start(context_.silenceHint);
-  if (const auto refused = engine_.start(std::filesystem::path(imagePath_.toStdString()))) {
+  if (linkReady()) {
+    transfer_.startUpgrade(std::filesystem::path(imagePath_.toStdString()));
+  }
+}
+
+bool UpgradeWindow::linkReady() {
+  LinkChannel& link = context_.session.link();
+  if (link.outcome() == LinkOutcome::Usable) {
+    return true;
+  }
+  // Released after it broke: opened again as the main window's command would.
+  if (const auto refused = runLinkedFeature(feature(), context_.prefs, link).message()) {
     clearSilence();
     context_.messages.show(this, *refused);
+    return false;
   }
+  return true;
 }
 
 void UpgradeWindow::setUpgradeEnabled(bool enabled) {
@@ -251,9 +267,10 @@ void UpgradeWindow::setUpgradeEnabled(bool enabled) {
   }
 }
 
-void UpgradeWindow::onTransferEvent(UpgradeEvent event) {
+void UpgradeWindow::transferEvent(UpgradeEvent event) {
   switch (event) {
     case UpgradeEvent::StartSent:
+      context_.session.serial().clearTurnarounds();
       adapterAdvised_ = false;
       blocksClock_.invalidate();
       desktop_.started(unit_ == Unit::Base ? QStringLiteral("Upgrading the base unit")
@@ -274,11 +291,15 @@ void UpgradeWindow::onTransferEvent(UpgradeEvent event) {
 }
 
 void UpgradeWindow::adviseOnAdapterDelay() {
-  if (adapterAdvised_ || !blocksClock_.isValid()) {
+  LinkSession& session = context_.session;
+  if (adapterAdvised_ || !blocksClock_.isValid() ||
+      session.state().protocol != LinkProtocol::Rs232) {
     return;
   }
-  if (const auto advice =
-          engine_.adapterAdvice(static_cast<double>(blocksClock_.elapsed()) / 1000.0)) {
+  if (const auto advice = adapterDelayAdvice(
+          session.serial().turnarounds(), static_cast<double>(blocksClock_.elapsed()) / 1000.0,
+          transfer_.counters().blocksSent, transfer_.imageLength(),
+          session.serial().devicePath())) {
     // Said once, beside the window: the transfer goes on while the operator reads it.
     adapterAdvised_ = true;
     context_.messages.notice(this, OperatorMessage{.title = windowTitle().toStdString(),
@@ -287,11 +308,11 @@ void UpgradeWindow::adviseOnAdapterDelay() {
   }
 }
 
-void UpgradeWindow::showProgress(int percent) {
+void UpgradeWindow::setProgress(int percent) {
   // Every block reports; the figures are worth showing anew with the percentage or once a
   // second, and each change of a tip or a description is work for the accessibility bridge.
   constexpr qint64 kFiguresRefreshMs = 1000;
-  if (percent == progress_->value() && engine_.running() && figuresShown_.isValid() &&
+  if (percent == progress_->value() && transferRunning() && figuresShown_.isValid() &&
       figuresShown_.elapsed() < kFiguresRefreshMs) {
     return;
   }
@@ -302,10 +323,10 @@ void UpgradeWindow::showProgress(int percent) {
     return;  // the silence hint has the tip and the description
   }
   QString figures;
-  if (engine_.running() && blocksClock_.isValid()) {
+  if (transferRunning() && blocksClock_.isValid()) {
     figures = QStringLiteral("%1% ").arg(percent) +
               QString::fromStdString(
-                  describeProgress(engine_.bytesSent(), engine_.imageLength(),
+                  describeProgress(transfer_.counters().imageBytesSent, transfer_.imageLength(),
                                    static_cast<double>(blocksClock_.elapsed()) / 1000.0));
   }
   progress_->setToolTip(figures);
@@ -323,17 +344,21 @@ void UpgradeWindow::changeEvent(QEvent* event) {
 
 void UpgradeWindow::linkBroken() {
   desktop_.ended();
-  engine_.linkBroken();
+  // Released at once, so that nothing (a USB device above all) stays held until the window
+  // closes.
+  endPause();
+  transfer_.closeImage();
+  context_.session.closeLink();
   clearSilence();
   upgrade_->setEnabled(true);
 }
 
-void UpgradeWindow::heardFromUnit() {
+void UpgradeWindow::replyReceived() {
   // Every reply comes here: the bar is touched only when the hint was showing.
   if (progress_->isTextVisible()) {
     clearSilence();
   }
-  if (engine_.running()) {
+  if (transferRunning()) {
     // The timer is not set anew for each reply; when it fires it looks at the time since the
     // last one.
     silentFor_.start();
@@ -344,7 +369,7 @@ void UpgradeWindow::heardFromUnit() {
 }
 
 void UpgradeWindow::showSilence() {
-  if (!engine_.running() || paused()) {
+  if (!transferRunning() || paused()) {
     return;
   }
   const qint64 hintMs = context_.silenceHint.count();
@@ -403,46 +428,65 @@ void UpgradeWindow::done(int result) {
   // link released.
   clearSilence();
   desktop_.ended();
-  engine_.closeDown();
+  // Detached first: a reply already on its way finds no receiver rather than a closed image.
+  context_.session.dispatcher().detach(feature());
+  endPause();
+  transfer_.closeImage();
+  context_.session.closeLink();
   QDialog::done(result);
 }
 
-void UpgradeWindow::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
-  if (!engine_.running()) {
-    // The transfer's last word: the desktop hears of the end before the box waits for OK.
-    desktop_.ended(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                   QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  }
+void UpgradeWindow::transferFinished(UpgradeOutcome /*outcome*/, std::string_view text,
+                                     std::string_view title, MessageIcon icon) {
+  // The transfer's last word: the desktop hears of the end before the box waits for OK.
+  desktop_.ended(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   context_.messages.show(
       this, OperatorMessage{.title = std::string(title), .text = std::string(text), .icon = icon});
 }
 
-void UpgradeWindow::setPaused(UpgradeEngine::Wait wait) {
+void UpgradeWindow::pauseStarted(bool restart, std::chrono::milliseconds /*duration*/) {
   // Watching the whole application catches input for every control of the window, and
   // painting goes on untouched. The pointer and the progress bar say that the window waits;
   // nothing moves.
-  switch (wait) {
-    case UpgradeEngine::Wait::StartFrame:
-    case UpgradeEngine::Wait::Restart:
-      qApp->installEventFilter(this);
-      setCursor(Qt::BusyCursor);
-      progress_->setAccessibleDescription(
-          wait == UpgradeEngine::Wait::StartFrame
-              ? QStringLiteral("Waiting while the base unit takes the start frame")
-              : QStringLiteral("Waiting while the base unit restarts"));
-      // Time in a pause is not the unit's silence: no reply can be handled meanwhile.
-      silence_->stop();
-      break;
-    case UpgradeEngine::Wait::None:
-      qApp->removeEventFilter(this);
-      unsetCursor();
-      progress_->setAccessibleDescription(QString());
-      if (engine_.running()) {
-        silentFor_.start();
-        silence_->start(context_.silenceHint);
-      }
-      break;
+  if (!paused_) {
+    paused_ = true;
+    qApp->installEventFilter(this);
+    setCursor(Qt::BusyCursor);
   }
+  progress_->setAccessibleDescription(
+      restart ? QStringLiteral("Waiting while the base unit restarts")
+              : QStringLiteral("Waiting while the base unit takes the start frame"));
+  // Time in a pause is not the unit's silence: no reply can be handled meanwhile.
+  silence_->stop();
+}
+
+void UpgradeWindow::pauseEnded() {
+  if (!paused_) {
+    return;
+  }
+  paused_ = false;
+  qApp->removeEventFilter(this);
+  unsetCursor();
+  progress_->setAccessibleDescription(QString());
+  if (transferRunning()) {
+    silentFor_.start();
+    silence_->start(context_.silenceHint);
+  }
+}
+
+void UpgradeWindow::endPause() {
+  link_.cancelPause();
+  pauseEnded();
+}
+
+void UpgradeWindow::abandon(std::exception_ptr failure) {
+  // Only the end of a pause runs outside a window's own call.
+  reportUnhandledFailure(failure);
+  transfer_.closeImage();
+  pauseEnded();
+  setUpgradeEnabled(true);
+  desktop_.ended();
 }
 
 bool UpgradeWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -2,12 +2,15 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <memory>
+#include <optional>
+#include <string>
 
+#include "link/SessionUpgradeLink.h"
 #include "protocol/MessageIcon.h"
 #include "ui/ShellContext.h"
 #include "ui/TransferDesktop.h"
-#include "ui/UpgradeEngine.h"
+#include "upgrade/UpgradeTransfer.h"
+#include "upgrade/UpgradeView.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -19,11 +22,11 @@ namespace orbelle::ui {
 // Upgrade Base Unit or Upgrade Handheld Unit: picks the image file, starts the transfer and
 // shows its progress. Built once and reused, so the transfer survives the window's closing.
 // Every way out of the window runs the close-down: none leaves the link open.
-class UpgradeWindow : public QDialog {
+class UpgradeWindow : public QDialog, private UpgradeView {
   Q_OBJECT
 
  public:
-  using Unit = UpgradeEngine::Unit;
+  enum class Unit { Base, Handheld };
 
   UpgradeWindow(Unit unit, const ShellContext& context);
   ~UpgradeWindow() override;
@@ -35,10 +38,9 @@ class UpgradeWindow : public QDialog {
   // window shows.
   void prepare(bool startAtOnce);
 
-  const QString& imagePath() const { return imagePath_; }
   // A pause of the transfer is running: the window paints but takes no input.
-  bool paused() const { return engine_.paused(); }
-  bool transferRunning() const { return engine_.running(); }
+  bool paused() const { return paused_; }
+  bool transferRunning() const { return transfer_.state() != UpgradeState::Idle; }
 
   // The link broke: released at once, and Upgrade may try again.
   void linkBroken();
@@ -50,25 +52,40 @@ class UpgradeWindow : public QDialog {
   void changeEvent(QEvent* event) override;
 
  private:
+  // What the transfer tells its window.
+  void setUpgradeEnabled(bool enabled) override;
+  // The bar's value, and its figures (bytes, rate, time left) on its tip and for readers.
+  void setProgress(int percent) override;
+  void transferFinished(UpgradeOutcome outcome, std::string_view text, std::string_view title,
+                        MessageIcon icon) override;
+  // The hint on the progress bar while the unit stays silent during a transfer.
+  void replyReceived() override;
+  void pauseStarted(bool restart, std::chrono::milliseconds duration) override;
+  void pauseEnded() override;
+  void transferEvent(UpgradeEvent event) override;
+
+  Feature feature() const;
   void browse();
   void startUpgrade();
-  void setUpgradeEnabled(bool enabled);
+  // Reopens the chosen link when it was released; false when it cannot be opened (the
+  // operator has been told).
+  bool linkReady();
   void showPath(const QString& path);
-  void setPaused(UpgradeEngine::Wait wait);
-  // The hint on the progress bar while the unit stays silent during a transfer.
-  void heardFromUnit();
   void showSilence();
   void clearSilence();
-  void showMessage(std::string_view text, std::string_view title, MessageIcon icon);
-  void onTransferEvent(UpgradeEvent event);
-  // The bar's value, and its figures (bytes, rate, time left) on its tip and for readers.
-  void showProgress(int percent);
   void adviseOnAdapterDelay();
+  // No pause ends and no input is held back any more.
+  void endPause();
+  // What the end of a pause threw: the transfer is abandoned rather than left waiting for
+  // nothing.
+  void abandon(std::exception_ptr failure);
   QAbstractButton* addButton(int id, const QString& caption, QRect where);
 
   Unit unit_;
   ShellContext context_;
-  UpgradeEngine engine_;
+  SessionUpgradeLink link_;
+  UpgradeTransfer transfer_;
+  bool paused_ = false;
   QString imagePath_;
   QLineEdit* pathField_ = nullptr;
   QAbstractButton* browse_ = nullptr;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string_view>
 
 namespace orbelle {
@@ -57,7 +56,7 @@ struct UpgradeCounters {
 };
 
 // Moments a caller may want to time or trace. Each is reported right after the step is done
-// (a frame event after the host has been asked to send it).
+// (a frame event after the link side has been asked to send it).
 enum class UpgradeEvent {
   StartSent,
   BlockSent,  // a new block; counters().blocksSent == 1 marks the first of the transfer
@@ -66,7 +65,5 @@ enum class UpgradeEvent {
   AllBlocksAcknowledged,  // the block acknowledgement that found nothing left to send
   Completed,              // a completion has run to its end (or its port refused to reopen)
 };
-
-using UpgradeEventHook = std::function<void(UpgradeEvent)>;
 
 }  // namespace orbelle

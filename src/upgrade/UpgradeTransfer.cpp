@@ -26,11 +26,11 @@ bool fcsHolds(const ReportFrame& frame) {
 
 }  // namespace
 
-UpgradeTransfer::UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link, UpgradeHost& host,
-                                 RunFlags& runFlags)
-    : table_(table), link_(link), host_(host), runFlags_(runFlags) {}
+UpgradeTransfer::UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link,
+                                 UpgradeLinkSide& linkSide, UpgradeView& view, RunFlags& runFlags)
+    : table_(table), link_(link), linkSide_(linkSide), view_(view), runFlags_(runFlags) {}
 
-void UpgradeTransfer::StartUpgrade(const std::filesystem::path& imagePath) {
+void UpgradeTransfer::startUpgrade(const std::filesystem::path& imagePath) {
   // A restart drops the previous image and anything its replies left queued.
   pending_.clear();
   image_.reset();
@@ -39,10 +39,10 @@ void UpgradeTransfer::StartUpgrade(const std::filesystem::path& imagePath) {
   outcome_ = UpgradeOutcome::Running;
 
   if (table_.discardBeforeStartOnRs232 && link_.protocol == LinkProtocol::Rs232 &&
-      !linkStep([this] { host_.discardInput(); })) {
+      !linkStep([this] { linkSide_.discardInput(); })) {
     return;
   }
-  host_.setUpgradeEnabled(false);
+  view_.setUpgradeEnabled(false);
   if (openImage(imagePath)) {
     sendStart();
   }
@@ -71,16 +71,17 @@ bool UpgradeTransfer::openImage(const std::filesystem::path& imagePath) {
 void UpgradeTransfer::sendStart() {
   writeStartPayload(link_.txFrame, imageLength_, link_.baudrate);
   if (takeStartLineSettings() &&
-      !linkStep([this] { host_.setLineSettings(kStartFrameLineSettings); })) {
+      !linkStep([this] { linkSide_.setLineSettings(kStartFrameLineSettings); })) {
     return;
   }
   state_ = UpgradeState::StartPause;
   sendFrame(table_.start);
   report(UpgradeEvent::StartSent);
-  host_.startPause(table_.pauseAfterStart, 1);
+  linkSide_.startPause(table_.pauseAfterStart, 1);
 }
 
-void UpgradeTransfer::HandleReply(const ReportFrame& rxFrame) {
+void UpgradeTransfer::handleReply(const ReportFrame& rxFrame) {
+  view_.replyReceived();
   const std::optional<UpgradeInput> input = classifyReply(table_, rxFrame[frame_pos::kCode]);
   if (!input) {
     return;
@@ -92,7 +93,12 @@ void UpgradeTransfer::HandleReply(const ReportFrame& rxFrame) {
   pump();
 }
 
+void UpgradeTransfer::pauseArmed(std::chrono::milliseconds duration) {
+  view_.pauseStarted(state_ == UpgradeState::CompletionPause, duration);
+}
+
 void UpgradeTransfer::pauseElapsed() {
+  view_.pauseEnded();
   if (!isPause(state_)) {
     return;  // a timer from a pause that a restart or close-down has already ended
   }
@@ -118,7 +124,7 @@ void UpgradeTransfer::pump() {
       transition(input);
     }
   } catch (...) {
-    // A host call that throws must not leave every later reply queued for ever.
+    // A call that throws must not leave every later reply queued for ever.
     pumping_ = false;
     throw;
   }
@@ -137,7 +143,7 @@ void UpgradeTransfer::transition(UpgradeInput input) {
     case UpgradeInput::StartAck:
       // A repeated start acknowledgement once everything has gone out has nothing to send.
       if (imageOpen() && remaining() > 0) {
-        SendNextBlock();
+        sendNextBlock();
       }
       return;
     case UpgradeInput::BlockAck:
@@ -145,8 +151,8 @@ void UpgradeTransfer::transition(UpgradeInput input) {
         return;
       }
       if (remaining() > 0) {
-        SendNextBlock();
-        host_.setProgress(percentSent());
+        sendNextBlock();
+        view_.setProgress(percentSent());
       } else {
         completeOnLastAck();
       }
@@ -191,20 +197,20 @@ bool UpgradeTransfer::takeStartLineSettings() {
 
 void UpgradeTransfer::refuseStart(std::string_view text, bool reenableUpgrade) {
   outcome_ = UpgradeOutcome::FileRefused;
-  host_.showMessage(text, kUpgradeMessageTitle, MessageIcon::Error);
+  view_.transferFinished(outcome_, text, kUpgradeMessageTitle, MessageIcon::Error);
   if (reenableUpgrade) {
-    host_.setUpgradeEnabled(true);
+    view_.setUpgradeEnabled(true);
   }
 }
 
 void UpgradeTransfer::finishStart() {
   state_ = UpgradeState::AwaitingStartAck;
   if (const auto settings = lineSettingsForBaudrate(link_.baudrate)) {
-    linkStep([this, &settings] { host_.setLineSettings(*settings); });
+    linkStep([this, &settings] { linkSide_.setLineSettings(*settings); });
   }
 }
 
-void UpgradeTransfer::SendNextBlock() {
+void UpgradeTransfer::sendNextBlock() {
   if (sendBlockAtOffset(false)) {
     report(UpgradeEvent::BlockSent);
   }
@@ -227,7 +233,7 @@ bool UpgradeTransfer::sendBlockAtOffset(bool resend) {
     return false;
   }
   writeBlockPayload(link_.txFrame, offset_, block);
-  // Bookkeeping first: a host may hand over the next reply from inside sendFrame.
+  // Bookkeeping first: the link side may hand over the next reply from inside sendFrame.
   offset_ += n;
   lastBlockLength_ = n;
   state_ = UpgradeState::BlockOutstanding;
@@ -243,7 +249,7 @@ void UpgradeTransfer::sendFrame(CommandCode code) {
   // acknowledgement one block behind.
   counters_.staleReplies += static_cast<std::uint32_t>(pending_.size());
   pending_.clear();
-  host_.sendFrame(code);
+  linkSide_.sendFrame(code);
 }
 
 void UpgradeTransfer::abandonUnreadableImage() {
@@ -268,9 +274,9 @@ void UpgradeTransfer::stop(UpgradeOutcome outcome, std::string_view text, std::s
   pending_.clear();
   image_.reset();
   state_ = UpgradeState::Idle;
-  host_.setUpgradeEnabled(true);
+  view_.setUpgradeEnabled(true);
   outcome_ = outcome;
-  host_.showMessage(text, title, MessageIcon::Error);
+  view_.transferFinished(outcome_, text, title, MessageIcon::Error);
 }
 
 void UpgradeTransfer::answerHandshake() {
@@ -288,7 +294,7 @@ void UpgradeTransfer::completeOnLastAck() {
   // The restart wait and the reopen concern the serial port only; a USB user stays on USB.
   if (link_.protocol == LinkProtocol::Rs232) {
     state_ = UpgradeState::CompletionPause;
-    host_.startPause(PauseKind::Long, kRestartLongPauses);
+    linkSide_.startPause(PauseKind::Long, kRestartLongPauses);
     return;
   }
   announceCompletion(UpgradeOutcome::CompletedByLastAck);
@@ -299,8 +305,8 @@ void UpgradeTransfer::finishLastAckCompletion() {
   // Whatever came in while the unit restarted is dropped with the port's input.
   pending_.clear();
   if (!linkStep([this] {
-        host_.discardInput();
-        host_.reopenSerial();
+        linkSide_.discardInput();
+        linkSide_.reopenSerial();
       })) {
     report(UpgradeEvent::Completed);
     return;
@@ -318,8 +324,8 @@ void UpgradeTransfer::completeOnDone() {
 }
 
 void UpgradeTransfer::closeFor(UpgradeCompletion completion) {
-  host_.setUpgradeEnabled(true);
-  host_.setProgress(percentSent());
+  view_.setUpgradeEnabled(true);
+  view_.setProgress(percentSent());
   image_.reset();
   state_ = UpgradeState::Idle;
   ++counters_.completions;
@@ -330,8 +336,9 @@ void UpgradeTransfer::closeFor(UpgradeCompletion completion) {
 
 void UpgradeTransfer::announceCompletion(UpgradeOutcome outcome) {
   outcome_ = outcome;
-  host_.showMessage(table_.completionMessage, kUpgradeMessageTitle, MessageIcon::Information);
-  host_.setProgress(0);
+  view_.transferFinished(outcome_, table_.completionMessage, kUpgradeMessageTitle,
+                         MessageIcon::Information);
+  view_.setProgress(0);
   report(UpgradeEvent::Completed);
 }
 
@@ -346,10 +353,6 @@ bool UpgradeTransfer::linkStep(const std::function<void()>& step) {
   }
 }
 
-void UpgradeTransfer::report(UpgradeEvent event) {
-  if (eventHook_) {
-    eventHook_(event);
-  }
-}
+void UpgradeTransfer::report(UpgradeEvent event) { view_.transferEvent(event); }
 
 }  // namespace orbelle

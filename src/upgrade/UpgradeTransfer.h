@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -12,8 +13,9 @@
 #include "upgrade/ImageFile.h"
 #include "upgrade/RunFlags.h"
 #include "upgrade/UpgradeCodeTable.h"
-#include "upgrade/UpgradeHost.h"
+#include "upgrade/UpgradeLinkSide.h"
 #include "upgrade/UpgradeReport.h"
+#include "upgrade/UpgradeView.h"
 
 namespace orbelle {
 
@@ -31,36 +33,35 @@ constexpr bool isPause(UpgradeState state) {
 
 // Sends a firmware image to the base unit or, through it, to a handheld unit, one 32-byte
 // block per reply. Nothing is timed here: every step follows a reply or the end of a pause
-// the host was asked for. One instance per upgrade window; it outlives the window's openings.
+// the link side was asked for. One instance per upgrade window; it outlives the window's openings.
 class UpgradeTransfer : public ReplyReceiver {
  public:
-  UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link, UpgradeHost& host,
-                  RunFlags& runFlags);
+  UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link, UpgradeLinkSide& linkSide,
+                  UpgradeView& view, RunFlags& runFlags);
 
   // The Upgrade command: restarts from the first byte whatever state the transfer is in.
-  void StartUpgrade(const std::filesystem::path& imagePath);
+  void startUpgrade(const std::filesystem::path& imagePath);
 
   // One reply; only its code byte is read. Replies that come during a pause wait for its end.
-  void HandleReply(const ReportFrame& rxFrame);
-  void onLinkReply(const ReportFrame& rxFrame) override { HandleReply(rxFrame); }
+  void handleReply(const ReportFrame& rxFrame);
+  void onLinkReply(const ReportFrame& rxFrame) override { handleReply(rxFrame); }
   void onStaleReply() override { ++counters_.staleReplies; }
 
-  // The host's timer for the pause it was asked to start has fired.
+  // The pause the link side was asked for runs now, for `duration` (a serial line's counts from
+  // when the start frame has left the port).
+  void pauseArmed(std::chrono::milliseconds duration);
+  // The link side's timer for the pause it was asked to start has fired.
   void pauseElapsed();
 
   // The window's close-down: the image is closed, the counts and lengths are kept. Replies
   // that come later find no image and send nothing.
   void closeImage();
 
-  void setEventHook(UpgradeEventHook hook) { eventHook_ = std::move(hook); }
-
   UpgradeState state() const { return state_; }
   std::uint32_t imageLength() const { return imageLength_; }
   std::uint32_t offset() const { return offset_; }
   std::uint32_t lastBlockLength() const { return lastBlockLength_; }
   const UpgradeCounters& counters() const { return counters_; }
-  // How the last transfer ended; set before the message that tells the operator.
-  UpgradeOutcome outcome() const { return outcome_; }
   std::size_t pendingReplies() const { return pending_.size(); }
 
  private:
@@ -79,7 +80,7 @@ class UpgradeTransfer : public ReplyReceiver {
   void sendStart();
   void sendFrame(CommandCode code);
   void finishStart();
-  void SendNextBlock();
+  void sendNextBlock();
   void resendLastBlock();
   bool sendBlockAtOffset(bool resend);
   void abandonUnreadableImage();
@@ -99,9 +100,9 @@ class UpgradeTransfer : public ReplyReceiver {
 
   const UpgradeCodeTable& table_;
   LinkState& link_;
-  UpgradeHost& host_;
+  UpgradeLinkSide& linkSide_;
+  UpgradeView& view_;
   RunFlags& runFlags_;
-  UpgradeEventHook eventHook_;
 
   UpgradeState state_ = UpgradeState::Idle;
   std::optional<ImageFile> image_;
@@ -112,7 +113,7 @@ class UpgradeTransfer : public ReplyReceiver {
   UpgradeOutcome outcome_ = UpgradeOutcome::Running;
 
   std::deque<UpgradeInput> pending_;
-  // Re-entrancy guard, not transfer state: a reply handed over from inside a host call waits
+  // Re-entrancy guard, not transfer state: a reply handed over from inside a link side call waits
   // until the transition that made that call has finished.
   bool pumping_ = false;
 };

@@ -99,22 +99,6 @@ TEST_P(UpgradeOverEitherLink, RetriesAndHandshakesAreAnsweredAndCountedAsTheUnit
   EXPECT_EQ(nextSavedImage(sim, dir_ / "kept", "base-1.dat"), imageBytes(4097));
 }
 
-TEST_P(UpgradeOverEitherLink, DoneRepliesAndBadFcsStillComplete) {
-  Simulator done(GetParam(),
-                 {"--save-images", (dir_ / "done").string(), "--fault", "finish-with-done"});
-  const auto base =
-      summaryOf(vkr(done, {"--json", "upgrade", "base", writeImage(dir_, 33).string()}));
-  EXPECT_EQ(base["completion"], "done");
-  EXPECT_EQ(base["blocks"], 2);
-  EXPECT_EQ(nextSavedImage(done, dir_ / "done", "base-1.dat"), imageBytes(33));
-
-  // Replies are taken by their code whatever their FCS, but not without a trace.
-  Simulator corrupt(GetParam(), {"--fault", "corrupt-fcs"});
-  const auto unchecked =
-      summaryOf(vkr(corrupt, {"--json", "upgrade", "base", writeImage(dir_, 100).string()}));
-  EXPECT_EQ(unchecked["bad_fcs_replies"], 5) << "the start acknowledgement and four blocks'";
-}
-
 TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithItsLink) {
   const std::string image = writeImage(dir_, 1000).string();
   Simulator deaf(GetParam(), {"--fault", "drop-reply=1"});
@@ -167,15 +151,15 @@ INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEitherLink,
                          [](const auto& info) { return linkName(info.param); });
 
 TEST(UpgradeCli, AnAdapterDelayShowsInTheTurnaroundAndIsExplainedOnce) {
-  // 16 ms before each reply, as behind an FTDI adapter's default latency timer. The run, its
-  // 0.6 s of restart pauses included, is far longer than the time-out, which counts from the
+  // 16 ms before each reply, as behind an FTDI adapter's default latency timer. The run, and
+  // its 0.36 s of restart pauses alone, are longer than the time-out, which counts from the
   // last reply and stops during pauses: no reply is late.
   TempDir dir;
   Simulator sim(SimLink::Serial, {"--baud-emulation", "115200", "--reply-delay", "16"});
   const auto run = vkr(sim,
                        {"--json", "--baud", "115200", "--trace", "--timeout", "0.3", "upgrade",
                         "base", writeImage(dir, 1024).string()},
-                       {"--pause-scale", "0.1"});
+                       {"--pause-scale", "0.06"});
   const nlohmann::json turnaround = summaryOf(run)["turnaround_ms"];
   EXPECT_GE(turnaround["median"].get<double>(), 16.0) << turnaround;
   EXPECT_LE(turnaround["median"].get<double>(), 20.0) << turnaround;

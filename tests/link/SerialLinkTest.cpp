@@ -55,7 +55,8 @@ TEST_F(SerialLinkFixture, OneFramePerThirtyEightBytesAndTheRestOfThatReadDropped
   EXPECT_EQ(peer.slaveSpeed(), static_cast<speed_t>(B19200));
 
   ASSERT_TRUE(peer.write(numbered(20, 1)));
-  processEventsUntil([] { return false; }, 150);
+  ASSERT_TRUE(peer.arrived(20));
+  ASSERT_TRUE(processEventsUntil([&] { return peer.unread() == 0; }));
   EXPECT_TRUE(frames.empty()) << "fewer than 38 bytes stay buffered";
   ASSERT_TRUE(peer.write(numbered(18, 21)));
   ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 1; }));
@@ -63,9 +64,9 @@ TEST_F(SerialLinkFixture, OneFramePerThirtyEightBytesAndTheRestOfThatReadDropped
 
   ASSERT_TRUE(peer.write(numbered(76, 100)));
   ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 2; }));
-  processEventsUntil([] { return false; }, 150);
-  ASSERT_EQ(frames.size(), 2U) << "76 bytes in one read give one frame";
   EXPECT_EQ(frames[1], numbered(38, 100));
+  ASSERT_FALSE(dropped.empty());
+  EXPECT_EQ(dropped.back(), numbered(38, 138)) << "76 bytes in one read give one frame";
 
   std::array<std::uint8_t, kWireFrameSize> out{};
   out[0] = 0xF3;
@@ -89,14 +90,14 @@ TEST_F(SerialLinkFixture, StrayRepliesAreDroppedWholeSoTheNextReplyIsReadFromIts
   ASSERT_TRUE(peer.write(numbered(38, 1) + numbered(5, 100)));
   ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 1; }));
   ASSERT_TRUE(peer.write(numbered(33, 105)));
-  processEventsUntil([] { return false; }, 100);
+  ASSERT_TRUE(processEventsUntil([&] { return dropped.size() == 1; }));
   ASSERT_TRUE(peer.write(numbered(38, 200)));
   ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 2; }));
   EXPECT_EQ(frames[1], numbered(38, 200));
 
   // A repeat that is still arriving when the next frame goes out is dropped whole.
   ASSERT_TRUE(peer.write(numbered(10, 50)));
-  processEventsUntil([] { return false; }, 100);
+  ASSERT_TRUE(peer.arrived(10));
   link.dropUnhandled();
   ASSERT_TRUE(peer.write(numbered(28, 60) + numbered(38, 150)));
   ASSERT_TRUE(processEventsUntil([&] { return frames.size() == 3; }));

@@ -9,29 +9,29 @@ namespace {
 using Calls = std::vector<std::string>;
 
 struct LinkedFeatureFixture : ::testing::Test {
-  LinkState state;
   FakeHid hid;
   FakeSerial serial;
-  LinkEndpoints links{&hid, &serial, {}};
-  ReplyDispatcher dispatcher;
+  LinkChannel link;
+  LinkState& state = link.state();
   LinkPreferences prefs{LinkProtocol::Usb, 3, 57600, {}, {}};
 
-  LinkedFeatureResult run(Feature feature) {
-    return RunLinkedFeature(feature, prefs, state, links, dispatcher);
-  }
+  LinkedFeatureFixture() { link.setTransports(&hid, &serial); }
+
+  LinkedFeatureResult run(Feature feature) { return runLinkedFeature(feature, prefs, link); }
+  Feature active() { return link.dispatcher().activeFeature(); }
 };
 
 TEST_F(LinkedFeatureFixture, UsbResetsThenOpensAndSaysWhenNoUnitAnswers) {
   hid.held = true;  // left over from an earlier command
   EXPECT_EQ(run(Feature::SetBaseUnit).outcome, LinkedFeatureOutcome::Open);
   EXPECT_EQ(hid.calls, (Calls{"close", "open"}));
-  EXPECT_EQ(dispatcher.activeFeature(), Feature::SetBaseUnit);
+  EXPECT_EQ(active(), Feature::SetBaseUnit);
   EXPECT_FALSE(run(Feature::SetBaseUnit).message());
 
   hid.present = false;
   const LinkedFeatureResult missing = run(Feature::UpgradeHandheldUnit);
   EXPECT_EQ(missing.outcome, LinkedFeatureOutcome::NotUsable);
-  EXPECT_EQ(dispatcher.activeFeature(), Feature::UpgradeHandheldUnit);
+  EXPECT_EQ(active(), Feature::UpgradeHandheldUnit);
   EXPECT_EQ(missing.message(),
             (OperatorMessage{"VKR - Software Problem/Communication Message",
                              "Cannot communicate with the base unit!", MessageIcon::Error}));
@@ -66,21 +66,21 @@ TEST_F(LinkedFeatureFixture, NoProtocolAsksForOneInEveryCommandAndOpensNothing) 
     const LinkedFeatureResult result = run(feature);
     EXPECT_EQ(result.outcome, LinkedFeatureOutcome::NoProtocol);
     EXPECT_EQ(result.message()->text, "Please set the communicate attribute before communication!");
-    EXPECT_EQ(dispatcher.activeFeature(), feature);
+    EXPECT_EQ(active(), feature);
   }
   EXPECT_EQ(hid.calls, (Calls{"close", "close", "close"})) << "the reset still runs";
   EXPECT_TRUE(serial.calls.empty());
 }
 
 TEST_F(LinkedFeatureFixture, CheckOpensWithoutResetAndSerialShowsTheRefusalFirst) {
-  const LinkCheckResult found = CheckChosenLink(prefs, state, links);
+  const LinkCheckResult found = checkChosenLink(prefs, link);
   EXPECT_EQ(found.outcome, LinkCheckOutcome::Usable);
   EXPECT_EQ(hid.calls, (Calls{"open", "stop"}));
   EXPECT_TRUE(hid.held) << "the device stays held, only receiving stops";
   EXPECT_TRUE(found.messages().empty());
 
   hid.present = false;
-  const LinkCheckResult missing = CheckChosenLink(prefs, state, links);
+  const LinkCheckResult missing = checkChosenLink(prefs, link);
   ASSERT_EQ(missing.messages().size(), 1U);
   EXPECT_EQ(missing.messages()[0],
             (OperatorMessage{"VKR - Hardware Problem/Communication Message",
@@ -91,10 +91,10 @@ TEST_F(LinkedFeatureFixture, CheckOpensWithoutResetAndSerialShowsTheRefusalFirst
   // Over serial a refusal comes before the check's own message.
   prefs.protocol = LinkProtocol::Rs232;
   serial.opens = false;
-  EXPECT_EQ(CheckChosenLink(prefs, state, links).messages()[0].text, "Cannot open COM port!");
+  EXPECT_EQ(checkChosenLink(prefs, link).messages()[0].text, "Cannot open COM port!");
   serial.refusal = "Permission denied";
   state.serialOpen = true;
-  const std::vector<OperatorMessage> refused = CheckChosenLink(prefs, state, links).messages();
+  const std::vector<OperatorMessage> refused = checkChosenLink(prefs, link).messages();
   EXPECT_FALSE(state.serialOpen) << "a refused port is left closed";
   ASSERT_EQ(refused.size(), 2U);
   EXPECT_EQ(refused[0].text, "Permission denied");
@@ -102,7 +102,7 @@ TEST_F(LinkedFeatureFixture, CheckOpensWithoutResetAndSerialShowsTheRefusalFirst
 
   prefs.protocol = LinkProtocol::None;
   serial.calls.clear();
-  EXPECT_EQ(CheckChosenLink(prefs, state, links).outcome, LinkCheckOutcome::NoProtocol);
+  EXPECT_EQ(checkChosenLink(prefs, link).outcome, LinkCheckOutcome::NoProtocol);
   EXPECT_TRUE(serial.calls.empty());
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/ioctl.h>
+
 namespace orbelle::testing {
 
 // Plays the base unit's end of a pseudo-terminal.
@@ -57,6 +59,23 @@ class PtyPeer {
     }
     bytes.resize(got);
     return bytes;
+  }
+  // Bytes written to the link's end that it has not read yet.
+  int unread() const {
+    int waiting = 0;
+    ::ioctl(holder_, FIONREAD, &waiting);
+    return waiting;
+  }
+  // Waits until `count` bytes wait at the link's end: a pseudo-terminal passes them on
+  // through a queue of its own, after write has returned.
+  bool arrived(int count) const {
+    for (int ms = 0; ms < 5000; ++ms) {
+      if (unread() >= count) {
+        return true;
+      }
+      ::poll(nullptr, 0, 1);
+    }
+    return false;
   }
   speed_t slaveSpeed() const {
     termios t{};

@@ -78,6 +78,7 @@ class UpgradeOverEachLink : public UpgradeWindowTest,
 
 TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   serveKeeping(GetParam());
+  pauses_.longPause = pauses_.shortPause;  // three restarts of six long pauses each
   start();
 
   ui::UpgradeWindow& base = open(Feature::UpgradeBaseUnit);
@@ -135,18 +136,19 @@ INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
 // came meanwhile are handled after it. Cancel in the middle abandons the transfer, and the next
 // opening starts clean. Neither Enter nor the hidden OK leaves the link open.
 TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
-  serveKeeping(SimLink::Serial, {"--baud-emulation", "38400"});  // about 20 ms a block
-  pauses_.longPause = std::chrono::milliseconds(400);            // the handheld's start pause
-  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeHandheldUnit, 1024);
+  serveKeeping(SimLink::Serial, {"--baud-emulation", "115200"});  // about 7 ms a block
+  // Long enough a start pause to press everything in it; a short restart at the end.
+  pauses_ = {std::chrono::milliseconds(300), std::chrono::milliseconds(20)};
+  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 1024);
   SerialLink& port = app_->session().serial();
   click(window, 1036);
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.paused(); }, kDeadlineMs));
   auto* progress = control<QProgressBar>(window, 1037);
   EXPECT_EQ(window.cursor().shape(), Qt::BusyCursor);
   EXPECT_TRUE(progress->accessibleDescription().startsWith("Waiting while the base unit"));
-  auto* cancel = control<QAbstractButton>(window, 1075);
+  auto* cancel = control<QAbstractButton>(window, 2);
   const QRect before = cancel->geometry();
-  click(window, 1075);
+  click(window, 2);
   QTest::keyClick(&window, Qt::Key_Escape);
   window.close();
   // A screen reader's Press is dropped as the click is.
@@ -164,12 +166,12 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
 
   ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() >= 20; }, kDeadlineMs));
   EXPECT_TRUE(window.transferRunning());
-  click(window, 1075);
+  click(window, 2);
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(window.transferRunning());
   EXPECT_FALSE(port.portOpen());
 
-  open(Feature::UpgradeHandheldUnit);
+  open(Feature::UpgradeBaseUnit);
   EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), *files_.answer);
   EXPECT_EQ(progress->value(), 0);
   ASSERT_TRUE(control<QAbstractButton>(window, 1036)->isEnabled());
@@ -181,7 +183,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   QTest::keyClick(upgrade, Qt::Key_Return);  // the focused button takes Enter
   ASSERT_TRUE(QTest::qWaitFor([&] { return !upgrade->isEnabled(); }, kDeadlineMs));
   EXPECT_EQ(window.focusWidget(), progress) << "not Cancel, which a second Space would press";
-  expectCompleted(window, sent_, "The handheld unit has been upgraded");
+  expectCompleted(window, sent_, "The base unit has been upgraded.");
   control<QAbstractButton>(window, 1)->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(port.portOpen());
@@ -236,8 +238,8 @@ TEST_F(UpgradeWindowTest, TheDesktopKeepsTheMachineAwakeAndHearsHowTheTransferEn
   desktop.serveNotifications();
   SignalRecorder dock(desktop.sessionSide(), "com.canonical.Unity.LauncherEntry", "Update");
   qputenv("ORBELLE_NOTIFY_AFTER", "0");
-  serveKeeping(SimLink::Usb, {"--fault", "drop-reply=150"});
-  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 3200);
+  serveKeeping(SimLink::Usb, {"--fault", "drop-reply=75"});
+  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 1600);
   QWidget elsewhere;  // the operator turns to another window
   elsewhere.show();
   elsewhere.activateWindow();
@@ -262,7 +264,7 @@ TEST_F(UpgradeWindowTest, TheDesktopKeepsTheMachineAwakeAndHearsHowTheTransferEn
   const QVariantList told = desktop.notifications->calls[0].arguments();
   EXPECT_EQ(told[3].toString(), kSettingsTitle);
   EXPECT_EQ(told[4].toString(), "The base unit has been upgraded.");
-  EXPECT_LT(dock.heard.size(), 20U) << "100 blocks, a few updates";
+  EXPECT_LT(dock.heard.size(), 20U) << "50 blocks, a few updates";
 
   // The unit falls silent; Cancel gives the lock back, and nothing is announced.
   click(window, 1036);

@@ -11,7 +11,7 @@ namespace {
 
 using std::chrono::seconds;
 
-TEST(FinishNotice, OnlyALongTransferEndingBehindTheOperatorsBack) {
+TEST(FinishNotice, OnlyALongTransferEndingBehindTheOperatorsBackAfterTheChosenTime) {
   EXPECT_TRUE(shouldNotifyFinish(seconds(61), false, seconds(60)));
   EXPECT_FALSE(shouldNotifyFinish(seconds(61), true, seconds(60)));
   EXPECT_FALSE(shouldNotifyFinish(seconds(60), false, seconds(60)));
@@ -19,9 +19,8 @@ TEST(FinishNotice, OnlyALongTransferEndingBehindTheOperatorsBack) {
   // A threshold of 0 lets any transfer that took time at all through.
   EXPECT_TRUE(shouldNotifyFinish(std::chrono::milliseconds(1), false, seconds(0)));
   EXPECT_FALSE(shouldNotifyFinish(std::chrono::milliseconds(0), false, seconds(0)));
-}
 
-TEST(FinishNotice, ThresholdComesFromTheEnvironmentAndFallsBackOnNonsense) {
+  // The threshold comes from the environment and falls back on nonsense.
   ::unsetenv("ORBELLE_NOTIFY_AFTER");
   EXPECT_EQ(notifyAfterFromEnvironment(), seconds(60));
   for (const char* good : {"0", "90", "3600"}) {

@@ -9,8 +9,8 @@
 
 #include "protocol/ByteOrder.h"
 #include "protocol/Fcs16.h"
+#include "protocol/LinkChannel.h"
 #include "protocol/LinkError.h"
-#include "protocol/LinkSteps.h"
 #include "support/TempDir.h"
 #include "upgrade/UpgradeTransfer.h"
 
@@ -22,15 +22,13 @@ struct ShownMessage {
   MessageIcon icon;
 };
 
-// Records every request of the transfer, in order, as one log line each. Pauses end only when
-// the test says so; the frames are those SendFrame built in the shared txFrame.
-class FakeUpgradeHost : public UpgradeHost {
+// Both sides of the transfer: records every request, in order, as one log line each. Pauses
+// end only when the test says so; the frames are those the link channel built in txFrame.
+class FakeUpgradeHost : public UpgradeLinkSide, public UpgradeView {
  public:
-  explicit FakeUpgradeHost(LinkState& link) : link_(link) {}
-
   void sendFrame(CommandCode code) override {
-    SendFrame(link_, LinkEndpoints{}, code);
-    frames.push_back(link_.txFrame);
+    channel.send(code);
+    frames.push_back(channel.state().txFrame);
     char line[16];
     std::snprintf(line, sizeof line, "send %02x", static_cast<unsigned>(codeByte(code)));
     log.emplace_back(line);
@@ -60,11 +58,16 @@ class FakeUpgradeHost : public UpgradeHost {
     progress = percent;
     log.push_back("progress " + std::to_string(percent));
   }
-  void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override {
+  void transferFinished(UpgradeOutcome outcome, std::string_view text, std::string_view title,
+                        MessageIcon icon) override {
+    outcomes.push_back(outcome);
     messages.push_back({std::string(text), std::string(title), icon});
     log.push_back("message " + std::string(text));
   }
 
+  void transferEvent(UpgradeEvent event) override { events.push_back(event); }
+
+  // The events are kept: a test follows them across a start.
   void clear() {
     log.clear();
     frames.clear();
@@ -74,13 +77,13 @@ class FakeUpgradeHost : public UpgradeHost {
   std::vector<std::string> log;
   std::vector<ReportFrame> frames;
   std::vector<ShownMessage> messages;
+  std::vector<UpgradeOutcome> outcomes;
+  std::vector<UpgradeEvent> events;
+  LinkChannel channel;
   bool upgradeEnabled = true;
   int progress = -1;
   std::string reopenRefusal;
   std::string portRefusal;  // line settings refused
-
- private:
-  LinkState& link_;
 };
 
 // Image byte i; never zero, so zero padding stands out.
@@ -96,11 +99,11 @@ inline bool sealed(const ReportFrame& frame) {
 
 struct TransferFixture : ::testing::Test {
   TempDir dir;
-  LinkState link;
   RunFlags runFlags;
-  FakeUpgradeHost host{link};
-  UpgradeTransfer base{kBaseUpgradeTable, link, host, runFlags};
-  UpgradeTransfer handheld{kHandheldUpgradeTable, link, host, runFlags};
+  FakeUpgradeHost host;
+  LinkState& link = host.channel.state();
+  UpgradeTransfer base{kBaseUpgradeTable, link, host, host, runFlags};
+  UpgradeTransfer handheld{kHandheldUpgradeTable, link, host, host, runFlags};
 
   TransferFixture() {
     link.protocol = LinkProtocol::Usb;
@@ -124,12 +127,12 @@ struct TransferFixture : ::testing::Test {
     if (withFcs) {
       Fcs16::seal(rx);
     }
-    engine.HandleReply(rx);
+    engine.handleReply(rx);
   }
 
   // Start, let the pause after the start frame end, and clear what the host saw.
   void startPast(UpgradeTransfer& engine, const std::filesystem::path& path) {
-    engine.StartUpgrade(path);
+    engine.startUpgrade(path);
     engine.pauseElapsed();
     host.clear();
   }

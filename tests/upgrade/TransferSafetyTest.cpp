@@ -45,24 +45,24 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
         Case{dir / "missing.dat", cannotOpen}, Case{dir.path(), cannotOpen}, Case{{}, cannotOpen},
         Case{dir / "fifo", cannotOpen}}) {
     host.clear();
-    base.StartUpgrade(c.path);
+    base.startUpgrade(c.path);
     for (const CommandCode code : kBaseReplies) {
       reply(base, code);
     }
     EXPECT_EQ(host.log, c.log) << c.path;
     EXPECT_EQ(host.messages.at(0).title, "VKR - Software Problem/Settings Message");
     EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Error);
-    EXPECT_EQ(base.outcome(), UpgradeOutcome::FileRefused);
+    EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::FileRefused);
     EXPECT_EQ(host.upgradeEnabled, c.log.back() == "enable");
   }
   host.clear();
-  handheld.StartUpgrade(image(0));
+  handheld.startUpgrade(image(0));
   EXPECT_EQ(host.log,
             (Log{"disable", "message The handheld unit application file has no data!", "enable"}));
   EXPECT_TRUE(runFlags.firstHandheldStart) << "no start frame went out at 9600";
 
   std::filesystem::resize_file(big, 16'777'216);
-  base.StartUpgrade(big);
+  base.startUpgrade(big);
   EXPECT_EQ(readLe32(host.frames.at(0), 2), 0x01000000U);
 }
 
@@ -100,17 +100,17 @@ TEST_F(TransferSafety, ARefusingPortStopsTheTransferWithItsOwnWords) {
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
   EXPECT_EQ(host.progress, 100);
   EXPECT_EQ(base.state(), UpgradeState::Idle);
-  EXPECT_EQ(base.outcome(), UpgradeOutcome::LinkFailed);
+  EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::LinkFailed);
 
   // A port gone during the start pause refuses the settings that follow it.
-  base.StartUpgrade(image(64));
+  base.startUpgrade(image(64));
   host.clear();
   host.portRefusal = "Cannot set 19200,n,8,1 on /dev/pts/3: Input/output error";
   reply(base, CommandCode::BaseUpgradeStartAck);
   base.pauseElapsed();
   ASSERT_EQ(host.messages.size(), 1U);
   EXPECT_EQ(host.messages[0].text, host.portRefusal);
-  EXPECT_EQ(base.outcome(), UpgradeOutcome::LinkFailed);
+  EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::LinkFailed);
   EXPECT_TRUE(host.upgradeEnabled);
   reply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeDone);
@@ -120,7 +120,7 @@ TEST_F(TransferSafety, ARefusingPortStopsTheTransferWithItsOwnWords) {
 
 TEST_F(TransferSafety, RepliesDuringTheStartPauseWaitAndThoseDuringTheRestartAreDropped) {
   link.protocol = LinkProtocol::Rs232;
-  base.StartUpgrade(image(40));
+  base.startUpgrade(image(40));
   host.clear();
   reply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeBlockAck);
@@ -152,13 +152,12 @@ TEST_F(TransferSafety, RepliesDuringTheStartPauseWaitAndThoseDuringTheRestartAre
 // loop-back in one thread would.
 class EagerHost : public FakeUpgradeHost {
  public:
-  using FakeUpgradeHost::FakeUpgradeHost;
   void sendFrame(CommandCode code) override {
     FakeUpgradeHost::sendFrame(code);
     ReportFrame rx{};
     rx[1] = codeByte(code == CommandCode::BaseUpgradeStart ? CommandCode::BaseUpgradeStartAck
                                                            : CommandCode::BaseUpgradeBlockAck);
-    engine->HandleReply(rx);
+    engine->handleReply(rx);
   }
   void startPause(PauseKind kind, int count) override {
     FakeUpgradeHost::startPause(kind, count);
@@ -169,10 +168,11 @@ class EagerHost : public FakeUpgradeHost {
 
 TEST_F(TransferSafety, RepliesHandedOverFromInsideAHostCallWaitTheirTurn) {
   link.protocol = LinkProtocol::Rs232;
-  EagerHost eager(link);
-  UpgradeTransfer engine{kBaseUpgradeTable, link, eager, runFlags};
+  EagerHost eager;
+  eager.channel.state() = link;
+  UpgradeTransfer engine{kBaseUpgradeTable, eager.channel.state(), eager, eager, runFlags};
   eager.engine = &engine;
-  engine.StartUpgrade(image(70));
+  engine.startUpgrade(image(70));
   ASSERT_EQ(eager.frames.size(), 4U);
   for (std::size_t b = 0; b < 3; ++b) {
     EXPECT_EQ(slotOf(eager.frames[b + 1]), b);
@@ -235,7 +235,7 @@ TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
     EXPECT_NE(host.messages[0].text.find("changed"), std::string::npos);
-    EXPECT_EQ(base.outcome(), UpgradeOutcome::ImageChanged);
+    EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::ImageChanged);
     EXPECT_EQ(base.counters().completion, UpgradeCompletion::None);
     EXPECT_TRUE(host.upgradeEnabled);
     reply(base, CommandCode::BaseUpgradeDone);
@@ -249,12 +249,10 @@ TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
   reply(base, CommandCode::BaseUpgradeStartAck);
   rewrite(path);
   reply(base, CommandCode::BaseUpgradeDone);
-  EXPECT_EQ(base.outcome(), UpgradeOutcome::ImageChanged);
+  EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::ImageChanged);
 }
 
 TEST_F(TransferSafety, CountersAndEventsFollowTheTransfer) {
-  std::vector<UpgradeEvent> events;
-  base.setEventHook([&](UpgradeEvent event) { events.push_back(event); });
   startPast(base, image(40));
   reply(base, CommandCode::BaseUpgradeStartAck, true);
   reply(base, CommandCode::BaseUpgradeHandshake);
@@ -262,7 +260,7 @@ TEST_F(TransferSafety, CountersAndEventsFollowTheTransfer) {
   reply(base, CommandCode::BaseUpgradeBlockRetry);
   reply(base, CommandCode::ReadSettings);  // not ours: not counted
   reply(base, CommandCode::BaseUpgradeBlockAck, true);
-  EXPECT_EQ(events,
+  EXPECT_EQ(host.events,
             (std::vector<UpgradeEvent>{
                 UpgradeEvent::StartSent, UpgradeEvent::BlockSent, UpgradeEvent::HandshakeAnswered,
                 UpgradeEvent::BlockSent, UpgradeEvent::BlockResent,

@@ -2,7 +2,7 @@
 
 #include "protocol/Fcs16.h"
 #include "protocol/LineSettings.h"
-#include "protocol/LinkSteps.h"
+#include "protocol/LinkChannel.h"
 #include "support/FakeTransports.h"
 
 namespace orbelle::testing {
@@ -15,10 +15,13 @@ class RecordingReceiver : public ReplyReceiver {
 };
 
 struct LinkFixture : ::testing::Test {
-  LinkState state;
   FakeHid hid;
   FakeSerial serial;
-  LinkEndpoints links{&hid, &serial, {}};
+  LinkChannel link;
+  LinkState& state = link.state();
+  ReplyDispatcher& dispatcher = link.dispatcher();
+
+  LinkFixture() { link.setTransports(&hid, &serial); }
 };
 
 TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAndCloseReleases) {
@@ -27,8 +30,8 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAn
   for (std::size_t i = 2; i <= 13; ++i) {
     state.txFrame[i] = static_cast<std::uint8_t>(0xA0 + i);
   }
-  SendFrame(state, links, CommandCode::UploadSettings);
-  SendFrame(state, links, CommandCode::ReadSettings);
+  link.send(CommandCode::UploadSettings);
+  link.send(CommandCode::ReadSettings);
   ASSERT_EQ(hid.sent.size(), 2U);
   const ReportFrame& read = hid.sent[1];
   EXPECT_EQ(read[0], 0) << "report ID";
@@ -40,13 +43,13 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAn
             Fcs16::kGoodResidue);
 
   state.protocol = LinkProtocol::Rs232;
-  SendFrame(state, links, CommandCode::ReadSettings);
+  link.send(CommandCode::ReadSettings);
   ASSERT_EQ(serial.sent.size(), 1U);
   EXPECT_EQ(serial.sent[0], std::vector<std::uint8_t>(read.begin() + 1, read.end()))
       << "the report ID stays behind";
 
   state.protocol = static_cast<LinkProtocol>(7);
-  SendFrame(state, links, CommandCode::ReadSettings);
+  link.send(CommandCode::ReadSettings);
   EXPECT_EQ(serial.sent.size(), 1U);
   EXPECT_EQ(hid.sent.size(), 2U);
 
@@ -54,17 +57,16 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAn
   state.serialOpen = true;
   serial.isOpen = true;
   hid.held = true;
-  CloseLink(state, links);
+  link.close();
   EXPECT_FALSE(hid.held);
   EXPECT_FALSE(state.serialOpen);
   EXPECT_FALSE(serial.isOpen);
   serial.calls.clear();
-  CloseLink(state, links);
+  link.close();
   EXPECT_TRUE(serial.calls.empty()) << "a closed port is not closed again";
 }
 
 TEST_F(LinkFixture, RepliesGoToTheActiveReceiverOnlyAndOtherwiseDropSilently) {
-  ReplyDispatcher dispatcher;
   RecordingReceiver settings;
   RecordingReceiver upgrade;
   dispatcher.attach(Feature::SetBaseUnit, &settings);
@@ -75,47 +77,46 @@ TEST_F(LinkFixture, RepliesGoToTheActiveReceiverOnlyAndOtherwiseDropSilently) {
   report[1] = 0xF4;
   report[37] = 0xEE;  // a wrong FCS is delivered all the same
   dispatcher.setActiveFeature(Feature::SetBaseUnit);
-  DeliverHidReport(state, links, dispatcher, report);
+  link.deliverHidReport(report);
   ASSERT_EQ(settings.frames.size(), 1U);
   EXPECT_EQ(settings.frames[0], report);
 
   std::array<std::uint8_t, kWireFrameSize> wire{};
   wire[0] = 0x56;
   dispatcher.setActiveFeature(Feature::UpgradeBaseUnit);
-  DeliverSerialFrame(state, links, dispatcher, wire);
+  link.deliverSerialFrame(wire);
   ASSERT_EQ(upgrade.frames.size(), 1U);
   EXPECT_EQ(upgrade.frames[0][0], 0x07) << "a serial frame leaves byte 0 untouched";
   EXPECT_EQ(upgrade.frames[0][1], 0x56);
 
   for (Feature feature : {Feature::SetProtocol, Feature::None, Feature::UpgradeHandheldUnit}) {
     dispatcher.setActiveFeature(feature);
-    DeliverSerialFrame(state, links, dispatcher, wire);
+    link.deliverSerialFrame(wire);
   }
   dispatcher.setActiveFeature(Feature::SetBaseUnit);
   dispatcher.detach(Feature::SetBaseUnit);
-  DeliverSerialFrame(state, links, dispatcher, wire);
+  link.deliverSerialFrame(wire);
   EXPECT_EQ(settings.frames.size(), 1U);
   EXPECT_EQ(upgrade.frames.size(), 1U);
 }
 
 TEST_F(LinkFixture, StrayRepliesAreDroppedBeforeEverySendAndTheTraceMarksBadFcs) {
   std::vector<std::string> lines;
-  links.trace = [&](const TraceEvent& event) {
+  link.setTrace([&](const TraceEvent& event) {
     ASSERT_EQ(event.kind, TraceKind::Frame);
     lines.push_back(formatTraceLine(event.direction, event.bytes));
-  };
+  });
   state.protocol = LinkProtocol::Rs232;
-  SendFrame(state, links, CommandCode::ReadSettings);
+  link.send(CommandCode::ReadSettings);
   state.protocol = LinkProtocol::Usb;
-  SendFrame(state, links, CommandCode::ReadSettings);
+  link.send(CommandCode::ReadSettings);
   EXPECT_EQ(serial.calls, (std::vector<std::string>{"drop", "send"}));
   EXPECT_EQ(hid.calls, (std::vector<std::string>{"drop", "send"}));
 
-  ReplyDispatcher dispatcher;
-  DeliverSerialFrame(state, links, dispatcher, std::array<std::uint8_t, kWireFrameSize>{0xF4});
+  link.deliverSerialFrame(std::array<std::uint8_t, kWireFrameSize>{0xF4});
   std::array<std::uint8_t, kFrameSize> good{0, 0xF4};
   Fcs16::seal(good);
-  DeliverHidReport(state, links, dispatcher, good);
+  link.deliverHidReport(good);
   ASSERT_EQ(lines.size(), 4U);
   EXPECT_EQ(lines[0].substr(0, 8), "> 00 f3 ");
   EXPECT_EQ(lines[0].substr(lines[0].size() - 5), "9f d8");
@@ -129,19 +130,19 @@ TEST_F(LinkFixture, StrayRepliesAreDroppedBeforeEverySendAndTheTraceMarksBadFcs)
 
 TEST_F(LinkFixture, SerialStepsAreTracedInOrderOnlyWhenTheyReachAnOpenPort) {
   std::vector<std::string> steps;
-  links.trace = [&](const TraceEvent& event) {
+  link.setTrace([&](const TraceEvent& event) {
     steps.push_back(std::to_string(static_cast<int>(event.kind)) + std::string(event.text));
-  };
-  SetSerialLineSettings(links, "9600,n,8,1");
-  DiscardSerialInput(links);
+  });
+  link.setSerialLineSettings("9600,n,8,1");
+  link.discardSerialInput();
   EXPECT_TRUE(steps.empty()) << "a closed port takes nothing now";
 
   serial.isOpen = true;
   state.port = 2;
   state.baudrate = 38400;
-  SetSerialLineSettings(links, "9600,n,8,1");
-  DiscardSerialInput(links);
-  ReopenSerial(state, links);
+  link.setSerialLineSettings("9600,n,8,1");
+  link.discardSerialInput();
+  link.reopenSerial();
   const auto step = [](TraceKind kind, const char* text = "") {
     return std::to_string(static_cast<int>(kind)) + text;
   };
@@ -152,7 +153,7 @@ TEST_F(LinkFixture, SerialStepsAreTracedInOrderOnlyWhenTheyReachAnOpenPort) {
   EXPECT_EQ(serial.calls.back(), "open 2 38400");
 
   serial.refusal = "no such port";
-  EXPECT_THROW(ReopenSerial(state, links), LinkError);
+  EXPECT_THROW(link.reopenSerial(), LinkError);
   EXPECT_FALSE(state.serialOpen);
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+
+#include "link/PauseTimer.h"
+#include "protocol/LinkError.h"
+#include "upgrade/UpgradeLinkSide.h"
+
+namespace orbelle {
+
+class LinkSession;
+class UpgradeTransfer;
+
+// An upgrade's link side on the program's link session, for the window and vkr alike: frames
+// and serial steps go through the link channel, so tracing sees them, and the serial steps
+// reach the serial port even when USB is the active link. The pauses run on the event loop,
+// counted from when the start frame has left the port over RS232.
+class SessionUpgradeLink : public UpgradeLinkSide {
+ public:
+  // `failed` takes what the end of a pause threw inside the event loop.
+  SessionUpgradeLink(LinkSession& session, PauseDurations pauses, FailureSink failed);
+
+  // The transfer told of each pause; set once, before the first start.
+  void attach(UpgradeTransfer& transfer) { transfer_ = &transfer; }
+  // No pause ends after this: the run is over, or the window closes.
+  void cancelPause() { timer_.cancel(); }
+  // Why the serial port last refused a step, so that a program can suggest a remedy.
+  const std::optional<LinkRefusal>& lastRefusal() const { return refusal_; }
+
+  void sendFrame(CommandCode code) override;
+  void setLineSettings(std::string_view settings) override;
+  void discardInput() override;
+  void reopenSerial() override;
+  void startPause(PauseKind kind, int count) override;
+
+ private:
+  template <typename Step>
+  void serialStep(const Step& step);
+  void armed(std::chrono::milliseconds duration);
+  void elapsed();
+
+  LinkSession& session_;
+  PauseDurations pauses_;
+  UpgradeTransfer* transfer_ = nullptr;
+  PauseKind kind_ = PauseKind::Short;
+  int count_ = 0;
+  std::optional<LinkRefusal> refusal_;
+  PauseTimer timer_;
+};
+
+}  // namespace orbelle
