@@ -26,8 +26,10 @@ namespace {
 const FileRequest kImageRequest{QStringLiteral("Plain Binary(*.dat);;All file(*)"),
                                 QStringLiteral("dat"), QStringLiteral("*.dat")};
 
+}  // namespace
+
 // Where the controls of one window go, in dialog units.
-struct Layout {
+struct UpgradeWindow::Layout {
   int dialogId;
   const char* title;
   int width;
@@ -45,6 +47,10 @@ struct Layout {
   int cancelId;
   QRect cancel;
 };
+
+namespace {
+
+using Layout = UpgradeWindow::Layout;
 
 const Layout kBaseLayout{134,
                          "Upgrade Base Unit",
@@ -123,57 +129,10 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
 
   // Frames first, so that the controls over them stay on top.
   if (unit == Unit::Base) {
-    // Shown as the unit's tools had it, but nothing reads a bootloader here: never enabled.
-    auto* bootGroup = new QGroupBox(QStringLiteral("Bootloader Version:"), this);
-    identify(*bootGroup, 1069, bootGroup->title());
-    bootGroup->setGeometry(units.rect(17, 15, 194, 39));
-    auto* bootLabel = new QLabel(QStringLiteral("Bootloader ID:"), this);
-    identify(*bootLabel, 1071, bootLabel->text());
-    bootLabel->setGeometry(units.rect(21, 39, 55, 10));
-    auto* bootId = new QLineEdit(this);
-    identify(*bootId, 1032, bootLabel->text());
-    bootId->setReadOnly(true);
-    bootId->setGeometry(units.rect(77, 35, 80, 14));
-    QAbstractButton* read = addButton(1033, QStringLiteral("Read"), units.rect(162, 33, 42, 16));
-    for (QWidget* control : {static_cast<QWidget*>(bootGroup), static_cast<QWidget*>(bootLabel),
-                             static_cast<QWidget*>(bootId), static_cast<QWidget*>(read)}) {
-      control->setEnabled(false);
-    }
+    addBootloaderRow(units);
   }
-  auto* group = new QGroupBox(QLatin1String(layout.groupTitle), this);
-  identify(*group, layout.groupId, group->title());
-  group->setGeometry(inPixels(units, layout.group));
-  auto* label = new QLabel(QStringLiteral("Application file:"), this);
-  identify(*label, layout.labelId, label->text());
-  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  label->setGeometry(inPixels(units, layout.label));
-
-  // Created in the order Tab visits them.
-  pathField_ = new QLineEdit(this);
-  identify(*pathField_, 1034, label->text());
-  pathField_->setReadOnly(true);
-  pathField_->setGeometry(inPixels(units, layout.path));
-  label->setBuddy(pathField_);
-  browse_ = addButton(1035, QStringLiteral("Browse"), inPixels(units, layout.browse));
-  upgrade_ = addButton(1036, QStringLiteral("Upgrade"), inPixels(units, layout.upgrade));
-  QAbstractButton* cancel =
-      addButton(layout.cancelId, QStringLiteral("Cancel"), inPixels(units, layout.cancel));
-
-  progress_ = new QProgressBar(this);
-  progress_->setObjectName(QStringLiteral("id1037"));
-  progress_->setAccessibleName(QStringLiteral("Upgrade progress"));
-  progress_->setRange(0, 100);
-  progress_->setTextVisible(false);
-  progress_->setGeometry(inPixels(units, layout.progress));
-  // Where the focus goes when Upgrade is pressed with the keyboard: a reader then follows
-  // the progress, and a second Space presses nothing.
-  progress_->setFocusPolicy(Qt::ClickFocus);
-
-  // A unit that stays silent is waited for without end (a slow one must not be abandoned),
-  // but not without a word.
-  silence_ = new QTimer(this);
-  silence_->setSingleShot(true);
-  connect(silence_, &QTimer::timeout, this, &UpgradeWindow::showSilence);
+  QAbstractButton* cancel = addFileControls(units, layout);
+  addProgress(units, layout);
 
   // Never shown; it closes the window like Cancel does, so even it cannot leave the link open.
   // As the hidden default, it keeps Enter from pressing a button that has no focus: without
@@ -198,6 +157,63 @@ UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   context_.look.decorate(
       *this, unit == Unit::Base ? WindowPicture::UpgradeBase : WindowPicture::UpgradeHandheld);
+}
+
+void UpgradeWindow::addBootloaderRow(const DialogUnits& units) {
+  // Shown as the unit's tools had it, but nothing reads a bootloader here: never enabled.
+  auto* bootGroup = new QGroupBox(QStringLiteral("Bootloader Version:"), this);
+  identify(*bootGroup, 1069, bootGroup->title());
+  bootGroup->setGeometry(units.rect(17, 15, 194, 39));
+  auto* bootLabel = new QLabel(QStringLiteral("Bootloader ID:"), this);
+  identify(*bootLabel, 1071, bootLabel->text());
+  bootLabel->setGeometry(units.rect(21, 39, 55, 10));
+  auto* bootId = new QLineEdit(this);
+  identify(*bootId, 1032, bootLabel->text());
+  bootId->setReadOnly(true);
+  bootId->setGeometry(units.rect(77, 35, 80, 14));
+  QAbstractButton* read = addButton(1033, QStringLiteral("Read"), units.rect(162, 33, 42, 16));
+  for (QWidget* control : {static_cast<QWidget*>(bootGroup), static_cast<QWidget*>(bootLabel),
+                           static_cast<QWidget*>(bootId), static_cast<QWidget*>(read)}) {
+    control->setEnabled(false);
+  }
+}
+
+QAbstractButton* UpgradeWindow::addFileControls(const DialogUnits& units, const Layout& layout) {
+  auto* group = new QGroupBox(QLatin1String(layout.groupTitle), this);
+  identify(*group, layout.groupId, group->title());
+  group->setGeometry(inPixels(units, layout.group));
+  auto* label = new QLabel(QStringLiteral("Application file:"), this);
+  identify(*label, layout.labelId, label->text());
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->setGeometry(inPixels(units, layout.label));
+
+  // Created in the order Tab visits them.
+  pathField_ = new QLineEdit(this);
+  identify(*pathField_, 1034, label->text());
+  pathField_->setReadOnly(true);
+  pathField_->setGeometry(inPixels(units, layout.path));
+  label->setBuddy(pathField_);
+  browse_ = addButton(1035, QStringLiteral("Browse"), inPixels(units, layout.browse));
+  upgrade_ = addButton(1036, QStringLiteral("Upgrade"), inPixels(units, layout.upgrade));
+  return addButton(layout.cancelId, QStringLiteral("Cancel"), inPixels(units, layout.cancel));
+}
+
+void UpgradeWindow::addProgress(const DialogUnits& units, const Layout& layout) {
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("id1037"));
+  progress_->setAccessibleName(QStringLiteral("Upgrade progress"));
+  progress_->setRange(0, 100);
+  progress_->setTextVisible(false);
+  progress_->setGeometry(inPixels(units, layout.progress));
+  // Where the focus goes when Upgrade is pressed with the keyboard: a reader then follows
+  // the progress, and a second Space presses nothing.
+  progress_->setFocusPolicy(Qt::ClickFocus);
+
+  // A unit that stays silent is waited for without end (a slow one must not be abandoned),
+  // but not without a word.
+  silence_ = new QTimer(this);
+  silence_->setSingleShot(true);
+  connect(silence_, &QTimer::timeout, this, &UpgradeWindow::showSilence);
 }
 
 UpgradeWindow::~UpgradeWindow() {

@@ -19,6 +19,8 @@ class QTimer;
 
 namespace orbelle::ui {
 
+class DialogUnits;
+
 // Upgrade Base Unit or Upgrade Handheld Unit: picks the image file, starts the transfer and
 // shows its progress. Built once and reused, so the transfer survives the window's closing.
 // Every way out of the window runs the close-down: none leaves the link open.
@@ -27,6 +29,7 @@ class UpgradeWindow : public QDialog, private UpgradeView {
 
  public:
   enum class Unit { Base, Handheld };
+  struct Layout;
 
   UpgradeWindow(Unit unit, const ShellContext& context);
   ~UpgradeWindow() override;
@@ -80,6 +83,10 @@ class UpgradeWindow : public QDialog, private UpgradeView {
   // nothing.
   void abandon(std::exception_ptr failure);
   QAbstractButton* addButton(int id, const QString& caption, QRect where);
+  void addBootloaderRow(const DialogUnits& units);
+  // Returns the Cancel button.
+  QAbstractButton* addFileControls(const DialogUnits& units, const Layout& layout);
+  void addProgress(const DialogUnits& units, const Layout& layout);
 
   Unit unit_;
   ShellContext context_;
