@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "harness/TempDir.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegFileStore.h"
-#include "support/TempDir.h"
 
 namespace orbelle::testing {
 namespace {

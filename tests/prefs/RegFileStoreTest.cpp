@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "harness/Subprocess.h"
+#include "harness/TempDir.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegFileStore.h"
 #include "protocol/ByteOrder.h"
-#include "support/Subprocess.h"
-#include "support/TempDir.h"
 
 namespace orbelle::testing {
 namespace {

@@ -13,10 +13,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "harness/Simulator.h"
+#include "harness/TempDir.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegistryStore.h"
-#include "support/Simulator.h"
-#include "support/TempDir.h"
 #include "ui/FileChooser.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"

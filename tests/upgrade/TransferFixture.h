@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/TempDir.h"
 #include "protocol/ByteOrder.h"
 #include "protocol/Fcs16.h"
 #include "protocol/LinkError.h"
 #include "protocol/LinkSteps.h"
-#include "support/TempDir.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace orbelle::testing {
