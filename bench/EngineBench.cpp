@@ -68,9 +68,9 @@ struct BenchTransfer {
 
   // Starts again from the first block, past the pause after the start frame.
   void startPastPause() {
-    engine.StartUpgrade(image.path());
+    engine.startUpgrade(image.path());
     engine.pauseElapsed();
-    engine.HandleReply(replyFrame(CommandCode::BaseUpgradeStartAck));
+    engine.handleReply(replyFrame(CommandCode::BaseUpgradeStartAck));
     host.pauseRequested = false;
   }
 
@@ -94,7 +94,7 @@ void BM_BlockPerAck(benchmark::State& state) {
       t.startPastPause();
       state.ResumeTiming();
     }
-    t.engine.HandleReply(t.ack);
+    t.engine.handleReply(t.ack);
   }
   state.SetItemsProcessed(state.iterations());
   state.SetBytesProcessed(state.iterations() * 32);
@@ -109,7 +109,7 @@ void BM_WholeTransfer(benchmark::State& state) {
   for (auto _ : state) {
     t.startPastPause();
     while (t.engine.state() == UpgradeState::BlockOutstanding) {
-      t.engine.HandleReply(t.ack);
+      t.engine.handleReply(t.ack);
     }
   }
   const auto blocks = static_cast<std::int64_t>((imageSize + 31) / 32);

@@ -196,8 +196,8 @@ UpgradeRun::~UpgradeRun() {
 void UpgradeRun::run(const std::filesystem::path& image) {
   // Armed before the start, so that a start frame that never leaves the port ends the run too.
   watchdog_.start();
-  transfer_.StartUpgrade(image);
-  // A run can end inside StartUpgrade; waiting then would wait for nothing.
+  transfer_.startUpgrade(image);
+  // A run can end inside startUpgrade; waiting then would wait for nothing.
   if (!ending_) {
     try {
       link_.waitForFinishWithoutLimit();
@@ -218,7 +218,7 @@ void UpgradeRun::onLinkReply(const ReportFrame& rxFrame) {
   if (!paused_ && !ending_) {
     watchdog_.start();
   }
-  transfer_.HandleReply(rxFrame);
+  transfer_.handleReply(rxFrame);
 }
 
 void UpgradeRun::onEvent(UpgradeEvent event) {

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   orbelle::RunFlags flags;
   QuietUpgradeHost upgradeHost;
   orbelle::UpgradeTransfer transfer(orbelle::kBaseUpgradeTable, state, upgradeHost, flags);
-  transfer.StartUpgrade(imagePath());
+  transfer.startUpgrade(imagePath());
 
   for (std::size_t at = 0; at + orbelle::kFrameSize <= size; at += orbelle::kFrameSize) {
     orbelle::ReportFrame frame{};
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       upgradeHost.pausing = false;
       transfer.pauseElapsed();
     }
-    transfer.HandleReply(frame);
+    transfer.handleReply(frame);
     if (transfer.offset() > 1000) {
       std::abort();
     }

@@ -75,7 +75,7 @@ bool isOfferedBaudrate(std::int32_t baudrate) {
 
 bool isOfferedPort(std::int32_t port) { return port >= 1 && port <= 4; }
 
-LinkPreferences LoadLinkPreferences(PreferenceStore& store) {
+LinkPreferences loadLinkPreferences(PreferenceStore& store) {
   if (!store.openKey() && store.createKey()) {
     writeDefaults(store);
   }

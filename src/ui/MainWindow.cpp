@@ -104,7 +104,7 @@ QAbstractButton* MainWindow::addCommand(int id, const QString& caption, QRect wh
 
 void MainWindow::initialise(const QString& argumentText) {
   context_.session.dispatcher().setActiveFeature(Feature::None);
-  context_.prefs = LoadLinkPreferences(context_.store);
+  context_.prefs = loadLinkPreferences(context_.store);
   context_.storeTrouble.afterLoading(this);
   applyLinkChoice(context_.session.state(), context_.prefs);
   if (argumentText == QLatin1String("handheld")) {

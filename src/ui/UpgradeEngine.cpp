@@ -99,7 +99,7 @@ std::optional<OperatorMessage> UpgradeEngine::start(const std::filesystem::path&
       return message;
     }
   }
-  host_->transfer().StartUpgrade(image);
+  host_->transfer().startUpgrade(image);
   return std::nullopt;
 }
 

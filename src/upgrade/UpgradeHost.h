@@ -13,7 +13,7 @@ namespace orbelle {
 // image file.
 //
 // Calls come from the thread that drives the transfer. A host may hand a reply to
-// HandleReply or call pauseElapsed from inside one of these calls; the transfer then takes it
+// handleReply or call pauseElapsed from inside one of these calls; the transfer then takes it
 // up once the call in progress has finished, in arrival order.
 class UpgradeHost {
  public:

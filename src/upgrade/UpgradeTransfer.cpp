@@ -30,7 +30,7 @@ UpgradeTransfer::UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link,
                                  RunFlags& runFlags)
     : table_(table), link_(link), host_(host), runFlags_(runFlags) {}
 
-void UpgradeTransfer::StartUpgrade(const std::filesystem::path& imagePath) {
+void UpgradeTransfer::startUpgrade(const std::filesystem::path& imagePath) {
   // A restart drops the previous image and anything its replies left queued.
   pending_.clear();
   image_.reset();
@@ -80,7 +80,7 @@ void UpgradeTransfer::sendStart() {
   host_.startPause(table_.pauseAfterStart, 1);
 }
 
-void UpgradeTransfer::HandleReply(const ReportFrame& rxFrame) {
+void UpgradeTransfer::handleReply(const ReportFrame& rxFrame) {
   const std::optional<UpgradeInput> input = classifyReply(table_, rxFrame[frame_pos::kCode]);
   if (!input) {
     return;
@@ -137,7 +137,7 @@ void UpgradeTransfer::transition(UpgradeInput input) {
     case UpgradeInput::StartAck:
       // A repeated start acknowledgement once everything has gone out has nothing to send.
       if (imageOpen() && remaining() > 0) {
-        SendNextBlock();
+        sendNextBlock();
       }
       return;
     case UpgradeInput::BlockAck:
@@ -145,7 +145,7 @@ void UpgradeTransfer::transition(UpgradeInput input) {
         return;
       }
       if (remaining() > 0) {
-        SendNextBlock();
+        sendNextBlock();
         host_.setProgress(percentSent());
       } else {
         completeOnLastAck();
@@ -204,7 +204,7 @@ void UpgradeTransfer::finishStart() {
   }
 }
 
-void UpgradeTransfer::SendNextBlock() {
+void UpgradeTransfer::sendNextBlock() {
   if (sendBlockAtOffset(false)) {
     report(UpgradeEvent::BlockSent);
   }

@@ -38,11 +38,11 @@ class UpgradeTransfer : public ReplyReceiver {
                   RunFlags& runFlags);
 
   // The Upgrade command: restarts from the first byte whatever state the transfer is in.
-  void StartUpgrade(const std::filesystem::path& imagePath);
+  void startUpgrade(const std::filesystem::path& imagePath);
 
   // One reply; only its code byte is read. Replies that come during a pause wait for its end.
-  void HandleReply(const ReportFrame& rxFrame);
-  void onLinkReply(const ReportFrame& rxFrame) override { HandleReply(rxFrame); }
+  void handleReply(const ReportFrame& rxFrame);
+  void onLinkReply(const ReportFrame& rxFrame) override { handleReply(rxFrame); }
   void onStaleReply() override { ++counters_.staleReplies; }
 
   // The host's timer for the pause it was asked to start has fired.
@@ -79,7 +79,7 @@ class UpgradeTransfer : public ReplyReceiver {
   void sendStart();
   void sendFrame(CommandCode code);
   void finishStart();
-  void SendNextBlock();
+  void sendNextBlock();
   void resendLastBlock();
   bool sendBlockAtOffset(bool resend);
   void abandonUnreadableImage();

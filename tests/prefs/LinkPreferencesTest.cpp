@@ -18,7 +18,7 @@ struct PrefsFixture : ::testing::Test {
   void store(const std::string& values) { writeFile(file, kHeader + values); }
   LinkPreferences load() {
     RegFileStore s(file);
-    return LoadLinkPreferences(s);
+    return loadLinkPreferences(s);
   }
   std::string stored() { return readFile(file); }
 };
@@ -77,7 +77,7 @@ TEST_F(PrefsFixture, UnacceptableNumbersAndTypesFallBackWithoutRewritingAndMissi
       "\"Port\"=\"3\"\n\"baudrate\"=\"9600\"\n\"protocol\"=\"USB\"\n\"base\"=\"\"\n"
       "\"handheld\"=\"\"\n");
   RegFileStore s(file);
-  prefs = LoadLinkPreferences(s);
+  prefs = loadLinkPreferences(s);
   EXPECT_EQ(readNumberValue(s, "port"), 51U);
   EXPECT_EQ(prefs.port, 1);
   EXPECT_EQ(prefs.baudrate, 9600);
@@ -99,7 +99,7 @@ TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreOnlyReplaced
   EXPECT_NE(stored().find(tooLong), std::string::npos);
 
   RegFileStore s(file);
-  LinkPreferences chosen = LoadLinkPreferences(s);
+  LinkPreferences chosen = loadLinkPreferences(s);
   ASSERT_TRUE(chooseHandheldImagePath(s, chosen, "/fw/hand \"1\".dat"));
   EXPECT_EQ(load().handheldImagePath, "/fw/hand \"1\".dat") << "a chosen path replaces it";
 }

@@ -14,7 +14,7 @@ TEST_F(BaseTransfer, ThousandByteImageOverRs232FromStartToReopen) {
   for (std::size_t i = 7; i <= 36; ++i) {
     link.txFrame[i] = 0xA5;  // left by an earlier command
   }
-  base.StartUpgrade(image(1000));
+  base.startUpgrade(image(1000));
   EXPECT_EQ(host.log,
             (Log{"discard", "disable", "settings 9600,n,8,1", "send 5a", "pause short x1"}));
   const ReportFrame& start = host.frames.at(0);
@@ -133,7 +133,7 @@ TEST_F(BaseTransfer, DoneCompletesAgainAfterTheLastAcknowledgementOrShowsHowFarI
 TEST_F(BaseTransfer, UnknownRateKeepsTheRateCodeAndThePortSettings) {
   link.baudrate = 4800;
   link.txFrame[6] = 'X';
-  base.StartUpgrade(image(10));
+  base.startUpgrade(image(10));
   base.pauseElapsed();
   EXPECT_EQ(host.frames.at(0)[6], 'X');
   EXPECT_EQ(host.log, (Log{"disable", "settings 9600,n,8,1", "send 5a", "pause short x1"}))

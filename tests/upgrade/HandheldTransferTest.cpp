@@ -11,7 +11,7 @@ using HandheldTransfer = TransferFixture;
 TEST_F(HandheldTransfer, OnlyTheFirstStartOfTheRunGoesOutAt9600) {
   link.protocol = LinkProtocol::Rs232;
   link.baudrate = 57600;
-  handheld.StartUpgrade(image(64));
+  handheld.startUpgrade(image(64));
   EXPECT_EQ(host.log, (Log{"disable", "settings 9600,n,8,1", "send 3a", "pause long x1"}))
       << "no discard before a handheld start, even on RS232";
   EXPECT_EQ(host.frames.at(0)[6], '4');
@@ -20,7 +20,7 @@ TEST_F(HandheldTransfer, OnlyTheFirstStartOfTheRunGoesOutAt9600) {
   EXPECT_EQ(host.log.back(), "settings 57600,n,8,1");
 
   host.clear();
-  handheld.StartUpgrade(image(64));
+  handheld.startUpgrade(image(64));
   EXPECT_EQ(host.log, (Log{"disable", "send 3a", "pause long x1"}));
   handheld.pauseElapsed();
   EXPECT_EQ(host.log.back(), "settings 57600,n,8,1");
@@ -28,7 +28,7 @@ TEST_F(HandheldTransfer, OnlyTheFirstStartOfTheRunGoesOutAt9600) {
   // The flag belongs to the run, not to the window's engine.
   UpgradeTransfer another{kHandheldUpgradeTable, link, host, runFlags};
   host.clear();
-  another.StartUpgrade(image(64));
+  another.startUpgrade(image(64));
   EXPECT_EQ(host.log.at(1), "send 3a");
 }
 

@@ -124,12 +124,12 @@ struct TransferFixture : ::testing::Test {
     if (withFcs) {
       Fcs16::seal(rx);
     }
-    engine.HandleReply(rx);
+    engine.handleReply(rx);
   }
 
   // Start, let the pause after the start frame end, and clear what the host saw.
   void startPast(UpgradeTransfer& engine, const std::filesystem::path& path) {
-    engine.StartUpgrade(path);
+    engine.startUpgrade(path);
     engine.pauseElapsed();
     host.clear();
   }

@@ -45,7 +45,7 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
         Case{dir / "missing.dat", cannotOpen}, Case{dir.path(), cannotOpen}, Case{{}, cannotOpen},
         Case{dir / "fifo", cannotOpen}}) {
     host.clear();
-    base.StartUpgrade(c.path);
+    base.startUpgrade(c.path);
     for (const CommandCode code : kBaseReplies) {
       reply(base, code);
     }
@@ -56,13 +56,13 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(host.upgradeEnabled, c.log.back() == "enable");
   }
   host.clear();
-  handheld.StartUpgrade(image(0));
+  handheld.startUpgrade(image(0));
   EXPECT_EQ(host.log,
             (Log{"disable", "message The handheld unit application file has no data!", "enable"}));
   EXPECT_TRUE(runFlags.firstHandheldStart) << "no start frame went out at 9600";
 
   std::filesystem::resize_file(big, 16'777'216);
-  base.StartUpgrade(big);
+  base.startUpgrade(big);
   EXPECT_EQ(readLe32(host.frames.at(0), 2), 0x01000000U);
 }
 
@@ -103,7 +103,7 @@ TEST_F(TransferSafety, ARefusingPortStopsTheTransferWithItsOwnWords) {
   EXPECT_EQ(base.outcome(), UpgradeOutcome::LinkFailed);
 
   // A port gone during the start pause refuses the settings that follow it.
-  base.StartUpgrade(image(64));
+  base.startUpgrade(image(64));
   host.clear();
   host.portRefusal = "Cannot set 19200,n,8,1 on /dev/pts/3: Input/output error";
   reply(base, CommandCode::BaseUpgradeStartAck);
@@ -120,7 +120,7 @@ TEST_F(TransferSafety, ARefusingPortStopsTheTransferWithItsOwnWords) {
 
 TEST_F(TransferSafety, RepliesDuringTheStartPauseWaitAndThoseDuringTheRestartAreDropped) {
   link.protocol = LinkProtocol::Rs232;
-  base.StartUpgrade(image(40));
+  base.startUpgrade(image(40));
   host.clear();
   reply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeBlockAck);
@@ -158,7 +158,7 @@ class EagerHost : public FakeUpgradeHost {
     ReportFrame rx{};
     rx[1] = codeByte(code == CommandCode::BaseUpgradeStart ? CommandCode::BaseUpgradeStartAck
                                                            : CommandCode::BaseUpgradeBlockAck);
-    engine->HandleReply(rx);
+    engine->handleReply(rx);
   }
   void startPause(PauseKind kind, int count) override {
     FakeUpgradeHost::startPause(kind, count);
@@ -172,7 +172,7 @@ TEST_F(TransferSafety, RepliesHandedOverFromInsideAHostCallWaitTheirTurn) {
   EagerHost eager(link);
   UpgradeTransfer engine{kBaseUpgradeTable, link, eager, runFlags};
   eager.engine = &engine;
-  engine.StartUpgrade(image(70));
+  engine.startUpgrade(image(70));
   ASSERT_EQ(eager.frames.size(), 4U);
   for (std::size_t b = 0; b < 3; ++b) {
     EXPECT_EQ(slotOf(eager.frames[b + 1]), b);
