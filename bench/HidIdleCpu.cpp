@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <string>
 
+#include "harness/Simulator.h"
 #include "link/HidLink.h"
-#include "support/Simulator.h"
 
 namespace {
 

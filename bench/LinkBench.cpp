@@ -7,9 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "harness/Simulator.h"
 #include "link/SerialLink.h"
 #include "protocol/Fcs16.h"
-#include "support/Simulator.h"
 
 namespace {
 

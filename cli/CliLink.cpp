@@ -27,7 +27,7 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
     : options_(options),
       feature_(feature),
       store_(makeUserPreferenceStore()),
-      prefs_(LoadLinkPreferences(*store_)),
+      prefs_(loadLinkPreferences(*store_)),
       session_([this](std::int32_t comNumber) {
         if (options_.device) {
           return ComDevice{*options_.device, ComDeviceSource::Given};

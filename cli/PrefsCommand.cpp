@@ -76,7 +76,7 @@ using Change = std::function<bool(PreferenceStore&, LinkPreferences&)>;
 // one change and reports a write that did not reach the store.
 int applyChange(const Output& out, const Change& change, const std::string& what) {
   const auto store = makeUserPreferenceStore();
-  LinkPreferences prefs = LoadLinkPreferences(*store);
+  LinkPreferences prefs = loadLinkPreferences(*store);
   const bool stored = change(*store, prefs);
   warnAboutStore(*store);
   if (!stored) {
@@ -91,7 +91,7 @@ void addShowCommand(CLI::App& prefs, const GlobalOptions& options, std::function
       ->callback([&options, &run] {
         run = [&options] {
           const auto store = makeUserPreferenceStore();
-          const LinkPreferences loaded = LoadLinkPreferences(*store);
+          const LinkPreferences loaded = loadLinkPreferences(*store);
           const Output out(options.json);
           // The COM devices are read while the result is made: warn after that.
           const nlohmann::json json = prefsToJson(loaded, *store);

@@ -319,7 +319,7 @@ int devicesCommand(const GlobalOptions& options) {
     text += "  none found\n";
   }
   const auto store = makeUserPreferenceStore();
-  LoadLinkPreferences(*store);
+  loadLinkPreferences(*store);
   warnAboutStore(*store);
   nlohmann::json com = nlohmann::json::object();
   text += "Serial ports:\n";

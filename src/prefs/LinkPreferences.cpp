@@ -63,7 +63,7 @@ std::int32_t loadBaudrate(PreferenceStore& store) {
 
 }  // namespace
 
-LinkPreferences LoadLinkPreferences(PreferenceStore& store) {
+LinkPreferences loadLinkPreferences(PreferenceStore& store) {
   if (!store.openKey() && store.createKey()) {
     writeDefaults(store);
   }

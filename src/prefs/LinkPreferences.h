@@ -25,7 +25,7 @@ inline constexpr std::int32_t kDefaultBaudrate = 9600;
 
 // Opens (or creates and fills) the store, reads, validates and repairs the values. Never
 // fails as a whole: without a usable store the defaults are used and nothing is stored.
-LinkPreferences LoadLinkPreferences(PreferenceStore& store);
+LinkPreferences loadLinkPreferences(PreferenceStore& store);
 
 // Run-time writers: each changes the in-memory value and the store together. The store
 // write's result is given back for callers that report it; the program itself does not.

@@ -135,7 +135,7 @@ void MainWindow::addCommand(const DialogUnits& units, const ControlRow& row, Fea
 
 void MainWindow::initialise(const QString& argumentText) {
   context_.session.dispatcher().setActiveFeature(Feature::None);
-  context_.prefs = LoadLinkPreferences(context_.store);
+  context_.prefs = loadLinkPreferences(context_.store);
   context_.storeTrouble.afterLoading(this);
   applyLinkChoice(context_.session.state(), context_.prefs);
   if (argumentText == QLatin1String("handheld")) {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/Simulator.h"
+#include "harness/Simulator.h"
 
 // Every misbehaviour of the simulated unit, alone and in the combinations that broke the
 // lock-step, over both links and for both units: an upgrade may fail cleanly, but it may

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "support/Subprocess.h"
-#include "support/TempDir.h"
+#include "harness/Subprocess.h"
+#include "harness/TempDir.h"
 
 namespace orbelle::testing {
 namespace {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "harness/Simulator.h"
 #include "protocol/Fcs16.h"
 #include "support/PtyPeer.h"
-#include "support/Simulator.h"
 
 namespace orbelle::testing {
 namespace {

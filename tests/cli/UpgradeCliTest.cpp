@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <sys/stat.h>
 
-#include "support/Simulator.h"
+#include "harness/Simulator.h"
 
 namespace orbelle::testing {
 namespace {

@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "support/Subprocess.h"
-#include "support/TempDir.h"
+#include "harness/Subprocess.h"
+#include "harness/TempDir.h"
 
 namespace orbelle::testing {
 

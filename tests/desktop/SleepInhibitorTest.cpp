@@ -1,6 +1,6 @@
 #include "desktop/DesktopFixture.h"
 #include "desktop/SleepInhibitor.h"
-#include "support/Simulator.h"
+#include "harness/Simulator.h"
 
 namespace orbelle::testing {
 namespace {

@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "EventLoopWait.h"
+#include "harness/Simulator.h"
 #include "link/HidLink.h"
 #include "protocol/Fcs16.h"
-#include "support/Simulator.h"
 
 // These tests run the production HidLink against vkr-sim through the hidapi stand-in,
 // which CTest preloads (LD_PRELOAD).

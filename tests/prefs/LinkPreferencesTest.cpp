@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "harness/TempDir.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegFileStore.h"
-#include "support/TempDir.h"
 
 namespace orbelle::testing {
 namespace {
@@ -18,7 +18,7 @@ struct PrefsFixture : ::testing::Test {
   void store(const std::string& values) { writeFile(file, kHeader + values); }
   LinkPreferences load() {
     RegFileStore s(file);
-    return LoadLinkPreferences(s);
+    return loadLinkPreferences(s);
   }
   std::string stored() { return readFile(file); }
 };
@@ -75,7 +75,7 @@ TEST_F(PrefsFixture, DefaultsAtFirstStartUnacceptableValuesFallBackAndMissingOne
       "\"Port\"=\"3\"\n\"baudrate\"=\"9600\"\n\"protocol\"=\"USB\"\n\"base\"=\"\"\n"
       "\"handheld\"=\"\"\n");
   RegFileStore s(file);
-  prefs = LoadLinkPreferences(s);
+  prefs = loadLinkPreferences(s);
   EXPECT_EQ(readNumberValue(s, "port"), 51U);
   EXPECT_EQ(prefs.port, 1);
   EXPECT_EQ(prefs.baudrate, 9600);
@@ -97,7 +97,7 @@ TEST_F(PrefsFixture, LongPathsLoadWholeUpTo1023BytesAndLongerOnesAreOnlyReplaced
   EXPECT_NE(stored().find(tooLong), std::string::npos);
 
   RegFileStore s(file);
-  LinkPreferences chosen = LoadLinkPreferences(s);
+  LinkPreferences chosen = loadLinkPreferences(s);
   ASSERT_TRUE(chooseHandheldImagePath(s, chosen, "/fw/hand \"1\".dat"));
   EXPECT_EQ(load().handheldImagePath, "/fw/hand \"1\".dat") << "a chosen path replaces it";
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "harness/TempDir.h"
 #include "prefs/RegFileFormat.h"
 #include "prefs/RegFileStore.h"
-#include "support/TempDir.h"
 
 namespace orbelle::testing {
 namespace {

@@ -9,11 +9,11 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
+#include "harness/Subprocess.h"
+#include "harness/TempDir.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegFileStore.h"
 #include "protocol/ByteOrder.h"
-#include "support/Subprocess.h"
-#include "support/TempDir.h"
 
 namespace orbelle::testing {
 namespace {
@@ -57,7 +57,7 @@ TEST(RegFileStore, ProgramsWritingAtOnceLoseNothingAndReadersSeeWholeFiles) {
   };
   {
     RegFileStore first(file);
-    LoadLinkPreferences(first);
+    loadLinkPreferences(first);
   }
   BackgroundProcess a(writer("a"));
   BackgroundProcess b(writer("b"));
@@ -172,13 +172,13 @@ TEST(RegFileStore, AStoreThatCannotBeReadIsLeftAloneAndSaysWhy) {
     const auto before = std::filesystem::symlink_status(file).type();
     BackgroundProcess loader([&file] {
       RegFileStore store(file);
-      LoadLinkPreferences(store);
+      loadLinkPreferences(store);
       return 0;
     });
     ASSERT_EQ(loader.waitForExit(5s), 0) << "loading did not end";
 
     RegFileStore store(file);
-    const LinkPreferences prefs = LoadLinkPreferences(store);
+    const LinkPreferences prefs = loadLinkPreferences(store);
     EXPECT_EQ(prefs.protocol, LinkProtocol::Usb);
     EXPECT_EQ(prefs.port, 1);
     EXPECT_EQ(prefs.baudrate, 9600);
@@ -203,7 +203,7 @@ TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApa
   std::filesystem::create_symlink("../elsewhere/prefs.reg", file);  // dangling at first start
   {
     RegFileStore store(file);
-    LinkPreferences prefs = LoadLinkPreferences(store);
+    LinkPreferences prefs = loadLinkPreferences(store);
     ASSERT_TRUE(choosePort(store, prefs, 3));
     EXPECT_TRUE(store.problems().empty());
   }
@@ -226,7 +226,7 @@ TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApa
     }
     writeFile(real, utf16 ? asUtf16(text) : text);
     RegFileStore store(file);
-    LinkPreferences prefs = LoadLinkPreferences(store);
+    LinkPreferences prefs = loadLinkPreferences(store);
     EXPECT_EQ(prefs.port, 4);
     ASSERT_TRUE(choosePort(store, prefs, 2));
     EXPECT_TRUE(store.problems().empty()) << store.problems().front().message;
@@ -240,7 +240,7 @@ TEST(RegFileStore, WritesGoThroughLinksKeepWhatIsNotOursAndSetUnparsableFilesApa
   for (const char* garbage : {"first broken store", "second broken store"}) {
     writeFile(real, garbage);
     RegFileStore store(file);
-    EXPECT_EQ(LoadLinkPreferences(store).port, 1);
+    EXPECT_EQ(loadLinkPreferences(store).port, 1);
     ASSERT_EQ(store.problems().size(), 1U);
     EXPECT_EQ(store.problems()[0].kind, StoreProblemKind::SetAside);
     EXPECT_TRUE(std::filesystem::is_symlink(file));

@@ -13,10 +13,10 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "harness/Simulator.h"
+#include "harness/TempDir.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/RegistryStore.h"
-#include "support/Simulator.h"
-#include "support/TempDir.h"
 #include "ui/FileChooser.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
@@ -107,14 +107,14 @@ class ShellFixture : public ::testing::Test {
   // The choice as the store holds it, written before the program starts.
   void storeChoice(LinkProtocol protocol, int port = 1, int baudrate = 9600) {
     auto store = makeUserPreferenceStore();
-    LinkPreferences prefs = LoadLinkPreferences(*store);
+    LinkPreferences prefs = loadLinkPreferences(*store);
     chooseProtocol(*store, prefs, protocol);
     choosePort(*store, prefs, port);
     chooseBaudrate(*store, prefs, baudrate);
   }
   void storeProtocolText(const std::string& text) {
     auto store = makeUserPreferenceStore();
-    LoadLinkPreferences(*store);
+    loadLinkPreferences(*store);
     store->writeString("protocol", text);
   }
   // A simulated unit, and the link to it stored as the operator's choice.
@@ -128,7 +128,7 @@ class ShellFixture : public ::testing::Test {
   // What a later start of the program would load.
   LinkPreferences storedChoice() {
     auto store = makeUserPreferenceStore();
-    return LoadLinkPreferences(*store);
+    return loadLinkPreferences(*store);
   }
 
   Application& start(const QStringList& arguments = {QStringLiteral("orbelle")}) {

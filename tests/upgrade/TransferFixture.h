@@ -7,11 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/TempDir.h"
 #include "protocol/ByteOrder.h"
 #include "protocol/Fcs16.h"
 #include "protocol/LinkChannel.h"
 #include "protocol/LinkError.h"
-#include "support/TempDir.h"
+#include "harness/TempDir.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace orbelle::testing {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "support/Subprocess.h"
-#include "support/TempDir.h"
+#include "harness/Subprocess.h"
+#include "harness/TempDir.h"
 
 namespace orbelle::testing {
 

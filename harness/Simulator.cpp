@@ -1,4 +1,4 @@
-#include "support/Simulator.h"
+#include "harness/Simulator.h"
 
 #include <stdexcept>
 

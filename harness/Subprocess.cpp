@@ -1,4 +1,4 @@
-#include "support/Subprocess.h"
+#include "harness/Subprocess.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -12,7 +12,7 @@
 
 #include <sys/wait.h>
 
-#include "support/TempDir.h"
+#include "harness/TempDir.h"
 
 extern char** environ;
 
