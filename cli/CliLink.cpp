@@ -11,7 +11,7 @@
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LinkError.h"
-#include "shell/LinkedFeature.h"
+#include "opening/LinkedFeature.h"
 
 namespace orbelle::cli {
 

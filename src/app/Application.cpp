@@ -64,9 +64,9 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
         messages.show(nullptr, ui::serialProblemMessage(problem, text));
       });
   ui::FileChooser& files = options.files != nullptr ? *options.files : *fileDialog_;
-  mainWindow_ = std::make_unique<ui::MainWindow>(
-      ui::ShellContext{session_, *store_, prefs_, messages, *storeTrouble_, modal, files, runFlags_,
-                       *look_, options.pauses, options.silenceHint, options.settingsReplyTimeout});
+  mainWindow_ = std::make_unique<ui::MainWindow>(ui::WindowServices{
+      session_, *store_, prefs_, messages, *storeTrouble_, modal, files, runFlags_, *look_,
+      options.pauses, options.silenceHint, options.settingsReplyTimeout});
   mainWindow_->setWindowIcon(mainWindowIcon());
 }
 

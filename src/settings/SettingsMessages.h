@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/MessageIcon.h"
+#include "message/MessageIcon.h"
 
 namespace orbelle {
 

@@ -5,7 +5,7 @@
 
 #include "link/HidLink.h"
 #include "link/SerialLink.h"
-#include "shell/LinkedFeature.h"
+#include "opening/LinkedFeature.h"
 
 namespace orbelle::ui {
 

@@ -62,7 +62,7 @@ QFont labelFont(LabelFont font) {
 
 }  // namespace
 
-MainWindow::MainWindow(ShellContext context)
+MainWindow::MainWindow(WindowServices context)
     : context_(context),
       setBaseUnit_(context),
       upgradeBase_(UpgradeWindow::Unit::Base, context),

@@ -6,8 +6,8 @@
 #include "ui/AboutBox.h"
 #include "ui/SetBaseUnitWindow.h"
 #include "ui/SetProtocolWindow.h"
-#include "ui/ShellContext.h"
 #include "ui/UpgradeWindow.h"
+#include "ui/WindowServices.h"
 
 class QFont;
 class QMenu;
@@ -23,7 +23,7 @@ class MainWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit MainWindow(ShellContext context);
+  explicit MainWindow(WindowServices context);
 
   // Loads the link choice and, for the argument text "handheld" (exactly that), runs the
   // Upgrade Handheld Unit command before the window is first shown.
@@ -60,7 +60,7 @@ class MainWindow : public QDialog {
   void addLabel(const DialogUnits& units, const ControlRow& row, const QFont& font);
   void addCommand(const DialogUnits& units, const ControlRow& row, Feature feature);
 
-  ShellContext context_;
+  WindowServices context_;
   SetBaseUnitWindow setBaseUnit_;
   UpgradeWindow upgradeBase_;
   UpgradeWindow upgradeHandheld_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/LinkedFeature.h"
+#include "opening/LinkedFeature.h"
 
 class QWidget;
 

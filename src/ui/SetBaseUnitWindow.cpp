@@ -197,7 +197,7 @@ void identifyOrName(QWidget& control, int id, const QString& name) {
 
 }  // namespace
 
-SetBaseUnitWindow::SetBaseUnitWindow(const ShellContext& context)
+SetBaseUnitWindow::SetBaseUnitWindow(const WindowServices& context)
     : context_(context),
       settingsLink_(
           context.session, context.settingsReplyTimeout,

@@ -8,7 +8,7 @@
 
 #include "link/SessionSettingsLink.h"
 #include "settings/SetBaseUnitModel.h"
-#include "ui/ShellContext.h"
+#include "ui/WindowServices.h"
 
 class QAbstractButton;
 class QAction;
@@ -31,7 +31,7 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   Q_OBJECT
 
  public:
-  explicit SetBaseUnitWindow(const ShellContext& context);
+  explicit SetBaseUnitWindow(const WindowServices& context);
   ~SetBaseUnitWindow() override = default;
   SetBaseUnitWindow(const SetBaseUnitWindow&) = delete;
   SetBaseUnitWindow& operator=(const SetBaseUnitWindow&) = delete;
@@ -80,7 +80,7 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   void act(const std::function<void()>& action);
   void handleFailure(const std::exception_ptr& failure);
 
-  ShellContext context_;
+  WindowServices context_;
   SessionSettingsLink settingsLink_;
   SetBaseUnitModel model_;
 

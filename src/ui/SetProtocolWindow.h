@@ -4,8 +4,8 @@
 #include <array>
 #include <functional>
 
+#include "opening/LinkedFeature.h"
 #include "prefs/LinkPreferences.h"
-#include "shell/LinkedFeature.h"
 
 class QAbstractButton;
 class QButtonGroup;

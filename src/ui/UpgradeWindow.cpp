@@ -9,7 +9,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "shell/LinkedFeature.h"
+#include "opening/LinkedFeature.h"
 #include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileChooser.h"
@@ -110,7 +110,7 @@ bool isInput(QEvent::Type type) {
 
 }  // namespace
 
-UpgradeWindow::UpgradeWindow(Unit unit, const ShellContext& context)
+UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
     : unit_(unit),
       context_(context),
       link_(context.session, context.pauses,

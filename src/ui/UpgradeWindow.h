@@ -6,9 +6,9 @@
 #include <string>
 
 #include "link/SessionUpgradeLink.h"
-#include "protocol/MessageIcon.h"
-#include "ui/ShellContext.h"
+#include "message/MessageIcon.h"
 #include "ui/TransferDesktop.h"
+#include "ui/WindowServices.h"
 #include "upgrade/UpgradeTransfer.h"
 #include "upgrade/UpgradeView.h"
 
@@ -31,7 +31,7 @@ class UpgradeWindow : public QDialog, private UpgradeView {
   enum class Unit { Base, Handheld };
   struct Layout;
 
-  UpgradeWindow(Unit unit, const ShellContext& context);
+  UpgradeWindow(Unit unit, const WindowServices& context);
   ~UpgradeWindow() override;
   UpgradeWindow(const UpgradeWindow&) = delete;
   UpgradeWindow& operator=(const UpgradeWindow&) = delete;
@@ -89,7 +89,7 @@ class UpgradeWindow : public QDialog, private UpgradeView {
   void addProgress(const DialogUnits& units, const Layout& layout);
 
   Unit unit_;
-  ShellContext context_;
+  WindowServices context_;
   SessionUpgradeLink link_;
   UpgradeTransfer transfer_;
   bool paused_ = false;

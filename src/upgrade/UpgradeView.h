@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "protocol/MessageIcon.h"
+#include "message/MessageIcon.h"
 #include "upgrade/UpgradeReport.h"
 
 namespace orbelle {

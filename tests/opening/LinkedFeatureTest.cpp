@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/LinkedFeature.h"
+#include "opening/LinkedFeature.h"
 #include "support/FakeTransports.h"
 
 namespace orbelle::testing {

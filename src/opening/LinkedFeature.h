@@ -5,18 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "message/OperatorMessage.h"
 #include "prefs/LinkPreferences.h"
 #include "protocol/LinkChannel.h"
 #include "protocol/LinkError.h"
-#include "protocol/MessageIcon.h"
 #include "protocol/ReplyDispatcher.h"
 
 namespace orbelle {
 
-inline constexpr std::string_view kSoftwareCommunicationTitle =
-    "VKR - Software Problem/Communication Message";
-inline constexpr std::string_view kHardwareCommunicationTitle =
-    "VKR - Hardware Problem/Communication Message";
 inline constexpr std::string_view kCannotCommunicateText = "Cannot communicate with the base unit!";
 inline constexpr std::string_view kNoProtocolText =
     "Please set the communicate attribute before communication!";
@@ -24,15 +20,6 @@ inline constexpr std::string_view kNoProtocolText =
 inline constexpr std::string_view kUsbNotFoundText =
     "Please ensure the base unit is well connected to PC, and is in setting mode.  ";
 inline constexpr std::string_view kCannotOpenComText = "Cannot open COM port!";
-
-// A message box as the operator sees it: title, text, icon and an OK button.
-struct OperatorMessage {
-  std::string title;
-  std::string text;
-  MessageIcon icon = MessageIcon::Error;
-
-  bool operator==(const OperatorMessage&) const = default;
-};
 
 // The port's own refusal, shown as it is worded.
 OperatorMessage refusalMessage(const std::string& portWords);

@@ -15,7 +15,7 @@ class ModalRunner;
 class StoreTrouble;
 
 // What the windows share for the whole run; the application owns it.
-struct ShellContext {
+struct WindowServices {
   LinkSession& session;
   PreferenceStore& store;
   LinkPreferences& prefs;

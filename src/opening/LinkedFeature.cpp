@@ -1,4 +1,4 @@
-#include "shell/LinkedFeature.h"
+#include "opening/LinkedFeature.h"
 
 #include "protocol/LinkError.h"
 
