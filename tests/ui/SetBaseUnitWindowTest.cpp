@@ -179,12 +179,9 @@ QString windowState(QDialog& window, MessageRecorder& messages) {
     state << QString::fromStdString(text);
   }
   if (const auto* settings = qobject_cast<ui::SetBaseUnitWindow*>(&window)) {
-    const BaseSettings v = settings->model().uploadValues();
-    for (const int value : {int{v.powerDbm}, int{v.channel}, int{v.associatedIds}, int{v.hopping},
-                            int{v.baudCode}, int{v.dataBitsCode}, int{v.stopBitsCode},
-                            int{v.parityCode}, int{v.flowControlCode}, int{v.numericKeyMode}}) {
-      state << QString::number(value);
-    }
+    ReportFrame upload{};
+    encodeUploadSettings(upload, settings->model().uploadValues(), false);
+    state << QByteArray(reinterpret_cast<const char*>(upload.data()), 14).toHex();
   }
   return state.join(QLatin1Char(' '));
 }
