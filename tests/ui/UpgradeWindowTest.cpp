@@ -167,9 +167,8 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() >= 20; }, kDeadlineMs));
   EXPECT_TRUE(window.transferRunning());
   click(window, 2);
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_FALSE(window.transferRunning());
-  EXPECT_FALSE(port.portOpen());
+  EXPECT_EQ(std::tuple(window.isVisible(), window.transferRunning(), port.portOpen()),
+            std::tuple(false, false, false));
 
   open(Feature::UpgradeBaseUnit);
   EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), *files_.answer);
