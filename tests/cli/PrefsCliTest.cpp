@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "ExitChecks.h"
 #include "harness/Subprocess.h"
 #include "harness/TempDir.h"
 
@@ -26,9 +27,7 @@ TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
   // A hand-made entry that names no usable device is passed over, and said to be.
   writeFile(home / "VKR/VKR.reg", storeText() + "\"COM2\"=\"ttyUSB0\"\n");
 
-  const auto shown = vkr({"prefs", "show", "--json"});
-  ASSERT_EQ(shown.exitCode, 0) << shown.err;
-  const auto json = nlohmann::json::parse(shown.out);
+  const auto json = parsed(vkr({"prefs", "show", "--json"}));
   auto expected = json;
   expected.merge_patch(nlohmann::json::parse(R"({"protocol": "rs232", "port": 3,
       "baudrate": 57600, "com": {"COM3": {"device": "/dev/pts/42", "source": "stored"},
@@ -104,18 +103,14 @@ TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
 
 TEST_F(PrefsCli, ShowRepairsTheStoreAsStartUpDoes) {
   writeFile(home / "VKR/VKR.reg", "garbage\n");
-  const auto shown = vkr({"prefs", "show", "--json"});
-  ASSERT_EQ(shown.exitCode, 0);
-  EXPECT_EQ(nlohmann::json::parse(shown.out)["protocol"], "usb");
+  EXPECT_EQ(parsed(vkr({"prefs", "show", "--json"}))["protocol"], "usb");
   EXPECT_EQ(readFile(home / "VKR/VKR.reg.bad"), "garbage\n");
   EXPECT_NE(storeText().find("\"handheld\"=\"\""), std::string::npos);
 }
 
 TEST_F(PrefsCli, UnwritableStoreIsReported) {
   writeFile(home / "VKR", "a file where the folder should be");
-  const auto result = vkr({"prefs", "set", "port", "2"});
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find("could not store port"), std::string::npos) << result.err;
+  expectExit(vkr({"prefs", "set", "port", "2"}), 1, {"could not store port"});
 }
 
 }  // namespace

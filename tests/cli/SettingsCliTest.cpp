@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "ExitChecks.h"
 #include "harness/Simulator.h"
 #include "protocol/Fcs16.h"
 #include "support/PtyPeer.h"
@@ -13,20 +14,6 @@ namespace {
 
 ProcessResult vkr(const Simulator& sim, const std::vector<std::string>& args) {
   return runAgainst(sim, VKR_PATH, args);
-}
-
-// Ends with `code`, saying each of `said` on standard error.
-void expectFailure(const ProcessResult& result, int code,
-                   std::initializer_list<std::string_view> said) {
-  EXPECT_EQ(result.exitCode, code) << result.err;
-  for (const std::string_view text : said) {
-    EXPECT_NE(result.err.find(text), std::string::npos) << text << " in " << result.err;
-  }
-}
-
-nlohmann::json parsed(const ProcessResult& result) {
-  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
-  return nlohmann::json::parse(result.out);
 }
 
 // `got` with the fields of `want` put in: equal to `got` when it already holds them all.
@@ -64,8 +51,7 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
 
   // Hopping on with channel 12 in Europe leaves only 1..8: the channel becomes 6.
   const auto hopping = vkr(sim, {"settings", "set", "--hopping", "on"});
-  EXPECT_EQ(hopping.exitCode, 0) << hopping.err;
-  EXPECT_NE(hopping.err.find("out of valid range"), std::string::npos);
+  expectExit(hopping, 0, {"out of valid range"});
   EXPECT_NE(hopping.out.find("channel              6"), std::string::npos) << hopping.out;
 
   const auto defaults = parsed(vkr(sim, {"--json", "settings", "defaults"}));
@@ -78,8 +64,8 @@ TEST_P(SettingsOverEitherLink, ReadSetAndDefaultsRoundTrip) {
 
 TEST_P(SettingsOverEitherLink, UnsetUnitCanStillBeConfigured) {
   Simulator unset(GetParam(), {"--unset"});
-  expectFailure(vkr(unset, {"settings", "read"}), 5,
-                {"No settings can be read from the base unit.", "bootloader 1.0.3"});
+  expectExit(vkr(unset, {"settings", "read"}), 5,
+             {"No settings can be read from the base unit.", "bootloader 1.0.3"});
 
   const auto set =
       parsed(vkr(unset, {"--json", "settings", "set", "--channel", "3", "--ids", "2"}));
@@ -136,8 +122,8 @@ TEST_P(SettingsOverEitherLink, FaultyRepliesAreTakenAsTheyCome) {
   }
 
   Simulator silent(GetParam(), {"--fault", "drop-reply=1"});
-  expectFailure(vkr(silent, {"--timeout", "0.5", "settings", "read"}), 4,
-                {"Cannot communicate with the base unit."});
+  expectExit(vkr(silent, {"--timeout", "0.5", "settings", "read"}), 4,
+             {"Cannot communicate with the base unit."});
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SettingsOverEitherLink,
@@ -147,17 +133,14 @@ INSTANTIATE_TEST_SUITE_P(Links, SettingsOverEitherLink,
 TEST(SettingsCli, TraceShowsEveryFrameAndSplitRepliesMakeOneFrameOnSerialButShortReadsOnUsb) {
   Simulator sim(SimLink::Serial, {"--fault", "split-replies"});
   const auto result = vkr(sim, {"--trace", "settings", "read"});
-  ASSERT_EQ(result.exitCode, 0) << result.err;
   // The opening waits a few byte times for a quiet line before the settings request.
   EXPECT_EQ(result.err.rfind("+0.000 ~ low latency unsupported\n+0.0", 0), 0U) << result.err;
-  EXPECT_NE(result.err.find(" = 9600,n,8,1\n+0.000 > 00 f3 "), std::string::npos) << result.err;
-  EXPECT_NE(result.err.find(" > 00 f3 00 00 "), std::string::npos) << result.err;
-  EXPECT_NE(result.err.find(" < 00 f4 "), std::string::npos);
+  expectExit(result, 0, {" = 9600,n,8,1\n+0.000 > 00 f3 ", " > 00 f3 00 00 ", " < 00 f4 "});
 
   Simulator usb(SimLink::Usb, {"--fault", "split-replies"});
   const auto shortReads = vkr(usb, {"--timeout", "0.5", "settings", "read"});
   // One line for the whole flood of 1-byte reports, with their count.
-  expectFailure(shortReads, 4, {"vkr: 38 input reports shorter"});
+  expectExit(shortReads, 4, {"vkr: 38 input reports shorter"});
   EXPECT_EQ(countOf(shortReads.err, "Only read 1 bytes"), 1U) << shortReads.err;
 }
 
@@ -193,15 +176,15 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
   const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", home.path().string()},
                                                {"LD_PRELOAD", VKR_HIDSIM_LIB},
                                                {"VKR_HIDSIM_SOCKET", (home / "none").string()}};
-  expectFailure(runProcess(VKR_PATH, {"--link", "usb", "settings", "read"}, env), 3,
-                {"Cannot communicate with the base unit!"});
+  expectExit(runProcess(VKR_PATH, {"--link", "usb", "settings", "read"}, env), 3,
+             {"Cannot communicate with the base unit!"});
 
   const auto serial = runProcess(
       VKR_PATH,
       {"--link", "Rs232", "--device", (home / "no-such-tty").string(), "settings", "read"}, env);
   // A device given as such is named as given, not as a COM port it never was.
   const std::string failedToOpen = "Failed to open " + (home / "no-such-tty").string() + ": ";
-  expectFailure(serial, 3, {failedToOpen, "; check the cable and the device path"});
+  expectExit(serial, 3, {failedToOpen, "; check the cable and the device path"});
 
   // While one program drives a unit, another is refused over either link, told why first.
   for (const SimLink link : {SimLink::Usb, SimLink::Serial}) {
@@ -211,7 +194,7 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
     BackgroundProcess first(VKR_PATH, args, deaf.vkrEnv());
     ASSERT_TRUE(first.waitForStderr(" > 00 f3 ", 1)) << first.drainStderr();
     const auto second = vkr(deaf, {"settings", "read"});
-    expectFailure(second, 3, {"in use by another program"});
+    expectExit(second, 3, {"in use by another program"});
     EXPECT_EQ(second.err.find("dialout"), std::string::npos) << second.err;
     if (link == SimLink::Usb) {
       EXPECT_NE(second.err.find("(PID "), std::string::npos) << second.err;
@@ -219,9 +202,8 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
     first.terminate();
   }
 
-  const auto padded = runProcess(VKR_PATH, {"--link", "usb", "--json", "devices"}, env);
-  EXPECT_EQ(padded.exitCode, 0);
-  EXPECT_EQ(nlohmann::json::parse(padded.out)["usb"].size(), 0U);
+  EXPECT_EQ(parsed(runProcess(VKR_PATH, {"--link", "usb", "--json", "devices"}, env))["usb"].size(),
+            0U);
 }
 
 // A sealed frame as the unit puts it on the wire, from the code on.

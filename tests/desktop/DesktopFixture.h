@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusObjectPath>
+#include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +13,6 @@
 
 #include "desktop/DesktopBus.h"
 #include "desktop/FakeDesktop.h"
-#include "link/EventLoopWait.h"
 
 namespace orbelle::testing {
 
@@ -103,7 +103,7 @@ class FakeDesktopSession {
       return line.find(text) != std::string::npos;
     });
   }
-  bool waitFor(const std::function<bool()>& done) { return processEventsUntil(done); }
+  bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done); }
 
   FakeLocks locks;
   std::unique_ptr<FakeService> loginManager;

@@ -8,15 +8,17 @@ namespace {
 using DesktopSignalsTest = DesktopFixture;
 using std::chrono::milliseconds;
 
-struct Shown {
-  double progress;
-  bool visible;
-};
-
-Shown shown(const QDBusMessage& update) {
-  EXPECT_EQ(update.arguments().value(0).toString(), "application://orbelle.desktop");
-  const auto properties = qdbus_cast<QVariantMap>(update.arguments().value(1));
-  return {properties.value("progress").toDouble(), properties.value("progress-visible").toBool()};
+// Each update the dock heard: the progress it shows, or "hidden".
+std::vector<std::string> shown(const std::vector<QDBusMessage>& updates) {
+  std::vector<std::string> seen;
+  for (const QDBusMessage& update : updates) {
+    EXPECT_EQ(update.arguments().value(0).toString(), "application://orbelle.desktop");
+    const auto properties = qdbus_cast<QVariantMap>(update.arguments().value(1));
+    seen.push_back(properties.value("progress-visible").toBool()
+                       ? QString::number(properties.value("progress").toDouble()).toStdString()
+                       : "hidden");
+  }
+  return seen;
 }
 
 TEST_F(DesktopSignalsTest, TaskBarProgressIsThrottledKeepsTheLastValueAndHidesAtTheEnd) {
@@ -30,14 +32,9 @@ TEST_F(DesktopSignalsTest, TaskBarProgressIsThrottledKeepsTheLastValueAndHidesAt
       progress.setProgress(block / 100.0);
     }
     ASSERT_TRUE(waitFor([&] { return heard.size() == 2; }));
-    EXPECT_DOUBLE_EQ(shown(heard[0]).progress, 0.01);
-    EXPECT_DOUBLE_EQ(shown(heard[1]).progress, 1.0);
-    EXPECT_TRUE(shown(heard[0]).visible && shown(heard[1]).visible);
     EXPECT_GE(dock.arrived[1] - dock.arrived[0], milliseconds(200));
-
     progress.hide();
     ASSERT_TRUE(waitFor([&] { return heard.size() == 3; }));
-    EXPECT_FALSE(shown(heard[2]).visible);
   }
 
   // An update held back when the transfer ends must not show the bar again after hide().
@@ -50,16 +47,11 @@ TEST_F(DesktopSignalsTest, TaskBarProgressIsThrottledKeepsTheLastValueAndHidesAt
   ASSERT_TRUE(waitFor([&] { return heard.size() == 5; }));
   progress->setProgress(0.9);
   ASSERT_TRUE(waitFor([&] { return heard.size() >= 6; }));
-  ASSERT_EQ(heard.size(), 6u);
-  EXPECT_DOUBLE_EQ(shown(heard[3]).progress, 0.3);
-  EXPECT_FALSE(shown(heard[4]).visible);
-  EXPECT_DOUBLE_EQ(shown(heard[5]).progress, 0.9);
-  EXPECT_TRUE(shown(heard[5]).visible);
-
   // A window closed mid-transfer takes its progress off the task bar.
   progress.reset();
-  ASSERT_TRUE(waitFor([&] { return heard.size() == 7; }));
-  EXPECT_FALSE(shown(heard[6]).visible);
+  ASSERT_TRUE(waitFor([&] { return heard.size() >= 7; }));
+  EXPECT_EQ(shown(heard),
+            (std::vector<std::string>{"0.01", "1", "hidden", "0.3", "hidden", "0.9", "hidden"}));
 }
 
 TEST_F(DesktopSignalsTest, NotificationCarriesTheTextsAndOurDesktopEntry) {

@@ -1,12 +1,12 @@
 #include <stdlib.h>
 
 #include <QEvent>
+#include <QTest>
 #include <algorithm>
 #include <functional>
 
 #include <gtest/gtest.h>
 
-#include "EventLoopWait.h"
 #include "harness/Simulator.h"
 #include "link/HidLink.h"
 #include "protocol/Fcs16.h"
@@ -85,11 +85,11 @@ TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDelivers
     {
       // The UI thread is busy: the receive thread reads the reply and waits in its hand-over.
       WakeUps wakeUps;
-      ASSERT_TRUE(processEventsUntil([&] { return wakeUps.seen > 0; }));
+      ASSERT_TRUE(QTest::qWaitFor([&] { return wakeUps.seen > 0; }));
       link.close();  // must return although the hand-over has not been handled
       wakeUps.holdBack = false;
       wakeUps.seen = 0;
-      ASSERT_TRUE(processEventsUntil([&] { return wakeUps.seen > 0; }));
+      ASSERT_TRUE(QTest::qWaitFor([&] { return wakeUps.seen > 0; }));
     }
     EXPECT_TRUE(reports.empty()) << "a reply of a closed opening is dropped";
   }
@@ -98,9 +98,9 @@ TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDelivers
   link.open();
   link.send(readSettingsFrame());
   link.send(readSettingsFrame());
-  ASSERT_TRUE(processEventsUntil([&] { return reports.size() == 2; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() == 2; }));
   link.send(frameOf(0xF1));
-  ASSERT_TRUE(processEventsUntil([&] { return reports.back()[1] == 0xF2; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return reports.back()[1] == 0xF2; }));
   EXPECT_EQ(reports.size(), 3U);
   EXPECT_EQ(reports[0][0], 0) << "delivered with report ID zero";
   EXPECT_EQ(reports[0][1], 0xF4);
@@ -120,12 +120,12 @@ TEST_F(HidLinkFixture, RepeatedReportsAreDroppedBeforeTheNextSendAndClosingDoesN
     }
   };
   link.send(readSettingsFrame());
-  ASSERT_TRUE(processEventsUntil([&] { return reports.size() >= 10; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() >= 10; }));
   // A probe of another code, sent as the engines send: its answer is the next report.
   afterReport = nullptr;
   link.dropUnhandled();
   link.send(frameOf(0xF1));
-  ASSERT_TRUE(processEventsUntil([&] { return reports.back()[1] == 0xF2; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return reports.back()[1] == 0xF2; }));
   const auto probe = std::find_if(reports.begin(), reports.end(),
                                   [](const ReportFrame& report) { return report[1] == 0xF2; });
   EXPECT_EQ(probe - reports.begin(), 10) << "each repeat was queued before the next frame went out";

@@ -43,9 +43,7 @@ TEST_F(LinkedFeatureFixture, SerialTakesTheChosenPortAndShowsOnlyItsOwnRefusal) 
   state.serialOpen = true;
   EXPECT_EQ(run(Feature::UpgradeBaseUnit).outcome, LinkedFeatureOutcome::Open);
   EXPECT_EQ(serial.calls, (Calls{"open 3 57600"}));
-  EXPECT_TRUE(state.serialOpen);
-  EXPECT_EQ(state.port, 3);
-  EXPECT_EQ(state.baudrate, 57600);
+  EXPECT_EQ(std::tie(state.serialOpen, state.port, state.baudrate), std::tuple(true, 3, 57600));
 
   serial.opens = false;
   EXPECT_EQ(run(Feature::UpgradeBaseUnit).message()->text,

@@ -54,16 +54,13 @@ TEST_F(PrefsFixture, DefaultsAtFirstStartUnacceptableValuesFallBackAndMissingOne
       "\"base\"=\"/b.dat\"\n\"handheld\"=\"/h.dat\"\n");
   const std::string before = stored();
   LinkPreferences prefs = load();
-  EXPECT_EQ(prefs.port, 1);
-  EXPECT_EQ(prefs.baudrate, 9600);
-  EXPECT_EQ(prefs.baseImagePath, "/b.dat");
-  EXPECT_EQ(prefs.handheldImagePath, "/h.dat");
+  EXPECT_EQ(std::tie(prefs.port, prefs.baudrate, prefs.baseImagePath, prefs.handheldImagePath),
+            std::tuple(1, 9600, "/b.dat", "/h.dat"));
   EXPECT_EQ(stored(), before);
 
   store("\"protocol\"=\"RS232\"\n\"base\"=\"/b.dat\"\n");
   prefs = load();
-  EXPECT_EQ(prefs.port, 1);
-  EXPECT_EQ(prefs.baudrate, 9600);
+  EXPECT_EQ(std::tie(prefs.port, prefs.baudrate), std::tuple(1, 9600));
   EXPECT_EQ(stored(), kHeader +
                           "\"protocol\"=\"RS232\"\n\"base\"=\"/b.dat\"\n\"handheld\"=\"\"\n"
                           "\"port\"=dword:00000001\n\"Baudrate\"=dword:00002580\n");
@@ -77,8 +74,7 @@ TEST_F(PrefsFixture, DefaultsAtFirstStartUnacceptableValuesFallBackAndMissingOne
   RegFileStore s(file);
   prefs = loadLinkPreferences(s);
   EXPECT_EQ(readNumberValue(s, "port"), 51U);
-  EXPECT_EQ(prefs.port, 1);
-  EXPECT_EQ(prefs.baudrate, 9600);
+  EXPECT_EQ(std::tie(prefs.port, prefs.baudrate), std::tuple(1, 9600));
   EXPECT_EQ(readNumberValue(s, "baudrate"), 9600U);
   EXPECT_NE(stored().find("\"baudrate\"=dword:00002580"), std::string::npos)
       << "the value keeps the spelling it was created with";

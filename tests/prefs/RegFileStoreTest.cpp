@@ -179,9 +179,8 @@ TEST(RegFileStore, AStoreThatCannotBeReadIsLeftAloneAndSaysWhy) {
 
     RegFileStore store(file);
     const LinkPreferences prefs = loadLinkPreferences(store);
-    EXPECT_EQ(prefs.protocol, LinkProtocol::Usb);
-    EXPECT_EQ(prefs.port, 1);
-    EXPECT_EQ(prefs.baudrate, 9600);
+    EXPECT_EQ(std::tie(prefs.protocol, prefs.port, prefs.baudrate),
+              std::tuple(LinkProtocol::Usb, 1, 9600));
     LinkPreferences changed = prefs;
     EXPECT_FALSE(choosePort(store, changed, 3));
     EXPECT_EQ(changed.port, 3) << "the in-memory value changes even when the write fails";

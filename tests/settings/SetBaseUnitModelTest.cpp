@@ -38,18 +38,12 @@ class FakeView : public SettingsLink, public SetBaseUnitView {
 };
 
 BaseSettings unitSettings(std::uint8_t nation, std::uint8_t channel) {
-  return {.powerDbm = -15,
-          .channel = channel,
-          .associatedIds = 0x8001,
-          .baudCode = 4,
-          .nation = nation,
-          .dataBitsCode = 1,
-          .stopBitsCode = 2,
-          .parityCode = 3,
-          .flowControlCode = 2,
-          .numericKeyMode = 2,
-          .bootloaderVersion = {'1', '0', '3', 0},
-          .applicationVersion = {'2', '1', '0', 'b'}};
+  // -15 dBm, IDs 1 and 16, baud code 4, then the data, stop, parity, flow and key codes.
+  BaseSettings s{
+      -15, 0, 0x8001, 4, 0, false, 1, 2, 3, 2, 2, {'1', '0', '3', 0}, {'2', '1', '0', 'b'}};
+  s.nation = nation;
+  s.channel = channel;
+  return s;
 }
 
 ReportFrame reply(const BaseSettings& s, CommandCode code = CommandCode::CurrentSettings) {

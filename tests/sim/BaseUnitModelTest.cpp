@@ -96,10 +96,8 @@ TEST(BaseUnitModel, OnlyTheExpectedBlockOrAResendOfThePreviousIsTaken) {
   ASSERT_EQ(last.images.size(), 1U);
   const auto& image = last.images[0].bytes;
   ASSERT_EQ(image.size(), 300U);
-  EXPECT_EQ(image[0], 0x22) << "the resend replaced the first block's data";
-  EXPECT_EQ(image[32], 1);
-  EXPECT_EQ(image[256], 0x80);
-  EXPECT_EQ(image[299], 0x81);
+  // The resend replaced the first block's data.
+  EXPECT_EQ((Codes{image[0], image[32], image[256], image[299]}), (Codes{0x22, 1, 0x80, 0x81}));
   EXPECT_EQ(send(0x55, 1, 1, 0x81), Codes{0x56}) << "the last block sent again is answered again";
   EXPECT_EQ(send(0x55, 1, 2, 0x81), Codes{}) << "nothing is expected after the last block";
 }

@@ -147,9 +147,8 @@ TEST_F(SkinButtonFixture, KindsKeyboardGroupAndAccessibleName) {
   first->setChecked(true);
   second->setFocus();
   QTest::keyClick(second, Qt::Key_Space);
-  EXPECT_TRUE(second->isChecked());
-  EXPECT_FALSE(first->isChecked());
-  EXPECT_TRUE(check->isChecked());
+  EXPECT_EQ(std::tuple(second->isChecked(), first->isChecked(), check->isChecked()),
+            std::tuple(true, false, true));
   QTest::keyClick(check, Qt::Key_Space);
   EXPECT_FALSE(check->isChecked());
 

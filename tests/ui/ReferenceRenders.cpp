@@ -197,11 +197,8 @@ int main(int argc, char** argv) {
     if (expected.isNull()) {
       problem = QStringLiteral("no reference image");
     } else if (expected.size() != actual.size()) {
-      problem = QStringLiteral("size %1x%2, the reference is %3x%4")
-                    .arg(actual.width())
-                    .arg(actual.height())
-                    .arg(expected.width())
-                    .arg(expected.height());
+      problem = QString::asprintf("size %dx%d, the reference is %dx%d", actual.width(),
+                                  actual.height(), expected.width(), expected.height());
     } else if (const int differing = orbelle::testing::compare(actual, expected, marks);
                differing > 0) {
       problem = QStringLiteral("%1 pixels differ").arg(differing);

@@ -62,7 +62,6 @@ TEST_F(SetProtocolWindowTest, EachChoiceIsStoredAtOnceAndCancelKeepsIt) {
   openWindow();
   auto* rs232 = control<QRadioButton>(window, 1043);
   EXPECT_EQ(window.focusWidget(), rs232);
-  EXPECT_EQ(rs232->parentWidget()->accessibleName(), "Protocol") << "named with its group";
   ASSERT_TRUE(activate(window));
   QTest::keyClick(rs232, Qt::Key_Space);
   QTest::keyClick(rs232, Qt::Key_Tab);
@@ -128,8 +127,8 @@ TEST_F(SetProtocolWindowTest, UsbUnitFoundClosesAndNoProtocolIsNotTested) {
   storeProtocolText("serial");
   start();
   ui::SetProtocolWindow& unset = openWindow();
-  EXPECT_FALSE(control<QRadioButton>(unset, 1042)->isChecked());
-  EXPECT_FALSE(control<QRadioButton>(unset, 1043)->isChecked());
+  EXPECT_FALSE(control<QRadioButton>(unset, 1042)->isChecked() ||
+               control<QRadioButton>(unset, 1043)->isChecked());
   EXPECT_TRUE(rs232GroupShown(unset));
   click(unset, 1);
   EXPECT_FALSE(unset.isVisible());

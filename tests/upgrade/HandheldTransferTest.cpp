@@ -51,8 +51,9 @@ TEST_F(HandheldTransfer, SixtyFourBytesInTwoBlocksUnderTheHandheldCodes) {
   reply(handheld, CommandCode::HandheldUpgradeBlockAck);
   reply(handheld, CommandCode::HandheldUpgradeDone);
   ASSERT_EQ(host.messages.size(), 2U);
-  EXPECT_EQ(host.messages[0].text, "The handheld unit has been upgraded");
-  EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(host.messages[0],
+            (OperatorMessage{"VKR - Software Problem/Settings Message",
+                             "The handheld unit has been upgraded", MessageIcon::Information}));
   EXPECT_EQ(handheld.counters().completion, UpgradeCompletion::LastAck);
 }
 

@@ -8,20 +8,14 @@
 #include <gtest/gtest.h>
 
 #include "harness/TempDir.h"
+#include "message/OperatorMessage.h"
 #include "protocol/ByteOrder.h"
 #include "protocol/Fcs16.h"
 #include "protocol/LinkChannel.h"
 #include "protocol/LinkError.h"
-#include "harness/TempDir.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace orbelle::testing {
-
-struct ShownMessage {
-  std::string text;
-  std::string title;
-  MessageIcon icon;
-};
 
 // Both sides of the transfer: records every request, in order, as one log line each. Pauses
 // end only when the test says so; the frames are those the link channel built in txFrame.
@@ -62,7 +56,7 @@ class FakeUpgradeHost : public UpgradeLinkSide, public UpgradeView {
   void transferFinished(UpgradeOutcome outcome, std::string_view text, std::string_view title,
                         MessageIcon icon) override {
     outcomes.push_back(outcome);
-    messages.push_back({std::string(text), std::string(title), icon});
+    messages.push_back({std::string(title), std::string(text), icon});
     log.push_back("message " + std::string(text));
   }
 
@@ -77,7 +71,7 @@ class FakeUpgradeHost : public UpgradeLinkSide, public UpgradeView {
 
   std::vector<std::string> log;
   std::vector<ReportFrame> frames;
-  std::vector<ShownMessage> messages;
+  std::vector<OperatorMessage> messages;
   std::vector<UpgradeOutcome> outcomes;
   std::vector<UpgradeEvent> events;
   LinkChannel channel;

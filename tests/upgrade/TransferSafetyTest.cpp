@@ -94,10 +94,9 @@ TEST_F(TransferSafety, ARefusingPortStopsTheTransferWithItsOwnWords) {
   reply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeBlockAck);
   base.pauseElapsed();
-  ASSERT_EQ(host.messages.size(), 1U);
-  EXPECT_EQ(host.messages[0].text, host.reopenRefusal);
-  EXPECT_EQ(host.messages[0].title, "VKR - Hardware Problem/Communication Message");
-  EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
+  EXPECT_EQ(host.messages,
+            (std::vector<OperatorMessage>{{"VKR - Hardware Problem/Communication Message",
+                                           host.reopenRefusal, MessageIcon::Error}}));
   EXPECT_EQ(host.progress, 100);
   EXPECT_EQ(base.state(), UpgradeState::Idle);
   EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::LinkFailed);
