@@ -69,14 +69,11 @@ TEST(RegFileFormat, WritesTheExportFormatAndReadsHandWrittenFiles) {
       "\"Base\"=hex:01,02,\\\r\n  03\r\n\"BASE\"=\"last wins\"\r\n@=\"default\"\r\n"
       "\"Extra\"=hex(7):61,00,\\\r\n  00,00\r\n"
       "\r\n[HKEY_CURRENT_USER\\Software\\Later]\r\n\"x\"=dword:00000001";
-  const std::string changed =
-      "Windows Registry Editor Version 5.00\r\n\r\n"
-      "; a comment\r\n"
-      "[HKEY_CURRENT_USER\\Software\\Other]\r\n\"base\"=\"not ours\"\r\nodd line\r\n"
-      "[HKEY_CURRENT_USER\\Software\\VKR\\VKR]\r\n"
-      "\"Base\"=hex:01,02,\\\r\n  03\r\n\"Base\"=\"C:\\\\new\"\r\n@=\"default\"\r\n"
-      "\"Extra\"=hex(7):61,00,\\\r\n  00,00\r\n\"port\"=dword:00000002\r\n"
-      "\r\n[HKEY_CURRENT_USER\\Software\\Later]\r\n\"x\"=dword:00000001";
+  std::string changed = handWritten;
+  const std::string lastBase = "\"BASE\"=\"last wins\"";
+  changed.replace(changed.find(lastBase), lastBase.size(), "\"Base\"=\"C:\\\\new\"");
+  changed.insert(changed.find("\r\n[HKEY_CURRENT_USER\\Software\\Later]"),
+                 "\"port\"=dword:00000002\r\n");
   const auto writeTwo = [](std::string_view bytes) {
     auto file = parseRegFile(bytes);
     if (file) {
