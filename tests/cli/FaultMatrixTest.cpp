@@ -61,34 +61,6 @@ std::string tail(const ProcessResult& run) {
   return run.err.substr(run.err.size() > 2000 ? run.err.size() - 2000 : 0);
 }
 
-Simulator simulatorFor(SimLink link, const TempDir& dir, std::vector<std::string> simArgs) {
-  simArgs.insert(simArgs.begin(), {"--save-images", (dir / "kept").string()});
-  return Simulator(link, simArgs);
-}
-
-// Runs one upgrade and checks the one rule that holds for every cell; returns the run.
-ProcessResult upgradeAndCheck(Simulator& sim, const TempDir& dir, const std::string& unit,
-                              std::size_t imageSize = kImageSize) {
-  const auto image = dir / "image.dat";
-  writeFile(image, imageBytes(imageSize));
-  const ProcessResult run = runAgainst(
-      sim, VKR_PATH,
-      {"--trace", "--timeout", "0.5", "upgrade", unit, image.string(), "--pause-scale", "0.01"});
-  EXPECT_FALSE(run.timedOut);
-  EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1 || run.exitCode == 3 || run.exitCode == 4)
-      << run.exitCode << "\n"
-      << tail(run);
-  if (run.exitCode == 0) {
-    // The unit saves the image once its last block is in; a success must find it there.
-    const std::string line = sim.nextLine(std::chrono::seconds(2));
-    const std::string expected = "image: " + unit + "-1.dat " + std::to_string(imageSize);
-    EXPECT_EQ(line.rfind(expected, 0), 0U)
-        << "success reported, but the unit says \"" << line << "\"";
-    EXPECT_EQ(readFile(dir / "kept" / (unit + "-1.dat")), imageBytes(imageSize));
-  }
-  return run;
-}
-
 class FaultMatrix : public ::testing::TestWithParam<std::tuple<std::size_t, SimLink, const char*>> {
 };
 
@@ -99,8 +71,27 @@ TEST_P(FaultMatrix, NoUpgradeReportsSuccessWithoutTheWholeImageAtTheUnit) {
     GTEST_SKIP() << "a wire's pace is a serial line's";
   }
   TempDir dir;
-  Simulator sim = simulatorFor(link, dir, fault.simArgs);
-  const ProcessResult run = upgradeAndCheck(sim, dir, unit, fault.imageSize);
+  std::vector<std::string> simArgs{"--save-images", (dir / "kept").string()};
+  simArgs.insert(simArgs.end(), fault.simArgs.begin(), fault.simArgs.end());
+  Simulator sim(link, simArgs);
+  const auto image = dir / "image.dat";
+  writeFile(image, imageBytes(fault.imageSize));
+  const ProcessResult run = runAgainst(
+      sim, VKR_PATH,
+      {"--trace", "--timeout", "0.5", "upgrade", unit, image.string(), "--pause-scale", "0.01"});
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_TRUE(run.exitCode == 0 || run.exitCode == 1 || run.exitCode == 3 || run.exitCode == 4)
+      << run.exitCode << "\n"
+      << tail(run);
+  if (run.exitCode == 0) {
+    // The unit saves the image once its last block is in; a success must find it there.
+    const std::string line = sim.nextLine(std::chrono::seconds(2));
+    const std::string expected =
+        "image: " + std::string(unit) + "-1.dat " + std::to_string(fault.imageSize);
+    EXPECT_EQ(line.rfind(expected, 0), 0U)
+        << "success reported, but the unit says \"" << line << "\"";
+    EXPECT_EQ(readFile(dir / "kept" / (std::string(unit) + "-1.dat")), imageBytes(fault.imageSize));
+  }
   if (fault.mustSucceed) {
     EXPECT_EQ(run.exitCode, 0) << tail(run);
   }
@@ -118,6 +109,12 @@ TEST_P(FaultMatrix, NoUpgradeReportsSuccessWithoutTheWholeImageAtTheUnit) {
     // Repeats that wait out a pause are dropped by the engine, and the last one has no later
     // frame to be dropped before; the link drops every other.
     EXPECT_GE(countOf(run.err, " x dropped "), kImageSize / 32 - 2) << "each repeat is dropped";
+    std::size_t droppedBytes = 0;
+    for (auto at = run.err.find(" x dropped "); at != std::string::npos;
+         at = run.err.find(" x dropped ", at + 1)) {
+      droppedBytes += std::stoul(run.err.substr(at + 11));
+    }
+    EXPECT_TRUE(link == SimLink::Usb || droppedBytes % 38 == 0) << "repeats are dropped whole";
   }
   if (std::string(fault.name) == "RetryEvery" && link == SimLink::Serial && run.exitCode == 0) {
     // The serial steps show in order with the frames, each line timed from the one before.
@@ -142,33 +139,6 @@ INSTANTIATE_TEST_SUITE_P(Cells, FaultMatrix,
                            return std::string(faults()[std::get<0>(info.param)].name) +
                                   linkName(std::get<1>(info.param)) + std::get<2>(info.param);
                          });
-
-// On a slow line a repeated reply is still arriving, or not yet begun, when the next frame
-// goes out: it must be dropped whole, and the framing must hold.
-// 32 blocks: vanish-after=32 leaves the last block unanswered.
-TEST(FaultMatrixSlowLine, RepeatsAreDroppedWholeAndAVanishingUnitIsNeverTakenForSuccess) {
-  constexpr std::size_t kSize = 1000;
-  TempDir dir;
-  Simulator doubled = simulatorFor(SimLink::Serial, dir,
-                                   {"--baud-emulation", "115200", "--fault", "double-replies"});
-  const ProcessResult run = upgradeAndCheck(doubled, dir, "base", kSize);
-  EXPECT_EQ(run.exitCode, 0) << tail(run);
-  // A repeat may be dropped in pieces when it straddles two reads, and the engine drops the
-  // one that waits out the start pause; but every byte of every other repeat goes.
-  std::size_t droppedBytes = 0;
-  for (auto at = run.err.find(" x dropped "); at != std::string::npos;
-       at = run.err.find(" x dropped ", at + 1)) {
-    droppedBytes += std::stoul(run.err.substr(at + 11));
-  }
-  EXPECT_EQ(droppedBytes % 38, 0U) << "repeats are dropped whole";
-  EXPECT_GE(droppedBytes / 38 + 2, countOf(run.err, " < 00 ")) << "a repeat for each reply";
-
-  TempDir otherDir;
-  Simulator vanishing = simulatorFor(
-      SimLink::Serial, otherDir,
-      {"--baud-emulation", "115200", "--fault", "double-replies", "--fault", "vanish-after=32"});
-  EXPECT_NE(upgradeAndCheck(vanishing, otherDir, "handheld", kSize).exitCode, 0);
-}
 
 }  // namespace
 }  // namespace orbelle::testing
