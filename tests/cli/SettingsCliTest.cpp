@@ -214,11 +214,6 @@ std::vector<std::uint8_t> sealedWire(const std::vector<std::uint8_t>& bytes) {
   return {frame.begin() + 1, frame.end()};
 }
 
-// 10 dBm, ID 1, bootloader 1.0.3, application 2.1.0.
-std::vector<std::uint8_t> wireReply(std::uint8_t code, std::uint8_t channel) {
-  return sealedWire({code, 10, channel, 1, 0, 0, 0, 0, 0, '3', '0', '1', 0, '0', '1', '2'});
-}
-
 // A unit in China reporting a power and a parity code that the window cannot show, and
 // echoing the upload as it came, nation byte 0xFF included. Replies with other codes before
 // the settings are passed over.
@@ -236,7 +231,9 @@ TEST(SettingsCli, UploadNamesWhatTheWindowRulesChangedAndKeepsTheNationRead) {
     // One reply at a time: a read that finds several frames takes only the first.
     std::size_t replies = 0;
     for (std::uint8_t code : {0x56, 0x3B, 0x00}) {
-      ASSERT_TRUE(unit.write(wireReply(code, 9)));
+      // 10 dBm, channel 9, ID 1, bootloader 1.0.3, application 2.1.0.
+      ASSERT_TRUE(
+          unit.write(sealedWire({code, 10, 9, 1, 0, 0, 0, 0, 0, '3', '0', '1', 0, '0', '1', '2'})));
       ASSERT_TRUE(vkr.waitForStderr(" < ", ++replies)) << vkr.drainStderr();
     }
     // 3 dBm, channel 20 (within China's 36), ID 1, China, parity code 0.
