@@ -42,8 +42,7 @@ TEST_F(HandheldTransfer, SixtyFourBytesInTwoBlocksUnderTheHandheldCodes) {
   reply(handheld, CommandCode::HandheldUpgradeBlockAck);
   ASSERT_EQ(host.frames.size(), 2U);
   EXPECT_EQ(host.frames[0][1], 0x35);
-  EXPECT_EQ(slotOf(host.frames[0]), 0);
-  EXPECT_EQ(slotOf(host.frames[1]), 1);
+  EXPECT_EQ(std::tuple(slotOf(host.frames[0]), slotOf(host.frames[1])), std::tuple(0, 1));
   reply(handheld, CommandCode::HandheldUpgradeBlockRetry);
   EXPECT_EQ(host.frames.at(2), host.frames[1]);
 

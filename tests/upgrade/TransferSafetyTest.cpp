@@ -50,8 +50,8 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
       reply(base, code);
     }
     EXPECT_EQ(host.log, c.log) << c.path;
-    EXPECT_EQ(host.messages.at(0).title, "VKR - Software Problem/Settings Message");
-    EXPECT_EQ(host.messages.at(0).icon, MessageIcon::Error);
+    EXPECT_EQ(std::tie(host.messages.at(0).title, host.messages.at(0).icon),
+              std::tuple("VKR - Software Problem/Settings Message", MessageIcon::Error));
     EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::FileRefused);
     EXPECT_EQ(host.upgradeEnabled, c.log.back() == "enable");
   }
