@@ -82,11 +82,9 @@ TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
   EXPECT_EQ(view.events, (std::vector<std::string>{
                              "timer off", "The current settings of base unit have been loaded."}));
   EXPECT_EQ(model.reported(), reported) << "kept as the unit said it, for vkr's report";
-  EXPECT_EQ(model.nationSelection(), 0);
-  EXPECT_EQ(model.record().nation, 0);
-  EXPECT_EQ(model.channelSelection(), 11);
-  EXPECT_EQ(model.powerSelection(), 0);
-  EXPECT_EQ(model.record().powerDbm, 10);
+  EXPECT_EQ(std::tuple(model.nationSelection(), model.record().nation, model.channelSelection(),
+                       model.powerSelection(), model.record().powerDbm),
+            std::tuple(0, 0, 11, 0, 10));
   EXPECT_TRUE(model.idChecked(1) && model.idChecked(16) && !model.idChecked(2));
   EXPECT_EQ(model.radioSelection(RadioGroup::Flow), 2);
   EXPECT_EQ(model.applicationText(), "2.1.0b");
@@ -116,9 +114,9 @@ TEST(SetBaseUnitModel, OpeningBeforeAndAfterTheReplyAndOddReportedValues) {
   EXPECT_EQ(view.events,
             (std::vector<std::string>{"timer off", settingsMessageText(SettingsMessage::UnsetUnit),
                                       "timer off"}));
-  EXPECT_EQ(model.channelEntries().size(), 16U);
-  EXPECT_EQ(model.channelSelection(), 11);
-  EXPECT_EQ(model.bootloaderText(), "9.0.3");
+  EXPECT_EQ(
+      std::tuple(model.channelEntries().size(), model.channelSelection(), model.bootloaderText()),
+      std::tuple(16U, 11, "9.0.3"));
 
   // A reported channel the list cannot show is never uploaded: the operator picks one first.
   model.frameReceived(reply(unitSettings(0, 0)));
@@ -154,8 +152,8 @@ TEST(SetBaseUnitModel, HoppingListClosingAndDefaultsThenUploadSendTheWindowValue
   model.frameReceived(reply(unitSettings(1, 18)));
   view.messages.clear();
   model.toggleHopping(true);
-  EXPECT_EQ(model.channelEntries().back(), "18");
-  EXPECT_EQ(model.record().channel, 18);
+  EXPECT_EQ(std::tuple(model.channelEntries().back(), model.record().channel),
+            std::tuple("18", 18));
   EXPECT_TRUE(view.messages.empty());
   model.clickUpload();
   EXPECT_EQ(view.sent.back()[8], 1) << "hopping on";
@@ -182,12 +180,10 @@ TEST(SetBaseUnitModel, HoppingListClosingAndDefaultsThenUploadSendTheWindowValue
   // Turkey's 128 channels halve to 64: channel 65 becomes 6, and the window says so.
   view.messages.clear();
   model.toggleHopping(true);
-  EXPECT_EQ(model.channelEntries().size(), 64U);
-  EXPECT_EQ(model.record().channel, 6);
+  EXPECT_EQ(std::tuple(model.channelEntries().size(), model.record().channel), std::tuple(64U, 6));
   EXPECT_EQ(view.messages, std::vector<SettingsMessage>{SettingsMessage::ChannelReset});
   model.toggleHopping(false);
-  EXPECT_EQ(model.channelEntries().size(), 128U);
-  EXPECT_EQ(model.record().channel, 6);
+  EXPECT_EQ(std::tuple(model.channelEntries().size(), model.record().channel), std::tuple(128U, 6));
   model.closePowerList(7);
   model.clickUpload();
   EXPECT_EQ(view.sent.back()[2], 0xEC);

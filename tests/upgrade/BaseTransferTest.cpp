@@ -72,11 +72,9 @@ TEST_F(BaseTransfer, RetryResendsTheSameBlockAnyNumberOfTimes) {
   }
   EXPECT_EQ(host.frames, std::vector<ReportFrame>(3, shortBlock));
   EXPECT_EQ(host.log, Log(3, "send 55")) << "a retry leaves the progress bar alone";
-  EXPECT_EQ(base.offset(), 33U);
-  EXPECT_EQ(base.lastBlockLength(), 1U);
+  EXPECT_EQ(std::tuple(base.offset(), base.lastBlockLength()), std::tuple(33U, 1U));
   reply(base, CommandCode::BaseUpgradeBlockAck);
-  EXPECT_EQ(host.messages.size(), 1U);
-  EXPECT_EQ(base.counters().retries, 4U);
+  EXPECT_EQ(std::tuple(host.messages.size(), base.counters().retries), std::tuple(1U, 4U));
 }
 
 TEST_F(BaseTransfer, HandshakeResendsTheLastFrameUnderItsOwnCode) {
@@ -95,8 +93,7 @@ TEST_F(BaseTransfer, HandshakeResendsTheLastFrameUnderItsOwnCode) {
   EXPECT_TRUE(sealed(answer));
   EXPECT_EQ(base.offset(), 32U);
   reply(base, CommandCode::BaseUpgradeBlockAck);
-  EXPECT_EQ(slotOf(host.frames.at(3)), 1);
-  EXPECT_EQ(base.counters().handshakes, 2U);
+  EXPECT_EQ(std::tuple(slotOf(host.frames.at(3)), base.counters().handshakes), std::tuple(1, 2U));
 }
 
 TEST_F(BaseTransfer, DoneCompletesAgainAfterTheLastAcknowledgementOrShowsHowFarItGot) {

@@ -97,9 +97,8 @@ TEST_F(TransferSafety, ARefusingPortStopsTheTransferWithItsOwnWords) {
   EXPECT_EQ(host.messages,
             (std::vector<OperatorMessage>{{"VKR - Hardware Problem/Communication Message",
                                            host.reopenRefusal, MessageIcon::Error}}));
-  EXPECT_EQ(host.progress, 100);
-  EXPECT_EQ(base.state(), UpgradeState::Idle);
-  EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::LinkFailed);
+  EXPECT_EQ(std::tuple(host.progress, base.state(), host.outcomes.back()),
+            std::tuple(100, UpgradeState::Idle, UpgradeOutcome::LinkFailed));
 
   // A port gone during the start pause refuses the settings that follow it.
   base.startUpgrade(image(64));
@@ -108,8 +107,8 @@ TEST_F(TransferSafety, ARefusingPortStopsTheTransferWithItsOwnWords) {
   reply(base, CommandCode::BaseUpgradeStartAck);
   base.pauseElapsed();
   ASSERT_EQ(host.messages.size(), 1U);
-  EXPECT_EQ(host.messages[0].text, host.portRefusal);
-  EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::LinkFailed);
+  EXPECT_EQ(std::tie(host.messages[0].text, host.outcomes.back()),
+            std::tuple(host.portRefusal, UpgradeOutcome::LinkFailed));
   EXPECT_TRUE(host.upgradeEnabled);
   reply(base, CommandCode::BaseUpgradeStartAck);
   reply(base, CommandCode::BaseUpgradeDone);
@@ -224,8 +223,8 @@ TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
     ASSERT_EQ(host.messages.size(), 1U);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Error);
     EXPECT_NE(host.messages[0].text.find("changed"), std::string::npos);
-    EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::ImageChanged);
-    EXPECT_EQ(base.counters().completion, UpgradeCompletion::None);
+    EXPECT_EQ(std::tuple(host.outcomes.back(), base.counters().completion),
+              std::tuple(UpgradeOutcome::ImageChanged, UpgradeCompletion::None));
     EXPECT_TRUE(host.upgradeEnabled);
     reply(base, CommandCode::BaseUpgradeDone);
     EXPECT_EQ(host.messages.size(), 1U);
