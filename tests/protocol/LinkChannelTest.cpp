@@ -34,8 +34,7 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAn
   link.send(CommandCode::ReadSettings);
   ASSERT_EQ(hid.sent.size(), 2U);
   const ReportFrame& read = hid.sent[1];
-  EXPECT_EQ(read[0], 0) << "report ID";
-  EXPECT_EQ(read[1], 0xF3);
+  EXPECT_EQ(std::tuple(read[0], read[1]), std::tuple(0, 0xF3)) << "report ID zero, then the code";
   for (std::size_t i = 2; i <= 13; ++i) {
     EXPECT_EQ(read[i], 0xA0 + i);
   }
@@ -50,8 +49,7 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAn
 
   state.protocol = static_cast<LinkProtocol>(7);
   link.send(CommandCode::ReadSettings);
-  EXPECT_EQ(serial.sent.size(), 1U);
-  EXPECT_EQ(hid.sent.size(), 2U);
+  EXPECT_EQ(std::tuple(serial.sent.size(), hid.sent.size()), std::tuple(1U, 2U));
 
   // Closing releases both links.
   state.serialOpen = true;
@@ -84,8 +82,8 @@ TEST_F(LinkFixture, RepliesGoToTheActiveReceiverOnlyAndOtherwiseDropSilently) {
   dispatcher.setActiveFeature(Feature::UpgradeBaseUnit);
   link.deliverSerialFrame(wire);
   ASSERT_EQ(upgrade.frames.size(), 1U);
-  EXPECT_EQ(upgrade.frames[0][0], 0x07) << "a serial frame leaves byte 0 untouched";
-  EXPECT_EQ(upgrade.frames[0][1], 0x56);
+  EXPECT_EQ(std::tuple(upgrade.frames[0][0], upgrade.frames[0][1]), std::tuple(0x07, 0x56))
+      << "a serial frame leaves byte 0 untouched";
 
   for (Feature feature : {Feature::SetProtocol, Feature::None, Feature::UpgradeHandheldUnit}) {
     dispatcher.setActiveFeature(feature);
@@ -94,8 +92,7 @@ TEST_F(LinkFixture, RepliesGoToTheActiveReceiverOnlyAndOtherwiseDropSilently) {
   dispatcher.setActiveFeature(Feature::SetBaseUnit);
   dispatcher.detach(Feature::SetBaseUnit);
   link.deliverSerialFrame(wire);
-  EXPECT_EQ(settings.frames.size(), 1U);
-  EXPECT_EQ(upgrade.frames.size(), 1U);
+  EXPECT_EQ(std::tuple(settings.frames.size(), upgrade.frames.size()), std::tuple(1U, 1U));
 }
 
 TEST_F(LinkFixture, StrayRepliesAreDroppedBeforeEverySendAndTheTraceMarksBadFcs) {
