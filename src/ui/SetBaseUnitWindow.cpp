@@ -22,6 +22,7 @@
 
 #include "link/LinkSession.h"
 #include "protocol/LinkError.h"
+#include "settings/SettingsTables.h"
 #include "ui/DialogUnits.h"
 #include "ui/LinkProblemMessage.h"
 #include "ui/Look.h"
@@ -84,8 +85,8 @@ class BoxCaption : public QLabel {
 
 struct RadioPlace {
   int id;
-  const char* caption;
-  QRect where;  // dialog units
+  const char* caption;  // none: the rate the button stands for
+  QRect where;          // dialog units
 };
 
 struct GroupPlace {
@@ -97,12 +98,12 @@ struct GroupPlace {
 const std::array<GroupPlace, kRadioGroupCount>& radioLayout() {
   static const std::array<GroupPlace, kRadioGroupCount> layout{{
       {RadioGroup::Baud,
-       {{1042, "4800", {19, 57, 44, 10}},
-        {1043, "9600", {66, 57, 44, 10}},
-        {1044, "19200", {113, 57, 46, 10}},
-        {1081, "38400", {19, 70, 44, 10}},
-        {1082, "57600", {66, 70, 44, 10}},
-        {1083, "115200", {113, 70, 46, 10}}}},
+       {{1042, nullptr, {19, 57, 44, 10}},
+        {1043, nullptr, {66, 57, 44, 10}},
+        {1044, nullptr, {113, 57, 46, 10}},
+        {1081, nullptr, {19, 70, 44, 10}},
+        {1082, nullptr, {66, 70, 44, 10}},
+        {1083, nullptr, {113, 70, 46, 10}}}},
       {RadioGroup::DataBits,
        {{1091, "7 bits", {174, 57, 32, 10}}, {1095, "8 bits", {207, 57, 32, 10}}}},
       {RadioGroup::StopBits,
@@ -306,7 +307,10 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units,
     auto* group = new QButtonGroup(this);
     radioGroups_.at(static_cast<std::size_t>(place.group)) = group;
     for (const RadioPlace& button : place.buttons) {
-      auto* radio = new QRadioButton(QLatin1String(button.caption), frame);
+      const QString caption = button.caption != nullptr
+                                  ? QLatin1String(button.caption)
+                                  : QString::number(kBaseBaudRates.at(buttons.size()));
+      auto* radio = new QRadioButton(caption, frame);
       identify(*radio, button.id, radio->text());
       radio->setGeometry(inFrame(button.where));
       group->addButton(radio, static_cast<int>(buttons.size() + 1));  // the code
