@@ -8,10 +8,10 @@
 #include "TracePrinter.h"
 #include "link/LinkMessages.h"
 #include "link/ReplyTimer.h"
+#include "opening/LinkedFeature.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LinkError.h"
-#include "opening/LinkedFeature.h"
 
 namespace orbelle::cli {
 
