@@ -101,7 +101,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_FALSE(upgrade->isEnabled());
   expectCompleted(base, baseImage, "The base unit has been upgraded.");
   EXPECT_TRUE(linkHeld(GetParam()));
-  click(base, 2);
+  QTest::keyClick(&base, Qt::Key_Escape);
   EXPECT_FALSE(base.isVisible());
   EXPECT_FALSE(linkHeld(GetParam()));
 
@@ -115,6 +115,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
   handheld.close();  // the title bar's close box
   EXPECT_FALSE(linkHeld(GetParam()));
+  EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit) << "kept after the window closes";
 
   // The argument "handheld" upgrades with the stored path alone, at start-up only.
   seen_.clear();
