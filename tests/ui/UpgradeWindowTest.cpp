@@ -236,6 +236,7 @@ TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
 TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsToldOnTheBar) {
   FakeDesktopSession desktop;
   desktop.serveLoginManager([&](const QDBusMessage& call) { return desktop.grantLock(call); });
+  desktop.servePortal([&](const QDBusMessage& call) { return desktop.grantPortal(call); });
   desktop.serveNotifications();
   SignalRecorder dock(desktop.sessionSide(), "com.canonical.Unity.LauncherEntry", "Update");
   qputenv("ORBELLE_NOTIFY_AFTER", "0");
@@ -291,7 +292,11 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
   EXPECT_TRUE(progress->toolTip().isEmpty());
   EXPECT_TRUE(progress->accessibleDescription().isEmpty());
   click(window, 2);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.locks.closed == 2; }, kDeadlineMs));
+  // Each transfer took fresh locks of both kinds and gave each back.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return desktop.locks.closed == 2 && desktop.portal->callsTo("Close") == 2; },
+      kDeadlineMs));
+  EXPECT_EQ(desktop.closedHandles(), desktop.grantedHandles);
   EXPECT_EQ(desktop.notifications->callsTo("Notify"), 1);
   qunsetenv("ORBELLE_NOTIFY_AFTER");
 }
