@@ -1,9 +1,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "skin/WindowPicture.h"
 #include "ui/MessagePresenter.h"
 
 namespace orbelle::testing {
@@ -38,6 +40,8 @@ TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWind
   start({QStringLiteral("orbelle"), QStringLiteral("--plain"), QStringLiteral("handheld")});
   EXPECT_EQ(seen_, (SeenLog{std::string("box: ") + kCannotCommunicate, "window: Orbelle"}));
   EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit);
+  EXPECT_TRUE(main().findChildren<skin::PictureWidget*>().empty()) << "the plain look";
+  EXPECT_TRUE(qobject_cast<QPushButton*>(control<QAbstractButton>(main(), 1000)));
   messages_.take();
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kCannotCommunicate})));
   EXPECT_FALSE(anyFeatureWindowShown());
