@@ -44,8 +44,6 @@ TEST(SkinButtonModel, FacesFallBackAndOnlyCheckAndRadioButtonsKeepACheck) {
 TEST(SkinButtonModel, SkinOptionsAreBroughtIntoRange) {
   EXPECT_EQ(skinOptions(5, false, 0).drawMode, SkinDrawMode::Tiled);
   EXPECT_EQ(skinOptions(-1, false, 0).drawMode, SkinDrawMode::Natural);
-  EXPECT_EQ(skinOptions(static_cast<std::int16_t>(0xFFFF), false, 0).drawMode,
-            SkinDrawMode::Natural);
   EXPECT_EQ(skinOptions(0, true, -4), (SkinOptions{SkinDrawMode::Natural, true, 0}));
   EXPECT_EQ(skinOptions(1, false, 2), (SkinOptions{SkinDrawMode::Stretched, false, 2}));
 }

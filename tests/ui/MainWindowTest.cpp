@@ -1,9 +1,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "skin/WindowPicture.h"
 #include "ui/MessagePresenter.h"
 
 namespace orbelle::testing {
@@ -38,6 +40,8 @@ TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWind
   start({QStringLiteral("orbelle"), QStringLiteral("--plain"), QStringLiteral("handheld")});
   EXPECT_EQ(seen_, (SeenLog{std::string("box: ") + kCannotCommunicate, "window: Orbelle"}));
   EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit);
+  EXPECT_TRUE(main().findChildren<skin::PictureWidget*>().empty()) << "the plain look";
+  EXPECT_TRUE(qobject_cast<QPushButton*>(control<QAbstractButton>(main(), 1000)));
   messages_.take();
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kCannotCommunicate})));
   EXPECT_FALSE(anyFeatureWindowShown());
@@ -59,30 +63,16 @@ TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWind
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kNoProtocol})));
   click(main(), 1003);
   EXPECT_EQ(main().activeFeature(), Feature::SetProtocol);
-  EXPECT_TRUE(main().setProtocolWindow().isVisible()) << "Set Protocol still opens";
+  // Set Protocol still opens, with neither link chosen, and its OK tests no link.
+  ui::SetProtocolWindow& unset = main().setProtocolWindow();
+  EXPECT_TRUE(unset.isVisible());
+  EXPECT_FALSE(control<QAbstractButton>(unset, 1042)->isChecked() ||
+               control<QAbstractButton>(unset, 1043)->isChecked());
+  EXPECT_TRUE(control<QWidget>(unset, 1078)->isVisible()) << "the RS232 group shows";
+  click(unset, 1);
+  EXPECT_FALSE(unset.isVisible());
   start({QStringLiteral("orbelle"), QStringLiteral("handheld"), QStringLiteral("now")});
   EXPECT_EQ(main().activeFeature(), Feature::None);
-}
-
-TEST_F(MainWindowTest, UsableLinkOpensTheFeatureWindowWhichReleasesItOnLeaving) {
-  Simulator sim(SimLink::Serial, {});
-  storeChoice(LinkProtocol::Rs232, 1, 19200);
-  qputenv("VKR_COM1", QByteArray::fromStdString(sim.device()));
-  start();
-  LinkSession& session = app_->session();
-  for (const int id : {1000, 1001, 1002}) {
-    const auto feature = static_cast<Feature>(id - 1000);
-    click(main(), id);
-    QDialog& window = main().featureWindow(feature);
-    ASSERT_TRUE(window.isVisible()) << id;
-    EXPECT_TRUE(session.serial().portOpen());
-    QTest::keyClick(&window, Qt::Key_Escape);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(session.serial().portOpen()) << "leaving the window releases the link";
-    EXPECT_EQ(main().activeFeature(), feature) << "kept after the window closes";
-  }
-  EXPECT_EQ(seen_, (SeenLog{"window: Orbelle", "window: Set Base Unit", "window: Upgrade Base Unit",
-                            "window: Upgrade Handheld Unit"}));
 }
 
 TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsTheProgram) {

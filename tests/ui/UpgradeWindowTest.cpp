@@ -101,7 +101,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_FALSE(upgrade->isEnabled());
   expectCompleted(base, baseImage, "The base unit has been upgraded.");
   EXPECT_TRUE(linkHeld(GetParam()));
-  click(base, 2);
+  QTest::keyClick(&base, Qt::Key_Escape);
   EXPECT_FALSE(base.isVisible());
   EXPECT_FALSE(linkHeld(GetParam()));
 
@@ -115,6 +115,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
   handheld.close();  // the title bar's close box
   EXPECT_FALSE(linkHeld(GetParam()));
+  EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit) << "kept after the window closes";
 
   // The argument "handheld" upgrades with the stored path alone, at start-up only.
   seen_.clear();
@@ -235,6 +236,7 @@ TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
 TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsToldOnTheBar) {
   FakeDesktopSession desktop;
   desktop.serveLoginManager([&](const QDBusMessage& call) { return desktop.grantLock(call); });
+  desktop.servePortal([&](const QDBusMessage& call) { return desktop.grantPortal(call); });
   desktop.serveNotifications();
   SignalRecorder dock(desktop.sessionSide(), "com.canonical.Unity.LauncherEntry", "Update");
   qputenv("ORBELLE_NOTIFY_AFTER", "0");
@@ -290,7 +292,11 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
   EXPECT_TRUE(progress->toolTip().isEmpty());
   EXPECT_TRUE(progress->accessibleDescription().isEmpty());
   click(window, 2);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return desktop.locks.closed == 2; }, kDeadlineMs));
+  // Each transfer took fresh locks of both kinds and gave each back.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return desktop.locks.closed == 2 && desktop.portal->callsTo("Close") == 2; },
+      kDeadlineMs));
+  EXPECT_EQ(desktop.closedHandles(), desktop.grantedHandles);
   EXPECT_EQ(desktop.notifications->callsTo("Notify"), 1);
   qunsetenv("ORBELLE_NOTIFY_AFTER");
 }
