@@ -150,7 +150,9 @@ TEST(UpgradeCli, AnAdapterDelayShowsInTheTurnaroundAndIsExplainedOnce) {
                        {"--pause-scale", "0.06"});
   const nlohmann::json turnaround = summaryOf(run)["turnaround_ms"];
   EXPECT_GE(turnaround["median"].get<double>(), 16.0) << turnaround;
-  EXPECT_LE(turnaround["median"].get<double>(), 20.0) << turnaround;
+  // Not the delay counted twice; how close it comes is the benchmark's figure, which a busy
+  // machine would spoil here.
+  EXPECT_LT(turnaround["median"].get<double>(), 30.0) << turnaround;
   EXPECT_GE(turnaround["p95"], turnaround["median"]);
   EXPECT_EQ(countOf(run.out, R"("event":"warning")"), 1U) << run.out;
   EXPECT_NE(run.out.find("low_latency"), std::string::npos) << run.out;
