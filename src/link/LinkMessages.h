@@ -10,7 +10,7 @@ namespace orbelle {
 // operator can do about it is for the program that shows them to add.
 
 // The texts of opening a feature's link (no base unit, no protocol chosen) are those of
-// shell/LinkedFeature.h, the decision that shows them.
+// opening/LinkedFeature.h, the decision that shows them.
 
 inline constexpr const char* kThreadNotStartedText =
     "Cannot begin a Thread to receive data,please reset base station if it is connected to PC.";

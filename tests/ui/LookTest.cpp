@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "ShellFixture.h"
+#include "WindowFixture.h"
 #include "skin/WindowPicture.h"
 #include "support/Contrast.h"
 #include "ui/UpgradeWindow.h"
@@ -17,7 +17,7 @@ const QColor kDialogBackground(217, 230, 230);
 
 QColor pixelOf(QWidget& widget, QPoint at) { return widget.grab().toImage().pixelColor(at); }
 
-class LookTest : public ShellFixture {
+class LookTest : public WindowFixture {
  protected:
   std::vector<QDialog*> dialogs() {
     return {&main(),

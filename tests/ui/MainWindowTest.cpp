@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "ShellFixture.h"
+#include "WindowFixture.h"
 #include "skin/WindowPicture.h"
 #include "ui/MessagePresenter.h"
 
@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kCannotCommunicate = "Cannot communicate with the base unit!";
 constexpr const char* kNoProtocol = "Please set the communicate attribute before communication!";
 
-class MainWindowTest : public ShellFixture {
+class MainWindowTest : public WindowFixture {
  protected:
   // Presses each linked command in turn and gives back the boxes each one showed.
   std::vector<Texts> pressLinkedCommands() {

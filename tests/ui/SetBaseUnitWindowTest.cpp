@@ -12,7 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ShellFixture.h"
+#include "WindowFixture.h"
 #include "protocol/CommandCode.h"
 #include "settings/SettingsCodec.h"
 #include "ui/SetBaseUnitWindow.h"
@@ -26,7 +26,7 @@ constexpr const char* kLoaded = "The current settings of base unit have been loa
 constexpr const char* kUploaded = "The new settings of base unit have been uploaded.";
 constexpr const char* kNoReply = "Cannot communicate with the base unit.";
 
-class SetBaseUnitWindowTest : public ShellFixture {
+class SetBaseUnitWindowTest : public WindowFixture {
  protected:
   ui::SetBaseUnitWindow& open() {
     click(main(), 1000);

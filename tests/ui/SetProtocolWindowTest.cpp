@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 
-#include "ShellFixture.h"
+#include "WindowFixture.h"
 
 namespace orbelle::testing {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kCannotOpenCom = "Cannot open COM port!";
 const std::vector<int> kRs232Group{1078, 1079, 1080, 1008, 1009};
 
-class SetProtocolWindowTest : public ShellFixture {
+class SetProtocolWindowTest : public WindowFixture {
  protected:
   ui::SetProtocolWindow& openWindow() {
     click(main(), 1003);

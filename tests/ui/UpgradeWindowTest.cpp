@@ -4,7 +4,7 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 
-#include "ShellFixture.h"
+#include "WindowFixture.h"
 #include "desktop/DesktopFixture.h"
 #include "ui/UpgradeWindow.h"
 
@@ -15,7 +15,7 @@ constexpr int kDeadlineMs = 20000;
 
 constexpr const char* kSettingsTitle = "VKR - Software Problem/Settings Message";
 
-class UpgradeWindowTest : public ShellFixture {
+class UpgradeWindowTest : public WindowFixture {
  protected:
   // A simulator that keeps the images it receives, and the link chosen to reach it.
   void serveKeeping(SimLink link, std::vector<std::string> extra = {}) {

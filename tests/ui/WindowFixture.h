@@ -89,9 +89,9 @@ inline constexpr PauseDurations kTestPauses{std::chrono::milliseconds(20),
                                             std::chrono::milliseconds(100)};
 
 // One start of orbelle with a private preference store and COM map.
-class ShellFixture : public ::testing::Test {
+class WindowFixture : public ::testing::Test {
  protected:
-  ShellFixture() {
+  WindowFixture() {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_.path().string()));
     qunsetenv("VKR_HIDSIM_SOCKET");
     qunsetenv("ORBELLE_LOOK");  // the program's own look unless a test asks for the plain one
@@ -99,7 +99,7 @@ class ShellFixture : public ::testing::Test {
       qunsetenv(QStringLiteral("VKR_COM%1").arg(com).toLatin1().constData());
     }
   }
-  ~ShellFixture() override {
+  ~WindowFixture() override {
     app_.reset();
     EXPECT_TRUE(messages_.pending().empty()) << "unexpected box: " << messages_.pending()[0].text;
   }
