@@ -1,5 +1,7 @@
 #include "settings/SettingsMessages.h"
 
+#include "message/OperatorMessage.h"
+
 namespace orbelle {
 
 const char* settingsMessageText(SettingsMessage message) {
@@ -22,7 +24,7 @@ const char* settingsMessageText(SettingsMessage message) {
 const char* settingsMessageTitle(SettingsMessage message) {
   switch (message) {
     case SettingsMessage::NoReply:
-      return "VKR - Hardware Problem/Communication Message";
+      return kHardwareCommunicationTitle.data();
     case SettingsMessage::ChannelReset:
       return "VKR - Software Problem/Channel Number Setting Message";
     default:

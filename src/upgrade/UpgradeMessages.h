@@ -4,12 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "message/OperatorMessage.h"
+
 namespace orbelle {
 
 inline constexpr std::string_view kUpgradeMessageTitle = "VKR - Software Problem/Settings Message";
 // A serial port refused a step of an upgrade (its settings, its input, its reopening).
-inline constexpr std::string_view kUpgradeLinkMessageTitle =
-    "VKR - Hardware Problem/Communication Message";
+inline constexpr std::string_view kUpgradeLinkMessageTitle = kHardwareCommunicationTitle;
 
 inline constexpr std::string_view kCannotOpenImageMessage = "Can not open the file!";
 
