@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/Application.h"
+#include "app/HelpAndVersion.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 
@@ -42,6 +43,10 @@ QIcon programIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const auto text = orbelle::helpOrVersionText({argv + 1, argv + argc})) {
+    std::fputs(text->c_str(), stdout);
+    return 0;
+  }
   QApplication qtApp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Orbelle"));
   QApplication::setDesktopFileName(QStringLiteral("orbelle"));
