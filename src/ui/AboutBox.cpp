@@ -22,6 +22,11 @@ AboutBox::AboutBox(const Look& look, QWidget* parent) : QDialog(parent) {
     line->setObjectName(QLatin1String(name));
     line->setAccessibleName(text);
     line->setGeometry(where);
+    // A version with the git commit is longer than the line: it goes on below, not cut off.
+    if (line->sizeHint().width() > where.width()) {
+      line->setWordWrap(true);
+      line->resize(where.width(), line->heightForWidth(where.width()));
+    }
   };
   addLine("name", QStringLiteral("Orbelle (VKR)"), units.rect(25, 10, 205, 8));
   addLine("version",
