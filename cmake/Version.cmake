@@ -13,3 +13,4 @@ add_custom_target(orbelle_version_text
 add_library(orbelle_version STATIC ${orbelle_version_source})
 add_dependencies(orbelle_version orbelle_version_text)
 target_include_directories(orbelle_version PUBLIC ${PROJECT_SOURCE_DIR}/src)
+orbelle_warnings(orbelle_version)
