@@ -104,7 +104,7 @@ TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
   const auto version = vkr({"--version"});
   const auto simVersion = runProcess(VKR_SIM_PATH, {"--version"});
   EXPECT_EQ(version.exitCode, 0);
-  ASSERT_EQ(version.out.rfind("vkr 1.", 0), 0U) << version.out;
+  ASSERT_EQ(version.out.rfind("vkr ", 0), 0U) << version.out;
   EXPECT_EQ(simVersion.out, "vkr-sim " + version.out.substr(4));
 }
 
