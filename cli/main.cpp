@@ -12,6 +12,7 @@
 #include "SettingsCommand.h"
 #include "UpgradeCommand.h"
 #include "protocol/LinkError.h"
+#include "version/ProgramVersion.h"
 
 using namespace orbelle::cli;
 
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
   CLI::App app{
       "vkr - read and change the settings of a cordless barcode base unit, and "
       "upgrade its firmware or that of a handheld unit"};
-  app.set_version_flag("--version", std::string("vkr ") + ORBELLE_VERSION);
+  app.set_version_flag("--version", std::string("vkr ") + orbelle::programVersion());
   app.fallthrough();
   app.require_subcommand(1);
 

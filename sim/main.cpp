@@ -14,6 +14,7 @@
 #include "SerialFront.h"
 #include "SimHost.h"
 #include "settings/SettingsJson.h"
+#include "version/ProgramVersion.h"
 
 namespace {
 
@@ -31,10 +32,25 @@ struct Options {
   bool trace = false;
 };
 
+// The hidapi stand-in that reaches the HID socket: beside this program in the build tree, else
+// where it is installed.
+std::string standInPath() {
+  std::error_code error;
+  const std::filesystem::path beside =
+      std::filesystem::read_symlink("/proc/self/exe", error).parent_path() / "libvkr-hidsim.so";
+  if (!error && std::filesystem::exists(beside, error)) {
+    return beside.string();
+  }
+  return VKR_HIDSIM_INSTALLED;
+}
+
 void addOptions(CLI::App& app, Options& o) {
   auto* hid = app.add_option("--hid-socket", o.hidSocket,
                              "Serve as a USB HID base unit on this Unix socket (SOCK_SEQPACKET) "
-                             "for libvkr-hidsim.so, instead of a pseudo-terminal")
+                             "for the hidapi stand-in " +
+                                 standInPath() +
+                                 " (LD_PRELOAD it into the program that is to see the unit, "
+                                 "with VKR_HIDSIM_SOCKET=PATH), instead of a pseudo-terminal")
                   ->type_name("PATH");
   app.add_option("--baud-emulation", o.baudRate,
                  "Serial only: a frame arrives, and a reply leaves, at the pace of this rate "
@@ -124,6 +140,7 @@ int main(int argc, char** argv) {
   CLI::App app{
       "vkr-sim - a simulated cordless barcode base unit on a pseudo-terminal or a "
       "HID socket"};
+  app.set_version_flag("--version", std::string("vkr-sim ") + programVersion());
   Options options;
   addOptions(app, options);
   CLI11_PARSE(app, argc, argv);

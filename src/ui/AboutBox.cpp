@@ -5,6 +5,7 @@
 
 #include "ui/DialogUnits.h"
 #include "ui/Look.h"
+#include "version/ProgramVersion.h"
 
 namespace orbelle::ui {
 
@@ -21,10 +22,16 @@ AboutBox::AboutBox(const Look& look, QWidget* parent) : QDialog(parent) {
     line->setObjectName(QLatin1String(name));
     line->setAccessibleName(text);
     line->setGeometry(where);
+    // A version with the git commit is longer than the line: it goes on below, not cut off.
+    if (line->sizeHint().width() > where.width()) {
+      line->setWordWrap(true);
+      line->resize(where.width(), line->heightForWidth(where.width()));
+    }
   };
   addLine("name", QStringLiteral("Orbelle (VKR)"), units.rect(25, 10, 205, 8));
   addLine("version",
-          QStringLiteral("Version 1.2.6, for cordless barcode base units and handheld units"),
+          QStringLiteral("Version %1, for cordless barcode base units and handheld units")
+              .arg(QLatin1String(programVersion())),
           units.rect(25, 25, 257, 12));
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -103,6 +103,12 @@ TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
   const auto mainHelp = vkr({"--help"});
   EXPECT_NE(mainHelp.out.find("default 3"), std::string::npos);
   EXPECT_NE(mainHelp.out.find("5  the base unit has never been set"), std::string::npos);
+  // Both programs print the one version, "NAME VERSION".
+  const auto version = vkr({"--version"});
+  const auto simVersion = runProcess(VKR_SIM_PATH, {"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  ASSERT_EQ(version.out.rfind("vkr ", 0), 0U) << version.out;
+  EXPECT_EQ(simVersion.out, "vkr-sim " + version.out.substr(4));
 }
 
 TEST_F(PrefsCli, UnwritableStoreIsReported) {

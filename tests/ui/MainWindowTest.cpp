@@ -82,7 +82,15 @@ TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsThe
   ASSERT_TRUE(activate(main()));
   QTest::keyClick(&main(), Qt::Key_F1);
   ASSERT_TRUE(about.isVisible());
-  EXPECT_FALSE(about.findChild<QLabel*>("version")->text().isEmpty());
+  // The same version as the program prints, which starts no window for it nor for its help.
+  const ProcessResult version = runProcess(ORBELLE_PATH, {"handheld", "--version"});
+  ASSERT_EQ(version.out.rfind("orbelle ", 0), 0U) << version.out;
+  EXPECT_EQ(about.findChild<QLabel*>("version")->text().toStdString(),
+            "Version " + version.out.substr(8, version.out.size() - 9) +
+                ", for cordless barcode base units and handheld units");
+  const ProcessResult help = runProcess(ORBELLE_PATH, {"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("Usage: orbelle [--plain] [handheld]"), std::string::npos);
   expectNamedAndReachedByTab(about);
   click(about, 1);
   EXPECT_FALSE(about.isVisible());

@@ -1,0 +1,41 @@
+#include "app/HelpAndVersion.h"
+
+#include <algorithm>
+
+#include "version/ProgramVersion.h"
+
+namespace orbelle {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: orbelle [--plain] [handheld]\n"
+    "Choose the link to a cordless barcode base unit, read and change its settings, and\n"
+    "upgrade its firmware or that of a handheld unit.\n"
+    "\n"
+    "  handheld    run Upgrade Handheld Unit before the main window shows\n"
+    "  --plain     the platform's own buttons and colours instead of the program's look\n"
+    "  --help      print this help and exit\n"
+    "  --version   print the version and exit\n"
+    "\n"
+    "Environment:\n"
+    "  ORBELLE_LOOK     plain or skin: the look when --plain is not given (skin)\n"
+    "  VKR_COM1..4      the device a COM port stands for, ahead of the stored choice\n"
+    "  XDG_CONFIG_HOME  the preferences are in $XDG_CONFIG_HOME/VKR/VKR.reg (~/.config)\n";
+
+}  // namespace
+
+std::optional<std::string> helpOrVersionText(const std::vector<std::string>& arguments) {
+  const auto given = [&arguments](const char* option) {
+    return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
+  };
+  if (given("--help") || given("-h")) {
+    return kUsage;
+  }
+  if (given("--version")) {
+    return std::string("orbelle ") + programVersion() + "\n";
+  }
+  return std::nullopt;
+}
+
+}  // namespace orbelle
