@@ -48,28 +48,25 @@ TEST_F(SleepInhibitorTest, LocksGrantedAfterTheEndAreGivenBackAtOnce) {
   EXPECT_TRUE(traceHas("portal: inhibition granted after the end, released at once"));
 }
 
-TEST_F(SleepInhibitorTest, ARefusalIsReportedAndTheOtherLockStillHolds) {
-  serveLoginManager(refuse);
-  servePortal([this](const QDBusMessage& call) { return grantPortal(call); });
-  SleepInhibitor inhibitor(tracer());
-  inhibitor.acquire("Upgrading the base unit");
-  ASSERT_TRUE(waitFor([&] { return trace.size() == 2; }));
-  EXPECT_TRUE(traceHas(
-      "login manager refused: org.freedesktop.DBus.Error.AccessDenied: Permission denied"));
-  EXPECT_TRUE(traceHas("portal: suspend and idle inhibited"));
-
-  inhibitor.release();
-  ASSERT_TRUE(waitFor([&] { return traceHas("portal: inhibition released"); }));
-  EXPECT_EQ(std::tuple(portal->callsTo("Close"), locks.granted), std::tuple(1, 0));
-}
-
-TEST_F(SleepInhibitorTest, MissingServicesAndMissingBusesAreReportedWithoutWaiting) {
+TEST_F(SleepInhibitorTest, RefusalsMissingServicesAndMissingBusesAreReportedWithoutWaiting) {
   SleepInhibitor inhibitor(tracer());
   inhibitor.acquire("Upgrading the base unit");
   ASSERT_TRUE(waitFor([&] { return trace.size() == 2; }));
   EXPECT_TRUE(traceHas("login manager unavailable: org.freedesktop.DBus.Error.ServiceUnknown"));
   EXPECT_TRUE(traceHas("portal unavailable: org.freedesktop.DBus.Error.ServiceUnknown"));
   inhibitor.release();
+
+  // A refusal is reported and the other lock still holds.
+  serveLoginManager(refuse);
+  servePortal([this](const QDBusMessage& call) { return grantPortal(call); });
+  inhibitor.acquire("Upgrading the base unit");
+  ASSERT_TRUE(waitFor([&] { return trace.size() == 4; }));
+  EXPECT_TRUE(traceHas(
+      "login manager refused: org.freedesktop.DBus.Error.AccessDenied: Permission denied"));
+  EXPECT_TRUE(traceHas("portal: suspend and idle inhibited"));
+  inhibitor.release();
+  ASSERT_TRUE(waitFor([&] { return traceHas("portal: inhibition released"); }));
+  EXPECT_EQ(std::tuple(portal->callsTo("Close"), locks.granted), std::tuple(1, 0));
 
   // Variables that lead nowhere, and no session bus where the user session would have one:
   // said at once, with no connection tried and nothing autolaunched.

@@ -101,9 +101,8 @@ TEST_F(HidLinkFixture, ClosingWhileAReplyIsHandedOverNeitherDeadlocksNorDelivers
   ASSERT_TRUE(QTest::qWaitFor([&] { return reports.size() == 2; }));
   link.send(frameOf(0xF1));
   ASSERT_TRUE(QTest::qWaitFor([&] { return reports.back()[1] == 0xF2; }));
-  EXPECT_EQ(reports.size(), 3U);
-  EXPECT_EQ(reports[0][0], 0) << "delivered with report ID zero";
-  EXPECT_EQ(reports[0][1], 0xF4);
+  EXPECT_EQ(std::tuple(reports.size(), reports[0][0], reports[0][1]), std::tuple(3U, 0, 0xF4))
+      << "three reports, delivered with report ID zero";
   link.close();
   EXPECT_FALSE(link.deviceHeld());
 }

@@ -100,6 +100,8 @@ TEST(RegFileFormat, WritesTheExportFormatAndReadsHandWrittenFiles) {
   EXPECT_EQ(oldMac->values()[0].name, "Base") << "the first spelling stays";
   EXPECT_EQ(oldMac->values()[0].bytes.size(), 10U);
   EXPECT_EQ(oldMac->values()[1].bytes, (std::vector<std::uint8_t>{0x61, 0, 0, 0}));
+  std::erase(changed, '\n');
+  EXPECT_EQ(serialiseRegFile(*writeTwo(crOnly)), changed) << "written back with CR alone";
 
   // A text that is not UTF-8 cannot be quoted in a UTF-16 file; a new key goes after a
   // blank line, and units that pair with nothing survive.

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "protocol/Fcs16.h"
@@ -218,12 +219,9 @@ TEST(SetBaseUnitModel, ChangesAppliedAsValues) {
                                           {SettingsField::Channel, 12, 6},
                                           {SettingsField::Parity, 0, 1}}));
   EXPECT_EQ(view.messages.back(), SettingsMessage::ChannelReset);
-  try {
-    model.applyChange(change({}, 9));
-    ADD_FAILURE() << "channel 9 is beyond Europe's hopping range";
-  } catch (const std::invalid_argument& error) {
-    EXPECT_NE(std::string(error.what()).find("1 to 8 for Europe with hopping"), std::string::npos);
-  }
+  EXPECT_THAT([&] { model.applyChange(change({}, 9)); },
+              ::testing::ThrowsMessage<std::invalid_argument>(
+                  ::testing::HasSubstr("1 to 8 for Europe with hopping")));
 
   // A reported channel the list cannot show needs an explicit choice.
   model.frameReceived(reply(unitSettings(0, 40)));

@@ -56,15 +56,11 @@ TEST(SettingsCodec, UploadAndItsEchoShareBytesTwoToThirteenAndTheUploadNamesNoNa
   EXPECT_EQ(s, (BaseSettings{-20, 128, 0x8001, 6, 2, true, 1, 2, 3, 2, 2,
                              previous.bootloaderVersion, previous.applicationVersion}))
       << "an echo carries no versions";
-
+  // The upload's bytes, its nation 0xFF and what it leaves past byte 13 are checked on the
+  // frames the Set Base Unit model sends.
   ReportFrame tx{};
-  tx.fill(0x5A);  // left by an earlier command
-  encodeUploadSettings(tx, s, false);
-  for (std::size_t i = 2; i <= 38; ++i) {
-    EXPECT_EQ(tx[i], i == 7 ? 0xFF : i <= 13 ? echo[i] : 0x5A) << "byte " << i;
-  }
   encodeUploadSettings(tx, s, true);
-  EXPECT_EQ(tx[7], 2);
+  EXPECT_TRUE(std::equal(tx.begin() + 2, tx.begin() + 14, echo.begin() + 2)) << "with its nation";
 }
 
 }  // namespace

@@ -228,10 +228,7 @@ TEST_F(SetBaseUnitWindowTest, EveryCheckableControlDoesTheSameByAccessibleAction
   const QStringList byAction = walk(Way::Accessible);
   const QStringList byClick = walk(Way::Click);
   ASSERT_EQ(byAction.size(), 3 + 35 + 1) << "USB, RS232, USB; hopping, 16 IDs, 18 radios";
-  ASSERT_EQ(byClick.size(), byAction.size());
-  for (qsizetype i = 0; i < byAction.size(); ++i) {
-    EXPECT_EQ(byAction[i].toStdString(), byClick[i].toStdString());
-  }
+  EXPECT_EQ(byAction.join('\n').toStdString(), byClick.join('\n').toStdString());
 }
 
 // On a screen too small for it (a magnified one) the window scrolls, and the bottom row is

@@ -1,4 +1,4 @@
-// Linked ahead of the library's definition, which is then not taken from its archive.
+// The release version alone, linked ahead of the version library (see CMakeLists.txt).
 #include "version/ProgramVersion.h"
 
 namespace orbelle {
