@@ -44,7 +44,6 @@ int openForReading(const std::filesystem::path& path) {
   return ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY);
 }
 bool statusOf(int fd, FileStatus& status) {
-  // NOLINTNEXTLINE(performance-no-int-to-ptr): the C library keeps handles as integers
   const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
   return handle != INVALID_HANDLE_VALUE && statusOf(handle, status);
 }
