@@ -53,7 +53,6 @@ bool statusOf(const std::filesystem::path& path, FileStatus& status) {
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
-    errno = ENOENT;
     return false;
   }
   const bool known = statusOf(handle, status);
