@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -14,8 +15,16 @@ namespace orbelle::testing {
 class TempDir {
  public:
   TempDir() {
+#ifdef _WIN32
+    // Without mkdtemp: random names until one is new.
+    std::random_device random;
+    do {
+      path_ = std::filesystem::temp_directory_path() / ("orbelle-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path_));
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / "orbelle-XXXXXX").string();
     path_ = ::mkdtemp(pattern.data());
+#endif
   }
   ~TempDir() {
     std::error_code ignored;

@@ -8,9 +8,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-
-#include <sys/stat.h>
-#include <sys/types.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -23,16 +21,47 @@ namespace orbelle {
 namespace {
 
 #ifdef _WIN32
-using FileStatus = struct _stat64;
+// The C library's stat gives no inode, whole seconds, and a drive number for a path where it
+// gives 0 for a descriptor: the file's identity comes from its handle instead.
+struct FileStatus {
+  bool disk = false;  // a file on a volume, not a pipe, console or device
+  BY_HANDLE_FILE_INFORMATION file{};
+  FILE_BASIC_INFO times{};
+};
+
+bool statusOf(HANDLE handle, FileStatus& status) {
+  status.disk = GetFileType(handle) == FILE_TYPE_DISK;
+  if (status.disk && (GetFileInformationByHandle(handle, &status.file) == 0 ||
+                      GetFileInformationByHandleEx(handle, FileBasicInfo, &status.times,
+                                                   sizeof status.times) == 0)) {
+    errno = EIO;
+    return false;
+  }
+  return true;
+}
 
 int openForReading(const std::filesystem::path& path) {
   return ::_wopen(path.c_str(), _O_RDONLY | _O_BINARY);
 }
-bool statusOf(int fd, FileStatus& status) { return ::_fstat64(fd, &status) == 0; }
-bool statusOf(const std::filesystem::path& path, FileStatus& status) {
-  return ::_wstat64(path.c_str(), &status) == 0;
+bool statusOf(int fd, FileStatus& status) {
+  const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+  return handle != INVALID_HANDLE_VALUE && statusOf(handle, status);
 }
-bool isRegular(const FileStatus& status) { return (status.st_mode & _S_IFMT) == _S_IFREG; }
+bool statusOf(const std::filesystem::path& path, FileStatus& status) {
+  // Attributes only, sharing everything: the check must not get in the way of anyone.
+  const HANDLE handle = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    return false;
+  }
+  const bool known = statusOf(handle, status);
+  CloseHandle(handle);
+  return known;
+}
+bool isRegular(const FileStatus& status) {
+  return status.disk && (status.file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
 long long readFrom(int fd, std::uint8_t* out, std::size_t count, std::uint64_t offset) {
   if (::_lseeki64(fd, static_cast<__int64>(offset), SEEK_SET) < 0) {
     return -1;
@@ -40,14 +69,25 @@ long long readFrom(int fd, std::uint8_t* out, std::size_t count, std::uint64_t o
   return ::_read(fd, out, static_cast<unsigned>(count));
 }
 void closeFile(int fd) { ::_close(fd); }
+std::uint64_t joined(DWORD high, DWORD low) { return (std::uint64_t{high} << 32U) | low; }
+// Seconds and nanoseconds since 1601, from the count of 100 ns the system keeps.
+std::pair<std::int64_t, std::int64_t> splitTime(std::int64_t ticks) {
+  constexpr std::int64_t kTicksPerSecond = 10'000'000;
+  return {ticks / kTicksPerSecond, (ticks % kTicksPerSecond) * 100};
+}
 ImageIdentity identityOf(const FileStatus& status) {
-  return {static_cast<std::uint64_t>(status.st_dev),
-          static_cast<std::uint64_t>(status.st_ino),
-          static_cast<std::uint64_t>(status.st_size),
-          static_cast<std::int64_t>(status.st_mtime),
-          0,
-          0,
-          0};
+  // The change time moves with any write, even one whose program puts the old last-write
+  // time back.
+  const auto [modifiedSeconds, modifiedNanoseconds] =
+      splitTime(status.times.LastWriteTime.QuadPart);
+  const auto [changedSeconds, changedNanoseconds] = splitTime(status.times.ChangeTime.QuadPart);
+  return {status.file.dwVolumeSerialNumber,
+          joined(status.file.nFileIndexHigh, status.file.nFileIndexLow),
+          joined(status.file.nFileSizeHigh, status.file.nFileSizeLow),
+          modifiedSeconds,
+          modifiedNanoseconds,
+          changedSeconds,
+          changedNanoseconds};
 }
 #else
 using FileStatus = struct stat;

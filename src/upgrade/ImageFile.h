@@ -11,7 +11,8 @@
 namespace orbelle {
 
 // What a file looked like when it was opened: a change to any of these while a transfer runs
-// means the blocks sent so far may not belong to the blocks still to come.
+// means the blocks sent so far may not belong to the blocks still to come. On Windows the
+// device is the volume's serial number and the inode the file's index on it.
 struct ImageIdentity {
   std::uint64_t device = 0;
   std::uint64_t inode = 0;

@@ -2,39 +2,9 @@
 
 #include "harness/TempDir.h"
 #include "prefs/RegFileFormat.h"
-#include "prefs/RegFileStore.h"
 
 namespace orbelle::testing {
 namespace {
-
-TEST(RegFileFormat, AnyTextSurvivesTheStoreUnchanged) {
-  TempDir dir;
-  const auto file = dir / "VKR/VKR.reg";
-  const std::vector<std::string> texts{
-      "",
-      "plain",
-      "C:\\firmware\\base \"new\".dat",
-      "line one\nline two\r\n\ttabbed",
-      "/home/ana/Prošivka/基站.dat",
-      std::string("trailing backslash\\"),
-      std::string("\x7f\x01 control", 10),
-      std::string(1023, 'x'),
-  };
-  {
-    RegFileStore store(file);
-    ASSERT_TRUE(store.createKey());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      ASSERT_TRUE(store.writeString(std::to_string(i) + "v", texts[i]));
-    }
-    ASSERT_TRUE(store.writeNumber("n", 0xDEADBEEF));
-  }
-  RegFileStore reopened(file);
-  ASSERT_TRUE(reopened.openKey());
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    EXPECT_EQ(readStringValue(reopened, std::to_string(i) + "V"), texts[i]) << i;
-  }
-  EXPECT_EQ(readNumberValue(reopened, "N"), 0xDEADBEEF);
-}
 
 TEST(RegFileFormat, WritesTheExportFormatAndReadsHandWrittenFiles) {
   RegFile contents;

@@ -18,6 +18,7 @@ const CommandCode kBaseReplies[] = {
     CommandCode::BaseUpgradeBlockRetry, CommandCode::BaseUpgradeHandshake,
     CommandCode::BaseUpgradeDone};
 
+#ifndef _WIN32  // named pipes (FIFOs) are POSIX's
 TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
   for (const CommandCode code : kBaseReplies) {
     reply(base, code);
@@ -65,6 +66,8 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
   base.startUpgrade(big);
   EXPECT_EQ(readLe32(host.frames.at(0), 2), 0x01000000U);
 }
+
+#endif
 
 TEST_F(TransferSafety, RepliesLeftFromAnEarlierTransferSendNothing) {
   // A stale start acknowledgement reaching a later opening of the window.
@@ -172,6 +175,7 @@ TEST_F(TransferSafety, RepliesHandedOverFromInsideAHostCallWaitTheirTurn) {
                  "message The base unit has been upgraded.", "progress 0"}));
 }
 
+#ifndef _WIN32  // Windows does not let an image be replaced while it is open
 TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
   // Rewritten in place with other bytes (also with its old modification time put back, as
   // `cp -p` or `rsync --inplace -t` leave it), replaced under its name, or cut short; the
@@ -239,6 +243,8 @@ TEST_F(TransferSafety, AnImageChangedDuringTheTransferIsNeverReportedAsSent) {
   reply(base, CommandCode::BaseUpgradeDone);
   EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::ImageChanged);
 }
+
+#endif
 
 TEST_F(TransferSafety, CountersAndEventsFollowTheTransfer) {
   startPast(base, image(40));
