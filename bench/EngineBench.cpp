@@ -21,6 +21,7 @@ class NullHost : public UpgradeLinkSide, public UpgradeView {
     channel.send(code);
     benchmark::DoNotOptimize(channel.state().txFrame);
   }
+  void dropRepeats() override {}
   void setLineSettings(std::string_view) override {}
   void discardInput() override {}
   void reopenSerial() override {}

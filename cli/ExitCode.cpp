@@ -15,6 +15,8 @@ ExitCode exitCodeFor(UpgradeOutcome outcome) {
       return kImageProblem;
     case UpgradeOutcome::LinkFailed:
       return kLinkUnusable;
+    case UpgradeOutcome::CompletionInDoubt:
+      return kFailed;
     case UpgradeOutcome::Running:  // a run that ended without an outcome
       return kFailed;
   }

@@ -34,6 +34,7 @@ class QuietSettingsLink : public orbelle::SettingsLink, public orbelle::SetBaseU
 class QuietUpgradeHost : public orbelle::UpgradeLinkSide, public orbelle::UpgradeView {
  public:
   void sendFrame(orbelle::CommandCode) override {}
+  void dropRepeats() override {}
   void setLineSettings(std::string_view) override {}
   void discardInput() override {}
   void reopenSerial() override {}

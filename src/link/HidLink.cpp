@@ -1,5 +1,6 @@
 #include "link/HidLink.h"
 
+#include <QTimer>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -370,6 +371,20 @@ void HidLink::receiveLoop(const std::shared_ptr<Reception>& reception,
       continue;
     }
     r.handOver(toReport(buffer, n), device.get(), buffer);
+  }
+}
+
+void HidLink::onWake() {
+  if (handlingDelay_.count() == 0) {
+    takeMail();
+    return;
+  }
+  if (!mailDelayed_) {
+    mailDelayed_ = true;
+    QTimer::singleShot(handlingDelay_, Qt::PreciseTimer, this, [this] {
+      mailDelayed_ = false;
+      takeMail();
+    });
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -78,6 +79,10 @@ class HidLink : public QObject, public HidTransport {
   void stopReceiving() override;
   void close() override;
 
+  // A test seam: every hand-over waits `delay` first, as on a machine too busy to notice a
+  // report at once. Verdicts must not change with it.
+  void setHandlingDelay(std::chrono::milliseconds delay) { handlingDelay_ = delay; }
+
   // Why the last search found no usable base unit: none when no base unit was listed at all.
   const std::optional<LinkRefusal>& lastOpenProblem() const { return lastOpenProblem_; }
 
@@ -86,6 +91,7 @@ class HidLink : public QObject, public HidTransport {
 
   static void receiveLoop(const std::shared_ptr<Reception>& reception,
                           const std::shared_ptr<hid_device_>& device);
+  void onWake();
   void takeMail();
   void waitForEarlierThread();
   hid_device_* findBaseUnit();
@@ -100,7 +106,9 @@ class HidLink : public QObject, public HidTransport {
   std::optional<LinkRefusal> lastOpenProblem_;
   std::shared_ptr<Reception> reception_;  // the current opening's, if its thread runs
   std::thread thread_;                    // the current or the last opening's thread
-  ThreadWakeUp wakeUp_{[this] { takeMail(); }};
+  std::chrono::milliseconds handlingDelay_{0};
+  bool mailDelayed_ = false;
+  ThreadWakeUp wakeUp_{[this] { onWake(); }};
 };
 
 }  // namespace orbelle

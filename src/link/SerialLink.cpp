@@ -1,8 +1,10 @@
 #include "link/SerialLink.h"
 
 #include <algorithm>
+#include <thread>
 
 #ifdef __linux__
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -34,13 +36,8 @@ QSerialPort::Parity parityOf(char letter) {
   }
 }
 
-// Some frames must be left to be taken for a wire: a few per cent for the clocks of the two
-// ends, which may differ that much.
-constexpr double kClockTolerance = 0.95;
-// A frame whose bytes took at least this share of their wire time to come in was paced. Low,
-// since a busy reader wakes late and sees the first bytes in a bunch; a peer that writes a
-// whole frame at once shows no spread at all.
-constexpr double kPacedShare = 0.25;
+// How long a program playing the unit on a pseudo-terminal may be held up in mid-frame.
+constexpr std::chrono::milliseconds kPeerStallAllowance(30);
 
 bool deviceAccessible(const std::string& path) {
 #ifdef _WIN32
@@ -102,12 +99,9 @@ SerialLink::SerialLink(DeviceResolver resolver, FrameCallback onFrame, ProblemCa
   connect(&port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
   connect(&port_, &QSerialPort::bytesWritten, this, &SerialLink::onBytesWritten);
   connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
-  holdTimer_.setSingleShot(true);
-  holdTimer_.setTimerType(Qt::PreciseTimer);
-  connect(&holdTimer_, &QTimer::timeout, this, [this] {
-    takeFrame();
-    updateWakeThreshold();
-  });
+  delayTimer_.setSingleShot(true);
+  delayTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&delayTimer_, &QTimer::timeout, this, &SerialLink::handleArrivals);
 }
 
 SerialLink::~SerialLink() { close(); }
@@ -122,10 +116,6 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   devicePath_ = device.path;
   namedByCom_ = device.source != ComDeviceSource::Given;
   strayBytesToCome_ = 0;
-  repeatsSeen_ = false;
-  peerFrameTime_.reset();
-  lastSentAt_.reset();
-  forgetFrameTimes();
   port_.setPortName(QString::fromStdString(device.path));
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
     const std::string portText = port_.errorString().toStdString();
@@ -143,25 +133,34 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   if (const auto settings = lineSettingsForBaudrate(baudrate)) {
     setLineSettings(*settings);
   }
+  evidence_.reset(portByteTime(), pseudoTerminal_);
   settleInput();
 }
 
 void SerialLink::settleInput() {
   // The unit may still be sending what it sent before the port was ours (a repeat for the
   // program that had it last): wait for the line to fall quiet, so that the first reply of
-  // this opening is read from its first byte. A few byte times of silence end the wait; a
-  // line that never falls quiet is left to the framing's own repair after a while.
-  const auto byteTime = std::chrono::duration_cast<std::chrono::milliseconds>(byteWireTime());
-  const int quietMs = static_cast<int>(3 * byteTime.count()) + 2;
-  const Clock::time_point giveUpAt = Clock::now() + 3 * frameWireTime();
+  // this opening is read from its first byte. A few byte times of silence end the wait on a
+  // wire, which cannot stall in mid-frame; a pseudo-terminal's peer is a program that a busy
+  // machine may hold up for a while. A line that never falls quiet is left to the framing's
+  // own repair after a while.
+  using std::chrono::milliseconds;
+  const Clock::duration byteTime = evidence_.spellByteTime();
+  const milliseconds quiet =
+      std::max(std::chrono::duration_cast<milliseconds>(3 * byteTime) + milliseconds(2),
+               pseudoTerminal_ ? kPeerStallAllowance : milliseconds(0));
+  const Clock::time_point giveUpAt =
+      Clock::now() +
+      std::max<Clock::duration>(3 * byteTime * static_cast<Clock::rep>(kWireFrameSize), 4 * quiet);
+  const auto quietMs = static_cast<int>(quiet.count());
   setWakeThreshold(1);
   discardInput();
   pullingIn_ = true;
   while (port_.isOpen() && Clock::now() < giveUpAt && port_.waitForReadyRead(quietMs)) {
-    droppedRun_.append(port_.readAll());
+    dropBytes(port_.readAll());
   }
   pullingIn_ = false;
-  droppedRun_.append(port_.readAll());
+  dropBytes(port_.readAll());
   strayBytesToCome_ = 0;  // the quiet ended whatever was on its way
   reportDropped();
   updateWakeThreshold();
@@ -175,12 +174,11 @@ std::string SerialLink::portName() const {
 
 void SerialLink::send(std::span<const std::uint8_t, kWireFrameSize> bytes) {
   if (port_.isOpen()) {
-    answerTimed_ = false;
+    // Taken just before the write, so the wire can only end later than counted.
+    evidence_.frameSent(Clock::now());
     port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     // Handed to the system now, not when the event loop next gets round to it (a window
-    // may be painting): the frame's time on the wire counts from here. Taken just before,
-    // so the wire can only end later than counted.
-    lastSentAt_ = Clock::now();
+    // may be painting): the frame's time on the wire counts from here.
     port_.flush();
   }
 }
@@ -203,33 +201,53 @@ void SerialLink::setLineSettings(std::string_view text) {
     throw LinkError(lineSettingsRefusedText(text, devicePath_, portText),
                     {failureOf(port_.error(), devicePath_), devicePath_, portText});
   }
+  evidence_.setPortByteTime(portByteTime());
 }
 
-void SerialLink::discardInput() { dropBuffered(false); }
+void SerialLink::discardInput() { dropBuffered(); }
 
-void SerialLink::dropUnhandled() { dropBuffered(true); }
+void SerialLink::dropUnhandled() {
+  waitOutQuietSpell();
+  dropBuffered();
+}
 
-void SerialLink::dropBuffered(bool strayReplies) {
-  holdTimer_.stop();  // a frame held back is dropped with the rest
+void SerialLink::waitOutQuietSpell() {
+  const std::optional<Clock::time_point> until = evidence_.quietUntil();
+  if (!until || !port_.isOpen()) {
+    return;
+  }
+  const Clock::duration left = *until - Clock::now();
+  if (left <= Clock::duration::zero()) {
+    return;
+  }
+  // At most a few byte times; whatever comes meanwhile is dropped with the queue below.
+#ifdef __linux__
+  const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+  const timespec timeout{static_cast<time_t>(ns / 1'000'000'000),
+                         static_cast<long>(ns % 1'000'000'000)};
+  pollfd watched{static_cast<int>(port_.handle()), POLLIN, 0};
+  ::ppoll(&watched, 1, &timeout, nullptr);
+#else
+  std::this_thread::sleep_for(left);
+#endif
+}
+
+void SerialLink::dropBuffered() {
   if (!port_.isOpen()) {
     return;
   }
   // QSerialPort reads from the system only when its notifier fires: take in what the
   // system holds now, without handing anything over, so that it is dropped too. Bytes below
   // the wake threshold would not show.
-  if (wakeThreshold_ > 1 && bytesWaitingInSystem()) {
+  if (bytesWaitingInSystem()) {
     setWakeThreshold(1);
+    pullingIn_ = true;
+    while (port_.isOpen() && port_.waitForReadyRead(0)) {
+    }
+    pullingIn_ = false;
   }
-  pullingIn_ = true;
-  while (port_.isOpen() && port_.waitForReadyRead(0)) {
-  }
-  pullingIn_ = false;
-  forgetFrameTimes();
-  const QByteArray stray = port_.readAll();
-  if (strayReplies && !stray.isEmpty()) {
-    repeatsSeen_ = true;
-  }
-  dropBytes(stray);
+  evidence_.frameAbandoned();
+  dropBytes(port_.readAll());
   updateWakeThreshold();
 }
 
@@ -239,11 +257,15 @@ void SerialLink::dropBytes(const QByteArray& bytes) {
   }
   const auto count = static_cast<std::size_t>(bytes.size());
   // The first bytes may finish a frame dropped earlier; the rest begin frames of their own.
-  if (count <= strayBytesToCome_) {
+  const std::size_t fresh = count > strayBytesToCome_ ? count - strayBytesToCome_ : 0;
+  if (fresh == 0) {
     strayBytesToCome_ -= count;
   } else {
-    const std::size_t begun = (count - strayBytesToCome_) % kWireFrameSize;
+    const std::size_t begun = fresh % kWireFrameSize;
     strayBytesToCome_ = begun == 0 ? 0 : kWireFrameSize - begun;
+    if (onFreshDrop_) {
+      onFreshDrop_(fresh);
+    }
   }
   // A frame that trickles in is reported once, when its last byte has been dropped.
   droppedRun_.append(bytes);
@@ -276,8 +298,8 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
 }
 
 void SerialLink::close() {
-  holdTimer_.stop();
-  forgetFrameTimes();
+  delayTimer_.stop();
+  evidence_.frameAbandoned();
   reportDropped();
   if (port_.isOpen()) {
     lowLatency_.restore(static_cast<int>(port_.handle()));
@@ -309,34 +331,42 @@ void SerialLink::onReadyRead() {
   if (pullingIn_) {
     return;
   }
-  const Clock::time_point now = Clock::now();
+  if (handlingDelay_.count() > 0) {
+    if (!delayTimer_.isActive()) {
+      delayTimer_.start(handlingDelay_);
+    }
+    return;
+  }
+  handleArrivals();
+}
+
+void SerialLink::handleArrivals() {
+  if (!port_.isOpen()) {
+    return;
+  }
   if (strayBytesToCome_ > 0) {
     dropBytes(port_.read(static_cast<qint64>(strayBytesToCome_)));
   }
-  if (port_.bytesAvailable() > 0 && !frameBegunAt_) {
-    // Woken only for the last of them, the first came the rest's wire time before.
-    const auto earlier = std::min<qint64>(port_.bytesAvailable(), kWireFrameSize) - 1;
-    frameBegunAt_ = wakeThreshold_ > 1 ? Clock::time_point(now - byteWireTime() * earlier) : now;
-  }
-  // Like a receive threshold of 38: fewer bytes stay buffered until the rest arrives.
-  if (port_.bytesAvailable() < static_cast<qint64>(kWireFrameSize)) {
-    updateWakeThreshold();
-    return;
-  }
-  if (!frameCompleteAt_) {
-    frameCompleteAt_ = now;
-  }
-  if (repeatsSeen_) {
-    // A unit that repeats its replies sends the repeat right behind the original. Holding
-    // the frame for a few byte times lets the repeat's first bytes show, so that it is
-    // dropped with the rest of this read instead of answering the next frame.
-    if (!holdTimer_.isActive()) {
-      holdTimer_.start(repeatHoldTime());
+  while (port_.isOpen() && strayBytesToCome_ == 0 && port_.bytesAvailable() > 0) {
+    // Counted first, timed after: whatever the count includes had come by then.
+    const auto buffered = static_cast<std::size_t>(port_.bytesAvailable());
+    const Clock::time_point now = Clock::now();
+    evidence_.observe(now, std::min(buffered, kWireFrameSize), buffered);
+    // Like a receive threshold of 38: fewer bytes stay buffered until the rest arrives.
+    if (buffered < kWireFrameSize) {
+      break;
     }
-    updateWakeThreshold();
-    return;
+    const ReplyEvidence::Verdict verdict = evidence_.frameComplete();
+    if (!verdict.stale) {
+      takeFrame(verdict, now);
+      break;
+    }
+    // Only this frame goes: what follows it may be the real answer's first bytes.
+    dropBytes(port_.read(static_cast<qint64>(kWireFrameSize)));
+    if (onTooSoon_) {
+      onTooSoon_();
+    }
   }
-  takeFrame();
   updateWakeThreshold();
 }
 
@@ -375,104 +405,32 @@ void SerialLink::updateWakeThreshold() {
   }
   std::size_t wanted = 1;
   const auto buffered = static_cast<std::size_t>(port_.bytesAvailable());
-  if ((!pseudoTerminal_ || peerFrameTime_) && !holdTimer_.isActive() && buffered < kWireFrameSize) {
-    wanted = std::min<std::size_t>(strayBytesToCome_ + kWireFrameSize - buffered, 255);
+  // A frame being dropped is taken in as it ends, so that nothing of it lingers unread (a
+  // peer going away waits for its last bytes to be read).
+  if (evidence_.paceSettled() && buffered < kWireFrameSize) {
+    wanted = strayBytesToCome_ > 0 ? strayBytesToCome_ : kWireFrameSize - buffered;
   }
   setWakeThreshold(wanted);
 }
 
-std::chrono::milliseconds SerialLink::repeatHoldTime() const {
-  constexpr int kBitsPerByte = 10;
-  constexpr int kByteTimes = 3;
-  const qint32 rate = std::max<qint32>(port_.baudRate(), 1);
-  return std::chrono::milliseconds(std::max(1, kByteTimes * kBitsPerByte * 1000 / rate + 1));
+SerialLink::Clock::duration SerialLink::portByteTime() const {
+  return std::chrono::duration_cast<Clock::duration>(wireTime(lineOf(port_), 1));
 }
 
-void SerialLink::forgetFrameTimes() {
-  frameBegunAt_.reset();
-  frameCompleteAt_.reset();
-}
-
-SerialLink::Clock::duration SerialLink::frameWireTime() const {
-  return std::chrono::duration_cast<Clock::duration>(wireTime(lineOf(port_), kWireFrameSize));
-}
-
-SerialLink::Clock::duration SerialLink::byteWireTime() const {
-  const Clock::duration frame =
-      pseudoTerminal_ && peerFrameTime_ ? *peerFrameTime_ : frameWireTime();
-  return frame / static_cast<Clock::rep>(kWireFrameSize);
-}
-
-void SerialLink::notePacing(Clock::time_point begunAt, Clock::time_point completeAt) {
-  // Like a wire: the answer began no sooner than the frame could have crossed, and its bytes
-  // came at a line's pace. A simulator that answers at once never shows both. The pace seen
-  // is what the peer's wire takes for a frame (a simulator may pace faster than the port is
-  // set for); the slowest pace seen is the one a busy reader least underrates.
-  // The spread runs from the first byte to the last: one byte short of a frame.
-  constexpr double kWholeFrame = double{kWireFrameSize} / double{kWireFrameSize - 1};
-  const auto spread = completeAt - begunAt;
-  const auto paced = std::chrono::duration_cast<Clock::duration>(frameWireTime() * kPacedShare);
-  if (cameTooSoon(begunAt, frameWireTime()) || spread * kWholeFrame < paced) {
-    return;
+void SerialLink::takeFrame(const ReplyEvidence::Verdict& verdict, Clock::time_point noticedAt) {
+  if (verdict.turnaround) {
+    turnarounds_.add(std::chrono::duration_cast<TurnaroundStats::Duration>(*verdict.turnaround));
   }
-  const auto frameTime =
-      std::min(frameWireTime(), std::chrono::duration_cast<Clock::duration>(spread * kWholeFrame));
-  peerFrameTime_ = std::max(peerFrameTime_.value_or(Clock::duration::zero()), frameTime);
-}
-
-bool SerialLink::cameTooSoon(Clock::time_point begunAt, Clock::duration frameTime) const {
-  if (!lastSentAt_) {
-    return false;
-  }
-  const auto earliestAnswer =
-      std::chrono::duration_cast<Clock::duration>(frameTime * kClockTolerance);
-  return begunAt - *lastSentAt_ < earliestAnswer;
-}
-
-void SerialLink::noteTurnaround(Clock::time_point begunAt) {
-  if (!lastSentAt_ || answerTimed_) {
-    return;
-  }
-  answerTimed_ = true;
-  const Clock::time_point wireEnd = *lastSentAt_ + std::chrono::duration_cast<Clock::duration>(
-                                                       wireTime(lineOf(port_), kWireFrameSize));
-  // A peer that answers at once (a simulator on a pseudo-terminal) beats the wire: no wait.
-  const auto waited = std::max(Clock::duration::zero(), begunAt - wireEnd);
-  turnarounds_.add(std::chrono::duration_cast<TurnaroundStats::Duration>(waited));
-}
-
-void SerialLink::takeFrame() {
-  if (port_.bytesAvailable() < static_cast<qint64>(kWireFrameSize)) {
-    return;
-  }
-  const Clock::time_point now = Clock::now();
-  const Clock::time_point begunAt = frameBegunAt_.value_or(now);
-  notePacing(begunAt, frameCompleteAt_.value_or(now));
-  forgetFrameTimes();
-  // A real wire runs at the port's rate; a pseudo-terminal's peer at the pace it has shown.
-  const std::optional<Clock::duration> peerFrameTime =
-      pseudoTerminal_ ? peerFrameTime_ : std::optional(frameWireTime());
-  if (peerFrameTime && cameTooSoon(begunAt, *peerFrameTime)) {
-    // Only this frame goes: what follows it may be the real answer's first bytes. When those
-    // came is not known any closer than now, which can only make them look later.
-    dropBytes(port_.read(static_cast<qint64>(kWireFrameSize)));
-    if (onTooSoon_) {
-      onTooSoon_();
-    }
-    if (port_.isOpen() && port_.bytesAvailable() > 0) {
-      onReadyRead();
-    }
-    return;
-  }
-  noteTurnaround(begunAt);
   const QByteArray data = port_.readAll();
   std::array<std::uint8_t, kWireFrameSize> frame{};
   std::copy_n(reinterpret_cast<const std::uint8_t*>(data.constData()), kWireFrameSize,
               frame.begin());
   if (data.size() > static_cast<qsizetype>(kWireFrameSize)) {
-    repeatsSeen_ = true;
     dropBytes(data.mid(static_cast<qsizetype>(kWireFrameSize)));
   }
+  // Its last byte had come when it was noticed: a repeat right behind it is queued a spell
+  // after that, and the handler may send the next frame at once.
+  evidence_.replyTaken(noticedAt);
   if (onFrame_) {
     onFrame_(frame);
   }

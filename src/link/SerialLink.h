@@ -11,6 +11,7 @@
 
 #include "link/LowLatencySerial.h"
 #include "prefs/ComPortMap.h"
+#include "protocol/ReplyEvidence.h"
 #include "protocol/Transport.h"
 #include "protocol/TurnaroundStats.h"
 
@@ -20,15 +21,12 @@ namespace orbelle {
 // over a frame once 38 bytes are buffered, taking the first 38 of what has arrived and
 // dropping the rest of that read. Bytes dropped in the middle of a frame (the rest of that
 // read, or a stray reply dropped before a send) leave the remainder of that frame to be
-// dropped as it arrives, so that the next reply is read from its first byte. Once the unit
-// has sent replies nobody asked for, each frame is held for a few byte times before it is
-// handed over, so that a repeat following right behind it is dropped with it.
+// dropped as it arrives, so that the next reply is read from its first byte.
 //
-// A unit cannot begin to answer a frame before the whole frame has crossed the wire, so a
-// reply whose first byte came sooner after the send than that is an earlier reply still on
-// its way (a repeat, or one that came late): it is dropped and reported as too soon. On a
-// pseudo-terminal, which is no wire, the peer may answer at once; there the rule holds only
-// once the peer has shown that it paces its bytes at a line's rate.
+// Which frame answers which send is decided on evidence (ReplyEvidence): what was queued
+// when a frame went out is dropped, a frame that began sooner than a wire allows is dropped
+// as too soon, and after a reply the line must stay quiet for a few byte times before the
+// next frame goes out, so that a repeat right behind the reply is queued by then.
 //
 // A port that goes away (a hang-up) is closed and reported at once. Everything runs on the
 // thread that owns the object.
@@ -63,6 +61,11 @@ class SerialLink : public QObject, public SerialTransport {
   // Runs `then` once everything written so far has left the port's buffer.
   void whenDrained(std::function<void()> then);
 
+  // Told, as they go, of dropped bytes that begin frames of their own (not those finishing a
+  // frame dropped earlier): the unit spoke.
+  void setFreshDropHandler(std::function<void(std::size_t)> handler) {
+    onFreshDrop_ = std::move(handler);
+  }
   // Told of each whole frame dropped because it came too soon to answer the last send (after
   // the drop itself has been reported).
   void setTooSoonHandler(TooSoonCallback handler) { onTooSoon_ = std::move(handler); }
@@ -75,6 +78,10 @@ class SerialLink : public QObject, public SerialTransport {
   const TurnaroundStats& turnarounds() const { return turnarounds_; }
   void clearTurnarounds() { turnarounds_.clear(); }
 
+  // A test seam: every handling of arrived bytes waits `delay` first, as on a machine too
+  // busy to notice them at once. Verdicts must not change with it.
+  void setHandlingDelay(std::chrono::milliseconds delay) { handlingDelay_ = delay; }
+
   // The device opened last (for messages).
   const std::string& devicePath() const { return devicePath_; }
   // How messages name it: "COM3 (/dev/ttyS2)", or the device alone when it was given as such.
@@ -84,30 +91,24 @@ class SerialLink : public QObject, public SerialTransport {
   using Clock = std::chrono::steady_clock;
 
   void onReadyRead();
-  void takeFrame();
-  Clock::duration frameWireTime() const;
-  // What one byte takes on the peer's wire: its shown pace on a pseudo-terminal, else the
-  // port's rate.
-  Clock::duration byteWireTime() const;
+  void handleArrivals();
+  void takeFrame(const ReplyEvidence::Verdict& verdict, Clock::time_point noticedAt);
+  // What one byte takes at the port's settings.
+  Clock::duration portByteTime() const;
   // Asks the system to wake this process only once `bytes` have come in (the terminal's
   // VMIN): a reply that trickles in at the line's pace then costs one wake-up, not 38.
   void setWakeThreshold(std::size_t bytes);
-  // The threshold for what is buffered now: the rest of the frame being gathered. Only on a
-  // wire, or a peer that has shown its pace, where the first byte's time can be told from
-  // the last's; one byte while a frame is held for its repeat.
+  // The threshold for what is buffered now: the rest of the frame being gathered or dropped. Only
+  // the peer's pace is known; a pseudo-terminal's peer is watched byte by byte until then.
   void updateWakeThreshold();
   // Drops what is on its way from before the opening, until the line falls quiet.
   void settleInput();
   bool bytesWaitingInSystem();
-  // Whether a frame whose first byte came at `begunAt` came too soon to answer the last send,
-  // a frame taking `frameTime` to cross the wire.
-  bool cameTooSoon(Clock::time_point begunAt, Clock::duration frameTime) const;
-  void notePacing(Clock::time_point begunAt, Clock::time_point completeAt);
-  void forgetFrameTimes();
-  void noteTurnaround(Clock::time_point begunAt);
-  std::chrono::milliseconds repeatHoldTime() const;
+  // Waits, without spinning, until the quiet spell after the last reply is over or a byte
+  // comes in.
+  void waitOutQuietSpell();
   void onBytesWritten();
-  void dropBuffered(bool strayReplies);
+  void dropBuffered();
   void reportDropped();
   void onError(QSerialPort::SerialPortError error);
   // Reports `bytes` as dropped and notes how much of a frame they leave unfinished.
@@ -120,6 +121,7 @@ class SerialLink : public QObject, public SerialTransport {
   DropCallback onDropped_;
   TooSoonCallback onTooSoon_;
   NoteCallback onNote_;
+  std::function<void(std::size_t)> onFreshDrop_;
   LowLatencySerial lowLatency_;
   TurnaroundStats turnarounds_;
   std::int32_t comNumber_ = 0;
@@ -128,16 +130,11 @@ class SerialLink : public QObject, public SerialTransport {
   std::size_t strayBytesToCome_ = 0;  // the rest of a frame that is being dropped
   QByteArray droppedRun_;             // dropped bytes not reported yet
   bool pullingIn_ = false;            // taking in buffered bytes only to drop them
-  bool repeatsSeen_ = false;          // the unit has sent more replies than were asked for
   bool pseudoTerminal_ = false;       // no wire: the peer may answer at once
-  // What a frame takes on the peer's wire, once it has answered as a wire would.
-  std::optional<std::chrono::steady_clock::duration> peerFrameTime_;
-  std::optional<Clock::time_point> lastSentAt_;
-  bool answerTimed_ = false;                          // the last send's answer has been timed
-  std::optional<Clock::time_point> frameBegunAt_;     // first byte of the frame being gathered
-  std::optional<Clock::time_point> frameCompleteAt_;  // its 38th byte
+  ReplyEvidence evidence_;
   std::size_t wakeThreshold_ = 1;
-  QTimer holdTimer_;
+  std::chrono::milliseconds handlingDelay_{0};
+  QTimer delayTimer_;
   std::vector<std::function<void()>> drainWaiters_;
 };
 

@@ -16,6 +16,8 @@ SessionUpgradeLink::SessionUpgradeLink(LinkSession& session, PauseDurations paus
 
 void SessionUpgradeLink::sendFrame(CommandCode code) { session_.link().send(code); }
 
+void SessionUpgradeLink::dropRepeats() { session_.link().dropRepeats(); }
+
 template <typename Step>
 void SessionUpgradeLink::serialStep(const Step& step) {
   try {

@@ -28,6 +28,7 @@ class SessionUpgradeLink : public UpgradeLinkSide {
   const std::optional<LinkRefusal>& lastRefusal() const { return refusal_; }
 
   void sendFrame(CommandCode code) override;
+  void dropRepeats() override;
   void setLineSettings(std::string_view settings) override;
   void discardInput() override;
   void reopenSerial() override;

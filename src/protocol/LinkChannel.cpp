@@ -72,6 +72,14 @@ void LinkChannel::send(CommandCode code) {
   }
 }
 
+void LinkChannel::dropRepeats() {
+  if (state_.protocol == LinkProtocol::Usb && hid_ != nullptr) {
+    hid_->dropUnhandled();
+  } else if (state_.protocol == LinkProtocol::Rs232 && serial_ != nullptr) {
+    serial_->dropUnhandled();
+  }
+}
+
 void LinkChannel::close() {
   reset();
   if (serial_ != nullptr && serial_->portOpen()) {

@@ -51,6 +51,9 @@ class LinkChannel {
   // The payload was written by the caller; bytes it did not write stay as they were.
   void send(CommandCode code);
 
+  // Drops what arrived after the last reply and before now, as a send would, without sending.
+  void dropRepeats();
+
   // The serial steps, whatever link is active; each throws LinkError when the port refuses.
   // Only what reaches an open port is traced: a closed one takes its settings at the next
   // opening.

@@ -36,4 +36,10 @@ void ReplyDispatcher::dispatchStaleReply() {
   }
 }
 
+void ReplyDispatcher::dispatchDroppedBytes(std::size_t count) {
+  if (ReplyReceiver* receiver = activeReceiver()) {
+    receiver->onBytesDropped(count);
+  }
+}
+
 }  // namespace orbelle

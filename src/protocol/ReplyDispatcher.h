@@ -23,6 +23,8 @@ class ReplyReceiver {
   virtual void onLinkReply(const ReportFrame& rxFrame) = 0;
   // The link dropped a reply that came too soon to answer the last frame sent.
   virtual void onStaleReply() {}
+  // The link dropped `count` bytes without handing them over (stale, stray or discarded).
+  virtual void onBytesDropped(std::size_t /*count*/) {}
 };
 
 // Routes each reply to the receiver that activeFeature names. A receiver is attached
@@ -38,6 +40,7 @@ class ReplyDispatcher {
   // Synchronous: returns once the receiver has handled the frame.
   void dispatch(const ReportFrame& rxFrame);
   void dispatchStaleReply();
+  void dispatchDroppedBytes(std::size_t count);
 
  private:
   ReplyReceiver* activeReceiver() const;

@@ -43,6 +43,8 @@ struct UpgradeCodeTable {
   PauseKind pauseAfterStart;
   std::string_view emptyImageMessage;
   std::string_view completionMessage;
+  // The unit whose firmware is sent, as messages name it.
+  std::string_view unitName;
 };
 
 inline constexpr UpgradeCodeTable kBaseUpgradeTable{
@@ -59,6 +61,7 @@ inline constexpr UpgradeCodeTable kBaseUpgradeTable{
     .pauseAfterStart = PauseKind::Short,
     .emptyImageMessage = kBaseEmptyImageMessage,
     .completionMessage = kBaseCompletionMessage,
+    .unitName = "base unit",
 };
 
 inline constexpr UpgradeCodeTable kHandheldUpgradeTable{
@@ -75,6 +78,7 @@ inline constexpr UpgradeCodeTable kHandheldUpgradeTable{
     .pauseAfterStart = PauseKind::Long,
     .emptyImageMessage = kHandheldEmptyImageMessage,
     .completionMessage = kHandheldCompletionMessage,
+    .unitName = "handheld unit",
 };
 
 // A reply code the table does not know is no input at all.

@@ -21,6 +21,10 @@ class UpgradeLinkSide {
   // txFrame. The outcome of the send is not examined.
   virtual void sendFrame(CommandCode code) = 0;
 
+  // Drops what the unit sent right behind the reply just taken (a repeat of it), once the line
+  // has been quiet long enough for a repeat to show; nothing goes out.
+  virtual void dropRepeats() = 0;
+
   // The serial steps below concern the serial port whatever link is active. Each throws
   // LinkError with the port's own description when the port refuses; the transfer then stops.
   //
@@ -33,8 +37,7 @@ class UpgradeLinkSide {
 
   // Wait `count` pauses of `kind` without blocking: tell the transfer pauseArmed once the wait
   // runs, then pauseElapsed once. A new request replaces one still running. Replies that come
-  // meanwhile are kept until the end (except during the restart pause, whose input the serial
-  // discard drops).
+  // meanwhile are kept until the end.
   virtual void startPause(PauseKind kind, int count) = 0;
 };
 

@@ -30,6 +30,9 @@ enum class UpgradeOutcome {
   ImageChanged,        // the file changed while it was being sent
   ImageUnreadable,     // the file could not be read any more
   LinkFailed,          // the serial port refused a step (settings, discard, reopen)
+  // The unit sent frames while it should have been restarting after its last block: the
+  // acknowledgement taken for the last one may have been a repeat, so success is not known.
+  CompletionInDoubt,
 };
 
 constexpr bool isSuccess(UpgradeOutcome outcome) {

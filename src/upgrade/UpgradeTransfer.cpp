@@ -6,6 +6,7 @@
 #include "protocol/Fcs16.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
+#include "upgrade/CompletionDoubt.h"
 #include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeImage.h"
 #include "upgrade/UpgradeMessages.h"
@@ -290,20 +291,50 @@ void UpgradeTransfer::completeOnLastAck() {
   if (!imageStillUnchanged()) {
     return;
   }
-  closeFor(UpgradeCompletion::LastAck);
   // The restart wait and the reopen concern the serial port only; a USB user stays on USB.
-  if (link_.protocol == LinkProtocol::Rs232) {
-    state_ = UpgradeState::CompletionPause;
-    linkSide_.startPause(PauseKind::Long, kRestartLongPauses);
+  if (link_.protocol != LinkProtocol::Rs232) {
+    closeFor(UpgradeCompletion::LastAck);
+    announceCompletion(UpgradeOutcome::CompletedByLastAck);
     return;
   }
-  announceCompletion(UpgradeOutcome::CompletedByLastAck);
+  view_.setProgress(percentSent());
+  // A repeat of this acknowledgement right behind it is no sign of trouble; anything later is.
+  linkSide_.dropRepeats();
+  droppedDuringRestart_ = 0;
+  state_ = UpgradeState::CompletionPause;
+  linkSide_.startPause(PauseKind::Long, kRestartLongPauses);
+}
+
+void UpgradeTransfer::onBytesDropped(std::size_t count) {
+  if (state_ == UpgradeState::CompletionPause) {
+    droppedDuringRestart_ += count;
+  }
+}
+
+bool UpgradeTransfer::answerRetryAfterLastAck() {
+  const bool onlyRetries =
+      !pending_.empty() && std::all_of(pending_.begin(), pending_.end(), [](UpgradeInput input) {
+        return input == UpgradeInput::BlockRetry;
+      });
+  if (!onlyRetries || droppedDuringRestart_ >= kWireFrameSize) {
+    return false;
+  }
+  // The acknowledgement taken for the last block's was not its answer: the unit still wants it.
+  pending_.clear();
+  state_ = UpgradeState::BlockOutstanding;
+  resendLastBlock();
+  return true;
+}
+
+bool UpgradeTransfer::restartWasQuiet() const {
+  return pending_.empty() && droppedDuringRestart_ < kWireFrameSize;
 }
 
 void UpgradeTransfer::finishLastAckCompletion() {
-  state_ = UpgradeState::Idle;
-  // Whatever came in while the unit restarted is dropped with the port's input.
-  pending_.clear();
+  if (answerRetryAfterLastAck()) {
+    return;
+  }
+  // What came in while the unit restarted goes with the port's input; the drops still count.
   if (!linkStep([this] {
         linkSide_.discardInput();
         linkSide_.reopenSerial();
@@ -311,6 +342,12 @@ void UpgradeTransfer::finishLastAckCompletion() {
     report(UpgradeEvent::Completed);
     return;
   }
+  if (!restartWasQuiet()) {
+    const std::string text = completionInDoubtMessage(table_, pending_, droppedDuringRestart_);
+    stop(UpgradeOutcome::CompletionInDoubt, text, kUpgradeLinkMessageTitle);
+    return;
+  }
+  closeFor(UpgradeCompletion::LastAck);
   announceCompletion(UpgradeOutcome::CompletedByLastAck);
 }
 

@@ -24,7 +24,9 @@ enum class UpgradeState {
   StartPause,        // start frame sent; the line keeps the start-frame settings until it ends
   AwaitingStartAck,  // the start has been sent, no block yet
   BlockOutstanding,  // a block has been sent and waits for its acknowledgement
-  CompletionPause,   // every block acknowledged over RS232; the unit restarts before the reopen
+  // Every block acknowledged over RS232; the unit restarts before the reopen. The image stays
+  // open until the unit has kept quiet through it: a retry request then is still answered.
+  CompletionPause,
 };
 
 constexpr bool isPause(UpgradeState state) {
@@ -46,6 +48,7 @@ class UpgradeTransfer : public ReplyReceiver {
   void handleReply(const ReportFrame& rxFrame);
   void onLinkReply(const ReportFrame& rxFrame) override { handleReply(rxFrame); }
   void onStaleReply() override { ++counters_.staleReplies; }
+  void onBytesDropped(std::size_t count) override;
 
   // The pause the link side was asked for runs now, for `duration` (a serial line's counts from
   // when the start frame has left the port).
@@ -93,6 +96,9 @@ class UpgradeTransfer : public ReplyReceiver {
   void answerHandshake();
   void completeOnLastAck();
   void finishLastAckCompletion();
+  // What the unit said while it should have been restarting; none when it kept quiet.
+  bool answerRetryAfterLastAck();
+  bool restartWasQuiet() const;
   void completeOnDone();
   void closeFor(UpgradeCompletion completion);
   void announceCompletion(UpgradeOutcome outcome);
@@ -113,6 +119,9 @@ class UpgradeTransfer : public ReplyReceiver {
   UpgradeOutcome outcome_ = UpgradeOutcome::Running;
 
   std::deque<UpgradeInput> pending_;
+  // Bytes the link dropped between the last acknowledgement and the end of the reopening: a
+  // unit that restarts sends nothing, so a whole frame's worth puts the completion in doubt.
+  std::size_t droppedDuringRestart_ = 0;
   // Re-entrancy guard, not transfer state: a reply handed over from inside a link side call waits
   // until the transition that made that call has finished.
   bool pumping_ = false;

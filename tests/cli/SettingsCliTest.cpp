@@ -120,6 +120,11 @@ TEST_P(SettingsOverEitherLink, FaultyRepliesAreTakenAsTheyCome) {
     Simulator slow(SimLink::Serial, {"--baud-emulation", "9600", "--fault", "double-replies"});
     EXPECT_EQ(parsed(vkr(slow, {"--json", "settings", "set", "--channel", "3"}))["channel"], 3);
     EXPECT_EQ(parsed(vkr(slow, {"--json", "settings", "read"}))["channel"], 3);
+    // A byte at a time, each reply twice: the read's repeat trickles in after the upload has
+    // gone out, and is dropped for coming before the line was quiet.
+    Simulator trickling(SimLink::Serial, {"--fault", "split-replies", "--fault", "double-replies"});
+    EXPECT_EQ(parsed(vkr(trickling, {"--json", "settings", "set", "--channel", "4"}))["channel"],
+              4);
   }
 
   Simulator silent(GetParam(), {"--fault", "drop-reply=1"});

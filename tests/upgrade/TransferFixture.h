@@ -28,6 +28,7 @@ class FakeUpgradeHost : public UpgradeLinkSide, public UpgradeView {
     std::snprintf(line, sizeof line, "send %02x", static_cast<unsigned>(codeByte(code)));
     log.emplace_back(line);
   }
+  void dropRepeats() override { log.emplace_back("drop repeats"); }
   void setLineSettings(std::string_view settings) override {
     log.push_back("settings " + std::string(settings));
     if (!portRefusal.empty()) {

@@ -168,11 +168,26 @@ TEST_F(TransferSafety, RepliesHandedOverFromInsideAHostCallWaitTheirTurn) {
   for (std::size_t b = 0; b < 3; ++b) {
     EXPECT_EQ(slotOf(eager.frames[b + 1]), b);
   }
-  EXPECT_EQ(eager.log,
-            (Log{"discard", "disable", "settings 9600,n,8,1", "send 5a", "pause short x1",
-                 "settings 19200,n,8,1", "send 55", "send 55", "progress 91", "send 55",
-                 "progress 100", "enable", "progress 100", "pause long x6", "discard", "reopen",
-                 "message The base unit has been upgraded.", "progress 0"}));
+  EXPECT_EQ(eager.log, (Log{"discard",
+                            "disable",
+                            "settings 9600,n,8,1",
+                            "send 5a",
+                            "pause short x1",
+                            "settings 19200,n,8,1",
+                            "send 55",
+                            "send 55",
+                            "progress 91",
+                            "send 55",
+                            "progress 100",
+                            "progress 100",
+                            "drop repeats",
+                            "pause long x6",
+                            "discard",
+                            "reopen",
+                            "enable",
+                            "progress 100",
+                            "message The base unit has been upgraded.",
+                            "progress 0"}));
 }
 
 #ifndef _WIN32  // Windows does not let an image be replaced while it is open

@@ -43,17 +43,72 @@ TEST_F(BaseTransfer, ThousandByteImageOverRs232FromStartToReopen) {
   EXPECT_TRUE(sealed(last));
   EXPECT_EQ(host.progress, 100);
 
-  // The port's buffer holds what comes during the restart, and the discard drops it.
+  // A repeat right behind the last acknowledgement goes before the restart pause; the unit
+  // then keeps quiet, and only then does the transfer count as done.
   host.clear();
   reply(base, CommandCode::BaseUpgradeBlockAck);
-  reply(base, CommandCode::BaseUpgradeDone);
-  EXPECT_EQ(host.log, (Log{"enable", "progress 100", "pause long x6"}));
+  EXPECT_EQ(host.log, (Log{"progress 100", "drop repeats", "pause long x6"}));
+  EXPECT_FALSE(host.upgradeEnabled) << "still waiting to see the unit restart";
   base.pauseElapsed();
-  EXPECT_EQ(host.log, (Log{"enable", "progress 100", "pause long x6", "discard", "reopen",
-                           "message The base unit has been upgraded.", "progress 0"}));
+  EXPECT_EQ(host.log,
+            (Log{"progress 100", "drop repeats", "pause long x6", "discard", "reopen", "enable",
+                 "progress 100", "message The base unit has been upgraded.", "progress 0"}));
   base.pauseElapsed();
   EXPECT_EQ(host.messages.size(), 1U) << "a late timer ends no pause";
   EXPECT_EQ(link.protocol, LinkProtocol::Rs232);
+}
+
+TEST_F(HandheldTransfer, TheUnitSpeakingWhileItShouldRestartIsNeverTakenForSuccess) {
+  link.protocol = LinkProtocol::Rs232;
+  // One block: its acknowledgement is the last.
+  const auto toRestart = [&](std::size_t size) {
+    startPast(handheld, image(size));
+    reply(handheld, CommandCode::HandheldUpgradeStartAck);
+    reply(handheld, CommandCode::HandheldUpgradeBlockAck);
+    host.clear();
+  };
+  // A retry request then: the acknowledgement taken for the last block was a repeat; the
+  // block goes again at once, and its own acknowledgement starts the wait afresh.
+  toRestart(20);
+  reply(handheld, CommandCode::HandheldUpgradeBlockRetry);
+  handheld.pauseElapsed();
+  EXPECT_EQ(host.log, (Log{"send 35"}));
+  EXPECT_EQ(host.frames.at(0)[5 + 19], imageByte(19));
+  reply(handheld, CommandCode::HandheldUpgradeBlockAck);
+  handheld.pauseElapsed();
+  EXPECT_EQ(host.outcomes, std::vector{UpgradeOutcome::CompletedByLastAck});
+  EXPECT_EQ(handheld.counters().retries, 1U);
+
+  // Any other reply, or a frame's worth of dropped bytes, leaves the outcome unknown: never
+  // "upgraded", and the Upgrade button back on. Fewer bytes are line noise.
+  const std::vector<std::pair<std::function<void()>, std::string>> spoke{
+      {[&] { reply(handheld, CommandCode::HandheldUpgradeBlockAck); },
+       "1 frame (block acknowledgement)"},
+      {[&] {
+         reply(handheld, CommandCode::HandheldUpgradeBlockRetry);
+         reply(handheld, CommandCode::HandheldUpgradeDone);
+       },
+       "2 frames (retry request, done reply)"},
+      {[&] { handheld.onBytesDropped(38); }, "38 bytes that were dropped"},
+  };
+  for (const auto& [speak, said] : spoke) {
+    toRestart(20);
+    speak();
+    handheld.pauseElapsed();
+    EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::CompletionInDoubt) << said;
+    ASSERT_EQ(host.messages.size(), 1U) << said;
+    EXPECT_EQ(host.messages[0].text,
+              "The base unit sent " + said +
+                  " after the last block, when it should have been restarting, so it is not "
+                  "known whether the handheld unit received the whole image. Please send the "
+                  "file again!");
+    EXPECT_TRUE(host.upgradeEnabled);
+    EXPECT_EQ(handheld.counters().completion, UpgradeCompletion::None);
+  }
+  toRestart(20);
+  handheld.onBytesDropped(37);
+  handheld.pauseElapsed();
+  EXPECT_EQ(host.outcomes.back(), UpgradeOutcome::CompletedByLastAck);
 }
 
 TEST_F(BaseTransfer, RetryResendsTheSameBlockAnyNumberOfTimes) {

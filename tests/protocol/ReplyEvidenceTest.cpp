@@ -1,0 +1,90 @@
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "protocol/ReplyEvidence.h"
+
+namespace orbelle {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = ReplyEvidence::Clock;
+
+const Clock::time_point kSent = Clock::time_point{} + 1h;
+constexpr auto kByte9600 = std::chrono::nanoseconds(1'041'667);
+constexpr auto kByte115200 = std::chrono::nanoseconds(86'806);
+
+// A frame whose bytes came at `byteTime` from `begun` on, looked at `lateBy` after its last
+// byte, when `behind` more bytes of a following frame had come too.
+ReplyEvidence::Verdict arrive(ReplyEvidence& evidence, Clock::time_point begun,
+                              Clock::duration byteTime, Clock::duration lateBy = {},
+                              std::size_t behind = 0) {
+  evidence.observe(begun + byteTime * 37 + lateBy, 38, 38 + behind);
+  return evidence.frameComplete();
+}
+
+TEST(ReplyEvidence, OnAWireAFrameThatBeganBeforeTheLastCouldCrossIsStaleHoweverLateItIsSeen) {
+  ReplyEvidence wire;
+  wire.reset(kByte9600, false);
+  // A repeat that began 1 ms after the send, the answer 2 ms behind it (once the frame has
+  // crossed: 39.6 ms at 9600). The repeat is stale however late it is seen: what arrived
+  // meanwhile is queued behind it.
+  for (const auto late : {0ms, 5ms, 20ms, 60ms}) {
+    wire.frameSent(kSent);
+    const auto behind = static_cast<std::size_t>(std::max(0ms, late - 2ms) / kByte9600);
+    EXPECT_TRUE(arrive(wire, kSent + 1ms, kByte9600, late, behind).stale) << late.count();
+  }
+  // The answer is never stale, and its turnaround is what the unit took, when seen at once.
+  wire.frameSent(kSent);
+  const auto answer = arrive(wire, kSent + 41600us, kByte9600);
+  EXPECT_FALSE(answer.stale);
+  ASSERT_TRUE(answer.turnaround.has_value());
+  const std::chrono::duration<double, std::milli> turnaround = *answer.turnaround;
+  EXPECT_NEAR(turnaround.count(), 2.0, 0.05);
+  // After a reply the next frame waits two byte times, counted from when the reply was seen.
+  wire.replyTaken(kSent + 100ms);
+  EXPECT_EQ(wire.quietUntil(), kSent + 100ms + 2 * kByte9600);
+  wire.frameSent(kSent + 101ms);
+  EXPECT_FALSE(wire.quietUntil().has_value());
+}
+
+TEST(ReplyEvidence, APseudoTerminalPeerIsJudgedAtItsOwnPaceOnlyOnceItAnswersAsAWire) {
+  // A peer pacing at 9600 behind a port set to 115200: the port's rate says nothing.
+  ReplyEvidence slow;
+  slow.reset(kByte115200, true);
+  EXPECT_FALSE(slow.judgingByteTime().has_value());
+  EXPECT_EQ(slow.backDatingByteTime(), Clock::duration::zero());
+  slow.frameSent(kSent);
+  // Its answer, begun 41 ms after the send, seen by fits and starts: the pace learned is a
+  // lower bound however late each look came.
+  const Clock::time_point begun = kSent + 41ms;
+  slow.observe(begun + 3ms, 3, 3);
+  slow.observe(begun + 20ms, 20, 20);  // byte 21 was still to come
+  EXPECT_FALSE(arrive(slow, begun, kByte9600, 30ms).stale);
+  ASSERT_TRUE(slow.learnedPace().has_value());
+  EXPECT_LE(*slow.learnedPace(), kByte9600);
+  EXPECT_GE(*slow.learnedPace(), kByte9600 / 2);
+  ASSERT_TRUE(slow.judgingByteTime().has_value()) << "it answered as a wire would";
+  EXPECT_GE(slow.spellByteTime(), kByte9600) << "the spell is measured in its bytes";
+  // Its repeat, begun 1 ms after the next send and seen 60 ms late, the answer's first 55
+  // bytes behind it: stale.
+  slow.frameSent(kSent + 200ms);
+  EXPECT_TRUE(arrive(slow, kSent + 201ms, kByte9600, 60ms, 55).stale);
+
+  // The same pace from a peer that answers the moment a frame is in: no wire, so arrival
+  // times judge nothing, and its answers are all taken.
+  ReplyEvidence instant;
+  instant.reset(kByte115200, true);
+  for (int exchange = 0; exchange < 3; ++exchange) {
+    const Clock::time_point sent = kSent + exchange * 100ms;
+    instant.frameSent(sent);
+    instant.observe(sent + 3ms, 3, 3);
+    instant.observe(sent + 20ms, 20, 20);
+    EXPECT_FALSE(arrive(instant, sent + 1ms, kByte9600).stale) << exchange;
+  }
+  EXPECT_FALSE(instant.judgingByteTime().has_value());
+  EXPECT_TRUE(instant.learnedPace().has_value());
+}
+
+}  // namespace
+}  // namespace orbelle
