@@ -54,8 +54,9 @@ bool deviceAccessible(const std::string& path) {
 LinkFailure failureOf(QSerialPort::SerialPortError error, const std::string& path) {
   switch (error) {
     case QSerialPort::PermissionError:
-      // The port's own lock on another program's use is reported as a permission error too;
-      // a device we may read and write can only have been refused for that.
+      // The port's own locks on another program's use (its lock file, the terminal's
+      // exclusive mode) are reported as a permission error too; a device we may read and
+      // write can only have been refused for that.
       return deviceAccessible(path) ? LinkFailure::Busy : LinkFailure::PermissionDenied;
     case QSerialPort::DeviceNotFoundError:
       return LinkFailure::DeviceNotFound;
@@ -116,6 +117,7 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   if (port_.isOpen()) {
     port_.close();
   }
+  deviceLock_.reset();
   // The output buffer of QSerialPort grows as needed, so there is no size to set.
   const ComDevice device = resolver_(port & 0xFFFF);
   comNumber_ = port & 0xFFFF;
@@ -126,12 +128,20 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   peerFrameTime_.reset();
   lastSentAt_.reset();
   forgetFrameTimes();
+  DeviceLock::Attempt lock = DeviceLock::tryTake(device.path);
+  if (lock.outcome != DeviceLock::Outcome::Taken) {
+    const LinkRefusal refusal = lock.refusal(device.path);
+    throw LinkError(serialOpenRefusedText(portName(), refusal.portText), refusal);
+  }
   port_.setPortName(QString::fromStdString(device.path));
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
-    const std::string portText = port_.errorString().toStdString();
-    throw LinkError(serialOpenRefusedText(portName(), portText),
-                    {failureOf(port_.error(), device.path), device.path, portText});
+    const LinkFailure reason = failureOf(port_.error(), device.path);
+    // Its words for a lock held by another program speak of permissions: the cause comes first.
+    const std::string portText =
+        reason == LinkFailure::Busy ? inUseByText(std::nullopt) : port_.errorString().toStdString();
+    throw LinkError(serialOpenRefusedText(portName(), portText), {reason, device.path, portText});
   }
+  deviceLock_ = std::move(lock.lock);
   pseudoTerminal_ = isPseudoTerminal(port_);
   wakeThreshold_ = 1;  // the port opens waking for every byte
   updateWakeThreshold();
@@ -283,6 +293,7 @@ void SerialLink::close() {
     lowLatency_.restore(static_cast<int>(port_.handle()));
     port_.close();
   }
+  deviceLock_.reset();
   onBytesWritten();  // nothing is pending any more
 }
 
