@@ -30,7 +30,7 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
       prefs_(loadLinkPreferences(*store_)),
       session_([this](std::int32_t comNumber) {
         if (options_.device) {
-          return ComDevice{*options_.device, ComDeviceSource::Given};
+          return ComDevice{*options_.device, ComDeviceSource::Given, std::nullopt};
         }
         return resolveComDevice(comNumber, store_.get());
       }) {
@@ -137,7 +137,19 @@ std::string CliLink::describeUnusable(const LinkedFeatureResult& result) {
   return text + " " + serialNotOpenText(session_.serial().portName());
 }
 
+void CliLink::refuseFaultyComVariable() const {
+  if (prefs_.protocol != LinkProtocol::Rs232 || options_.device) {
+    return;
+  }
+  const ComDevice device = resolveComDevice(prefs_.port, store_.get());
+  if (device.fault) {
+    throw CliError(kBadUsage,
+                   comVariableRefusedText(prefs_.port, describeComPathFault(*device.fault)));
+  }
+}
+
 void CliLink::open() {
+  refuseFaultyComVariable();
   const LinkedFeatureResult result = runLinkedFeature(feature_, prefs_, session_.link());
   switch (result.outcome) {
     case LinkedFeatureOutcome::Open:

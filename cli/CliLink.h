@@ -54,6 +54,8 @@ class CliLink {
 
  private:
   std::string describeUnusable(const LinkedFeatureResult& result);
+  // A VKR_COM<n> that names no usable device is a bad value, refused before anything opens.
+  void refuseFaultyComVariable() const;
   // One line on standard error for the short input reports ignored since the last call.
   void reportShortReads();
   void rethrowFailure();

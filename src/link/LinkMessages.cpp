@@ -36,6 +36,14 @@ std::string hidrawAccessHint(std::string_view manualPage) {
   return text;
 }
 
+std::string comVariableRefusedText(std::int32_t comNumber, std::string_view why) {
+  const std::string com = "COM" + std::to_string(comNumber);
+  std::string text = "VKR_" + com + " cannot be used for " + com + ": ";
+  text.append(why).append(
+      "; set it to the device's full path, for example /dev/ttyUSB0, or unset it");
+  return text;
+}
+
 std::string hidOpenRefusedText(std::string_view device, std::string_view why) {
   std::string text = "cannot open ";
   text.append(device).append(": ").append(why);

@@ -40,6 +40,11 @@ std::string hidrawAccessHint(std::string_view manualPage);
 // "cannot open /dev/hidraw3: Permission denied".
 std::string hidOpenRefusedText(std::string_view device, std::string_view why);
 
+// "VKR_COM1 cannot be used for COM1: it is not a full path (one that begins with /); ...":
+// the environment names a device that must not be opened. The value itself is not shown: it
+// may hold control characters.
+std::string comVariableRefusedText(std::int32_t comNumber, std::string_view why);
+
 // A serial port as messages name it: "COM3 (/dev/ttyS2)".
 std::string comPortName(std::int32_t comNumber, std::string_view device);
 // "Failed to open COM3 (/dev/ttyS2): Permission denied".

@@ -128,6 +128,9 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   peerFrameTime_.reset();
   lastSentAt_.reset();
   forgetFrameTimes();
+  if (device.fault) {
+    throw LinkError(comVariableRefusedText(comNumber_, describeComPathFault(*device.fault)));
+  }
   DeviceLock::Attempt lock = DeviceLock::tryTake(device.path);
   if (lock.outcome != DeviceLock::Outcome::Taken) {
     const LinkRefusal refusal = lock.refusal(device.path);
