@@ -22,7 +22,7 @@ void BM_SettingsReadRoundTripOverPty(benchmark::State& state) {
   int replies = 0;
   orbelle::SerialLink link(
       [&](std::int32_t) {
-        return ComDevice{sim.device(), ComDeviceSource::Environment};
+        return ComDevice{sim.device(), ComDeviceSource::Environment, std::nullopt};
       },
       [&](std::span<const std::uint8_t, orbelle::kWireFrameSize> frame) {
         if (frame[0] == 0xF4) {

@@ -30,7 +30,7 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
       prefs_(loadLinkPreferences(*store_)),
       session_([this](std::int32_t comNumber) {
         if (options_.device) {
-          return ComDevice{*options_.device, ComDeviceSource::Given};
+          return ComDevice{*options_.device, ComDeviceSource::Given, std::nullopt};
         }
         return resolveComDevice(comNumber, store_.get());
       }) {
@@ -97,8 +97,7 @@ std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
   switch (refusal.reason) {
     case LinkFailure::PermissionDenied:
       if (usb) {
-        return "; install the udev rule (see README, \"Device access\") and plug the base unit "
-               "in again";
+        return "; " + hidrawAccessHint("vkr");
       }
 #ifdef _WIN32
       return "; the port may be in use by another program";
@@ -107,9 +106,9 @@ std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
              "again)";
 #endif
     case LinkFailure::Busy:
+      // The cause, said just before, names the program.
       return usb ? "; wait until that program has finished, or close it"
-                 : "; it is in use by another program: close that program, or choose another "
-                   "port";
+                 : "; close that program, or choose another port";
     case LinkFailure::DeviceNotFound:
       if (usb) {
         return "; is it plugged in?";
@@ -125,34 +124,46 @@ std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
   return "";
 }
 
-std::string CliLink::describeUnusable() {
+std::string CliLink::describeUnusable(const LinkedFeatureResult& result) {
   const LinkState& state = session_.state();
   std::string text(kCannotCommunicateText);
   if (state.protocol == LinkProtocol::Usb) {
     text += " " + noUsbBaseUnitText(kBaseUnitVendorId, kBaseUnitProductId);
-    if (const auto& refusal = session_.hid().lastOpenProblem()) {
-      return text + "; " + hidOpenRefusedText(refusal->device, refusal->portText) +
-             remedyFor(*refusal);
+    if (result.refusal) {
+      return text + "; " + result.portWords + remedyFor(*result.refusal);
     }
     return text + "; is it plugged in?";
   }
   return text + " " + serialNotOpenText(session_.serial().portName());
 }
 
+void CliLink::refuseFaultyComVariable() const {
+  if (prefs_.protocol != LinkProtocol::Rs232 || options_.device) {
+    return;
+  }
+  const ComDevice device = resolveComDevice(prefs_.port, store_.get());
+  if (device.fault) {
+    throw CliError(kBadUsage,
+                   comVariableRefusedText(prefs_.port, describeComPathFault(*device.fault)));
+  }
+}
+
 void CliLink::open() {
+  refuseFaultyComVariable();
   const LinkedFeatureResult result = runLinkedFeature(feature_, prefs_, session_.link());
   switch (result.outcome) {
     case LinkedFeatureOutcome::Open:
       return;
     case LinkedFeatureOutcome::Refused:
-      throw CliError(kLinkUnusable, result.portWords + remedyFor(result.refusal));
+      throw CliError(kLinkUnusable,
+                     result.portWords + (result.refusal ? remedyFor(*result.refusal) : ""));
     case LinkedFeatureOutcome::NoProtocol:
       throw CliError(kLinkUnusable,
                      std::string(kNoProtocolText) +
                          " (the stored protocol is not recognised: run \"vkr prefs set protocol "
                          "usb\" or rs232, or pass --link)");
     case LinkedFeatureOutcome::NotUsable:
-      throw CliError(kLinkUnusable, describeUnusable());
+      throw CliError(kLinkUnusable, describeUnusable(result));
   }
 }
 

@@ -9,6 +9,7 @@
 #include "GlobalOptions.h"
 #include "link/LinkSession.h"
 #include "link/QtBoundary.h"
+#include "opening/LinkedFeature.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/PreferenceStore.h"
 #include "protocol/LinkError.h"
@@ -52,7 +53,9 @@ class CliLink {
   const std::string& linkProblem() const { return linkProblem_; }
 
  private:
-  std::string describeUnusable();
+  std::string describeUnusable(const LinkedFeatureResult& result);
+  // A VKR_COM<n> that names no usable device is a bad value, refused before anything opens.
+  void refuseFaultyComVariable() const;
   // One line on standard error for the short input reports ignored since the last call.
   void reportShortReads();
   void rethrowFailure();

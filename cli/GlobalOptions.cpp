@@ -5,6 +5,7 @@
 
 #include "CliError.h"
 #include "DecimalNumbers.h"
+#include "prefs/ComPortMap.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkProtocol.h"
 
@@ -62,6 +63,15 @@ void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
 void checkGlobalOptions(const GlobalOptions& options) {
   if (options.device && options.device->empty()) {
     throw CliError(kBadUsage, "--device needs the path of a serial device");
+  }
+  // The rule of "prefs set com": a bare name would reach the port of that name under /dev.
+  if (options.device) {
+    if (const auto fault = checkComDevicePath(*options.device)) {
+      // Not echoed: a control character would reach the terminal.
+      throw CliError(kBadUsage,
+                     "--device cannot be used: " + std::string(describeComPathFault(*fault)) +
+                         "; give the device's full path, for example /dev/ttyUSB0");
+    }
   }
   if (options.device && options.link && parseLinkProtocol(*options.link) == LinkProtocol::Usb) {
     throw CliError(kBadUsage, "--device names a serial device: it cannot go with --link usb");

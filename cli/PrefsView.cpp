@@ -29,6 +29,9 @@ std::optional<UnusableComEntry> passedOver(const ComDevice& device, std::int32_t
 }  // namespace
 
 std::string ignoredNote(const ComDevice& device, std::int32_t comNumber, PreferenceStore& store) {
+  if (device.fault) {
+    return std::string("; refused: ") + describeComPathFault(*device.fault);
+  }
   const auto unusable = passedOver(device, comNumber, store);
   // Its text is not shown: it may hold control characters.
   return unusable ? std::string("; the stored device was passed over: ") +
@@ -36,8 +39,15 @@ std::string ignoredNote(const ComDevice& device, std::int32_t comNumber, Prefere
                   : std::string();
 }
 
+std::string shownDevicePath(const ComDevice& device) {
+  return device.fault == ComPathFault::ControlCharacter ? std::string("(not shown)") : device.path;
+}
+
 void addIgnoredNote(nlohmann::json& entry, const ComDevice& device, std::int32_t comNumber,
                     PreferenceStore& store) {
+  if (device.fault) {
+    entry["refused"] = describeComPathFault(*device.fault);
+  }
   if (const auto unusable = passedOver(device, comNumber, store)) {
     entry["ignored_stored"] = {{"device", unusable->text},
                                {"why", describeComPathFault(unusable->fault)}};
@@ -74,8 +84,8 @@ std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store) {
   text += "handheld  " + orNone(prefs.handheldImagePath) + "\n";
   for (int n = 1; n <= kComPortCount; ++n) {
     const ComDevice device = resolveComDevice(n, &store);
-    text += comValueName(n) + "      " + device.path + " (" + describeSource(device.source) +
-            ignoredNote(device, n, store) + ")\n";
+    text += comValueName(n) + "      " + shownDevicePath(device) + " (" +
+            describeSource(device.source) + ignoredNote(device, n, store) + ")\n";
   }
   text += "store     " + preferenceStoreLocation() + "\n";
   return text;

@@ -325,12 +325,14 @@ int devicesCommand(const GlobalOptions& options) {
   text += "Serial ports:\n";
   for (int n = 1; n <= kComPortCount; ++n) {
     const ComDevice device = resolveComDevice(n, store.get());
-    const bool present = std::filesystem::exists(device.path);
+    // A refused name is never looked up: a bare one would be found in the current folder.
+    const bool present = !device.fault && std::filesystem::exists(device.path);
     com[comValueName(n)] = {
         {"device", device.path}, {"source", describeSource(device.source)}, {"present", present}};
     addIgnoredNote(com[comValueName(n)], device, n, *store);
-    text += "  " + comValueName(n) + "  " + device.path + " (" + describeSource(device.source) +
-            (present ? "" : ", not present") + ignoredNote(device, n, *store) + ")\n";
+    text += "  " + comValueName(n) + "  " + shownDevicePath(device) + " (" +
+            describeSource(device.source) + (present ? "" : ", not present") +
+            ignoredNote(device, n, *store) + ")\n";
   }
   Output(options.json).result({{"usb", usb}, {"com", com}}, text);
   return kOk;

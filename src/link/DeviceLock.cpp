@@ -1,12 +1,84 @@
 #include "link/DeviceLock.h"
 
 #include <QDir>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <sys/file.h>
+#include <sys/stat.h>
+#endif
+
+#include "link/LinkMessages.h"
 
 namespace orbelle {
 
+namespace {
+
+// A second name for the same device (a symbolic link under /dev/serial/by-id) keys the
+// same lock. A path that does not resolve is kept as given: its opening fails anyway.
+std::string deviceKey(const std::string& devicePath) {
+#ifdef _WIN32
+  return devicePath;
+#else
+  std::error_code failed;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(devicePath, failed);
+  return failed || resolved.empty() ? devicePath : resolved.string();
+#endif
+}
+
+#ifndef _WIN32
+
+DeviceLock::Attempt unavailable(const std::string& lockPath, const std::string& why) {
+  return {DeviceLock::Outcome::Unavailable, nullptr, std::nullopt,
+          lockUnavailableText(lockPath, why)};
+}
+
+// The holder's PID as it wrote it; none while it has not written it yet, or if the text is
+// anything else.
+std::optional<std::int64_t> readOwner(int fd) {
+  char text[32] = {};
+  const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
+  std::int64_t pid = 0;
+  if (n <= 0) {
+    return std::nullopt;
+  }
+  const char* end = text + n;
+  const auto [stop, error] = std::from_chars(text, end, pid);
+  if (error != std::errc() || stop == text || pid <= 0 || (stop != end && *stop != '\n')) {
+    return std::nullopt;
+  }
+  return pid;
+}
+
+void writeOwner(int fd) {
+  // Only for the messages of those refused: a failed write leaves them without a PID. The
+  // file may hold the PID of a holder that died.
+  const std::string text = std::to_string(::getpid()) + "\n";
+  if (::ftruncate(fd, 0) == 0) {
+    (void)!::pwrite(fd, text.data(), text.size(), 0);
+  }
+}
+
+#endif
+
+}  // namespace
+
+LinkRefusal DeviceLock::Attempt::refusal(const std::string& device) const {
+  if (outcome == Outcome::InUse) {
+    return {LinkFailure::Busy, device, inUseByText(ownerPid)};
+  }
+  return {LinkFailure::Other, device, why};
+}
+
 std::string DeviceLock::lockFilePath(const std::string& devicePath) {
   std::string name = "orbelle-device-";
-  for (const char c : devicePath) {
+  for (const char c : deviceKey(devicePath)) {
     const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
     name.push_back(plain ? c : '_');
   }
@@ -14,19 +86,76 @@ std::string DeviceLock::lockFilePath(const std::string& devicePath) {
   return QDir(QDir::tempPath()).filePath(QString::fromStdString(name)).toStdString();
 }
 
+#ifdef _WIN32
+
+// Qt's lock file, which names its holder and is taken over from a dead one. The Qt folders
+// are built and tested on Linux only so far; a Windows build should lock with LockFileEx.
 DeviceLock::Attempt DeviceLock::tryTake(const std::string& devicePath) {
-  auto file = std::make_unique<QLockFile>(QString::fromStdString(lockFilePath(devicePath)));
-  // Age says nothing here: a transfer holds the lock for an hour. A lock whose owner has
-  // died is recognised by its PID and taken over.
+  const std::string path = lockFilePath(devicePath);
+  auto file = std::make_unique<QLockFile>(QString::fromStdString(path));
   file->setStaleLockTime(0);
   if (file->tryLock(0)) {
-    return {std::unique_ptr<DeviceLock>(new DeviceLock(std::move(file))), std::nullopt};
+    return {Outcome::Taken, std::unique_ptr<DeviceLock>(new DeviceLock(std::move(file))), {}, {}};
   }
   qint64 pid = 0;
-  if (file->error() == QLockFile::LockFailedError && file->getLockInfo(&pid, nullptr, nullptr)) {
-    return {nullptr, static_cast<std::int64_t>(pid)};
+  if (file->error() == QLockFile::LockFailedError) {
+    const bool named = file->getLockInfo(&pid, nullptr, nullptr);
+    return {Outcome::InUse, nullptr, named ? std::optional<std::int64_t>(pid) : std::nullopt, {}};
   }
-  return {nullptr, std::nullopt};
+  return {Outcome::Unavailable, nullptr, std::nullopt,
+          lockUnavailableText(path, "it cannot be written")};
 }
+
+DeviceLock::~DeviceLock() = default;
+
+#else
+
+DeviceLock::Attempt DeviceLock::tryTake(const std::string& devicePath) {
+  const std::string path = lockFilePath(devicePath);
+  // A holder removes the file as it lets go, so a file opened just before may be gone once
+  // locked: then it locks nothing, and the path is tried again.
+  constexpr int kTries = 8;
+  for (int tries = 0; tries < kTries; ++tries) {
+    // Not through a symbolic link someone else planted, and never blocking on a FIFO.
+    const int fd =
+        ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (fd < 0) {
+      return unavailable(path, std::strerror(errno));
+    }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+      ::close(fd);
+      return unavailable(path, "it is not a regular file");
+    }
+    int result = 0;
+    do {
+      result = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+      const int error = errno;
+      Attempt refused = error == EWOULDBLOCK ? Attempt{Outcome::InUse, nullptr, readOwner(fd), {}}
+                                             : unavailable(path, std::strerror(error));
+      ::close(fd);
+      return refused;
+    }
+    struct stat named {};
+    if (::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
+        named.st_ino == opened.st_ino) {
+      writeOwner(fd);
+      return {
+          Outcome::Taken, std::unique_ptr<DeviceLock>(new DeviceLock(fd, path)), std::nullopt, {}};
+    }
+    ::close(fd);
+  }
+  return unavailable(path, "it keeps being replaced");
+}
+
+DeviceLock::~DeviceLock() {
+  // Removed while still locked: whoever opened it meanwhile finds it gone once they lock it.
+  ::unlink(path_.c_str());
+  ::close(fd_);
+}
+
+#endif
 
 }  // namespace orbelle

@@ -210,9 +210,11 @@ hid_device_* HidLink::findBaseUnit() {
     if (info->vendor_id != kBaseUnitVendorId || info->product_id != kBaseUnitProductId) {
       continue;
     }
+    // Taken before the device opens, so that another of our programs never reads a reply
+    // meant for the holder. A lock that cannot be taken refuses the unit all the same.
     DeviceLock::Attempt lock = DeviceLock::tryTake(info->path);
-    if (lock.ownerPid) {
-      lastOpenProblem_ = LinkRefusal{LinkFailure::Busy, info->path, inUseByText(*lock.ownerPid)};
+    if (lock.outcome != DeviceLock::Outcome::Taken) {
+      lastOpenProblem_ = lock.refusal(info->path);
       continue;
     }
     errno = 0;
@@ -256,7 +258,7 @@ void HidLink::open() {
     }
   });
   if (!device_) {
-    if (lastOpenProblem_ && lastOpenProblem_->reason == LinkFailure::Busy) {
+    if (lastOpenProblem_) {
       throw LinkError(hidOpenRefusedText(lastOpenProblem_->device, lastOpenProblem_->portText),
                       *lastOpenProblem_);
     }

@@ -70,8 +70,10 @@ class HidLink : public QObject, public HidTransport {
   HidLink(const HidLink&) = delete;
   HidLink& operator=(const HidLink&) = delete;
 
-  // Throws LinkError (Busy) when the only base units found are held by another of our
-  // programs: two programs interleaving their frames would corrupt an upgrade.
+  // Throws LinkError with the cause when base units were found but none could be opened:
+  // held by another of our programs (Busy: two programs interleaving their frames would
+  // corrupt an upgrade), not permitted, or their lock not to be had. With none found at all
+  // it returns with no device held.
   void open() override;
   bool deviceHeld() const override { return device_ != nullptr; }
   void send(const ReportFrame& frame) override;
@@ -82,9 +84,6 @@ class HidLink : public QObject, public HidTransport {
   // A test seam: every hand-over waits `delay` first, as on a machine too busy to notice a
   // report at once. Verdicts must not change with it.
   void setHandlingDelay(std::chrono::milliseconds delay) { handlingDelay_ = delay; }
-
-  // Why the last search found no usable base unit: none when no base unit was listed at all.
-  const std::optional<LinkRefusal>& lastOpenProblem() const { return lastOpenProblem_; }
 
  private:
   struct Reception;
@@ -103,6 +102,7 @@ class HidLink : public QObject, public HidTransport {
   std::shared_ptr<hid_device_> device_;     // shared with the thread that reads it
   std::unique_ptr<DeviceLock> deviceLock_;  // held while device_ is
   std::string devicePath_;
+  // Why the last search found no usable base unit: none when no base unit was listed at all.
   std::optional<LinkRefusal> lastOpenProblem_;
   std::shared_ptr<Reception> reception_;  // the current opening's, if its thread runs
   std::thread thread_;                    // the current or the last opening's thread

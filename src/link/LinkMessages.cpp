@@ -12,8 +12,36 @@ std::string noUsbBaseUnitText(std::uint16_t vendorId, std::uint16_t productId) {
   return std::string("No USB base unit (") + ids + ") could be opened";
 }
 
-std::string inUseByText(std::int64_t pid) {
-  return "it is in use by another program (PID " + std::to_string(pid) + ")";
+std::string inUseByText(std::optional<std::int64_t> pid) {
+  std::string text = "it is in use by another program";
+  if (pid) {
+    text += " (PID " + std::to_string(*pid) + ")";
+  }
+  return text;
+}
+
+std::string lockUnavailableText(std::string_view lockPath, std::string_view why) {
+  std::string text = "its lock file ";
+  text.append(lockPath).append(" cannot be used: ").append(why);
+  return text;
+}
+
+std::string hidrawAccessHint(std::string_view manualPage) {
+  std::string text =
+      "check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit "
+      "\"uaccess\") and that you are logged in at this computer's seat, in its active session: "
+      "uaccess opens the device only to that user, not to a remote login or a session switched "
+      "away from; then plug the base unit in again (man ";
+  text.append(manualPage).append(", \"DEVICE ACCESS\")");
+  return text;
+}
+
+std::string comVariableRefusedText(std::int32_t comNumber, std::string_view why) {
+  const std::string com = "COM" + std::to_string(comNumber);
+  std::string text = "VKR_" + com + " cannot be used for " + com + ": ";
+  text.append(why).append(
+      "; set it to the device's full path, for example /dev/ttyUSB0, or unset it");
+  return text;
 }
 
 std::string hidOpenRefusedText(std::string_view device, std::string_view why) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,10 +28,22 @@ std::string shortReadText(int count);
 
 // "No USB base unit (0471:0003) could be opened".
 std::string noUsbBaseUnitText(std::uint16_t vendorId, std::uint16_t productId);
-// "it is in use by another program (PID 4242)": the device is locked by one of our programs.
-std::string inUseByText(std::int64_t pid);
+// "it is in use by another program (PID 4242)": the device is locked by one of our programs,
+// or by some other program when no PID is known.
+std::string inUseByText(std::optional<std::int64_t> pid);
+// "its lock file /tmp/orbelle-device-_dev_hidraw3.lock cannot be used: Permission denied".
+std::string lockUnavailableText(std::string_view lockPath, std::string_view why);
+// What to check when a hidraw node refuses its user: the udev rule, its uaccess tag and the
+// seat. `manualPage` is the program whose manual says more ("vkr"). Spoken as a remedy, to
+// follow the cause ("; check that ...").
+std::string hidrawAccessHint(std::string_view manualPage);
 // "cannot open /dev/hidraw3: Permission denied".
 std::string hidOpenRefusedText(std::string_view device, std::string_view why);
+
+// "VKR_COM1 cannot be used for COM1: it is not a full path (one that begins with /); ...":
+// the environment names a device that must not be opened. The value itself is not shown: it
+// may hold control characters.
+std::string comVariableRefusedText(std::int32_t comNumber, std::string_view why);
 
 // A serial port as messages name it: "COM3 (/dev/ttyS2)".
 std::string comPortName(std::int32_t comNumber, std::string_view device);

@@ -51,8 +51,9 @@ bool deviceAccessible(const std::string& path) {
 LinkFailure failureOf(QSerialPort::SerialPortError error, const std::string& path) {
   switch (error) {
     case QSerialPort::PermissionError:
-      // The port's own lock on another program's use is reported as a permission error too;
-      // a device we may read and write can only have been refused for that.
+      // The port's own locks on another program's use (its lock file, the terminal's
+      // exclusive mode) are reported as a permission error too; a device we may read and
+      // write can only have been refused for that.
       return deviceAccessible(path) ? LinkFailure::Busy : LinkFailure::PermissionDenied;
     case QSerialPort::DeviceNotFoundError:
       return LinkFailure::DeviceNotFound;
@@ -107,21 +108,40 @@ SerialLink::SerialLink(DeviceResolver resolver, FrameCallback onFrame, ProblemCa
 SerialLink::~SerialLink() { close(); }
 
 void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
-  if (port_.isOpen()) {
-    port_.close();
-  }
+  closePort();
   // The output buffer of QSerialPort grows as needed, so there is no size to set.
   const ComDevice device = resolver_(port & 0xFFFF);
   comNumber_ = port & 0xFFFF;
   devicePath_ = device.path;
   namedByCom_ = device.source != ComDeviceSource::Given;
   strayBytesToCome_ = 0;
+  if (device.fault) {
+    throw LinkError(comVariableRefusedText(comNumber_, describeComPathFault(*device.fault)));
+  }
+  // Opening the same device again (after the unit's restart) keeps the hold on it: another
+  // program must not slip in between.
+  DeviceLock::Attempt lock;
+  if (deviceLock_ && lockedPath_ == device.path) {
+    lock.outcome = DeviceLock::Outcome::Taken;
+    lock.lock = std::move(deviceLock_);
+  } else {
+    deviceLock_.reset();
+    lock = DeviceLock::tryTake(device.path);
+    if (lock.outcome != DeviceLock::Outcome::Taken) {
+      const LinkRefusal refusal = lock.refusal(device.path);
+      throw LinkError(serialOpenRefusedText(portName(), refusal.portText), refusal);
+    }
+  }
   port_.setPortName(QString::fromStdString(device.path));
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
-    const std::string portText = port_.errorString().toStdString();
-    throw LinkError(serialOpenRefusedText(portName(), portText),
-                    {failureOf(port_.error(), device.path), device.path, portText});
+    const LinkFailure reason = failureOf(port_.error(), device.path);
+    // Its words for a lock held by another program speak of permissions: the cause comes first.
+    const std::string portText =
+        reason == LinkFailure::Busy ? inUseByText(std::nullopt) : port_.errorString().toStdString();
+    throw LinkError(serialOpenRefusedText(portName(), portText), {reason, device.path, portText});
   }
+  deviceLock_ = std::move(lock.lock);
+  lockedPath_ = device.path;
   pseudoTerminal_ = isPseudoTerminal(port_);
   wakeThreshold_ = 1;  // the port opens waking for every byte
   updateWakeThreshold();
@@ -298,6 +318,11 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
 }
 
 void SerialLink::close() {
+  closePort();
+  deviceLock_.reset();
+}
+
+void SerialLink::closePort() {
   delayTimer_.stop();
   evidence_.frameAbandoned();
   reportDropped();

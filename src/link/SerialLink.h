@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "link/DeviceLock.h"
 #include "link/LowLatencySerial.h"
 #include "prefs/ComPortMap.h"
 #include "protocol/ReplyEvidence.h"
@@ -50,6 +51,8 @@ class SerialLink : public QObject, public SerialTransport {
   ~SerialLink() override;
 
   // A refusal throws LinkError with the cause: its reason, the device and the port's words.
+  // The device lock is taken before the port opens: a port that another of our programs
+  // holds is not even opened (an opening moves the modem lines), and the refusal names it.
   void open(std::int32_t port, std::int32_t baudrate) override;
   bool portOpen() const override;
   void send(std::span<const std::uint8_t, kWireFrameSize> bytes) override;
@@ -108,6 +111,8 @@ class SerialLink : public QObject, public SerialTransport {
   // comes in.
   void waitOutQuietSpell();
   void onBytesWritten();
+  // Closes the port and keeps the device lock.
+  void closePort();
   void dropBuffered();
   void reportDropped();
   void onError(QSerialPort::SerialPortError error);
@@ -115,6 +120,8 @@ class SerialLink : public QObject, public SerialTransport {
   void dropBytes(const QByteArray& bytes);
 
   QSerialPort port_;
+  std::unique_ptr<DeviceLock> deviceLock_;  // held while the port is open
+  std::string lockedPath_;
   DeviceResolver resolver_;
   FrameCallback onFrame_;
   ProblemCallback onProblem_;

@@ -45,7 +45,11 @@ LinkedFeatureResult runLinkedFeature(Feature feature, const LinkPreferences& pre
         return {LinkedFeatureOutcome::NoProtocol, {}, {}};
     }
   } catch (const LinkError& refusal) {
-    return {LinkedFeatureOutcome::Refused, refusal.what(), refusal.refusal()};
+    // Over USB the units found all refused: the box is the one for no unit, and the cause
+    // travels with it for the line that follows.
+    const bool usb = link.state().protocol == LinkProtocol::Usb;
+    return {usb ? LinkedFeatureOutcome::NotUsable : LinkedFeatureOutcome::Refused, refusal.what(),
+            refusal.refusal()};
   }
   return {LinkedFeatureOutcome::NoProtocol, {}, {}};
 }

@@ -28,16 +28,20 @@ OperatorMessage refusalMessage(const std::string& portWords);
 void applyLinkChoice(LinkState& state, const LinkPreferences& prefs);
 
 enum class LinkedFeatureOutcome {
-  Open,        // the feature window may be shown
-  NotUsable,   // no base unit found over USB, or the COM port did not open
+  Open,  // the feature window may be shown
+  // No base unit could be opened over USB (`refusal` says why when one was found), or the
+  // COM port did not open
+  NotUsable,
   Refused,     // the serial port refused to open; its own words are the message
   NoProtocol,  // no link chosen
 };
 
 struct LinkedFeatureResult {
   LinkedFeatureOutcome outcome = LinkedFeatureOutcome::Open;
-  std::string portWords;  // Refused only
-  LinkRefusal refusal;    // Refused only: the cause, for a program that suggests a remedy
+  std::string portWords;  // the link's statement of the refusal, if there was one
+  // The cause of a refusal (Refused, or NotUsable over USB), for a program that shows it and
+  // suggests a remedy.
+  std::optional<LinkRefusal> refusal;
 
   // The one message box to show, none when the feature window opens.
   std::optional<OperatorMessage> message() const;

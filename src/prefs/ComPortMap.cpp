@@ -53,18 +53,19 @@ ComDevice resolveComDevice(std::int32_t comNumber, PreferenceStore* store) {
   const std::string variable = "VKR_" + comValueName(comNumber);
   if (const char* fromEnvironment = std::getenv(variable.c_str());
       fromEnvironment != nullptr && fromEnvironment[0] != '\0') {
-    return {fromEnvironment, ComDeviceSource::Environment};
+    return {fromEnvironment, ComDeviceSource::Environment, checkComDevicePath(fromEnvironment)};
   }
   if (store != nullptr) {
     if (auto stored = readStringValue(*store, comValueName(comNumber));
         stored && !stored->empty() && !checkComDevicePath(*stored)) {
-      return {*stored, ComDeviceSource::Store};
+      return {*stored, ComDeviceSource::Store, std::nullopt};
     }
   }
 #ifdef _WIN32
-  return {comValueName(comNumber), ComDeviceSource::PlatformDefault};
+  return {comValueName(comNumber), ComDeviceSource::PlatformDefault, std::nullopt};
 #else
-  return {"/dev/ttyS" + std::to_string(comNumber - 1), ComDeviceSource::PlatformDefault};
+  return {"/dev/ttyS" + std::to_string(comNumber - 1), ComDeviceSource::PlatformDefault,
+          std::nullopt};
 #endif
 }
 

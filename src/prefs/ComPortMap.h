@@ -29,11 +29,16 @@ const char* describeComPathFault(ComPathFault fault);
 struct ComDevice {
   std::string path;
   ComDeviceSource source = ComDeviceSource::PlatformDefault;
+  // Set when the environment names the device against checkComDevicePath's rule: it must not
+  // be opened (a bare name would reach a port under /dev), and nothing stands in for it.
+  std::optional<ComPathFault> fault;
 };
 
-// The serial device behind COM<n>: $VKR_COM<n> if set, else the stored string value
-// "COM<n>" if checkComDevicePath finds no fault in it, else the platform's own name
-// (/dev/ttyS<n-1>, or COM<n> on Windows).
+// The serial device behind COM<n>: $VKR_COM<n> if set (with its fault, if it has one), else
+// the stored string value "COM<n>" if checkComDevicePath finds no fault in it, else the
+// platform's own name (/dev/ttyS<n-1>, or COM<n> on Windows). A faulty stored value is
+// passed over, since the operator may not know it is there; a faulty environment value was
+// set for this very run, and quietly using another port would be worse than refusing.
 ComDevice resolveComDevice(std::int32_t comNumber, PreferenceStore* store);
 
 // A stored "COM<n>" that resolveComDevice passes over, so that it can be told.

@@ -118,10 +118,8 @@ void LinkChannel::reopenSerial() {
     return;
   }
   state_.serialOpen = false;
-  if (serial_->portOpen()) {
-    serial_->close();
-  }
   trace({.kind = TraceKind::SerialReopened});
+  // The opening closes the port first, keeping the program's hold on the unit.
   serial_->open(state_.port, state_.baudrate);  // a refusal throws past here
   state_.serialOpen = serial_->portOpen();
   // The opening puts the line back to the preferred rate.

@@ -14,4 +14,9 @@ namespace orbelle::ui {
 OperatorMessage hidProblemMessage(HidLink::Problem problem, const std::string& text);
 OperatorMessage serialProblemMessage(SerialLink::Problem problem, const std::string& text);
 
+// The box of a linked command whose link did not open, none when it opened. Over USB the
+// program's own line is followed by a second with the cause and what to do about it.
+std::optional<OperatorMessage> linkedFeatureMessage(const LinkedFeatureResult& result,
+                                                    LinkProtocol protocol);
+
 }  // namespace orbelle::ui

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "ui/DialogUnits.h"
+#include "ui/LinkProblemMessage.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
@@ -161,7 +162,7 @@ QDialog& MainWindow::featureWindow(Feature feature) {
 void MainWindow::runLinkedFeature(Feature feature) {
   const LinkedFeatureResult result =
       orbelle::runLinkedFeature(feature, context_.prefs, context_.session.link());
-  if (const auto message = result.message()) {
+  if (const auto message = ui::linkedFeatureMessage(result, context_.prefs.protocol)) {
     context_.messages.show(this, *message);
     return;
   }

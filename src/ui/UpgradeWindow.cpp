@@ -13,6 +13,7 @@
 #include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
 #include "ui/FileChooser.h"
+#include "ui/LinkProblemMessage.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 #include "ui/StoreTrouble.h"
@@ -264,7 +265,8 @@ bool UpgradeWindow::linkReady() {
     return true;
   }
   // Released after it broke: opened again as the main window's command would.
-  if (const auto refused = runLinkedFeature(feature(), context_.prefs, link).message()) {
+  if (const auto refused = linkedFeatureMessage(runLinkedFeature(feature(), context_.prefs, link),
+                                                context_.prefs.protocol)) {
     clearSilence();
     context_.messages.show(this, *refused);
     return false;

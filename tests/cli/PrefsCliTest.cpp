@@ -24,18 +24,25 @@ TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
   ASSERT_EQ(vkr({"prefs", "set", "baudrate", "057600"}).exitCode, 0) << "decimal, not octal";
   ASSERT_EQ(vkr({"prefs", "set", "com", "03", "/dev/pts/42"}).exitCode, 0);
   env["VKR_COM4"] = "/dev/from-env";
-  // A hand-made entry that names no usable device is passed over, and said to be.
+  // A hand-made entry that names no usable device is passed over, and said to be. One in the
+  // environment, set for this very run, is refused instead: nothing stands in for it.
   writeFile(home / "VKR/VKR.reg", storeText() + "\"COM2\"=\"ttyUSB0\"\n");
+  env["VKR_COM1"] = "ttyS0";
 
   const auto json = parsed(vkr({"prefs", "show", "--json"}));
   auto expected = json;
-  expected.merge_patch(nlohmann::json::parse(R"({"protocol": "rs232", "port": 3,
+  expected.merge_patch(nlohmann::json::parse(R"json({"protocol": "rs232", "port": 3,
       "baudrate": 57600, "com": {"COM3": {"device": "/dev/pts/42", "source": "stored"},
-      "COM4": {"device": "/dev/from-env"}, "COM1": {"device": "/dev/ttyS0"},
+      "COM4": {"device": "/dev/from-env"},
+      "COM1": {"device": "ttyS0", "source": "environment",
+               "refused": "it is not a full path (one that begins with /)"},
       "COM2": {"device": "/dev/ttyS1", "source": "default",
-               "ignored_stored": {"device": "ttyUSB0"}}}})"));
+               "ignored_stored": {"device": "ttyUSB0"}}}})json"));
   EXPECT_EQ(json, expected);
   EXPECT_NE(storeText().find("\"protocol\"=\"RS232\""), std::string::npos);
+  const auto refused = vkr({"--port", "1", "--trace", "settings", "read"});
+  expectExit(refused, 2, {"VKR_COM1 cannot be used for COM1: it is not a full path"});
+  EXPECT_EQ(refused.err.find(" > "), std::string::npos) << "nothing was sent anywhere";
 }
 
 // The store is repaired as at start-up, then left alone by every refusal.
@@ -78,10 +85,11 @@ TEST_F(PrefsCli, BadValuesAreRefusedWithExitTwoAndNothingWritten) {
 // Whatever stage refuses a global option, --json (before or after it) makes the error JSON.
 TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
   const std::vector<std::vector<std::string>> refused{
-      {"--port", "9"},        {"--port", "+1"},     {"--port", "0x1"},
-      {"--baud", "4800"},     {"--timeout", "0"},   {"--timeout", "nan"},
-      {"--timeout", "0x1p2"}, {"--timeout", "1e1"}, {"--timeout", " 3"},
-      {"--link", "serial"},   {"--device", ""},     {"--link", "usb", "--device", "/dev/ttyS0"}};
+      {"--port", "9"},        {"--port", "+1"},       {"--port", "0x1"},
+      {"--baud", "4800"},     {"--timeout", "0"},     {"--timeout", "nan"},
+      {"--timeout", "0x1p2"}, {"--timeout", "1e1"},   {"--timeout", " 3"},
+      {"--link", "serial"},   {"--device", ""},       {"--link", "usb", "--device", "/dev/ttyS0"},
+      {"--device", "ttyS0"},  {"--device", "./ttyS0"}};
   for (const auto& bad : refused) {
     for (const bool jsonFirst : {true, false}) {
       std::vector<std::string> args = bad;
@@ -94,6 +102,10 @@ TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
       EXPECT_EQ(nlohmann::json::parse(result.out)["exit_code"], 2) << bad[1];
     }
   }
+  // Refused before any link opens: not a frame goes out, not even to /dev/ttyS0.
+  const auto bare = vkr({"--device", "ttyS0", "--trace", "settings", "read"});
+  expectExit(bare, 2, {"--device cannot be used: it is not a full path"});
+  EXPECT_EQ(bare.err.find(" > "), std::string::npos) << bare.err;
   EXPECT_EQ(vkr({"--link", "RS232", "prefs", "show"}).exitCode, 0);
   EXPECT_EQ(vkr({"--baud", "09600", "--timeout", "02.50", "prefs", "show"}).exitCode, 0)
       << "leading zeros are decimal";

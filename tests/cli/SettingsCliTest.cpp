@@ -1,3 +1,7 @@
+#include <signal.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <filesystem>
 #include <regex>
@@ -195,24 +199,80 @@ TEST(SettingsCli, UnusableLinksSayWhyAndWhatToDo) {
   const std::string failedToOpen = "Failed to open " + (home / "no-such-tty").string() + ": ";
   expectExit(serial, 3, {failedToOpen, "; check the cable and the device path"});
 
-  // While one program drives a unit, another is refused over either link, told why first.
+  EXPECT_EQ(parsed(runProcess(VKR_PATH, {"--link", "usb", "--json", "devices"}, env))["usb"].size(),
+            0U);
+}
+
+// The device lock files in `dir`.
+std::vector<std::filesystem::path> lockFiles(const std::filesystem::path& dir) {
+  std::vector<std::filesystem::path> found;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    if (entry.path().filename().string().starts_with("orbelle-device-")) {
+      found.push_back(entry.path());
+    }
+  }
+  return found;
+}
+
+// While one program drives a unit, another is refused over either link, told first that it is
+// in use and by whom. The lock is a file in the temporary folder, but what the file holds
+// never lets a second program in: not an empty file (the holder's own, before it has written
+// its PID), and not a file left by a holder killed outright, which the next program takes.
+// Where no lock can be made, the unit is refused, not driven unlocked.
+TEST(SettingsCli, OneProgramAtATimeDrivesAUnitWhateverTheLockFileHolds) {
+  TempDir temporary;
+  const std::string outerTemporary = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+  ::setenv("TMPDIR", temporary.path().c_str(), 1);
   for (const SimLink link : {SimLink::Usb, SimLink::Serial}) {
+    SCOPED_TRACE(linkName(link));
     Simulator deaf(link, {"--fault", "drop-reply=1"});
     std::vector<std::string> args = deaf.vkrLinkArgs();
     args.insert(args.end(), {"--trace", "--timeout", "20", "settings", "read"});
     BackgroundProcess first(VKR_PATH, args, deaf.vkrEnv());
     ASSERT_TRUE(first.waitForStderr(" > 00 f3 ", 1)) << first.drainStderr();
+    const auto files = lockFiles(temporary.path());
+    ASSERT_EQ(files.size(), 1U);
+    const std::string holder = readFile(files[0]);
+    const std::string pid = holder.substr(0, holder.find('\n'));
+    ASSERT_GT(std::stoi(pid), 1) << holder;
+
     const auto second = vkr(deaf, {"settings", "read"});
-    expectExit(second, 3, {"in use by another program"});
+    expectExit(second, 3, {"it is in use by another program (PID " + pid + ");"});
+    EXPECT_EQ(second.err.find("ermission"), std::string::npos) << second.err;
     EXPECT_EQ(second.err.find("dialout"), std::string::npos) << second.err;
-    if (link == SimLink::Usb) {
-      EXPECT_NE(second.err.find("(PID "), std::string::npos) << second.err;
-    }
-    first.terminate();
+
+    writeFile(files[0], "");
+    expectExit(vkr(deaf, {"settings", "read"}), 3, {"it is in use by another program;"});
+
+    writeFile(files[0], holder);
+    ASSERT_EQ(::kill(std::stoi(pid), SIGKILL), 0);
+    first.waitForExit();
+    const auto third = vkr(deaf, {"--timeout", "0.2", "settings", "read"});
+    expectExit(third, 4, {});
+    EXPECT_EQ(third.err.find("in use"), std::string::npos) << third.err;
+    EXPECT_TRUE(lockFiles(temporary.path()).empty()) << "removed by the program that let go";
   }
 
-  EXPECT_EQ(parsed(runProcess(VKR_PATH, {"--link", "usb", "--json", "devices"}, env))["usb"].size(),
-            0U);
+  Simulator sim(SimLink::Usb, {});
+  std::vector<std::filesystem::path> unusable{temporary / "a-file"};
+  writeFile(unusable[0], "not a folder");
+  if (::geteuid() != 0) {  // root writes anywhere
+    unusable.push_back(temporary / "closed");
+    std::filesystem::create_directory(unusable[1]);
+    std::filesystem::permissions(
+        unusable[1], std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  }
+  for (const auto& folder : unusable) {
+    ::setenv("TMPDIR", folder.c_str(), 1);
+    expectExit(vkr(sim, {"settings", "read"}), 3,
+               {"cannot open " + sim.device() + ": its lock file " + folder.string() +
+                "/orbelle-device-"});
+  }
+  if (outerTemporary.empty()) {
+    ::unsetenv("TMPDIR");
+  } else {
+    ::setenv("TMPDIR", outerTemporary.c_str(), 1);
+  }
 }
 
 // A sealed frame as the unit puts it on the wire, from the code on.

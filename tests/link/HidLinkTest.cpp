@@ -137,5 +137,26 @@ TEST_F(HidLinkFixture, RepeatedReportsAreDroppedBeforeTheNextSendAndClosingDoesN
   EXPECT_TRUE(link.deviceHeld()) << "reopening right away finds the unit again";
 }
 
+// Two links of one program exclude each other as two programs do, and the one kept out is
+// told why.
+TEST_F(HidLinkFixture, ASecondLinkToTheUnitIsRefusedUntilTheFirstLetsGo) {
+  Simulator sim(SimLink::Usb, {});
+  pointAt(sim);
+  link.open();
+  ASSERT_TRUE(link.deviceHeld());
+  HidLink other(nullptr, nullptr);
+  try {
+    other.open();
+    ADD_FAILURE() << "the unit is held";
+  } catch (const LinkError& error) {
+    EXPECT_EQ(error.refusal().reason, LinkFailure::Busy);
+    EXPECT_EQ(error.refusal().device, sim.device());
+  }
+  EXPECT_FALSE(other.deviceHeld());
+  link.close();
+  other.open();
+  EXPECT_TRUE(other.deviceHeld());
+}
+
 }  // namespace
 }  // namespace orbelle::testing

@@ -36,7 +36,7 @@ struct SerialLinkFixture : ::testing::Test {
   std::vector<SerialLink::Problem> problems;
   SerialLink link{
       [this](std::int32_t) {
-        return ComDevice{peer.path(), ComDeviceSource::Environment};
+        return ComDevice{peer.path(), ComDeviceSource::Environment, std::nullopt};
       },
       [this](std::span<const std::uint8_t, kWireFrameSize> f) {
         frames.emplace_back(f.begin(), f.end());
@@ -115,7 +115,7 @@ TEST_F(SerialLinkFixture, StrayRepliesAreDroppedWholeSoTheNextReplyIsReadFromIts
 TEST(SerialLink, RefusedOpeningNamesThePortTheDeviceAndTheReason) {
   SerialLink link(
       [](std::int32_t) {
-        return ComDevice{"/dev/no-such-tty", ComDeviceSource::Store};
+        return ComDevice{"/dev/no-such-tty", ComDeviceSource::Store, std::nullopt};
       },
       nullptr);
   try {
@@ -127,6 +127,26 @@ TEST(SerialLink, RefusedOpeningNamesThePortTheDeviceAndTheReason) {
     EXPECT_EQ(error.refusal().reason, LinkFailure::DeviceNotFound);
   }
   EXPECT_FALSE(link.portOpen());
+
+  // A bare name from the environment would reach the port of that name under /dev: no port
+  // is opened for it.
+  SerialLink bare(
+      [](std::int32_t) {
+        return ComDevice{"ttyS0", ComDeviceSource::Environment, ComPathFault::NotAbsolute};
+      },
+      nullptr);
+  try {
+    bare.open(3, 9600);
+    FAIL() << "expected a refusal";
+  } catch (const LinkError& error) {
+    EXPECT_EQ(std::string(error.what())
+                  .rfind("VKR_COM3 cannot be used for COM3: it is not a "
+                         "full path",
+                         0),
+              0U)
+        << error.what();
+  }
+  EXPECT_FALSE(bare.portOpen());
 }
 
 // The driver's answers to the two calls, as a USB-serial driver, a pseudo-terminal and a

@@ -35,6 +35,18 @@ TEST_F(LinkedFeatureFixture, UsbResetsThenOpensAndSaysWhenNoUnitAnswers) {
   EXPECT_EQ(missing.message(),
             (OperatorMessage{"VKR - Software Problem/Communication Message",
                              "Cannot communicate with the base unit!", MessageIcon::Error}));
+  EXPECT_FALSE(missing.refusal);
+
+  // A unit found but refused is the same box, with the cause kept for the line after it.
+  hid.present = true;
+  hid.refusal = LinkRefusal{LinkFailure::PermissionDenied, "/dev/hidraw3", "Permission denied"};
+  const LinkedFeatureResult refused = run(Feature::SetBaseUnit);
+  EXPECT_EQ(refused.outcome, LinkedFeatureOutcome::NotUsable);
+  ASSERT_TRUE(refused.refusal);
+  EXPECT_EQ(std::tie(refused.refusal->reason, refused.refusal->device),
+            std::tuple(LinkFailure::PermissionDenied, "/dev/hidraw3"));
+  EXPECT_EQ(refused.message(), missing.message());
+  hid.refusal.reset();
 
   // With no protocol chosen the reset still runs and nothing is opened; what each command then
   // says is walked by the main window's test.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ class FakeHid : public HidTransport {
  public:
   void open() override {
     calls.push_back("open");
+    if (refusal) {
+      throw LinkError("cannot open " + refusal->device + ": " + refusal->portText, *refusal);
+    }
     held = present;
   }
   bool deviceHeld() const override { return held; }
@@ -28,6 +32,7 @@ class FakeHid : public HidTransport {
   }
 
   bool present = true;
+  std::optional<LinkRefusal> refusal;  // the unit found refuses to open
   bool held = false;
   std::vector<std::string> calls;
   std::vector<ReportFrame> sent;

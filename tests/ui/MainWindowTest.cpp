@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -5,13 +7,18 @@
 #include <QTimer>
 
 #include "WindowFixture.h"
+#include "link/DeviceLock.h"
 #include "skin/WindowPicture.h"
+#include "ui/LinkProblemMessage.h"
 #include "ui/MessagePresenter.h"
 
 namespace orbelle::testing {
 namespace {
 
 constexpr const char* kCannotCommunicate = "Cannot communicate with the base unit!";
+constexpr const char* kNoUsbUnit =
+    "Cannot communicate with the base unit!\n"
+    "No USB base unit (0471:0003) could be opened. Is it plugged in?";
 constexpr const char* kNoProtocol = "Please set the communicate attribute before communication!";
 
 class MainWindowTest : public WindowFixture {
@@ -38,13 +45,40 @@ class MainWindowTest : public WindowFixture {
 // of the argument text.
 TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWindow) {
   start({QStringLiteral("orbelle"), QStringLiteral("--plain"), QStringLiteral("handheld")});
-  EXPECT_EQ(seen_, (SeenLog{std::string("box: ") + kCannotCommunicate, "window: Orbelle"}));
+  EXPECT_EQ(seen_, (SeenLog{std::string("box: ") + kNoUsbUnit, "window: Orbelle"}));
   EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit);
   EXPECT_TRUE(main().findChildren<skin::PictureWidget*>().empty()) << "the plain look";
   EXPECT_TRUE(qobject_cast<QPushButton*>(control<QAbstractButton>(main(), 1000)));
   messages_.take();
-  EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kCannotCommunicate})));
+  EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kNoUsbUnit})));
   EXPECT_FALSE(anyFeatureWindowShown());
+
+  // A unit that another program drives: the second line says which, and what to do.
+  serve(SimLink::Usb);
+  const DeviceLock::Attempt elsewhere = DeviceLock::tryTake(sim_->device());
+  ASSERT_EQ(elsewhere.outcome, DeviceLock::Outcome::Taken);
+  start();
+  click(main(), 1000);
+  EXPECT_EQ(messages_.takeTexts(),
+            Texts{std::string(kCannotCommunicate) + "\nCannot open " + sim_->device() +
+                  ": it is in use by another program (PID " + std::to_string(::getpid()) +
+                  "). Wait until that program has finished, or close it."});
+  EXPECT_FALSE(anyFeatureWindowShown());
+  // A hidraw node the user may not open: what to check, and where to read more.
+  const auto denied = ui::linkedFeatureMessage(
+      {LinkedFeatureOutcome::NotUsable, "cannot open /dev/hidraw3: Permission denied",
+       LinkRefusal{LinkFailure::PermissionDenied, "/dev/hidraw3", "Permission denied"}},
+      LinkProtocol::Usb);
+  ASSERT_TRUE(denied);
+  EXPECT_EQ(denied->text.rfind(std::string(kCannotCommunicate) +
+                                   "\nCannot open /dev/hidraw3: Permission denied. Check that "
+                                   "the udev rule 70-orbelle-base-unit.rules is installed",
+                               0),
+            0U)
+      << denied->text;
+  for (const char* said : {"\"uaccess\"", "seat, in its active session", "(man orbelle"}) {
+    EXPECT_NE(denied->text.find(said), std::string::npos) << said;
+  }
 
   storeChoice(LinkProtocol::Rs232, 2);
   qputenv("VKR_COM2", "/nonexistent/orbelle-port");
