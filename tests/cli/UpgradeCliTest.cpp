@@ -183,6 +183,7 @@ TEST(UpgradeCli, UnusableImagesFailWithSixBeforeTheLinkIsOpened) {
   expectImageProblem("base", dir.path(), "is a directory");
   ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
   expectImageProblem("base", dir / "fifo", "is not a regular file");
+  expectImageProblem("base", "/sys/devices/system/cpu/possible", " of its 4096 bytes can be read");
   writeFile(dir / "empty.dat", "");
   expectImageProblem("base", dir / "empty.dat", "The file has no data!");
   expectImageProblem("handheld", dir / "empty.dat",
