@@ -296,7 +296,7 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return desktop.locks.closed == 2 && desktop.portal->callsTo("Close") == 2; },
       kDeadlineMs));
-  EXPECT_EQ(desktop.closedHandles(), desktop.grantedHandles);
+  EXPECT_EQ(desktop.closedHandles(), desktop.requestHandles);
   EXPECT_EQ(desktop.notifications->callsTo("Notify"), 1);
   qunsetenv("ORBELLE_NOTIFY_AFTER");
 }
