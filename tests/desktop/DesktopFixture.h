@@ -58,6 +58,14 @@ class FakeDesktopSession {
         sessionSide(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
         [](const QDBusMessage& call) { return call.createReply(QVariant::fromValue(1U)); });
   }
+  // The notification service says that a notification of `id` was clicked (`key` "default")
+  // or had one of its actions chosen.
+  void invokeNotificationAction(uint id, const QString& key) {
+    QDBusMessage invoked = QDBusMessage::createSignal(
+        "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+    invoked << id << key;
+    sessionSide().send(invoked);
+  }
   void serveLoginManager(const FakeService::Answer& answer) {
     loginManager = std::make_unique<FakeService>(systemSide(), "org.freedesktop.login1",
                                                  "/org/freedesktop/login1", answer);
