@@ -54,6 +54,8 @@ class CliLink {
   // SIGINT or SIGTERM, which ended the wait and ends every later one at once; 0 while none
   // came. The link is let go of as the run unwinds, and the program says how far it got.
   int interruptedBy() const { return interruptedBy_; }
+  // Takes a signal caught while no wait ran: before a step that cannot be taken back.
+  void noticeInterruption() { interrupts_.takeSignal(); }
 
  private:
   std::string describeUnusable();

@@ -19,7 +19,7 @@ struct InterruptWatch::Previous {};
 InterruptWatch::InterruptWatch(std::function<void(int)> interrupted)
     : interrupted_(std::move(interrupted)) {}
 InterruptWatch::~InterruptWatch() = default;
-void InterruptWatch::readSignal() {}
+void InterruptWatch::takeSignal() {}
 void InterruptWatch::restore() {}
 #else
 namespace {
@@ -55,7 +55,7 @@ InterruptWatch::InterruptWatch(std::function<void(int)> interrupted)
   writeEnd = ends[1];
   notifier_ = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                   [this] { readSignal(); });
+                   [this] { takeSignal(); });
   struct sigaction action {};
   action.sa_handler = onSignal;
   sigemptyset(&action.sa_mask);
@@ -85,9 +85,9 @@ void InterruptWatch::restore() {
   }
 }
 
-void InterruptWatch::readSignal() {
+void InterruptWatch::takeSignal() {
   unsigned char byte = 0;
-  if (::read(readEnd_, &byte, 1) != 1) {
+  if (!notifier_->isEnabled() || ::read(readEnd_, &byte, 1) != 1) {
     return;
   }
   restore();

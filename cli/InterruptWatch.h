@@ -19,10 +19,13 @@ class InterruptWatch {
   InterruptWatch(const InterruptWatch&) = delete;
   InterruptWatch& operator=(const InterruptWatch&) = delete;
 
+  // Acts on a signal caught since the event loop last ran, without waiting for it: before a
+  // step that cannot be taken back.
+  void takeSignal();
+
  private:
   struct Previous;
 
-  void readSignal();
   void restore();
 
   std::function<void(int)> interrupted_;

@@ -84,6 +84,10 @@ const BaseSettings& SettingsSession::readCurrent() {
 }
 
 const BaseSettings& SettingsSession::upload() {
+  link_.noticeInterruption();
+  if (link_.interruptedBy() != 0) {
+    throw interruptedError();
+  }
   uploadSent_ = true;
   model_.clickUpload();
   const SettingsMessage message = awaitMessage("the upload");

@@ -178,6 +178,7 @@ void UpgradeRun::run(const std::filesystem::path& image) {
   // Armed before the start, so that a start frame that never leaves the port ends the run too.
   watchdog_.start();
   // Nothing goes out once the operator has asked to stop.
+  link_.noticeInterruption();
   if (link_.interruptedBy() == 0) {
     transfer_.startUpgrade(image);
   }

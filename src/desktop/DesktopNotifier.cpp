@@ -40,6 +40,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
     return;
   }
   latest_ = std::make_shared<Latest>(Latest{std::nullopt, std::move(clicked)});
+  actions_.reset();
   QStringList actions;
   if (latest_->clicked) {
     actions << kDefaultAction << QStringLiteral("Show");
