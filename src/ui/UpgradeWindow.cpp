@@ -91,13 +91,14 @@ QRect inPixels(const DialogUnits& units, QRect unitRect) {
   return units.rect(unitRect.x(), unitRect.y(), unitRect.width(), unitRect.height());
 }
 
-std::string describeFailure(const std::exception_ptr& failure) {
+// What a failure says of itself; nothing for one of unknown kind.
+std::string failureText(const std::exception_ptr& failure) {
   try {
     std::rethrow_exception(failure);
   } catch (const std::exception& error) {
     return error.what();
   } catch (...) {
-    return "of unknown kind";
+    return {};
   }
 }
 
@@ -515,12 +516,13 @@ void UpgradeWindow::endPause() {
 
 void UpgradeWindow::abandon(std::exception_ptr failure) {
   // Only the end of a pause runs outside a window's own call.
-  const std::string what = describeFailure(failure);
+  const std::string what = failureText(failure);
   reportUnhandledFailure(failure);
   transfer_.closeImage();
   pauseEnded();
   setUpgradeEnabled(true);
-  const std::string text = "The upgrade stopped on an unexpected failure: " + what;
+  const std::string text =
+      "The upgrade stopped on an unexpected failure" + (what.empty() ? "!" : ": " + what);
   desktop_.ended(TransferDesktop::Ending::Failed, QString::fromStdString(text));
   context_.messages.show(this, OperatorMessage{.title = std::string(kUpgradeMessageTitle),
                                                .text = text,
