@@ -33,6 +33,10 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
           return ComDevice{*options_.device, ComDeviceSource::Given, std::nullopt};
         }
         return resolveComDevice(comNumber, store_.get());
+      }),
+      interrupts_([this](int signal) {
+        interruptedBy_ = signal;
+        finish();
       }) {
   warnAboutStore(*store_);
   // The command line's link options override the stored choice for this run only.
@@ -169,7 +173,7 @@ void CliLink::open() {
 
 bool CliLink::waitForFinish(std::chrono::milliseconds limit) {
   finished_ = false;
-  if (!linkProblem_.empty()) {
+  if (!linkProblem_.empty() || interruptedBy_ != 0) {
     return true;
   }
   bool expired = false;
@@ -188,7 +192,7 @@ bool CliLink::waitForFinish(std::chrono::milliseconds limit) {
 
 void CliLink::waitForFinishWithoutLimit() {
   finished_ = false;
-  while (!finished_ && linkProblem_.empty() && !failure_) {
+  while (!finished_ && linkProblem_.empty() && !failure_ && interruptedBy_ == 0) {
     loop_.exec();
   }
   reportShortReads();

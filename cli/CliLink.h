@@ -7,6 +7,7 @@
 #include <string>
 
 #include "GlobalOptions.h"
+#include "InterruptWatch.h"
 #include "link/LinkSession.h"
 #include "link/QtBoundary.h"
 #include "opening/LinkedFeature.h"
@@ -51,6 +52,11 @@ class CliLink {
   // Set when the link broke while waiting (USB device lost, serial port hung up); the wait
   // then ends at once.
   const std::string& linkProblem() const { return linkProblem_; }
+  // SIGINT or SIGTERM, which ended the wait and ends every later one at once; 0 while none
+  // came. The link is let go of as the run unwinds, and the program says how far it got.
+  int interruptedBy() const { return interruptedBy_; }
+  // Takes a signal caught while no wait ran: before a step that cannot be taken back.
+  void noticeInterruption() { interrupts_.takeSignal(); }
 
  private:
   std::string describeUnusable(const LinkedFeatureResult& result);
@@ -71,6 +77,8 @@ class CliLink {
   std::string linkProblem_;
   int shortReads_ = 0;
   std::string lastShortRead_;
+  int interruptedBy_ = 0;
+  InterruptWatch interrupts_;
 };
 
 }  // namespace orbelle::cli

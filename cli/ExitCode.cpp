@@ -1,5 +1,7 @@
 #include "ExitCode.h"
 
+#include <csignal>
+
 namespace orbelle::cli {
 
 // No default in these switches: the compiler names an outcome left without a code.
@@ -36,5 +38,7 @@ ExitCode exitCodeFor(SettingsMessage message) {
   }
   return kFailed;
 }
+
+ExitCode exitCodeForSignal(int signal) { return signal == SIGTERM ? kTerminated : kInterrupted; }
 
 }  // namespace orbelle::cli

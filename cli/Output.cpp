@@ -21,9 +21,12 @@ void Output::result(const nlohmann::json& value, const std::string& text) const 
   }
 }
 
-void Output::error(int exitCode, const std::string& message) const {
+void Output::error(int exitCode, const std::string& message, const nlohmann::json& details) const {
   if (json_) {
-    std::cout << dumpJson({{"error", message}, {"exit_code", exitCode}}) << '\n' << std::flush;
+    nlohmann::json error = details.is_object() ? details : nlohmann::json::object();
+    error["error"] = message;
+    error["exit_code"] = exitCode;
+    std::cout << dumpJson(error) << '\n' << std::flush;
   } else {
     std::cerr << "vkr: " << message << '\n' << std::flush;
   }

@@ -14,7 +14,9 @@ class Output {
 
   bool json() const { return json_; }
   void result(const nlohmann::json& value, const std::string& text) const;
-  void error(int exitCode, const std::string& message) const;
+  // `details` (an object) joins the message in the JSON.
+  void error(int exitCode, const std::string& message,
+             const nlohmann::json& details = nlohmann::json()) const;
   // Progress and notes for a person; suppressed in JSON mode.
   void note(const std::string& text) const;
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "CliError.h"
+#include "InterruptWatch.h"
 
 namespace orbelle::cli {
 
@@ -27,6 +28,9 @@ SettingsMessage SettingsSession::awaitMessage(const char* what) {
   message_.reset();
   const bool answered = link_.waitForFinish(link_.timeout());
   settingsLink_.stopReplyTimer();
+  if (link_.interruptedBy() != 0) {
+    throw interruptedError();
+  }
   if (!link_.linkProblem().empty()) {
     throw CliError(kLinkUnusable,
                    "Cannot communicate with the base unit. The link broke: " + link_.linkProblem());
@@ -46,6 +50,18 @@ CliError SettingsSession::unsetError() const {
   return {exitCodeFor(SettingsMessage::UnsetUnit),
           std::string(settingsMessageText(SettingsMessage::UnsetUnit)) + " (bootloader " +
               model_.bootloaderText() + ", application " + model_.applicationText() + ")"};
+}
+
+CliError SettingsSession::interruptedError() const {
+  const int signal = link_.interruptedBy();
+  return {exitCodeForSignal(signal),
+          uploadSent_
+              ? "interrupted before the base unit confirmed the upload: whether it took the "
+                "new settings is unknown (vkr settings read shows what it has)"
+              : "interrupted: nothing was uploaded",
+          {{"outcome", "interrupted"},
+           {"signal", signalName(signal)},
+           {"upload", uploadSent_ ? "unknown" : "none"}}};
 }
 
 SettingsSession::ReadOutcome SettingsSession::read() {
@@ -68,6 +84,11 @@ const BaseSettings& SettingsSession::readCurrent() {
 }
 
 const BaseSettings& SettingsSession::upload() {
+  link_.noticeInterruption();
+  if (link_.interruptedBy() != 0) {
+    throw interruptedError();
+  }
+  uploadSent_ = true;
   model_.clickUpload();
   const SettingsMessage message = awaitMessage("the upload");
   if (message == SettingsMessage::UnsetUnit) {

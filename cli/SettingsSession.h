@@ -35,12 +35,15 @@ class SettingsSession : private SetBaseUnitView {
   void showMessage(SettingsMessage message) override;
   SettingsMessage awaitMessage(const char* what);
   CliError unsetError() const;
+  // SIGINT or SIGTERM ended the wait: whether anything may have been uploaded.
+  CliError interruptedError() const;
 
   CliLink& link_;
   SessionSettingsLink settingsLink_;
   SetBaseUnitModel model_;
   std::optional<SettingsMessage> message_;
   bool channelReset_ = false;
+  bool uploadSent_ = false;
 };
 
 }  // namespace orbelle::cli

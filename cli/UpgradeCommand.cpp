@@ -15,6 +15,7 @@
 #include "CliLink.h"
 #include "ExitCode.h"
 #include "GlobalOptions.h"
+#include "InterruptWatch.h"
 #include "Output.h"
 #include "ProgressReport.h"
 #include "desktop/SleepInhibitor.h"
@@ -46,6 +47,21 @@ struct UnitKind {
 
 const UnitKind kBaseUnit{kBaseUpgradeTable, Feature::UpgradeBaseUnit, "base unit"};
 const UnitKind kHandheldUnit{kHandheldUpgradeTable, Feature::UpgradeHandheldUnit, "handheld unit"};
+
+// 2000 as "2,000": a count an operator reads at a glance.
+std::string grouped(std::uint64_t count) {
+  const std::string digits = std::to_string(count);
+  std::string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) {
+      text += ',';
+    }
+    text += digits[i];
+  }
+  return text;
+}
+
+std::uint64_t blocksOf(std::uint64_t bytes) { return (bytes + kBlockSize - 1) / kBlockSize; }
 
 std::string inParentheses(const std::filesystem::path& path, const std::string& detail) {
   std::string text(" (");
@@ -93,7 +109,7 @@ class UpgradeRun : private UpgradeView {
   std::string summaryText() const;
 
  private:
-  enum class Ending { Completed, Failed, NoReply, LinkBroke };
+  enum class Ending { Completed, Failed, NoReply, LinkBroke, Interrupted };
 
   void setUpgradeEnabled(bool /*enabled*/) override {}
   void setProgress(int /*percent*/) override {}
@@ -110,6 +126,8 @@ class UpgradeRun : private UpgradeView {
   void end(Ending ending);
   void throwUnlessCompleted(const std::filesystem::path& image);
   std::string whereItStopped() const;
+  // How far a run stopped by SIGINT or SIGTERM had come, and what the unit makes of it.
+  CliError interruptedError() const;
   double blockPhaseSeconds() const;
 
   CliLink& link_;
@@ -159,7 +177,11 @@ UpgradeRun::~UpgradeRun() {
 void UpgradeRun::run(const std::filesystem::path& image) {
   // Armed before the start, so that a start frame that never leaves the port ends the run too.
   watchdog_.start();
-  transfer_.startUpgrade(image);
+  // Nothing goes out once the operator has asked to stop.
+  link_.noticeInterruption();
+  if (link_.interruptedBy() == 0) {
+    transfer_.startUpgrade(image);
+  }
   // A run can end inside startUpgrade; waiting then would wait for nothing.
   if (!ending_) {
     try {
@@ -169,6 +191,9 @@ void UpgradeRun::run(const std::filesystem::path& image) {
       failureCode_ = kLinkUnusable;
       end(Ending::Failed);
     }
+  }
+  if (!ending_ && link_.interruptedBy() != 0) {
+    end(Ending::Interrupted);
   }
   if (!ending_) {
     end(Ending::LinkBroke);
@@ -268,8 +293,10 @@ void UpgradeRun::end(Ending ending) {
   watchdog_.stop();
   linkSide_.cancelPause();
   sleep_.release();
-  // Whoever left a long transfer to run hears that it ended, well or not.
-  if (startedAt_ && ProgressReport::styleFor(false) == ProgressReport::Style::Bar &&
+  // Whoever left a long transfer to run hears that it ended, well or not; whoever stopped it
+  // is there.
+  if (startedAt_ && ending != Ending::Interrupted &&
+      ProgressReport::styleFor(false) == ProgressReport::Style::Bar &&
       shouldNotifyFinish(Clock::now() - *startedAt_, false, notifyAfterFromEnvironment())) {
     std::cerr << '\a' << std::flush;
   }
@@ -280,11 +307,16 @@ void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) {
   if (*ending_ == Ending::Completed) {
     return;
   }
-  const std::string where = whereItStopped();  // before the image is closed
+  // Both read the transfer's state, which closing the image ends.
+  const std::string where = whereItStopped();
+  const std::optional<CliError> interrupted =
+      *ending_ == Ending::Interrupted ? std::optional(interruptedError()) : std::nullopt;
   transfer_.closeImage();
   switch (*ending_) {
     case Ending::Completed:
       return;
+    case Ending::Interrupted:
+      throw *interrupted;
     case Ending::Failed:
       throw CliError(failureCode_, failureCode_ == kImageProblem
                                        ? failure_ + inParentheses(image, "")
@@ -301,6 +333,36 @@ void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) {
                      std::string("Cannot communicate with the base unit. The link broke ") + where +
                          ": " + link_.linkProblem());
   }
+}
+
+CliError UpgradeRun::interruptedError() const {
+  const std::uint64_t total = blocksOf(transfer_.imageLength());
+  const std::uint64_t sent = blocksOf(transfer_.offset());
+  const std::string unit = std::string("the ") + unit_.name;
+  std::string text;
+  if (!startedAt_) {
+    text = "interrupted before anything was sent to " + unit;
+  } else if (transfer_.state() == UpgradeState::CompletionPause) {
+    text = "interrupted while " + unit + " restarted after acknowledging all " + grouped(total) +
+           " blocks: the end of the upgrade was not seen";
+  } else if (sent == 0) {
+    text = "interrupted after the start frame, before the first of " + grouped(total) +
+           " blocks; " + unit + " is waiting for them: run the upgrade again";
+  } else if (sent == total) {
+    text = "interrupted after all " + grouped(total) + " blocks, before " + unit +
+           " acknowledged the last: run the upgrade again to be sure";
+  } else {
+    text = "interrupted after " + grouped(sent) + " of " + grouped(total) + " blocks; " + unit +
+           " is waiting for the rest: run the upgrade again";
+  }
+  const int signal = link_.interruptedBy();
+  return {exitCodeForSignal(signal),
+          text,
+          {{"outcome", "interrupted"},
+           {"signal", signalName(signal)},
+           {"blocks_sent", sent},
+           {"blocks_total", total},
+           {"bytes_sent", transfer_.counters().imageBytesSent}}};
 }
 
 std::string UpgradeRun::whereItStopped() const {

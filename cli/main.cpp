@@ -27,7 +27,9 @@ constexpr const char* kExitCodesHelp =
     "  3  the link is not usable\n"
     "  4  no reply within the time-out (--timeout, default 3 s)\n"
     "  5  the base unit has never been set (settings read)\n"
-    "  6  the image file cannot be used";
+    "  6  the image file cannot be used\n"
+    "  130, 143  interrupted by SIGINT (Ctrl-C) or SIGTERM: the run stopped sending, let go of\n"
+    "     the unit and said how far it had come";
 
 // Sub-command help shows the global options too: they may be given after the command.
 void addGlobalOptionsFooter(CLI::App& app, const std::string& footer) {
@@ -85,7 +87,7 @@ int main(int argc, char** argv) {
     checkGlobalOptions(options);
     return run ? run() : static_cast<int>(kBadUsage);
   } catch (const CliError& error) {
-    out.error(error.code(), error.what());
+    out.error(error.code(), error.what(), error.details());
     return error.code();
   } catch (const orbelle::LinkError& error) {
     out.error(kLinkUnusable, error.what());

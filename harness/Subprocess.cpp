@@ -77,6 +77,9 @@ void BackgroundProcess::start(const std::function<int()>& child) {
   }
   pid_ = ::fork();
   if (pid_ == 0) {
+    // A test run in the background of a shell has SIGINT ignored, and would pass that on.
+    ::signal(SIGINT, SIG_DFL);
+    ::signal(SIGTERM, SIG_DFL);
     ::dup2(pipes[0][0], 0);
     ::dup2(pipes[1][1], 1);
     ::dup2(pipes[2][1], 2);
@@ -167,6 +170,12 @@ int BackgroundProcess::stop(std::chrono::milliseconds limit) {
     ::close(std::exchange(fds_[0], -1));  // the program ends when its input closes
   }
   return waitForExit(limit);
+}
+
+void BackgroundProcess::signal(int signal) {
+  if (pid_ >= 0) {
+    ::kill(pid_, signal);
+  }
 }
 
 int BackgroundProcess::terminate() {

@@ -22,7 +22,8 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
                          std::chrono::milliseconds limit = std::chrono::seconds(30));
 
 // A program that runs beside the test (a simulator): its standard input stays open and
-// closing it (or the destructor) ends the program.
+// closing it (or the destructor) ends the program. SIGINT and SIGTERM take their default
+// actions in it, as in a program started from a terminal, whatever the test inherited.
 class BackgroundProcess {
  public:
   BackgroundProcess(const std::string& program, const std::vector<std::string>& args,
@@ -48,6 +49,8 @@ class BackgroundProcess {
   int stop(std::chrono::milliseconds limit = std::chrono::seconds(5));
   // Asks it to end with SIGTERM instead; its exit code.
   int terminate();
+  // Sends it `signal` (SIGINT for a Ctrl-C) and returns at once.
+  void signal(int signal);
   bool wasKilled() const { return killed_; }
 
  private:

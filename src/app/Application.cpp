@@ -50,9 +50,12 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
         tellShortRead(messages, text);
         return;
       case HidLink::Problem::DeviceLost:
-      case HidLink::Problem::ReadFailed:
-        mainWindow_->linkBroken();
-        break;
+      case HidLink::Problem::ReadFailed: {
+        const OperatorMessage told = ui::hidProblemMessage(problem, text);
+        linkBroke(told);
+        messages.show(nullptr, told);
+        return;
+      }
       case HidLink::Problem::ThreadNotStarted:
         break;
     }
@@ -60,8 +63,9 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
   });
   session_.setSerialProblemHandler(
       [this, &messages](SerialLink::Problem problem, const std::string& text) {
-        mainWindow_->linkBroken();
-        messages.show(nullptr, ui::serialProblemMessage(problem, text));
+        const OperatorMessage told = ui::serialProblemMessage(problem, text);
+        linkBroke(told);
+        messages.show(nullptr, told);
       });
   ui::FileChooser& files = options.files != nullptr ? *options.files : *fileDialog_;
   mainWindow_ = std::make_unique<ui::MainWindow>(ui::WindowServices{
@@ -96,6 +100,16 @@ LookChoice Application::chooseLook(const QStringList& arguments) {
                  fromEnvironment.constData());
   }
   return LookChoice::Skin;
+}
+
+void Application::linkBroke(const OperatorMessage& told) {
+  // A transfer's window hears first how its link ended, so that an operator who is elsewhere
+  // learns of it too; then the link is let go of.
+  const Feature feature = mainWindow_->activeFeature();
+  if (feature == Feature::UpgradeBaseUnit || feature == Feature::UpgradeHandheldUnit) {
+    mainWindow_->upgradeWindow(feature).announceLinkBreak(told);
+  }
+  mainWindow_->linkBroken();
 }
 
 void Application::tellShortRead(ui::MessagePresenter& messages, const std::string& text) {

@@ -67,6 +67,8 @@ class Application {
   static LookChoice chooseLook(const QStringList& arguments);
 
  private:
+  // The link broke; `told` is the box that says so.
+  void linkBroke(const OperatorMessage& told);
   void tellShortRead(ui::MessagePresenter& messages, const std::string& text);
 
   QString argumentText_;

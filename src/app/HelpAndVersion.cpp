@@ -38,4 +38,22 @@ std::optional<std::string> helpOrVersionText(const std::vector<std::string>& arg
   return std::nullopt;
 }
 
+std::optional<std::string> argumentRefusal(const std::vector<std::string>& arguments) {
+  bool handheld = false;
+  for (const std::string& argument : arguments) {
+    if (argument == "--plain") {
+      continue;
+    }
+    if (argument == "handheld" && !handheld) {
+      handheld = true;
+      continue;
+    }
+    return "orbelle: " +
+           std::string(argument == "handheld" ? "\"handheld\" given twice"
+                                              : "unknown argument \"" + argument + "\"") +
+           "\n" + kUsage;
+  }
+  return std::nullopt;
+}
+
 }  // namespace orbelle

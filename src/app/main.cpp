@@ -1,16 +1,31 @@
 #include <QApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/Application.h"
+#include "app/DisplayCheck.h"
 #include "app/HelpAndVersion.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 
 int main(int argc, char* argv[]) {
-  if (const auto text = orbelle::helpOrVersionText({argv + 1, argv + argc})) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (const auto text = orbelle::helpOrVersionText(arguments)) {
     std::fputs(text->c_str(), stdout);
     return 0;
   }
+  if (const auto refusal = orbelle::argumentRefusal(arguments)) {
+    std::fputs(refusal->c_str(), stderr);
+    return 2;
+  }
+  if (const auto missing = orbelle::missingDisplay()) {
+    std::fputs(missing->c_str(), stderr);
+    return 1;
+  }
+  orbelle::PlatformStartWatch platformStart;
   QApplication qtApp(argc, argv);
+  platformStart.started();
   orbelle::identifyProgram();
   orbelle::ui::MessageBoxPresenter messages;
   orbelle::ui::ExecRunner modal;

@@ -7,14 +7,34 @@
 #include <QVariantMap>
 #include <utility>
 
+#include "desktop/BusSignal.h"
+
 namespace orbelle {
 
 namespace {
 
 constexpr auto kLogin1Service = "org.freedesktop.login1";
 constexpr auto kPortalService = "org.freedesktop.portal.Desktop";
+constexpr auto kPortalRequestInterface = "org.freedesktop.portal.Request";
 // The portal's Inhibit flags: 4 suspend, 8 idle.
 constexpr uint kPortalSuspendAndIdle = 4 | 8;
+// The verdict in a request's Response: 0 granted, 1 cancelled by the user, 2 refused or ended
+// another way.
+constexpr uint kPortalGranted = 0;
+
+// Unique among the requests of this program's connection.
+QString nextRequestToken() {
+  static uint made = 0;
+  return QStringLiteral("orbelle%1").arg(++made);
+}
+
+// Where the portal puts the request that a call with `token` makes: below the caller's unique
+// name, without its ':' and with '_' for each '.'.
+QString requestPath(const QDBusConnection& bus, const QString& token) {
+  QString sender = bus.baseService();
+  sender.remove(QLatin1Char(':')).replace(QLatin1Char('.'), QLatin1Char('_'));
+  return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
+}
 
 }  // namespace
 
@@ -25,16 +45,44 @@ struct SleepInhibitor::Hold {
   bool released = false;
   QDBusUnixFileDescriptor loginLock;  // closing the last copy ends the lock
   std::optional<QDBusConnection> session;
-  QString portalRequest;  // the request handle, once granted
+  // The portal answers Inhibit at once with the request's handle and gives its verdict later,
+  // in the request's Response.
+  std::unique_ptr<BusSignal> portalResponse;
+  QString portalRequest;  // the handle, while it may hold an inhibition: granted or undecided
+  std::optional<uint> portalVerdict;
 
   void say(const std::string& line) const { traceLine(trace, line); }
 
+  void listenForVerdict(const QString& request) {
+    portalResponse = std::make_unique<BusSignal>(
+        *session, BusSignal::Source{kPortalService, request, kPortalRequestInterface, "Response"},
+        [this](const QDBusMessage& response) {
+          heardVerdict(response.arguments().value(0).toUInt());
+        });
+  }
+
+  void heardVerdict(uint verdict) {
+    if (portalVerdict) {
+      return;
+    }
+    portalVerdict = verdict;
+    if (verdict != kPortalGranted) {
+      // The portal has ended the request itself: there is nothing to close.
+      portalRequest.clear();
+      say("portal: refused (" + std::to_string(verdict) + ")");
+    } else if (!released) {
+      say("portal: suspend and idle inhibited");
+    }
+  }
+
   void closePortalRequest() {
     const auto close = QDBusMessage::createMethodCall(kPortalService, portalRequest,
-                                                      "org.freedesktop.portal.Request", "Close");
-    whenAnswered(session->asyncCall(close), [trace = trace](const QDBusPendingCall& call) {
+                                                      kPortalRequestInterface, "Close");
+    const bool granted = portalVerdict == kPortalGranted;
+    whenAnswered(session->asyncCall(close), [trace = trace, granted](const QDBusPendingCall& call) {
       traceLine(trace, call.isError() ? describeFailure("portal release", call.error())
-                                      : "portal: inhibition released");
+                       : granted      ? "portal: inhibition released"
+                                      : "portal: request closed before its verdict");
     });
     portalRequest.clear();
   }
@@ -105,21 +153,35 @@ void SleepInhibitor::askPortal(const std::shared_ptr<Hold>& hold, const QString&
     hold->say("portal unavailable: " + whyNot.toStdString());
     return;
   }
+  // Heard from before the call: a portal that decides at once may send its verdict before
+  // the call's answer reaches us.
+  const QString token = nextRequestToken();
+  const QString expected = requestPath(*hold->session, token);
+  hold->listenForVerdict(expected);
   auto inhibit = QDBusMessage::createMethodCall(kPortalService, "/org/freedesktop/portal/desktop",
                                                 "org.freedesktop.portal.Inhibit", "Inhibit");
-  inhibit << QString() << kPortalSuspendAndIdle << QVariantMap{{"reason", why}};
-  whenAnswered(hold->session->asyncCall(inhibit), [hold](const QDBusPendingCall& call) {
+  inhibit << QString() << kPortalSuspendAndIdle
+          << QVariantMap{{"reason", why}, {"handle_token", token}};
+  whenAnswered(hold->session->asyncCall(inhibit), [hold, expected](const QDBusPendingCall& call) {
     const QDBusPendingReply<QDBusObjectPath> reply = call;
     if (reply.isError()) {
+      hold->portalResponse.reset();
       hold->say(describeFailure("portal", reply.error()));
       return;
     }
-    hold->portalRequest = reply.value().path();
+    const QString request = reply.value().path();
+    if (request != expected) {
+      hold->listenForVerdict(request);  // a portal that ignores the token names its own
+    }
+    if (hold->portalVerdict && *hold->portalVerdict != kPortalGranted) {
+      return;  // refused before the answer came
+    }
+    hold->portalRequest = request;
     if (hold->released) {
-      hold->say("portal: inhibition granted after the end, released at once");
+      hold->say("portal: request answered after the end, closed at once");
       hold->closePortalRequest();
-    } else {
-      hold->say("portal: suspend and idle inhibited");
+    } else if (!hold->portalVerdict) {
+      hold->say("portal: asked, waiting for its verdict");
     }
   });
 }

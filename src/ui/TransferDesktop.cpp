@@ -1,13 +1,14 @@
 #include "ui/TransferDesktop.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include "upgrade/FinishNotice.h"
 
 namespace orbelle::ui {
 
-TransferDesktop::TransferDesktop(QWidget& window, QString baseTitle)
-    : window_(window), baseTitle_(std::move(baseTitle)) {}
+TransferDesktop::TransferDesktop(QWidget& window, QString baseTitle, QString upgraded)
+    : window_(window), baseTitle_(std::move(baseTitle)), upgraded_(std::move(upgraded)) {}
 
 void TransferDesktop::started(const QString& why) {
   clock_.start();
@@ -32,19 +33,52 @@ void TransferDesktop::activationChanged() {
   }
 }
 
-void TransferDesktop::ended(const QString& title, const QString& text) {
+void TransferDesktop::ended(Ending ending, const QString& told) {
   if (!running()) {
     return;
   }
   const auto took = std::chrono::milliseconds(clock_.elapsed());
+  stopped();
+  if (!shouldNotifyFinish(took, window_.isActiveWindow(), notifyAfterFromEnvironment())) {
+    return;
+  }
+  QString summary;
+  switch (ending) {
+    case Ending::Upgraded:
+      summary = upgraded_;
+      break;
+    case Ending::Failed:
+      summary = QStringLiteral("Upgrade failed");
+      break;
+    case Ending::LinkBroke:
+      summary = QStringLiteral("Upgrade failed: the link to the base unit broke");
+      break;
+  }
+  notifier_.notify(summary, told, [this] { bringForward(); });
+}
+
+void TransferDesktop::stopped() {
+  if (!running()) {
+    return;
+  }
   clock_.invalidate();
   sleep_.release();
   taskbar_.hide();
   window_.setWindowTitle(baseTitle_);
-  if (!text.isEmpty() &&
-      shouldNotifyFinish(took, window_.isActiveWindow(), notifyAfterFromEnvironment())) {
-    notifier_.notify(title, text);
+}
+
+void TransferDesktop::bringForward() {
+  // The window may have been closed since; the one the operator would go back to is then
+  // the one in front of the program.
+  QWidget* shown = window_.isVisible() ? &window_ : QApplication::activeModalWidget();
+  if (shown == nullptr) {
+    return;
   }
+  if (shown->isMinimized()) {
+    shown->showNormal();
+  }
+  shown->raise();
+  shown->activateWindow();
 }
 
 void TransferDesktop::showTitle() {

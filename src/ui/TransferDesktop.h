@@ -17,25 +17,34 @@ namespace orbelle::ui {
 // ends unseen is announced.
 class TransferDesktop {
  public:
-  // `window`'s title is the one given the percentage; `baseTitle` is its own.
-  TransferDesktop(QWidget& window, QString baseTitle);
+  // How a transfer that ran came to its end, as the notification's summary says it.
+  enum class Ending { Upgraded, Failed, LinkBroke };
+
+  // `window`'s title is the one given the percentage; `baseTitle` is its own. `upgraded` is
+  // the summary of a success ("Base unit upgraded").
+  TransferDesktop(QWidget& window, QString baseTitle, QString upgraded);
 
   // The start frame has gone out.
   void started(const QString& why);
   void progressed(int percent);
   // The window came to the front or left it: the title shows the percentage only behind.
   void activationChanged();
-  // The transfer is over, whichever way; `message` (title and text) is what the window is
-  // about to show, none when it shows nothing.
-  void ended(const QString& title = {}, const QString& text = {});
+  // The transfer is over, and the operator may be elsewhere: a long one is announced, with
+  // `told` (the text of the box that tells it) under a summary of the ending. Clicking the
+  // notification brings the window forward.
+  void ended(Ending ending, const QString& told);
+  // The transfer is over because the operator ended it: nothing is announced.
+  void stopped();
 
   bool running() const { return clock_.isValid(); }
 
  private:
   void showTitle();
+  void bringForward();
 
   QWidget& window_;
   QString baseTitle_;
+  QString upgraded_;
   int percent_ = 0;
   QElapsedTimer clock_;
   SleepInhibitor sleep_;

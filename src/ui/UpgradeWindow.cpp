@@ -18,6 +18,7 @@
 #include "ui/MessagePresenter.h"
 #include "ui/StoreTrouble.h"
 #include "upgrade/TransferFigures.h"
+#include "upgrade/UpgradeMessages.h"
 
 namespace orbelle::ui {
 
@@ -91,6 +92,17 @@ QRect inPixels(const DialogUnits& units, QRect unitRect) {
   return units.rect(unitRect.x(), unitRect.y(), unitRect.width(), unitRect.height());
 }
 
+// What a failure says of itself; nothing for one of unknown kind.
+std::string failureText(const std::exception_ptr& failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const std::exception& error) {
+    return error.what();
+  } catch (...) {
+    return {};
+  }
+}
+
 bool isInput(QEvent::Type type) {
   switch (type) {
     case QEvent::MouseButtonPress:
@@ -118,8 +130,9 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
             [this](std::exception_ptr failure) { abandon(std::move(failure)); }),
       transfer_(unit == Unit::Base ? kBaseUpgradeTable : kHandheldUpgradeTable,
                 context.session.state(), link_, *this, context.runFlags),
-      desktop_(*this,
-               QLatin1String(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title)) {
+      desktop_(*this, QLatin1String(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title),
+               unit == Unit::Base ? QStringLiteral("Base unit upgraded")
+                                  : QStringLiteral("Handheld unit upgraded")) {
   link_.attach(transfer_);
   const Layout& layout = unit == Unit::Base ? kBaseLayout : kHandheldLayout;
   setObjectName(QStringLiteral("dialog%1").arg(layout.dialogId));
@@ -360,8 +373,12 @@ void UpgradeWindow::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
 }
 
+void UpgradeWindow::announceLinkBreak(const OperatorMessage& told) {
+  desktop_.ended(TransferDesktop::Ending::LinkBroke, QString::fromStdString(told.text));
+}
+
 void UpgradeWindow::linkBroken() {
-  desktop_.ended();
+  desktop_.stopped();
   // Released at once, so that nothing (a USB device above all) stays held until the window
   // closes.
   endPause();
@@ -445,7 +462,7 @@ void UpgradeWindow::done(int result) {
   // Cancel, Esc, the close box and the hidden OK alike: the transfer is abandoned and the
   // link released.
   clearSilence();
-  desktop_.ended();
+  desktop_.stopped();
   // Detached first: a reply already on its way finds no receiver rather than a closed image.
   context_.session.dispatcher().detach(feature());
   endPause();
@@ -454,11 +471,12 @@ void UpgradeWindow::done(int result) {
   QDialog::done(result);
 }
 
-void UpgradeWindow::transferFinished(UpgradeOutcome /*outcome*/, std::string_view text,
+void UpgradeWindow::transferFinished(UpgradeOutcome outcome, std::string_view text,
                                      std::string_view title, MessageIcon icon) {
   // The transfer's last word: the desktop hears of the end before the box waits for OK.
-  desktop_.ended(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  desktop_.ended(
+      isSuccess(outcome) ? TransferDesktop::Ending::Upgraded : TransferDesktop::Ending::Failed,
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   context_.messages.show(
       this, OperatorMessage{.title = std::string(title), .text = std::string(text), .icon = icon});
 }
@@ -500,11 +518,17 @@ void UpgradeWindow::endPause() {
 
 void UpgradeWindow::abandon(std::exception_ptr failure) {
   // Only the end of a pause runs outside a window's own call.
+  const std::string what = failureText(failure);
   reportUnhandledFailure(failure);
   transfer_.closeImage();
   pauseEnded();
   setUpgradeEnabled(true);
-  desktop_.ended();
+  const std::string text =
+      "The upgrade stopped on an unexpected failure" + (what.empty() ? "!" : ": " + what);
+  desktop_.ended(TransferDesktop::Ending::Failed, QString::fromStdString(text));
+  context_.messages.show(this, OperatorMessage{.title = std::string(kUpgradeMessageTitle),
+                                               .text = text,
+                                               .icon = MessageIcon::Error});
 }
 
 bool UpgradeWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "link/SessionUpgradeLink.h"
 #include "message/MessageIcon.h"
+#include "message/OperatorMessage.h"
 #include "ui/TransferDesktop.h"
 #include "ui/WindowServices.h"
 #include "upgrade/UpgradeTransfer.h"
@@ -45,6 +46,9 @@ class UpgradeWindow : public QDialog, private UpgradeView {
   bool paused() const { return paused_; }
   bool transferRunning() const { return transfer_.state() != UpgradeState::Idle; }
 
+  // The link broke under a running transfer: the desktop hears how, in the words of `told`,
+  // the box that will say so; linkBroken() then lets the link go.
+  void announceLinkBreak(const OperatorMessage& told);
   // The link broke: released at once, and Upgrade may try again.
   void linkBroken();
 

@@ -199,6 +199,14 @@ std::size_t ImageFile::readAt(std::uint64_t offset, std::span<std::uint8_t> out)
   return count;
 }
 
+std::uint64_t ImageFile::readableLength() {
+  std::uint64_t offset = 0;
+  while (offset < identity_.size && refill(offset) && bufferLength_ > 0) {
+    offset += bufferLength_;
+  }
+  return offset;
+}
+
 bool ImageFile::refill(std::uint64_t offset) {
   bufferOffset_ = offset;
   bufferLength_ = 0;

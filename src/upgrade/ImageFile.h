@@ -52,6 +52,11 @@ class ImageFile {
   // when the file has changed since it was opened, shrunk or cannot be read.
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out);
 
+  // Reads the whole file once, chunk by chunk, and returns how many bytes came back before the
+  // first short read: less than length() for a file that states more than it holds (a kernel
+  // attribute file under /sys states 4096 bytes whatever it has) or that changed meanwhile.
+  std::uint64_t readableLength();
+
   // False once the file, or the one its path now names, differs from the file opened.
   bool unchanged() const;
 

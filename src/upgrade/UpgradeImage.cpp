@@ -1,5 +1,7 @@
 #include "upgrade/UpgradeImage.h"
 
+#include <string>
+
 #include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeMessages.h"
 
@@ -17,6 +19,13 @@ UpgradeImage openUpgradeImage(const std::filesystem::path& path) {
     image.refusal = ImageRefusal::TooLarge;
   } else if (image.length == 0) {
     image.refusal = ImageRefusal::Empty;
+  } else if (const std::uint64_t readable = image.file->readableLength(); readable < image.length) {
+    // Read through once before the start frame: the unit would otherwise be told a length
+    // and then wait for blocks that cannot come.
+    image.refusal = ImageRefusal::CannotOpen;
+    image.why = image.file->unchanged() ? "only " + std::to_string(readable) + " of its " +
+                                              std::to_string(image.length) + " bytes can be read"
+                                        : "it changed while it was being read";
   }
   if (image.refusal) {
     image.file.reset();

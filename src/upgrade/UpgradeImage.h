@@ -12,7 +12,7 @@ namespace orbelle {
 
 // Why an image cannot be sent. Nothing goes to the unit for such a file.
 enum class ImageRefusal {
-  CannotOpen,  // missing, unreadable, or not a regular file
+  CannotOpen,  // missing, unreadable (wholly or in part), or not a regular file
   TooLarge,    // more bytes than a block's page number can address
   Empty,
 };

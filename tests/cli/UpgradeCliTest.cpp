@@ -1,3 +1,4 @@
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
@@ -167,6 +168,67 @@ TEST(UpgradeCli, TextModeReportsProgressNowAndThenAndTheCompletionAsANote) {
       << result.out;
 }
 
+// Ctrl-C or SIGTERM stops a run: it says how far it came (a last JSON object with --json), ends
+// with 128 and the signal's number, and lets go of the unit, which the next run opens at once.
+// A settings upload cut short has an unknown outcome, and says so.
+TEST(UpgradeCli, ASignalStopsTheRunSaysHowFarItCameAndLetsGoOfTheUnit) {
+  TempDir dir;
+  Simulator sim(SimLink::Serial, {"--baud-emulation", "9600"});  // about 80 ms a block
+  const std::string image = writeImage(dir, 4096).string();
+  const auto start = [&](std::vector<std::string> args) {
+    std::vector<std::string> all = sim.vkrLinkArgs();
+    all.insert(all.end(), args.begin(), args.end());
+    return std::make_unique<BackgroundProcess>(VKR_PATH, all, sim.vkrEnv());
+  };
+  const std::string waiting =
+      " of 128 blocks; the base unit is waiting for the rest: run the "
+      "upgrade again";
+
+  const auto json = start({"--json", "upgrade", "base", image, "--pause-scale", "0.01"});
+  std::string line;
+  do {
+    line = json->readLine();
+  } while (!line.empty() && line.find(R"("event":"progress")") == std::string::npos);
+  ASSERT_FALSE(line.empty()) << json->drainStderr();
+  json->signal(SIGINT);
+  EXPECT_EQ(json->waitForExit(), 130) << json->drainStderr();
+  const std::string out = json->restOfStdout();
+  const auto last = nlohmann::json::parse(out.substr(out.rfind('{')));
+  const auto sent = last["blocks_sent"].get<int>();
+  EXPECT_GT(sent, 0);
+  EXPECT_LT(sent, 128) << "stopped long before its end";
+  EXPECT_EQ(last, nlohmann::json({{"outcome", "interrupted"},
+                                  {"signal", "SIGINT"},
+                                  {"blocks_sent", sent},
+                                  {"blocks_total", 128},
+                                  {"bytes_sent", sent * 32},
+                                  {"error", "interrupted after " + std::to_string(sent) + waiting},
+                                  {"exit_code", 130}}));
+  expectExit(runAgainst(sim, VKR_PATH, {"settings", "read"}), 0, {});
+
+  const auto text = start({"upgrade", "base", image, "--pause-scale", "0.01"});
+  ASSERT_TRUE(text->waitForStderr("0% ", 1));
+  text->signal(SIGTERM);
+  EXPECT_EQ(text->waitForExit(), 143);
+  const std::string said = text->drainStderr();
+  EXPECT_NE(said.find("\nvkr: interrupted after "), std::string::npos) << said;
+  EXPECT_NE(said.find(waiting + "\n"), std::string::npos) << said;
+  expectExit(runAgainst(sim, VKR_PATH, {"settings", "read"}), 0, {});
+
+  Simulator deaf(SimLink::Serial, {"--fault", "drop-reply=2"});  // the upload's echo is lost
+  std::vector<std::string> set = deaf.vkrLinkArgs();
+  set.insert(set.end(), {"--trace", "--timeout", "30", "settings", "set", "--power", "10"});
+  BackgroundProcess upload(VKR_PATH, set, deaf.vkrEnv());
+  ASSERT_TRUE(upload.waitForStderr(" > 00 f1 ", 1));
+  upload.signal(SIGINT);
+  EXPECT_EQ(upload.waitForExit(), 130);
+  EXPECT_NE(upload.drainStderr().find(
+                "vkr: interrupted before the base unit confirmed the upload: whether it took the "
+                "new settings is unknown (vkr settings read shows what it has)\n"),
+            std::string::npos)
+      << upload.drainStderr();
+}
+
 TEST(UpgradeCli, UnusableImagesFailWithSixBeforeTheLinkIsOpened) {
   TempDir dir;
   const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.path().string()}};
@@ -183,6 +245,7 @@ TEST(UpgradeCli, UnusableImagesFailWithSixBeforeTheLinkIsOpened) {
   expectImageProblem("base", dir.path(), "is a directory");
   ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
   expectImageProblem("base", dir / "fifo", "is not a regular file");
+  expectImageProblem("base", "/sys/devices/system/cpu/possible", " of its 4096 bytes can be read");
   writeFile(dir / "empty.dat", "");
   expectImageProblem("base", dir / "empty.dat", "The file has no data!");
   expectImageProblem("handheld", dir / "empty.dat",

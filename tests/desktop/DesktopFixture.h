@@ -58,6 +58,14 @@ class FakeDesktopSession {
         sessionSide(), "org.freedesktop.Notifications", "/org/freedesktop/Notifications",
         [](const QDBusMessage& call) { return call.createReply(QVariant::fromValue(1U)); });
   }
+  // The notification service says that a notification of `id` was clicked (`key` "default")
+  // or had one of its actions chosen.
+  void invokeNotificationAction(uint id, const QString& key) {
+    QDBusMessage invoked = QDBusMessage::createSignal(
+        "/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked");
+    invoked << id << key;
+    sessionSide().send(invoked);
+  }
   void serveLoginManager(const FakeService::Answer& answer) {
     loginManager = std::make_unique<FakeService>(systemSide(), "org.freedesktop.login1",
                                                  "/org/freedesktop/login1", answer);
@@ -74,11 +82,32 @@ class FakeDesktopSession {
   QDBusMessage grantLock(const QDBusMessage& call) {
     return call.createReply(QVariant::fromValue(locks.make()));
   }
-  QDBusMessage grantPortal(const QDBusMessage& call) {
-    const QString handle = QStringLiteral("/org/freedesktop/portal/desktop/request/1_1/t%1")
-                               .arg(portal ? portal->calls.size() : 0);
-    grantedHandles << handle;
+  // The portal's answer to Inhibit: the request its caller expects, below the caller's unique
+  // name and named by its handle_token. With a `verdict` (0 granted, 1 cancelled, 2 refused)
+  // the request's Response goes first, ahead of the answer, as a portal deciding at once may
+  // send it; without one the verdict is left for respond().
+  QDBusMessage answerPortal(const QDBusMessage& call, std::optional<uint> verdict) {
+    const auto options = qdbus_cast<QVariantMap>(call.arguments().value(2));
+    const QString handle =
+        QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+            .arg(call.service().mid(1).replace('.', '_'), options.value("handle_token").toString());
+    requestHandles << handle;
+    if (verdict) {
+      respond(call.service(), handle, *verdict);
+    }
     return call.createReply(QVariant::fromValue(QDBusObjectPath(handle)));
+  }
+  QDBusMessage grantPortal(const QDBusMessage& call) { return answerPortal(call, 0U); }
+  // A portal (started afresh) that answers every Inhibit with `verdict`.
+  void servePortalAnswering(std::optional<uint> verdict) {
+    portal.reset();
+    servePortal([this, verdict](const QDBusMessage& call) { return answerPortal(call, verdict); });
+  }
+  void respond(const QString& caller, const QString& handle, uint verdict) {
+    QDBusMessage response = QDBusMessage::createTargetedSignal(
+        caller, handle, "org.freedesktop.portal.Request", "Response");
+    response << verdict << QVariantMap{};
+    sessionSide().send(response);
   }
   static std::optional<QDBusMessage> refuse(const QDBusMessage& call) {
     return call.createErrorReply(QDBusError::AccessDenied, "Permission denied");
@@ -109,7 +138,7 @@ class FakeDesktopSession {
   std::unique_ptr<FakeService> loginManager;
   std::unique_ptr<FakeService> portal;
   std::unique_ptr<FakeService> notifications;
-  QStringList grantedHandles;
+  QStringList requestHandles;  // those Inhibit was answered with, in order
   std::vector<std::string> trace;
 
  private:

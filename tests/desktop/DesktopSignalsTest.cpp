@@ -54,19 +54,27 @@ TEST_F(DesktopSignalsTest, TaskBarProgressIsThrottledKeepsTheLastValueAndHidesAt
             (std::vector<std::string>{"0.01", "1", "hidden", "0.3", "hidden", "0.9", "hidden"}));
 }
 
-TEST_F(DesktopSignalsTest, NotificationCarriesTheTextsAndOurDesktopEntry) {
+// A click on the notification (its default action) runs what the caller gave, and only a
+// click on the latest one of ours: the service numbers every program's notifications.
+TEST_F(DesktopSignalsTest, NotificationCarriesTheTextsAndOurDesktopEntryAndTellsItsClick) {
   serveNotifications();
   DesktopNotifier notifier(tracer());
-  notifier.notify("Upgrade Base Unit", "The base unit has been upgraded.");
+  int clicks = 0;
+  notifier.notify("Base unit upgraded", "The base unit has been upgraded.", [&] { ++clicks; });
   ASSERT_TRUE(waitFor([&] { return trace.size() == 1; }));
   ASSERT_EQ(notifications->callsTo("Notify"), 1);
   const QVariantList arguments = notifications->calls[0].arguments();
-  EXPECT_EQ(arguments.mid(0, 5), (QVariantList{"Orbelle", 0u, "orbelle", "Upgrade Base Unit",
+  EXPECT_EQ(arguments.mid(0, 5), (QVariantList{"Orbelle", 0u, "orbelle", "Base unit upgraded",
                                                "The base unit has been upgraded."}));
-  EXPECT_EQ(arguments[5].toStringList(), QStringList());
+  EXPECT_EQ(arguments[5].toStringList(), (QStringList{"default", "Show"}));
   EXPECT_EQ(qdbus_cast<QVariantMap>(arguments[6]), (QVariantMap{{"desktop-entry", "orbelle"}}));
   EXPECT_EQ(arguments[7].toInt(), -1);
   EXPECT_EQ(trace.back(), "notification shown");
+  invokeNotificationAction(2, "default");  // another program's
+  invokeNotificationAction(1, "other");
+  invokeNotificationAction(1, "default");
+  ASSERT_TRUE(waitFor([&] { return clicks > 0; }));
+  EXPECT_EQ(clicks, 1) << "the signals before it came first and were passed over";
 
   // Without the service, and then without a bus, the notifier only says so.
   notifications.reset();

@@ -13,21 +13,23 @@ TEST_F(SleepInhibitorTest, BothLocksAreTakenAndGivenBackAtTheEnd) {
   {
     SleepInhibitor inhibitor(tracer());
     inhibitor.acquire("Upgrading the base unit");
-    ASSERT_TRUE(waitFor([&] { return locks.granted == 1 && trace.size() == 2; }));
+    ASSERT_TRUE(waitFor(
+        [&] { return locks.granted == 1 && traceHas("portal: suspend and idle inhibited"); }));
     EXPECT_EQ(loginManager->calls[0].arguments(),
               (QVariantList{"sleep:idle", "Orbelle", "Upgrading the base unit", "block"}));
     const QVariantList portalArguments = portal->calls[0].arguments();
     EXPECT_EQ(portalArguments[0].toString(), "");
     EXPECT_EQ(portalArguments[1].toUInt(), 4u | 8u);
-    EXPECT_EQ(qdbus_cast<QVariantMap>(portalArguments[2]).value("reason"),
-              "Upgrading the base unit");
+    const auto options = qdbus_cast<QVariantMap>(portalArguments[2]);
+    EXPECT_EQ(options.value("reason"), "Upgrading the base unit");
+    EXPECT_FALSE(options.value("handle_token").toString().isEmpty());
     EXPECT_TRUE(traceHas("sleep inhibited by the login manager"));
     EXPECT_TRUE(traceHas("portal: suspend and idle inhibited"));
     EXPECT_EQ(locks.closed, 0);
     EXPECT_EQ(portal->callsTo("Close"), 0);
   }  // the end of the program: the destructor gives both back
   ASSERT_TRUE(waitFor([&] { return locks.closed == 1 && portal->callsTo("Close") == 1; }));
-  EXPECT_EQ(closedHandles(), grantedHandles);
+  EXPECT_EQ(closedHandles(), requestHandles);
 }
 
 TEST_F(SleepInhibitorTest, LocksGrantedAfterTheEndAreGivenBackAtOnce) {
@@ -43,9 +45,21 @@ TEST_F(SleepInhibitorTest, LocksGrantedAfterTheEndAreGivenBackAtOnce) {
   portal->reply(grantPortal(portal->calls[0]));
 
   ASSERT_TRUE(waitFor([&] { return locks.closed == 1 && portal->callsTo("Close") == 1; }));
-  EXPECT_EQ(closedHandles(), grantedHandles);
+  EXPECT_EQ(closedHandles(), requestHandles);
   EXPECT_TRUE(traceHas("login manager: sleep lock granted after the end, released at once"));
-  EXPECT_TRUE(traceHas("portal: inhibition granted after the end, released at once"));
+  EXPECT_TRUE(traceHas("portal: request answered after the end, closed at once"));
+
+  // Answered, but its verdict still to come at the end: the request is closed all the same,
+  // and a grant that follows is no inhibition.
+  trace.clear();
+  servePortalAnswering(std::nullopt);
+  inhibitor.acquire("Upgrading the base unit");
+  ASSERT_TRUE(waitFor([&] { return traceHas("portal: asked, waiting for its verdict"); }));
+  inhibitor.release();
+  respond(portal->calls.back().service(), requestHandles.back(), 0);
+  ASSERT_TRUE(waitFor([&] { return traceHas("portal: request closed before its verdict"); }));
+  EXPECT_EQ(closedHandles(), QStringList{requestHandles.back()});
+  EXPECT_FALSE(traceHas("portal: suspend and idle inhibited"));
 }
 
 TEST_F(SleepInhibitorTest, RefusalsMissingServicesAndMissingBusesAreReportedWithoutWaiting) {
@@ -60,13 +74,37 @@ TEST_F(SleepInhibitorTest, RefusalsMissingServicesAndMissingBusesAreReportedWith
   serveLoginManager(refuse);
   servePortal([this](const QDBusMessage& call) { return grantPortal(call); });
   inhibitor.acquire("Upgrading the base unit");
-  ASSERT_TRUE(waitFor([&] { return trace.size() == 4; }));
-  EXPECT_TRUE(traceHas(
-      "login manager refused: org.freedesktop.DBus.Error.AccessDenied: Permission denied"));
-  EXPECT_TRUE(traceHas("portal: suspend and idle inhibited"));
+  ASSERT_TRUE(waitFor([&] {
+    return traceHas(
+               "login manager refused: org.freedesktop.DBus.Error.AccessDenied: Permission "
+               "denied") &&
+           traceHas("portal: suspend and idle inhibited");
+  }));
   inhibitor.release();
   ASSERT_TRUE(waitFor([&] { return traceHas("portal: inhibition released"); }));
   EXPECT_EQ(std::tuple(portal->callsTo("Close"), locks.granted), std::tuple(1, 0));
+
+  // The portal answers the call with a handle and refuses in the request's Response (as
+  // Debian's portal does on a bus without a desktop): that is no inhibition, and there is
+  // nothing to close. The user's cancelling is a refusal too.
+  uint verdict = 2;
+  portal.reset();
+  servePortal([&](const QDBusMessage& call) { return answerPortal(call, verdict); });
+  for (const uint refusal : {2U, 1U}) {
+    verdict = refusal;
+    inhibitor.acquire("Upgrading the base unit");
+    ASSERT_TRUE(
+        waitFor([&] { return traceHas("portal: refused (" + std::to_string(refusal) + ")"); }));
+    inhibitor.release();
+  }
+  // A grant after them: its Close follows any that the refusals might have caused.
+  verdict = 0;
+  trace.clear();
+  inhibitor.acquire("Upgrading the base unit");
+  ASSERT_TRUE(waitFor([&] { return traceHas("portal: suspend and idle inhibited"); }));
+  inhibitor.release();
+  ASSERT_TRUE(waitFor([&] { return traceHas("portal: inhibition released"); }));
+  EXPECT_EQ(closedHandles(), QStringList{requestHandles.back()});
 
   // Variables that lead nowhere, and no session bus where the user session would have one:
   // said at once, with no connection tried and nothing autolaunched.

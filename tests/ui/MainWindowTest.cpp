@@ -157,5 +157,40 @@ TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsThe
   EXPECT_EQ(main().result(), QDialog::Rejected);
 }
 
+// orbelle refuses what it does not take rather than opening its window as if nothing had been
+// asked, and without a display says so in one line rather than aborting.
+TEST(OrbelleCommandLine, UnknownArgumentsEndWithTwoAndNoDisplayWithOneLine) {
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"--bogus"},
+                                             {"-v"},
+                                             {"Handheld"},
+                                             {"handheld", "now"},
+                                             {"--plain", "handheld", "handheld"}}) {
+    const ProcessResult refused = runProcess(ORBELLE_PATH, arguments);
+    EXPECT_EQ(refused.exitCode, 2) << refused.err;
+    EXPECT_EQ(refused.err.rfind("orbelle: ", 0), 0U) << refused.err;
+    EXPECT_NE(refused.err.find("\nUsage: orbelle [--plain] [handheld]\n"), std::string::npos);
+    EXPECT_EQ(refused.out, "");
+  }
+  EXPECT_EQ(runProcess(ORBELLE_PATH, {"--plain", "Handheld"})
+                .err.rfind("orbelle: unknown argument \"Handheld\"\n", 0),
+            0U);
+
+  const ProcessResult noDisplay =
+      runProcess(ORBELLE_PATH, {"--plain"},
+                 {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
+  EXPECT_EQ(noDisplay.exitCode, 1);
+  EXPECT_EQ(noDisplay.err,
+            "orbelle: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+            "vkr does the same work from a shell\n");
+  // A platform that cannot be loaded, after arguments that are taken: Qt's reason, in one line.
+  const ProcessResult noPlatform =
+      runProcess(ORBELLE_PATH, {"--plain", "handheld"}, {{"QT_QPA_PLATFORM", "bogus"}});
+  EXPECT_EQ(noPlatform.exitCode, 1) << noPlatform.err;
+  EXPECT_EQ(noPlatform.err.rfind("orbelle: cannot open a window: ", 0), 0U) << noPlatform.err;
+  EXPECT_NE(noPlatform.err.find("\"bogus\""), std::string::npos) << noPlatform.err;
+  EXPECT_EQ(countOf(noPlatform.err, "\n"), 1U) << noPlatform.err;
+}
+
 }  // namespace
 }  // namespace orbelle::testing

@@ -267,9 +267,14 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
       kDeadlineMs));
   EXPECT_EQ(desktop.locks.granted, 1);
   const QVariantList told = desktop.notifications->calls[0].arguments();
-  EXPECT_EQ(told[3].toString(), kSettingsTitle);
+  EXPECT_EQ(told[3].toString(), "Base unit upgraded");
   EXPECT_EQ(told[4].toString(), "The base unit has been upgraded.");
   EXPECT_LT(dock.heard.size(), 20U) << "50 blocks, a few updates";
+  // A click on the notification brings the window forward.
+  desktop.invokeNotificationAction(1, "default");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }, kDeadlineMs));
+  elsewhere.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isActiveWindow(); }, kDeadlineMs));
 
   // The unit falls silent: it is waited for, with a word on the progress bar (no box,
   // nothing moves) that goes when any reply comes. Cancel gives the lock back, and nothing
@@ -298,8 +303,22 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return desktop.locks.closed == 2 && desktop.portal->callsTo("Close") == 2; },
       kDeadlineMs));
-  EXPECT_EQ(desktop.closedHandles(), desktop.grantedHandles);
+  EXPECT_EQ(desktop.closedHandles(), desktop.requestHandles);
   EXPECT_EQ(desktop.notifications->callsTo("Notify"), 1);
+
+  // A unit that goes away mid-transfer is announced as well, in the words of its box.
+  app_.reset();
+  serveKeeping(SimLink::Usb, {"--fault", "vanish-after=20"});
+  ui::UpgradeWindow& lost = startWithImage(Feature::UpgradeBaseUnit, 1600);
+  elsewhere.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !lost.isActiveWindow(); }, kDeadlineMs));
+  click(lost, 1036);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return desktop.notifications->callsTo("Notify") == 2 && !messages_.pending().empty(); },
+      kDeadlineMs));
+  const QVariantList broke = desktop.notifications->calls.back().arguments();
+  EXPECT_EQ(broke[3].toString(), "Upgrade failed: the link to the base unit broke");
+  EXPECT_EQ(broke[4].toString().toStdString(), messages_.take().front().text);
   qunsetenv("ORBELLE_NOTIFY_AFTER");
 }
 
