@@ -2,13 +2,14 @@
 // image block by block, each write followed by a blocking read of the whole reply. No
 // retries, no pauses, no trace. Prints the block phase and the CPU it cost.
 //
-// Usage: minimal_upgrade_client DEVICE IMAGE
+// Usage: minimal_upgrade_client DEVICE IMAGE [RATE]   (the start frame's rate; 115200)
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -52,10 +53,11 @@ double cpuSeconds() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: minimal_upgrade_client DEVICE IMAGE\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: minimal_upgrade_client DEVICE IMAGE [RATE]\n");
     return 2;
   }
+  const auto rate = static_cast<std::int32_t>(argc == 4 ? std::atoi(argv[3]) : 115200);
   std::ifstream in(argv[2], std::ios::binary);
   const std::vector<std::uint8_t> image{std::istreambuf_iterator<char>(in), {}};
   const int fd = ::open(argv[1], O_RDWR | O_NOCTTY);
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
 
   ReportFrame frame{};
   std::uint8_t answer = 0;
-  writeStartPayload(frame, static_cast<std::uint32_t>(image.size()), 115200);
+  writeStartPayload(frame, static_cast<std::uint32_t>(image.size()), rate);
   if (!exchange(fd, frame, CommandCode::BaseUpgradeStart, answer)) {
     return 1;
   }
