@@ -11,11 +11,9 @@ using Duration = ReplyEvidence::Duration;
 // The clocks of the two ends may differ by a few per cent: a frame is judged stale only when
 // it began sooner than this share of the wire time allows.
 constexpr double kClockTolerance = 0.95;
-// A repeat's first byte is in the queue one byte time after its original's last one; the
-// spell waits twice that.
-constexpr Duration::rep kQuietByteTimes = 2;
-// A learned pace is a lower bound, often a loose one: the spell counts it half as long again.
-constexpr double kLearnedPaceMargin = 1.5;
+// A repeat's first byte is in the queue one byte time after its original's last one, which
+// came before the original was seen; the spell waits half as long again.
+constexpr double kQuietByteTimes = 1.5;
 // A pseudo-terminal's peer is watched byte by byte until this many frames have shown its pace.
 constexpr std::size_t kSettledPaceSamples = 5;
 constexpr std::size_t kKeptPaceSamples = 15;
@@ -117,7 +115,7 @@ std::optional<ReplyEvidence::Clock::time_point> ReplyEvidence::quietUntil() cons
   if (!quietFrom_) {
     return std::nullopt;
   }
-  return *quietFrom_ + spellByteTime() * kQuietByteTimes;
+  return *quietFrom_ + scaled(spellByteTime(), kQuietByteTimes);
 }
 
 Duration ReplyEvidence::backDatingByteTime() const {
@@ -143,7 +141,7 @@ Duration ReplyEvidence::spellByteTime() const {
   if (!pseudoTerminal_ || !pace) {
     return portByteTime_;
   }
-  return std::max(portByteTime_, scaled(*pace, kLearnedPaceMargin));
+  return std::max(portByteTime_, *pace);
 }
 
 bool ReplyEvidence::paceSettled() const {

@@ -41,9 +41,9 @@ TEST(ReplyEvidence, OnAWireAFrameThatBeganBeforeTheLastCouldCrossIsStaleHoweverL
   ASSERT_TRUE(answer.turnaround.has_value());
   const std::chrono::duration<double, std::milli> turnaround = *answer.turnaround;
   EXPECT_NEAR(turnaround.count(), 2.0, 0.05);
-  // After a reply the next frame waits two byte times, counted from when the reply was seen.
+  // After a reply the next frame waits one and a half byte times, from when the reply was seen.
   wire.replyTaken(kSent + 100ms);
-  EXPECT_EQ(wire.quietUntil(), kSent + 100ms + 2 * kByte9600);
+  EXPECT_EQ(wire.quietUntil(), kSent + 100ms + kByte9600 * 3 / 2);
   wire.frameSent(kSent + 101ms);
   EXPECT_FALSE(wire.quietUntil().has_value());
 }
@@ -65,7 +65,8 @@ TEST(ReplyEvidence, APseudoTerminalPeerIsJudgedAtItsOwnPaceOnlyOnceItAnswersAsAW
   EXPECT_LE(*slow.learnedPace(), kByte9600);
   EXPECT_GE(*slow.learnedPace(), kByte9600 / 2);
   ASSERT_TRUE(slow.judgingByteTime().has_value()) << "it answered as a wire would";
-  EXPECT_GE(slow.spellByteTime(), kByte9600) << "the spell is measured in its bytes";
+  EXPECT_EQ(slow.spellByteTime(), *slow.learnedPace())
+      << "the spell counts its bytes, not the port's";
   // Its repeat, begun 1 ms after the next send and seen 60 ms late, the answer's first 55
   // bytes behind it: stale.
   slow.frameSent(kSent + 200ms);
