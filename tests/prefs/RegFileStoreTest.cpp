@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <random>
 
@@ -19,6 +21,18 @@ namespace orbelle::testing {
 namespace {
 
 using namespace std::chrono_literals;
+
+// The seed of a test's random choices: ORBELLE_TEST_SEED when it is set, so that a failure can
+// be run again as it was, else a fresh one. Printed, and named in every failure.
+std::uint32_t chosenSeed() {
+  const char* given = std::getenv("ORBELLE_TEST_SEED");
+  const std::uint32_t seed =
+      given != nullptr ? static_cast<std::uint32_t>(std::stoul(given)) : std::random_device{}();
+  std::printf("ORBELLE_TEST_SEED=%u\n", static_cast<unsigned>(seed));
+  std::fflush(stdout);  // before any fork, which would write it a second time
+  ::testing::Test::RecordProperty("seed", std::to_string(seed));
+  return seed;
+}
 
 std::optional<std::uint32_t> storedNumber(const std::filesystem::path& file,
                                           std::string_view name) {
@@ -86,7 +100,9 @@ TEST(RegFileStore, ProgramsWritingAtOnceLoseNothingAndReadersSeeWholeFiles) {
 TEST(RegFileStore, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValue) {
   TempDir dir;
   const auto file = dir / "VKR/VKR.reg";
-  std::mt19937 random(std::random_device{}());
+  const std::uint32_t seed = chosenSeed();
+  SCOPED_TRACE("ORBELLE_TEST_SEED=" + std::to_string(seed) + " runs these rounds again");
+  std::mt19937 random(seed);
   std::uint32_t last = 0;
   for (int round = 0; round < 8; ++round) {
     // Each write reports itself; the writer dies after a random number of them, in

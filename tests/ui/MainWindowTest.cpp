@@ -40,10 +40,10 @@ class MainWindowTest : public WindowFixture {
   }
 };
 
-// No unit over USB, a port that cannot be opened, and no protocol chosen at all. Only the
-// exact argument "handheld" upgrades before the window shows; the look's option is not part
-// of the argument text.
-TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWindow) {
+// No unit over USB: every linked command says so and opens nothing. Only the exact argument
+// "handheld" upgrades before the window shows; the look's option is not part of the argument
+// text, and any other text starts nothing.
+TEST_F(MainWindowTest, NoUsbUnitIsToldForEveryLinkedCommandAndOpensNoWindow) {
   start({QStringLiteral("orbelle"), QStringLiteral("--plain"), QStringLiteral("handheld")});
   EXPECT_EQ(seen_, (SeenLog{std::string("box: ") + kNoUsbUnit, "window: Orbelle"}));
   EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit);
@@ -52,11 +52,20 @@ TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWind
   messages_.take();
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kNoUsbUnit})));
   EXPECT_FALSE(anyFeatureWindowShown());
+  for (const QStringList& other :
+       {QStringList{"orbelle", "Handheld"}, QStringList{"orbelle", "handheld "},
+        QStringList{"orbelle", "handheld", "now"}}) {
+    start(other);
+    EXPECT_EQ(main().activeFeature(), Feature::None) << other.join(' ').toStdString();
+  }
+}
 
-  // A unit that another program drives: the second line says which, and what to do.
+// A unit that another program drives: the second line says which, and what to do. A hidraw
+// node the user may not open: what to check, and where to read more.
+TEST_F(MainWindowTest, AUnitHeldElsewhereOrRefusedSaysWhyOnTheSecondLine) {
   serve(SimLink::Usb);
   const DeviceLock::Attempt elsewhere = DeviceLock::tryTake(sim_->device());
-  ASSERT_EQ(elsewhere.outcome, DeviceLock::Outcome::Taken);
+  EXPECT_EQ(elsewhere.outcome, DeviceLock::Outcome::Taken);
   start();
   click(main(), 1000);
   EXPECT_EQ(messages_.takeTexts(),
@@ -64,7 +73,7 @@ TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWind
                   ": it is in use by another program (PID " + std::to_string(::getpid()) +
                   "). Wait until that program has finished, or close it."});
   EXPECT_FALSE(anyFeatureWindowShown());
-  // A hidraw node the user may not open: what to check, and where to read more.
+
   const auto denied = ui::linkedFeatureMessage(
       {LinkedFeatureOutcome::NotUsable, "cannot open /dev/hidraw3: Permission denied",
        LinkRefusal{LinkFailure::PermissionDenied, "/dev/hidraw3", "Permission denied"}},
@@ -79,25 +88,30 @@ TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWind
   for (const char* said : {"\"uaccess\"", "seat, in its active session", "(man orbelle"}) {
     EXPECT_NE(denied->text.find(said), std::string::npos) << said;
   }
+}
 
+// A port that cannot be opened is told in the port's own words only.
+TEST_F(MainWindowTest, ARefusedPortIsToldInItsOwnWords) {
   storeChoice(LinkProtocol::Rs232, 2);
   qputenv("VKR_COM2", "/nonexistent/orbelle-port");
-  start({QStringLiteral("orbelle"), QStringLiteral("Handheld")});
-  EXPECT_EQ(main().activeFeature(), Feature::None);
+  start();
   for (const Texts& shown : pressLinkedCommands()) {
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_NE(shown[0].find("/nonexistent/orbelle-port"), std::string::npos) << shown[0];
     EXPECT_NE(shown[0], kCannotCommunicate) << "only the port's own words";
   }
   EXPECT_FALSE(anyFeatureWindowShown());
+  qunsetenv("VKR_COM2");
+}
 
-  storeProtocolText("usb");  // letter case counts: not recognised
-  start({QStringLiteral("orbelle"), QStringLiteral("handheld ")});
-  EXPECT_EQ(main().activeFeature(), Feature::None);
+// A stored protocol that is not recognised (letter case counts) asks for one; Set Protocol
+// still opens, with neither link chosen, and its OK tests no link.
+TEST_F(MainWindowTest, NoProtocolChosenAsksForOneAndSetProtocolStillOpens) {
+  storeProtocolText("usb");
+  start();
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kNoProtocol})));
   click(main(), 1003);
   EXPECT_EQ(main().activeFeature(), Feature::SetProtocol);
-  // Set Protocol still opens, with neither link chosen, and its OK tests no link.
   ui::SetProtocolWindow& unset = main().setProtocolWindow();
   EXPECT_TRUE(unset.isVisible());
   EXPECT_FALSE(control<QAbstractButton>(unset, 1042)->isChecked() ||
@@ -105,8 +119,6 @@ TEST_F(MainWindowTest, EachUnusableLinkIsToldForEveryLinkedCommandAndOpensNoWind
   EXPECT_TRUE(control<QWidget>(unset, 1078)->isVisible()) << "the RS232 group shows";
   click(unset, 1);
   EXPECT_FALSE(unset.isVisible());
-  start({QStringLiteral("orbelle"), QStringLiteral("handheld"), QStringLiteral("now")});
-  EXPECT_EQ(main().activeFeature(), Feature::None);
 }
 
 TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsTheProgram) {

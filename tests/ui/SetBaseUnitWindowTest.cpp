@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -232,32 +233,40 @@ TEST_F(SetBaseUnitWindowTest, EveryCheckableControlDoesTheSameByAccessibleAction
 }
 
 // On a screen too small for it (a magnified one) the window scrolls, and the bottom row is
-// reached with the keyboard; on a large one nothing scrolls. Run at scale 1 and at scale 2.
+// reached with the keyboard; on a large one nothing scrolls. Both screens are fixed
+// (tests/ui/screens.json), each is tried, and ctest runs it again at scale factor 2.
 TEST_F(SetBaseUnitWindowTest, FitsTheScreenItIsShownOn) {
   serve(SimLink::Usb);
   start();
-  ui::SetBaseUnitWindow& window = open();
-  EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
-  auto* page = window.findChild<QWidget*>(QStringLiteral("page"));
-  auto* scroller = window.findChild<QScrollArea*>(QStringLiteral("scroller"));
-  const QSize room = window.screen()->availableGeometry().size();
-  const bool small = room.height() < page->height() || room.width() < page->width();
-  if (small) {  // within the screen, give or take the rounding of a scaled screen
-    EXPECT_LE(window.width(), room.width() + 1);
-    EXPECT_LE(window.height(), room.height() + 1);
-  } else {
-    EXPECT_EQ(window.size(), page->size()) << "unchanged on a screen large enough";
+  for (const bool small : {true, false}) {
+    QScreen* screen = nullptr;
+    for (QScreen* candidate : QGuiApplication::screens()) {
+      screen = candidate->name() == (small ? "small" : "large") ? candidate : screen;
+    }
+    ASSERT_NE(screen, nullptr) << "the screens of tests/ui/screens.json";
+    main().setBaseUnitWindow().setScreen(screen);
+    ui::SetBaseUnitWindow& window = open();
+    EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
+    auto* page = window.findChild<QWidget*>(QStringLiteral("page"));
+    auto* scroller = window.findChild<QScrollArea*>(QStringLiteral("scroller"));
+    const QSize room = screen->availableGeometry().size();
+    if (small) {  // within the screen, give or take the rounding of a scaled screen
+      EXPECT_LE(window.width(), room.width() + 1);
+      EXPECT_LE(window.height(), room.height() + 1);
+    } else {
+      EXPECT_EQ(window.size(), page->size()) << "unchanged on a screen large enough";
+    }
+    EXPECT_EQ(scroller->verticalScrollBar()->isVisible(), small);
+    auto* cancel = control<QAbstractButton>(window, 1030);
+    ASSERT_TRUE(activate(window));
+    control<QAbstractButton>(window, 1040)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Upload is disabled: to Cancel
+    ASSERT_EQ(QApplication::focusWidget(), cancel);
+    const QRect shown(cancel->mapTo(&window, QPoint(0, 0)), cancel->size());
+    EXPECT_TRUE(window.rect().contains(shown)) << "scrolled into view";
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
   }
-  EXPECT_EQ(scroller->verticalScrollBar()->isVisible(), room.height() < page->height());
-  auto* cancel = control<QAbstractButton>(window, 1030);
-  ASSERT_TRUE(activate(window));
-  control<QAbstractButton>(window, 1040)->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Upload is disabled: to Cancel
-  ASSERT_EQ(QApplication::focusWidget(), cancel);
-  const QRect shown(cancel->mapTo(&window, QPoint(0, 0)), cancel->size());
-  EXPECT_TRUE(window.rect().contains(shown)) << "scrolled into view";
-  QTest::mouseClick(cancel, Qt::LeftButton);
-  EXPECT_FALSE(window.isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SetBaseUnitOverEachLink,
