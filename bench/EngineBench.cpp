@@ -9,17 +9,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include "protocol/LinkChannel.h"
+#include "protocol/FrameChannel.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace orbelle {
 namespace {
 
-class NullHost : public UpgradeLinkSide, public UpgradeView {
+class NullHost : public UpgradeChannel, public UpgradeView {
  public:
-  void sendFrame(CommandCode code) override {
-    channel.send(code);
-    benchmark::DoNotOptimize(channel.state().txFrame);
+  void sendFrame(CommandCode code, const FramePayload& payload) override {
+    channel.send(code, payload);
+    benchmark::DoNotOptimize(channel.lastFrame());
   }
   void dropRepeats() override {}
   void setLineSettings(std::string_view) override {}
@@ -31,7 +31,8 @@ class NullHost : public UpgradeLinkSide, public UpgradeView {
   void transferFinished(UpgradeOutcome, std::string_view, std::string_view, MessageIcon) override {}
 
   bool pauseRequested = false;
-  LinkChannel channel;
+  LinkChoice choice{LinkProtocol::Usb, 1, 115200};
+  FrameChannel channel{choice};
 };
 
 class ImageOnDisk {
@@ -59,24 +60,21 @@ ReportFrame replyFrame(CommandCode code) {
 
 // A base transfer over USB of an image of `size` bytes, with a host that does no I/O.
 struct BenchTransfer {
-  explicit BenchTransfer(std::size_t size) : image(size) {
-    LinkState& link = host.channel.state();
-    link.protocol = LinkProtocol::Usb;
-    link.baudrate = 115200;
-  }
+  explicit BenchTransfer(std::size_t size) : image(size) {}
 
   // Starts again from the first block, past the pause after the start frame.
   void startPastPause() {
     engine.startUpgrade(image.path());
     engine.pauseElapsed();
-    engine.handleReply(replyFrame(CommandCode::BaseUpgradeStartAck));
+    const ReportFrame startAck = replyFrame(CommandCode::BaseUpgradeStartAck);
+    engine.handleReply({startAck, true});
     host.pauseRequested = false;
   }
 
   const ImageOnDisk image;
   RunFlags flags;
   NullHost host;
-  UpgradeTransfer engine{kBaseUpgradeTable, host.channel.state(), host, host, flags};
+  UpgradeTransfer engine{kBaseUpgradeTable, host.choice, host, host, flags};
   const ReportFrame ack = replyFrame(CommandCode::BaseUpgradeBlockAck);
 };
 
@@ -92,7 +90,7 @@ void BM_BlockPerAck(benchmark::State& state) {
       t.startPastPause();
       state.ResumeTiming();
     }
-    t.engine.handleReply(t.ack);
+    t.engine.handleReply({t.ack, true});
   }
   state.SetItemsProcessed(state.iterations());
   state.SetBytesProcessed(state.iterations() * 32);
@@ -107,7 +105,7 @@ void BM_WholeTransfer(benchmark::State& state) {
   for (auto _ : state) {
     t.startPastPause();
     while (t.engine.state() == UpgradeState::BlockOutstanding) {
-      t.engine.handleReply(t.ack);
+      t.engine.handleReply({t.ack, true});
     }
   }
   const auto blocks = static_cast<std::int64_t>((imageSize + 31) / 32);

@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     if (exitWhenShown) {
       app.mainWindow().reject();
     } else {
-      app.mainWindow().runLinkedFeature(orbelle::Feature::UpgradeBaseUnit);
+      app.mainWindow().runLinkedFeature(orbelle::FeatureWindow::UpgradeBaseUnit);
     }
   });
   app.mainWindow().installEventFilter(&afterFirstPaint);

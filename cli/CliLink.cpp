@@ -7,11 +7,11 @@
 #include "PrefsView.h"
 #include "TracePrinter.h"
 #include "link/LinkMessages.h"
-#include "link/ReplyTimer.h"
 #include "opening/LinkedFeature.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LinkError.h"
+#include "session/ReplyTimer.h"
 
 namespace orbelle::cli {
 
@@ -23,17 +23,18 @@ LinkProtocol protocolFromOption(const std::string& name) {
 
 }  // namespace
 
-CliLink::CliLink(const GlobalOptions& options, Feature feature)
+CliLink::CliLink(const GlobalOptions& options, FeatureWindow feature)
     : options_(options),
       feature_(feature),
       store_(makeUserPreferenceStore()),
       prefs_(loadLinkPreferences(*store_)),
-      session_([this](std::int32_t comNumber) {
-        if (options_.device) {
-          return ComDevice{*options_.device, ComDeviceSource::Given, std::nullopt};
-        }
-        return resolveComDevice(comNumber, store_.get());
-      }),
+      session_(prefs_,
+               [this](std::int32_t comNumber) {
+                 if (options_.device) {
+                   return ComDevice{*options_.device, ComDeviceSource::Given, std::nullopt};
+                 }
+                 return resolveComDevice(comNumber, store_.get());
+               }),
       interrupts_([this](int signal) {
         interruptedBy_ = signal;
         finish();
@@ -51,7 +52,6 @@ CliLink::CliLink(const GlobalOptions& options, Feature feature)
   if (options.baud) {
     prefs_.baudrate = *options.baud;
   }
-  applyLinkChoice(session_.state(), prefs_);
   if (options.trace) {
     session_.setTrace([printer = TracePrinter(std::cerr)](const TraceEvent& event) mutable {
       printer.print(event);
@@ -96,8 +96,8 @@ std::chrono::milliseconds CliLink::timeout() const {
 }
 
 std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
-  const bool usb = session_.state().protocol == LinkProtocol::Usb;
-  const std::string com = std::to_string(session_.state().port);
+  const bool usb = prefs_.protocol == LinkProtocol::Usb;
+  const std::string com = std::to_string(prefs_.port);
   switch (refusal.reason) {
     case LinkFailure::PermissionDenied:
       if (usb) {
@@ -129,9 +129,8 @@ std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
 }
 
 std::string CliLink::describeUnusable(const LinkedFeatureResult& result) {
-  const LinkState& state = session_.state();
   std::string text(kCannotCommunicateText);
-  if (state.protocol == LinkProtocol::Usb) {
+  if (prefs_.protocol == LinkProtocol::Usb) {
     text += " " + noUsbBaseUnitText(kBaseUnitVendorId, kBaseUnitProductId);
     if (result.refusal) {
       return text + "; " + result.portWords + remedyFor(*result.refusal);
@@ -154,7 +153,7 @@ void CliLink::refuseFaultyComVariable() const {
 
 void CliLink::open() {
   refuseFaultyComVariable();
-  const LinkedFeatureResult result = runLinkedFeature(feature_, prefs_, session_.link());
+  const LinkedFeatureResult result = session_.openFor(feature_);
   switch (result.outcome) {
     case LinkedFeatureOutcome::Open:
       return;

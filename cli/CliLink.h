@@ -8,12 +8,12 @@
 
 #include "GlobalOptions.h"
 #include "InterruptWatch.h"
-#include "link/LinkSession.h"
-#include "link/QtBoundary.h"
 #include "opening/LinkedFeature.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/PreferenceStore.h"
 #include "protocol/LinkError.h"
+#include "session/GuardedCall.h"
+#include "session/Session.h"
 
 namespace orbelle::cli {
 
@@ -21,11 +21,11 @@ namespace orbelle::cli {
 // opened as the program opens it before a feature, with tracing and device-loss reporting.
 class CliLink {
  public:
-  CliLink(const GlobalOptions& options, Feature feature);
+  CliLink(const GlobalOptions& options, FeatureWindow feature);
   ~CliLink();
 
-  LinkSession& session() { return session_; }
-  LinkState& state() { return session_.state(); }
+  Session& session() { return session_; }
+  const LinkChoice& choice() const { return prefs_; }
   const GlobalOptions& options() const { return options_; }
   std::chrono::milliseconds timeout() const;
 
@@ -67,10 +67,10 @@ class CliLink {
   void rethrowFailure();
 
   const GlobalOptions& options_;
-  Feature feature_;
+  FeatureWindow feature_;
   std::unique_ptr<PreferenceStore> store_;
   LinkPreferences prefs_;
-  LinkSession session_;
+  Session session_;
   QEventLoop loop_;
   bool finished_ = false;
   std::exception_ptr failure_;

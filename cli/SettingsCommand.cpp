@@ -248,7 +248,7 @@ int uploadAndReport(CliLink& link, SettingsSession& session,
 }
 
 int readCommand(const GlobalOptions& options) {
-  CliLink link(options, Feature::SetBaseUnit);
+  CliLink link(options, FeatureWindow::SetBaseUnit);
   link.open();
   SettingsSession session(link);
   const BaseSettings& current = session.readCurrent();
@@ -276,7 +276,7 @@ int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
     throw CliError(kBadUsage, "say what to change, for example --channel 3 (see --help)");
   }
   const SettingsChange change = changeFrom(arguments);
-  CliLink link(options, Feature::SetBaseUnit);
+  CliLink link(options, FeatureWindow::SetBaseUnit);
   link.open();
   SettingsSession session(link);
   UploadStart start;
@@ -291,7 +291,7 @@ int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
 }
 
 int defaultsCommand(const GlobalOptions& options) {
-  CliLink link(options, Feature::SetBaseUnit);
+  CliLink link(options, FeatureWindow::SetBaseUnit);
   link.open();
   SettingsSession session(link);
   UploadStart start;

@@ -4,7 +4,7 @@
 
 #include "CliError.h"
 #include "CliLink.h"
-#include "link/SessionSettingsLink.h"
+#include "session/SessionSettingsChannel.h"
 #include "settings/SetBaseUnitModel.h"
 
 namespace orbelle::cli {
@@ -39,7 +39,7 @@ class SettingsSession : private SetBaseUnitView {
   CliError interruptedError() const;
 
   CliLink& link_;
-  SessionSettingsLink settingsLink_;
+  SessionSettingsChannel settingsLink_;
   SetBaseUnitModel model_;
   std::optional<SettingsMessage> message_;
   bool channelReset_ = false;

@@ -19,9 +19,9 @@
 #include "Output.h"
 #include "ProgressReport.h"
 #include "desktop/SleepInhibitor.h"
-#include "link/ReplyTimer.h"
-#include "link/SessionUpgradeLink.h"
 #include "protocol/LinkError.h"
+#include "session/ReplyTimer.h"
+#include "session/SessionUpgradeChannel.h"
 #include "upgrade/FinishNotice.h"
 #include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeImage.h"
@@ -41,12 +41,13 @@ struct UpgradeArguments {
 
 struct UnitKind {
   const UpgradeCodeTable& table;
-  Feature feature;
+  FeatureWindow feature;
   const char* name;
 };
 
-const UnitKind kBaseUnit{kBaseUpgradeTable, Feature::UpgradeBaseUnit, "base unit"};
-const UnitKind kHandheldUnit{kHandheldUpgradeTable, Feature::UpgradeHandheldUnit, "handheld unit"};
+const UnitKind kBaseUnit{kBaseUpgradeTable, FeatureWindow::UpgradeBaseUnit, "base unit"};
+const UnitKind kHandheldUnit{kHandheldUpgradeTable, FeatureWindow::UpgradeHandheldUnit,
+                             "handheld unit"};
 
 // 2000 as "2,000": a count an operator reads at a glance.
 std::string grouped(std::uint64_t count) {
@@ -136,7 +137,7 @@ class UpgradeRun : private UpgradeView {
   Output out_;
   // The whole vkr run is one program run, so its one handheld start is the first.
   RunFlags runFlags_;
-  SessionUpgradeLink linkSide_;
+  SessionUpgradeChannel linkSide_;
   UpgradeTransfer transfer_;
   ReplyTimer watchdog_;
   bool paused_ = false;
@@ -159,11 +160,11 @@ UpgradeRun::UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pause
       progress_(progress),
       out_(link.options().json),
       linkSide_(link.session(), pauses, link.failureSink()),
-      transfer_(unit.table, link.state(), linkSide_, *this, runFlags_),
+      transfer_(unit.table, link.choice(), linkSide_, *this, runFlags_),
       watchdog_(
           link.timeout(), [this] { end(Ending::NoReply); }, link.failureSink()),
       sleep_([this](const std::string& line) {
-        link_.session().link().trace({.kind = TraceKind::Note, .text = line});
+        link_.session().channel().trace({.kind = TraceKind::Note, .text = line});
       }) {
   linkSide_.attach(transfer_);
   link_.session().dispatcher().attach(unit_.feature, &transfer_);
@@ -236,7 +237,7 @@ void UpgradeRun::transferEvent(UpgradeEvent event) {
 }
 
 void UpgradeRun::adviseOnTurnaround(Clock::time_point now) {
-  if (turnaroundAdvised_ || link_.state().protocol != LinkProtocol::Rs232 || !firstBlockAt_) {
+  if (turnaroundAdvised_ || link_.choice().protocol != LinkProtocol::Rs232 || !firstBlockAt_) {
     return;
   }
   const SerialLink& serial = link_.session().serial();
@@ -411,7 +412,7 @@ nlohmann::json UpgradeRun::summary() const {
 
 nlohmann::json UpgradeRun::turnaroundSummary() const {
   const TurnaroundStats& turnarounds = link_.session().serial().turnarounds();
-  if (link_.state().protocol != LinkProtocol::Rs232 || turnarounds.count() == 0) {
+  if (link_.choice().protocol != LinkProtocol::Rs232 || turnarounds.count() == 0) {
     return nullptr;  // measured on a serial line only
   }
   const auto ms = [](TurnaroundStats::Duration d) { return static_cast<double>(d.count()) / 1000; };

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "protocol/Fcs16.h"
+#include "protocol/FrameChannel.h"
 #include "settings/SetBaseUnitModel.h"
 #include "settings/SettingsCodec.h"
 #include "upgrade/UpgradeCodeTable.h"
@@ -16,24 +16,23 @@
 
 namespace {
 
-class QuietSettingsLink : public orbelle::SettingsLink, public orbelle::SetBaseUnitView {
+class QuietSettingsLink : public orbelle::SettingsChannel, public orbelle::SetBaseUnitView {
  public:
-  orbelle::ReportFrame& txFrame() override { return tx; }
-  void sendFrame(orbelle::CommandCode code) override {
-    tx[1] = orbelle::codeByte(code);
-    orbelle::Fcs16::seal(tx);
+  void sendFrame(orbelle::CommandCode code, const orbelle::FramePayload& payload) override {
+    channel.send(code, payload);
   }
   orbelle::LinkProtocol protocol() const override { return orbelle::LinkProtocol::Rs232; }
   void setSerialLineSettings(std::string_view) override {}
   void startReplyTimer() override {}
   void stopReplyTimer() override {}
   void showMessage(orbelle::SettingsMessage) override {}
-  orbelle::ReportFrame tx{};
+  orbelle::LinkChoice choice{orbelle::LinkProtocol::Rs232, 1, 19200};
+  orbelle::FrameChannel channel{choice};
 };
 
-class QuietUpgradeHost : public orbelle::UpgradeLinkSide, public orbelle::UpgradeView {
+class QuietUpgradeHost : public orbelle::UpgradeChannel, public orbelle::UpgradeView {
  public:
-  void sendFrame(orbelle::CommandCode) override {}
+  void sendFrame(orbelle::CommandCode, const orbelle::FramePayload&) override {}
   void dropRepeats() override {}
   void setLineSettings(std::string_view) override {}
   void discardInput() override {}
@@ -66,12 +65,10 @@ const char* imagePath() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   QuietSettingsLink settingsLink;
   orbelle::SetBaseUnitModel settings(settingsLink, settingsLink);
-  orbelle::LinkState state;
-  state.protocol = orbelle::LinkProtocol::Rs232;
-  state.baudrate = 19200;
+  const orbelle::LinkChoice link{orbelle::LinkProtocol::Rs232, 1, 19200};
   orbelle::RunFlags flags;
   QuietUpgradeHost upgradeHost;
-  orbelle::UpgradeTransfer transfer(orbelle::kBaseUpgradeTable, state, upgradeHost, upgradeHost,
+  orbelle::UpgradeTransfer transfer(orbelle::kBaseUpgradeTable, link, upgradeHost, upgradeHost,
                                     flags);
   transfer.startUpgrade(imagePath());
 
@@ -85,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       upgradeHost.pausing = false;
       transfer.pauseElapsed();
     }
-    transfer.handleReply(frame);
+    transfer.handleReply({frame, (frame[0] & 1) != 0});  // either verdict, as the input has it
     if (transfer.offset() > 1000) {
       std::abort();
     }

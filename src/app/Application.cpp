@@ -37,6 +37,7 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
       look_(makeLook(chooseLook(arguments))),
       store_(makeUserPreferenceStore()),
       session_(
+          prefs_,
           [this](std::int32_t comNumber) { return resolveComDevice(comNumber, store_.get()); }),
       fileDialog_(std::make_unique<ui::FileDialogChooser>()),
       modal_(modal) {
@@ -105,8 +106,8 @@ LookChoice Application::chooseLook(const QStringList& arguments) {
 void Application::linkBroke(const OperatorMessage& told) {
   // A transfer's window hears first how its link ended, so that an operator who is elsewhere
   // learns of it too; then the link is let go of.
-  const Feature feature = mainWindow_->activeFeature();
-  if (feature == Feature::UpgradeBaseUnit || feature == Feature::UpgradeHandheldUnit) {
+  const FeatureWindow feature = mainWindow_->activeFeature();
+  if (feature == FeatureWindow::UpgradeBaseUnit || feature == FeatureWindow::UpgradeHandheldUnit) {
     mainWindow_->upgradeWindow(feature).announceLinkBreak(told);
   }
   mainWindow_->linkBroken();

@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <memory>
 
-#include "link/LinkSession.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/PreferenceStore.h"
-#include "settings/SettingsLink.h"
+#include "session/Session.h"
+#include "settings/SettingsChannel.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 #include "upgrade/RunFlags.h"
@@ -52,7 +52,7 @@ class Application {
   int run();
 
   ui::MainWindow& mainWindow() { return *mainWindow_; }
-  LinkSession& session() { return session_; }
+  Session& session() { return session_; }
   LinkPreferences& preferences() { return prefs_; }
 
   const ui::Look& look() const { return *look_; }
@@ -75,7 +75,7 @@ class Application {
   std::unique_ptr<ui::Look> look_;
   std::unique_ptr<PreferenceStore> store_;
   LinkPreferences prefs_;
-  LinkSession session_;
+  Session session_;
   RunFlags runFlags_;
   std::unique_ptr<ui::FileChooser> fileDialog_;
   std::unique_ptr<ui::StoreTrouble> storeTrouble_;

@@ -8,12 +8,6 @@ OperatorMessage refusalMessage(const std::string& portWords) {
   return {std::string(kHardwareCommunicationTitle), portWords, MessageIcon::Error};
 }
 
-void applyLinkChoice(LinkState& state, const LinkPreferences& prefs) {
-  state.protocol = prefs.protocol;
-  state.port = prefs.port;
-  state.baudrate = prefs.baudrate;
-}
-
 std::optional<OperatorMessage> LinkedFeatureResult::message() const {
   switch (outcome) {
     case LinkedFeatureOutcome::Open:
@@ -30,11 +24,9 @@ std::optional<OperatorMessage> LinkedFeatureResult::message() const {
   return std::nullopt;
 }
 
-LinkedFeatureResult runLinkedFeature(Feature feature, const LinkPreferences& prefs,
-                                     LinkChannel& link) {
+LinkedFeatureResult runLinkedFeature(FeatureWindow feature, FrameChannel& link) {
   // Named before the link opens, so that the first replies reach the right window.
   link.dispatcher().setActiveFeature(feature);
-  applyLinkChoice(link.state(), prefs);
   try {
     switch (link.open(OpenMode::ResetFirst)) {
       case LinkOutcome::Usable:
@@ -47,7 +39,7 @@ LinkedFeatureResult runLinkedFeature(Feature feature, const LinkPreferences& pre
   } catch (const LinkError& refusal) {
     // Over USB the units found all refused: the box is the one for no unit, and the cause
     // travels with it for the line that follows.
-    const bool usb = link.state().protocol == LinkProtocol::Usb;
+    const bool usb = link.choice().protocol == LinkProtocol::Usb;
     return {usb ? LinkedFeatureOutcome::NotUsable : LinkedFeatureOutcome::Refused, refusal.what(),
             refusal.refusal()};
   }
@@ -69,16 +61,15 @@ std::vector<OperatorMessage> LinkCheckResult::messages() const {
   return shown;
 }
 
-LinkCheckResult checkChosenLink(const LinkPreferences& prefs, LinkChannel& link) {
-  applyLinkChoice(link.state(), prefs);
+LinkCheckResult checkChosenLink(FrameChannel& link) {
   LinkCheckResult result;
   LinkOutcome opened = LinkOutcome::Unusable;
   try {
-    opened = link.open(OpenMode::Reopen);
+    opened = link.open(OpenMode::WithoutReset);
   } catch (const LinkError& refusal) {
     result.portWords = refusal.what();
   }
-  switch (link.state().protocol) {
+  switch (link.choice().protocol) {
     case LinkProtocol::Usb:
       if (opened != LinkOutcome::Usable) {
         result.outcome = LinkCheckOutcome::UsbNotFound;

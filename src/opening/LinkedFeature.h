@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "message/OperatorMessage.h"
-#include "prefs/LinkPreferences.h"
-#include "protocol/LinkChannel.h"
+#include "protocol/FrameChannel.h"
 #include "protocol/LinkError.h"
 #include "protocol/ReplyDispatcher.h"
 
@@ -23,9 +22,6 @@ inline constexpr std::string_view kCannotOpenComText = "Cannot open COM port!";
 
 // The port's own refusal, shown as it is worded.
 OperatorMessage refusalMessage(const std::string& portWords);
-
-// The in-memory preferences are the link choice; the state takes them before each opening.
-void applyLinkChoice(LinkState& state, const LinkPreferences& prefs);
 
 enum class LinkedFeatureOutcome {
   Open,  // the feature window may be shown
@@ -48,11 +44,10 @@ struct LinkedFeatureResult {
 };
 
 // What a main-window command that talks to the base unit does before its window opens:
-// names the feature that receives replies, takes the link choice, resets the link and
-// opens the chosen one. With no link chosen every such command asks for one, Upgrade Base
-// Unit included: silence would leave the operator guessing why nothing opened.
-LinkedFeatureResult runLinkedFeature(Feature feature, const LinkPreferences& prefs,
-                                     LinkChannel& link);
+// names the feature window that receives replies, resets the link and opens the chosen one.
+// With no link chosen every such command asks for one, Upgrade Base Unit included: silence
+// would leave the operator guessing why nothing opened.
+LinkedFeatureResult runLinkedFeature(FeatureWindow feature, FrameChannel& link);
 
 enum class LinkCheckOutcome {
   Usable,       // the window may close; a USB receive thread has been told to stop
@@ -71,6 +66,6 @@ struct LinkCheckResult {
 
 // The Set Protocol window's OK: opens the chosen link as it stands, without a reset, and
 // says whether it can be used.
-LinkCheckResult checkChosenLink(const LinkPreferences& prefs, LinkChannel& link);
+LinkCheckResult checkChosenLink(FrameChannel& link);
 
 }  // namespace orbelle

@@ -7,15 +7,13 @@
 
 #include "prefs/PreferenceStore.h"
 #include "protocol/LineSettings.h"
-#include "protocol/LinkProtocol.h"
+#include "protocol/LinkChoice.h"
 
 namespace orbelle {
 
-// The operator's link choice and last image paths, as they survive a restart.
-struct LinkPreferences {
-  LinkProtocol protocol = LinkProtocol::None;
-  std::int32_t port = 0;
-  std::int32_t baudrate = 0;
+// The operator's link choice and last image paths, as they survive a restart. The program's
+// one in-memory copy of the choice: its channel reads the choice here.
+struct LinkPreferences : LinkChoice {
   std::string baseImagePath;
   std::string handheldImagePath;
 };
@@ -27,8 +25,9 @@ inline constexpr std::int32_t kDefaultBaudrate = 9600;
 // fails as a whole: without a usable store the defaults are used and nothing is stored.
 LinkPreferences loadLinkPreferences(PreferenceStore& store);
 
-// Run-time writers: each changes the in-memory value and the store together. The store
-// write's result is given back for callers that report it; the program itself does not.
+// Run-time writers, the one place a choice is applied: each changes the in-memory value, in
+// effect at once, and the store together. The store write's result is given back for callers
+// that report it; the program itself does not.
 bool chooseProtocol(PreferenceStore& store, LinkPreferences& prefs, LinkProtocol protocol);
 bool choosePort(PreferenceStore& store, LinkPreferences& prefs, std::int32_t port);
 bool chooseBaudrate(PreferenceStore& store, LinkPreferences& prefs, std::int32_t baudrate);

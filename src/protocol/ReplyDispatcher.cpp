@@ -5,28 +5,28 @@ namespace orbelle {
 namespace {
 
 // Only the three windows that talk to the base unit ever receive replies.
-bool hasSlot(Feature feature) {
+bool hasSlot(FeatureWindow feature) {
   const auto index = static_cast<std::int32_t>(feature);
   return index >= 0 && index < 3;
 }
 
 }  // namespace
 
-void ReplyDispatcher::attach(Feature feature, ReplyReceiver* receiver) {
+void ReplyDispatcher::attach(FeatureWindow feature, ReplyReceiver* receiver) {
   if (hasSlot(feature)) {
     receivers_[static_cast<std::size_t>(feature)] = receiver;
   }
 }
 
-void ReplyDispatcher::detach(Feature feature) { attach(feature, nullptr); }
+void ReplyDispatcher::detach(FeatureWindow feature) { attach(feature, nullptr); }
 
 ReplyReceiver* ReplyDispatcher::activeReceiver() const {
   return hasSlot(activeFeature_) ? receivers_[static_cast<std::size_t>(activeFeature_)] : nullptr;
 }
 
-void ReplyDispatcher::dispatch(const ReportFrame& rxFrame) {
+void ReplyDispatcher::dispatch(const Reply& reply) {
   if (ReplyReceiver* receiver = activeReceiver()) {
-    receiver->onLinkReply(rxFrame);
+    receiver->onLinkReply(reply);
   }
 }
 

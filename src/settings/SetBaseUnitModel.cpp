@@ -56,7 +56,7 @@ constexpr std::array<std::uint8_t, kRadioGroupCount> kOpeningCodes{2, 2, 1, 1, 1
 
 }  // namespace
 
-SetBaseUnitModel::SetBaseUnitModel(SettingsLink& link, SetBaseUnitView& view)
+SetBaseUnitModel::SetBaseUnitModel(SettingsChannel& link, SetBaseUnitView& view)
     : link_(link), view_(view) {}
 
 void SetBaseUnitModel::open() {
@@ -70,7 +70,7 @@ void SetBaseUnitModel::open() {
 }
 
 void SetBaseUnitModel::requestCurrentSettings() {
-  link_.sendFrame(CommandCode::ReadSettings);
+  link_.sendFrame(CommandCode::ReadSettings, {});
   if (link_.protocol() == LinkProtocol::Rs232) {
     link_.startReplyTimer();
   }
@@ -101,8 +101,7 @@ void SetBaseUnitModel::clickUpload() {
   const BaseSettings shown = uploadValues();
   record_.associatedIds = shown.associatedIds;
   record_.hopping = shown.hopping;
-  encodeUploadSettings(link_.txFrame(), shown, false);
-  link_.sendFrame(CommandCode::UploadSettings);
+  link_.sendFrame(CommandCode::UploadSettings, uploadSettingsPayload(shown, false));
   setUploadEnabled(false);
 }
 

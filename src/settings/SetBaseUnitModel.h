@@ -10,7 +10,7 @@
 #include "protocol/ReportFrame.h"
 #include "settings/BaseSettings.h"
 #include "settings/SettingsChange.h"
-#include "settings/SettingsLink.h"
+#include "settings/SettingsChannel.h"
 #include "settings/SettingsMessages.h"
 
 namespace orbelle {
@@ -40,7 +40,7 @@ class SetBaseUnitModel {
   // Entries of the channel list before the first refresh of the program's run.
   static constexpr int kInitialChannelEntries = 48;
 
-  SetBaseUnitModel(SettingsLink& link, SetBaseUnitView& view);
+  SetBaseUnitModel(SettingsChannel& link, SetBaseUnitView& view);
 
   // --- what the user does ---
   // The window opens: controls back to their opening state, and the line to 9600,n,8,1, so
@@ -106,7 +106,7 @@ class SetBaseUnitModel {
   std::string channelRange() const;
   std::uint16_t idMask() const;
 
-  SettingsLink& link_;
+  SettingsChannel& link_;
   SetBaseUnitView& view_;
   BaseSettings record_;
   BaseSettings reported_;

@@ -88,6 +88,13 @@ void encodeUploadSettings(ReportFrame& txFrame, const BaseSettings& settings,
   encodeSerialCodes(txFrame, pos::kUploadSerialCodes, settings);
 }
 
+FramePayload uploadSettingsPayload(const BaseSettings& settings, bool nationListEnabled) {
+  FramePayload payload;
+  encodeUploadSettings(payload.bytes, settings, nationListEnabled);
+  payload.end = pos::kUploadSerialCodes + 5;
+  return payload;
+}
+
 bool isUnsetReply(const ReportFrame& frame) {
   for (std::size_t i = pos::kUnsetFirst; i <= pos::kUnsetLast; ++i) {
     if (frame[i] != 0xFF) {

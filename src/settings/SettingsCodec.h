@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "protocol/FramePayload.h"
 #include "protocol/ReportFrame.h"
 #include "settings/BaseSettings.h"
 
@@ -11,6 +12,8 @@ namespace orbelle {
 // The nation byte is 0xFF unless the nation list is enabled.
 void encodeUploadSettings(ReportFrame& txFrame, const BaseSettings& settings,
                           bool nationListEnabled);
+// The same as the payload the channel sends: bytes 2..13, and no more.
+FramePayload uploadSettingsPayload(const BaseSettings& settings, bool nationListEnabled);
 
 // Writes bytes 2..21 of a CurrentSettings reply, as a base unit answers a read.
 void encodeCurrentSettings(ReportFrame& frame, const BaseSettings& settings);

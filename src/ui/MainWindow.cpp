@@ -47,13 +47,13 @@ constexpr std::array<LabelRow, 3> kLabels{{
 // In the order Tab visits them: left to right, top to bottom.
 struct CommandRow {
   ControlRow control;
-  Feature feature;
+  FeatureWindow feature;
 };
 constexpr std::array<CommandRow, 4> kCommands{{
-    {{1003, "\nSet\nProtocol", {71, 100, 61, 35}}, Feature::SetProtocol},
-    {{1000, "\nSet\nBase Unit", {197, 100, 61, 35}}, Feature::SetBaseUnit},
-    {{1001, "\nUpgrade\nBase Unit", {71, 153, 61, 35}}, Feature::UpgradeBaseUnit},
-    {{1002, "\nUpgrade\nHandheld Unit", {197, 153, 61, 35}}, Feature::UpgradeHandheldUnit},
+    {{1003, "\nSet\nProtocol", {71, 100, 61, 35}}, FeatureWindow::SetProtocol},
+    {{1000, "\nSet\nBase Unit", {197, 100, 61, 35}}, FeatureWindow::SetBaseUnit},
+    {{1001, "\nUpgrade\nBase Unit", {71, 153, 61, 35}}, FeatureWindow::UpgradeBaseUnit},
+    {{1002, "\nUpgrade\nHandheld Unit", {197, 153, 61, 35}}, FeatureWindow::UpgradeHandheldUnit},
 }};
 
 QFont labelFont(LabelFont font) {
@@ -69,7 +69,7 @@ MainWindow::MainWindow(WindowServices context)
       upgradeBase_(UpgradeWindow::Unit::Base, context),
       upgradeHandheld_(UpgradeWindow::Unit::Handheld, context),
       setProtocol_(context.store, context.prefs, context.messages, context.storeTrouble,
-                   context.look, [this] { return reopenLink(); }),
+                   context.look, [this] { return context_.session.checkChosenLink(); }),
       about_(context.look) {
   setObjectName(QStringLiteral("dialog102"));
   setWindowTitle(QStringLiteral("Orbelle"));
@@ -119,14 +119,15 @@ void MainWindow::addLabel(const DialogUnits& units, const ControlRow& row, const
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void MainWindow::addCommand(const DialogUnits& units, const ControlRow& row, Feature feature) {
+void MainWindow::addCommand(const DialogUnits& units, const ControlRow& row,
+                            FeatureWindow feature) {
   const QString caption = QString::fromUtf8(row.caption);
   QAbstractButton* button = context_.look.commandButton(*this, caption, ButtonFamily::Large);
   identify(*button, row.id, caption);
   button->setGeometry(units.rect(row.where));
   button->setFont(cellHeightFont(QStringLiteral("Arial"), 16, QFont::Normal));
   connect(button, &QAbstractButton::clicked, this, [this, feature] {
-    if (feature == Feature::SetProtocol) {
+    if (feature == FeatureWindow::SetProtocol) {
       runSetProtocol();
     } else {
       runLinkedFeature(feature);
@@ -135,39 +136,38 @@ void MainWindow::addCommand(const DialogUnits& units, const ControlRow& row, Fea
 }
 
 void MainWindow::initialise(const QString& argumentText) {
-  context_.session.dispatcher().setActiveFeature(Feature::None);
+  context_.session.dispatcher().setActiveFeature(FeatureWindow::None);
   context_.prefs = loadLinkPreferences(context_.store);
   context_.storeTrouble.afterLoading(this);
-  applyLinkChoice(context_.session.state(), context_.prefs);
   if (argumentText == QLatin1String("handheld")) {
     startHandheldAtOnce_ = true;
-    runLinkedFeature(Feature::UpgradeHandheldUnit);
+    runLinkedFeature(FeatureWindow::UpgradeHandheldUnit);
     startHandheldAtOnce_ = false;
   }
 }
 
-QDialog& MainWindow::featureWindow(Feature feature) {
+QDialog& MainWindow::featureWindow(FeatureWindow feature) {
   switch (feature) {
-    case Feature::SetBaseUnit:
+    case FeatureWindow::SetBaseUnit:
       return setBaseUnit_;
-    case Feature::UpgradeBaseUnit:
+    case FeatureWindow::UpgradeBaseUnit:
       return upgradeBase_;
-    case Feature::UpgradeHandheldUnit:
+    case FeatureWindow::UpgradeHandheldUnit:
       return upgradeHandheld_;
     default:
       return setProtocol_;
   }
 }
 
-void MainWindow::runLinkedFeature(Feature feature) {
-  const LinkedFeatureResult result =
-      orbelle::runLinkedFeature(feature, context_.prefs, context_.session.link());
+void MainWindow::runLinkedFeature(FeatureWindow feature) {
+  const LinkedFeatureResult result = context_.session.openFor(feature);
   if (const auto message = ui::linkedFeatureMessage(result, context_.prefs.protocol)) {
     context_.messages.show(this, *message);
     return;
   }
-  if (feature == Feature::UpgradeBaseUnit || feature == Feature::UpgradeHandheldUnit) {
-    upgradeWindow(feature).prepare(feature == Feature::UpgradeHandheldUnit && startHandheldAtOnce_);
+  if (feature == FeatureWindow::UpgradeBaseUnit || feature == FeatureWindow::UpgradeHandheldUnit) {
+    upgradeWindow(feature).prepare(feature == FeatureWindow::UpgradeHandheldUnit &&
+                                   startHandheldAtOnce_);
   } else {
     setBaseUnit_.prepare();
   }
@@ -175,21 +175,18 @@ void MainWindow::runLinkedFeature(Feature feature) {
 }
 
 void MainWindow::linkBroken() {
-  const Feature feature = activeFeature();
-  if ((feature == Feature::UpgradeBaseUnit || feature == Feature::UpgradeHandheldUnit) &&
+  const FeatureWindow feature = activeFeature();
+  if ((feature == FeatureWindow::UpgradeBaseUnit ||
+       feature == FeatureWindow::UpgradeHandheldUnit) &&
       upgradeWindow(feature).isVisible()) {
     upgradeWindow(feature).linkBroken();
   }
 }
 
 void MainWindow::runSetProtocol() {
-  context_.session.dispatcher().setActiveFeature(Feature::SetProtocol);
+  context_.session.dispatcher().setActiveFeature(FeatureWindow::SetProtocol);
   setProtocol_.initialise();
   context_.modal.run(setProtocol_);
-}
-
-LinkCheckResult MainWindow::reopenLink() {
-  return checkChosenLink(context_.prefs, context_.session.link());
 }
 
 void MainWindow::showAbout() { context_.modal.run(about_); }

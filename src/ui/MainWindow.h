@@ -31,21 +31,19 @@ class MainWindow : public QDialog {
 
   // Set Base Unit, Upgrade Base Unit, Upgrade Handheld Unit: opens the chosen link and shows
   // the feature's window only if the link can be used, else says why.
-  void runLinkedFeature(Feature feature);
+  void runLinkedFeature(FeatureWindow feature);
   // Set Protocol: no link is opened or tested first.
   void runSetProtocol();
-  // The Set Protocol window's OK: opens the newly chosen link without a reset.
-  LinkCheckResult reopenLink();
   // The link broke (the unit was unplugged, the port hung up): the window using it lets go.
   void linkBroken();
   void showAbout();
   // The About item, where the platform's system menu would have it.
   std::unique_ptr<QMenu> contextMenu();
 
-  Feature activeFeature() const { return context_.session.dispatcher().activeFeature(); }
-  QDialog& featureWindow(Feature feature);
-  UpgradeWindow& upgradeWindow(Feature feature) {
-    return feature == Feature::UpgradeHandheldUnit ? upgradeHandheld_ : upgradeBase_;
+  FeatureWindow activeFeature() const { return context_.session.dispatcher().activeFeature(); }
+  QDialog& featureWindow(FeatureWindow feature);
+  UpgradeWindow& upgradeWindow(FeatureWindow feature) {
+    return feature == FeatureWindow::UpgradeHandheldUnit ? upgradeHandheld_ : upgradeBase_;
   }
   SetBaseUnitWindow& setBaseUnitWindow() { return setBaseUnit_; }
   SetProtocolWindow& setProtocolWindow() { return setProtocol_; }
@@ -58,7 +56,7 @@ class MainWindow : public QDialog {
   void addHiddenLanguage(const DialogUnits& units, int choiceId, int labelId,
                          const QString& caption, int top);
   void addLabel(const DialogUnits& units, const ControlRow& row, const QFont& font);
-  void addCommand(const DialogUnits& units, const ControlRow& row, Feature feature);
+  void addCommand(const DialogUnits& units, const ControlRow& row, FeatureWindow feature);
 
   WindowServices context_;
   SetBaseUnitWindow setBaseUnit_;

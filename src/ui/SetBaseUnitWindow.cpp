@@ -20,8 +20,8 @@
 #include <QTimer>
 #include <optional>
 
-#include "link/LinkSession.h"
 #include "protocol/LinkError.h"
+#include "session/Session.h"
 #include "settings/SettingsTables.h"
 #include "ui/DialogUnits.h"
 #include "ui/LinkProblemMessage.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "link/SessionSettingsLink.h"
+#include "session/SessionSettingsChannel.h"
 #include "settings/SetBaseUnitModel.h"
 #include "ui/WindowServices.h"
 
@@ -81,7 +81,7 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   void handleFailure(const std::exception_ptr& failure);
 
   WindowServices context_;
-  SessionSettingsLink settingsLink_;
+  SessionSettingsChannel settingsLink_;
   SetBaseUnitModel model_;
 
   QComboBox* nationList_ = nullptr;

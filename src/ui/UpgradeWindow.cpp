@@ -128,8 +128,8 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
       context_(context),
       link_(context.session, context.pauses,
             [this](std::exception_ptr failure) { abandon(std::move(failure)); }),
-      transfer_(unit == Unit::Base ? kBaseUpgradeTable : kHandheldUpgradeTable,
-                context.session.state(), link_, *this, context.runFlags),
+      transfer_(unit == Unit::Base ? kBaseUpgradeTable : kHandheldUpgradeTable, context.prefs,
+                link_, *this, context.runFlags),
       desktop_(*this, QLatin1String(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title),
                unit == Unit::Base ? QStringLiteral("Base unit upgraded")
                                   : QStringLiteral("Handheld unit upgraded")) {
@@ -238,8 +238,8 @@ UpgradeWindow::~UpgradeWindow() {
   }
 }
 
-Feature UpgradeWindow::feature() const {
-  return unit_ == Unit::Base ? Feature::UpgradeBaseUnit : Feature::UpgradeHandheldUnit;
+FeatureWindow UpgradeWindow::feature() const {
+  return unit_ == Unit::Base ? FeatureWindow::UpgradeBaseUnit : FeatureWindow::UpgradeHandheldUnit;
 }
 
 QAbstractButton* UpgradeWindow::addButton(int id, const QString& caption, QRect where) {
@@ -273,13 +273,12 @@ void UpgradeWindow::startUpgrade() {
 }
 
 bool UpgradeWindow::linkReady() {
-  LinkChannel& link = context_.session.link();
-  if (link.outcome() == LinkOutcome::Usable) {
+  if (context_.session.channel().outcome() == LinkOutcome::Usable) {
     return true;
   }
   // Released after it broke: opened again as the main window's command would.
-  if (const auto refused = linkedFeatureMessage(runLinkedFeature(feature(), context_.prefs, link),
-                                                context_.prefs.protocol)) {
+  if (const auto refused =
+          linkedFeatureMessage(context_.session.openFor(feature()), context_.prefs.protocol)) {
     clearSilence();
     context_.messages.show(this, *refused);
     return false;
@@ -322,9 +321,9 @@ void UpgradeWindow::transferEvent(UpgradeEvent event) {
 }
 
 void UpgradeWindow::adviseOnAdapterDelay() {
-  LinkSession& session = context_.session;
+  Session& session = context_.session;
   if (adapterAdvised_ || !blocksClock_.isValid() ||
-      session.state().protocol != LinkProtocol::Rs232) {
+      context_.prefs.protocol != LinkProtocol::Rs232) {
     return;
   }
   if (const auto advice = adapterDelayAdvice(

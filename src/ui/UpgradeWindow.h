@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "link/SessionUpgradeLink.h"
 #include "message/MessageIcon.h"
 #include "message/OperatorMessage.h"
+#include "session/SessionUpgradeChannel.h"
 #include "ui/TransferDesktop.h"
 #include "ui/WindowServices.h"
 #include "upgrade/UpgradeTransfer.h"
@@ -71,7 +71,7 @@ class UpgradeWindow : public QDialog, private UpgradeView {
   void pauseEnded() override;
   void transferEvent(UpgradeEvent event) override;
 
-  Feature feature() const;
+  FeatureWindow feature() const;
   void browse();
   void startUpgrade();
   // Reopens the chosen link when it was released; false when it cannot be opened (the
@@ -94,7 +94,7 @@ class UpgradeWindow : public QDialog, private UpgradeView {
 
   Unit unit_;
   WindowServices context_;
-  SessionUpgradeLink link_;
+  SessionUpgradeChannel link_;
   UpgradeTransfer transfer_;
   bool paused_ = false;
   QString imagePath_;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link/LinkSession.h"
 #include "prefs/LinkPreferences.h"
-#include "settings/SettingsLink.h"
+#include "session/Session.h"
+#include "settings/SettingsChannel.h"
 #include "upgrade/RunFlags.h"
 #include "upgrade/UpgradePause.h"
 
@@ -16,7 +16,7 @@ class StoreTrouble;
 
 // What the windows share for the whole run; the application owns it.
 struct WindowServices {
-  LinkSession& session;
+  Session& session;
   PreferenceStore& store;
   LinkPreferences& prefs;
   MessagePresenter& messages;

@@ -50,4 +50,18 @@ void writeBlockPayload(ReportFrame& frame, std::uint32_t offset,
   std::fill(tail, block.end(), std::uint8_t{0});
 }
 
+FramePayload startPayload(std::uint32_t imageLength, std::int32_t baudrate) {
+  FramePayload payload;
+  writeStartPayload(payload.bytes, imageLength, baudrate);
+  payload.end = baudCodeFor(baudrate) ? upgrade_pos::kBaudCode + 1 : upgrade_pos::kImageLength + 4;
+  return payload;
+}
+
+FramePayload blockPayload(std::uint32_t offset, std::span<const std::uint8_t> data) {
+  FramePayload payload;
+  writeBlockPayload(payload.bytes, offset, data);
+  payload.end = upgrade_pos::kData + kBlockSize;
+  return payload;
+}
+
 }  // namespace orbelle

@@ -5,12 +5,13 @@
 #include <optional>
 #include <span>
 
+#include "protocol/FramePayload.h"
 #include "protocol/ReportFrame.h"
 
 namespace orbelle {
 
 // Payload layout of the upgrade start and block frames, base unit and handheld alike. Bytes a
-// frame does not name here keep whatever txFrame held.
+// frame does not name here keep whatever the last frame held.
 namespace upgrade_pos {
 inline constexpr std::size_t kImageLength = 2;  // start: 32-bit LE
 inline constexpr std::size_t kBaudCode = 6;     // start: ASCII digit
@@ -46,5 +47,9 @@ void writeStartPayload(ReportFrame& frame, std::uint32_t imageLength, std::int32
 // Writes the address of the block at offset and its data, zero-padded to the full block.
 void writeBlockPayload(ReportFrame& frame, std::uint32_t offset,
                        std::span<const std::uint8_t> data);
+
+// The same as the payloads the channel sends: what each frame sets, and no more.
+FramePayload startPayload(std::uint32_t imageLength, std::int32_t baudrate);
+FramePayload blockPayload(std::uint32_t offset, std::span<const std::uint8_t> data);
 
 }  // namespace orbelle

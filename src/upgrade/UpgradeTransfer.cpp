@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "protocol/Fcs16.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
 #include "upgrade/CompletionDoubt.h"
@@ -19,17 +18,11 @@ namespace {
 // pauses.
 constexpr int kRestartLongPauses = 6;
 
-bool fcsHolds(const ReportFrame& frame) {
-  const std::span<const std::uint8_t> covered(frame.data() + frame_pos::kFcsCoveredFirst,
-                                              frame_pos::kFcsCoveredLength + 2);
-  return Fcs16::update(Fcs16::kInitial, covered) == Fcs16::kGoodResidue;
-}
-
 }  // namespace
 
-UpgradeTransfer::UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link,
-                                 UpgradeLinkSide& linkSide, UpgradeView& view, RunFlags& runFlags)
-    : table_(table), link_(link), linkSide_(linkSide), view_(view), runFlags_(runFlags) {}
+UpgradeTransfer::UpgradeTransfer(const UpgradeCodeTable& table, const LinkChoice& link,
+                                 UpgradeChannel& channel, UpgradeView& view, RunFlags& runFlags)
+    : table_(table), link_(link), channel_(channel), view_(view), runFlags_(runFlags) {}
 
 void UpgradeTransfer::startUpgrade(const std::filesystem::path& imagePath) {
   // A restart drops the previous image and anything its replies left queued.
@@ -40,7 +33,7 @@ void UpgradeTransfer::startUpgrade(const std::filesystem::path& imagePath) {
   outcome_ = UpgradeOutcome::Running;
 
   if (table_.discardBeforeStartOnRs232 && link_.protocol == LinkProtocol::Rs232 &&
-      !linkStep([this] { linkSide_.discardInput(); })) {
+      !linkStep([this] { channel_.discardInput(); })) {
     return;
   }
   view_.setUpgradeEnabled(false);
@@ -70,24 +63,23 @@ bool UpgradeTransfer::openImage(const std::filesystem::path& imagePath) {
 }
 
 void UpgradeTransfer::sendStart() {
-  writeStartPayload(link_.txFrame, imageLength_, link_.baudrate);
   if (takeStartLineSettings() &&
-      !linkStep([this] { linkSide_.setLineSettings(kStartFrameLineSettings); })) {
+      !linkStep([this] { channel_.setLineSettings(kStartFrameLineSettings); })) {
     return;
   }
   state_ = UpgradeState::StartPause;
-  sendFrame(table_.start);
+  sendFrame(table_.start, startPayload(imageLength_, link_.baudrate));
   report(UpgradeEvent::StartSent);
-  linkSide_.startPause(table_.pauseAfterStart, 1);
+  channel_.startPause(table_.pauseAfterStart, 1);
 }
 
-void UpgradeTransfer::handleReply(const ReportFrame& rxFrame) {
+void UpgradeTransfer::handleReply(const Reply& reply) {
   view_.replyReceived();
-  const std::optional<UpgradeInput> input = classifyReply(table_, rxFrame[frame_pos::kCode]);
+  const std::optional<UpgradeInput> input = classifyReply(table_, reply.frame[frame_pos::kCode]);
   if (!input) {
     return;
   }
-  if (!fcsHolds(rxFrame)) {
+  if (!reply.fcsGood) {
     ++counters_.badFcsReplies;
   }
   pending_.push_back(*input);
@@ -207,7 +199,7 @@ void UpgradeTransfer::refuseStart(std::string_view text, bool reenableUpgrade) {
 void UpgradeTransfer::finishStart() {
   state_ = UpgradeState::AwaitingStartAck;
   if (const auto settings = lineSettingsForBaudrate(link_.baudrate)) {
-    linkStep([this, &settings] { linkSide_.setLineSettings(*settings); });
+    linkStep([this, &settings] { channel_.setLineSettings(*settings); });
   }
 }
 
@@ -233,24 +225,24 @@ bool UpgradeTransfer::sendBlockAtOffset(bool resend) {
     abandonUnreadableImage();
     return false;
   }
-  writeBlockPayload(link_.txFrame, offset_, block);
+  const FramePayload payload = blockPayload(offset_, block);
   // Bookkeeping first: the link side may hand over the next reply from inside sendFrame.
   offset_ += n;
   lastBlockLength_ = n;
   state_ = UpgradeState::BlockOutstanding;
   ++counters_.blocksSent;
   (resend ? counters_.resentBytes : counters_.imageBytesSent) += n;
-  sendFrame(table_.block);
+  sendFrame(table_.block, payload);
   return true;
 }
 
-void UpgradeTransfer::sendFrame(CommandCode code) {
+void UpgradeTransfer::sendFrame(CommandCode code, const FramePayload& payload) {
   // Lock-step: replies still queued arrived before this frame, so none of them answers it.
   // A repeated reply handled later would send the next block early and leave every
   // acknowledgement one block behind.
   counters_.staleReplies += static_cast<std::uint32_t>(pending_.size());
   pending_.clear();
-  linkSide_.sendFrame(code);
+  channel_.sendFrame(code, payload);
 }
 
 void UpgradeTransfer::abandonUnreadableImage() {
@@ -282,7 +274,7 @@ void UpgradeTransfer::stop(UpgradeOutcome outcome, std::string_view text, std::s
 
 void UpgradeTransfer::answerHandshake() {
   ++counters_.handshakes;
-  sendFrame(*table_.handshakeReply);
+  sendFrame(*table_.handshakeReply, {});
   report(UpgradeEvent::HandshakeAnswered);
 }
 
@@ -299,10 +291,10 @@ void UpgradeTransfer::completeOnLastAck() {
   }
   view_.setProgress(percentSent());
   // A repeat of this acknowledgement right behind it is no sign of trouble; anything later is.
-  linkSide_.dropRepeats();
+  channel_.dropRepeats();
   droppedDuringRestart_ = 0;
   state_ = UpgradeState::CompletionPause;
-  linkSide_.startPause(PauseKind::Long, kRestartLongPauses);
+  channel_.startPause(PauseKind::Long, kRestartLongPauses);
 }
 
 void UpgradeTransfer::onBytesDropped(std::size_t count) {
@@ -336,8 +328,8 @@ void UpgradeTransfer::finishLastAckCompletion() {
   }
   // What came in while the unit restarted goes with the port's input; the drops still count.
   if (!linkStep([this] {
-        linkSide_.discardInput();
-        linkSide_.reopenSerial();
+        channel_.discardInput();
+        channel_.reopenSerial();
       })) {
     report(UpgradeEvent::Completed);
     return;

@@ -8,12 +8,12 @@
 #include <optional>
 #include <string_view>
 
-#include "protocol/LinkState.h"
+#include "protocol/LinkChoice.h"
 #include "protocol/ReplyDispatcher.h"
 #include "upgrade/ImageFile.h"
 #include "upgrade/RunFlags.h"
+#include "upgrade/UpgradeChannel.h"
 #include "upgrade/UpgradeCodeTable.h"
-#include "upgrade/UpgradeLinkSide.h"
 #include "upgrade/UpgradeReport.h"
 #include "upgrade/UpgradeView.h"
 
@@ -38,15 +38,17 @@ constexpr bool isPause(UpgradeState state) {
 // the link side was asked for. One instance per upgrade window; it outlives the window's openings.
 class UpgradeTransfer : public ReplyReceiver {
  public:
-  UpgradeTransfer(const UpgradeCodeTable& table, LinkState& link, UpgradeLinkSide& linkSide,
+  // `link` is the operator's choice, read at each start.
+  UpgradeTransfer(const UpgradeCodeTable& table, const LinkChoice& link, UpgradeChannel& channel,
                   UpgradeView& view, RunFlags& runFlags);
 
   // The Upgrade command: restarts from the first byte whatever state the transfer is in.
   void startUpgrade(const std::filesystem::path& imagePath);
 
-  // One reply; only its code byte is read. Replies that come during a pause wait for its end.
-  void handleReply(const ReportFrame& rxFrame);
-  void onLinkReply(const ReportFrame& rxFrame) override { handleReply(rxFrame); }
+  // One reply; only its code byte is read (and its FCS verdict counted). Replies that come
+  // during a pause wait for its end.
+  void handleReply(const Reply& reply);
+  void onLinkReply(const Reply& reply) override { handleReply(reply); }
   void onStaleReply() override { ++counters_.staleReplies; }
   void onBytesDropped(std::size_t count) override;
 
@@ -81,7 +83,7 @@ class UpgradeTransfer : public ReplyReceiver {
   bool openImage(const std::filesystem::path& imagePath);
   void refuseStart(std::string_view text, bool reenableUpgrade);
   void sendStart();
-  void sendFrame(CommandCode code);
+  void sendFrame(CommandCode code, const FramePayload& payload);
   void finishStart();
   void sendNextBlock();
   void resendLastBlock();
@@ -105,8 +107,8 @@ class UpgradeTransfer : public ReplyReceiver {
   void report(UpgradeEvent event);
 
   const UpgradeCodeTable& table_;
-  LinkState& link_;
-  UpgradeLinkSide& linkSide_;
+  const LinkChoice& link_;
+  UpgradeChannel& channel_;
   UpgradeView& view_;
   RunFlags& runFlags_;
 

@@ -11,27 +11,26 @@ using Calls = std::vector<std::string>;
 struct LinkedFeatureFixture : ::testing::Test {
   FakeHid hid;
   FakeSerial serial;
-  LinkChannel link;
-  LinkState& state = link.state();
-  LinkPreferences prefs{LinkProtocol::Usb, 3, 57600, {}, {}};
+  LinkChoice prefs{LinkProtocol::Usb, 3, 57600};
+  FrameChannel link{prefs};
 
   LinkedFeatureFixture() { link.setTransports(&hid, &serial); }
 
-  LinkedFeatureResult run(Feature feature) { return runLinkedFeature(feature, prefs, link); }
-  Feature active() { return link.dispatcher().activeFeature(); }
+  LinkedFeatureResult run(FeatureWindow feature) { return runLinkedFeature(feature, link); }
+  FeatureWindow active() { return link.dispatcher().activeFeature(); }
 };
 
 TEST_F(LinkedFeatureFixture, UsbResetsThenOpensAndSaysWhenNoUnitAnswers) {
   hid.held = true;  // left over from an earlier command
-  EXPECT_EQ(run(Feature::SetBaseUnit).outcome, LinkedFeatureOutcome::Open);
+  EXPECT_EQ(run(FeatureWindow::SetBaseUnit).outcome, LinkedFeatureOutcome::Open);
   EXPECT_EQ(hid.calls, (Calls{"close", "open"}));
-  EXPECT_EQ(active(), Feature::SetBaseUnit);
-  EXPECT_FALSE(run(Feature::SetBaseUnit).message());
+  EXPECT_EQ(active(), FeatureWindow::SetBaseUnit);
+  EXPECT_FALSE(run(FeatureWindow::SetBaseUnit).message());
 
   hid.present = false;
-  const LinkedFeatureResult missing = run(Feature::UpgradeHandheldUnit);
+  const LinkedFeatureResult missing = run(FeatureWindow::UpgradeHandheldUnit);
   EXPECT_EQ(missing.outcome, LinkedFeatureOutcome::NotUsable);
-  EXPECT_EQ(active(), Feature::UpgradeHandheldUnit);
+  EXPECT_EQ(active(), FeatureWindow::UpgradeHandheldUnit);
   EXPECT_EQ(missing.message(),
             (OperatorMessage{"VKR - Software Problem/Communication Message",
                              "Cannot communicate with the base unit!", MessageIcon::Error}));
@@ -40,7 +39,7 @@ TEST_F(LinkedFeatureFixture, UsbResetsThenOpensAndSaysWhenNoUnitAnswers) {
   // A unit found but refused is the same box, with the cause kept for the line after it.
   hid.present = true;
   hid.refusal = LinkRefusal{LinkFailure::PermissionDenied, "/dev/hidraw3", "Permission denied"};
-  const LinkedFeatureResult refused = run(Feature::SetBaseUnit);
+  const LinkedFeatureResult refused = run(FeatureWindow::SetBaseUnit);
   EXPECT_EQ(refused.outcome, LinkedFeatureOutcome::NotUsable);
   ASSERT_TRUE(refused.refusal);
   EXPECT_EQ(std::tie(refused.refusal->reason, refused.refusal->device),
@@ -52,39 +51,38 @@ TEST_F(LinkedFeatureFixture, UsbResetsThenOpensAndSaysWhenNoUnitAnswers) {
   // says is walked by the main window's test.
   prefs.protocol = LinkProtocol::None;
   hid.calls.clear();
-  EXPECT_EQ(run(Feature::UpgradeBaseUnit).outcome, LinkedFeatureOutcome::NoProtocol);
+  EXPECT_EQ(run(FeatureWindow::UpgradeBaseUnit).outcome, LinkedFeatureOutcome::NoProtocol);
   EXPECT_EQ(hid.calls, (Calls{"close"}));
   EXPECT_TRUE(serial.calls.empty());
 }
 
 TEST_F(LinkedFeatureFixture, SerialTakesTheChosenPortAndShowsOnlyItsOwnRefusal) {
   prefs.protocol = LinkProtocol::Rs232;
-  state.serialOpen = true;
-  EXPECT_EQ(run(Feature::UpgradeBaseUnit).outcome, LinkedFeatureOutcome::Open);
+  EXPECT_EQ(run(FeatureWindow::UpgradeBaseUnit).outcome, LinkedFeatureOutcome::Open);
   EXPECT_EQ(serial.calls, (Calls{"open 3 57600"}));
-  EXPECT_EQ(std::tie(state.serialOpen, state.port, state.baudrate), std::tuple(true, 3, 57600));
+  EXPECT_TRUE(link.serialOpen());
 
   serial.opens = false;
-  EXPECT_EQ(run(Feature::UpgradeBaseUnit).message()->text,
+  EXPECT_EQ(run(FeatureWindow::UpgradeBaseUnit).message()->text,
             "Cannot communicate with the base unit!");
 
   serial.refusal = "Failed to open COM3 (/dev/nowhere): No such file or directory";
-  const LinkedFeatureResult refused = run(Feature::SetBaseUnit);
+  const LinkedFeatureResult refused = run(FeatureWindow::SetBaseUnit);
   EXPECT_EQ(refused.outcome, LinkedFeatureOutcome::Refused);
-  EXPECT_FALSE(state.serialOpen);
+  EXPECT_FALSE(link.serialOpen());
   EXPECT_EQ(refused.message()->text, serial.refusal);
   EXPECT_EQ(refused.message()->icon, MessageIcon::Error);
 }
 
 TEST_F(LinkedFeatureFixture, CheckOpensWithoutResetAndSerialShowsTheRefusalFirst) {
-  const LinkCheckResult found = checkChosenLink(prefs, link);
+  const LinkCheckResult found = checkChosenLink(link);
   EXPECT_EQ(found.outcome, LinkCheckOutcome::Usable);
   EXPECT_EQ(hid.calls, (Calls{"open", "stop"}));
   EXPECT_TRUE(hid.held) << "the device stays held, only receiving stops";
   EXPECT_TRUE(found.messages().empty());
 
   hid.present = false;
-  const LinkCheckResult missing = checkChosenLink(prefs, link);
+  const LinkCheckResult missing = checkChosenLink(link);
   ASSERT_EQ(missing.messages().size(), 1U);
   EXPECT_EQ(missing.messages()[0],
             (OperatorMessage{"VKR - Hardware Problem/Communication Message",
@@ -96,15 +94,16 @@ TEST_F(LinkedFeatureFixture, CheckOpensWithoutResetAndSerialShowsTheRefusalFirst
   // Protocol window's test.
   prefs.protocol = LinkProtocol::Rs232;
   serial.opens = false;
-  EXPECT_EQ(checkChosenLink(prefs, link).messages()[0].text, "Cannot open COM port!");
+  EXPECT_EQ(checkChosenLink(link).messages()[0].text, "Cannot open COM port!");
+  serial.opens = true;
+  EXPECT_EQ(checkChosenLink(link).outcome, LinkCheckOutcome::Usable);
   serial.refusal = "Permission denied";
-  state.serialOpen = true;
-  checkChosenLink(prefs, link);
-  EXPECT_FALSE(state.serialOpen) << "a refused port is left closed";
+  checkChosenLink(link);
+  EXPECT_FALSE(link.serialOpen()) << "a refused port is left closed";
 
   prefs.protocol = LinkProtocol::None;
   serial.calls.clear();
-  EXPECT_EQ(checkChosenLink(prefs, link).outcome, LinkCheckOutcome::NoProtocol);
+  EXPECT_EQ(checkChosenLink(link).outcome, LinkCheckOutcome::NoProtocol);
   EXPECT_TRUE(serial.calls.empty());
 }
 

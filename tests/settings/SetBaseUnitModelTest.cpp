@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "protocol/Fcs16.h"
+#include "protocol/FrameChannel.h"
 #include "settings/SetBaseUnitModel.h"
 #include "settings/SettingsChange.h"
 #include "settings/SettingsCodec.h"
@@ -12,13 +12,11 @@ namespace orbelle {
 namespace {
 
 // Plays the window's view and link: records what the model asks for, in order.
-class FakeView : public SettingsLink, public SetBaseUnitView {
+class FakeView : public SettingsChannel, public SetBaseUnitView {
  public:
-  ReportFrame& txFrame() override { return tx; }
-  void sendFrame(CommandCode code) override {
-    tx[1] = codeByte(code);
-    Fcs16::seal(tx);
-    sent.push_back(tx);
+  void sendFrame(CommandCode code, const FramePayload& payload) override {
+    channel.send(code, payload);
+    sent.push_back(channel.lastFrame());
     log(code == CommandCode::ReadSettings ? "read" : "upload");
   }
   LinkProtocol protocol() const override { return link; }
@@ -32,7 +30,8 @@ class FakeView : public SettingsLink, public SetBaseUnitView {
   void log(std::string event) { events.push_back(std::move(event)); }
 
   LinkProtocol link = LinkProtocol::Rs232;
-  ReportFrame tx{};
+  LinkChoice choice;
+  FrameChannel channel{choice};
   std::vector<ReportFrame> sent;
   std::vector<std::string> events;
   std::vector<SettingsMessage> messages;
@@ -161,7 +160,10 @@ TEST(SetBaseUnitModel, HoppingListClosingAndDefaultsThenUploadSendTheWindowValue
 
   model.clickRadio(RadioGroup::Baud, 5);
   model.clickRadio(RadioGroup::Baud, 7);  // no such button: nothing changes
-  view.tx.fill(0x33);
+  FramePayload earlier;                   // a frame of another window, sent meanwhile
+  earlier.bytes.fill(0x33);
+  earlier.end = frame_pos::kPayloadLast + 1;
+  view.channel.send(CommandCode::BaseUpgradeBlock, earlier);
   model.clickReturnDefaultSettings();
   EXPECT_EQ(model.channelEntries().size(), 36U) << "the nation last reported";
   EXPECT_EQ(model.channelSelection(), 5);

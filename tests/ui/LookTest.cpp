@@ -23,8 +23,8 @@ class LookTest : public WindowFixture {
     return {&main(),
             &main().aboutBox(),
             &main().setProtocolWindow(),
-            &main().upgradeWindow(Feature::UpgradeBaseUnit),
-            &main().upgradeWindow(Feature::UpgradeHandheldUnit),
+            &main().upgradeWindow(FeatureWindow::UpgradeBaseUnit),
+            &main().upgradeWindow(FeatureWindow::UpgradeHandheldUnit),
             &main().setBaseUnitWindow()};
   }
 };
@@ -47,7 +47,7 @@ TEST_F(LookTest, DialogColoursExceptInFieldsThatCanBeTypedInAndAFocusRingThatSta
       }
     }
   }
-  ui::UpgradeWindow& upgrade = main().upgradeWindow(Feature::UpgradeBaseUnit);
+  ui::UpgradeWindow& upgrade = main().upgradeWindow(FeatureWindow::UpgradeBaseUnit);
   auto* path = control<QLineEdit>(upgrade, 1034);
   const QPoint inside(path->width() - 4, path->height() / 2);
   EXPECT_EQ(pixelOf(*path, inside), kDialogBackground) << "read-only";

@@ -34,9 +34,9 @@ class MainWindowTest : public WindowFixture {
     return shown;
   }
   bool anyFeatureWindowShown() {
-    return main().featureWindow(Feature::SetBaseUnit).isVisible() ||
-           main().featureWindow(Feature::UpgradeBaseUnit).isVisible() ||
-           main().featureWindow(Feature::UpgradeHandheldUnit).isVisible();
+    return main().featureWindow(FeatureWindow::SetBaseUnit).isVisible() ||
+           main().featureWindow(FeatureWindow::UpgradeBaseUnit).isVisible() ||
+           main().featureWindow(FeatureWindow::UpgradeHandheldUnit).isVisible();
   }
 };
 
@@ -46,7 +46,7 @@ class MainWindowTest : public WindowFixture {
 TEST_F(MainWindowTest, NoUsbUnitIsToldForEveryLinkedCommandAndOpensNoWindow) {
   start({QStringLiteral("orbelle"), QStringLiteral("--plain"), QStringLiteral("handheld")});
   EXPECT_EQ(seen_, (SeenLog{std::string("box: ") + kNoUsbUnit, "window: Orbelle"}));
-  EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit);
+  EXPECT_EQ(main().activeFeature(), FeatureWindow::UpgradeHandheldUnit);
   EXPECT_TRUE(main().findChildren<skin::PictureWidget*>().empty()) << "the plain look";
   EXPECT_TRUE(qobject_cast<QPushButton*>(control<QAbstractButton>(main(), 1000)));
   messages_.take();
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, NoUsbUnitIsToldForEveryLinkedCommandAndOpensNoWindow) {
        {QStringList{"orbelle", "Handheld"}, QStringList{"orbelle", "handheld "},
         QStringList{"orbelle", "handheld", "now"}}) {
     start(other);
-    EXPECT_EQ(main().activeFeature(), Feature::None) << other.join(' ').toStdString();
+    EXPECT_EQ(main().activeFeature(), FeatureWindow::None) << other.join(' ').toStdString();
   }
 }
 
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, NoProtocolChosenAsksForOneAndSetProtocolStillOpens) {
   start();
   EXPECT_EQ(pressLinkedCommands(), (std::vector<Texts>(3, Texts{kNoProtocol})));
   click(main(), 1003);
-  EXPECT_EQ(main().activeFeature(), Feature::SetProtocol);
+  EXPECT_EQ(main().activeFeature(), FeatureWindow::SetProtocol);
   ui::SetProtocolWindow& unset = main().setProtocolWindow();
   EXPECT_TRUE(unset.isVisible());
   EXPECT_FALSE(control<QAbstractButton>(unset, 1042)->isChecked() ||

@@ -304,7 +304,7 @@ TEST_F(SetBaseUnitWindowTest, NoReplyOverSerialAndNothingAfterLeaving) {
   ReportFrame reply{};
   reply[1] = codeByte(CommandCode::CurrentSettings);
   encodeCurrentSettings(reply, late);
-  app_->session().dispatcher().dispatch(reply);
+  app_->session().channel().deliverHidReport(reply);
   EXPECT_TRUE(messages_.pending().empty());
   EXPECT_NE(window.model().record().channel, 3);
 }

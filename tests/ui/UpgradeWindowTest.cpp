@@ -33,15 +33,16 @@ class UpgradeWindowTest : public WindowFixture {
     return files_dir_ / name;
   }
   // Starts the program and opens `feature`'s window with an image of `size` bytes chosen.
-  ui::UpgradeWindow& startWithImage(Feature feature, std::size_t size) {
+  ui::UpgradeWindow& startWithImage(FeatureWindow feature, std::size_t size) {
     start();
     ui::UpgradeWindow& window = open(feature);
-    sent_ = choose(window, feature == Feature::UpgradeBaseUnit ? "base.dat" : "handheld.dat", size);
+    sent_ = choose(window, feature == FeatureWindow::UpgradeBaseUnit ? "base.dat" : "handheld.dat",
+                   size);
     return window;
   }
 
-  ui::UpgradeWindow& open(Feature feature) {
-    click(main(), feature == Feature::UpgradeBaseUnit ? 1001 : 1002);
+  ui::UpgradeWindow& open(FeatureWindow feature) {
+    click(main(), feature == FeatureWindow::UpgradeBaseUnit ? 1001 : 1002);
     return watch(main().upgradeWindow(feature));
   }
   // Keeps the highest progress shown: the bar goes back to 0 once the completion is told.
@@ -81,7 +82,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   pauses_.longPause = pauses_.shortPause;  // three restarts of six long pauses each
   start();
 
-  ui::UpgradeWindow& base = open(Feature::UpgradeBaseUnit);
+  ui::UpgradeWindow& base = open(FeatureWindow::UpgradeBaseUnit);
   expectNamedAndReachedByTab(base);
   auto* path = control<QLineEdit>(base, 1034);
   auto* upgrade = control<QAbstractButton>(base, 1036);
@@ -105,7 +106,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_FALSE(base.isVisible());
   EXPECT_FALSE(linkHeld(GetParam()));
 
-  ui::UpgradeWindow& handheld = open(Feature::UpgradeHandheldUnit);
+  ui::UpgradeWindow& handheld = open(FeatureWindow::UpgradeHandheldUnit);
   expectNamedAndReachedByTab(handheld);
   EXPECT_TRUE(control<QLineEdit>(handheld, 1034)->text().isEmpty()) << "its own path";
   const auto handheldImage = choose(handheld, "handheld.dat", 777);
@@ -115,17 +116,18 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_EQ(storedChoice().baseImagePath, baseImage.string());
   handheld.close();  // the title bar's close box
   EXPECT_FALSE(linkHeld(GetParam()));
-  EXPECT_EQ(main().activeFeature(), Feature::UpgradeHandheldUnit) << "kept after the window closes";
+  EXPECT_EQ(main().activeFeature(), FeatureWindow::UpgradeHandheldUnit)
+      << "kept after the window closes";
 
   // The argument "handheld" upgrades with the stored path alone, at start-up only.
   seen_.clear();
   start({QStringLiteral("orbelle"), QStringLiteral("handheld")});
   EXPECT_EQ(seen_, (SeenLog{"window: Upgrade Handheld Unit", "window: Orbelle"}));
-  ui::UpgradeWindow& atStart = watch(main().upgradeWindow(Feature::UpgradeHandheldUnit));
+  ui::UpgradeWindow& atStart = watch(main().upgradeWindow(FeatureWindow::UpgradeHandheldUnit));
   EXPECT_TRUE(atStart.transferRunning());
   expectCompleted(atStart, handheldImage, "The handheld unit has been upgraded");
   click(atStart, 1075);
-  open(Feature::UpgradeHandheldUnit);
+  open(FeatureWindow::UpgradeHandheldUnit);
   EXPECT_FALSE(atStart.transferRunning()) << "only the opening at start-up starts by itself";
 }
 
@@ -140,7 +142,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   serveKeeping(SimLink::Serial, {"--baud-emulation", "115200"});  // about 7 ms a block
   // Long enough a start pause to press everything in it; a short restart at the end.
   pauses_ = {std::chrono::milliseconds(300), std::chrono::milliseconds(20)};
-  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 1024);
+  ui::UpgradeWindow& window = startWithImage(FeatureWindow::UpgradeBaseUnit, 1024);
   SerialLink& port = app_->session().serial();
   click(window, 1036);
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.paused(); }, kDeadlineMs));
@@ -171,7 +173,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   EXPECT_EQ(std::tuple(window.isVisible(), window.transferRunning(), port.portOpen()),
             std::tuple(false, false, false));
 
-  open(Feature::UpgradeBaseUnit);
+  open(FeatureWindow::UpgradeBaseUnit);
   EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), *files_.answer);
   EXPECT_EQ(progress->value(), 0);
   ASSERT_TRUE(control<QAbstractButton>(window, 1036)->isEnabled());
@@ -194,7 +196,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
 // link is let go of at once, and Upgrade may try again).
 TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
   serveKeeping(SimLink::Usb, {"--fault", "split-replies"});
-  ui::UpgradeWindow& usb = startWithImage(Feature::UpgradeBaseUnit, 100);
+  ui::UpgradeWindow& usb = startWithImage(FeatureWindow::UpgradeBaseUnit, 100);
   messages_.whileOpen = [&](const OperatorMessage& /*box*/) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return app_->shortReadsCounted() >= 37; }, kDeadlineMs));
   };
@@ -209,7 +211,7 @@ TEST_F(UpgradeWindowTest, LinkTroubleIsToldInABox) {
     app_.reset();
     serveKeeping(link, {"--fault", "vanish-after=1"});
     start();
-    ui::UpgradeWindow& window = open(Feature::UpgradeBaseUnit);
+    ui::UpgradeWindow& window = open(FeatureWindow::UpgradeBaseUnit);
     auto* upgrade = control<QAbstractButton>(window, 1036);
     bool heldWhileTold = true;
     messages_.whileOpen = [&](const OperatorMessage& /*box*/) {
@@ -244,7 +246,7 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
   qputenv("ORBELLE_NOTIFY_AFTER", "0");
   serveKeeping(SimLink::Usb, {"--fault", "drop-reply=75"});
   silenceHint_ = std::chrono::milliseconds(300);
-  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 1600);
+  ui::UpgradeWindow& window = startWithImage(FeatureWindow::UpgradeBaseUnit, 1600);
   QWidget elsewhere;  // the operator turns to another window
   elsewhere.show();
   elsewhere.activateWindow();
@@ -295,7 +297,7 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
   EXPECT_EQ(progress->geometry(), place);
   EXPECT_TRUE(messages_.pending().empty());
   EXPECT_TRUE(window.transferRunning()) << "still waited for";
-  app_->session().dispatcher().dispatch(ReportFrame{});  // any reply at all
+  app_->session().channel().deliverHidReport(ReportFrame{});  // any reply at all
   EXPECT_TRUE(progress->toolTip().isEmpty());
   EXPECT_TRUE(progress->accessibleDescription().isEmpty());
   click(window, 2);
@@ -309,7 +311,7 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
   // A unit that goes away mid-transfer is announced as well, in the words of its box.
   app_.reset();
   serveKeeping(SimLink::Usb, {"--fault", "vanish-after=20"});
-  ui::UpgradeWindow& lost = startWithImage(Feature::UpgradeBaseUnit, 1600);
+  ui::UpgradeWindow& lost = startWithImage(FeatureWindow::UpgradeBaseUnit, 1600);
   elsewhere.activateWindow();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !lost.isActiveWindow(); }, kDeadlineMs));
   click(lost, 1036);
@@ -327,7 +329,7 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
 TEST_F(UpgradeWindowTest, ASlowAdapterIsExplainedOnceWhileTheTransferGoesOn) {
   serveKeeping(SimLink::Serial, {"--baud-emulation", "115200", "--reply-delay", "16"});
   storeChoice(LinkProtocol::Rs232, 1, 115200);
-  ui::UpgradeWindow& window = startWithImage(Feature::UpgradeBaseUnit, 1024);
+  ui::UpgradeWindow& window = startWithImage(FeatureWindow::UpgradeBaseUnit, 1024);
   click(window, 1036);
   expectCompleted(window, sent_, "The base unit has been upgraded.");
   ASSERT_EQ(messages_.notices.size(), 1U);

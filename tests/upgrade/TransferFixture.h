@@ -11,19 +11,19 @@
 #include "message/OperatorMessage.h"
 #include "protocol/ByteOrder.h"
 #include "protocol/Fcs16.h"
-#include "protocol/LinkChannel.h"
+#include "protocol/FrameChannel.h"
 #include "protocol/LinkError.h"
 #include "upgrade/UpgradeTransfer.h"
 
 namespace orbelle::testing {
 
 // Both sides of the transfer: records every request, in order, as one log line each. Pauses
-// end only when the test says so; the frames are those the link channel built in txFrame.
-class FakeUpgradeHost : public UpgradeLinkSide, public UpgradeView {
+// end only when the test says so; the frames are those the channel built.
+class FakeUpgradeHost : public UpgradeChannel, public UpgradeView {
  public:
-  void sendFrame(CommandCode code) override {
-    channel.send(code);
-    frames.push_back(channel.state().txFrame);
+  void sendFrame(CommandCode code, const FramePayload& payload) override {
+    channel.send(code, payload);
+    frames.push_back(channel.lastFrame());
     char line[16];
     std::snprintf(line, sizeof line, "send %02x", static_cast<unsigned>(codeByte(code)));
     log.emplace_back(line);
@@ -75,7 +75,8 @@ class FakeUpgradeHost : public UpgradeLinkSide, public UpgradeView {
   std::vector<OperatorMessage> messages;
   std::vector<UpgradeOutcome> outcomes;
   std::vector<UpgradeEvent> events;
-  LinkChannel channel;
+  LinkChoice choice{LinkProtocol::Usb, 1, 19200};
+  FrameChannel channel{choice};
   bool upgradeEnabled = true;
   int progress = -1;
   std::string reopenRefusal;
@@ -97,14 +98,9 @@ struct TransferFixture : ::testing::Test {
   TempDir dir;
   RunFlags runFlags;
   FakeUpgradeHost host;
-  LinkState& link = host.channel.state();
+  LinkChoice& link = host.choice;
   UpgradeTransfer base{kBaseUpgradeTable, link, host, host, runFlags};
   UpgradeTransfer handheld{kHandheldUpgradeTable, link, host, host, runFlags};
-
-  TransferFixture() {
-    link.protocol = LinkProtocol::Usb;
-    link.baudrate = 19200;
-  }
 
   std::filesystem::path image(std::size_t size, const std::string& name = "image.dat") {
     std::string bytes(size, '\0');
@@ -115,15 +111,19 @@ struct TransferFixture : ::testing::Test {
     return dir / name;
   }
 
-  // A reply whose other bytes are noise unless sealed: only the code may matter.
-  static void reply(UpgradeTransfer& engine, CommandCode code, bool withFcs = false) {
+  // A reply whose other bytes are noise: only the code and the FCS verdict may matter.
+  static void reply(UpgradeTransfer& engine, CommandCode code, bool fcsGood = false) {
     ReportFrame rx{};
-    rx.fill(withFcs ? 0 : 0xEE);
+    rx.fill(0xEE);
     rx[1] = codeByte(code);
-    if (withFcs) {
-      Fcs16::seal(rx);
-    }
-    engine.handleReply(rx);
+    engine.handleReply({rx, fcsGood});
+  }
+  // A frame sent before the transfer's, whose payload bytes 7..36 are `fill`.
+  void sendEarlierFrame(std::uint8_t fill) {
+    FramePayload earlier;
+    earlier.bytes.fill(fill);
+    earlier.end = frame_pos::kPayloadLast + 1;
+    host.channel.send(CommandCode::UploadSettings, earlier);
   }
 
   // Start, let the pause after the start frame end, and clear what the host saw.

@@ -147,12 +147,12 @@ TEST_F(TransferSafety, RepliesDuringTheStartPauseWaitTheirTurn) {
 // loop-back in one thread would.
 class EagerHost : public FakeUpgradeHost {
  public:
-  void sendFrame(CommandCode code) override {
-    FakeUpgradeHost::sendFrame(code);
+  void sendFrame(CommandCode code, const FramePayload& payload) override {
+    FakeUpgradeHost::sendFrame(code, payload);
     ReportFrame rx{};
     rx[1] = codeByte(code == CommandCode::BaseUpgradeStart ? CommandCode::BaseUpgradeStartAck
                                                            : CommandCode::BaseUpgradeBlockAck);
-    engine->handleReply(rx);
+    engine->handleReply({rx, true});
   }
   void startPause(PauseKind kind, int count) override {
     FakeUpgradeHost::startPause(kind, count);
@@ -164,8 +164,7 @@ class EagerHost : public FakeUpgradeHost {
 TEST_F(TransferSafety, RepliesHandedOverFromInsideAHostCallWaitTheirTurn) {
   link.protocol = LinkProtocol::Rs232;
   EagerHost eager;
-  eager.channel.state() = link;
-  UpgradeTransfer engine{kBaseUpgradeTable, eager.channel.state(), eager, eager, runFlags};
+  UpgradeTransfer engine{kBaseUpgradeTable, link, eager, eager, runFlags};
   eager.engine = &engine;
   engine.startUpgrade(image(70));
   ASSERT_EQ(eager.frames.size(), 4U);

@@ -12,9 +12,7 @@ using HandheldTransfer = TransferFixture;
 
 TEST_F(BaseTransfer, ThousandByteImageOverRs232FromStartToReopen) {
   link.protocol = LinkProtocol::Rs232;
-  for (std::size_t i = 7; i <= 36; ++i) {
-    link.txFrame[i] = 0xA5;  // left by an earlier command
-  }
+  sendEarlierFrame(0xA5);
   base.startUpgrade(image(1000));
   EXPECT_EQ(host.log,
             (Log{"discard", "disable", "settings 9600,n,8,1", "send 5a", "pause short x1"}));
@@ -183,7 +181,7 @@ TEST_F(BaseTransfer, DoneCompletesAgainAfterTheLastAcknowledgementOrShowsHowFarI
 
 TEST_F(BaseTransfer, UnknownRateKeepsTheRateCodeAndThePortSettings) {
   link.baudrate = 4800;
-  link.txFrame[6] = 'X';
+  sendEarlierFrame('X');
   base.startUpgrade(image(10));
   base.pauseElapsed();
   EXPECT_EQ(host.frames.at(0)[6], 'X');

@@ -77,8 +77,8 @@ std::vector<WindowShot> renderWindows(Application& app) {
   app.preferences().baseImagePath = "/home/operator/firmware/base-unit.dat";
   app.preferences().handheldImagePath = "/home/operator/firmware/handheld.dat";
   for (const auto& [feature, name] :
-       {std::pair{Feature::UpgradeBaseUnit, "upgrade-base"},
-        std::pair{Feature::UpgradeHandheldUnit, "upgrade-handheld"}}) {
+       {std::pair{FeatureWindow::UpgradeBaseUnit, "upgrade-base"},
+        std::pair{FeatureWindow::UpgradeHandheldUnit, "upgrade-handheld"}}) {
     ui::UpgradeWindow& window = main.upgradeWindow(feature);
     window.prepare(false);
     shots.push_back({QLatin1String(name), grabShown(window)});
@@ -89,10 +89,10 @@ std::vector<WindowShot> renderWindows(Application& app) {
   // application 2.1.0 (last character first), 8 bits, 1 stop bit, no parity nor flow control.
   const ReportFrame reply{0,   0xF4, 0xFB, 12,  0x05, 0x03, 3, 0, 0, 0, '3',
                           '0', '1',  0,    '0', '1',  '2',  2, 1, 1, 1, 1};
-  app.session().dispatcher().setActiveFeature(Feature::SetBaseUnit);
+  app.session().dispatcher().setActiveFeature(FeatureWindow::SetBaseUnit);
   ui::SetBaseUnitWindow& setBaseUnit = main.setBaseUnitWindow();
   setBaseUnit.prepare();
-  app.session().dispatcher().dispatch(reply);
+  app.session().channel().deliverHidReport(reply);
   shots.push_back({QStringLiteral("set-base-unit"), grabShown(setBaseUnit)});
   setBaseUnit.hide();
   shots.push_back({QStringLiteral("button-states"), buttonStates(app.look())});

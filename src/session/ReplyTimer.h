@@ -4,7 +4,7 @@
 #include <chrono>
 #include <functional>
 
-#include "link/QtBoundary.h"
+#include "session/GuardedCall.h"
 
 namespace orbelle {
 

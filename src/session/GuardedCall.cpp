@@ -1,4 +1,4 @@
-#include "link/QtBoundary.h"
+#include "session/GuardedCall.h"
 
 #include <QtGlobal>
 #include <stdexcept>

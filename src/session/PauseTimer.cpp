@@ -1,4 +1,4 @@
-#include "link/PauseTimer.h"
+#include "session/PauseTimer.h"
 
 #include "link/SerialLink.h"
 

@@ -1,4 +1,4 @@
-#include "protocol/LinkChannel.h"
+#include "protocol/FrameChannel.h"
 
 #include <algorithm>
 
@@ -7,25 +7,25 @@
 
 namespace orbelle {
 
-void LinkChannel::trace(const TraceEvent& event) const {
+void FrameChannel::trace(const TraceEvent& event) const {
   if (trace_) {
     trace_(event);
   }
 }
 
-void LinkChannel::traceFrame(FrameDirection direction, const ReportFrame& frame) const {
+void FrameChannel::traceFrame(FrameDirection direction, const ReportFrame& frame) const {
   trace({.kind = TraceKind::Frame, .direction = direction, .bytes = frame});
 }
 
-void LinkChannel::reset() {
+void FrameChannel::reset() {
   if (hid_ != nullptr) {
     hid_->close();
   }
   state_.serialOpen = false;
 }
 
-LinkOutcome LinkChannel::outcome() const {
-  switch (state_.protocol) {
+LinkOutcome FrameChannel::outcome() const {
+  switch (choice_.protocol) {
     case LinkProtocol::Usb:
       return hid_ != nullptr && hid_->deviceHeld() ? LinkOutcome::Usable : LinkOutcome::Unusable;
     case LinkProtocol::Rs232:
@@ -35,29 +35,34 @@ LinkOutcome LinkChannel::outcome() const {
   }
 }
 
-LinkOutcome LinkChannel::open(OpenMode mode) {
+LinkOutcome FrameChannel::open(OpenMode mode) {
   if (mode == OpenMode::ResetFirst) {
     reset();
   }
-  if (state_.protocol == LinkProtocol::Usb && hid_ != nullptr) {
+  if (choice_.protocol == LinkProtocol::Usb && hid_ != nullptr) {
     hid_->open();
-  } else if (state_.protocol == LinkProtocol::Rs232 && serial_ != nullptr) {
+  } else if (choice_.protocol == LinkProtocol::Rs232 && serial_ != nullptr) {
     state_.serialOpen = false;
-    serial_->open(state_.port, state_.baudrate);  // a refusal throws past here
+    serial_->open(choice_.port, choice_.baudrate);  // a refusal throws past here
     state_.serialOpen = serial_->portOpen();
   }
   return outcome();
 }
 
-void LinkChannel::send(CommandCode code) {
-  state_.txFrame[frame_pos::kReportId] = 0;
-  state_.txFrame[frame_pos::kCode] = codeByte(code);
-  Fcs16::seal(state_.txFrame);
+void FrameChannel::send(CommandCode code, const FramePayload& payload) {
+  ReportFrame& frame = state_.txFrame;
+  frame[frame_pos::kReportId] = 0;
+  frame[frame_pos::kCode] = codeByte(code);
+  const std::size_t end = std::min(payload.end, frame_pos::kPayloadLast + 1);
+  for (std::size_t at = frame_pos::kPayloadFirst; at < end; ++at) {
+    frame[at] = payload.bytes[at];
+  }
+  Fcs16::seal(frame);
   // Exchanges are lock-step and replies carry no sequence number: a reply that was already
   // there before this frame went out (a repeated one, or one that came too late) cannot be
   // its answer, and taking it would put every later answer one frame behind.
-  const bool usb = state_.protocol == LinkProtocol::Usb && hid_ != nullptr;
-  const bool rs232 = state_.protocol == LinkProtocol::Rs232 && serial_ != nullptr;
+  const bool usb = choice_.protocol == LinkProtocol::Usb && hid_ != nullptr;
+  const bool rs232 = choice_.protocol == LinkProtocol::Rs232 && serial_ != nullptr;
   if (usb) {
     hid_->dropUnhandled();
   } else if (rs232) {
@@ -72,28 +77,28 @@ void LinkChannel::send(CommandCode code) {
   }
 }
 
-void LinkChannel::dropRepeats() {
-  if (state_.protocol == LinkProtocol::Usb && hid_ != nullptr) {
+void FrameChannel::dropRepeats() {
+  if (choice_.protocol == LinkProtocol::Usb && hid_ != nullptr) {
     hid_->dropUnhandled();
-  } else if (state_.protocol == LinkProtocol::Rs232 && serial_ != nullptr) {
+  } else if (choice_.protocol == LinkProtocol::Rs232 && serial_ != nullptr) {
     serial_->dropUnhandled();
   }
 }
 
-void LinkChannel::close() {
+void FrameChannel::close() {
   reset();
   if (serial_ != nullptr && serial_->portOpen()) {
     serial_->close();
   }
 }
 
-void LinkChannel::stopHidReceiving() {
+void FrameChannel::stopHidReceiving() {
   if (hid_ != nullptr) {
     hid_->stopReceiving();
   }
 }
 
-void LinkChannel::setSerialLineSettings(std::string_view settings) {
+void FrameChannel::setSerialLineSettings(std::string_view settings) {
   if (serial_ == nullptr) {
     return;
   }
@@ -103,7 +108,7 @@ void LinkChannel::setSerialLineSettings(std::string_view settings) {
   serial_->setLineSettings(settings);
 }
 
-void LinkChannel::discardSerialInput() {
+void FrameChannel::discardSerialInput() {
   if (serial_ == nullptr) {
     return;
   }
@@ -113,40 +118,42 @@ void LinkChannel::discardSerialInput() {
   serial_->discardInput();
 }
 
-void LinkChannel::reopenSerial() {
+void FrameChannel::reopenSerial() {
   if (serial_ == nullptr) {
     return;
   }
   state_.serialOpen = false;
   trace({.kind = TraceKind::SerialReopened});
   // The opening closes the port first, keeping the program's hold on the unit.
-  serial_->open(state_.port, state_.baudrate);  // a refusal throws past here
+  serial_->open(choice_.port, choice_.baudrate);  // a refusal throws past here
   state_.serialOpen = serial_->portOpen();
   // The opening puts the line back to the preferred rate.
-  if (const auto settings = lineSettingsForBaudrate(state_.baudrate);
+  if (const auto settings = lineSettingsForBaudrate(choice_.baudrate);
       settings && state_.serialOpen) {
     trace({.kind = TraceKind::LineSettings, .text = *settings});
   }
 }
 
-void LinkChannel::deliverHidReport(std::span<const std::uint8_t, kFrameSize> report) {
+void FrameChannel::deliverHidReport(std::span<const std::uint8_t, kFrameSize> report) {
   std::copy(report.begin(), report.end(), state_.rxFrame.begin());
   deliverReply();
 }
 
-void LinkChannel::deliverSerialFrame(std::span<const std::uint8_t, kWireFrameSize> bytes) {
+void FrameChannel::deliverSerialFrame(std::span<const std::uint8_t, kWireFrameSize> bytes) {
   // Byte 0 is left as it was: a serial frame has no report ID.
   std::copy(bytes.begin(), bytes.end(), state_.rxFrame.begin() + 1);
   deliverReply();
 }
 
-void LinkChannel::deliverReply() {
-  // Replies are acted upon by their code alone; a wrong FCS is only marked in the trace.
+void FrameChannel::deliverReply() {
+  // The one place a reply's FCS is checked. Replies are acted upon by their code alone; a
+  // wrong FCS is marked in the trace and counted by whoever takes the reply.
   const bool fcsGood =
-      Fcs16::update(Fcs16::kInitial, std::span<const std::uint8_t>(state_.rxFrame).subspan(1)) ==
+      Fcs16::update(Fcs16::kInitial,
+                    std::span<const std::uint8_t>(state_.rxFrame.data() + 1, kWireFrameSize)) ==
       Fcs16::kGoodResidue;
   traceFrame(fcsGood ? FrameDirection::Received : FrameDirection::ReceivedBadFcs, state_.rxFrame);
-  dispatcher_.dispatch(state_.rxFrame);
+  dispatcher_.dispatch(Reply{state_.rxFrame, fcsGood});
 }
 
 }  // namespace orbelle

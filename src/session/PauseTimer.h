@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "link/QtBoundary.h"
+#include "session/GuardedCall.h"
 
 namespace orbelle {
 

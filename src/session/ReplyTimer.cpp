@@ -1,4 +1,4 @@
-#include "link/ReplyTimer.h"
+#include "session/ReplyTimer.h"
 
 namespace orbelle {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "protocol/Fcs16.h"
+#include "protocol/FrameChannel.h"
 #include "protocol/LineSettings.h"
-#include "protocol/LinkChannel.h"
 #include "support/FakeTransports.h"
 
 namespace orbelle::testing {
@@ -10,15 +10,19 @@ namespace {
 
 class RecordingReceiver : public ReplyReceiver {
  public:
-  void onLinkReply(const ReportFrame& rxFrame) override { frames.push_back(rxFrame); }
+  void onLinkReply(const Reply& reply) override {
+    frames.push_back(reply.frame);
+    verdicts.push_back(reply.fcsGood);
+  }
   std::vector<ReportFrame> frames;
+  std::vector<bool> verdicts;
 };
 
 struct LinkFixture : ::testing::Test {
   FakeHid hid;
   FakeSerial serial;
-  LinkChannel link;
-  LinkState& state = link.state();
+  LinkChoice state;
+  FrameChannel link{state};
   ReplyDispatcher& dispatcher = link.dispatcher();
 
   LinkFixture() { link.setTransports(&hid, &serial); }
@@ -26,11 +30,14 @@ struct LinkFixture : ::testing::Test {
 
 TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAndCloseReleases) {
   state.protocol = LinkProtocol::Usb;
-  state.txFrame[0] = 0x99;
+  FramePayload upload;
+  upload.bytes[0] = 0x99;
+  upload.bytes.fill(0x55);
   for (std::size_t i = 2; i <= 13; ++i) {
-    state.txFrame[i] = static_cast<std::uint8_t>(0xA0 + i);
+    upload.bytes[i] = static_cast<std::uint8_t>(0xA0 + i);
   }
-  link.send(CommandCode::UploadSettings);
+  upload.end = 14;
+  link.send(CommandCode::UploadSettings, upload);
   link.send(CommandCode::ReadSettings);
   ASSERT_EQ(hid.sent.size(), 2U);
   const ReportFrame& read = hid.sent[1];
@@ -38,6 +45,7 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAn
   for (std::size_t i = 2; i <= 13; ++i) {
     EXPECT_EQ(read[i], 0xA0 + i);
   }
+  EXPECT_EQ(read[14], 0) << "a payload sets its own bytes and no more";
   EXPECT_EQ(Fcs16::update(Fcs16::kInitial, std::span<const std::uint8_t>(read.data() + 1, 38)),
             Fcs16::kGoodResidue);
 
@@ -52,11 +60,11 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAn
   EXPECT_EQ(std::tuple(serial.sent.size(), hid.sent.size()), std::tuple(1U, 2U));
 
   // Closing releases both links.
-  state.serialOpen = true;
-  serial.isOpen = true;
+  state.protocol = LinkProtocol::Rs232;
+  EXPECT_EQ(link.open(), LinkOutcome::Usable);
   hid.held = true;
   link.close();
-  EXPECT_FALSE(hid.held || state.serialOpen || serial.isOpen);
+  EXPECT_FALSE(hid.held || link.serialOpen() || serial.isOpen);
   serial.calls.clear();
   link.close();
   EXPECT_TRUE(serial.calls.empty()) << "a closed port is not closed again";
@@ -65,32 +73,34 @@ TEST_F(LinkFixture, SendFrameKeepsEarlierPayloadSealsItGoesToTheChosenLinkOnlyAn
 TEST_F(LinkFixture, RepliesGoToTheActiveReceiverOnlyAndOtherwiseDropSilently) {
   RecordingReceiver settings;
   RecordingReceiver upgrade;
-  dispatcher.attach(Feature::SetBaseUnit, &settings);
-  dispatcher.attach(Feature::UpgradeBaseUnit, &upgrade);
+  dispatcher.attach(FeatureWindow::SetBaseUnit, &settings);
+  dispatcher.attach(FeatureWindow::UpgradeBaseUnit, &upgrade);
 
   std::array<std::uint8_t, kFrameSize> report{};
   report[0] = 0x07;
   report[1] = 0xF4;
   report[37] = 0xEE;  // a wrong FCS is delivered all the same
-  dispatcher.setActiveFeature(Feature::SetBaseUnit);
+  dispatcher.setActiveFeature(FeatureWindow::SetBaseUnit);
   link.deliverHidReport(report);
   ASSERT_EQ(settings.frames.size(), 1U);
   EXPECT_EQ(settings.frames[0], report);
+  EXPECT_EQ(settings.verdicts, std::vector<bool>{false}) << "taken, and judged once";
 
   std::array<std::uint8_t, kWireFrameSize> wire{};
   wire[0] = 0x56;
-  dispatcher.setActiveFeature(Feature::UpgradeBaseUnit);
+  dispatcher.setActiveFeature(FeatureWindow::UpgradeBaseUnit);
   link.deliverSerialFrame(wire);
   ASSERT_EQ(upgrade.frames.size(), 1U);
   EXPECT_EQ(std::tuple(upgrade.frames[0][0], upgrade.frames[0][1]), std::tuple(0x07, 0x56))
       << "a serial frame leaves byte 0 untouched";
 
-  for (Feature feature : {Feature::SetProtocol, Feature::None, Feature::UpgradeHandheldUnit}) {
+  for (FeatureWindow feature :
+       {FeatureWindow::SetProtocol, FeatureWindow::None, FeatureWindow::UpgradeHandheldUnit}) {
     dispatcher.setActiveFeature(feature);
     link.deliverSerialFrame(wire);
   }
-  dispatcher.setActiveFeature(Feature::SetBaseUnit);
-  dispatcher.detach(Feature::SetBaseUnit);
+  dispatcher.setActiveFeature(FeatureWindow::SetBaseUnit);
+  dispatcher.detach(FeatureWindow::SetBaseUnit);
   link.deliverSerialFrame(wire);
   EXPECT_EQ(std::tuple(settings.frames.size(), upgrade.frames.size()), std::tuple(1U, 1U));
 }
@@ -149,7 +159,7 @@ TEST_F(LinkFixture, SerialStepsAreTracedInOrderOnlyWhenTheyReachAnOpenPort) {
 
   serial.refusal = "no such port";
   EXPECT_THROW(link.reopenSerial(), LinkError);
-  EXPECT_FALSE(state.serialOpen);
+  EXPECT_FALSE(link.serialOpen());
 }
 
 TEST(LineSettings, ParsesSettingsStringsAndRejectsMalformedOnes) {

@@ -1,19 +1,21 @@
-#include "link/LinkSession.h"
+#include "session/Session.h"
 
 #include <QtGlobal>
 
 namespace orbelle {
 
-LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) : QObject(parent) {
+Session::Session(const LinkChoice& choice, SerialLink::DeviceResolver resolver, QObject* parent)
+    : QObject(parent), channel_(choice) {
   const auto traceDropped = [this](std::span<const std::uint8_t> bytes) {
-    link_.trace({.kind = TraceKind::Frame, .direction = FrameDirection::Dropped, .bytes = bytes});
+    channel_.trace(
+        {.kind = TraceKind::Frame, .direction = FrameDirection::Dropped, .bytes = bytes});
   };
   const auto countDropped = [this](std::size_t count) {
-    runGuarded(onFailure_, [&] { link_.dispatcher().dispatchDroppedBytes(count); });
+    runGuarded(onFailure_, [&] { channel_.dispatcher().dispatchDroppedBytes(count); });
   };
   hid_ = std::make_unique<HidLink>(
       [this](std::span<const std::uint8_t, kFrameSize> report) {
-        runGuarded(onFailure_, [&] { link_.deliverHidReport(report); });
+        runGuarded(onFailure_, [&] { channel_.deliverHidReport(report); });
       },
       [this](HidLink::Problem problem, const std::string& text) {
         runGuarded(onFailure_, [&] {
@@ -29,7 +31,7 @@ LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) :
   serial_ = std::make_unique<SerialLink>(
       std::move(resolver),
       [this](std::span<const std::uint8_t, kWireFrameSize> bytes) {
-        runGuarded(onFailure_, [&] { link_.deliverSerialFrame(bytes); });
+        runGuarded(onFailure_, [&] { channel_.deliverSerialFrame(bytes); });
       },
       [this](SerialLink::Problem problem, const std::string& text) {
         runGuarded(onFailure_, [&] {
@@ -40,10 +42,10 @@ LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) :
       },
       traceDropped);
   serial_->setFreshDropHandler(countDropped);
-  serial_->setTooSoonHandler([this] { link_.dispatcher().dispatchStaleReply(); });
+  serial_->setTooSoonHandler([this] { channel_.dispatcher().dispatchStaleReply(); });
   serial_->setNoteHandler(
-      [this](std::string_view text) { link_.trace({.kind = TraceKind::Note, .text = text}); });
-  link_.setTransports(hid_.get(), serial_.get());
+      [this](std::string_view text) { channel_.trace({.kind = TraceKind::Note, .text = text}); });
+  channel_.setTransports(hid_.get(), serial_.get());
   // A test seam: the links notice what arrives this many milliseconds late, as a loaded
   // machine would. Decisions about which reply answers which frame must not change.
   if (const int delay = qEnvironmentVariableIntValue("VKR_TEST_HANDLING_DELAY_MS"); delay > 0) {
@@ -51,5 +53,11 @@ LinkSession::LinkSession(SerialLink::DeviceResolver resolver, QObject* parent) :
     serial_->setHandlingDelay(std::chrono::milliseconds(delay));
   }
 }
+
+LinkedFeatureResult Session::openFor(FeatureWindow feature) {
+  return runLinkedFeature(feature, channel_);
+}
+
+LinkCheckResult Session::checkChosenLink() { return orbelle::checkChosenLink(channel_); }
 
 }  // namespace orbelle

@@ -2,23 +2,23 @@
 
 #include <optional>
 
-#include "link/PauseTimer.h"
 #include "protocol/LinkError.h"
-#include "upgrade/UpgradeLinkSide.h"
+#include "session/PauseTimer.h"
+#include "upgrade/UpgradeChannel.h"
 
 namespace orbelle {
 
-class LinkSession;
+class Session;
 class UpgradeTransfer;
 
 // An upgrade's link side on the program's link session, for the window and vkr alike: frames
 // and serial steps go through the link channel, so tracing sees them, and the serial steps
 // reach the serial port even when USB is the active link. The pauses run on the event loop,
 // counted from when the start frame has left the port over RS232.
-class SessionUpgradeLink : public UpgradeLinkSide {
+class SessionUpgradeChannel : public UpgradeChannel {
  public:
   // `failed` takes what the end of a pause threw inside the event loop.
-  SessionUpgradeLink(LinkSession& session, PauseDurations pauses, FailureSink failed);
+  SessionUpgradeChannel(Session& session, PauseDurations pauses, FailureSink failed);
 
   // The transfer told of each pause; set once, before the first start.
   void attach(UpgradeTransfer& transfer) { transfer_ = &transfer; }
@@ -27,7 +27,7 @@ class SessionUpgradeLink : public UpgradeLinkSide {
   // Why the serial port last refused a step, so that a program can suggest a remedy.
   const std::optional<LinkRefusal>& lastRefusal() const { return refusal_; }
 
-  void sendFrame(CommandCode code) override;
+  void sendFrame(CommandCode code, const FramePayload& payload) override;
   void dropRepeats() override;
   void setLineSettings(std::string_view settings) override;
   void discardInput() override;
@@ -40,7 +40,7 @@ class SessionUpgradeLink : public UpgradeLinkSide {
   void armed(std::chrono::milliseconds duration);
   void elapsed();
 
-  LinkSession& session_;
+  Session& session_;
   PauseDurations pauses_;
   UpgradeTransfer* transfer_ = nullptr;
   PauseKind kind_ = PauseKind::Short;

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "protocol/CommandCode.h"
+#include "protocol/FramePayload.h"
 #include "protocol/LinkProtocol.h"
-#include "protocol/ReportFrame.h"
 
 namespace orbelle {
 
@@ -13,13 +13,12 @@ namespace orbelle {
 // nothing at all; vkr waits its --timeout instead.
 inline constexpr std::chrono::milliseconds kSettingsReplyTimeout{1500};
 
-// The link side of the settings exchange: one implementation serves the window and vkr.
-class SettingsLink {
+// What the settings exchange asks of the channel: one implementation serves the window and vkr.
+class SettingsChannel {
  public:
-  virtual ~SettingsLink() = default;
-  virtual ReportFrame& txFrame() = 0;
-  // Sends over the chosen link; the payload is already in txFrame.
-  virtual void sendFrame(CommandCode code) = 0;
+  virtual ~SettingsChannel() = default;
+  // Sends the frame of `code` with the payload bytes `payload` sets over the chosen link.
+  virtual void sendFrame(CommandCode code, const FramePayload& payload) = 0;
   virtual LinkProtocol protocol() const = 0;
   // The serial port's settings string, whatever the link: applied now when the port is open,
   // else at its next opening. Throws LinkError when the port refuses it.
