@@ -70,32 +70,16 @@ void ProgressReport::started() {
   out_ << "Upgrading the " << unitName_ << " with " << imageLength_ << " bytes...\n" << std::flush;
 }
 
-void ProgressReport::blockSent(std::uint64_t sent, Clock::time_point now) {
-  if (!firstBlockAt_) {
-    firstBlockAt_ = now;
-  }
-  const Figures figures = figuresAt(sent, now);
+void ProgressReport::blockSent(const ProgressFigures& figures, Clock::time_point now) {
   if (!due(figures, now)) {
     return;
   }
   lastShownAt_ = now;
   lastShownPercent_ = figures.percent;
-  draw(sent, figures);
+  draw(figures);
 }
 
-ProgressReport::Figures ProgressReport::figuresAt(std::uint64_t sent, Clock::time_point now) const {
-  Figures figures{};
-  figures.percent = imageLength_ == 0 ? 100 : static_cast<int>(sent * 100 / imageLength_);
-  figures.seconds = std::chrono::duration<double>(now - *firstBlockAt_).count();
-  const bool settled = figures.seconds >= kRateSettleSeconds || (sent == imageLength_ && sent > 0);
-  if (settled && figures.seconds > 0.0) {
-    figures.bytesPerSecond = static_cast<double>(sent) / figures.seconds;
-    figures.secondsLeft = static_cast<double>(imageLength_ - sent) / *figures.bytesPerSecond;
-  }
-  return figures;
-}
-
-bool ProgressReport::due(const Figures& figures, Clock::time_point now) const {
+bool ProgressReport::due(const ProgressFigures& figures, Clock::time_point now) const {
   if (lastShownPercent_ < 0 || (figures.percent == 100 && lastShownPercent_ != 100)) {
     return true;
   }
@@ -106,17 +90,13 @@ bool ProgressReport::due(const Figures& figures, Clock::time_point now) const {
          now - lastShownAt_ >= kLineInterval;
 }
 
-std::string ProgressReport::describe(std::uint64_t sent, const Figures& figures) const {
-  return describeProgress(sent, imageLength_, figures.seconds);
-}
-
-void ProgressReport::draw(std::uint64_t sent, const Figures& figures) {
+void ProgressReport::draw(const ProgressFigures& figures) {
   switch (style_) {
     case Style::Json:
       out_ << nlohmann::json{{"event", "progress"},
                              {"percent", figures.percent},
-                             {"bytes_sent", sent},
-                             {"bytes_total", imageLength_},
+                             {"bytes_sent", figures.sent},
+                             {"bytes_total", figures.total},
                              {"seconds", figures.seconds},
                              {"bytes_per_second", orNull(figures.bytesPerSecond)},
                              {"seconds_left", orNull(figures.secondsLeft)}}
@@ -125,7 +105,7 @@ void ProgressReport::draw(std::uint64_t sent, const Figures& figures) {
            << std::flush;
       return;
     case Style::Lines:
-      out_ << figures.percent << "% " << describe(sent, figures) << '\n' << std::flush;
+      out_ << figures.percent << "% " << figures.text() << '\n' << std::flush;
       return;
     case Style::Bar: {
       const int filled = figures.percent * kBarWidth / 100;
@@ -136,8 +116,7 @@ void ProgressReport::draw(std::uint64_t sent, const Figures& figures) {
            << (figures.percent < 10    ? "  "
                : figures.percent < 100 ? " "
                                        : "")
-           << figures.percent << "% [" << bar << "] " << describe(sent, figures) << "\x1b[K"
-           << std::flush;
+           << figures.percent << "% [" << bar << "] " << figures.text() << "\x1b[K" << std::flush;
       barOpen_ = true;
       return;
     }

@@ -30,8 +30,8 @@ class ProgressReport {
 
   // The start frame has gone out.
   void started();
-  // `sent` image bytes have been handed to the link; the first call starts the clock.
-  void blockSent(std::uint64_t sent, Clock::time_point now);
+  // A block has been handed to the link; `figures` say how far the transfer has come.
+  void blockSent(const ProgressFigures& figures, Clock::time_point now);
   // Every block is in and the unit restarts before the port is opened again.
   void waitingForRestart(std::chrono::milliseconds wait);
   // Something the operator should know while the transfer goes on: its own line (an event
@@ -41,23 +41,13 @@ class ProgressReport {
   void end();
 
  private:
-  struct Figures {
-    int percent;
-    double seconds;
-    std::optional<double> bytesPerSecond;
-    std::optional<double> secondsLeft;
-  };
-
-  Figures figuresAt(std::uint64_t sent, Clock::time_point now) const;
-  bool due(const Figures& figures, Clock::time_point now) const;
-  void draw(std::uint64_t sent, const Figures& figures);
-  std::string describe(std::uint64_t sent, const Figures& figures) const;
+  bool due(const ProgressFigures& figures, Clock::time_point now) const;
+  void draw(const ProgressFigures& figures);
 
   Style style_;
   std::ostream& out_;
   std::string unitName_;
   std::uint64_t imageLength_;
-  std::optional<Clock::time_point> firstBlockAt_;
   Clock::time_point lastShownAt_{};
   int lastShownPercent_ = -1;
   bool barOpen_ = false;

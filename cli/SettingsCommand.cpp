@@ -1,6 +1,7 @@
 #include "SettingsCommand.h"
 
-#include <cctype>
+#include <functional>
+#include <iomanip>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -8,15 +9,16 @@
 #include <CLI/CLI.hpp>
 
 #include "CliError.h"
-#include "CliLink.h"
+#include "CliSession.h"
 #include "DecimalNumbers.h"
 #include "GlobalOptions.h"
+#include "InterruptWatch.h"
 #include "Output.h"
 #include "PrefsView.h"
-#include "SettingsSession.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LineSettings.h"
+#include "session/SettingsExchange.h"
 #include "settings/SettingsChange.h"
 #include "settings/SettingsCodec.h"
 #include "settings/SettingsJson.h"
@@ -53,40 +55,45 @@ std::string withLineFeeds(std::string text) {
 }
 
 // The record as printed. The version texts are those the window's fields show (an unset
-// unit's versions included); `nationNote` follows the nation in the text.
-nlohmann::json settingsResult(const BaseSettings& settings, const SetBaseUnitModel& model) {
+// unit's versions included).
+nlohmann::json settingsResult(const BaseSettings& settings, const SettingsRecord& record) {
   nlohmann::json json = settingsToJson(settings);
-  json["bootloader_version"] = model.bootloaderText();
-  json["application_version"] = model.applicationText();
+  json["bootloader_version"] = record.bootloaderVersion;
+  json["application_version"] = record.applicationVersion;
   json["summary"] = buildSettingsSummary(normalised(settings));
   return json;
 }
 
-std::string settingsText(const nlohmann::json& j, const std::string& nationNote = "") {
-  const auto orNone = [](const nlohmann::json& v) {
-    return v.is_null() ? std::string("(none)") : (v.is_string() ? v.get<std::string>() : v.dump());
+std::string orNone(const std::optional<std::string>& text) { return text.value_or("(none)"); }
+
+// The same, as text; `nationNote` follows the nation.
+std::string settingsText(const BaseSettings& raw, const SettingsRecord& record,
+                         const std::string& nationNote = "") {
+  const BaseSettings s = normalised(raw);
+  std::string ids;
+  for (int id = 1; id <= 16; ++id) {
+    if (isIdRegistered(s.associatedIds, id)) {
+      ids += (ids.empty() ? "" : ",") + std::to_string(id);
+    }
+  }
+  const auto field = [](SettingsField field, int value) {
+    return orNone(fieldValueText(field, value));
   };
   std::ostringstream text;
-  std::string ids;
-  for (const auto& id : j["ids"]) {
-    ids += (ids.empty() ? "" : ",") + id.dump();
-  }
-  std::string nation = j["nation"].get<std::string>();
-  nation[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(nation[0])));
-  text << "nation               " << nation << nationNote << "\n"
-       << "frequency hopping    " << (j["hopping"].get<bool>() ? "on" : "off") << "\n"
-       << "channel              " << j["channel"].dump() << "\n"
-       << "power                " << j["power_dbm"].dump() << " dBm\n"
+  text << "nation               " << kNationNames.at(s.nation) << nationNote << "\n"
+       << "frequency hopping    " << (s.hopping ? "on" : "off") << "\n"
+       << "channel              " << static_cast<int>(s.channel) << "\n"
+       << "power                " << static_cast<int>(s.powerDbm) << " dBm\n"
        << "handheld IDs         " << (ids.empty() ? "(none)" : ids) << "\n"
-       << "RS232 baud rate      " << orNone(j["rs232"]["baud"]) << "\n"
-       << "RS232 data bits      " << orNone(j["rs232"]["data_bits"]) << "\n"
-       << "RS232 stop bits      " << orNone(j["rs232"]["stop_bits"]) << "\n"
-       << "RS232 parity         " << orNone(j["rs232"]["parity"]) << "\n"
-       << "RS232 flow control   " << orNone(j["rs232"]["flow"]) << "\n"
-       << "numeric key          " << orNone(j["numeric_key"]) << "\n"
-       << "bootloader version   " << j["bootloader_version"].get<std::string>() << "\n"
-       << "application version  " << j["application_version"].get<std::string>() << "\n\n"
-       << withLineFeeds(j["summary"].get<std::string>()) << "\n";
+       << "RS232 baud rate      " << field(SettingsField::Baud, s.baudCode) << "\n"
+       << "RS232 data bits      " << field(SettingsField::DataBits, s.dataBitsCode) << "\n"
+       << "RS232 stop bits      " << field(SettingsField::StopBits, s.stopBitsCode) << "\n"
+       << "RS232 parity         " << field(SettingsField::Parity, s.parityCode) << "\n"
+       << "RS232 flow control   " << field(SettingsField::Flow, s.flowControlCode) << "\n"
+       << "numeric key          " << field(SettingsField::NumericKey, s.numericKeyMode) << "\n"
+       << "bootloader version   " << record.bootloaderVersion << "\n"
+       << "application version  " << record.applicationVersion << "\n\n"
+       << withLineFeeds(buildSettingsSummary(s)) << "\n";
   return text.str();
 }
 
@@ -197,78 +204,123 @@ std::string whyAdjusted(SettingsField field) {
 }
 
 std::string valueText(SettingsField field, int value) {
-  const nlohmann::json json = settingsFieldValue(field, value);
-  if (json.is_null()) {
-    return "code " + std::to_string(value);
-  }
-  return json.is_string() ? json.get<std::string>() : json.dump();
+  return fieldValueText(field, value).value_or("code " + std::to_string(value));
 }
 
-// How an upload came about, for its report.
-struct UploadStart {
-  bool fromDefaults = false;  // the unit was never set: the default settings were the start
-  // The nation the unit reported before the upload; uploads never change it.
-  std::optional<std::uint8_t> nationBefore;
-};
-
-// Uploads what the window now shows; `adjusted` names what its rules changed on their own.
-int uploadAndReport(CliLink& link, SettingsSession& session,
-                    const std::vector<FieldAdjustment>& adjusted, bool channelAsked,
-                    const UploadStart& start) {
-  const Output out(link.options().json);
-  if (start.fromDefaults) {
+// What the exchange is about to upload beyond what was asked, told before it goes out.
+void noteBeforeUpload(const Output& out, const SettingsRecord& record, bool channelAsked) {
+  if (record.startedFromDefaults) {
     out.note("The base unit has never been set: starting from the default settings.");
   }
-  nlohmann::json adjustedJson = nlohmann::json::array();
-  for (const FieldAdjustment& a : adjusted) {
-    adjustedJson.push_back({{"field", settingsFieldKey(a.field)},
-                            {"from", settingsFieldValue(a.field, a.from)},
-                            {"to", settingsFieldValue(a.field, a.to)}});
+  for (const FieldAdjustment& a : record.adjusted) {
     out.note(std::string("Also changed ") + settingsFieldKey(a.field) + " from " +
              valueText(a.field, a.from) + " to " + valueText(a.field, a.to) + " (" +
              whyAdjusted(a.field) + ").");
   }
   // A channel named after hopping went on replaces the one the window put in its place.
-  if (session.channelReset() && !channelAsked) {
+  if (record.channelReset && !channelAsked) {
     out.note(withLineFeeds(settingsMessageText(SettingsMessage::ChannelReset)));
   }
-  BaseSettings echoed = session.upload();
+}
+
+// SIGINT or SIGTERM ended the exchange: whether anything may have been uploaded.
+CliError interruptedError(const CliSession& cli, const SettingsExchange& exchange) {
+  const int signal = cli.interruptedBy();
+  const bool sent = exchange.uploadSent();
+  return {exitCodeForSignal(signal),
+          sent ? "interrupted before the base unit confirmed the upload: whether it took the "
+                 "new settings is unknown (vkr settings read shows what it has)"
+               : "interrupted: nothing was uploaded",
+          {{"outcome", "interrupted"},
+           {"signal", signalName(signal)},
+           {"upload", sent ? "unknown" : "none"}}};
+}
+
+// Throws what the operator is told unless the exchange read or uploaded the settings.
+void throwUnlessDone(const CliSession& cli, const SettingsExchange& exchange) {
+  const SettingsRecord& record = exchange.record();
+  switch (exchange.ending()) {
+    case SettingsEnding::Read:
+    case SettingsEnding::Uploaded:
+      return;
+    case SettingsEnding::Unset:
+      throw CliError(exitCodeFor(SettingsMessage::UnsetUnit),
+                     std::string(settingsMessageText(SettingsMessage::UnsetUnit)) +
+                         " (bootloader " + record.bootloaderVersion + ", application " +
+                         record.applicationVersion + ")");
+    case SettingsEnding::NoReply: {
+      std::ostringstream text;
+      text << settingsMessageText(SettingsMessage::NoReply) << " No reply to "
+           << exchange.waitingFor() << " within " << std::setprecision(3)
+           << cli.options().timeoutSeconds << " s.";
+      throw CliError(exitCodeFor(SettingsMessage::NoReply), text.str());
+    }
+    case SettingsEnding::ChangeRefused:
+      throw CliError(kBadUsage, exchange.refusal());
+    case SettingsEnding::UnexpectedAnswer:
+      throw CliError(
+          kFailed, std::string("unexpected answer: ") + settingsMessageText(exchange.unexpected()));
+    case SettingsEnding::LinkBroke:
+      throw CliError(kLinkUnusable,
+                     "Cannot communicate with the base unit. The link broke: " + cli.linkProblem());
+    case SettingsEnding::Interrupted:
+      throw interruptedError(cli, exchange);
+    case SettingsEnding::Failed:
+      std::rethrow_exception(exchange.failure());
+  }
+}
+
+// One settings exchange on the application's event loop, from `begin` to its end: the link
+// breaking, SIGINT and SIGTERM end it too, and nothing is uploaded once a signal has come.
+const SettingsRecord& runExchange(CliSession& cli, SettingsExchange& exchange,
+                                  const std::function<void()>& begin, bool channelAsked = false) {
+  cli.endWith({.linkBroke = [&exchange] { exchange.linkBroke(); },
+               .interrupted = [&exchange] { exchange.interrupt(); },
+               .failed = [&exchange](std::exception_ptr failure) { exchange.fail(failure); }});
+  QObject::connect(&exchange, &SettingsExchange::ended, &exchange, [&cli] { cli.finished(); });
+  QObject::connect(&exchange, &SettingsExchange::aboutToUpload, &exchange,
+                   [&cli, &exchange, channelAsked] {
+                     noteBeforeUpload(Output(cli.options().json), exchange.record(), channelAsked);
+                     cli.takeSignal();
+                   });
+  begin();
+  cli.runUntil([&exchange] { return exchange.hasEnded(); });
+  throwUnlessDone(cli, exchange);
+  return exchange.record();
+}
+
+// What the base unit echoed of an upload.
+int reportUpload(const GlobalOptions& options, const SettingsRecord& record) {
+  const Output out(options.json);
   // The upload carries no nation, so an echo may name none (or any): show the one read.
+  BaseSettings echoed = record.settings;
   std::string nationNote;
-  if (start.nationBefore) {
-    echoed.nation = *start.nationBefore;
+  if (record.nationBefore) {
+    echoed.nation = *record.nationBefore;
     nationNote = " (not changed: vkr uploads no nation)";
   }
   out.note(settingsMessageText(SettingsMessage::UploadConfirmed));
-  nlohmann::json result = settingsResult(echoed, session.model());
-  result["started_from_defaults"] = start.fromDefaults;
-  result["also_changed"] = adjustedJson;
-  out.result(result, settingsText(result, nationNote));
+  nlohmann::json adjusted = nlohmann::json::array();
+  for (const FieldAdjustment& a : record.adjusted) {
+    adjusted.push_back({{"field", settingsFieldKey(a.field)},
+                        {"from", settingsFieldValue(a.field, a.from)},
+                        {"to", settingsFieldValue(a.field, a.to)}});
+  }
+  nlohmann::json result = settingsResult(echoed, record);
+  result["started_from_defaults"] = record.startedFromDefaults;
+  result["also_changed"] = adjusted;
+  out.result(result, settingsText(echoed, record, nationNote));
   return kOk;
 }
 
 int readCommand(const GlobalOptions& options) {
-  CliLink link(options, FeatureWindow::SetBaseUnit);
-  link.open();
-  SettingsSession session(link);
-  const BaseSettings& current = session.readCurrent();
-  const nlohmann::json result = settingsResult(current, session.model());
-  Output(options.json).result(result, settingsText(result));
+  CliSession cli(options, FeatureWindow::SetBaseUnit);
+  cli.open();
+  SettingsExchange exchange(cli.session(), cli.timeout());
+  const SettingsRecord& record = runExchange(cli, exchange, [&exchange] { exchange.read(); });
+  Output(options.json)
+      .result(settingsResult(record.settings, record), settingsText(record.settings, record));
   return kOk;
-}
-
-// Reads the unit's settings as the start of an upload. A unit that was never set starts
-// from the defaults: the operator clicks Return Default Settings.
-BaseSettings readStart(SettingsSession& session, UploadStart& start) {
-  SetBaseUnitModel& model = session.model();
-  if (session.read() == SettingsSession::ReadOutcome::Unset) {
-    start.fromDefaults = true;
-    model.clickReturnDefaultSettings();
-    return model.uploadValues();
-  }
-  // As reported, before the window's normalisation, so that what that changes is seen.
-  start.nationBefore = model.reported().nation;
-  return model.reported();
 }
 
 int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
@@ -276,29 +328,20 @@ int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
     throw CliError(kBadUsage, "say what to change, for example --channel 3 (see --help)");
   }
   const SettingsChange change = changeFrom(arguments);
-  CliLink link(options, FeatureWindow::SetBaseUnit);
-  link.open();
-  SettingsSession session(link);
-  UploadStart start;
-  const BaseSettings before = readStart(session, start);
-  try {
-    session.model().applyChange(change);
-  } catch (const std::invalid_argument& error) {
-    throw CliError(kBadUsage, error.what());
-  }
-  const auto adjusted = unaskedAdjustments(before, session.model().uploadValues(), change);
-  return uploadAndReport(link, session, adjusted, change.channel.has_value(), start);
+  CliSession cli(options, FeatureWindow::SetBaseUnit);
+  cli.open();
+  SettingsExchange exchange(cli.session(), cli.timeout());
+  return reportUpload(options, runExchange(
+                                   cli, exchange, [&exchange, &change] { exchange.change(change); },
+                                   change.channel.has_value()));
 }
 
 int defaultsCommand(const GlobalOptions& options) {
-  CliLink link(options, FeatureWindow::SetBaseUnit);
-  link.open();
-  SettingsSession session(link);
-  UploadStart start;
-  readStart(session, start);
-  start.fromDefaults = false;  // the defaults are what was asked for
-  session.model().clickReturnDefaultSettings();
-  return uploadAndReport(link, session, {}, false, start);
+  CliSession cli(options, FeatureWindow::SetBaseUnit);
+  cli.open();
+  SettingsExchange exchange(cli.session(), cli.timeout());
+  return reportUpload(options,
+                      runExchange(cli, exchange, [&exchange] { exchange.restoreDefaults(); }));
 }
 
 int devicesCommand(const GlobalOptions& options) {

@@ -12,7 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CliError.h"
-#include "CliLink.h"
+#include "CliSession.h"
 #include "ExitCode.h"
 #include "GlobalOptions.h"
 #include "InterruptWatch.h"
@@ -20,19 +20,14 @@
 #include "ProgressReport.h"
 #include "desktop/SleepInhibitor.h"
 #include "protocol/LinkError.h"
-#include "session/ReplyTimer.h"
-#include "session/SessionUpgradeChannel.h"
+#include "session/UpgradeOperation.h"
 #include "upgrade/FinishNotice.h"
 #include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeImage.h"
-#include "upgrade/UpgradeTransfer.h"
-#include "upgrade/UpgradeView.h"
 
 namespace orbelle::cli {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct UpgradeArguments {
   std::string image;
@@ -41,13 +36,15 @@ struct UpgradeArguments {
 
 struct UnitKind {
   const UpgradeCodeTable& table;
+  UpgradeOperation::Unit unit;
   FeatureWindow feature;
   const char* name;
 };
 
-const UnitKind kBaseUnit{kBaseUpgradeTable, FeatureWindow::UpgradeBaseUnit, "base unit"};
-const UnitKind kHandheldUnit{kHandheldUpgradeTable, FeatureWindow::UpgradeHandheldUnit,
-                             "handheld unit"};
+const UnitKind kBaseUnit{kBaseUpgradeTable, UpgradeOperation::Unit::Base,
+                         FeatureWindow::UpgradeBaseUnit, "base unit"};
+const UnitKind kHandheldUnit{kHandheldUpgradeTable, UpgradeOperation::Unit::Handheld,
+                             FeatureWindow::UpgradeHandheldUnit, "handheld unit"};
 
 // 2000 as "2,000": a count an operator reads at a glance.
 std::string grouped(std::uint64_t count) {
@@ -92,16 +89,14 @@ std::uint64_t checkedImageLength(const std::filesystem::path& path, const Upgrad
                  imageRefusalMessage(image, table) + inParentheses(path, detail));
 }
 
-// One upgrade from start frame to completion, on the event loop of the link. The time-out is
-// per reply: it runs whenever a reply is due and stops while a pause runs. vkr has no Upgrade
-// button, and its progress report follows the transfer's offset, which is finer than a
-// percentage.
-class UpgradeRun : private UpgradeView {
+// One upgrade from start frame to completion, as its operation reports it: a progress report,
+// the advice on a slow adapter, the summary, and the exit status with what went wrong. The
+// time-out is per reply, pauses excluded; vkr has no Upgrade button, and its progress follows
+// each block, which is finer than a percentage.
+class UpgradeRun {
  public:
-  UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pauses, ProgressReport& progress);
-  ~UpgradeRun() override;
-  UpgradeRun(const UpgradeRun&) = delete;
-  UpgradeRun& operator=(const UpgradeRun&) = delete;
+  UpgradeRun(CliSession& cli, const UnitKind& unit, PauseDurations pauses,
+             ProgressReport& progress);
 
   // Returns once a completion has been reached; throws CliError otherwise.
   void run(const std::filesystem::path& image);
@@ -110,240 +105,148 @@ class UpgradeRun : private UpgradeView {
   std::string summaryText() const;
 
  private:
-  enum class Ending { Completed, Failed, NoReply, LinkBroke, Interrupted };
-
-  void setUpgradeEnabled(bool /*enabled*/) override {}
-  void setProgress(int /*percent*/) override {}
-  void transferFinished(UpgradeOutcome outcome, std::string_view text, std::string_view title,
-                        MessageIcon icon) override;
-  void replyReceived() override;
-  void pauseStarted(bool restart, std::chrono::milliseconds duration) override;
-  void pauseEnded() override;
-  void transferEvent(UpgradeEvent event) override;
-
-  // Says once, during the transfer, what a slow adapter costs and how to mend it.
-  void adviseOnTurnaround(Clock::time_point now);
-  nlohmann::json turnaroundSummary() const;
-  void end(Ending ending);
-  void throwUnlessCompleted(const std::filesystem::path& image);
+  void connectOperation();
+  void ended(const UpgradeEnd& end);
+  void throwUnlessCompleted(const std::filesystem::path& image) const;
+  CliError transferFailure(const std::filesystem::path& image) const;
   std::string whereItStopped() const;
   // How far a run stopped by SIGINT or SIGTERM had come, and what the unit makes of it.
   CliError interruptedError() const;
-  double blockPhaseSeconds() const;
+  nlohmann::json turnaroundSummary() const;
 
-  CliLink& link_;
+  CliSession& cli_;
   const UnitKind& unit_;
   ProgressReport& progress_;
   Output out_;
   // The whole vkr run is one program run, so its one handheld start is the first.
   RunFlags runFlags_;
-  SessionUpgradeChannel linkSide_;
-  UpgradeTransfer transfer_;
-  ReplyTimer watchdog_;
-  bool paused_ = false;
-
-  std::optional<Ending> ending_;
-  std::string failure_;
-  ExitCode failureCode_ = kFailed;
-  std::optional<Clock::time_point> firstBlockAt_;
-  std::optional<Clock::time_point> lastAckAt_;
-  std::optional<Clock::time_point> startedAt_;
-  bool turnaroundAdvised_ = false;
+  UpgradeOperation operation_;
+  std::optional<UpgradeEnd> end_;
   // Held from the start frame to the end of the run: a laptop must not sleep mid-transfer.
   SleepInhibitor sleep_;
 };
 
-UpgradeRun::UpgradeRun(CliLink& link, const UnitKind& unit, PauseDurations pauses,
+UpgradeRun::UpgradeRun(CliSession& cli, const UnitKind& unit, PauseDurations pauses,
                        ProgressReport& progress)
-    : link_(link),
+    : cli_(cli),
       unit_(unit),
       progress_(progress),
-      out_(link.options().json),
-      linkSide_(link.session(), pauses, link.failureSink()),
-      transfer_(unit.table, link.choice(), linkSide_, *this, runFlags_),
-      watchdog_(
-          link.timeout(), [this] { end(Ending::NoReply); }, link.failureSink()),
+      out_(cli.options().json),
+      operation_(cli.session(), unit.unit, runFlags_,
+                 {.pauses = pauses, .silenceLimit = cli.timeout(), .endWhenSilent = true}),
       sleep_([this](const std::string& line) {
-        link_.session().channel().trace({.kind = TraceKind::Note, .text = line});
+        cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});
       }) {
-  linkSide_.attach(transfer_);
-  link_.session().dispatcher().attach(unit_.feature, &transfer_);
+  connectOperation();
+  cli_.endWith({.linkBroke = [this] { operation_.linkBroke(); },
+                .interrupted = [this] { operation_.interrupt(); },
+                .failed = [this](std::exception_ptr failure) { operation_.fail(failure); }});
 }
 
-UpgradeRun::~UpgradeRun() {
-  link_.session().dispatcher().detach(unit_.feature);
-  linkSide_.cancelPause();
+void UpgradeRun::connectOperation() {
+  UpgradeOperation* operation = &operation_;
+  QObject::connect(operation, &UpgradeOperation::startSent, operation, [this] {
+    sleep_.acquire(QStringLiteral("Upgrading the %1").arg(QLatin1String(unit_.name)));
+    progress_.started();
+  });
+  QObject::connect(operation, &UpgradeOperation::blockSent, operation, [this] {
+    progress_.blockSent(*operation_.figures(), ProgressReport::Clock::now());
+  });
+  QObject::connect(operation, &UpgradeOperation::pauseBegan, operation,
+                   [this](bool restart, std::chrono::milliseconds duration) {
+                     if (restart) {
+                       progress_.waitingForRestart(duration);
+                     }
+                   });
+  QObject::connect(operation, &UpgradeOperation::advised, operation,
+                   [this](const std::string& advice) { progress_.warn(advice); });
+  QObject::connect(operation, &UpgradeOperation::ended, operation,
+                   [this](const UpgradeEnd& end) { ended(end); });
 }
 
 void UpgradeRun::run(const std::filesystem::path& image) {
-  // Armed before the start, so that a start frame that never leaves the port ends the run too.
-  watchdog_.start();
+  operation_.listen();
   // Nothing goes out once the operator has asked to stop.
-  link_.noticeInterruption();
-  if (link_.interruptedBy() == 0) {
-    transfer_.startUpgrade(image);
+  cli_.takeSignal();
+  if (!end_) {
+    operation_.start(image);
   }
-  // A run can end inside startUpgrade; waiting then would wait for nothing.
-  if (!ending_) {
-    try {
-      link_.waitForFinishWithoutLimit();
-    } catch (const LinkError& error) {
-      failure_ = error.what() + link_.remedyFor(error.refusal());
-      failureCode_ = kLinkUnusable;
-      end(Ending::Failed);
-    }
-  }
-  if (!ending_ && link_.interruptedBy() != 0) {
-    end(Ending::Interrupted);
-  }
-  if (!ending_) {
-    end(Ending::LinkBroke);
-  }
+  cli_.runUntil([this] { return end_.has_value(); });
   progress_.end();
   throwUnlessCompleted(image);
 }
 
-void UpgradeRun::replyReceived() {
-  if (!paused_ && !ending_) {
-    watchdog_.start();
-  }
-}
-
-void UpgradeRun::transferEvent(UpgradeEvent event) {
-  switch (event) {
-    case UpgradeEvent::StartSent:
-      startedAt_ = Clock::now();
-      sleep_.acquire(QStringLiteral("Upgrading the %1").arg(QLatin1String(unit_.name)));
-      link_.session().serial().clearTurnarounds();
-      progress_.started();
-      return;
-    case UpgradeEvent::BlockSent: {
-      const Clock::time_point now = Clock::now();
-      if (!firstBlockAt_) {
-        firstBlockAt_ = now;
-      }
-      progress_.blockSent(transfer_.offset(), now);
-      adviseOnTurnaround(now);
-      return;
-    }
-    case UpgradeEvent::AllBlocksAcknowledged:
-      lastAckAt_ = Clock::now();
-      return;
-    case UpgradeEvent::BlockResent:
-    case UpgradeEvent::HandshakeAnswered:
-    case UpgradeEvent::Completed:
-      return;
-  }
-}
-
-void UpgradeRun::adviseOnTurnaround(Clock::time_point now) {
-  if (turnaroundAdvised_ || link_.choice().protocol != LinkProtocol::Rs232 || !firstBlockAt_) {
-    return;
-  }
-  const SerialLink& serial = link_.session().serial();
-  if (const auto advice = adapterDelayAdvice(
-          serial.turnarounds(), std::chrono::duration<double>(now - *firstBlockAt_).count(),
-          transfer_.counters().blocksSent, transfer_.imageLength(), serial.devicePath())) {
-    turnaroundAdvised_ = true;
-    progress_.warn(*advice);
-  }
-}
-
-void UpgradeRun::pauseStarted(bool restart, std::chrono::milliseconds duration) {
-  paused_ = true;
-  watchdog_.stop();
-  if (restart) {
-    progress_.waitingForRestart(duration);
-  }
-}
-
-void UpgradeRun::pauseEnded() {
-  paused_ = false;
-  if (!ending_) {
-    watchdog_.start();
-  }
-}
-
-void UpgradeRun::transferFinished(UpgradeOutcome outcome, std::string_view text,
-                                  std::string_view /*title*/, MessageIcon /*icon*/) {
-  if (ending_) {
+void UpgradeRun::ended(const UpgradeEnd& end) {
+  if (end_) {
     return;  // a done reply after the last acknowledgement repeats the completion
   }
-  if (isSuccess(outcome)) {
-    if (!lastAckAt_) {
-      lastAckAt_ = Clock::now();  // the done reply ended the block phase
-    }
-    progress_.end();
-    out_.note(std::string(text));
-    end(Ending::Completed);
-    return;
-  }
-  failure_ = std::string(text);
-  if (outcome == UpgradeOutcome::LinkFailed && linkSide_.lastRefusal()) {
-    failure_ += link_.remedyFor(*linkSide_.lastRefusal());
-  }
-  failureCode_ = exitCodeFor(outcome);
-  end(Ending::Failed);
-}
-
-void UpgradeRun::end(Ending ending) {
-  if (ending_) {
-    return;
-  }
-  ending_ = ending;
-  watchdog_.stop();
-  linkSide_.cancelPause();
+  end_ = end;
   sleep_.release();
+  if (end.ending == UpgradeEnding::Transfer && isSuccess(end.outcome)) {
+    progress_.end();
+    out_.note(end.message.text);
+  }
   // Whoever left a long transfer to run hears that it ended, well or not; whoever stopped it
   // is there.
-  if (startedAt_ && ending != Ending::Interrupted &&
+  const auto startedAt = operation_.startedAt();
+  if (startedAt && end.ending != UpgradeEnding::Interrupted &&
       ProgressReport::styleFor(false) == ProgressReport::Style::Bar &&
-      shouldNotifyFinish(Clock::now() - *startedAt_, false, notifyAfterFromEnvironment())) {
+      shouldNotifyFinish(UpgradeOperation::Clock::now() - *startedAt, false,
+                         notifyAfterFromEnvironment())) {
     std::cerr << '\a' << std::flush;
   }
-  link_.finish();
+  cli_.finished();
 }
 
-void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) {
-  if (*ending_ == Ending::Completed) {
-    return;
-  }
-  // Both read the transfer's state, which closing the image ends.
-  const std::string where = whereItStopped();
-  const std::optional<CliError> interrupted =
-      *ending_ == Ending::Interrupted ? std::optional(interruptedError()) : std::nullopt;
-  transfer_.closeImage();
-  switch (*ending_) {
-    case Ending::Completed:
-      return;
-    case Ending::Interrupted:
-      throw *interrupted;
-    case Ending::Failed:
-      throw CliError(failureCode_, failureCode_ == kImageProblem
-                                       ? failure_ + inParentheses(image, "")
-                                       : failure_);
-    case Ending::NoReply: {
+void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) const {
+  switch (end_->ending) {
+    case UpgradeEnding::Transfer:
+      if (isSuccess(end_->outcome)) {
+        return;
+      }
+      throw transferFailure(image);
+    case UpgradeEnding::Interrupted:
+      throw interruptedError();
+    case UpgradeEnding::NoReply: {
       std::ostringstream text;
       text << "Cannot communicate with the base unit: no reply within " << std::setprecision(3)
-           << link_.options().timeoutSeconds << " s in the " << unit_.name << " upgrade " << where
-           << ".";
+           << cli_.options().timeoutSeconds << " s in the " << unit_.name << " upgrade "
+           << whereItStopped() << ".";
       throw CliError(kNoReply, text.str());
     }
-    case Ending::LinkBroke:
+    case UpgradeEnding::LinkBroke:
       throw CliError(kLinkUnusable,
-                     std::string("Cannot communicate with the base unit. The link broke ") + where +
-                         ": " + link_.linkProblem());
+                     std::string("Cannot communicate with the base unit. The link broke ") +
+                         whereItStopped() + ": " + cli_.linkProblem());
+    case UpgradeEnding::LinkRefused:
+      throw CliError(kLinkUnusable, end_->opening->portWords);
+    case UpgradeEnding::Failed:
+      try {
+        std::rethrow_exception(end_->failure);
+      } catch (const LinkError& error) {
+        throw CliError(kLinkUnusable, error.what() + cli_.remedyFor(error.refusal()));
+      }
   }
+}
+
+CliError UpgradeRun::transferFailure(const std::filesystem::path& image) const {
+  std::string text = end_->message.text;
+  if (end_->outcome == UpgradeOutcome::LinkFailed && end_->refusal) {
+    text += cli_.remedyFor(*end_->refusal);
+  }
+  const ExitCode code = exitCodeFor(end_->outcome);
+  return {code, code == kImageProblem ? text + inParentheses(image, "") : text};
 }
 
 CliError UpgradeRun::interruptedError() const {
-  const std::uint64_t total = blocksOf(transfer_.imageLength());
-  const std::uint64_t sent = blocksOf(transfer_.offset());
+  const UpgradeTransfer& transfer = operation_.transfer();
+  const std::uint64_t total = blocksOf(transfer.imageLength());
+  const std::uint64_t sent = blocksOf(transfer.offset());
   const std::string unit = std::string("the ") + unit_.name;
   std::string text;
-  if (!startedAt_) {
+  if (!operation_.startedAt()) {
     text = "interrupted before anything was sent to " + unit;
-  } else if (transfer_.state() == UpgradeState::CompletionPause) {
+  } else if (end_->stateAtEnd == UpgradeState::CompletionPause) {
     text = "interrupted while " + unit + " restarted after acknowledging all " + grouped(total) +
            " blocks: the end of the upgrade was not seen";
   } else if (sent == 0) {
@@ -356,27 +259,28 @@ CliError UpgradeRun::interruptedError() const {
     text = "interrupted after " + grouped(sent) + " of " + grouped(total) + " blocks; " + unit +
            " is waiting for the rest: run the upgrade again";
   }
-  const int signal = link_.interruptedBy();
+  const int signal = cli_.interruptedBy();
   return {exitCodeForSignal(signal),
           text,
           {{"outcome", "interrupted"},
            {"signal", signalName(signal)},
            {"blocks_sent", sent},
            {"blocks_total", total},
-           {"bytes_sent", transfer_.counters().imageBytesSent}}};
+           {"bytes_sent", transfer.counters().imageBytesSent}}};
 }
 
 std::string UpgradeRun::whereItStopped() const {
-  const std::string blocks = std::to_string(transfer_.counters().blocksSent);
-  switch (transfer_.state()) {
+  const UpgradeTransfer& transfer = operation_.transfer();
+  const std::string blocks = std::to_string(transfer.counters().blocksSent);
+  switch (end_->stateAtEnd) {
     case UpgradeState::StartPause:
       return "(in the pause after the start frame)";
     case UpgradeState::AwaitingStartAck:
       return "(waiting for the answer to the start frame)";
     case UpgradeState::BlockOutstanding: {
-      const std::uint32_t at = transfer_.offset() - transfer_.lastBlockLength();
+      const std::uint32_t at = transfer.offset() - transfer.lastBlockLength();
       return std::string("(waiting for the answer to the block at byte ") + std::to_string(at) +
-             " of " + std::to_string(transfer_.imageLength()) + ", " + blocks + " blocks sent)";
+             " of " + std::to_string(transfer.imageLength()) + ", " + blocks + " blocks sent)";
     }
     case UpgradeState::Idle:
     case UpgradeState::CompletionPause:
@@ -385,18 +289,8 @@ std::string UpgradeRun::whereItStopped() const {
   return std::string("(after ") + blocks + " blocks)";
 }
 
-double UpgradeRun::blockPhaseSeconds() const {
-  if (!firstBlockAt_ || !lastAckAt_) {
-    return 0.0;
-  }
-  return std::chrono::duration<double>(*lastAckAt_ - *firstBlockAt_).count();
-}
-
 nlohmann::json UpgradeRun::summary() const {
-  const UpgradeCounters& counters = transfer_.counters();
-  const double seconds = blockPhaseSeconds();
-  // The effective rate: resent blocks took wire time but brought no new image bytes.
-  const double rate = seconds > 0.0 ? static_cast<double>(counters.imageBytesSent) / seconds : 0.0;
+  const UpgradeCounters& counters = operation_.transfer().counters();
   return {{"bytes", counters.imageBytesSent},
           {"blocks", counters.blocksSent},
           {"retries", counters.retries},
@@ -404,31 +298,31 @@ nlohmann::json UpgradeRun::summary() const {
           {"handshakes", counters.handshakes},
           {"bad_fcs_replies", counters.badFcsReplies},
           {"stale_replies", counters.staleReplies},
-          {"seconds", seconds},
-          {"bytes_per_second", rate},
+          {"seconds", operation_.blockPhaseSeconds()},
+          {"bytes_per_second", operation_.effectiveRate()},
           {"completion", std::string(completionName(counters.completion))},
           {"turnaround_ms", turnaroundSummary()}};
 }
 
 nlohmann::json UpgradeRun::turnaroundSummary() const {
-  const TurnaroundStats& turnarounds = link_.session().serial().turnarounds();
-  if (link_.choice().protocol != LinkProtocol::Rs232 || turnarounds.count() == 0) {
-    return nullptr;  // measured on a serial line only
+  const TurnaroundStats* turnarounds = operation_.turnarounds();
+  if (turnarounds == nullptr) {
+    return nullptr;
   }
   const auto ms = [](TurnaroundStats::Duration d) { return static_cast<double>(d.count()) / 1000; };
-  return {{"median", ms(turnarounds.median())}, {"p95", ms(turnarounds.percentile95())}};
+  return {{"median", ms(turnarounds->median())}, {"p95", ms(turnarounds->percentile95())}};
 }
 
 std::string UpgradeRun::summaryText() const {
-  const nlohmann::json s = summary();
+  const UpgradeCounters& counters = operation_.transfer().counters();
   std::ostringstream text;
-  text << "Sent " << s["bytes"] << " bytes in " << s["blocks"] << " blocks (" << s["retries"]
-       << " retries, " << s["handshakes"] << " handshakes); block phase " << std::fixed
-       << std::setprecision(3) << s["seconds"].get<double>() << " s, "
-       << formatBytes(s["bytes_per_second"].get<double>()) << "/s; completion "
-       << s["completion"].get<std::string>();
-  if (s["bad_fcs_replies"] != 0) {
-    text << "; " << s["bad_fcs_replies"] << " replies with a wrong FCS were taken by their code";
+  text << "Sent " << counters.imageBytesSent << " bytes in " << counters.blocksSent << " blocks ("
+       << counters.retries << " retries, " << counters.handshakes << " handshakes); block phase "
+       << std::fixed << std::setprecision(3) << operation_.blockPhaseSeconds() << " s, "
+       << formatBytes(operation_.effectiveRate()) << "/s; completion "
+       << completionName(counters.completion);
+  if (counters.badFcsReplies != 0) {
+    text << "; " << counters.badFcsReplies << " replies with a wrong FCS were taken by their code";
   }
   text << "\n";
   return text.str();
@@ -438,11 +332,11 @@ int upgradeCommand(const GlobalOptions& options, const UnitKind& unit,
                    const UpgradeArguments& arguments) {
   const std::filesystem::path image(arguments.image);
   const std::uint64_t length = checkedImageLength(image, unit.table);
-  CliLink link(options, unit.feature);
-  link.open();
+  CliSession cli(options, unit.feature);
+  cli.open();
   ProgressReport progress(ProgressReport::styleFor(options.json),
                           options.json ? std::cout : std::cerr, unit.name, length);
-  UpgradeRun run(link, unit, PauseDurations{}.scaledBy(arguments.pauseScale), progress);
+  UpgradeRun run(cli, unit, PauseDurations{}.scaledBy(arguments.pauseScale), progress);
   run.run(image);
   Output(options.json).result(run.summary(), run.summaryText());
   return kOk;

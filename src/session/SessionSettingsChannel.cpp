@@ -2,13 +2,17 @@
 
 namespace orbelle {
 
-SessionSettingsChannel::SessionSettingsChannel(Session& session,
-                                               std::chrono::milliseconds replyTimeout,
-                                               FailureSink failed, QObject* parent)
-    : QObject(parent), session_(session), failed_(std::move(failed)), replyTimer_(this) {
+SessionSettingsChannel::SessionSettingsChannel(
+    Session& session, std::optional<std::chrono::milliseconds> replyTimeout, FailureSink failed,
+    QObject* parent)
+    : QObject(parent),
+      session_(session),
+      failed_(std::move(failed)),
+      timed_(replyTimeout.has_value()),
+      replyTimer_(this) {
   replyTimer_.setObjectName(QStringLiteral("settingsReplyTimer"));
   replyTimer_.setSingleShot(true);
-  replyTimer_.setInterval(replyTimeout);
+  replyTimer_.setInterval(replyTimeout.value_or(std::chrono::milliseconds(0)));
   connect(&replyTimer_, &QTimer::timeout, this, [this] {
     if (model_ != nullptr) {
       runGuarded(failed_, [this] { model_->replyTimerFired(); });

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
+#include <optional>
 
 #include "protocol/ReplyDispatcher.h"
 #include "session/GuardedCall.h"
@@ -12,15 +13,16 @@
 
 namespace orbelle {
 
-// The settings exchange over the process's link, for the settings window and vkr alike:
-// frames go out through the session, the Set Base Unit feature's replies and the expiry of the
-// reply timer (started over RS232 only) go to the attached model.
+// The settings exchange's side of the channel, for the settings window and vkr alike: frames
+// go out through the session's channel, the Set Base Unit window's replies and the expiry of
+// the reply timer (started over RS232 only) go to the attached model.
 class SessionSettingsChannel : public QObject, public SettingsChannel, private ReplyReceiver {
   Q_OBJECT
 
  public:
-  // What the model throws while handling a reply or the timer goes to `failed`.
-  SessionSettingsChannel(Session& session, std::chrono::milliseconds replyTimeout,
+  // What the model throws while handling a reply or the timer goes to `failed`. Without a
+  // `replyTimeout` the model's timer never runs: the caller keeps a deadline of its own.
+  SessionSettingsChannel(Session& session, std::optional<std::chrono::milliseconds> replyTimeout,
                          FailureSink failed, QObject* parent = nullptr);
   ~SessionSettingsChannel() override;
   SessionSettingsChannel(const SessionSettingsChannel&) = delete;
@@ -38,7 +40,11 @@ class SessionSettingsChannel : public QObject, public SettingsChannel, private R
   void setSerialLineSettings(std::string_view settings) override {
     session_.channel().setSerialLineSettings(settings);
   }
-  void startReplyTimer() override { replyTimer_.start(); }
+  void startReplyTimer() override {
+    if (timed_) {
+      replyTimer_.start();
+    }
+  }
   void stopReplyTimer() override { replyTimer_.stop(); }
 
  private:
@@ -47,6 +53,7 @@ class SessionSettingsChannel : public QObject, public SettingsChannel, private R
   Session& session_;
   FailureSink failed_;
   SetBaseUnitModel* model_ = nullptr;
+  bool timed_;
   QTimer replyTimer_;
 };
 

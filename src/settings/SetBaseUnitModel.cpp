@@ -92,6 +92,7 @@ void SetBaseUnitModel::clickReturnDefaultSettings() {
   record_ = normalised(defaultSettings(record_, lastNation_));
   refresh();
   setUploadEnabled(true);
+  baseline_ = uploadValues();
 }
 
 void SetBaseUnitModel::clickUpload() {
@@ -167,7 +168,7 @@ void SetBaseUnitModel::toggleHopping(bool checked) {
   }
 }
 
-void SetBaseUnitModel::applyChange(const SettingsChange& change) {
+std::vector<FieldAdjustment> SetBaseUnitModel::applyChange(const SettingsChange& change) {
   if (change.hopping && *change.hopping != hoppingCheck_) {
     toggleHopping(*change.hopping);
   }
@@ -202,6 +203,7 @@ void SetBaseUnitModel::applyChange(const SettingsChange& change) {
   select(RadioGroup::NumericKey, change.numericKeyMode);
   // What was named may be what is already shown: it is uploaded all the same.
   setUploadEnabled(true);
+  return unaskedAdjustments(baseline_, uploadValues(), change);
 }
 
 std::string SetBaseUnitModel::channelRange() const {
@@ -227,6 +229,7 @@ void SetBaseUnitModel::frameReceived(const ReportFrame& rxFrame) {
   switch (static_cast<CommandCode>(rxFrame[frame_pos::kCode])) {
     case CommandCode::CurrentSettings:
       reported_ = decodeCurrentSettings(rxFrame);
+      baseline_ = reported_;
       record_ = normalised(reported_);
       bootloaderText_ = versionText(record_.bootloaderVersion);
       applicationText_ = versionText(record_.applicationVersion);

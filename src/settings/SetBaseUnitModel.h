@@ -59,10 +59,12 @@ class SetBaseUnitModel {
   void closePowerList(int position);
   void closeChannelList(int position);
   void toggleHopping(bool checked);
-  // What vkr does: shows the values `change` names (hopping first, since it narrows the channel
-  // list) and enables Upload. Throws std::invalid_argument, naming the allowed range, for a
-  // channel the list does not offer, or when the list shows no channel and `change` names none.
-  void applyChange(const SettingsChange& change);
+  // A change given as values (vkr's): shows what `change` names (hopping first, since it
+  // narrows the channel list) and enables Upload. Returns what the window's rules changed
+  // beside it, from the settings the change starts from: those last reported, or the defaults
+  // once loaded. Throws std::invalid_argument, naming the allowed range, for a channel the list
+  // does not offer, or when the list shows no channel and `change` names none.
+  std::vector<FieldAdjustment> applyChange(const SettingsChange& change);
 
   // --- what the link does ---
   void frameReceived(const ReportFrame& rxFrame);
@@ -110,6 +112,8 @@ class SetBaseUnitModel {
   SetBaseUnitView& view_;
   BaseSettings record_;
   BaseSettings reported_;
+  // What a change starts from: the settings last reported, or the defaults once loaded.
+  BaseSettings baseline_;
   std::string bootloaderText_;
   std::string applicationText_;
   // The nation byte of the last frame received, whatever it was (replies to other windows,

@@ -2,10 +2,51 @@
 
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 #include "settings/SettingsTables.h"
 
 namespace orbelle {
+
+namespace {
+
+template <typename T, std::size_t N>
+std::optional<std::string> nameOf(const std::array<T, N>& table, int code) {
+  const std::optional<T> entry = entryFor(table, static_cast<std::uint8_t>(code));
+  if (!entry) {
+    return std::nullopt;
+  }
+  if constexpr (std::is_same_v<T, std::string_view>) {
+    return std::string(*entry);
+  } else {
+    return std::to_string(*entry);
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> fieldValueText(SettingsField field, int value) {
+  switch (field) {
+    case SettingsField::Power:
+    case SettingsField::Channel:
+      return std::to_string(value);
+    case SettingsField::Baud: {
+      const auto rate = rateForBaudCode(static_cast<std::uint8_t>(value));
+      return rate ? std::optional(std::to_string(*rate)) : std::nullopt;
+    }
+    case SettingsField::DataBits:
+      return nameOf(kDataBitsByCode, value);
+    case SettingsField::StopBits:
+      return nameOf(kStopBitsByCode, value);
+    case SettingsField::Parity:
+      return nameOf(kParityNames, value);
+    case SettingsField::Flow:
+      return nameOf(kFlowNames, value);
+    case SettingsField::NumericKey:
+      return nameOf(kNumericKeyNames, value);
+  }
+  return std::nullopt;
+}
 
 void checkChange(const SettingsChange& change) {
   if (change.channel) {

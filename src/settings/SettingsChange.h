@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "settings/BaseSettings.h"
@@ -35,6 +36,10 @@ struct FieldAdjustment {
 
   bool operator==(const FieldAdjustment&) const = default;
 };
+
+// A stored value of `field` as the operator reads it ("115200", "odd", "-5"), as the window's
+// buttons and lists name it; none for a code outside its table.
+std::optional<std::string> fieldValueText(SettingsField field, int value);
 
 // Refuses a channel that no base unit could take, whatever its nation: outside 1 to 128 (1 to
 // 64 when hopping is switched on). Throws std::invalid_argument.

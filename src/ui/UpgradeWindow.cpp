@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QTimer>
 
 #include "opening/LinkedFeature.h"
 #include "ui/DefaultButton.h"
@@ -17,7 +16,6 @@
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 #include "ui/StoreTrouble.h"
-#include "upgrade/TransferFigures.h"
 #include "upgrade/UpgradeMessages.h"
 
 namespace orbelle::ui {
@@ -126,14 +124,13 @@ bool isInput(QEvent::Type type) {
 UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
     : unit_(unit),
       context_(context),
-      link_(context.session, context.pauses,
-            [this](std::exception_ptr failure) { abandon(std::move(failure)); }),
-      transfer_(unit == Unit::Base ? kBaseUpgradeTable : kHandheldUpgradeTable, context.prefs,
-                link_, *this, context.runFlags),
+      operation_(
+          context.session,
+          unit == Unit::Base ? UpgradeOperation::Unit::Base : UpgradeOperation::Unit::Handheld,
+          context.runFlags, {.pauses = context.pauses, .silenceLimit = context.silenceHint}),
       desktop_(*this, QLatin1String(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title),
                unit == Unit::Base ? QStringLiteral("Base unit upgraded")
                                   : QStringLiteral("Handheld unit upgraded")) {
-  link_.attach(transfer_);
   const Layout& layout = unit == Unit::Base ? kBaseLayout : kHandheldLayout;
   setObjectName(QStringLiteral("dialog%1").arg(layout.dialogId));
   setWindowTitle(QLatin1String(layout.title));
@@ -169,6 +166,7 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
   });
   connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+  connectOperation();
   context_.look.decorate(
       *this, unit == Unit::Base ? WindowPicture::UpgradeBase : WindowPicture::UpgradeHandheld);
 }
@@ -222,24 +220,34 @@ void UpgradeWindow::addProgress(const DialogUnits& units, const Layout& layout) 
   // Where the focus goes when Upgrade is pressed with the keyboard: a reader then follows
   // the progress, and a second Space presses nothing.
   progress_->setFocusPolicy(Qt::ClickFocus);
-
-  // A unit that stays silent is waited for without end (a slow one must not be abandoned),
-  // but not without a word.
-  silence_ = new QTimer(this);
-  silence_->setSingleShot(true);
-  connect(silence_, &QTimer::timeout, this, &UpgradeWindow::showSilence);
 }
 
 UpgradeWindow::~UpgradeWindow() {
-  context_.session.dispatcher().detach(feature());
-  link_.cancelPause();
   if (qApp != nullptr) {
     qApp->removeEventFilter(this);
   }
 }
 
-FeatureWindow UpgradeWindow::feature() const {
-  return unit_ == Unit::Base ? FeatureWindow::UpgradeBaseUnit : FeatureWindow::UpgradeHandheldUnit;
+void UpgradeWindow::connectOperation() {
+  UpgradeOperation* operation = &operation_;
+  connect(operation, &UpgradeOperation::upgradeAllowed, this, &UpgradeWindow::allowUpgrade);
+  connect(operation, &UpgradeOperation::progressed, this, &UpgradeWindow::showProgress);
+  connect(operation, &UpgradeOperation::ended, this, &UpgradeWindow::showEnd);
+  connect(operation, &UpgradeOperation::pauseBegan, this,
+          [this](bool restart) { pauseStarted(restart); });
+  connect(operation, &UpgradeOperation::pauseOver, this, &UpgradeWindow::pauseEnded);
+  connect(operation, &UpgradeOperation::unitSilent, this, &UpgradeWindow::showSilence);
+  connect(operation, &UpgradeOperation::unitAnswered, this, &UpgradeWindow::clearSilence);
+  connect(operation, &UpgradeOperation::startSent, this, [this] {
+    desktop_.started(unit_ == Unit::Base ? QStringLiteral("Upgrading the base unit")
+                                         : QStringLiteral("Upgrading a handheld unit"));
+  });
+  connect(operation, &UpgradeOperation::advised, this, [this](const std::string& advice) {
+    // Said once, beside the window: the transfer goes on while the operator reads it.
+    context_.messages.notice(this, OperatorMessage{.title = windowTitle().toStdString(),
+                                                   .text = advice,
+                                                   .icon = MessageIcon::Information});
+  });
 }
 
 QAbstractButton* UpgradeWindow::addButton(int id, const QString& caption, QRect where) {
@@ -258,87 +266,26 @@ void UpgradeWindow::prepare(bool startAtOnce) {
   clearSilence();
   showPath(QString::fromStdString(unit_ == Unit::Base ? context_.prefs.baseImagePath
                                                       : context_.prefs.handheldImagePath));
-  context_.session.dispatcher().attach(feature(), &transfer_);
+  operation_.listen();
   if (startAtOnce) {
     startUpgrade();
   }
 }
 
-void UpgradeWindow::startUpgrade() {
-  silentFor_.start();
-  silence_->start(context_.silenceHint);
-  if (linkReady()) {
-    transfer_.startUpgrade(std::filesystem::path(imagePath_.toStdString()));
-  }
-}
+void UpgradeWindow::startUpgrade() { operation_.start(imagePath_.toStdString()); }
 
-bool UpgradeWindow::linkReady() {
-  if (context_.session.channel().outcome() == LinkOutcome::Usable) {
-    return true;
-  }
-  // Released after it broke: opened again as the main window's command would.
-  if (const auto refused =
-          linkedFeatureMessage(context_.session.openFor(feature()), context_.prefs.protocol)) {
-    clearSilence();
-    context_.messages.show(this, *refused);
-    return false;
-  }
-  return true;
-}
-
-void UpgradeWindow::setUpgradeEnabled(bool enabled) {
-  if (!enabled && upgrade_->hasFocus()) {
+void UpgradeWindow::allowUpgrade(bool allowed) {
+  if (!allowed && upgrade_->hasFocus()) {
     progress_->setFocus(Qt::OtherFocusReason);
   }
-  upgrade_->setEnabled(enabled);
-  if (enabled) {
+  upgrade_->setEnabled(allowed);
+  if (allowed) {
     // The transfer is over, whichever way.
     clearSilence();
   }
 }
 
-void UpgradeWindow::transferEvent(UpgradeEvent event) {
-  switch (event) {
-    case UpgradeEvent::StartSent:
-      context_.session.serial().clearTurnarounds();
-      adapterAdvised_ = false;
-      blocksClock_.invalidate();
-      desktop_.started(unit_ == Unit::Base ? QStringLiteral("Upgrading the base unit")
-                                           : QStringLiteral("Upgrading a handheld unit"));
-      return;
-    case UpgradeEvent::BlockSent:
-      if (!blocksClock_.isValid()) {
-        blocksClock_.start();
-      }
-      adviseOnAdapterDelay();
-      return;
-    case UpgradeEvent::BlockResent:
-    case UpgradeEvent::HandshakeAnswered:
-    case UpgradeEvent::AllBlocksAcknowledged:
-    case UpgradeEvent::Completed:
-      return;
-  }
-}
-
-void UpgradeWindow::adviseOnAdapterDelay() {
-  Session& session = context_.session;
-  if (adapterAdvised_ || !blocksClock_.isValid() ||
-      context_.prefs.protocol != LinkProtocol::Rs232) {
-    return;
-  }
-  if (const auto advice = adapterDelayAdvice(
-          session.serial().turnarounds(), static_cast<double>(blocksClock_.elapsed()) / 1000.0,
-          transfer_.counters().blocksSent, transfer_.imageLength(),
-          session.serial().devicePath())) {
-    // Said once, beside the window: the transfer goes on while the operator reads it.
-    adapterAdvised_ = true;
-    context_.messages.notice(this, OperatorMessage{.title = windowTitle().toStdString(),
-                                                   .text = *advice,
-                                                   .icon = MessageIcon::Information});
-  }
-}
-
-void UpgradeWindow::setProgress(int percent) {
+void UpgradeWindow::showProgress(int percent) {
   // Every block reports; the figures are worth showing anew with the percentage or once a
   // second, and each change of a tip or a description is work for the accessibility bridge.
   constexpr qint64 kFiguresRefreshMs = 1000;
@@ -353,11 +300,8 @@ void UpgradeWindow::setProgress(int percent) {
     return;  // the silence hint has the tip and the description
   }
   QString figures;
-  if (transferRunning() && blocksClock_.isValid()) {
-    figures = QStringLiteral("%1% ").arg(percent) +
-              QString::fromStdString(
-                  describeProgress(transfer_.counters().imageBytesSent, transfer_.imageLength(),
-                                   static_cast<double>(blocksClock_.elapsed()) / 1000.0));
+  if (const auto shown = operation_.figures(); shown && transferRunning()) {
+    figures = QStringLiteral("%1% ").arg(percent) + QString::fromStdString(shown->text());
   }
   progress_->setToolTip(figures);
   if (!paused()) {
@@ -378,40 +322,10 @@ void UpgradeWindow::announceLinkBreak(const OperatorMessage& told) {
 
 void UpgradeWindow::linkBroken() {
   desktop_.stopped();
-  // Released at once, so that nothing (a USB device above all) stays held until the window
-  // closes.
-  endPause();
-  transfer_.closeImage();
-  context_.session.closeLink();
-  clearSilence();
-  upgrade_->setEnabled(true);
+  operation_.linkBroke();
 }
 
-void UpgradeWindow::replyReceived() {
-  // Every reply comes here: the bar is touched only when the hint was showing.
-  if (progress_->isTextVisible()) {
-    clearSilence();
-  }
-  if (transferRunning()) {
-    // The timer is not set anew for each reply; when it fires it looks at the time since the
-    // last one.
-    silentFor_.start();
-    if (!silence_->isActive()) {
-      silence_->start(context_.silenceHint);
-    }
-  }
-}
-
-void UpgradeWindow::showSilence() {
-  if (!transferRunning() || paused()) {
-    return;
-  }
-  const qint64 hintMs = context_.silenceHint.count();
-  if (silentFor_.elapsed() < hintMs) {
-    silence_->start(std::chrono::milliseconds(hintMs - silentFor_.elapsed()));
-    return;
-  }
-  const auto seconds = silentFor_.elapsed() / 1000;
+void UpgradeWindow::showSilence(long long seconds) {
   progress_->setFormat(QStringLiteral("No answer for %1 s; Cancel ends the transfer").arg(seconds));
   progress_->setTextVisible(true);
   const QString hint = QStringLiteral(
@@ -420,12 +334,9 @@ void UpgradeWindow::showSilence() {
                            .arg(seconds);
   progress_->setToolTip(hint);
   progress_->setAccessibleDescription(hint);
-  // The count goes on, second by second, until a reply comes.
-  silence_->start(std::chrono::milliseconds(1000 - silentFor_.elapsed() % 1000));
 }
 
 void UpgradeWindow::clearSilence() {
-  silence_->stop();
   progress_->setTextVisible(false);
   progress_->resetFormat();
   progress_->setToolTip(QString());
@@ -462,25 +373,49 @@ void UpgradeWindow::done(int result) {
   // link released.
   clearSilence();
   desktop_.stopped();
-  // Detached first: a reply already on its way finds no receiver rather than a closed image.
-  context_.session.dispatcher().detach(feature());
-  endPause();
-  transfer_.closeImage();
-  context_.session.closeLink();
+  operation_.close();
   QDialog::done(result);
 }
 
-void UpgradeWindow::transferFinished(UpgradeOutcome outcome, std::string_view text,
-                                     std::string_view title, MessageIcon icon) {
-  // The transfer's last word: the desktop hears of the end before the box waits for OK.
-  desktop_.ended(
-      isSuccess(outcome) ? TransferDesktop::Ending::Upgraded : TransferDesktop::Ending::Failed,
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  context_.messages.show(
-      this, OperatorMessage{.title = std::string(title), .text = std::string(text), .icon = icon});
+void UpgradeWindow::showEnd(const UpgradeEnd& end) {
+  switch (end.ending) {
+    case UpgradeEnding::Transfer:
+      // The transfer's last word: the desktop hears of the end before the box waits for OK.
+      desktop_.ended(isSuccess(end.outcome) ? TransferDesktop::Ending::Upgraded
+                                            : TransferDesktop::Ending::Failed,
+                     QString::fromStdString(end.message.text));
+      context_.messages.show(this, end.message);
+      return;
+    case UpgradeEnding::LinkRefused:
+      clearSilence();
+      if (const auto refused = linkedFeatureMessage(*end.opening, context_.prefs.protocol)) {
+        context_.messages.show(this, *refused);
+      }
+      return;
+    case UpgradeEnding::LinkBroke:
+      // The application tells it in a box; the window only lets Upgrade try again.
+      allowUpgrade(true);
+      return;
+    case UpgradeEnding::Failed: {
+      // Only the end of a pause runs outside a window's own call.
+      const std::string what = failureText(end.failure);
+      reportUnhandledFailure(end.failure);
+      allowUpgrade(true);
+      const std::string text =
+          "The upgrade stopped on an unexpected failure" + (what.empty() ? "!" : ": " + what);
+      desktop_.ended(TransferDesktop::Ending::Failed, QString::fromStdString(text));
+      context_.messages.show(this, OperatorMessage{.title = std::string(kUpgradeMessageTitle),
+                                                   .text = text,
+                                                   .icon = MessageIcon::Error});
+      return;
+    }
+    case UpgradeEnding::NoReply:
+    case UpgradeEnding::Interrupted:
+      return;  // the window waits without end, and nothing interrupts it
+  }
 }
 
-void UpgradeWindow::pauseStarted(bool restart, std::chrono::milliseconds /*duration*/) {
+void UpgradeWindow::pauseStarted(bool restart) {
   // Watching the whole application catches input for every control of the window, and
   // painting goes on untouched. The pointer and the progress bar say that the window waits;
   // nothing moves.
@@ -492,8 +427,6 @@ void UpgradeWindow::pauseStarted(bool restart, std::chrono::milliseconds /*durat
   progress_->setAccessibleDescription(
       restart ? QStringLiteral("Waiting while the base unit restarts")
               : QStringLiteral("Waiting while the base unit takes the start frame"));
-  // Time in a pause is not the unit's silence: no reply can be handled meanwhile.
-  silence_->stop();
 }
 
 void UpgradeWindow::pauseEnded() {
@@ -504,30 +437,6 @@ void UpgradeWindow::pauseEnded() {
   qApp->removeEventFilter(this);
   unsetCursor();
   progress_->setAccessibleDescription(QString());
-  if (transferRunning()) {
-    silentFor_.start();
-    silence_->start(context_.silenceHint);
-  }
-}
-
-void UpgradeWindow::endPause() {
-  link_.cancelPause();
-  pauseEnded();
-}
-
-void UpgradeWindow::abandon(std::exception_ptr failure) {
-  // Only the end of a pause runs outside a window's own call.
-  const std::string what = failureText(failure);
-  reportUnhandledFailure(failure);
-  transfer_.closeImage();
-  pauseEnded();
-  setUpgradeEnabled(true);
-  const std::string text =
-      "The upgrade stopped on an unexpected failure" + (what.empty() ? "!" : ": " + what);
-  desktop_.ended(TransferDesktop::Ending::Failed, QString::fromStdString(text));
-  context_.messages.show(this, OperatorMessage{.title = std::string(kUpgradeMessageTitle),
-                                               .text = text,
-                                               .icon = MessageIcon::Error});
 }
 
 bool UpgradeWindow::eventFilter(QObject* watched, QEvent* event) {

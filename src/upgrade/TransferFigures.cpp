@@ -49,14 +49,26 @@ std::string formatDuration(double seconds) {
   return text.str();
 }
 
-std::string describeProgress(std::uint64_t sent, std::uint64_t total, double seconds) {
-  std::string text =
-      formatBytes(static_cast<double>(sent)) + " of " + formatBytes(static_cast<double>(total));
+ProgressFigures progressFigures(std::uint64_t sent, std::uint64_t total, double seconds) {
+  ProgressFigures figures;
+  figures.sent = sent;
+  figures.total = total;
+  figures.percent = total == 0 ? 100 : static_cast<int>(sent * 100 / total);
+  figures.seconds = seconds;
   const bool settled = seconds >= kRateSettleSeconds || (sent == total && sent > 0);
   if (settled && seconds > 0.0 && sent > 0) {
-    const double rate = static_cast<double>(sent) / seconds;
-    text.append(", ").append(formatBytes(rate)).append("/s, ");
-    text.append(formatDuration(static_cast<double>(total - sent) / rate)).append(" left");
+    figures.bytesPerSecond = static_cast<double>(sent) / seconds;
+    figures.secondsLeft = static_cast<double>(total - sent) / *figures.bytesPerSecond;
+  }
+  return figures;
+}
+
+std::string ProgressFigures::text() const {
+  std::string text =
+      formatBytes(static_cast<double>(sent)) + " of " + formatBytes(static_cast<double>(total));
+  if (bytesPerSecond && secondsLeft) {
+    text.append(", ").append(formatBytes(*bytesPerSecond)).append("/s, ");
+    text.append(formatDuration(*secondsLeft)).append(" left");
   }
   return text;
 }

@@ -19,9 +19,20 @@ std::string formatDuration(double seconds);
 // Below this a rate is mostly start-up noise and a time left would jump about.
 inline constexpr double kRateSettleSeconds = 0.2;
 
-// How far a transfer has come: "26.9 KiB of 64.0 KiB, 4.4 KiB/s, 0:08 left". The rate
-// and the time left appear once `seconds` is long enough for them to mean something.
-std::string describeProgress(std::uint64_t sent, std::uint64_t total, double seconds);
+// How far a transfer has come, `seconds` after its first block: the rate and the time left once
+// the time is long enough for them to mean something (or everything is sent).
+struct ProgressFigures {
+  std::uint64_t sent = 0;
+  std::uint64_t total = 0;
+  int percent = 0;
+  double seconds = 0.0;
+  std::optional<double> bytesPerSecond;
+  std::optional<double> secondsLeft;
+
+  // "26.9 KiB of 64.0 KiB, 4.4 KiB/s, 0:08 left".
+  std::string text() const;
+};
+ProgressFigures progressFigures(std::uint64_t sent, std::uint64_t total, double seconds);
 
 // What a serial line that waits before each reply costs this transfer, and what mends it,
 // once enough blocks have shown it; none while the line is quick, too few blocks are in, or

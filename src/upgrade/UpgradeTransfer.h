@@ -62,6 +62,7 @@ class UpgradeTransfer : public ReplyReceiver {
   // that come later find no image and send nothing.
   void closeImage();
 
+  const UpgradeCodeTable& table() const { return table_; }
   UpgradeState state() const { return state_; }
   std::uint32_t imageLength() const { return imageLength_; }
   std::uint32_t offset() const { return offset_; }

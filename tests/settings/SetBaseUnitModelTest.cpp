@@ -215,11 +215,9 @@ TEST(SetBaseUnitModel, ChangesAppliedAsValues) {
   model.frameReceived(reply(reported));
   SettingsChange ids = change(true);
   ids.associatedIds = 0x0002;
-  model.applyChange(ids);
-  EXPECT_EQ(unaskedAdjustments(model.reported(), model.uploadValues(), ids),
-            (std::vector<FieldAdjustment>{{SettingsField::Power, 3, 10},
-                                          {SettingsField::Channel, 12, 6},
-                                          {SettingsField::Parity, 0, 1}}));
+  EXPECT_EQ(model.applyChange(ids), (std::vector<FieldAdjustment>{{SettingsField::Power, 3, 10},
+                                                                  {SettingsField::Channel, 12, 6},
+                                                                  {SettingsField::Parity, 0, 1}}));
   EXPECT_EQ(view.messages.back(), SettingsMessage::ChannelReset);
   EXPECT_THAT([&] { model.applyChange(change({}, 9)); },
               ::testing::ThrowsMessage<std::invalid_argument>(

@@ -1,5 +1,6 @@
-#include "CliLink.h"
+#include "CliSession.h"
 
+#include <QCoreApplication>
 #include <iostream>
 #include <utility>
 
@@ -11,7 +12,6 @@
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LinkError.h"
-#include "session/ReplyTimer.h"
 
 namespace orbelle::cli {
 
@@ -23,7 +23,7 @@ LinkProtocol protocolFromOption(const std::string& name) {
 
 }  // namespace
 
-CliLink::CliLink(const GlobalOptions& options, FeatureWindow feature)
+CliSession::CliSession(const GlobalOptions& options, FeatureWindow feature)
     : options_(options),
       feature_(feature),
       store_(makeUserPreferenceStore()),
@@ -37,7 +37,9 @@ CliLink::CliLink(const GlobalOptions& options, FeatureWindow feature)
                }),
       interrupts_([this](int signal) {
         interruptedBy_ = signal;
-        finish();
+        if (ends_.interrupted) {
+          ends_.interrupted();
+        }
       }) {
   warnAboutStore(*store_);
   // The command line's link options override the stored choice for this run only.
@@ -65,22 +67,32 @@ CliLink::CliLink(const GlobalOptions& options, FeatureWindow feature)
       return;
     }
     linkProblem_ = text;
-    finish();
+    if (ends_.linkBroke) {
+      ends_.linkBroke();
+    }
   });
-  session_.setFailureSink(failureSink());
-  // A serial port that hangs up can never answer: end the wait at once.
+  session_.setFailureSink([this](std::exception_ptr failure) {
+    if (ends_.failed) {
+      ends_.failed(std::move(failure));
+    } else {
+      reportUnhandledFailure(std::move(failure));
+    }
+  });
+  // A serial port that hangs up can never answer: the operation ends at once.
   session_.setSerialProblemHandler([this](SerialLink::Problem, const std::string& text) {
     linkProblem_ = text;
-    finish();
+    if (ends_.linkBroke) {
+      ends_.linkBroke();
+    }
   });
 }
 
-CliLink::~CliLink() {
+CliSession::~CliSession() {
   session_.closeLink();
   reportShortReads();
 }
 
-void CliLink::reportShortReads() {
+void CliSession::reportShortReads() {
   if (shortReads_ == 1) {
     std::cerr << "vkr: " << lastShortRead_ << " (report ignored)\n";
   } else if (shortReads_ > 1) {
@@ -91,11 +103,11 @@ void CliLink::reportShortReads() {
   shortReads_ = 0;
 }
 
-std::chrono::milliseconds CliLink::timeout() const {
+std::chrono::milliseconds CliSession::timeout() const {
   return std::chrono::milliseconds(static_cast<long long>(options_.timeoutSeconds * 1000.0));
 }
 
-std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
+std::string CliSession::remedyFor(const LinkRefusal& refusal) const {
   const bool usb = prefs_.protocol == LinkProtocol::Usb;
   const std::string com = std::to_string(prefs_.port);
   switch (refusal.reason) {
@@ -128,7 +140,7 @@ std::string CliLink::remedyFor(const LinkRefusal& refusal) const {
   return "";
 }
 
-std::string CliLink::describeUnusable(const LinkedFeatureResult& result) {
+std::string CliSession::describeUnusable(const LinkedFeatureResult& result) {
   std::string text(kCannotCommunicateText);
   if (prefs_.protocol == LinkProtocol::Usb) {
     text += " " + noUsbBaseUnitText(kBaseUnitVendorId, kBaseUnitProductId);
@@ -140,7 +152,7 @@ std::string CliLink::describeUnusable(const LinkedFeatureResult& result) {
   return text + " " + serialNotOpenText(session_.serial().portName());
 }
 
-void CliLink::refuseFaultyComVariable() const {
+void CliSession::refuseFaultyComVariable() const {
   if (prefs_.protocol != LinkProtocol::Rs232 || options_.device) {
     return;
   }
@@ -151,7 +163,7 @@ void CliLink::refuseFaultyComVariable() const {
   }
 }
 
-void CliLink::open() {
+void CliSession::open() {
   refuseFaultyComVariable();
   const LinkedFeatureResult result = session_.openFor(feature_);
   switch (result.outcome) {
@@ -170,50 +182,13 @@ void CliLink::open() {
   }
 }
 
-bool CliLink::waitForFinish(std::chrono::milliseconds limit) {
-  finished_ = false;
-  if (!linkProblem_.empty() || interruptedBy_ != 0) {
-    return true;
-  }
-  bool expired = false;
-  ReplyTimer deadline(limit, [&] {
-    expired = true;
-    loop_.quit();
-  });
-  deadline.start();
-  while (!finished_ && !expired && !failure_) {
-    loop_.exec();
+void CliSession::runUntil(const std::function<bool()>& ended) {
+  if (!ended()) {
+    QCoreApplication::exec();
   }
   reportShortReads();
-  rethrowFailure();
-  return finished_;
 }
 
-void CliLink::waitForFinishWithoutLimit() {
-  finished_ = false;
-  while (!finished_ && linkProblem_.empty() && !failure_ && interruptedBy_ == 0) {
-    loop_.exec();
-  }
-  reportShortReads();
-  rethrowFailure();
-}
-
-void CliLink::finish() {
-  finished_ = true;
-  loop_.quit();
-}
-
-void CliLink::fail(std::exception_ptr failure) {
-  if (!failure_) {
-    failure_ = std::move(failure);
-  }
-  loop_.quit();
-}
-
-void CliLink::rethrowFailure() {
-  if (failure_) {
-    std::rethrow_exception(std::exchange(failure_, nullptr));
-  }
-}
+void CliSession::finished() { QCoreApplication::exit(0); }
 
 }  // namespace orbelle::cli

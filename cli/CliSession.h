@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QEventLoop>
 #include <chrono>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,12 +17,13 @@
 
 namespace orbelle::cli {
 
-// The link of one vkr run: the stored preferences with the command line's overrides,
+// The session of one vkr run: the stored preferences with the command line's overrides,
 // opened as the program opens it before a feature, with tracing and device-loss reporting.
-class CliLink {
+// Its operation runs on the application's event loop, which this runs once in the run.
+class CliSession {
  public:
-  CliLink(const GlobalOptions& options, FeatureWindow feature);
-  ~CliLink();
+  CliSession(const GlobalOptions& options, FeatureWindow feature);
+  ~CliSession();
 
   Session& session() { return session_; }
   const LinkChoice& choice() const { return prefs_; }
@@ -34,29 +35,27 @@ class CliLink {
   // What a terminal user can do about a refusal of this link ("; add yourself to ..."), to
   // follow the link's own statement of the cause; "" when there is nothing to suggest.
   std::string remedyFor(const LinkRefusal& refusal) const;
-  void close() { session_.closeLink(); }
 
-  // Runs the event loop until finish() or the time-out; false on time-out. A failure handed to
-  // fail() meanwhile is thrown from here.
-  bool waitForFinish(std::chrono::milliseconds limit);
-  // Runs the event loop until finish(), with no limit (the caller arms its own timers); throws
-  // as waitForFinish does.
-  void waitForFinishWithoutLimit();
-  void finish();
-  // Ends the wait with what our code threw inside the event loop, to be thrown again on the
-  // waiting caller's stack. The first failure is kept.
-  void fail(std::exception_ptr failure);
-  FailureSink failureSink() {
-    return [this](std::exception_ptr failure) { fail(std::move(failure)); };
-  }
-  // Set when the link broke while waiting (USB device lost, serial port hung up); the wait
-  // then ends at once.
+  // What ends the operation under way: the link breaking (the USB device lost, the serial
+  // port hung up), SIGINT or SIGTERM, and what our code threw inside the event loop.
+  struct Ends {
+    std::function<void()> linkBroke;
+    std::function<void()> interrupted;
+    FailureSink failed;
+  };
+  void endWith(Ends ends) { ends_ = std::move(ends); }
+  // Why the link broke, once it has.
   const std::string& linkProblem() const { return linkProblem_; }
-  // SIGINT or SIGTERM, which ended the wait and ends every later one at once; 0 while none
-  // came. The link is let go of as the run unwinds, and the program says how far it got.
+  // SIGINT or SIGTERM, once one came; 0 while none did.
   int interruptedBy() const { return interruptedBy_; }
-  // Takes a signal caught while no wait ran: before a step that cannot be taken back.
-  void noticeInterruption() { interrupts_.takeSignal(); }
+  // Takes a signal caught while the event loop did not run: before a step that cannot be
+  // taken back.
+  void takeSignal() { interrupts_.takeSignal(); }
+
+  // Runs the application's event loop until `ended()` says the operation is over (at once when
+  // it already is); finished() ends it.
+  void runUntil(const std::function<bool()>& ended);
+  void finished();
 
  private:
   std::string describeUnusable(const LinkedFeatureResult& result);
@@ -64,16 +63,13 @@ class CliLink {
   void refuseFaultyComVariable() const;
   // One line on standard error for the short input reports ignored since the last call.
   void reportShortReads();
-  void rethrowFailure();
 
   const GlobalOptions& options_;
   FeatureWindow feature_;
   std::unique_ptr<PreferenceStore> store_;
   LinkPreferences prefs_;
   Session session_;
-  QEventLoop loop_;
-  bool finished_ = false;
-  std::exception_ptr failure_;
+  Ends ends_;
   std::string linkProblem_;
   int shortReads_ = 0;
   std::string lastShortRead_;
