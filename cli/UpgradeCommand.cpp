@@ -1,6 +1,5 @@
 #include "UpgradeCommand.h"
 
-#include <cmath>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -15,14 +14,13 @@
 #include "CliSession.h"
 #include "ExitCode.h"
 #include "GlobalOptions.h"
-#include "InterruptWatch.h"
 #include "Output.h"
 #include "ProgressReport.h"
+#include "UpgradeAccount.h"
 #include "desktop/SleepInhibitor.h"
 #include "protocol/LinkError.h"
 #include "session/UpgradeOperation.h"
 #include "upgrade/FinishNotice.h"
-#include "upgrade/UpgradeFrames.h"
 #include "upgrade/UpgradeImage.h"
 
 namespace orbelle::cli {
@@ -45,21 +43,6 @@ const UnitKind kBaseUnit{kBaseUpgradeTable, UpgradeOperation::Unit::Base,
                          FeatureWindow::UpgradeBaseUnit, "base unit"};
 const UnitKind kHandheldUnit{kHandheldUpgradeTable, UpgradeOperation::Unit::Handheld,
                              FeatureWindow::UpgradeHandheldUnit, "handheld unit"};
-
-// 2000 as "2,000": a count an operator reads at a glance.
-std::string grouped(std::uint64_t count) {
-  const std::string digits = std::to_string(count);
-  std::string text;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) {
-      text += ',';
-    }
-    text += digits[i];
-  }
-  return text;
-}
-
-std::uint64_t blocksOf(std::uint64_t bytes) { return (bytes + kBlockSize - 1) / kBlockSize; }
 
 std::string inParentheses(const std::filesystem::path& path, const std::string& detail) {
   std::string text(" (");
@@ -101,18 +84,13 @@ class UpgradeRun {
   // Returns once a completion has been reached; throws CliError otherwise.
   void run(const std::filesystem::path& image);
 
-  nlohmann::json summary() const;
-  std::string summaryText() const;
+  const UpgradeOperation& operation() const { return operation_; }
 
  private:
   void connectOperation();
   void ended(const UpgradeEnd& end);
   void throwUnlessCompleted(const std::filesystem::path& image) const;
   CliError transferFailure(const std::filesystem::path& image) const;
-  std::string whereItStopped() const;
-  // How far a run stopped by SIGINT or SIGTERM had come, and what the unit makes of it.
-  CliError interruptedError() const;
-  nlohmann::json turnaroundSummary() const;
 
   CliSession& cli_;
   const UnitKind& unit_;
@@ -206,18 +184,18 @@ void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) const 
       }
       throw transferFailure(image);
     case UpgradeEnding::Interrupted:
-      throw interruptedError();
+      throw interruptedUpgrade(operation_, end_->stateAtEnd, unit_.name, cli_.interruptedBy());
     case UpgradeEnding::NoReply: {
       std::ostringstream text;
       text << "Cannot communicate with the base unit: no reply within " << std::setprecision(3)
            << cli_.options().timeoutSeconds << " s in the " << unit_.name << " upgrade "
-           << whereItStopped() << ".";
+           << whereItStopped(operation_, end_->stateAtEnd) << ".";
       throw CliError(kNoReply, text.str());
     }
     case UpgradeEnding::LinkBroke:
       throw CliError(kLinkUnusable,
                      std::string("Cannot communicate with the base unit. The link broke ") +
-                         whereItStopped() + ": " + cli_.linkProblem());
+                         whereItStopped(operation_, end_->stateAtEnd) + ": " + cli_.linkProblem());
     case UpgradeEnding::LinkRefused:
       throw CliError(kLinkUnusable, end_->opening->portWords);
     case UpgradeEnding::Failed:
@@ -238,96 +216,6 @@ CliError UpgradeRun::transferFailure(const std::filesystem::path& image) const {
   return {code, code == kImageProblem ? text + inParentheses(image, "") : text};
 }
 
-CliError UpgradeRun::interruptedError() const {
-  const UpgradeTransfer& transfer = operation_.transfer();
-  const std::uint64_t total = blocksOf(transfer.imageLength());
-  const std::uint64_t sent = blocksOf(transfer.offset());
-  const std::string unit = std::string("the ") + unit_.name;
-  std::string text;
-  if (!operation_.startedAt()) {
-    text = "interrupted before anything was sent to " + unit;
-  } else if (end_->stateAtEnd == UpgradeState::CompletionPause) {
-    text = "interrupted while " + unit + " restarted after acknowledging all " + grouped(total) +
-           " blocks: the end of the upgrade was not seen";
-  } else if (sent == 0) {
-    text = "interrupted after the start frame, before the first of " + grouped(total) +
-           " blocks; " + unit + " is waiting for them: run the upgrade again";
-  } else if (sent == total) {
-    text = "interrupted after all " + grouped(total) + " blocks, before " + unit +
-           " acknowledged the last: run the upgrade again to be sure";
-  } else {
-    text = "interrupted after " + grouped(sent) + " of " + grouped(total) + " blocks; " + unit +
-           " is waiting for the rest: run the upgrade again";
-  }
-  const int signal = cli_.interruptedBy();
-  return {exitCodeForSignal(signal),
-          text,
-          {{"outcome", "interrupted"},
-           {"signal", signalName(signal)},
-           {"blocks_sent", sent},
-           {"blocks_total", total},
-           {"bytes_sent", transfer.counters().imageBytesSent}}};
-}
-
-std::string UpgradeRun::whereItStopped() const {
-  const UpgradeTransfer& transfer = operation_.transfer();
-  const std::string blocks = std::to_string(transfer.counters().blocksSent);
-  switch (end_->stateAtEnd) {
-    case UpgradeState::StartPause:
-      return "(in the pause after the start frame)";
-    case UpgradeState::AwaitingStartAck:
-      return "(waiting for the answer to the start frame)";
-    case UpgradeState::BlockOutstanding: {
-      const std::uint32_t at = transfer.offset() - transfer.lastBlockLength();
-      return std::string("(waiting for the answer to the block at byte ") + std::to_string(at) +
-             " of " + std::to_string(transfer.imageLength()) + ", " + blocks + " blocks sent)";
-    }
-    case UpgradeState::Idle:
-    case UpgradeState::CompletionPause:
-      break;
-  }
-  return std::string("(after ") + blocks + " blocks)";
-}
-
-nlohmann::json UpgradeRun::summary() const {
-  const UpgradeCounters& counters = operation_.transfer().counters();
-  return {{"bytes", counters.imageBytesSent},
-          {"blocks", counters.blocksSent},
-          {"retries", counters.retries},
-          {"resent_bytes", counters.resentBytes},
-          {"handshakes", counters.handshakes},
-          {"bad_fcs_replies", counters.badFcsReplies},
-          {"stale_replies", counters.staleReplies},
-          {"seconds", operation_.blockPhaseSeconds()},
-          {"bytes_per_second", operation_.effectiveRate()},
-          {"completion", std::string(completionName(counters.completion))},
-          {"turnaround_ms", turnaroundSummary()}};
-}
-
-nlohmann::json UpgradeRun::turnaroundSummary() const {
-  const TurnaroundStats* turnarounds = operation_.turnarounds();
-  if (turnarounds == nullptr) {
-    return nullptr;
-  }
-  const auto ms = [](TurnaroundStats::Duration d) { return static_cast<double>(d.count()) / 1000; };
-  return {{"median", ms(turnarounds->median())}, {"p95", ms(turnarounds->percentile95())}};
-}
-
-std::string UpgradeRun::summaryText() const {
-  const UpgradeCounters& counters = operation_.transfer().counters();
-  std::ostringstream text;
-  text << "Sent " << counters.imageBytesSent << " bytes in " << counters.blocksSent << " blocks ("
-       << counters.retries << " retries, " << counters.handshakes << " handshakes); block phase "
-       << std::fixed << std::setprecision(3) << operation_.blockPhaseSeconds() << " s, "
-       << formatBytes(operation_.effectiveRate()) << "/s; completion "
-       << completionName(counters.completion);
-  if (counters.badFcsReplies != 0) {
-    text << "; " << counters.badFcsReplies << " replies with a wrong FCS were taken by their code";
-  }
-  text << "\n";
-  return text.str();
-}
-
 int upgradeCommand(const GlobalOptions& options, const UnitKind& unit,
                    const UpgradeArguments& arguments) {
   const std::filesystem::path image(arguments.image);
@@ -338,7 +226,7 @@ int upgradeCommand(const GlobalOptions& options, const UnitKind& unit,
                           options.json ? std::cout : std::cerr, unit.name, length);
   UpgradeRun run(cli, unit, PauseDurations{}.scaledBy(arguments.pauseScale), progress);
   run.run(image);
-  Output(options.json).result(run.summary(), run.summaryText());
+  Output(options.json).result(upgradeSummary(run.operation()), upgradeSummaryText(run.operation()));
   return kOk;
 }
 
