@@ -72,7 +72,7 @@ struct BenchTransfer {
   }
 
   const ImageOnDisk image;
-  RunFlags flags;
+  RunHistory flags;
   NullHost host;
   UpgradeTransfer engine{kBaseUpgradeTable, host.choice, host, host, flags};
   const ReportFrame ack = replyFrame(CommandCode::BaseUpgradeBlockAck);

@@ -97,7 +97,7 @@ class UpgradeRun {
   ProgressReport& progress_;
   Output out_;
   // The whole vkr run is one program run, so its one handheld start is the first.
-  RunFlags runFlags_;
+  RunHistory runHistory_;
   UpgradeOperation operation_;
   std::optional<UpgradeEnd> end_;
   // Held from the start frame to the end of the run: a laptop must not sleep mid-transfer.
@@ -110,7 +110,7 @@ UpgradeRun::UpgradeRun(CliSession& cli, const UnitKind& unit, PauseDurations pau
       unit_(unit),
       progress_(progress),
       out_(cli.options().json),
-      operation_(cli.session(), unit.unit, runFlags_,
+      operation_(cli.session(), unit.unit, runHistory_,
                  {.pauses = pauses, .silenceLimit = cli.timeout(), .endWhenSilent = true}),
       sleep_([this](const std::string& line) {
         cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});

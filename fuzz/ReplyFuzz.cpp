@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   QuietSettingsLink settingsLink;
   orbelle::SetBaseUnitModel settings(settingsLink, settingsLink);
   const orbelle::LinkChoice link{orbelle::LinkProtocol::Rs232, 1, 19200};
-  orbelle::RunFlags flags;
+  orbelle::RunHistory flags;
   QuietUpgradeHost upgradeHost;
   orbelle::UpgradeTransfer transfer(orbelle::kBaseUpgradeTable, link, upgradeHost, upgradeHost,
                                     flags);

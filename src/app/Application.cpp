@@ -70,7 +70,7 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
       });
   ui::FileChooser& files = options.files != nullptr ? *options.files : *fileDialog_;
   mainWindow_ = std::make_unique<ui::MainWindow>(ui::WindowServices{
-      session_, *store_, prefs_, messages, *storeTrouble_, modal, files, runFlags_, *look_,
+      session_, *store_, prefs_, messages, *storeTrouble_, modal, files, runHistory_, *look_,
       options.pauses, options.silenceHint, options.settingsReplyTimeout});
   mainWindow_->setWindowIcon(mainWindowIcon());
 }

@@ -11,7 +11,7 @@
 #include "settings/SettingsChannel.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
-#include "upgrade/RunFlags.h"
+#include "upgrade/RunHistory.h"
 #include "upgrade/UpgradePause.h"
 
 namespace orbelle::ui {
@@ -76,7 +76,7 @@ class Application {
   std::unique_ptr<PreferenceStore> store_;
   LinkPreferences prefs_;
   Session session_;
-  RunFlags runFlags_;
+  RunHistory runHistory_;
   std::unique_ptr<ui::FileChooser> fileDialog_;
   std::unique_ptr<ui::StoreTrouble> storeTrouble_;
   ui::ModalRunner& modal_;

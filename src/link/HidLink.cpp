@@ -378,22 +378,22 @@ void HidLink::receiveLoop(const std::shared_ptr<Reception>& reception,
 
 void HidLink::onWake() {
   if (handlingDelay_.count() == 0) {
-    takeMail();
+    handOverReceived();
     return;
   }
-  if (!mailDelayed_) {
-    mailDelayed_ = true;
+  if (!handOverDelayed_) {
+    handOverDelayed_ = true;
     QTimer::singleShot(handlingDelay_, Qt::PreciseTimer, this, [this] {
-      mailDelayed_ = false;
-      takeMail();
+      handOverDelayed_ = false;
+      handOverReceived();
     });
   }
 }
 
-void HidLink::takeMail() {
+void HidLink::handOverReceived() {
   const std::shared_ptr<Reception> reception = reception_;
   if (!reception) {
-    return;  // mail of an opening that has since been closed is dropped
+    return;  // what an opening that has since been closed received is dropped
   }
   std::optional<Report> report;
   std::uint64_t ticket = 0;

@@ -91,7 +91,7 @@ class HidLink : public QObject, public HidTransport {
   static void receiveLoop(const std::shared_ptr<Reception>& reception,
                           const std::shared_ptr<hid_device_>& device);
   void onWake();
-  void takeMail();
+  void handOverReceived();
   void waitForEarlierThread();
   hid_device_* findBaseUnit();
   Problem classifyReadError() const;
@@ -107,7 +107,7 @@ class HidLink : public QObject, public HidTransport {
   std::shared_ptr<Reception> reception_;  // the current opening's, if its thread runs
   std::thread thread_;                    // the current or the last opening's thread
   std::chrono::milliseconds handlingDelay_{0};
-  bool mailDelayed_ = false;
+  bool handOverDelayed_ = false;
   ThreadWakeUp wakeUp_{[this] { onWake(); }};
 };
 

@@ -18,8 +18,8 @@ UpgradeEnd endOf(UpgradeEnding ending) {
 
 }  // namespace
 
-UpgradeOperation::UpgradeOperation(Session& session, Unit unit, RunFlags& runFlags, Options options,
-                                   QObject* parent)
+UpgradeOperation::UpgradeOperation(Session& session, Unit unit, RunHistory& runHistory,
+                                   Options options, QObject* parent)
     : QObject(parent),
       session_(session),
       options_(options),
@@ -27,7 +27,7 @@ UpgradeOperation::UpgradeOperation(Session& session, Unit unit, RunFlags& runFla
                                   : FeatureWindow::UpgradeHandheldUnit),
       channel_(session, options.pauses,
                [this](std::exception_ptr failure) { fail(std::move(failure)); }),
-      transfer_(tableOf(unit), session.channel().choice(), channel_, *this, runFlags) {
+      transfer_(tableOf(unit), session.channel().choice(), channel_, *this, runHistory) {
   channel_.attach(transfer_);
   // A unit that stays silent is waited for (a slow one must not be abandoned), but not without
   // a word; the timer is not set anew for each reply: when it fires it looks at the time since

@@ -66,7 +66,7 @@ class UpgradeOperation : public QObject, private UpgradeView {
     bool endWhenSilent = false;
   };
 
-  UpgradeOperation(Session& session, Unit unit, RunFlags& runFlags, Options options,
+  UpgradeOperation(Session& session, Unit unit, RunHistory& runHistory, Options options,
                    QObject* parent = nullptr);
   ~UpgradeOperation() override;
   UpgradeOperation(const UpgradeOperation&) = delete;

@@ -127,7 +127,7 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
       operation_(
           context.session,
           unit == Unit::Base ? UpgradeOperation::Unit::Base : UpgradeOperation::Unit::Handheld,
-          context.runFlags, {.pauses = context.pauses, .silenceLimit = context.silenceHint}),
+          context.runHistory, {.pauses = context.pauses, .silenceLimit = context.silenceHint}),
       desktop_(*this, QLatin1String(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title),
                unit == Unit::Base ? QStringLiteral("Base unit upgraded")
                                   : QStringLiteral("Handheld unit upgraded")) {

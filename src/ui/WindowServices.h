@@ -3,7 +3,7 @@
 #include "prefs/LinkPreferences.h"
 #include "session/Session.h"
 #include "settings/SettingsChannel.h"
-#include "upgrade/RunFlags.h"
+#include "upgrade/RunHistory.h"
 #include "upgrade/UpgradePause.h"
 
 namespace orbelle::ui {
@@ -23,7 +23,7 @@ struct WindowServices {
   StoreTrouble& storeTrouble;
   ModalRunner& modal;
   FileChooser& files;
-  RunFlags& runFlags;
+  RunHistory& runHistory;
   const Look& look;
   // The upgrade pauses; tests shorten them.
   PauseDurations pauses;

@@ -21,8 +21,8 @@ constexpr int kRestartLongPauses = 6;
 }  // namespace
 
 UpgradeTransfer::UpgradeTransfer(const UpgradeCodeTable& table, const LinkChoice& link,
-                                 UpgradeChannel& channel, UpgradeView& view, RunFlags& runFlags)
-    : table_(table), link_(link), channel_(channel), view_(view), runFlags_(runFlags) {}
+                                 UpgradeChannel& channel, UpgradeView& view, RunHistory& runHistory)
+    : table_(table), link_(link), channel_(channel), view_(view), runHistory_(runHistory) {}
 
 void UpgradeTransfer::startUpgrade(const std::filesystem::path& imagePath) {
   // A restart drops the previous image and anything its replies left queued.
@@ -183,8 +183,8 @@ bool UpgradeTransfer::takeStartLineSettings() {
   if (table_.startLineRule == StartLineRule::EveryStart) {
     return true;
   }
-  const bool first = runFlags_.firstHandheldStart;
-  runFlags_.firstHandheldStart = false;
+  const bool first = runHistory_.firstHandheldStart;
+  runHistory_.firstHandheldStart = false;
   return first;
 }
 

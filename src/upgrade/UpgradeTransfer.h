@@ -11,7 +11,7 @@
 #include "protocol/LinkChoice.h"
 #include "protocol/ReplyDispatcher.h"
 #include "upgrade/ImageFile.h"
-#include "upgrade/RunFlags.h"
+#include "upgrade/RunHistory.h"
 #include "upgrade/UpgradeChannel.h"
 #include "upgrade/UpgradeCodeTable.h"
 #include "upgrade/UpgradeReport.h"
@@ -40,7 +40,7 @@ class UpgradeTransfer : public ReplyReceiver {
  public:
   // `link` is the operator's choice, read at each start.
   UpgradeTransfer(const UpgradeCodeTable& table, const LinkChoice& link, UpgradeChannel& channel,
-                  UpgradeView& view, RunFlags& runFlags);
+                  UpgradeView& view, RunHistory& runHistory);
 
   // The Upgrade command: restarts from the first byte whatever state the transfer is in.
   void startUpgrade(const std::filesystem::path& imagePath);
@@ -111,7 +111,7 @@ class UpgradeTransfer : public ReplyReceiver {
   const LinkChoice& link_;
   UpgradeChannel& channel_;
   UpgradeView& view_;
-  RunFlags& runFlags_;
+  RunHistory& runHistory_;
 
   UpgradeState state_ = UpgradeState::Idle;
   std::optional<ImageFile> image_;

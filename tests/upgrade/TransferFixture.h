@@ -96,11 +96,11 @@ inline bool sealed(const ReportFrame& frame) {
 
 struct TransferFixture : ::testing::Test {
   TempDir dir;
-  RunFlags runFlags;
+  RunHistory runHistory;
   FakeUpgradeHost host;
   LinkChoice& link = host.choice;
-  UpgradeTransfer base{kBaseUpgradeTable, link, host, host, runFlags};
-  UpgradeTransfer handheld{kHandheldUpgradeTable, link, host, host, runFlags};
+  UpgradeTransfer base{kBaseUpgradeTable, link, host, host, runHistory};
+  UpgradeTransfer handheld{kHandheldUpgradeTable, link, host, host, runHistory};
 
   std::filesystem::path image(std::size_t size, const std::string& name = "image.dat") {
     std::string bytes(size, '\0');

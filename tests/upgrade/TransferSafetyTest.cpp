@@ -64,7 +64,7 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
   handheld.startUpgrade(image(0));
   EXPECT_EQ(host.log,
             (Log{"disable", "message The handheld unit application file has no data!", "enable"}));
-  EXPECT_TRUE(runFlags.firstHandheldStart) << "no start frame went out at 9600";
+  EXPECT_TRUE(runHistory.firstHandheldStart) << "no start frame went out at 9600";
 
   std::filesystem::resize_file(big, 16'777'216);
   base.startUpgrade(big);
@@ -164,7 +164,7 @@ class EagerHost : public FakeUpgradeHost {
 TEST_F(TransferSafety, RepliesHandedOverFromInsideAHostCallWaitTheirTurn) {
   link.protocol = LinkProtocol::Rs232;
   EagerHost eager;
-  UpgradeTransfer engine{kBaseUpgradeTable, link, eager, eager, runFlags};
+  UpgradeTransfer engine{kBaseUpgradeTable, link, eager, eager, runHistory};
   eager.engine = &engine;
   engine.startUpgrade(image(70));
   ASSERT_EQ(eager.frames.size(), 4U);

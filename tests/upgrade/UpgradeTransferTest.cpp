@@ -196,7 +196,7 @@ TEST_F(HandheldTransfer, OnlyTheFirstStartOfTheRunGoesOutAt9600) {
   EXPECT_EQ(host.log, (Log{"disable", "settings 9600,n,8,1", "send 3a", "pause long x1"}))
       << "no discard before a handheld start, even on RS232";
   EXPECT_EQ(host.frames.at(0)[6], '4');
-  EXPECT_FALSE(runFlags.firstHandheldStart);
+  EXPECT_FALSE(runHistory.firstHandheldStart);
   handheld.pauseElapsed();
   EXPECT_EQ(host.log.back(), "settings 57600,n,8,1");
 
@@ -207,7 +207,7 @@ TEST_F(HandheldTransfer, OnlyTheFirstStartOfTheRunGoesOutAt9600) {
   EXPECT_EQ(host.log.back(), "settings 57600,n,8,1");
 
   // The flag belongs to the run, not to the window's engine.
-  UpgradeTransfer another{kHandheldUpgradeTable, link, host, host, runFlags};
+  UpgradeTransfer another{kHandheldUpgradeTable, link, host, host, runHistory};
   host.clear();
   another.startUpgrade(image(64));
   EXPECT_EQ(host.log.at(1), "send 3a");
