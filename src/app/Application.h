@@ -37,7 +37,7 @@ struct ApplicationOptions {
   std::chrono::milliseconds settingsReplyTimeout = kSettingsReplyTimeout;
 };
 
-// The one application object: the preferences, the link session and the main window,
+// The one application object: the preferences, the session and the main window,
 // for the whole run.
 class Application {
  public:

@@ -11,8 +11,8 @@ namespace orbelle {
 class Session;
 class UpgradeTransfer;
 
-// An upgrade's link side on the program's link session, for the window and vkr alike: frames
-// and serial steps go through the link channel, so tracing sees them, and the serial steps
+// An upgrade's side of the channel on the program's session, for the window and vkr alike:
+// frames and serial steps go through the frame channel, so tracing sees them, and the serial steps
 // reach the serial port even when USB is the active link. The pauses run on the event loop,
 // counted from when the start frame has left the port over RS232.
 class SessionUpgradeChannel : public UpgradeChannel {

@@ -59,7 +59,7 @@ struct UpgradeCounters {
 };
 
 // Moments a caller may want to time or trace. Each is reported right after the step is done
-// (a frame event after the link side has been asked to send it).
+// (a frame event after the channel side has been asked to send it).
 enum class UpgradeEvent {
   StartSent,
   BlockSent,  // a new block; counters().blocksSent == 1 marks the first of the transfer

@@ -226,7 +226,7 @@ bool UpgradeTransfer::sendBlockAtOffset(bool resend) {
     return false;
   }
   const FramePayload payload = blockPayload(offset_, block);
-  // Bookkeeping first: the link side may hand over the next reply from inside sendFrame.
+  // Bookkeeping first: the channel side may hand over the next reply from inside sendFrame.
   offset_ += n;
   lastBlockLength_ = n;
   state_ = UpgradeState::BlockOutstanding;

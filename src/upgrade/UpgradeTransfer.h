@@ -35,7 +35,7 @@ constexpr bool isPause(UpgradeState state) {
 
 // Sends a firmware image to the base unit or, through it, to a handheld unit, one 32-byte
 // block per reply. Nothing is timed here: every step follows a reply or the end of a pause
-// the link side was asked for. One instance per upgrade window; it outlives the window's openings.
+// the channel side was asked for. One instance per upgrade window; it outlives the window's openings.
 class UpgradeTransfer : public ReplyReceiver {
  public:
   // `link` is the operator's choice, read at each start.
@@ -52,10 +52,10 @@ class UpgradeTransfer : public ReplyReceiver {
   void onStaleReply() override { ++counters_.staleReplies; }
   void onBytesDropped(std::size_t count) override;
 
-  // The pause the link side was asked for runs now, for `duration` (a serial line's counts from
+  // The pause the channel side was asked for runs now, for `duration` (a serial line's counts from
   // when the start frame has left the port).
   void pauseArmed(std::chrono::milliseconds duration);
-  // The link side's timer for the pause it was asked to start has fired.
+  // The channel side's timer for the pause it was asked to start has fired.
   void pauseElapsed();
 
   // The window's close-down: the image is closed, the counts and lengths are kept. Replies
@@ -125,7 +125,7 @@ class UpgradeTransfer : public ReplyReceiver {
   // Bytes the link dropped between the last acknowledgement and the end of the reopening: a
   // unit that restarts sends nothing, so a whole frame's worth puts the completion in doubt.
   std::size_t droppedDuringRestart_ = 0;
-  // Re-entrancy guard, not transfer state: a reply handed over from inside a link side call waits
+  // Re-entrancy guard, not transfer state: a reply handed over from inside a channel side call waits
   // until the transition that made that call has finished.
   bool pumping_ = false;
 };
