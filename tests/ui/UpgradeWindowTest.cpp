@@ -2,7 +2,6 @@
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QRegularExpression>
 
 #include "WindowFixture.h"
 #include "desktop/DesktopFixture.h"
@@ -325,7 +324,8 @@ TEST_F(UpgradeWindowTest, TheDesktopHearsHowTheTransferEndedAndASilentUnitIsTold
 }
 
 // A USB-serial adapter that holds each reply back is explained once, beside the window,
-// while the transfer goes on to its end.
+// while the transfer goes on to its end (what the advice says and when is vkr's test's: the
+// operation gives it to both).
 TEST_F(UpgradeWindowTest, ASlowAdapterIsExplainedOnceWhileTheTransferGoesOn) {
   serveKeeping(SimLink::Serial, {"--baud-emulation", "115200", "--reply-delay", "16"});
   storeChoice(LinkProtocol::Rs232, 1, 115200);
@@ -333,13 +333,7 @@ TEST_F(UpgradeWindowTest, ASlowAdapterIsExplainedOnceWhileTheTransferGoesOn) {
   click(window, 1036);
   expectCompleted(window, sent_, "The base unit has been upgraded.");
   ASSERT_EQ(messages_.notices.size(), 1U);
-  // 16 ms, and what a window that also paints adds to reading a reply.
-  const QRegularExpressionMatch said =
-      QRegularExpression("adds about (\\d+) ms before each reply")
-          .match(QString::fromStdString(messages_.notices[0].text));
-  ASSERT_TRUE(said.hasMatch()) << messages_.notices[0].text;
-  EXPECT_GE(said.captured(1).toInt(), 16);
-  EXPECT_LE(said.captured(1).toInt(), 30);
+  EXPECT_EQ(messages_.notices[0].title, "Upgrade Base Unit");
   EXPECT_NE(messages_.notices[0].text.find("low_latency"), std::string::npos);
   click(window, 2);
 }

@@ -10,7 +10,6 @@
 #include "harness/TempDir.h"
 #include "message/OperatorMessage.h"
 #include "protocol/ByteOrder.h"
-#include "protocol/Fcs16.h"
 #include "protocol/FrameChannel.h"
 #include "protocol/LinkError.h"
 #include "upgrade/UpgradeTransfer.h"
@@ -88,11 +87,6 @@ inline std::uint8_t imageByte(std::size_t i) { return static_cast<std::uint8_t>(
 
 inline std::uint16_t pageOf(const ReportFrame& frame) { return readLe16(frame, 2); }
 inline std::uint8_t slotOf(const ReportFrame& frame) { return frame[4]; }
-
-inline bool sealed(const ReportFrame& frame) {
-  return Fcs16::update(Fcs16::kInitial, std::span<const std::uint8_t>(frame.data() + 1, 38)) ==
-         Fcs16::kGoodResidue;
-}
 
 struct TransferFixture : ::testing::Test {
   TempDir dir;

@@ -3,8 +3,6 @@
 #include <functional>
 #include <vector>
 
-#include <sys/stat.h>
-
 #include "upgrade/TransferFixture.h"
 
 namespace orbelle::testing {
@@ -18,7 +16,6 @@ const CommandCode kBaseReplies[] = {
     CommandCode::BaseUpgradeBlockRetry, CommandCode::BaseUpgradeHandshake,
     CommandCode::BaseUpgradeDone};
 
-#ifndef _WIN32  // named pipes (FIFOs) are POSIX's
 TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
   for (const CommandCode code : kBaseReplies) {
     reply(base, code);
@@ -26,16 +23,10 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
   base.pauseElapsed();
   EXPECT_TRUE(host.log.empty()) << "nothing happens before a start";
 
-  // A FIFO with no writer would block an ordinary open for ever.
-  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  // Which files cannot be opened, and why, vkr's test walks; here is what each refusal does.
   const auto big = dir / "big.dat";
   writeFile(big, "");
   std::filesystem::resize_file(big, 16'777'217);
-  const Log cannotOpen{"disable", "message Can not open the file!"};  // the button stays off
-  // A kernel attribute states 4096 bytes and holds a few: the unit must not be told 4096 and
-  // then wait for blocks that cannot be read.
-  const std::filesystem::path attribute = "/sys/devices/system/cpu/possible";
-  ASSERT_GT(std::filesystem::file_size(attribute), readFile(attribute).size());
   struct Case {
     std::filesystem::path path;
     Log log;
@@ -47,8 +38,7 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
               "message The file is too large: 16777217 bytes, but an upgrade image can have at "
               "most 16777216 bytes!",
               "enable"}},
-        Case{dir / "missing.dat", cannotOpen}, Case{dir.path(), cannotOpen}, Case{{}, cannotOpen},
-        Case{dir / "fifo", cannotOpen}, Case{attribute, cannotOpen}}) {
+        Case{dir / "missing.dat", {"disable", "message Can not open the file!"}}}) {
     host.clear();
     base.startUpgrade(c.path);
     for (const CommandCode code : kBaseReplies) {
@@ -70,8 +60,6 @@ TEST_F(TransferSafety, AnImageThatCannotBeUsedIsRefusedBeforeAnythingIsSent) {
   base.startUpgrade(big);
   EXPECT_EQ(readLe32(host.frames.at(0), 2), 0x01000000U);
 }
-
-#endif
 
 TEST_F(TransferSafety, RepliesLeftFromAnEarlierTransferSendNothing) {
   // A stale start acknowledgement reaching a later opening of the window.
