@@ -277,6 +277,11 @@ const SettingsRecord& runExchange(CliSession& cli, SettingsExchange& exchange,
   cli.endWith({.linkBroke = [&exchange] { exchange.linkBroke(); },
                .interrupted = [&exchange] { exchange.interrupt(); },
                .failed = [&exchange](std::exception_ptr failure) { exchange.fail(failure); }});
+  // The exchange goes before the session, whichever way this returns.
+  struct Unwatch {
+    CliSession& cli;
+    ~Unwatch() { cli.endWith({}); }
+  } unwatch{cli};
   QObject::connect(&exchange, &SettingsExchange::ended, &exchange, [&cli] { cli.finished(); });
   QObject::connect(&exchange, &SettingsExchange::aboutToUpload, &exchange,
                    [&cli, &exchange, channelAsked] {

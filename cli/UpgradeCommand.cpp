@@ -80,6 +80,9 @@ class UpgradeRun {
  public:
   UpgradeRun(CliSession& cli, const UnitKind& unit, PauseDurations pauses,
              ProgressReport& progress);
+  ~UpgradeRun() { cli_.endWith({}); }
+  UpgradeRun(const UpgradeRun&) = delete;
+  UpgradeRun& operator=(const UpgradeRun&) = delete;
 
   // Returns once a completion has been reached; throws CliError otherwise.
   void run(const std::filesystem::path& image);
@@ -159,11 +162,11 @@ void UpgradeRun::ended(const UpgradeEnd& end) {
     return;  // a done reply after the last acknowledgement repeats the completion
   }
   end_ = end;
-  sleep_.release();
   if (end.ending == UpgradeEnding::Transfer && isSuccess(end.outcome)) {
     progress_.end();
     out_.note(end.message.text);
   }
+  sleep_.release();
   // Whoever left a long transfer to run hears that it ended, well or not; whoever stopped it
   // is there.
   const auto startedAt = operation_.startedAt();
