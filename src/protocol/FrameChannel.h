@@ -30,6 +30,9 @@ class FrameChannel {
   explicit FrameChannel(const LinkChoice& choice) : choice_(choice) {}
   FrameChannel(const FrameChannel&) = delete;
   FrameChannel& operator=(const FrameChannel&) = delete;
+  FrameChannel(FrameChannel&&) = delete;
+  FrameChannel& operator=(FrameChannel&&) = delete;
+  ~FrameChannel() = default;
 
   void setTransports(HidTransport* hid, SerialTransport* serial) {
     hid_ = hid;
