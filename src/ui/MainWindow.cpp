@@ -69,7 +69,8 @@ MainWindow::MainWindow(WindowServices context)
       upgradeBase_(UpgradeWindow::Unit::Base, context),
       upgradeHandheld_(UpgradeWindow::Unit::Handheld, context),
       setProtocol_(context.store, context.prefs, context.messages, context.storeTrouble,
-                   context.look, [this] { return context_.session.checkChosenLink(); }),
+                   context.look,
+                   [&session = context.session] { return session.checkChosenLink(); }),
       about_(context.look) {
   setObjectName(QStringLiteral("dialog102"));
   setWindowTitle(QStringLiteral("Orbelle"));
