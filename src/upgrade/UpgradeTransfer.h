@@ -35,7 +35,8 @@ constexpr bool isPause(UpgradeState state) {
 
 // Sends a firmware image to the base unit or, through it, to a handheld unit, one 32-byte
 // block per reply. Nothing is timed here: every step follows a reply or the end of a pause
-// the channel side was asked for. One instance per upgrade window; it outlives the window's openings.
+// the channel side was asked for. One instance per upgrade window; it outlives the window's
+// openings.
 class UpgradeTransfer : public ReplyReceiver {
  public:
   // `link` is the operator's choice, read at each start.
@@ -125,8 +126,8 @@ class UpgradeTransfer : public ReplyReceiver {
   // Bytes the link dropped between the last acknowledgement and the end of the reopening: a
   // unit that restarts sends nothing, so a whole frame's worth puts the completion in doubt.
   std::size_t droppedDuringRestart_ = 0;
-  // Re-entrancy guard, not transfer state: a reply handed over from inside a channel side call waits
-  // until the transition that made that call has finished.
+  // Re-entrancy guard, not transfer state: a reply handed over from inside a channel side call
+  // waits until the transition that made that call has finished.
   bool pumping_ = false;
 };
 
