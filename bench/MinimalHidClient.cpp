@@ -4,8 +4,6 @@
 // CPU it cost. Run it as vkr is run, with the hidapi stand-in preloaded:
 //
 //   LD_PRELOAD=libvkr-hidsim.so VKR_HIDSIM_SOCKET=PATH minimal_hid_client IMAGE
-#include <hidapi.h>
-
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -17,6 +15,19 @@
 #include "protocol/CommandCode.h"
 #include "protocol/Fcs16.h"
 #include "upgrade/UpgradeFrames.h"
+
+// The hidapi calls it makes, as hidapi.h declares them (the layer table keeps the library's
+// header to src/link and the simulator).
+extern "C" {
+struct hid_device_;
+using hid_device = hid_device_;
+int hid_init();
+int hid_exit();
+hid_device* hid_open(unsigned short vendor_id, unsigned short product_id, const wchar_t* serial);
+void hid_close(hid_device* dev);
+int hid_send_feature_report(hid_device* dev, const unsigned char* data, std::size_t length);
+int hid_read(hid_device* dev, unsigned char* data, std::size_t length);
+}
 
 using namespace orbelle;
 
