@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "skin/PreparedImages.h"
+
 namespace orbelle::skin {
 
 namespace {
@@ -35,6 +37,9 @@ QImage decode(const QString& resource, qreal ratio, int& scale) {
     }
   }
   scale = 1;
+  if (QImage prepared = preparedImage(resource); !prepared.isNull()) {
+    return prepared;
+  }
   return QImageReader(resource).read();
 }
 
