@@ -60,8 +60,12 @@ void clearStaleSocket(const std::string& path, const sockaddr_un& address) {
 
 }  // namespace
 
-HidSocketFront::HidSocketFront(SimHost& host, std::string path)
-    : host_(host), path_(std::move(path)) {
+HidSocketFront::HidSocketFront(SimHost& host, std::string path,
+                               std::optional<Clock::duration> usbInterval)
+    : host_(host), path_(std::move(path)), usbInterval_(usbInterval), firstBoundary_(Clock::now()) {
+  if (usbInterval_ && *usbInterval_ <= Clock::duration::zero()) {
+    throw std::invalid_argument("the USB interval must be positive");
+  }
   const sockaddr_un address = addressOf(path_);
   clearStaleSocket(path_, address);
   listener_ = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -94,21 +98,33 @@ void HidSocketFront::watch(std::vector<pollfd>& fds) {
   }
 }
 
-void HidSocketFront::serve(std::span<const pollfd> fds, Clock::time_point) {
+std::optional<Clock::time_point> HidSocketFront::deadline() const {
+  std::optional<Clock::time_point> next;
+  if (!heldFrames_.empty()) {
+    next = heldFrames_.front().due;
+  }
+  if (!heldReports_.empty()) {
+    next = next ? std::min(*next, heldReports_.front().due) : heldReports_.front().due;
+  }
+  return next;
+}
+
+void HidSocketFront::serve(std::span<const pollfd> fds, Clock::time_point now) {
   if (listener_ < 0 || fds.empty()) {
     return;
   }
+  serveDue(now);
   // Clients first: the list changes once a new client is accepted.
   for (const pollfd& fd : fds.subspan(1)) {
-    if (fd.revents != 0 && !readClient(fd.fd)) {
-      ::close(fd.fd);
-      clients_.erase(std::remove(clients_.begin(), clients_.end(), fd.fd), clients_.end());
-    }
     if (listener_ < 0) {
       return;  // vanished while answering
     }
+    if (fd.revents != 0 && !readClient(fd.fd, now)) {
+      ::close(fd.fd);
+      clients_.erase(std::remove(clients_.begin(), clients_.end(), fd.fd), clients_.end());
+    }
   }
-  if ((fds[0].revents & POLLIN) != 0) {
+  if (listener_ >= 0 && (fds[0].revents & POLLIN) != 0) {
     acceptClient();
   }
 }
@@ -122,7 +138,7 @@ void HidSocketFront::acceptClient() {
   }
 }
 
-bool HidSocketFront::readClient(int fd) {
+bool HidSocketFront::readClient(int fd, Clock::time_point now) {
   std::uint8_t packet[kFrameSize + 1];
   const ssize_t n = ::recv(fd, packet, sizeof packet, MSG_TRUNC);
   if (n < 0) {
@@ -136,16 +152,63 @@ bool HidSocketFront::readClient(int fd) {
                std::to_string(packet[0]) + " ignored; expected 39 bytes with report ID 0");
     return true;
   }
-  const auto wire = std::span<const std::uint8_t, kWireFrameSize>(packet + 1, kWireFrameSize);
-  const ModelOutput output = host_.handle(wire);
-  for (const WireFrame& reply : output.replies) {
-    sendToClients(piecesOf(reply, host_.faults()));
-  }
-  if (output.vanished) {
-    shutDown();
-    host_.reportVanished();
+  WireFrame frame{};
+  std::copy_n(packet + 1, kWireFrameSize, frame.begin());
+  if (usbInterval_) {
+    if (!vanishing_) {
+      heldFrames_.push_back({frame, nextBoundary(now)});
+    }
+  } else {
+    answer(frame, now);
   }
   return true;
+}
+
+void HidSocketFront::answer(const WireFrame& frame, Clock::time_point now) {
+  const ModelOutput output = host_.handle(frame);
+  for (const WireFrame& reply : output.replies) {
+    auto packets = piecesOf(reply, host_.faults());
+    if (!usbInterval_) {
+      sendToClients(packets);
+      continue;
+    }
+    for (auto& packet : packets) {
+      lastReportDue_ = std::max(nextBoundary(now), lastReportDue_ + *usbInterval_);
+      heldReports_.push_back({std::move(packet), lastReportDue_});
+    }
+  }
+  if (output.vanished) {
+    heldFrames_.clear();
+    vanishing_ = true;
+    if (heldReports_.empty()) {
+      vanish();
+    }
+  }
+}
+
+void HidSocketFront::serveDue(Clock::time_point now) {
+  while (!heldReports_.empty() && heldReports_.front().due <= now) {
+    sendToClients({std::move(heldReports_.front().bytes)});
+    heldReports_.pop_front();
+  }
+  while (!heldFrames_.empty() && heldFrames_.front().due <= now) {
+    const HeldFrame frame = heldFrames_.front();
+    heldFrames_.pop_front();
+    answer(frame.bytes, frame.due);
+  }
+  if (vanishing_ && heldReports_.empty() && listener_ >= 0) {
+    vanish();
+  }
+}
+
+Clock::time_point HidSocketFront::nextBoundary(Clock::time_point after) const {
+  const auto passed = (after - firstBoundary_) / *usbInterval_;
+  return firstBoundary_ + (passed + 1) * *usbInterval_;
+}
+
+void HidSocketFront::vanish() {
+  shutDown();
+  host_.reportVanished();
 }
 
 void HidSocketFront::sendToClients(const std::vector<std::vector<std::uint8_t>>& packets) {

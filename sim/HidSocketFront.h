@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,9 +16,15 @@ namespace orbelle::sim {
 // stand-in. A client sends each feature report as one packet of 39 bytes (report ID 0
 // first); every input report goes to every connected client as one packet of 38 bytes, the
 // report ID stripped as hidraw delivers it.
+//
+// With a USB interval the socket keeps a full-speed device's pace: a feature report is taken
+// at the next interval boundary (the control transfer's frame) and each input report leaves
+// at the boundary after it, one a boundary (the interrupt endpoint's polls). A block then
+// cannot take less than two intervals.
 class HidSocketFront : public Front {
  public:
-  HidSocketFront(SimHost& host, std::string path);
+  HidSocketFront(SimHost& host, std::string path,
+                 std::optional<Clock::duration> usbInterval = std::nullopt);
   ~HidSocketFront() override;
   HidSocketFront(const HidSocketFront&) = delete;
   HidSocketFront& operator=(const HidSocketFront&) = delete;
@@ -25,13 +33,26 @@ class HidSocketFront : public Front {
 
   void watch(std::vector<pollfd>& fds) override;
   void serve(std::span<const pollfd> fds, Clock::time_point now) override;
-  std::optional<Clock::time_point> deadline() const override { return std::nullopt; }
+  std::optional<Clock::time_point> deadline() const override;
 
  private:
+  struct HeldFrame {
+    WireFrame bytes;
+    Clock::time_point due;
+  };
+  struct HeldReport {
+    std::vector<std::uint8_t> bytes;
+    Clock::time_point due;
+  };
+
   void acceptClient();
   // False when the client has gone.
-  bool readClient(int fd);
+  bool readClient(int fd, Clock::time_point now);
+  void answer(const WireFrame& frame, Clock::time_point now);
+  void serveDue(Clock::time_point now);
+  Clock::time_point nextBoundary(Clock::time_point after) const;
   void sendToClients(const std::vector<std::vector<std::uint8_t>>& packets);
+  void vanish();
   void shutDown();
 
   SimHost& host_;
@@ -40,6 +61,13 @@ class HidSocketFront : public Front {
   dev_t socketDevice_ = 0;
   ino_t socketInode_ = 0;
   std::vector<int> clients_;
+
+  std::optional<Clock::duration> usbInterval_;
+  Clock::time_point firstBoundary_;
+  std::deque<HeldFrame> heldFrames_;
+  std::deque<HeldReport> heldReports_;
+  Clock::time_point lastReportDue_{};
+  bool vanishing_ = false;  // gone once the held reports are out
 };
 
 }  // namespace orbelle::sim

@@ -25,6 +25,7 @@ struct Options {
   std::string hidSocket;
   std::optional<int> baudRate;
   int replyDelayMs = 0;
+  std::optional<int> usbIntervalMs;
   std::string settingsFile;
   bool unset = false;
   std::string imageDir;
@@ -64,6 +65,13 @@ void addOptions(CLI::App& app, Options& o) {
       ->type_name("MS")
       ->check(CLI::Range(0, 1000))
       ->excludes(hid);
+  app.add_option("--usb-interval", o.usbIntervalMs,
+                 "HID only: take each feature report, and send each input report, at the next "
+                 "boundary of this many milliseconds, one input report a boundary (1: a "
+                 "full-speed interrupt endpoint)")
+      ->type_name("MS")
+      ->check(CLI::Range(1, 1000))
+      ->needs(hid);
   app.add_option("--settings", o.settingsFile,
                  "JSON file with the unit's settings and versions (the form that 'vkr' "
                  "prints); missing fields keep the defaults")
@@ -109,7 +117,11 @@ BaseSettings initialSettings(const std::string& file) {
 
 std::unique_ptr<Front> openFront(const Options& o, SimHost& host) {
   if (!o.hidSocket.empty()) {
-    auto front = std::make_unique<HidSocketFront>(host, o.hidSocket);
+    std::optional<Clock::duration> interval;
+    if (o.usbIntervalMs) {
+      interval = std::chrono::milliseconds(*o.usbIntervalMs);
+    }
+    auto front = std::make_unique<HidSocketFront>(host, o.hidSocket, interval);
     std::cout << "hid: " << front->path() << std::endl;
     return front;
   }

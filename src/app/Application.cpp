@@ -8,6 +8,7 @@
 
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
+#include "skin/PreparedImages.h"
 #include "skin/SkinLook.h"
 #include "ui/FileChooser.h"
 #include "ui/LinkProblemMessage.h"
@@ -147,25 +148,36 @@ void registerDialogFonts() {
   }
 }
 
-QIcon mainWindowIcon() {
-  // Each with its "@2x" file beside it, which QIcon finds by itself.
+namespace {
+
+// An icon of built-in files, one a size. Those decoded at build time are taken as they are;
+// on a high-density screen QIcon reads the files, and finds their "@2x" files beside them.
+QIcon builtInIcon(const QString& pattern, std::initializer_list<int> sizes) {
   QIcon icon;
-  for (const int size : {16, 32}) {
-    icon.addFile(QStringLiteral(":/skin/icon-%1.png").arg(size), QSize(size, size));
+  const bool highDensity = qApp->devicePixelRatio() > 1.0;
+  for (const int size : sizes) {
+    const QString file = pattern.arg(size);
+    const QImage prepared = highDensity ? QImage() : skin::preparedImage(file);
+    if (prepared.isNull()) {
+      icon.addFile(file, QSize(size, size));
+    } else {
+      icon.addPixmap(QPixmap::fromImage(prepared));
+    }
   }
   return icon;
 }
 
+}  // namespace
+
+QIcon mainWindowIcon() { return builtInIcon(QStringLiteral(":/skin/icon-%1.png"), {16, 32}); }
+
 void identifyProgram() {
   QApplication::setApplicationName(QStringLiteral("Orbelle"));
   QApplication::setDesktopFileName(QStringLiteral("orbelle"));
-  // The sizes of title bars and task bars. Each file is decoded at start-up; larger views take
-  // the installed icon theme's copy through the desktop entry.
-  QIcon icon;
-  for (const int size : {16, 32, 48, 64}) {
-    icon.addFile(QStringLiteral(":/icons/orbelle-%1.png").arg(size), QSize(size, size));
-  }
-  QApplication::setWindowIcon(icon);
+  // The sizes of title bars and task bars; larger views take the installed icon theme's copy
+  // through the desktop entry.
+  QApplication::setWindowIcon(
+      builtInIcon(QStringLiteral(":/icons/orbelle-%1.png"), {16, 32, 48, 64}));
 }
 
 }  // namespace orbelle

@@ -3,11 +3,14 @@
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+
+#include "skin/PreparedImages.h"
 
 namespace orbelle::skin {
 
@@ -24,9 +27,7 @@ QAccessibleInterface* pictureAccessible(const QString& className, QObject* objec
   return nullptr;
 }
 
-}  // namespace
-
-QImage loadForRatio(const QString& resource, qreal ratio, int& scale) {
+QImage decode(const QString& resource, qreal ratio, int& scale) {
   if (ratio > 1.0) {
     QString doubled = resource;
     doubled.insert(doubled.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
@@ -36,7 +37,38 @@ QImage loadForRatio(const QString& resource, qreal ratio, int& scale) {
     }
   }
   scale = 1;
+  if (QImage prepared = preparedImage(resource); !prepared.isNull()) {
+    return prepared;
+  }
   return QImageReader(resource).read();
+}
+
+}  // namespace
+
+QImage loadForRatio(const QString& resource, qreal ratio, int& scale) {
+  if (!resource.startsWith(QLatin1String(":/"))) {
+    return decode(resource, ratio, scale);
+  }
+  // Built-in images never change, and every window's buttons show the same few faces: each is
+  // decoded once, kept premultiplied as the screen takes it, so that a pixmap made of it
+  // shares its pixels instead of converting them again.
+  struct Decoded {
+    QImage image;
+    int scale = 1;
+  };
+  static QHash<QString, Decoded> decoded;
+  const QString key = ratio > 1.0 ? resource + QLatin1String("@2x") : resource;
+  auto found = decoded.constFind(key);
+  if (found == decoded.constEnd()) {
+    Decoded fresh;
+    fresh.image = decode(resource, ratio, fresh.scale);
+    if (fresh.image.hasAlphaChannel()) {
+      fresh.image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    }
+    found = decoded.insert(key, fresh);
+  }
+  scale = found->scale;
+  return found->image;
 }
 
 std::vector<PicturePlacement> placementsOf(ui::WindowPicture picture) {

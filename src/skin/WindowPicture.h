@@ -27,7 +27,8 @@ struct PicturePlacement {
 std::vector<PicturePlacement> placementsOf(ui::WindowPicture picture);
 
 // The image of `resource` for a screen of `ratio`: the "@2x" file beside it where the ratio
-// is above 1 and one exists (`scale` 2), else the file itself (`scale` 1).
+// is above 1 and one exists (`scale` 2), else the file itself (`scale` 1). A built-in
+// resource (":/...") is decoded once and kept, premultiplied where it has an alpha channel.
 QImage loadForRatio(const QString& resource, qreal ratio, int& scale);
 
 // The `source` part of `resource` at `size` logical pixels for a screen of `ratio`: the "@2x"

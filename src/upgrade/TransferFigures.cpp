@@ -83,8 +83,8 @@ std::optional<std::string> adapterDelayAdvice(const TurnaroundStats& turnarounds
     return std::nullopt;
   }
   const double secondsPerBlock = secondsSinceFirstBlock / (blocksSent - 1);
-  // Asked after every block: the median costs a copy and a partial sort, so it is looked at
-  // only when the count of samples doubles (16, 32, 64, ...), not once per block of a
+  // Asked after every block: the median walks a few thousand bins, so it is looked at only
+  // when the count of samples doubles (16, 32, 64, ...), not once per block of a
   // half-million-block image.
   const std::size_t count = turnarounds.count();
   if (count < kSettledSamples || (count & (count - 1)) != 0 ||

@@ -55,14 +55,22 @@ nlohmann::json summaryOf(const ProcessResult& result) {
 
 class UpgradeOverEitherLink : public ::testing::TestWithParam<SimLink> {
  protected:
+  // Over USB at a full-speed device's pace: a report a millisecond, each reply a frame late.
+  std::vector<std::string> paced(std::vector<std::string> args) const {
+    if (GetParam() == SimLink::Usb) {
+      args.insert(args.end(), {"--usb-interval", "1"});
+    }
+    return args;
+  }
+
   TempDir dir_;
 };
 
 // The unit asks for blocks 5, 10 ... once more and for a handshake before blocks 7, 14 ...
 // (4097 bytes: 25 retries and 18 handshakes, blocks 35, 70 and 105 both).
 TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCountsWhatTheUnitAsked) {
-  Simulator sim(GetParam(), {"--save-images", (dir_ / "kept").string(), "--fault", "retry-every=5",
-                             "--fault", "handshake-every=7"});
+  Simulator sim(GetParam(), paced({"--save-images", (dir_ / "kept").string(), "--fault",
+                                   "retry-every=5", "--fault", "handshake-every=7"}));
   int baseRuns = 0;
   for (const std::size_t size : {1, 31, 32, 33, 1000, 4097}) {
     SCOPED_TRACE(size);
@@ -111,7 +119,7 @@ TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithIt
 
   // A unit that goes away breaks the link at once: the USB device is lost, the serial
   // device hangs up.
-  Simulator vanishing(GetParam(), {"--fault", "vanish-after=5"});
+  Simulator vanishing(GetParam(), paced({"--fault", "vanish-after=5"}));
   expectExit(vkr(vanishing, {"--timeout", "0.5", "upgrade", "base", image}), 3, {});
   EXPECT_EQ(vanishing.nextLine(), "vanished");
 

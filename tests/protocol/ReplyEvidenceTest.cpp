@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <random>
 
 #include <gtest/gtest.h>
 
 #include "protocol/ReplyEvidence.h"
+#include "protocol/TurnaroundStats.h"
 
 namespace orbelle {
 namespace {
@@ -85,6 +87,51 @@ TEST(ReplyEvidence, APseudoTerminalPeerIsJudgedAtItsOwnPaceOnlyOnceItAnswersAsAW
   }
   EXPECT_FALSE(instant.judgingByteTime().has_value());
   EXPECT_TRUE(instant.learnedPace().has_value());
+}
+
+// Each percentile of the binned turnarounds is within its bin of the exact nearest-rank sample:
+// 1/256 of it, exact below 128 us; the longest sample stands for what is beyond the bins.
+TEST(TurnaroundStats, PercentilesStayWithinABinOfTheExactNearestRankOnAnyShapeOfData) {
+  const auto expectWithinABin = [](std::vector<std::int64_t> samples, const char* what) {
+    TurnaroundStats stats;
+    for (const std::int64_t us : samples) {
+      stats.add(std::chrono::microseconds(us));
+    }
+    std::sort(samples.begin(), samples.end());
+    for (const auto& [percent, got] : {std::pair{50, stats.median()}, {95, stats.percentile95()}}) {
+      const std::int64_t want =
+          samples[std::max<std::size_t>((samples.size() * percent + 99) / 100, 1) - 1];
+      EXPECT_LE(std::abs(got.count() - want), want / 256)
+          << what << " p" << percent << ": " << want;
+    }
+  };
+  std::mt19937_64 random(26);
+  std::uniform_int_distribution<std::int64_t> anyTurnaround(0, 50'000);
+  std::lognormal_distribution<double> tail(7.0, 1.2);  // over an adapter's floor of 16 ms
+  std::vector<std::int64_t> uniform, adapter, tiny;
+  for (int i = 0; i < 100'000; ++i) {
+    uniform.push_back(anyTurnaround(random));
+    adapter.push_back(16'000 + static_cast<std::int64_t>(tail(random)) +
+                      (i % 997 == 0) * 3'000'000);
+    tiny.push_back(i % 7 == 0 ? 90 : 40 + i % 3);
+  }
+  expectWithinABin(uniform, "uniform");
+  expectWithinABin(adapter, "skewed");
+  expectWithinABin(tiny, "below 128 us");
+  expectWithinABin({17'700}, "one sample");
+  expectWithinABin({900, 17'700, 120'000'000}, "one beyond the bins");
+
+  // None is zero; a clock that stepped back counts as no wait; clear forgets the range too.
+  TurnaroundStats stats;
+  EXPECT_EQ(stats.median().count(), 0);
+  stats.add(5ms);
+  stats.add(std::chrono::microseconds(-3));
+  EXPECT_EQ(stats.median().count(), 0);
+  stats.clear();
+  EXPECT_EQ(stats.count(), 0U);
+  EXPECT_EQ(stats.percentile95().count(), 0);
+  stats.add(20ms);
+  EXPECT_EQ(stats.median(), 20ms);
 }
 
 }  // namespace

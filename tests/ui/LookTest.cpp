@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "WindowFixture.h"
+#include "skin/PreparedImages.h"
 #include "skin/WindowPicture.h"
 #include "support/Contrast.h"
 #include "ui/UpgradeWindow.h"
@@ -171,6 +172,23 @@ TEST(WindowPictureTest, WhiteBecomesTransparentWithoutFringeAndTheDoubleFileServ
   EXPECT_EQ(sharp.toImage().pixelColor(5, 5), QColor(200, 0, 0));
   EXPECT_TRUE(
       skin::preparePicture(file + "-missing", QRect(0, 0, 4, 4), QSize(4, 4), 1.0).isNull());
+}
+
+// The images decoded at build time hold exactly what the committed PNG files decode to, and
+// are what the windows are given; the others are decoded from the resource.
+TEST(WindowPictureTest, PreparedImagesAreTheirFilesPixelForPixel) {
+  ASSERT_FALSE(skin::preparedImages().empty());
+  for (const skin::PreparedImage& prepared : skin::preparedImages()) {
+    QString file = QString::fromLatin1(prepared.resource);
+    file.replace(QLatin1String(":/icons/"), QLatin1String(ORBELLE_RESOURCES_DIR "/png/"))
+        .replace(QLatin1String(":/skin/"), QLatin1String(ORBELLE_RESOURCES_DIR "/skin/"));
+    const QImage image = skin::preparedImage(QString::fromLatin1(prepared.resource));
+    EXPECT_EQ(image, QImage(file).convertToFormat(image.format())) << prepared.resource;
+  }
+  int scale = 0;
+  EXPECT_EQ(skin::loadForRatio(":/skin/logo.png", 1.0, scale).constBits(),
+            skin::preparedImage(":/skin/logo.png").constBits());
+  EXPECT_EQ(skin::loadForRatio(":/skin/handheld.png", 1.0, scale).size(), QSize(200, 333));
 }
 
 }  // namespace
