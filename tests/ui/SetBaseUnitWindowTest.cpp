@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -41,6 +42,20 @@ class SetBaseUnitWindowTest : public WindowFixture {
   }
   std::string shown(QWidget& window, int id) {
     return control<QComboBox>(window, id)->currentText().toStdString();
+  }
+  // What a reader finds inside a group, as the accessible tree holds it: each control's role
+  // and name (a list's accessible name is its entry on Linux, so the widget's is taken).
+  static std::string heldBy(QWidget& window, const QString& group) {
+    QStringList held;
+    for (QWidget* frame : window.findChildren<QGroupBox*>()) {
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(frame);
+      for (int i = 0; frame->accessibleName() == group && i < face->childCount(); ++i) {
+        held << QStringLiteral("%1 %2")
+                    .arg(face->child(i)->role())
+                    .arg(qobject_cast<QWidget*>(face->child(i)->object())->accessibleName());
+      }
+    }
+    return held.join(QLatin1Char('|')).toStdString();
   }
   // Picks an entry through the open drop-down, as a mouse would.
   void pick(QComboBox* list, int position) {
@@ -82,6 +97,23 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(control<QWidget>(window, 1110))->role(),
               QAccessible::RadioButton);
     EXPECT_FALSE(control<QLabel>(window, 1052)->isVisibleTo(&window));
+    // Each control inside its group (labels 41, lists 46, check boxes 44, fields 42).
+    EXPECT_EQ(heldBy(window, "Nation"), "41 Nation:|46 Nation:");
+    EXPECT_EQ(heldBy(window, "Frequency hopping"), "44 Enable frequency hopping");
+    EXPECT_EQ(heldBy(window, "RS232 protocol settings"),
+              "20 Baud rate|20 Flow control|20 Data bit|20 Stop bit|20 Parity");
+    EXPECT_EQ(heldBy(window, "USB (PS2) protocol settings"), "20 Numeric key");
+    EXPECT_EQ(heldBy(window, "Numeric key"), "45 Alphabetic key|45 Numeric keypad|45 Alt+ Keypad");
+    EXPECT_EQ(heldBy(window, "Software versions"),
+              "41 Bootloader version:|42 Bootloader version:|41 Application version:|42 "
+              "Application version:");
+    EXPECT_EQ(heldBy(window, "Radio frequency settings"),
+              "41 Power level (dBm):|46 Power level (dBm):|41 Channel Number:|46 Channel Number:");
+    QStringList ids;
+    for (int n = 1; n <= 16; ++n) {
+      ids << QStringLiteral("44 ID %1|41 ID %1").arg(n);
+    }
+    EXPECT_EQ(heldBy(window, "Associated handheld unit  IDs"), ids.join('|').toStdString());
   }
 
   EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
