@@ -27,6 +27,7 @@
 #include "ui/LinkProblemMessage.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
+#include "ui/RadioChoice.h"
 
 namespace orbelle::ui {
 
@@ -325,7 +326,7 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units, QList<QWidget*>
       const QString caption = button.caption != nullptr
                                   ? QLatin1String(button.caption)
                                   : QString::number(kBaseBaudRates.at(buttons.size()));
-      auto* radio = addAt<QRadioButton>(at(units, button.where), caption);
+      auto* radio = addAt<RadioChoice>(at(units, button.where), caption);
       identify(*radio, button.id, radio->text());
       group->addButton(radio, static_cast<int>(buttons.size() + 1));  // the code
       buttons.push_back(radio);
@@ -340,11 +341,17 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units, QList<QWidget*>
         tabOrder << keypad;
       }
     }
-    connect(group, &QButtonGroup::idToggled, this, [this, g = place.group](int code, bool on) {
+    // A change of selection, however made; and a click that changes nothing, on the button
+    // already selected (by the mouse, Space or a reader's Toggle), which counts all the same.
+    const auto clickRadio = [this, g = place.group](int code) {
+      act([this, g, code] { model_.clickRadio(g, static_cast<std::uint8_t>(code)); });
+    };
+    connect(group, &QButtonGroup::idToggled, this, [clickRadio](int code, bool on) {
       if (on) {
-        act([this, g, code] { model_.clickRadio(g, static_cast<std::uint8_t>(code)); });
+        clickRadio(code);
       }
     });
+    connect(group, &QButtonGroup::idClicked, this, clickRadio);
   }
 }
 

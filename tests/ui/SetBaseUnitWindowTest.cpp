@@ -158,6 +158,9 @@ TEST_P(SetBaseUnitOverEachLink, ReadEditUploadAndReopen) {
   click(window, 1029);
   EXPECT_FALSE(control<QWidget>(window, 1029)->isEnabled());
   EXPECT_EQ(awaitBoxes(), Texts{kUploaded});
+  control<QWidget>(window, 1044)->setFocus();
+  QTest::keyClick(control<QWidget>(window, 1044), Qt::Key_Space);  // the selected button
+  EXPECT_TRUE(control<QWidget>(window, 1029)->isEnabled());
   click(window, 1030);
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(linkHeld(GetParam()));
@@ -223,6 +226,19 @@ TEST_F(SetBaseUnitWindowTest, EveryCheckableControlDoesTheSameByAccessibleAction
     serve(SimLink::Usb);
     start();
     QStringList states;
+    const auto press = [&](QDialog& window, QAbstractButton* button) {
+      if (way == Way::Click) {
+        QTest::mouseClick(button, Qt::LeftButton);
+      } else {
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(button)->actionInterface();
+        actions->doAction(actions->actionNames().value(0));
+      }
+      states.push_back(QStringLiteral("%1: %2 stored %3")
+                           .arg(button->objectName())
+                           .arg(windowState(window, messages_))
+                           .arg(static_cast<int>(storedChoice().protocol)));
+    };
     // Every enabled checkable control, then the first one again.
     const auto operate = [&](QDialog& window) {
       QList<QAbstractButton*> buttons;
@@ -233,17 +249,7 @@ TEST_F(SetBaseUnitWindowTest, EveryCheckableControlDoesTheSameByAccessibleAction
       }
       buttons << buttons.front();
       for (QAbstractButton* button : buttons) {
-        if (way == Way::Click) {
-          QTest::mouseClick(button, Qt::LeftButton);
-        } else {
-          QAccessibleActionInterface* actions =
-              QAccessible::queryAccessibleInterface(button)->actionInterface();
-          actions->doAction(actions->actionNames().value(0));
-        }
-        states.push_back(QStringLiteral("%1: %2 stored %3")
-                             .arg(button->objectName())
-                             .arg(windowState(window, messages_))
-                             .arg(static_cast<int>(storedChoice().protocol)));
+        press(window, button);
       }
     };
     click(main(), 1003);
@@ -254,12 +260,18 @@ TEST_F(SetBaseUnitWindowTest, EveryCheckableControlDoesTheSameByAccessibleAction
     ui::SetBaseUnitWindow& window = open();
     EXPECT_EQ(awaitBoxes(), Texts{kLoaded});
     operate(window);
+    // Once uploaded, a press of the button already selected offers Upload again.
+    click(window, 1029);
+    EXPECT_EQ(awaitBoxes(), Texts{kUploaded});
+    EXPECT_TRUE(checked(window, 1108));
+    press(window, control<QAbstractButton>(window, 1108));
+    EXPECT_TRUE(control<QWidget>(window, 1029)->isEnabled()) << "the selected button pressed";
     click(window, 1030);
     return states;
   };
   const QStringList byAction = walk(Way::Accessible);
   const QStringList byClick = walk(Way::Click);
-  ASSERT_EQ(byAction.size(), 3 + 35 + 1) << "USB, RS232, USB; hopping, 16 IDs, 18 radios";
+  ASSERT_EQ(byAction.size(), 3 + 36 + 1) << "USB, RS232, USB; hopping, 16 IDs, 18 radios, 1108";
   EXPECT_EQ(byAction.join('\n').toStdString(), byClick.join('\n').toStdString());
 }
 
