@@ -82,8 +82,9 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   start();
 
   ui::UpgradeWindow& base = open(Feature::UpgradeBaseUnit);
-  expectNamedAndReachedByTab(base);
   auto* path = control<QLineEdit>(base, 1034);
+  EXPECT_EQ(base.focusWidget(), path) << "the first control";
+  expectNamedAndReachedByTab(base);
   auto* upgrade = control<QAbstractButton>(base, 1036);
   EXPECT_TRUE(path->text().isEmpty());
   click(base, 1036);
@@ -106,6 +107,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_FALSE(linkHeld(GetParam()));
 
   ui::UpgradeWindow& handheld = open(Feature::UpgradeHandheldUnit);
+  EXPECT_EQ(handheld.focusWidget(), control<QLineEdit>(handheld, 1034));
   expectNamedAndReachedByTab(handheld);
   EXPECT_TRUE(control<QLineEdit>(handheld, 1034)->text().isEmpty()) << "its own path";
   const auto handheldImage = choose(handheld, "handheld.dat", 777);
@@ -175,7 +177,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), *files_.answer);
   EXPECT_EQ(progress->value(), 0);
   ASSERT_TRUE(control<QAbstractButton>(window, 1036)->isEnabled());
-  control<QLineEdit>(window, 1034)->setFocus();
+  ASSERT_EQ(window.focusWidget(), control<QLineEdit>(window, 1034)) << "not Cancel, as left";
   QTest::keyClick(control<QLineEdit>(window, 1034), Qt::Key_Return);
   EXPECT_TRUE(window.isVisible()) << "Enter has no hidden button to press";
   auto* upgrade = control<QAbstractButton>(window, 1036);
