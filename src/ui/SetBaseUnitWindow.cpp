@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <optional>
 
@@ -28,6 +29,7 @@
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
 #include "ui/RadioChoice.h"
+#include "ui/ScreenFit.h"
 
 namespace orbelle::ui {
 
@@ -513,23 +515,37 @@ void SetBaseUnitWindow::fitToScreen() {
   if (shownOn == nullptr) {
     return;
   }
-  // The title bar and borders are known once the window has been shown; until then none.
-  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
-  const QSize room = shownOn->availableGeometry().size() - frame;
-  const QSize fitted = page_->size().boundedTo(room);
+  // The whole frame, title bar and borders, stays on the screen.
+  fittedFrame_ = windowFrame(*this);
+  const QRect room = shownOn->availableGeometry();
+  auto* scroller = findChild<QScrollArea*>(QStringLiteral("scroller"));
+  const QSize bars(scroller->verticalScrollBar()->sizeHint().width(),
+                   scroller->horizontalScrollBar()->sizeHint().height());
+  const QSize fitted = scrolledFit(page_->size(), room.marginsRemoved(fittedFrame_).size(), bars);
   setFixedSize(fitted);
-  findChild<QScrollArea*>(QStringLiteral("scroller"))->setGeometry(rect());
-  if (fitted != page_->size()) {
-    move(shownOn->availableGeometry().topLeft());
+  scroller->setGeometry(rect());
+  // A window's position is its frame's.
+  const QRect outer(pos(), fitted.grownBy(fittedFrame_));
+  if (!room.contains(outer)) {
+    move(keptWithin(outer, room));
   }
 }
 
 void SetBaseUnitWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  fitToScreen();  // with the frame the platform gives it now
   // The lists, boxes and fields are re-read from the model's indexes each time the window
   // comes up, as a repaint would; not on every paint, since changing widgets while painting
   // makes them paint again.
   act([this] { model_.repaint(); });
+}
+
+void SetBaseUnitWindow::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  // An X11 window manager frames the window after it has been shown, and moves it to do so.
+  if (isVisible() && windowFrame(*this) != fittedFrame_) {
+    fitToScreen();
+  }
 }
 
 void SetBaseUnitWindow::done(int result) {

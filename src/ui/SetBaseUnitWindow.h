@@ -50,6 +50,7 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -79,7 +80,8 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   void addCopySummary();
   // The look's pictures, on the page so that they scroll with it.
   void addPictures();
-  // A screen too small for the window (a magnified one) gets a window that scrolls.
+  // A screen too small for the window (a magnified one) gets a window that scrolls, its
+  // frame within the screen's free area.
   void fitToScreen();
   // Runs an operator's action on the model; a link that refuses is told in a box.
   void act(const std::function<void()>& action);
@@ -98,6 +100,7 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   std::array<std::vector<QRadioButton*>, kRadioGroupCount> radios_{};
   std::array<QButtonGroup*, kRadioGroupCount> radioGroups_{};
   QWidget* page_ = nullptr;
+  QMargins fittedFrame_;            // the frame the window was last fitted with
   std::vector<QGroupBox*> frames_;  // in the order of their table
   QLineEdit* bootloader_ = nullptr;
   QLineEdit* application_ = nullptr;
