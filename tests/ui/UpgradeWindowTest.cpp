@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
 
 #include "WindowFixture.h"
 #include "desktop/DesktopFixture.h"
@@ -342,6 +344,23 @@ TEST_F(UpgradeWindowTest, ASlowAdapterIsExplainedOnceWhileTheTransferGoesOn) {
   EXPECT_LE(said.captured(1).toInt(), 30);
   EXPECT_NE(messages_.notices[0].text.find("low_latency"), std::string::npos);
   click(window, 2);
+}
+
+// The file dialog that Qt draws itself fits the screen of the window that asks, frame and all
+// (run at scale 1, 1.5 and 2 with Set Base Unit's fitting).
+TEST_F(UpgradeWindowTest, TheFileDialogFitsTheScreenItIsShownOn) {
+  start();
+  QRect frame;
+  QTimer::singleShot(0, &main(), [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_EQ(dialog->objectName(), "fileDialog");
+    EXPECT_GT(dialog->frameGeometry().height(), dialog->height()) << "a frame to fit";
+    frame = dialog->frameGeometry();
+    static_cast<QDialog*>(dialog)->reject();
+  });
+  ui::FileDialogChooser chooser;
+  EXPECT_EQ(chooser.chooseFile(&main(), {"All file(*)", "dat", "*.dat"}), std::nullopt);
+  EXPECT_TRUE(main().screen()->availableGeometry().contains(frame));
 }
 
 }  // namespace
