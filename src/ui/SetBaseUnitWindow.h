@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QMargins>
 #include <array>
 #include <functional>
 #include <vector>
