@@ -11,6 +11,7 @@
 #include "skin/PreparedImages.h"
 #include "skin/SkinLook.h"
 #include "ui/FileChooser.h"
+#include "ui/FocusMarkStyle.h"
 #include "ui/LinkProblemMessage.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
@@ -42,6 +43,7 @@ Application::Application(const QStringList& arguments, ui::MessagePresenter& mes
           [this](std::int32_t comNumber) { return resolveComDevice(comNumber, store_.get()); }),
       fileDialog_(std::make_unique<ui::FileDialogChooser>()),
       modal_(modal) {
+  ui::FocusMarkStyle::install();
   registerDialogFonts();
   storeTrouble_ = std::make_unique<ui::StoreTrouble>(*store_, messages);
   // Trouble the link meets between exchanges is told in a box, as the windows tell theirs. A

@@ -104,10 +104,14 @@ void applyDialogColours(QDialog& window) {
 
 void emphasiseCaption(QGroupBox& group) {
   // Styles differ in the role they draw the caption with (Fusion: window text; the common
-  // style: text). Controls inside the group would inherit the colour: the windows put none
-  // inside an emphasised group.
+  // style: text). What the group holds would inherit the red: each control it holds keeps the
+  // dialog's text colours, and passes them on to what it holds in turn.
   setTextColour(group, QPalette::Text, kEmphasisedText);
   setTextColour(group, QPalette::WindowText, kEmphasisedText);
+  for (QWidget* held : group.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    setTextColour(*held, QPalette::Text, kDialogText);
+    setTextColour(*held, QPalette::WindowText, kDialogText);
+  }
 }
 
 }  // namespace orbelle::skin

@@ -22,7 +22,8 @@ inline const QColor kEmphasisedText(192, 0, 0);
 // changes of its read-only state by itself.
 void applyDialogColours(QDialog& window);
 
-// The group box's caption in red; what it holds keeps the dialog colours.
+// The group box's caption in red; what it holds keeps the dialog colours. Run once the group
+// holds its controls.
 void emphasiseCaption(QGroupBox& group);
 
 }  // namespace orbelle::skin

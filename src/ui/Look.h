@@ -32,7 +32,8 @@ class Look {
                                          ButtonFamily family) const = 0;
   // Run once, when the window holds all its controls: its colours and its picture.
   virtual void decorate(QDialog& window, WindowPicture picture) const = 0;
-  // The caption of a group box that must catch the operator's eye.
+  // The caption of a group box that must catch the operator's eye, and of it alone: run once
+  // the group holds its controls.
   virtual void emphasise(QGroupBox& group) const = 0;
 };
 

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <optional>
 
@@ -27,6 +28,8 @@
 #include "ui/LinkProblemMessage.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
+#include "ui/RadioChoice.h"
+#include "ui/ScreenFit.h"
 
 namespace orbelle::ui {
 
@@ -37,7 +40,7 @@ namespace {
 // the model would otherwise not know of it, and its next refresh would undo the choice.
 class DropDownList : public QComboBox {
  public:
-  DropDownList(QWidget* parent, std::function<void(int)> closed)
+  DropDownList(std::function<void(int)> closed, QWidget* parent)
       : QComboBox(parent), closed_(std::move(closed)) {
     connect(this, &QComboBox::activated, this, [this] {
       if (!closing_ && !view()->isVisible()) {
@@ -130,27 +133,27 @@ struct FramePlace {
   int id;  // 0: none
   const char* title;
   QRect where;  // dialog units
-  std::optional<RadioGroup> holds;
   bool emphasised = false;
 };
 
-// The frames, drawn first so that the controls over them stay on top and take the clicks.
-// A radio group's buttons live in its frame: a frame's buttons exclude each other.
+// The frames, each before those it encloses. Each control lives in the innermost frame around
+// it, a frame in the one around it: a reader finds every control under its group, and a
+// frame's buttons exclude each other.
 const std::array<FramePlace, 13>& frameLayout() {
   static const std::array<FramePlace, 13> layout{{
-      {0, "Nation", {7, 3, 118, 30}, {}},
-      {0, "Frequency hopping", {130, 3, 117, 30}, {}},
-      {1106, "RS232 protocol settings", {7, 36, 240, 114}, {}, true},
-      {1084, "Baud rate", {13, 46, 150, 38}, RadioGroup::Baud},
-      {0, "Flow control", {13, 87, 150, 55}, RadioGroup::Flow},
-      {0, "Data bit", {168, 46, 73, 24}, RadioGroup::DataBits},
-      {0, "Stop bit", {168, 73, 73, 24}, RadioGroup::StopBits},
-      {0, "Parity", {168, 100, 73, 45}, RadioGroup::Parity},
-      {1109, "USB (PS2) protocol settings", {7, 153, 240, 32}, {}, true},
-      {0, "Numeric key", {13, 161, 228, 21}, RadioGroup::NumericKey},
-      {0, "Software versions", {7, 188, 240, 52}, {}},
-      {1005, "Radio frequency settings", {253, 3, 143, 44}, {}},
-      {1006, "Associated handheld unit  IDs", {253, 51, 143, 130}, {}},
+      {0, "Nation", {7, 3, 118, 30}},
+      {0, "Frequency hopping", {130, 3, 117, 30}},
+      {1106, "RS232 protocol settings", {7, 36, 240, 114}, true},
+      {1084, "Baud rate", {13, 46, 150, 38}},
+      {0, "Flow control", {13, 87, 150, 55}},
+      {0, "Data bit", {168, 46, 73, 24}},
+      {0, "Stop bit", {168, 73, 73, 24}},
+      {0, "Parity", {168, 100, 73, 45}},
+      {1109, "USB (PS2) protocol settings", {7, 153, 240, 32}, true},
+      {0, "Numeric key", {13, 161, 228, 21}},
+      {0, "Software versions", {7, 188, 240, 52}},
+      {1005, "Radio frequency settings", {253, 3, 143, 44}},
+      {1006, "Associated handheld unit  IDs", {253, 51, 143, 130}},
   }};
   return layout;
 }
@@ -210,10 +213,10 @@ SetBaseUnitWindow::SetBaseUnitWindow(const WindowServices& context)
   const DialogUnits units(font());
   setFixedSize(units.size(403, 282));
   addPage();
-  const auto radioFrames = addFrames(units);
+  addFrames(units);
   QList<QWidget*> tabOrder;
   addNationAndHopping(units, tabOrder);
-  addRadioGroups(units, radioFrames, tabOrder);
+  addRadioGroups(units, tabOrder);
   addVersionFields(units, tabOrder);
   addLists(units, tabOrder);
   addIdBoxes(units, tabOrder);
@@ -222,6 +225,7 @@ SetBaseUnitWindow::SetBaseUnitWindow(const WindowServices& context)
   for (qsizetype i = 1; i < tabOrder.size(); ++i) {
     setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
   }
+  emphasiseFrames();
   addCopySummary();
   addPictures();
   changed();
@@ -244,52 +248,70 @@ void SetBaseUnitWindow::addPage() {
   scroller->setWidget(page_);
 }
 
-std::array<QGroupBox*, kRadioGroupCount> SetBaseUnitWindow::addFrames(const DialogUnits& units) {
-  std::array<QGroupBox*, kRadioGroupCount> radioFrames{};
-  std::vector<QGroupBox*> emphasised;
+QWidget* SetBaseUnitWindow::holderAt(QPoint onPage) const {
+  QWidget* holder = page_;
+  int holderArea = page_->width() * page_->height();
+  for (QGroupBox* frame : frames_) {
+    const QRect frameOnPage(frame->mapTo(page_, QPoint()), frame->size());
+    const int area = frame->width() * frame->height();
+    if (frameOnPage.contains(onPage) && area < holderArea) {
+      holder = frame;
+      holderArea = area;
+    }
+  }
+  return holder;
+}
+
+template <typename Control, typename... Arguments>
+Control* SetBaseUnitWindow::addAt(QRect onPage, Arguments&&... arguments) {
+  QWidget* holder = holderAt(onPage.topLeft());
+  auto* control = new Control(std::forward<Arguments>(arguments)..., holder);
+  control->setGeometry(onPage.translated(-holder->mapTo(page_, QPoint())));
+  return control;
+}
+
+void SetBaseUnitWindow::addFrames(const DialogUnits& units) {
   for (const FramePlace& place : frameLayout()) {
     const QString title = QLatin1String(place.title);
-    auto* frame = new QGroupBox(title, page_);
+    auto* frame = addAt<QGroupBox>(at(units, place.where), title);
     identifyOrName(*frame, place.id, title);
-    frame->setGeometry(at(units, place.where));
-    if (place.holds) {
-      radioFrames.at(static_cast<std::size_t>(*place.holds)) = frame;
-    }
-    if (place.emphasised) {
-      emphasised.push_back(frame);
+    frames_.push_back(frame);
+  }
+}
+
+void SetBaseUnitWindow::emphasiseFrames() {
+  // Once they hold their controls, which keep the dialog's colours.
+  for (std::size_t i = 0; i < frames_.size(); ++i) {
+    if (frameLayout().at(i).emphasised) {
+      context_.look.emphasise(*frames_.at(i));
     }
   }
-  for (QGroupBox* frame : emphasised) {
-    context_.look.emphasise(*frame);
-  }
-  return radioFrames;
 }
 
 QLabel* SetBaseUnitWindow::addLabel(const DialogUnits& units, int id, const QString& text,
                                     QRect where) {
-  auto* label = new BoxCaption(text, page_);
+  auto* label = addAt<BoxCaption>(at(units, where), text);
   identifyOrName(*label, id, text);
-  label->setGeometry(at(units, where));
   return label;
 }
 
 void SetBaseUnitWindow::addNationAndHopping(const DialogUnits& units, QList<QWidget*>& tabOrder) {
   QLabel* nationLabel = addLabel(units, 0, QStringLiteral("Nation:"), {13, 16, 28, 8});
-  nationList_ = new QComboBox(page_);
+  // A drop-down list's height in the dialog includes its open list; the closed box is what
+  // is placed, as high as it needs.
+  nationList_ = addAt<QComboBox>(units.rect(44, 14, 76, 0));
   identify(*nationList_, 1088, nationLabel->text());
   nationLabel->setBuddy(nationList_);
   for (const std::string_view entry : SetBaseUnitModel::nationEntries()) {
     nationList_->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
   }
   nationList_->setEnabled(SetBaseUnitModel::nationListEnabled());
-  // A drop-down list's height in the dialog includes its open list; the closed box is what
-  // is placed.
-  nationList_->setGeometry(units.x(44), units.y(14), units.x(76), nationList_->sizeHint().height());
+  nationList_->resize(nationList_->width(), nationList_->sizeHint().height());
   tabOrder << nationList_;
 
-  hopping_ = new QCheckBox(QStringLiteral("Enable frequency hopping"), page_);
+  hopping_ =
+      addAt<QCheckBox>(at(units, {137, 16, 106, 10}), QStringLiteral("Enable frequency hopping"));
   identify(*hopping_, 1090, hopping_->text());
-  hopping_->setGeometry(at(units, {137, 16, 106, 10}));
   // Checkable controls act on their change of state, whoever made it (the mouse, the keyboard,
   // a screen reader's Toggle); the window's own refreshes change them with signals blocked.
   connect(hopping_, &QCheckBox::toggled, this,
@@ -297,12 +319,8 @@ void SetBaseUnitWindow::addNationAndHopping(const DialogUnits& units, QList<QWid
   tabOrder << hopping_;
 }
 
-void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units,
-                                       const std::array<QGroupBox*, kRadioGroupCount>& frames,
-                                       QList<QWidget*>& tabOrder) {
+void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units, QList<QWidget*>& tabOrder) {
   for (const GroupPlace& place : radioLayout()) {
-    QGroupBox* frame = frames.at(static_cast<std::size_t>(place.group));
-    const auto inFrame = [&](QRect where) { return at(units, where).translated(-frame->pos()); };
     std::vector<QRadioButton*>& buttons = radios_.at(static_cast<std::size_t>(place.group));
     auto* group = new QButtonGroup(this);
     radioGroups_.at(static_cast<std::size_t>(place.group)) = group;
@@ -310,27 +328,32 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units,
       const QString caption = button.caption != nullptr
                                   ? QLatin1String(button.caption)
                                   : QString::number(kBaseBaudRates.at(buttons.size()));
-      auto* radio = new QRadioButton(caption, frame);
+      auto* radio = addAt<RadioChoice>(at(units, button.where), caption);
       identify(*radio, button.id, radio->text());
-      radio->setGeometry(inFrame(button.where));
       group->addButton(radio, static_cast<int>(buttons.size() + 1));  // the code
       buttons.push_back(radio);
       tabOrder << radio;
       if (button.id == 1107) {
         // Never offered, and with no code of its own: between the two keys, always disabled.
         // Outside the group, so that it never takes part; still a radio button to a reader.
-        auto* keypad = new QRadioButton(QStringLiteral("Numeric keypad"), frame);
+        auto* keypad =
+            addAt<QRadioButton>(at(units, {92, 170, 72, 10}), QStringLiteral("Numeric keypad"));
         identify(*keypad, 1110, keypad->text());
         keypad->setEnabled(false);
-        keypad->setGeometry(inFrame({92, 170, 72, 10}));
         tabOrder << keypad;
       }
     }
-    connect(group, &QButtonGroup::idToggled, this, [this, g = place.group](int code, bool on) {
+    // A change of selection, however made; and a click that changes nothing, on the button
+    // already selected (by the mouse, Space or a reader's Toggle), which counts all the same.
+    const auto clickRadio = [this, g = place.group](int code) {
+      act([this, g, code] { model_.clickRadio(g, static_cast<std::uint8_t>(code)); });
+    };
+    connect(group, &QButtonGroup::idToggled, this, [clickRadio](int code, bool on) {
       if (on) {
-        act([this, g, code] { model_.clickRadio(g, static_cast<std::uint8_t>(code)); });
+        clickRadio(code);
       }
     });
+    connect(group, &QButtonGroup::idClicked, this, clickRadio);
   }
 }
 
@@ -349,9 +372,8 @@ void SetBaseUnitWindow::addVersionFields(const DialogUnits& units, QList<QWidget
   }};
   for (const FieldPlace& place : fields) {
     QLabel* caption = addLabel(units, 0, QLatin1String(place.caption), place.captionWhere);
-    auto* field = new QLineEdit(page_);
+    auto* field = addAt<QLineEdit>(at(units, place.where));
     identify(*field, place.id, caption->text());
-    field->setGeometry(at(units, place.where));
     caption->setBuddy(field);
     // It shows what the unit reported; nothing reads it back.
     field->setReadOnly(true);
@@ -380,9 +402,10 @@ void SetBaseUnitWindow::addLists(const DialogUnits& units, QList<QWidget*>& tabO
   for (const ListPlace& place : lists) {
     QLabel* caption =
         addLabel(units, place.captionId, QLatin1String(place.caption), place.captionWhere);
-    QComboBox* list = new DropDownList(page_, [this, closed = place.closed](int position) {
-      act([this, closed, position] { (model_.*closed)(position); });
-    });
+    QComboBox* list =
+        addAt<DropDownList>(at(units, place.where), [this, closed = place.closed](int position) {
+          act([this, closed, position] { (model_.*closed)(position); });
+        });
     identify(*list, place.id, caption->text());
     caption->setBuddy(list);
     if (place.id == 1008) {
@@ -390,8 +413,7 @@ void SetBaseUnitWindow::addLists(const DialogUnits& units, QList<QWidget*>& tabO
         list->addItem(QString::fromStdString(entry));
       }
     }
-    list->setGeometry(units.x(place.where.x()), units.y(place.where.y()),
-                      units.x(place.where.width()), list->sizeHint().height());
+    list->resize(list->width(), list->sizeHint().height());
     this->*place.list = list;
     tabOrder << list;
   }
@@ -404,9 +426,8 @@ void SetBaseUnitWindow::addIdBoxes(const DialogUnits& units, QList<QWidget*>& ta
     const int row = (n - 1) % 8;
     const int x = 265 + column * 65;
     const int y = 63 + row * 14;
-    auto* box = new QCheckBox(page_);
+    auto* box = addAt<QCheckBox>(at(units, {x, y, 10, 10}));
     identify(*box, kIdBoxIds.at(static_cast<std::size_t>(n - 1)), QString());
-    box->setGeometry(at(units, {x, y, 10, 10}));
     const QString name = QStringLiteral("ID %1").arg(n);
     QLabel* label = addLabel(units, 1052 + n, name, {x + 12, y + 1, 32, 8});
     label->setBuddy(box);
@@ -494,23 +515,37 @@ void SetBaseUnitWindow::fitToScreen() {
   if (shownOn == nullptr) {
     return;
   }
-  // The title bar and borders are known once the window has been shown; until then none.
-  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize();
-  const QSize room = shownOn->availableGeometry().size() - frame;
-  const QSize fitted = page_->size().boundedTo(room);
+  // The whole frame, title bar and borders, stays on the screen.
+  fittedFrame_ = windowFrame(*this);
+  const QRect room = shownOn->availableGeometry();
+  auto* scroller = findChild<QScrollArea*>(QStringLiteral("scroller"));
+  const QSize bars(scroller->verticalScrollBar()->sizeHint().width(),
+                   scroller->horizontalScrollBar()->sizeHint().height());
+  const QSize fitted = scrolledFit(page_->size(), room.marginsRemoved(fittedFrame_).size(), bars);
   setFixedSize(fitted);
-  findChild<QScrollArea*>(QStringLiteral("scroller"))->setGeometry(rect());
-  if (fitted != page_->size()) {
-    move(shownOn->availableGeometry().topLeft());
+  scroller->setGeometry(rect());
+  // A window's position is its frame's.
+  const QRect outer(pos(), fitted.grownBy(fittedFrame_));
+  if (!room.contains(outer)) {
+    move(keptWithin(outer, room));
   }
 }
 
 void SetBaseUnitWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  fitToScreen();  // with the frame the platform gives it now
   // The lists, boxes and fields are re-read from the model's indexes each time the window
   // comes up, as a repaint would; not on every paint, since changing widgets while painting
   // makes them paint again.
   act([this] { model_.repaint(); });
+}
+
+void SetBaseUnitWindow::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  // An X11 window manager frames the window after it has been shown, and moves it to do so.
+  if (isVisible() && windowFrame(*this) != fittedFrame_) {
+    fitToScreen();
+  }
 }
 
 void SetBaseUnitWindow::done(int result) {

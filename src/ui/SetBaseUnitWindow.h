@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QMargins>
 #include <array>
 #include <functional>
 #include <vector>
@@ -50,6 +51,7 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
@@ -60,21 +62,27 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   // The builders of the constructor, each reading its table; `tabOrder` collects the
   // controls in the order Tab visits them.
   void addPage();
-  std::array<QGroupBox*, kRadioGroupCount> addFrames(const DialogUnits& units);
+  void addFrames(const DialogUnits& units);
+  // The innermost frame around a point of the page; the page outside every frame.
+  QWidget* holderAt(QPoint onPage) const;
+  // A new control (the arguments before its parent given) in the innermost frame around the
+  // top-left corner of `onPage`, placed there: a reader finds it in its group.
+  template <typename Control, typename... Arguments>
+  Control* addAt(QRect onPage, Arguments&&... arguments);
   QLabel* addLabel(const DialogUnits& units, int id, const QString& text, QRect where);
   void addNationAndHopping(const DialogUnits& units, QList<QWidget*>& tabOrder);
-  void addRadioGroups(const DialogUnits& units,
-                      const std::array<QGroupBox*, kRadioGroupCount>& frames,
-                      QList<QWidget*>& tabOrder);
+  void addRadioGroups(const DialogUnits& units, QList<QWidget*>& tabOrder);
   void addVersionFields(const DialogUnits& units, QList<QWidget*>& tabOrder);
   void addLists(const DialogUnits& units, QList<QWidget*>& tabOrder);
   void addIdBoxes(const DialogUnits& units, QList<QWidget*>& tabOrder);
   void addSummary(const DialogUnits& units);
   void addCommandButtons(const DialogUnits& units, QList<QWidget*>& tabOrder);
+  void emphasiseFrames();
   void addCopySummary();
   // The look's pictures, on the page so that they scroll with it.
   void addPictures();
-  // A screen too small for the window (a magnified one) gets a window that scrolls.
+  // A screen too small for the window (a magnified one) gets a window that scrolls, its
+  // frame within the screen's free area.
   void fitToScreen();
   // Runs an operator's action on the model; a link that refuses is told in a box.
   void act(const std::function<void()>& action);
@@ -93,6 +101,8 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   std::array<std::vector<QRadioButton*>, kRadioGroupCount> radios_{};
   std::array<QButtonGroup*, kRadioGroupCount> radioGroups_{};
   QWidget* page_ = nullptr;
+  QMargins fittedFrame_;            // the frame the window was last fitted with
+  std::vector<QGroupBox*> frames_;  // in the order of their table
   QLineEdit* bootloader_ = nullptr;
   QLineEdit* application_ = nullptr;
   QLabel* summary_ = nullptr;

@@ -260,7 +260,7 @@ QAbstractButton* UpgradeWindow::addButton(int id, const QString& caption, QRect 
 void UpgradeWindow::prepare(bool startAtOnce) {
   // A button pressed last time may still be the default, and Enter would press it.
   makeDefault(*ok_);
-  browse_->setFocus();
+  focusFirstControl(*this);  // the path field
   upgrade_->setEnabled(true);
   progress_->setValue(0);
   clearSilence();

@@ -9,6 +9,7 @@
 #include "skin/PreparedImages.h"
 #include "skin/WindowPicture.h"
 #include "support/Contrast.h"
+#include "ui/SetBaseUnitWindow.h"
 #include "ui/UpgradeWindow.h"
 
 namespace orbelle::testing {
@@ -20,6 +21,42 @@ QColor pixelOf(QWidget& widget, QPoint at) { return widget.grab().toImage().pixe
 
 class LookTest : public WindowFixture {
  protected:
+  // Taking the focus, each control shows a mark that differs from what was there
+  // by at least 3:1: a ring two pixels wide round three quarters of a box of at least 10 x 10
+  // pixels, and not a filled area. Set Base Unit holds every kind: a check box with a caption
+  // and one without, a radio button, a field, a list; `controls` adds buttons.
+  void expectFocusRings(std::vector<QWidget*> controls) {
+    ui::SetBaseUnitWindow& window = main().setBaseUnitWindow();
+    window.show();
+    ASSERT_TRUE(activate(window));
+    for (const int id : {1090, 1013, 1043, 1032, 1008}) {
+      controls.push_back(control<QWidget>(window, id));
+    }
+    for (QWidget* marked : controls) {
+      ASSERT_TRUE(activate(*marked->window()));
+      marked->clearFocus();
+      const QImage unfocused = marked->grab().toImage();
+      marked->setFocus();
+      const QImage focused = marked->grab().toImage();
+      QRect box;
+      int changed = 0;
+      for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+          if (contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3.0) {
+            ++changed;
+            box |= QRect(x, y, 1, 1);
+          }
+        }
+      }
+      const int width = qRound(2 * focused.devicePixelRatio());  // two pixels of the window
+      const int ring = 2 * width * (box.width() + box.height()) - 4 * width * width;
+      EXPECT_TRUE(box.width() >= 10 && box.height() >= 10 && changed >= 3 * ring / 4 &&
+                  changed <= 3 * ring / 2)
+          << marked->objectName().toStdString() << ": " << changed << " pixels in " << box.width()
+          << " x " << box.height();
+    }
+    window.hide();
+  }
   std::vector<QDialog*> dialogs() {
     return {&main(),
             &main().aboutBox(),
@@ -64,27 +101,8 @@ TEST_F(LookTest, DialogColoursExceptInFieldsThatCanBeTypedInAndAFocusRingThatSta
   EXPECT_EQ(ports->palette().color(QPalette::Window),
             QApplication::palette(ports).color(QPalette::Window));
 
-  // The focused skinned button is marked by a ring of at least 3:1 against its unfocused
-  // face, and the mark is not the hover face.
-  ASSERT_TRUE(activate(main()));
-  for (const int id : {1000, 1003}) {
-    auto* button = control<QAbstractButton>(main(), id);
-    control<QAbstractButton>(main(), id == 1000 ? 1003 : 1000)->setFocus();
-    const QImage unfocused = button->grab().toImage();
-    button->setFocus();
-    const QImage focused = button->grab().toImage();
-    int ring = 0;
-    for (int y = 0; y < focused.height(); ++y) {
-      for (int x = 0; x < focused.width(); ++x) {
-        if (contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3.0) {
-          ++ring;
-        }
-      }
-    }
-    // Round the face, two pixels wide, on at least three quarters of its border.
-    const int border = 2 * (focused.width() + focused.height());
-    EXPECT_GE(ring, 3 * 2 * border / 4 - 16) << id;
-  }
+  // The skinned buttons' ring (not their hover face) and the style's mark on the rest.
+  expectFocusRings({control<QWidget>(main(), 1000), control<QWidget>(main(), 1003)});
 }
 
 // Asked for by the environment here; the option "--plain" is taken in MainWindowTest.
@@ -102,6 +120,7 @@ TEST_F(LookTest, PlainLookKeepsThePlatformsButtonsAndColours) {
     EXPECT_EQ(button->palette().color(QPalette::ButtonText),
               QApplication::palette(button).color(QPalette::ButtonText));
   }
+  expectFocusRings({control<QWidget>(main(), 1000)});
 }
 
 bool covers(const QRegion& region, QRect whole) {

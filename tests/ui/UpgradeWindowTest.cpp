@@ -2,6 +2,9 @@
 #include <QAccessibleActionInterface>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
 
 #include "WindowFixture.h"
 #include "desktop/DesktopFixture.h"
@@ -82,8 +85,9 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   start();
 
   ui::UpgradeWindow& base = open(FeatureWindow::UpgradeBaseUnit);
-  expectNamedAndReachedByTab(base);
   auto* path = control<QLineEdit>(base, 1034);
+  EXPECT_EQ(base.focusWidget(), path) << "the first control";
+  expectNamedAndReachedByTab(base);
   auto* upgrade = control<QAbstractButton>(base, 1036);
   EXPECT_TRUE(path->text().isEmpty());
   click(base, 1036);
@@ -106,6 +110,7 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   EXPECT_FALSE(linkHeld(GetParam()));
 
   ui::UpgradeWindow& handheld = open(FeatureWindow::UpgradeHandheldUnit);
+  EXPECT_EQ(handheld.focusWidget(), control<QLineEdit>(handheld, 1034));
   expectNamedAndReachedByTab(handheld);
   EXPECT_TRUE(control<QLineEdit>(handheld, 1034)->text().isEmpty()) << "its own path";
   const auto handheldImage = choose(handheld, "handheld.dat", 777);
@@ -176,7 +181,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), *files_.answer);
   EXPECT_EQ(progress->value(), 0);
   ASSERT_TRUE(control<QAbstractButton>(window, 1036)->isEnabled());
-  control<QLineEdit>(window, 1034)->setFocus();
+  ASSERT_EQ(window.focusWidget(), control<QLineEdit>(window, 1034)) << "not Cancel, as left";
   QTest::keyClick(control<QLineEdit>(window, 1034), Qt::Key_Return);
   EXPECT_TRUE(window.isVisible()) << "Enter has no hidden button to press";
   auto* upgrade = control<QAbstractButton>(window, 1036);
@@ -336,6 +341,31 @@ TEST_F(UpgradeWindowTest, ASlowAdapterIsExplainedOnceWhileTheTransferGoesOn) {
   EXPECT_EQ(messages_.notices[0].title, "Upgrade Base Unit");
   EXPECT_NE(messages_.notices[0].text.find("low_latency"), std::string::npos);
   click(window, 2);
+}
+
+// The file dialog that Qt draws itself fits the screen of the window that asks, frame and all
+// (run at scale 1, 1.5 and 2 with Set Base Unit's fitting).
+TEST_F(UpgradeWindowTest, TheFileDialogFitsTheScreenItIsShownOn) {
+  start();
+  for (QScreen* screen : QGuiApplication::screens()) {
+    if (screen->name() == "laptop") {  // 1280 x 800
+      main().setScreen(screen);
+    }
+  }
+  ASSERT_EQ(main().screen()->name(), "laptop") << "the screens of tests/ui/screens.json";
+  QRect frame;
+  QString shown;
+  QTimer::singleShot(0, &main(), [&] {
+    auto* dialog = static_cast<QDialog*>(QApplication::activeModalWidget());
+    shown = dialog->objectName();
+    EXPECT_GT(dialog->frameGeometry().height(), dialog->height()) << "a frame to fit";
+    frame = dialog->frameGeometry();
+    dialog->reject();
+  });
+  ui::FileDialogChooser chooser;
+  EXPECT_EQ(chooser.chooseFile(&main(), {"All file(*)", "dat", "*.dat"}), std::nullopt);
+  EXPECT_EQ(shown, "fileDialog");
+  EXPECT_TRUE(main().screen()->availableGeometry().contains(frame));
 }
 
 }  // namespace
