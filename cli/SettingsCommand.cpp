@@ -15,6 +15,8 @@
 #include "InterruptWatch.h"
 #include "Output.h"
 #include "PrefsView.h"
+#include "link/DeviceLock.h"
+#include "link/LinkMessages.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
 #include "protocol/LineSettings.h"
@@ -353,15 +355,30 @@ int devicesCommand(const GlobalOptions& options) {
   nlohmann::json usb = nlohmann::json::array();
   std::string text = "USB base units (0471:0003):\n";
   const auto units = listBaseUnits();
+  // The windows take the first searched unit that no other program holds.
+  bool defaultFound = false;
   for (const HidCandidate& unit : units) {
     const bool usable = unit.index < kHidSearchLimit;
+    const auto holder = DeviceLock::holderOf(unit.path);
+    const bool isDefault = usable && !holder && !defaultFound;
+    defaultFound = defaultFound || isDefault;
+    const nlohmann::json inUseBy =
+        holder && holder->pid ? nlohmann::json(*holder->pid) : nlohmann::json(nullptr);
     usb.push_back({{"path", unit.path},
                    {"index", unit.index},
                    {"product", unit.product},
                    {"serial", unit.serial},
-                   {"searched", usable}});
-    text += "  " + unit.path + "  " + unit.product +
+                   {"searched", usable},
+                   {"in_use_by", holder ? inUseBy : nlohmann::json(nullptr)},
+                   {"in_use", holder.has_value()},
+                   {"default", isDefault}});
+    text += std::string(isDefault ? "* " : "  ") + unit.path + "  " +
+            (unit.serial.empty() ? "(no serial number)" : unit.serial) + "  " + unit.product +
+            (holder ? "  (" + inUseByText(holder->pid) + ")" : "") +
             (usable ? "" : "  (beyond the first 32 HID interfaces: not used)") + "\n";
+  }
+  if (defaultFound) {
+    text += "  (* the unit orbelle and vkr take without --unit)\n";
   }
   if (units.empty()) {
     text += "  none found\n";

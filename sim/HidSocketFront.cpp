@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <stdexcept>
 
 #include <sys/socket.h>
@@ -61,13 +62,16 @@ void clearStaleSocket(const std::string& path, const sockaddr_un& address) {
 }  // namespace
 
 HidSocketFront::HidSocketFront(SimHost& host, std::string path,
-                               std::optional<Clock::duration> usbInterval)
+                               std::optional<Clock::duration> usbInterval,
+                               const std::string& serialNumber)
     : host_(host), path_(std::move(path)), usbInterval_(usbInterval), firstBoundary_(Clock::now()) {
   if (usbInterval_ && *usbInterval_ <= Clock::duration::zero()) {
     throw std::invalid_argument("the USB interval must be positive");
   }
   const sockaddr_un address = addressOf(path_);
   clearStaleSocket(path_, address);
+  // There before the socket, so that the unit is never listed without it.
+  std::ofstream(serialNumberPath(), std::ios::trunc) << serialNumber;
   listener_ = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (listener_ < 0) {
     throw systemError("cannot create a SOCK_SEQPACKET socket");
@@ -242,6 +246,7 @@ void HidSocketFront::shutDown() {
     if (::lstat(path_.c_str(), &info) == 0 && info.st_dev == socketDevice_ &&
         info.st_ino == socketInode_) {
       ::unlink(path_.c_str());
+      ::unlink(serialNumberPath().c_str());
     }
     ::close(listener_);
     listener_ = -1;

@@ -12,6 +12,8 @@
 
 namespace orbelle::sim {
 
+inline constexpr const char* kDefaultSerialNumber = "SIM0001";
+
 // The base unit as a HID device behind a Unix socket of type SOCK_SEQPACKET, for the hidapi
 // stand-in. A client sends each feature report as one packet of 39 bytes (report ID 0
 // first); every input report goes to every connected client as one packet of 38 bytes, the
@@ -23,8 +25,11 @@ namespace orbelle::sim {
 // cannot take less than two intervals.
 class HidSocketFront : public Front {
  public:
+  // The unit's serial number is written beside the socket (PATH.serial), where the stand-in
+  // reads it as hidapi reads a real unit's from the system.
   HidSocketFront(SimHost& host, std::string path,
-                 std::optional<Clock::duration> usbInterval = std::nullopt);
+                 std::optional<Clock::duration> usbInterval = std::nullopt,
+                 const std::string& serialNumber = kDefaultSerialNumber);
   ~HidSocketFront() override;
   HidSocketFront(const HidSocketFront&) = delete;
   HidSocketFront& operator=(const HidSocketFront&) = delete;
@@ -54,6 +59,7 @@ class HidSocketFront : public Front {
   void sendToClients(const std::vector<std::vector<std::uint8_t>>& packets);
   void vanish();
   void shutDown();
+  std::string serialNumberPath() const { return path_ + ".serial"; }
 
   SimHost& host_;
   std::string path_;

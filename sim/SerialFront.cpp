@@ -53,8 +53,8 @@ void makeRaw(int fd) {
 }  // namespace
 
 SerialFront::SerialFront(SimHost& host, std::optional<int> baudRate,
-                         std::chrono::milliseconds replyDelay)
-    : host_(host), replyDelay_(replyDelay) {
+                         std::chrono::milliseconds replyDelay, SerialLine line)
+    : host_(host), replyDelay_(replyDelay), line_(std::move(line)) {
   if (baudRate) {
     if (*baudRate <= 0) {
       throw std::invalid_argument("the emulated baud rate must be positive");
@@ -135,13 +135,53 @@ std::optional<Clock::time_point> SerialFront::deadline() const {
   return next;
 }
 
+int SerialFront::portRate() const {
+  termios settings{};
+  if (::tcgetattr(heldSlave_, &settings) != 0) {
+    return 0;
+  }
+  switch (::cfgetospeed(&settings)) {
+    case B1200:
+      return 1200;
+    case B2400:
+      return 2400;
+    case B4800:
+      return 4800;
+    case B9600:
+      return 9600;
+    case B19200:
+      return 19200;
+    case B38400:
+      return 38400;
+    case B57600:
+      return 57600;
+    case B115200:
+      return 115200;
+    case B230400:
+      return 230400;
+    default:
+      return 0;
+  }
+}
+
+std::optional<Clock::duration> SerialFront::byteTime(int rate) const {
+  if (line_.portPaced && rate > 0) {
+    return std::chrono::nanoseconds(1'000'000'000LL * kBitsPerByte / rate);
+  }
+  return byteTime_;
+}
+
 void SerialFront::readInput(Clock::time_point now) {
   std::uint8_t buffer[4096];
+  // A pseudo-terminal keeps no rate with its bytes: the setting when they are read stands in
+  // for the one they were written at.
+  const bool watchRate = line_.portPaced || line_.lineCheck;
   while (true) {
     const ssize_t n = ::read(master_, buffer, sizeof buffer);
     if (n > 0) {
+      const int rate = watchRate ? portRate() : 0;
       for (ssize_t i = 0; i < n; ++i) {
-        takeByte(buffer[i], now);
+        takeByte(buffer[i], now, rate);
       }
       continue;
     }
@@ -155,21 +195,25 @@ void SerialFront::readInput(Clock::time_point now) {
   }
 }
 
-void SerialFront::takeByte(std::uint8_t byte, Clock::time_point now) {
+void SerialFront::takeByte(std::uint8_t byte, Clock::time_point now, int portRate) {
   if (!partial_.empty() && now - lastByteAt_ > kPartialFrameIdle) {
     host_.warn("dropped " + std::to_string(partial_.size()) +
                " bytes that never made up a 38-byte frame");
     partial_.clear();
   }
   lastByteAt_ = now;
+  lastPortRate_ = portRate;
   Clock::time_point arrived = now;
-  if (byteTime_) {
-    inboundLineFree_ = std::max(now, inboundLineFree_) + *byteTime_;
+  if (const auto wireByte = byteTime(portRate)) {
+    inboundLineFree_ = std::max(now, inboundLineFree_) + *wireByte;
     arrived = inboundLineFree_;
+  }
+  if (partial_.empty()) {
+    partialRate_ = portRate;
   }
   partial_.push_back(byte);
   if (partial_.size() == kWireFrameSize) {
-    ArrivingFrame frame{{}, arrived};
+    ArrivingFrame frame{{}, arrived, partialRate_};
     std::copy(partial_.begin(), partial_.end(), frame.bytes.begin());
     arriving_.push_back(frame);
     partial_.clear();
@@ -182,7 +226,14 @@ void SerialFront::answerDueFrames(Clock::time_point now) {
     // The unit answers the moment the frame is in, however late this process woke up: the
     // emulated line must not run slower than the rate it stands for.
     const Clock::time_point arrived = arriving_.front().due;
+    const int rate = arriving_.front().portRate;
     arriving_.pop_front();
+    if (line_.lineCheck) {
+      if (const auto refusal = line_.lineCheck->refusal(frame, rate)) {
+        host_.warn(*refusal);
+        continue;
+      }
+    }
     const ModelOutput output = host_.handle(frame);
     for (const WireFrame& reply : output.replies) {
       queueReply(reply, arrived + replyDelay_);
@@ -198,10 +249,10 @@ void SerialFront::answerDueFrames(Clock::time_point now) {
 void SerialFront::queueReply(const WireFrame& reply, Clock::time_point now) {
   const bool split = host_.faults().splitReplies;
   for (auto& piece : piecesOf(reply, host_.faults())) {
-    if (byteTime_) {
+    if (const auto wireByte = byteTime(lastPortRate_)) {
       // Each byte leaves when the one before it has crossed the line.
       for (const std::uint8_t b : piece) {
-        outboundLineFree_ = std::max(now, outboundLineFree_) + *byteTime_;
+        outboundLineFree_ = std::max(now, outboundLineFree_) + *wireByte;
         output_.push_back({{b}, outboundLineFree_, split});
       }
     } else if (split) {

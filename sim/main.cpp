@@ -23,7 +23,11 @@ using namespace orbelle::sim;
 
 struct Options {
   std::string hidSocket;
+  std::string serialNumber = kDefaultSerialNumber;
   std::optional<int> baudRate;
+  bool portPaced = false;
+  bool checkLine = false;
+  int lineRate = 9600;
   int replyDelayMs = 0;
   std::optional<int> usbIntervalMs;
   std::string settingsFile;
@@ -53,12 +57,36 @@ void addOptions(CLI::App& app, Options& o) {
                                  " (LD_PRELOAD it into the program that is to see the unit, "
                                  "with VKR_HIDSIM_SOCKET=PATH), instead of a pseudo-terminal")
                   ->type_name("PATH");
-  app.add_option("--baud-emulation", o.baudRate,
-                 "Serial only: a frame arrives, and a reply leaves, at the pace of this rate "
-                 "(10 bits a byte)")
-      ->type_name("RATE")
-      ->check(CLI::PositiveNumber)
+  app.add_option("--serial-number", o.serialNumber,
+                 "HID only: the unit's serial number, as hidapi lists it (default SIM0001)")
+      ->type_name("TEXT")
+      ->needs(hid);
+  app.add_option_function<std::string>(
+         "--baud-emulation",
+         [&o](const std::string& value) {
+           o.portPaced = value == "port";
+           if (!o.portPaced) {
+             o.baudRate = std::stoi(value);
+           }
+         },
+         "Serial only: a frame arrives, and a reply leaves, at the pace of this rate (10 bits "
+         "a byte); 'port': at the rate the pseudo-terminal is set to, which follows its peer's "
+         "settings")
+      ->type_name("RATE|port")
+      ->check(CLI::IsMember({"port"}) | CLI::PositiveNumber)
       ->excludes(hid);
+  auto* checkLine =
+      app.add_flag("--check-line", o.checkLine,
+                   "Serial only: frames that come while the pseudo-terminal is not set to the "
+                   "rate the unit listens at are noise and go unanswered: the link rate "
+                   "(--line-rate) for settings frames, 9600 for a start frame, and the rate "
+                   "the start frame announced for the blocks")
+          ->excludes(hid);
+  app.add_option("--line-rate", o.lineRate,
+                 "With --check-line: the rate of the unit's RS232 link (default 9600)")
+      ->type_name("RATE")
+      ->check(CLI::IsMember({1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200}))
+      ->needs(checkLine);
   app.add_option("--reply-delay", o.replyDelayMs,
                  "Serial only: each reply leaves this many milliseconds late, as behind a "
                  "USB-serial adapter's latency timer")
@@ -121,12 +149,16 @@ std::unique_ptr<Front> openFront(const Options& o, SimHost& host) {
     if (o.usbIntervalMs) {
       interval = std::chrono::milliseconds(*o.usbIntervalMs);
     }
-    auto front = std::make_unique<HidSocketFront>(host, o.hidSocket, interval);
+    auto front = std::make_unique<HidSocketFront>(host, o.hidSocket, interval, o.serialNumber);
     std::cout << "hid: " << front->path() << std::endl;
     return front;
   }
-  auto front =
-      std::make_unique<SerialFront>(host, o.baudRate, std::chrono::milliseconds(o.replyDelayMs));
+  SerialLine line{.portPaced = o.portPaced, .lineCheck = std::nullopt};
+  if (o.checkLine) {
+    line.lineCheck.emplace(o.lineRate);
+  }
+  auto front = std::make_unique<SerialFront>(
+      host, o.baudRate, std::chrono::milliseconds(o.replyDelayMs), std::move(line));
   std::cout << "serial: " << front->devicePath() << std::endl;
   return front;
 }

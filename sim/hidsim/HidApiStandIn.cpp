@@ -1,6 +1,7 @@
 // A stand-in for the hidapi calls that the HID link makes, loaded with LD_PRELOAD. The
-// one device it knows is vkr-sim serving on the Unix socket named by VKR_HIDSIM_SOCKET:
-// a feature report goes out as one packet, an input report comes back as one packet.
+// devices it knows are the vkr-sims serving on the Unix sockets named by VKR_HIDSIM_SOCKET
+// (separated by ':'): a feature report goes out as one packet, an input report comes back as
+// one packet.
 
 #pragma GCC visibility push(default)
 #include <hidapi.h>
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -77,7 +79,7 @@ wchar_t* copyWide(std::wstring_view text) {
 }
 
 hid_device_info* newInfo(const std::string& path, unsigned short vendor, unsigned short product,
-                         std::wstring_view productName) {
+                         std::wstring_view productName, std::wstring_view serialNumber = L"") {
   auto* info = static_cast<hid_device_info*>(std::calloc(1, sizeof(hid_device_info)));
   if (info == nullptr) {
     return nullptr;
@@ -85,7 +87,7 @@ hid_device_info* newInfo(const std::string& path, unsigned short vendor, unsigne
   info->path = ::strdup(path.c_str());
   info->vendor_id = vendor;
   info->product_id = product;
-  info->serial_number = copyWide(L"SIM0001");
+  info->serial_number = copyWide(serialNumber);
   info->release_number = 0x0100;
   info->manufacturer_string = copyWide(L"Orbelle simulator");
   info->product_string = copyWide(productName);
@@ -99,6 +101,28 @@ hid_device_info* newInfo(const std::string& path, unsigned short vendor, unsigne
 const char* simSocketPath() {
   const char* path = std::getenv("VKR_HIDSIM_SOCKET");
   return path != nullptr && *path != '\0' ? path : nullptr;
+}
+
+// The sockets VKR_HIDSIM_SOCKET names, separated by ':': one simulated unit each.
+std::vector<std::string> simSocketPaths() {
+  std::vector<std::string> paths;
+  const char* all = simSocketPath();
+  for (std::string_view rest = all != nullptr ? all : ""; !rest.empty();) {
+    const std::size_t colon = rest.find(':');
+    if (colon != 0) {
+      paths.emplace_back(rest.substr(0, colon));
+    }
+    rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+  }
+  return paths;
+}
+
+// The serial number vkr-sim wrote beside its socket.
+std::wstring serialNumberOf(const std::string& socketPath) {
+  std::ifstream file(socketPath + ".serial");
+  std::string text;
+  std::getline(file, text);
+  return widen(text);
 }
 
 long paddingCount() {
@@ -156,8 +180,10 @@ hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short product_
                    static_cast<unsigned short>(kPaddingFirstProduct + i), L"padding device"));
   }
   const char* socketPath = simSocketPath();
-  if (simSocketPresent(socketPath)) {
-    append(newInfo(socketPath, kSimVendor, kSimProduct, L"vkr-sim base unit"));
+  for (const std::string& path : simSocketPaths()) {
+    if (simSocketPresent(path.c_str())) {
+      append(newInfo(path, kSimVendor, kSimProduct, L"vkr-sim base unit", serialNumberOf(path)));
+    }
   }
   if (head == nullptr) {
     setError(nullptr, socketPath == nullptr

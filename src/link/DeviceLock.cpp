@@ -3,8 +3,11 @@
 #include <QDir>
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -12,6 +15,9 @@
 
 #include <sys/file.h>
 #include <sys/stat.h>
+#endif
+#ifdef __linux__
+#include <sys/sysmacros.h>
 #endif
 
 #include "link/LinkMessages.h"
@@ -85,6 +91,55 @@ std::string DeviceLock::lockFilePath(const std::string& devicePath) {
   name += ".lock";
   return QDir(QDir::tempPath()).filePath(QString::fromStdString(name)).toStdString();
 }
+
+#ifdef __linux__
+
+namespace {
+
+// The system's list of file locks (/proc/locks), one line a lock: "1: FLOCK  ADVISORY  WRITE
+// 4242 fe:00:10953155 0 EOF", the device in hexadecimal major:minor and the inode in decimal.
+std::optional<DeviceLock::Holder> flockHolder(dev_t device, ino_t inode) {
+  std::ifstream locks("/proc/locks");
+  std::string line;
+  while (std::getline(locks, line)) {
+    std::istringstream fields(line);
+    std::string number, kind, mode, access, pidText, file;
+    fields >> number >> kind;
+    if (kind == "->") {  // a waiter, listed under the lock it waits for
+      fields >> kind;
+    }
+    fields >> mode >> access >> pidText >> file;
+    unsigned int major = 0;
+    unsigned int minor = 0;
+    unsigned long long node = 0;
+    if (kind != "FLOCK" || std::sscanf(file.c_str(), "%x:%x:%llu", &major, &minor, &node) != 3 ||
+        makedev(major, minor) != device || node != inode) {
+      continue;
+    }
+    std::int64_t pid = 0;
+    const auto [stop, error] =
+        std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
+    (void)stop;
+    return DeviceLock::Holder{error == std::errc() && pid > 0 ? std::optional(pid) : std::nullopt};
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<DeviceLock::Holder> DeviceLock::holderOf(const std::string& devicePath) {
+  struct stat file {};
+  if (::stat(lockFilePath(devicePath).c_str(), &file) != 0) {
+    return std::nullopt;  // a holder keeps its file
+  }
+  return flockHolder(file.st_dev, file.st_ino);
+}
+
+#else
+
+std::optional<DeviceLock::Holder> DeviceLock::holderOf(const std::string&) { return std::nullopt; }
+
+#endif
 
 #ifdef _WIN32
 

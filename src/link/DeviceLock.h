@@ -45,6 +45,14 @@ class DeviceLock {
 
   static Attempt tryTake(const std::string& devicePath);
 
+  // Who holds the lock on `devicePath`, found without touching the lock (a probe that took it,
+  // even for a moment, could refuse a program opening the unit just then): none when nobody
+  // does; a holder without a PID when it cannot be told. Linux only: elsewhere always none.
+  struct Holder {
+    std::optional<std::int64_t> pid;
+  };
+  static std::optional<Holder> holderOf(const std::string& devicePath);
+
   DeviceLock(const DeviceLock&) = delete;
   DeviceLock& operator=(const DeviceLock&) = delete;
   ~DeviceLock();

@@ -205,9 +205,11 @@ hid_device_* HidLink::findBaseUnit() {
   hid_device_info* list = hid_enumerate(0, 0);
   hid_device* found = nullptr;
   int index = 0;
-  for (hid_device_info* info = list; info != nullptr && index < kHidSearchLimit;
+  const bool chosen = !wantedPath_.empty();
+  for (hid_device_info* info = list; info != nullptr && (chosen || index < kHidSearchLimit);
        info = info->next, ++index) {
-    if (info->vendor_id != kBaseUnitVendorId || info->product_id != kBaseUnitProductId) {
+    if (info->vendor_id != kBaseUnitVendorId || info->product_id != kBaseUnitProductId ||
+        (chosen && wantedPath_ != info->path)) {
       continue;
     }
     // Taken before the device opens, so that another of our programs never reads a reply

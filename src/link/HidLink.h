@@ -81,6 +81,10 @@ class HidLink : public QObject, public HidTransport {
   void stopReceiving() override;
   void close() override;
 
+  // Opens only the base unit at this HID path from now on (a unit the operator chose, which
+  // may lie beyond the first interfaces); empty: the first free one, as the windows take it.
+  void chooseDevice(std::string path) { wantedPath_ = std::move(path); }
+
   // A test seam: every hand-over waits `delay` first, as on a machine too busy to notice a
   // report at once. Verdicts must not change with it.
   void setHandlingDelay(std::chrono::milliseconds delay) { handlingDelay_ = delay; }
@@ -102,6 +106,7 @@ class HidLink : public QObject, public HidTransport {
   std::shared_ptr<hid_device_> device_;     // shared with the thread that reads it
   std::unique_ptr<DeviceLock> deviceLock_;  // held while device_ is
   std::string devicePath_;
+  std::string wantedPath_;
   // Why the last search found no usable base unit: none when no base unit was listed at all.
   std::optional<LinkRefusal> lastOpenProblem_;
   std::shared_ptr<Reception> reception_;  // the current opening's, if its thread runs
