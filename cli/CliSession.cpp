@@ -1,6 +1,5 @@
 #include "CliSession.h"
 
-#include <QCoreApplication>
 #include <iostream>
 #include <utility>
 
@@ -24,38 +23,44 @@ LinkProtocol protocolFromOption(const std::string& name) {
 }  // namespace
 
 CliSession::CliSession(const GlobalOptions& options, FeatureWindow feature)
+    : CliSession(options, feature, nullptr, nullptr, nullptr) {}
+
+CliSession::CliSession(const GlobalOptions& options, FeatureWindow feature, const Unit& unit)
+    : CliSession(options, feature, &unit.loop, &unit.target, &unit.streams) {}
+
+CliSession::CliSession(const GlobalOptions& options, FeatureWindow feature, RunLoop* loop,
+                       const UnitTarget* target, UnitStreams* streams)
     : options_(options),
       feature_(feature),
+      ownLoop_(loop == nullptr ? std::make_unique<RunLoop>() : nullptr),
+      loop_(loop != nullptr ? *loop : *ownLoop_),
+      ownStreams_(streams == nullptr ? std::make_unique<UnitStreams>() : nullptr),
+      streams_(streams != nullptr ? *streams : *ownStreams_),
+      target_(target != nullptr ? std::optional<UnitTarget>(*target) : std::nullopt),
+      givenDevice_(target == nullptr                          ? options.device
+                   : target->kind == UnitTarget::Kind::Serial ? std::optional(target->address)
+                                                              : std::nullopt),
+      out_(options.json, streams_.out(), streams_.err(), target_ ? target_->name : std::string()),
       store_(makeUserPreferenceStore()),
       prefs_(loadLinkPreferences(*store_)),
-      session_(prefs_,
-               [this](std::int32_t comNumber) {
-                 if (options_.device) {
-                   return ComDevice{*options_.device, ComDeviceSource::Given, std::nullopt};
-                 }
-                 return resolveComDevice(comNumber, store_.get());
-               }),
-      interrupts_([this](int signal) {
-        interruptedBy_ = signal;
-        if (ends_.interrupted) {
-          ends_.interrupted();
+      session_(prefs_, [this](std::int32_t comNumber) {
+        if (givenDevice_) {
+          return ComDevice{*givenDevice_, ComDeviceSource::Given, std::nullopt};
         }
+        return resolveComDevice(comNumber, store_.get());
       }) {
-  warnAboutStore(*store_);
-  // The command line's link options override the stored choice for this run only.
-  if (options.link) {
-    prefs_.protocol = protocolFromOption(*options.link);
-  } else if (options.device) {
-    prefs_.protocol = LinkProtocol::Rs232;
+  // Said once, not once for each of several units.
+  if (loop_.firstToWarnAboutStore()) {
+    warnAboutStore(*store_);
   }
-  if (options.port) {
-    prefs_.port = *options.port;
-  }
-  if (options.baud) {
-    prefs_.baudrate = *options.baud;
-  }
+  applyLinkOptions();
+  interruptKey_ = loop_.onInterrupt([this] {
+    if (ends_.interrupted) {
+      ends_.interrupted();
+    }
+  });
   if (options.trace) {
-    session_.setTrace([printer = TracePrinter(std::cerr)](const TraceEvent& event) mutable {
+    session_.setTrace([printer = TracePrinter(streams_.err())](const TraceEvent& event) mutable {
       printer.print(event);
     });
   }
@@ -88,17 +93,40 @@ CliSession::CliSession(const GlobalOptions& options, FeatureWindow feature)
 }
 
 CliSession::~CliSession() {
+  loop_.forget(interruptKey_);
   session_.closeLink();
   reportShortReads();
 }
 
+// The command line's link options override the stored choice for this run only; a unit named
+// on the command line brings its own link.
+void CliSession::applyLinkOptions() {
+  if (target_) {
+    prefs_.protocol =
+        target_->kind == UnitTarget::Kind::Usb ? LinkProtocol::Usb : LinkProtocol::Rs232;
+    if (target_->kind == UnitTarget::Kind::Usb) {
+      session_.hid().chooseDevice(target_->address);
+    }
+  } else if (options_.link) {
+    prefs_.protocol = protocolFromOption(*options_.link);
+  } else if (options_.device) {
+    prefs_.protocol = LinkProtocol::Rs232;
+  }
+  if (options_.port) {
+    prefs_.port = *options_.port;
+  }
+  if (options_.baud) {
+    prefs_.baudrate = *options_.baud;
+  }
+}
+
 void CliSession::reportShortReads() {
   if (shortReads_ == 1) {
-    std::cerr << "vkr: " << lastShortRead_ << " (report ignored)\n";
+    streams_.err() << "vkr: " << lastShortRead_ << " (report ignored)\n";
   } else if (shortReads_ > 1) {
-    std::cerr << "vkr: " << shortReads_
-              << " input reports shorter than a frame were ignored (the last: " << lastShortRead_
-              << ")\n";
+    streams_.err() << "vkr: " << shortReads_
+                   << " input reports shorter than a frame were ignored (the last: "
+                   << lastShortRead_ << ")\n";
   }
   shortReads_ = 0;
 }
@@ -129,7 +157,7 @@ std::string CliSession::remedyFor(const LinkRefusal& refusal) const {
       if (usb) {
         return "; is it plugged in?";
       }
-      if (options_.device) {
+      if (givenDevice_) {
         return "; check the cable and the device path";
       }
       return "; check the cable, or name the device with \"vkr prefs set com " + com +
@@ -147,13 +175,17 @@ std::string CliSession::describeUnusable(const LinkedFeatureResult& result) {
     if (result.refusal) {
       return text + "; " + result.portWords + remedyFor(*result.refusal);
     }
+    if (target_) {
+      return text + "; none has the path or serial number " + target_->address +
+             " (vkr devices lists them); is it plugged in?";
+    }
     return text + "; is it plugged in?";
   }
   return text + " " + serialNotOpenText(session_.serial().portName());
 }
 
 void CliSession::refuseFaultyComVariable() const {
-  if (prefs_.protocol != LinkProtocol::Rs232 || options_.device) {
+  if (prefs_.protocol != LinkProtocol::Rs232 || givenDevice_) {
     return;
   }
   const ComDevice device = resolveComDevice(prefs_.port, store_.get());
@@ -183,12 +215,10 @@ void CliSession::open() {
 }
 
 void CliSession::runUntil(const std::function<bool()>& ended) {
-  if (!ended()) {
-    QCoreApplication::exec();
-  }
+  loop_.runUntil(ended);
   reportShortReads();
 }
 
-void CliSession::finished() { QCoreApplication::exit(0); }
+void CliSession::finished() { loop_.check(); }
 
 }  // namespace orbelle::cli

@@ -4,10 +4,14 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "GlobalOptions.h"
-#include "InterruptWatch.h"
+#include "Output.h"
+#include "RunLoop.h"
+#include "UnitChoice.h"
+#include "UnitStreams.h"
 #include "opening/LinkedFeature.h"
 #include "prefs/LinkPreferences.h"
 #include "prefs/PreferenceStore.h"
@@ -22,13 +26,31 @@ namespace orbelle::cli {
 // Its operation runs on the application's event loop, which this runs once in the run.
 class CliSession {
  public:
+  // A unit named on the command line, on a loop it may share with others, its lines going to
+  // `streams`.
+  struct Unit {
+    RunLoop& loop;
+    const UnitTarget& target;
+    UnitStreams& streams;
+  };
+
+  // The unit of the stored link choice, on a loop of its own.
   CliSession(const GlobalOptions& options, FeatureWindow feature);
+  CliSession(const GlobalOptions& options, FeatureWindow feature, const Unit& unit);
   ~CliSession();
+  CliSession(const CliSession&) = delete;
+  CliSession& operator=(const CliSession&) = delete;
 
   Session& session() { return session_; }
   const LinkChoice& choice() const { return prefs_; }
   const GlobalOptions& options() const { return options_; }
   std::chrono::milliseconds timeout() const;
+  // Where this unit's results, notes and errors go.
+  const Output& out() const { return out_; }
+  UnitStreams& streams() { return streams_; }
+  RunLoop& loop() { return loop_; }
+  // One of several units: its lines are led by its name.
+  bool amongSeveral() const { return streams_.prefixed(); }
 
   // Opens the chosen link or throws CliError with the reason and what to do about it.
   void open();
@@ -47,17 +69,20 @@ class CliSession {
   // Why the link broke, once it has.
   const std::string& linkProblem() const { return linkProblem_; }
   // SIGINT or SIGTERM, once one came; 0 while none did.
-  int interruptedBy() const { return interruptedBy_; }
+  int interruptedBy() const { return loop_.interruptedBy(); }
   // Takes a signal caught while the event loop did not run: before a step that cannot be
   // taken back.
-  void takeSignal() { interrupts_.takeSignal(); }
+  void takeSignal() { loop_.takeSignal(); }
 
   // Runs the application's event loop until `ended()` says the operation is over (at once when
-  // it already is); finished() ends it.
+  // it already is); finished() ends it, once every unit on the loop has ended.
   void runUntil(const std::function<bool()>& ended);
   void finished();
 
  private:
+  CliSession(const GlobalOptions& options, FeatureWindow feature, RunLoop* loop,
+             const UnitTarget* target, UnitStreams* streams);
+  void applyLinkOptions();
   std::string describeUnusable(const LinkedFeatureResult& result);
   // A VKR_COM<n> that names no usable device is a bad value, refused before anything opens.
   void refuseFaultyComVariable() const;
@@ -66,6 +91,14 @@ class CliSession {
 
   const GlobalOptions& options_;
   FeatureWindow feature_;
+  std::unique_ptr<RunLoop> ownLoop_;
+  RunLoop& loop_;
+  std::unique_ptr<UnitStreams> ownStreams_;
+  UnitStreams& streams_;
+  std::optional<UnitTarget> target_;
+  // The serial device named for this run (--device, or a --unit that is one).
+  std::optional<std::string> givenDevice_;
+  Output out_;
   std::unique_ptr<PreferenceStore> store_;
   LinkPreferences prefs_;
   Session session_;
@@ -73,8 +106,7 @@ class CliSession {
   std::string linkProblem_;
   int shortReads_ = 0;
   std::string lastShortRead_;
-  int interruptedBy_ = 0;
-  InterruptWatch interrupts_;
+  int interruptKey_ = 0;
 };
 
 }  // namespace orbelle::cli

@@ -1,5 +1,6 @@
 #include "GlobalOptions.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string_view>
 
@@ -52,6 +53,15 @@ void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
       ->check(CLI::IsMember(rates));
   app.add_option("--device", options.device,
                  "Serial device to use instead of the COM port mapping (implies rs232)");
+  app.add_option("--unit", options.units,
+                 "A base unit to work on (repeatable; several run at once): a USB unit's path "
+                 "or serial number as vkr devices lists them, a serial device's full path, or "
+                 "rfc2217://HOST:PORT or socket://HOST:PORT")
+      ->type_name("ID")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_flag("--all-units", options.allUnits,
+               "Work on every USB base unit found, all at once (with --unit: those too)");
   app.add_option("--timeout", options.timeoutSeconds, "Seconds to wait for each reply (default 3)")
       ->check(FiniteRange(0.05, 3600.0));
   app.add_flag("--json", options.json,
@@ -59,6 +69,35 @@ void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
   app.add_flag("--trace", options.trace,
                "Print every frame sent (>) and received (<) as hex on standard error");
 }
+
+namespace {
+
+// --unit names each unit and its link: the options that choose one link cannot go with it.
+void checkUnitOptions(const GlobalOptions& options) {
+  const char* option = options.units.empty() ? "--all-units" : "--unit";
+  for (const auto& [given, name] : {std::pair{options.link.has_value(), "--link"},
+                                    std::pair{options.port.has_value(), "--port"},
+                                    std::pair{options.device.has_value(), "--device"}}) {
+    if (given) {
+      throw CliError(kBadUsage, std::string(option) +
+                                    " names the units and their links: it "
+                                    "cannot go with " +
+                                    name);
+    }
+  }
+  for (const std::string& id : options.units) {
+    if (id.empty() || std::any_of(id.begin(), id.end(), [](char c) {
+          return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        })) {
+      // Not echoed: a control character would reach the terminal.
+      throw CliError(kBadUsage,
+                     "--unit needs a unit's path, serial number or URL, without "
+                     "control characters");
+    }
+  }
+}
+
+}  // namespace
 
 void checkGlobalOptions(const GlobalOptions& options) {
   if (options.device && options.device->empty()) {
@@ -72,6 +111,9 @@ void checkGlobalOptions(const GlobalOptions& options) {
                      "--device cannot be used: " + std::string(describeComPathFault(*fault)) +
                          "; give the device's full path, for example /dev/ttyUSB0");
     }
+  }
+  if (!options.units.empty() || options.allUnits) {
+    checkUnitOptions(options);
   }
   if (options.device && options.link && parseLinkProtocol(*options.link) == LinkProtocol::Usb) {
     throw CliError(kBadUsage, "--device names a serial device: it cannot go with --link usb");

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 
@@ -14,6 +15,8 @@ struct GlobalOptions {
   std::optional<int> port;          // COM number 1..4
   std::optional<int> baud;          // preferred rate
   std::optional<std::string> device;
+  std::vector<std::string> units;  // --unit, in the order given
+  bool allUnits = false;
   double timeoutSeconds = 3.0;
   bool json = false;
   bool trace = false;

@@ -13,11 +13,23 @@ std::string dumpJson(const nlohmann::json& value) {
 
 }  // namespace
 
+Output::Output(bool json) : json_(json), out_(&std::cout), err_(&std::cerr) {}
+
+Output::Output(bool json, std::ostream& out, std::ostream& err, std::string device)
+    : json_(json), out_(&out), err_(&err), device_(std::move(device)) {}
+
+nlohmann::json Output::named(nlohmann::json value) const {
+  if (!device_.empty() && value.is_object()) {
+    value["device"] = device_;
+  }
+  return value;
+}
+
 void Output::result(const nlohmann::json& value, const std::string& text) const {
   if (json_) {
-    std::cout << dumpJson(value) << '\n' << std::flush;
+    *out_ << dumpJson(named(value)) << '\n' << std::flush;
   } else {
-    std::cout << text << std::flush;
+    *out_ << text << std::flush;
   }
 }
 
@@ -26,15 +38,15 @@ void Output::error(int exitCode, const std::string& message, const nlohmann::jso
     nlohmann::json error = details.is_object() ? details : nlohmann::json::object();
     error["error"] = message;
     error["exit_code"] = exitCode;
-    std::cout << dumpJson(error) << '\n' << std::flush;
+    *out_ << dumpJson(named(error)) << '\n' << std::flush;
   } else {
-    std::cerr << "vkr: " << message << '\n' << std::flush;
+    *err_ << "vkr: " << message << '\n' << std::flush;
   }
 }
 
 void Output::note(const std::string& text) const {
   if (!json_) {
-    std::cerr << text << '\n' << std::flush;
+    *err_ << text << '\n' << std::flush;
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -10,7 +11,10 @@ namespace orbelle::cli {
 // included; otherwise results go to standard output and errors to standard error.
 class Output {
  public:
-  explicit Output(bool json) : json_(json) {}
+  explicit Output(bool json);
+  // One unit's output among several: its own streams, and with JSON the unit named in every
+  // object (`device`), when a name is given.
+  Output(bool json, std::ostream& out, std::ostream& err, std::string device);
 
   bool json() const { return json_; }
   void result(const nlohmann::json& value, const std::string& text) const;
@@ -21,7 +25,12 @@ class Output {
   void note(const std::string& text) const;
 
  private:
+  nlohmann::json named(nlohmann::json value) const;
+
   bool json_;
+  std::ostream* out_;
+  std::ostream* err_;
+  std::string device_;
 };
 
 }  // namespace orbelle::cli

@@ -61,10 +61,7 @@ ProgressReport::~ProgressReport() { end(); }
 
 void ProgressReport::started() {
   if (style_ == Style::Json) {
-    out_ << nlohmann::json{{"event", "start"}, {"unit", unitName_}, {"bytes_total", imageLength_}}
-                .dump()
-         << '\n'
-         << std::flush;
+    event({{"event", "start"}, {"unit", unitName_}, {"bytes_total", imageLength_}});
     return;
   }
   out_ << "Upgrading the " << unitName_ << " with " << imageLength_ << " bytes...\n" << std::flush;
@@ -93,16 +90,13 @@ bool ProgressReport::due(const ProgressFigures& figures, Clock::time_point now) 
 void ProgressReport::draw(const ProgressFigures& figures) {
   switch (style_) {
     case Style::Json:
-      out_ << nlohmann::json{{"event", "progress"},
-                             {"percent", figures.percent},
-                             {"bytes_sent", figures.sent},
-                             {"bytes_total", figures.total},
-                             {"seconds", figures.seconds},
-                             {"bytes_per_second", orNull(figures.bytesPerSecond)},
-                             {"seconds_left", orNull(figures.secondsLeft)}}
-                  .dump()
-           << '\n'
-           << std::flush;
+      event({{"event", "progress"},
+             {"percent", figures.percent},
+             {"bytes_sent", figures.sent},
+             {"bytes_total", figures.total},
+             {"seconds", figures.seconds},
+             {"bytes_per_second", orNull(figures.bytesPerSecond)},
+             {"seconds_left", orNull(figures.secondsLeft)}});
       return;
     case Style::Lines:
       out_ << figures.percent << "% " << figures.text() << '\n' << std::flush;
@@ -126,8 +120,7 @@ void ProgressReport::draw(const ProgressFigures& figures) {
 void ProgressReport::waitingForRestart(std::chrono::milliseconds wait) {
   const double seconds = std::chrono::duration<double>(wait).count();
   if (style_ == Style::Json) {
-    out_ << nlohmann::json{{"event", "waiting-for-restart"}, {"seconds", seconds}}.dump() << '\n'
-         << std::flush;
+    event({{"event", "waiting-for-restart"}, {"seconds", seconds}});
     return;
   }
   end();
@@ -138,12 +131,19 @@ void ProgressReport::waitingForRestart(std::chrono::milliseconds wait) {
 
 void ProgressReport::warn(const std::string& text) {
   if (style_ == Style::Json) {
-    out_ << nlohmann::json{{"event", "warning"}, {"message", text}}.dump() << '\n' << std::flush;
+    event({{"event", "warning"}, {"message", text}});
     return;
   }
   end();
   out_ << "vkr: " << text << '\n' << std::flush;
   lastShownPercent_ = -1;  // redraw at the next block
+}
+
+void ProgressReport::event(nlohmann::json object) {
+  if (!device_.empty()) {
+    object["device"] = device_;
+  }
+  out_ << object.dump() << '\n' << std::flush;
 }
 
 void ProgressReport::end() {

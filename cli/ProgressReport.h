@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include <nlohmann/json.hpp>
+
 #include "upgrade/TransferFigures.h"
 
 namespace orbelle::cli {
@@ -39,10 +41,13 @@ class ProgressReport {
   void warn(const std::string& text);
   // Ends the bar's line, so that whatever is printed next starts on a line of its own.
   void end();
+  // With JSON, every event names the unit it is about (several run at once).
+  void nameDevice(std::string device) { device_ = std::move(device); }
 
  private:
   bool due(const ProgressFigures& figures, Clock::time_point now) const;
   void draw(const ProgressFigures& figures);
+  void event(nlohmann::json object);
 
   Style style_;
   std::ostream& out_;
@@ -51,6 +56,7 @@ class ProgressReport {
   Clock::time_point lastShownAt_{};
   int lastShownPercent_ = -1;
   bool barOpen_ = false;
+  std::string device_;
 };
 
 using orbelle::formatBytes;

@@ -15,6 +15,8 @@
 #include "InterruptWatch.h"
 #include "Output.h"
 #include "PrefsView.h"
+#include "UnitJob.h"
+#include "UnitsRun.h"
 #include "link/DeviceLock.h"
 #include "link/LinkMessages.h"
 #include "prefs/ComPortMap.h"
@@ -272,33 +274,55 @@ void throwUnlessDone(const CliSession& cli, const SettingsExchange& exchange) {
   }
 }
 
-// One settings exchange on the application's event loop, from `begin` to its end: the link
-// breaking, SIGINT and SIGTERM end it too, and nothing is uploaded once a signal has come.
-const SettingsRecord& runExchange(CliSession& cli, SettingsExchange& exchange,
-                                  const std::function<void()>& begin, bool channelAsked = false) {
-  cli.endWith({.linkBroke = [&exchange] { exchange.linkBroke(); },
-               .interrupted = [&exchange] { exchange.interrupt(); },
-               .failed = [&exchange](std::exception_ptr failure) { exchange.fail(failure); }});
-  // The exchange goes before the session, whichever way this returns.
-  struct Unwatch {
-    CliSession& cli;
-    ~Unwatch() { cli.endWith({}); }
-  } unwatch{cli};
-  QObject::connect(&exchange, &SettingsExchange::ended, &exchange, [&cli] { cli.finished(); });
-  QObject::connect(&exchange, &SettingsExchange::aboutToUpload, &exchange,
-                   [&cli, &exchange, channelAsked] {
-                     noteBeforeUpload(Output(cli.options().json), exchange.record(), channelAsked);
-                     cli.takeSignal();
-                   });
-  begin();
-  cli.runUntil([&exchange] { return exchange.hasEnded(); });
-  throwUnlessDone(cli, exchange);
-  return exchange.record();
-}
+// One unit's settings job: its exchange runs on the application's event loop from `begin` to
+// its end; the link breaking, SIGINT and SIGTERM end it too, and nothing is uploaded once a
+// signal has come.
+class SettingsJob : public UnitJob {
+ public:
+  using Begin = std::function<void(SettingsExchange&)>;
+  // `report` prints what the exchange leaves.
+  using Report = std::function<void(const Output&, const SettingsRecord&)>;
+
+  SettingsJob(const GlobalOptions& options, const CliSession::Unit* unit, Begin begin,
+              Report report, bool channelAsked = false)
+      : UnitJob(options, FeatureWindow::SetBaseUnit, unit),
+        begin_(std::move(begin)),
+        report_(std::move(report)),
+        channelAsked_(channelAsked) {}
+  // The exchange goes before the session.
+  ~SettingsJob() override { cli().endWith({}); }
+
+  void start() override {
+    CliSession& cli = this->cli();
+    cli.open();
+    exchange_ = std::make_unique<SettingsExchange>(cli.session(), cli.timeout());
+    SettingsExchange& exchange = *exchange_;
+    cli.endWith({.linkBroke = [&exchange] { exchange.linkBroke(); },
+                 .interrupted = [&exchange] { exchange.interrupt(); },
+                 .failed = [&exchange](std::exception_ptr failure) { exchange.fail(failure); }});
+    QObject::connect(&exchange, &SettingsExchange::ended, &exchange, [&cli] { cli.finished(); });
+    QObject::connect(&exchange, &SettingsExchange::aboutToUpload, &exchange,
+                     [&cli, &exchange, channelAsked = channelAsked_] {
+                       noteBeforeUpload(cli.out(), exchange.record(), channelAsked);
+                       cli.takeSignal();
+                     });
+    begin_(exchange);
+  }
+  bool ended() const override { return exchange_ && exchange_->hasEnded(); }
+  void conclude() override {
+    throwUnlessDone(cli(), *exchange_);
+    report_(cli().out(), exchange_->record());
+  }
+
+ private:
+  Begin begin_;
+  Report report_;
+  bool channelAsked_;
+  std::unique_ptr<SettingsExchange> exchange_;
+};
 
 // What the base unit echoed of an upload.
-int reportUpload(const GlobalOptions& options, const SettingsRecord& record) {
-  const Output out(options.json);
+void reportUpload(const Output& out, const SettingsRecord& record) {
   // The upload carries no nation, so an echo may name none (or any): show the one read.
   BaseSettings echoed = record.settings;
   std::string nationNote;
@@ -317,17 +341,17 @@ int reportUpload(const GlobalOptions& options, const SettingsRecord& record) {
   result["started_from_defaults"] = record.startedFromDefaults;
   result["also_changed"] = adjusted;
   out.result(result, settingsText(echoed, record, nationNote));
-  return kOk;
 }
 
 int readCommand(const GlobalOptions& options) {
-  CliSession cli(options, FeatureWindow::SetBaseUnit);
-  cli.open();
-  SettingsExchange exchange(cli.session(), cli.timeout());
-  const SettingsRecord& record = runExchange(cli, exchange, [&exchange] { exchange.read(); });
-  Output(options.json)
-      .result(settingsResult(record.settings, record), settingsText(record.settings, record));
-  return kOk;
+  return runOnUnits(options, [&options](const CliSession::Unit* unit) {
+    return std::make_unique<SettingsJob>(
+        options, unit, [](SettingsExchange& exchange) { exchange.read(); },
+        [](const Output& out, const SettingsRecord& record) {
+          out.result(settingsResult(record.settings, record),
+                     settingsText(record.settings, record));
+        });
+  });
 }
 
 int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
@@ -335,20 +359,19 @@ int setCommand(const GlobalOptions& options, const SetArguments& arguments) {
     throw CliError(kBadUsage, "say what to change, for example --channel 3 (see --help)");
   }
   const SettingsChange change = changeFrom(arguments);
-  CliSession cli(options, FeatureWindow::SetBaseUnit);
-  cli.open();
-  SettingsExchange exchange(cli.session(), cli.timeout());
-  return reportUpload(options, runExchange(
-                                   cli, exchange, [&exchange, &change] { exchange.change(change); },
-                                   change.channel.has_value()));
+  return runOnUnits(options, [&options, &change](const CliSession::Unit* unit) {
+    return std::make_unique<SettingsJob>(
+        options, unit, [&change](SettingsExchange& exchange) { exchange.change(change); },
+        reportUpload, change.channel.has_value());
+  });
 }
 
 int defaultsCommand(const GlobalOptions& options) {
-  CliSession cli(options, FeatureWindow::SetBaseUnit);
-  cli.open();
-  SettingsExchange exchange(cli.session(), cli.timeout());
-  return reportUpload(options,
-                      runExchange(cli, exchange, [&exchange] { exchange.restoreDefaults(); }));
+  return runOnUnits(options, [&options](const CliSession::Unit* unit) {
+    return std::make_unique<SettingsJob>(
+        options, unit, [](SettingsExchange& exchange) { exchange.restoreDefaults(); },
+        reportUpload);
+  });
 }
 
 int devicesCommand(const GlobalOptions& options) {

@@ -16,8 +16,9 @@
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "ProgressReport.h"
+#include "UnitJob.h"
+#include "UnitsRun.h"
 #include "UpgradeAccount.h"
-#include "desktop/SleepInhibitor.h"
 #include "protocol/LinkError.h"
 #include "session/UpgradeOperation.h"
 #include "upgrade/FinishNotice.h"
@@ -72,62 +73,92 @@ std::uint64_t checkedImageLength(const std::filesystem::path& path, const Upgrad
                  imageRefusalMessage(image, table) + inParentheses(path, detail));
 }
 
-// One upgrade from start frame to completion, as its operation reports it: a progress report,
-// the advice on a slow adapter, the summary, and the exit status with what went wrong. The
-// time-out is per reply, pauses excluded; vkr has no Upgrade button, and its progress follows
-// each block, which is finer than a percentage.
-class UpgradeRun {
+// One unit's upgrade from start frame to completion, as its operation reports it: a progress
+// report, the advice on a slow adapter, the summary, and the exit status with what went wrong.
+// The time-out is per reply, pauses excluded; vkr has no Upgrade button, and its progress
+// follows each block, which is finer than a percentage.
+class UpgradeJob : public UnitJob {
  public:
-  UpgradeRun(CliSession& cli, const UnitKind& unit, PauseDurations pauses,
-             ProgressReport& progress);
-  ~UpgradeRun() { cli_.endWith({}); }
-  UpgradeRun(const UpgradeRun&) = delete;
-  UpgradeRun& operator=(const UpgradeRun&) = delete;
+  UpgradeJob(const GlobalOptions& options, const CliSession::Unit* unit, const UnitKind& kind,
+             PauseDurations pauses, std::filesystem::path image, std::uint64_t length);
+  ~UpgradeJob() override;
 
-  // Returns once a completion has been reached; throws CliError otherwise.
-  void run(const std::filesystem::path& image);
-
-  const UpgradeOperation& operation() const { return operation_; }
+  void start() override;
+  bool ended() const override { return end_.has_value(); }
+  // Once a completion has been reached, prints the summary; throws CliError otherwise.
+  void conclude() override;
 
  private:
+  static ProgressReport::Style progressStyle(const CliSession& cli);
   void connectOperation();
   void ended(const UpgradeEnd& end);
-  void throwUnlessCompleted(const std::filesystem::path& image) const;
-  CliError transferFailure(const std::filesystem::path& image) const;
+  void keepAwake(bool awake);
+  void throwUnlessCompleted() const;
+  CliError transferFailure() const;
 
   CliSession& cli_;
   const UnitKind& unit_;
-  ProgressReport& progress_;
-  Output out_;
-  // The whole vkr run is one program run, so its one handheld start is the first.
+  std::filesystem::path image_;
+  ProgressReport progress_;
+  // Each unit's run is its own program run: its one handheld start is the first.
   RunHistory runHistory_;
   UpgradeOperation operation_;
   std::optional<UpgradeEnd> end_;
-  // Held from the start frame to the end of the run: a laptop must not sleep mid-transfer.
-  SleepInhibitor sleep_;
+  // From the start frame to the end: a laptop must not sleep mid-transfer.
+  bool awake_ = false;
 };
 
-UpgradeRun::UpgradeRun(CliSession& cli, const UnitKind& unit, PauseDurations pauses,
-                       ProgressReport& progress)
-    : cli_(cli),
-      unit_(unit),
-      progress_(progress),
-      out_(cli.options().json),
-      operation_(cli.session(), unit.unit, runHistory_,
-                 {.pauses = pauses, .silenceLimit = cli.timeout(), .endWhenSilent = true}),
-      sleep_([this](const std::string& line) {
-        cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});
-      }) {
+ProgressReport::Style UpgradeJob::progressStyle(const CliSession& cli) {
+  // A bar redrawn in place cannot show several units.
+  const ProgressReport::Style style = ProgressReport::styleFor(cli.options().json);
+  return cli.amongSeveral() && style == ProgressReport::Style::Bar ? ProgressReport::Style::Lines
+                                                                   : style;
+}
+
+UpgradeJob::UpgradeJob(const GlobalOptions& options, const CliSession::Unit* unit,
+                       const UnitKind& kind, PauseDurations pauses, std::filesystem::path image,
+                       std::uint64_t length)
+    : UnitJob(options, kind.feature, unit),
+      cli_(cli()),
+      unit_(kind),
+      image_(std::move(image)),
+      progress_(progressStyle(cli_), options.json ? cli_.streams().out() : cli_.streams().err(),
+                kind.name, length),
+      operation_(cli_.session(), kind.unit, runHistory_,
+                 {.pauses = pauses, .silenceLimit = cli_.timeout(), .endWhenSilent = true}) {
+  if (unit != nullptr) {
+    progress_.nameDevice(unit->target.name);
+  }
   connectOperation();
   cli_.endWith({.linkBroke = [this] { operation_.linkBroke(); },
                 .interrupted = [this] { operation_.interrupt(); },
                 .failed = [this](std::exception_ptr failure) { operation_.fail(failure); }});
 }
 
-void UpgradeRun::connectOperation() {
+UpgradeJob::~UpgradeJob() {
+  keepAwake(false);
+  cli_.endWith({});
+}
+
+void UpgradeJob::keepAwake(bool awake) {
+  if (awake == awake_) {
+    return;
+  }
+  awake_ = awake;
+  if (awake) {
+    cli_.loop().keepAwake(QStringLiteral("Upgrading the %1").arg(QLatin1String(unit_.name)),
+                          [this](const std::string& line) {
+                            cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});
+                          });
+  } else {
+    cli_.loop().letSleep();
+  }
+}
+
+void UpgradeJob::connectOperation() {
   UpgradeOperation* operation = &operation_;
   QObject::connect(operation, &UpgradeOperation::startSent, operation, [this] {
-    sleep_.acquire(QStringLiteral("Upgrading the %1").arg(QLatin1String(unit_.name)));
+    keepAwake(true);
     progress_.started();
   });
   QObject::connect(operation, &UpgradeOperation::blockSent, operation, [this] {
@@ -145,32 +176,36 @@ void UpgradeRun::connectOperation() {
                    [this](const UpgradeEnd& end) { ended(end); });
 }
 
-void UpgradeRun::run(const std::filesystem::path& image) {
+void UpgradeJob::start() {
+  cli_.open();
   operation_.listen();
   // Nothing goes out once the operator has asked to stop.
   cli_.takeSignal();
   if (!end_) {
-    operation_.start(image);
+    operation_.start(image_);
   }
-  cli_.runUntil([this] { return end_.has_value(); });
-  progress_.end();
-  throwUnlessCompleted(image);
 }
 
-void UpgradeRun::ended(const UpgradeEnd& end) {
+void UpgradeJob::conclude() {
+  progress_.end();
+  throwUnlessCompleted();
+  cli_.out().result(upgradeSummary(operation_), upgradeSummaryText(operation_));
+}
+
+void UpgradeJob::ended(const UpgradeEnd& end) {
   if (end_) {
     return;  // a done reply after the last acknowledgement repeats the completion
   }
   end_ = end;
   if (end.ending == UpgradeEnding::Transfer && isSuccess(end.outcome)) {
     progress_.end();
-    out_.note(end.message.text);
+    cli_.out().note(end.message.text);
   }
-  sleep_.release();
+  keepAwake(false);
   // Whoever left a long transfer to run hears that it ended, well or not; whoever stopped it
-  // is there.
+  // is there. Not for each of several units.
   const auto startedAt = operation_.startedAt();
-  if (startedAt && end.ending != UpgradeEnding::Interrupted &&
+  if (startedAt && end.ending != UpgradeEnding::Interrupted && !cli_.amongSeveral() &&
       ProgressReport::styleFor(false) == ProgressReport::Style::Bar &&
       shouldNotifyFinish(UpgradeOperation::Clock::now() - *startedAt, false,
                          notifyAfterFromEnvironment())) {
@@ -179,13 +214,13 @@ void UpgradeRun::ended(const UpgradeEnd& end) {
   cli_.finished();
 }
 
-void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) const {
+void UpgradeJob::throwUnlessCompleted() const {
   switch (end_->ending) {
     case UpgradeEnding::Transfer:
       if (isSuccess(end_->outcome)) {
         return;
       }
-      throw transferFailure(image);
+      throw transferFailure();
     case UpgradeEnding::Interrupted:
       throw interruptedUpgrade(operation_, end_->stateAtEnd, unit_.name, cli_.interruptedBy());
     case UpgradeEnding::NoReply: {
@@ -210,27 +245,23 @@ void UpgradeRun::throwUnlessCompleted(const std::filesystem::path& image) const 
   }
 }
 
-CliError UpgradeRun::transferFailure(const std::filesystem::path& image) const {
+CliError UpgradeJob::transferFailure() const {
   std::string text = end_->message.text;
   if (end_->outcome == UpgradeOutcome::LinkFailed && end_->refusal) {
     text += cli_.remedyFor(*end_->refusal);
   }
   const ExitCode code = exitCodeFor(end_->outcome);
-  return {code, code == kImageProblem ? text + inParentheses(image, "") : text};
+  return {code, code == kImageProblem ? text + inParentheses(image_, "") : text};
 }
 
 int upgradeCommand(const GlobalOptions& options, const UnitKind& unit,
                    const UpgradeArguments& arguments) {
   const std::filesystem::path image(arguments.image);
   const std::uint64_t length = checkedImageLength(image, unit.table);
-  CliSession cli(options, unit.feature);
-  cli.open();
-  ProgressReport progress(ProgressReport::styleFor(options.json),
-                          options.json ? std::cout : std::cerr, unit.name, length);
-  UpgradeRun run(cli, unit, PauseDurations{}.scaledBy(arguments.pauseScale), progress);
-  run.run(image);
-  Output(options.json).result(upgradeSummary(run.operation()), upgradeSummaryText(run.operation()));
-  return kOk;
+  const PauseDurations pauses = PauseDurations{}.scaledBy(arguments.pauseScale);
+  return runOnUnits(options, [&](const CliSession::Unit* target) {
+    return std::make_unique<UpgradeJob>(options, target, unit, pauses, image, length);
+  });
 }
 
 void addUnitCommand(CLI::App& upgrade, const GlobalOptions& options, std::function<int()>& run,
