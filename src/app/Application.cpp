@@ -138,9 +138,8 @@ int Application::run() {
 }
 
 void registerDialogFonts() {
-  if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
-    return;
-  }
+  // Added whether or not the system has a Tahoma of its own: asking would list every font
+  // family installed, a fifth of the start-up.
   const QDir wineFonts(QStringLiteral("/usr/share/wine/fonts"));
   for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
     const QString path = wineFonts.filePath(QLatin1String(file));

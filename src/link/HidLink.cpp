@@ -21,11 +21,6 @@ constexpr int kReadWaitMs = 100;
 // hidapi drops report ID 0 from input reports: a full report is 38 bytes.
 constexpr int kStrippedReportSize = static_cast<int>(kWireFrameSize);
 
-// The receive thread answers a request to empty the system's queue with reads that do not
-// wait, so the request is answered at once; the bound only keeps a broken device from
-// holding the UI thread.
-constexpr auto kDrainAnswerLimit = std::chrono::milliseconds(500);
-
 using Bytes = std::vector<std::uint8_t>;
 
 void ensureHidInitialised() {
@@ -102,10 +97,9 @@ struct HidLink::Reception {
   std::uint64_t handOversDone = 0;
   std::deque<std::pair<Problem, std::string>> problems;
 
-  // While the thread waits in a hand-over it empties the system's queue on request.
+  // The thread waits in a hand-over, out of every hidapi call: the UI thread may read the
+  // device meanwhile.
   bool parked = false;
-  bool drainAsked = false;
-  std::vector<Bytes> drained;
 
   // Posts to the UI thread; nothing once the link has let go of this opening.
   template <typename Change>
@@ -118,28 +112,7 @@ struct HidLink::Reception {
     wakeUp->wake();
   }
 
-  void drainSystemQueue(hid_device* device, std::array<std::uint8_t, kFrameSize>& buffer) {
-    std::vector<Bytes> taken;
-    int n = 0;
-    while ((n = hid_read_timeout(device, buffer.data(), buffer.size(), 0)) > 0) {
-      if (n >= kStrippedReportSize) {
-        const Report report = toReport(buffer, n);
-        taken.emplace_back(report.begin(), report.end());
-      } else {
-        taken.emplace_back(buffer.begin(), buffer.begin() + n);
-      }
-    }
-    // A read error is left for the next ordinary read, which reports it.
-    const std::lock_guard lock(mutex);
-    for (Bytes& bytes : taken) {
-      drained.push_back(std::move(bytes));
-    }
-    drainAsked = false;
-    changed.notify_all();
-  }
-
-  void handOver(const Report& report, hid_device* device,
-                std::array<std::uint8_t, kFrameSize>& buffer) {
+  void handOver(const Report& report) {
     std::unique_lock lock(mutex);
     if (stopped) {
       return;
@@ -148,23 +121,27 @@ struct HidLink::Reception {
     const std::uint64_t ticket = ++handOversAsked;
     wakeUp->wake();
     parked = true;
-    while (true) {
-      changed.wait(lock, [&] { return handOversDone >= ticket || stopped || drainAsked; });
-      // A request made while the hand-over was ending is still answered: the UI thread
-      // saw this thread parked and waits for it.
-      if (drainAsked && !stopped) {
-        lock.unlock();
-        drainSystemQueue(device, buffer);
-        lock.lock();
-        continue;
-      }
-      if (handOversDone >= ticket || stopped) {
-        break;
-      }
-    }
+    changed.wait(lock, [&] { return handOversDone >= ticket || stopped; });
     parked = false;
   }
 };
+
+// Takes every report the system holds now, without waiting; a read error is left for the next
+// ordinary read, which reports it.
+std::vector<Bytes> drainSystemQueue(hid_device* device) {
+  std::vector<Bytes> taken;
+  std::array<std::uint8_t, kFrameSize> buffer{};
+  int n = 0;
+  while ((n = hid_read_timeout(device, buffer.data(), buffer.size(), 0)) > 0) {
+    if (n >= kStrippedReportSize) {
+      const HidLink::Report report = toReport(buffer, n);
+      taken.emplace_back(report.begin(), report.end());
+    } else {
+      taken.emplace_back(buffer.begin(), buffer.begin() + n);
+    }
+  }
+  return taken;
+}
 
 std::vector<HidCandidate> listBaseUnits() {
   ensureHidInitialised();
@@ -291,27 +268,26 @@ void HidLink::dropUnhandled() {
     return;
   }
   std::vector<Bytes> dropped;
+  bool released = false;
   {
-    std::unique_lock lock(reception->mutex);
+    const std::lock_guard lock(reception->mutex);
+    // A thread waiting in a hand-over has not read what the system queued since, and reads
+    // nothing until released: empty that queue here, before the frame goes out, without a
+    // round trip to the thread. A thread inside a read has found the queue empty when it
+    // began, and anything it reads from now on counts as an answer.
+    if (reception->parked && !reception->stopped) {
+      dropped = drainSystemQueue(device_.get());
+    }
     if (reception->pending) {
       // Read before this frame goes out, and not handed over yet.
-      dropped.emplace_back(reception->pending->begin(), reception->pending->end());
+      dropped.insert(dropped.begin(),
+                     Bytes(reception->pending->begin(), reception->pending->end()));
       reception->pending.reset();
       reception->handOversDone = reception->handOversAsked;
+      released = true;
     }
-    // A thread waiting in a hand-over has not read what the system queued since: have it
-    // empty that queue now, before the frame goes out. A thread inside a read has found the
-    // queue empty when it began, and anything it reads from now on counts as an answer.
-    if (reception->parked && !reception->stopped) {
-      reception->drainAsked = true;
-      reception->changed.notify_all();
-      reception->changed.wait_for(lock, kDrainAnswerLimit, [&] { return !reception->drainAsked; });
-      reception->drainAsked = false;
-    }
-    for (Bytes& bytes : reception->drained) {
-      dropped.push_back(std::move(bytes));
-    }
-    reception->drained.clear();
+  }
+  if (released) {
     reception->changed.notify_all();
   }
   if (onDropped_) {
@@ -374,7 +350,7 @@ void HidLink::receiveLoop(const std::shared_ptr<Reception>& reception,
       r.post([&] { r.problems.emplace_back(Problem::ShortRead, shortReadText(n)); });
       continue;
     }
-    r.handOver(toReport(buffer, n), device.get(), buffer);
+    r.handOver(toReport(buffer, n));
   }
 }
 

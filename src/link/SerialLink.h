@@ -111,6 +111,9 @@ class SerialLink : public QObject, public SerialTransport {
   // comes in.
   void waitOutQuietSpell();
   void onBytesWritten();
+  // Writes what the system takes at once, unless the port still holds bytes to write; how
+  // many it took.
+  std::size_t writeDirectly(std::span<const std::uint8_t> bytes);
   // Closes the port and keeps the device lock.
   void closePort();
   void dropBuffered();
@@ -140,6 +143,7 @@ class SerialLink : public QObject, public SerialTransport {
   bool pseudoTerminal_ = false;       // no wire: the peer may answer at once
   ReplyEvidence evidence_;
   std::size_t wakeThreshold_ = 1;
+  int timerSlack_ = -1;  // the thread's own, while the port has it at 1 ns
   std::chrono::milliseconds handlingDelay_{0};
   QTimer delayTimer_;
   std::vector<std::function<void()>> drainWaiters_;

@@ -45,6 +45,8 @@ void ReplyEvidence::observe(Clock::time_point at, std::size_t gathered, std::siz
   const auto behind = static_cast<Duration::rep>(std::max<std::size_t>(queued, 1) - 1);
   const Clock::time_point bound = at - backDatingByteTime() * behind;
   begunBy_ = begunBy_ ? std::min(*begunBy_, bound) : bound;
+  const Clock::time_point about = at - estimateByteTime() * behind;
+  begunAbout_ = begunAbout_ ? std::min(*begunAbout_, about) : about;
   if (gathered >= kFrameBytes) {
     return;
   }
@@ -96,8 +98,9 @@ ReplyEvidence::Verdict ReplyEvidence::frameComplete() {
   if (!verdict.stale && lastSentAt_ && !answerSeen_) {
     answerSeen_ = true;
     judgeWireLikeness(begunAt);
-    const Duration wire = frameTime(judging.value_or(pseudoTerminal_ ? Duration{} : portByteTime_));
-    verdict.turnaround = std::max(Duration{}, begunAt - (*lastSentAt_ + wire));
+    const Clock::time_point about = begunAbout_.value_or(begunAt);
+    verdict.turnaround =
+        std::max(Duration{}, about - (*lastSentAt_ + frameTime(estimateByteTime())));
   }
   frameAbandoned();
   return verdict;
@@ -105,6 +108,7 @@ ReplyEvidence::Verdict ReplyEvidence::frameComplete() {
 
 void ReplyEvidence::frameAbandoned() {
   begunBy_.reset();
+  begunAbout_.reset();
   firstPartial_.reset();
   lastPartial_.reset();
 }
@@ -134,6 +138,14 @@ std::optional<Duration> ReplyEvidence::judgingByteTime() const {
     return std::nullopt;
   }
   return learnedPace();
+}
+
+Duration ReplyEvidence::estimateByteTime() const {
+  const std::optional<Duration> judging = judgingByteTime();
+  if (!pseudoTerminal_) {
+    return portByteTime_;
+  }
+  return judging ? std::max(*judging, portByteTime_) : Duration{};
 }
 
 Duration ReplyEvidence::spellByteTime() const {

@@ -68,6 +68,10 @@ class ReplyEvidence {
   std::optional<Duration> judgingByteTime() const;
   // The byte time the quiet spell is measured in.
   Duration spellByteTime() const;
+  // The byte time a turnaround is measured in: the judging one, but on a pseudo-terminal not
+  // below the port's, since a learned pace is a lower bound and a peer pacing at the port's
+  // rate is the common case; zero for a peer that answers at once.
+  Duration estimateByteTime() const;
   // Whether a pseudo-terminal's peer has shown its pace often enough to stop watching its
   // every byte.
   bool paceSettled() const;
@@ -89,6 +93,7 @@ class ReplyEvidence {
   // The frame in progress: the latest moment its first byte can have arrived, and its first
   // and last observations while it was incomplete.
   std::optional<Clock::time_point> begunBy_;
+  std::optional<Clock::time_point> begunAbout_;  // the same, at estimateByteTime()
   std::optional<Observation> firstPartial_;
   std::optional<Observation> lastPartial_;
   // Lower bounds of the pseudo-terminal peer's byte time, one per frame that showed it.

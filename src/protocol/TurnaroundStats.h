@@ -27,6 +27,9 @@ class TurnaroundStats {
   // Zero while there is no sample.
   Duration median() const { return percentile(50); }
   Duration percentile95() const { return percentile(95); }
+  // What all but a quarter of the samples took at least: an adapter's latency timer delays
+  // every reply, a busy machine only some of them.
+  Duration lowerQuartile() const { return percentile(25); }
 
  private:
   // The nearest-rank percentile: the middle of the bin that holds that sample, kept within

@@ -63,15 +63,7 @@ QFont labelFont(LabelFont font) {
 
 }  // namespace
 
-MainWindow::MainWindow(WindowServices context)
-    : context_(context),
-      setBaseUnit_(context),
-      upgradeBase_(UpgradeWindow::Unit::Base, context),
-      upgradeHandheld_(UpgradeWindow::Unit::Handheld, context),
-      setProtocol_(context.store, context.prefs, context.messages, context.storeTrouble,
-                   context.look,
-                   [&session = context.session] { return session.checkChosenLink(); }),
-      about_(context.look) {
+MainWindow::MainWindow(WindowServices context) : context_(context) {
   setObjectName(QStringLiteral("dialog102"));
   setWindowTitle(QStringLiteral("Orbelle"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -150,14 +142,46 @@ void MainWindow::initialise(const QString& argumentText) {
 QDialog& MainWindow::featureWindow(FeatureWindow feature) {
   switch (feature) {
     case FeatureWindow::SetBaseUnit:
-      return setBaseUnit_;
+      return setBaseUnitWindow();
     case FeatureWindow::UpgradeBaseUnit:
-      return upgradeBase_;
     case FeatureWindow::UpgradeHandheldUnit:
-      return upgradeHandheld_;
+      return upgradeWindow(feature);
     default:
-      return setProtocol_;
+      return setProtocolWindow();
   }
+}
+
+UpgradeWindow& MainWindow::upgradeWindow(FeatureWindow feature) {
+  const bool handheld = feature == FeatureWindow::UpgradeHandheldUnit;
+  std::unique_ptr<UpgradeWindow>& window = handheld ? upgradeHandheld_ : upgradeBase_;
+  if (!window) {
+    window = std::make_unique<UpgradeWindow>(
+        handheld ? UpgradeWindow::Unit::Handheld : UpgradeWindow::Unit::Base, context_);
+  }
+  return *window;
+}
+
+SetBaseUnitWindow& MainWindow::setBaseUnitWindow() {
+  if (!setBaseUnit_) {
+    setBaseUnit_ = std::make_unique<SetBaseUnitWindow>(context_);
+  }
+  return *setBaseUnit_;
+}
+
+SetProtocolWindow& MainWindow::setProtocolWindow() {
+  if (!setProtocol_) {
+    setProtocol_ = std::make_unique<SetProtocolWindow>(
+        context_.store, context_.prefs, context_.messages, context_.storeTrouble, context_.look,
+        [&session = context_.session] { return session.checkChosenLink(); });
+  }
+  return *setProtocol_;
+}
+
+AboutBox& MainWindow::aboutBox() {
+  if (!about_) {
+    about_ = std::make_unique<AboutBox>(context_.look);
+  }
+  return *about_;
 }
 
 void MainWindow::runLinkedFeature(FeatureWindow feature) {
@@ -170,27 +194,29 @@ void MainWindow::runLinkedFeature(FeatureWindow feature) {
     upgradeWindow(feature).prepare(feature == FeatureWindow::UpgradeHandheldUnit &&
                                    startHandheldAtOnce_);
   } else {
-    setBaseUnit_.prepare();
+    setBaseUnitWindow().prepare();
   }
   context_.modal.run(featureWindow(feature));
 }
 
 void MainWindow::linkBroken() {
   const FeatureWindow feature = activeFeature();
+  const auto& window =
+      feature == FeatureWindow::UpgradeHandheldUnit ? upgradeHandheld_ : upgradeBase_;
   if ((feature == FeatureWindow::UpgradeBaseUnit ||
        feature == FeatureWindow::UpgradeHandheldUnit) &&
-      upgradeWindow(feature).isVisible()) {
+      window && window->isVisible()) {
     upgradeWindow(feature).linkBroken();
   }
 }
 
 void MainWindow::runSetProtocol() {
   context_.session.dispatcher().setActiveFeature(FeatureWindow::SetProtocol);
-  setProtocol_.initialise();
-  context_.modal.run(setProtocol_);
+  setProtocolWindow().initialise();
+  context_.modal.run(setProtocolWindow());
 }
 
-void MainWindow::showAbout() { context_.modal.run(about_); }
+void MainWindow::showAbout() { context_.modal.run(aboutBox()); }
 
 std::unique_ptr<QMenu> MainWindow::contextMenu() {
   auto menu = std::make_unique<QMenu>(this);

@@ -42,12 +42,11 @@ class MainWindow : public QDialog {
 
   FeatureWindow activeFeature() const { return context_.session.dispatcher().activeFeature(); }
   QDialog& featureWindow(FeatureWindow feature);
-  UpgradeWindow& upgradeWindow(FeatureWindow feature) {
-    return feature == FeatureWindow::UpgradeHandheldUnit ? upgradeHandheld_ : upgradeBase_;
-  }
-  SetBaseUnitWindow& setBaseUnitWindow() { return setBaseUnit_; }
-  SetProtocolWindow& setProtocolWindow() { return setProtocol_; }
-  AboutBox& aboutBox() { return about_; }
+  // Each window is built the first time it is wanted, then kept for the whole run.
+  UpgradeWindow& upgradeWindow(FeatureWindow feature);
+  SetBaseUnitWindow& setBaseUnitWindow();
+  SetProtocolWindow& setProtocolWindow();
+  AboutBox& aboutBox();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -59,11 +58,13 @@ class MainWindow : public QDialog {
   void addCommand(const DialogUnits& units, const ControlRow& row, FeatureWindow feature);
 
   WindowServices context_;
-  SetBaseUnitWindow setBaseUnit_;
-  UpgradeWindow upgradeBase_;
-  UpgradeWindow upgradeHandheld_;
-  SetProtocolWindow setProtocol_;
-  AboutBox about_;
+  // Built on first use: most runs open one or two of them, and building all five took a
+  // third of the start-up.
+  std::unique_ptr<SetBaseUnitWindow> setBaseUnit_;
+  std::unique_ptr<UpgradeWindow> upgradeBase_;
+  std::unique_ptr<UpgradeWindow> upgradeHandheld_;
+  std::unique_ptr<SetProtocolWindow> setProtocol_;
+  std::unique_ptr<AboutBox> about_;
   // The start-up's "handheld" opening starts its transfer at once; later openings wait for
   // the operator.
   bool startHandheldAtOnce_ = false;

@@ -86,12 +86,15 @@ std::optional<std::string> adapterDelayAdvice(const TurnaroundStats& turnarounds
   // Asked after every block: the median walks a few thousand bins, so it is looked at only
   // when the count of samples doubles (16, 32, 64, ...), not once per block of a
   // half-million-block image.
+  // The lower quartile, not the median: an adapter's delay comes before every reply, while a
+  // machine too busy to notice a reply at once delays some of them; that is no adapter's
+  // doing, and is not blamed on one.
   const std::size_t count = turnarounds.count();
   if (count < kSettledSamples || (count & (count - 1)) != 0 ||
-      turnarounds.median() <= kAdapterDelay) {
+      turnarounds.lowerQuartile() <= kAdapterDelay) {
     return std::nullopt;
   }
-  const double delay = std::chrono::duration<double>(turnarounds.median()).count();
+  const double delay = std::chrono::duration<double>(turnarounds.lowerQuartile()).count();
   const double blocks = std::ceil(static_cast<double>(imageLength) / kBlockSize);
   std::string text = "The serial line adds about " + std::to_string(std::lround(delay * 1000.0)) +
                      " ms before each reply (a USB-serial adapter's latency timer): this "
