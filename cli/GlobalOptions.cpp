@@ -7,6 +7,7 @@
 #include "CliError.h"
 #include "DecimalNumbers.h"
 #include "prefs/ComPortMap.h"
+#include "prefs/RemotePort.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkProtocol.h"
 
@@ -52,7 +53,8 @@ void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
       ->transform(decimalInteger())
       ->check(CLI::IsMember(rates));
   app.add_option("--device", options.device,
-                 "Serial device to use instead of the COM port mapping (implies rs232)");
+                 "Serial device to use instead of the COM port mapping (implies rs232): its "
+                 "full path, or rfc2217://HOST:PORT or socket://HOST:PORT");
   app.add_option("--unit", options.units,
                  "A base unit to work on (repeatable; several run at once): a USB unit's path "
                  "or serial number as vkr devices lists them, a serial device's full path, or "
@@ -94,6 +96,9 @@ void checkUnitOptions(const GlobalOptions& options) {
                      "--unit needs a unit's path, serial number or URL, without "
                      "control characters");
     }
+    if (isRemotePortText(id) && !parseRemotePort(id)) {
+      throw CliError(kBadUsage, "--unit " + id + ": " + describeComPathFault(ComPathFault::BadUrl));
+    }
   }
 }
 
@@ -109,7 +114,8 @@ void checkGlobalOptions(const GlobalOptions& options) {
       // Not echoed: a control character would reach the terminal.
       throw CliError(kBadUsage,
                      "--device cannot be used: " + std::string(describeComPathFault(*fault)) +
-                         "; give the device's full path, for example /dev/ttyUSB0");
+                         "; give the device's full path, for example /dev/ttyUSB0, or "
+                         "rfc2217://HOST:PORT or socket://HOST:PORT");
     }
   }
   if (!options.units.empty() || options.allUnits) {

@@ -60,7 +60,8 @@ std::string checkDevicePath(const std::string& path) {
     // Not echoed: a control character would reach the terminal.
     throw CliError(kBadUsage,
                    "the device path cannot be used: " + std::string(describeComPathFault(*fault)) +
-                       "; give the device's full path, for example /dev/ttyUSB0");
+                       "; give the device's full path, for example /dev/ttyUSB0, or "
+                       "rfc2217://HOST:PORT or socket://HOST:PORT");
   }
   if (path.size() > kLongestStoredText) {
     throw CliError(kBadUsage, "the device path is longer than " +
@@ -124,7 +125,10 @@ void addComCommand(CLI::App& set, const GlobalOptions& options, std::function<in
   auto path = std::make_shared<std::string>();
   CLI::App* com = set.add_subcommand("com", "Name the serial device behind COM<N>");
   com->add_option("number", *number, "1 to 4")->required();
-  com->add_option("path", *path, "the serial device, for example /dev/ttyUSB0")->required();
+  com->add_option("path", *path,
+                  "the serial device, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or "
+                  "socket://HOST:PORT")
+      ->required();
   com->callback([&options, &run, number, path] {
     run = [&options, number, path] {
       const std::string name = comValueName(parseComNumber(*number));

@@ -21,6 +21,7 @@
 #include "link/LinkMessages.h"
 #include "prefs/ComPortMap.h"
 #include "prefs/RegistryStore.h"
+#include "prefs/RemotePort.h"
 #include "protocol/LineSettings.h"
 #include "session/SettingsExchange.h"
 #include "settings/SettingsChange.h"
@@ -415,11 +416,15 @@ int devicesCommand(const GlobalOptions& options) {
     const ComDevice device = resolveComDevice(n, store.get());
     // A refused name is never looked up: a bare one would be found in the current folder.
     const bool present = !device.fault && std::filesystem::exists(device.path);
+    // A port on a network serial server is not looked for: only an opening tells.
+    const bool remote = !device.fault && isRemotePortText(device.path);
     com[comValueName(n)] = {
-        {"device", device.path}, {"source", describeSource(device.source)}, {"present", present}};
+        {"device", device.path},
+        {"source", describeSource(device.source)},
+        {"present", remote ? nlohmann::json(nullptr) : nlohmann::json(present)}};
     addIgnoredNote(com[comValueName(n)], device, n, *store);
     text += "  " + comValueName(n) + "  " + shownDevicePath(device) + " (" +
-            describeSource(device.source) + (present ? "" : ", not present") +
+            describeSource(device.source) + (present || remote ? "" : ", not present") +
             ignoredNote(device, n, *store) + ")\n";
   }
   Output(options.json).result({{"usb", usb}, {"com", com}}, text);

@@ -32,6 +32,9 @@ std::string deviceKey(const std::string& devicePath) {
 #ifdef _WIN32
   return devicePath;
 #else
+  if (devicePath.find("://") != std::string::npos) {
+    return devicePath;  // a network serial server's port: no file to resolve
+  }
   std::error_code failed;
   const std::filesystem::path resolved = std::filesystem::weakly_canonical(devicePath, failed);
   return failed || resolved.empty() ? devicePath : resolved.string();

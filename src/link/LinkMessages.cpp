@@ -83,4 +83,10 @@ std::string unknownLineSettingsText(std::string_view settings) {
   return text;
 }
 
+std::string remotePortLostText(std::string_view portName, std::string_view why) {
+  std::string text("the connection to ");
+  text.append(portName).append(" was lost: ").append(why);
+  return text;
+}
+
 }  // namespace orbelle

@@ -54,6 +54,8 @@ std::string serialNotOpenText(std::string_view portName);
 // "COM3 (/dev/ttyS2) hung up or went away". The system's words for it ("Inappropriate ioctl
 // for device", "Input/output error") say nothing more and are left out.
 std::string serialPortLostText(std::string_view portName);
+// "the connection to rfc2217://host:2217 was lost: The remote host closed the connection".
+std::string remotePortLostText(std::string_view portName, std::string_view why);
 std::string lineSettingsRefusedText(std::string_view settings, std::string_view device,
                                     std::string_view portText);
 std::string unknownLineSettingsText(std::string_view settings);

@@ -15,6 +15,7 @@
 #endif
 
 #include "link/LinkMessages.h"
+#include "prefs/RemotePort.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
 
@@ -101,6 +102,9 @@ SerialLink::SerialLink(DeviceResolver resolver, FrameCallback onFrame, ProblemCa
   connect(&port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
   connect(&port_, &QSerialPort::bytesWritten, this, &SerialLink::onBytesWritten);
   connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+  connect(&remotePort_, &RemoteSerialPort::readyRead, this, &SerialLink::onReadyRead);
+  connect(&remotePort_, &RemoteSerialPort::bytesWritten, this, &SerialLink::onBytesWritten);
+  connect(&remotePort_, &RemoteSerialPort::lost, this, &SerialLink::onRemoteLost);
   delayTimer_.setSingleShot(true);
   delayTimer_.setTimerType(Qt::PreciseTimer);
   connect(&delayTimer_, &QTimer::timeout, this, &SerialLink::handleArrivals);
@@ -133,6 +137,20 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
       throw LinkError(serialOpenRefusedText(portName(), refusal.portText), refusal);
     }
   }
+  remote_ = isRemotePortText(device.path);
+  if (remote_) {
+    openRemote(device.path, baudrate);
+    deviceLock_ = std::move(lock.lock);
+    lockedPath_ = device.path;
+    pseudoTerminal_ = false;
+    sharpenTimers();
+    if (onNote_) {
+      onNote_("low latency unsupported");
+    }
+    evidence_.reset(portByteTime(), false);
+    settleInput();
+    return;
+  }
   port_.setPortName(QString::fromStdString(device.path));
   if (!port_.isOpen() && !port_.open(QIODevice::ReadWrite)) {
     const LinkFailure reason = failureOf(port_.error(), device.path);
@@ -148,14 +166,7 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   updateWakeThreshold();
   const bool lowLatency =
       lowLatency_.enable(static_cast<int>(port_.handle())) == LowLatencySerial::Result::On;
-#ifdef __linux__
-  // The quiet spell before each frame is a sleep of a fraction of a millisecond: the 50 us the
-  // system may add to a sleep would cost a third of it at 115200.
-  if (timerSlack_ < 0) {
-    timerSlack_ = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
-    ::prctl(PR_SET_TIMERSLACK, 1, 0, 0, 0);
-  }
-#endif
+  sharpenTimers();
   if (onNote_) {
     onNote_(lowLatency ? "low latency on" : "low latency unsupported");
   }
@@ -164,6 +175,31 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   }
   evidence_.reset(portByteTime(), pseudoTerminal_);
   settleInput();
+}
+
+void SerialLink::sharpenTimers() {
+#ifdef __linux__
+  // The quiet spell before each frame is a sleep of a fraction of a millisecond: the 50 us the
+  // system may add to a sleep would cost a third of it at 115200.
+  if (timerSlack_ < 0) {
+    timerSlack_ = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    ::prctl(PR_SET_TIMERSLACK, 1, 0, 0, 0);
+  }
+#endif
+}
+
+void SerialLink::openRemote(const std::string& device, std::int32_t baudrate) {
+  const std::optional<RemotePort> address = parseRemotePort(device);
+  const auto settings = parseLineSettings(lineSettingsForBaudrate(baudrate).value_or(
+      lineSettingsForBaudrate(kOfferedRates.front().baudrate).value_or("")));
+  if (!address || !settings) {
+    throw LinkError(serialOpenRefusedText(portName(), describeComPathFault(ComPathFault::BadUrl)));
+  }
+  try {
+    remotePort_.open(*address, device, *settings);
+  } catch (const LinkError& refused) {
+    throw LinkError(serialOpenRefusedText(portName(), refused.what()), refused.refusal());
+  }
 }
 
 void SerialLink::settleInput() {
@@ -185,28 +221,38 @@ void SerialLink::settleInput() {
   setWakeThreshold(1);
   discardInput();
   pullingIn_ = true;
-  while (port_.isOpen() && Clock::now() < giveUpAt && port_.waitForReadyRead(quietMs)) {
-    dropBytes(port_.readAll());
+  while (io().isOpen() && Clock::now() < giveUpAt && io().waitForReadyRead(quietMs)) {
+    dropBytes(io().readAll());
   }
   pullingIn_ = false;
-  dropBytes(port_.readAll());
+  dropBytes(io().readAll());
   strayBytesToCome_ = 0;  // the quiet ended whatever was on its way
   reportDropped();
   updateWakeThreshold();
 }
 
-bool SerialLink::portOpen() const { return port_.isOpen(); }
+bool SerialLink::portOpen() const { return io().isOpen(); }
+
+int SerialLink::descriptor() const {
+  return static_cast<int>(remote_ ? remotePort_.socketDescriptor() : port_.handle());
+}
 
 std::string SerialLink::portName() const {
   return namedByCom_ ? comPortName(comNumber_, devicePath_) : devicePath_;
 }
 
 void SerialLink::send(std::span<const std::uint8_t, kWireFrameSize> bytes) {
-  if (!port_.isOpen()) {
+  if (!io().isOpen()) {
     return;
   }
   // Taken just before the write, so the wire can only end later than counted.
   evidence_.frameSent(Clock::now());
+  if (remote_) {
+    remotePort_.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qint64>(bytes.size()));
+    remotePort_.flush();
+    return;
+  }
   std::size_t written = writeDirectly(bytes);
   if (written < bytes.size()) {
     // The rest waits in the port's buffer for the system to take it; its error, if any, is
@@ -238,8 +284,18 @@ void SerialLink::setLineSettings(std::string_view text) {
   if (!settings) {
     throw LinkError(unknownLineSettingsText(text));
   }
-  if (!port_.isOpen()) {
+  if (!io().isOpen()) {
     return;  // applied at the next opening, which sets the preferred rate anyway
+  }
+  if (remote_) {
+    try {
+      remotePort_.setLine(*settings);
+    } catch (const LinkError& refused) {
+      throw LinkError(lineSettingsRefusedText(text, devicePath_, refused.what()),
+                      refused.refusal());
+    }
+    evidence_.setPortByteTime(portByteTime());
+    return;
   }
   const bool applied =
       port_.setBaudRate(settings->rate) &&
@@ -263,7 +319,7 @@ void SerialLink::dropUnhandled() {
 
 void SerialLink::waitOutQuietSpell() {
   const std::optional<Clock::time_point> until = evidence_.quietUntil();
-  if (!until || !port_.isOpen()) {
+  if (!until || !io().isOpen()) {
     return;
   }
   const Clock::duration left = *until - Clock::now();
@@ -276,7 +332,7 @@ void SerialLink::waitOutQuietSpell() {
   const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
   const timespec timeout{static_cast<time_t>(ns / 1'000'000'000),
                          static_cast<long>(ns % 1'000'000'000)};
-  pollfd watched{static_cast<int>(port_.handle()), POLLIN, 0};
+  pollfd watched{descriptor(), POLLIN, 0};
   ::ppoll(&watched, 1, &timeout, nullptr);
 #else
   std::this_thread::sleep_for(left);
@@ -284,7 +340,7 @@ void SerialLink::waitOutQuietSpell() {
 }
 
 void SerialLink::dropBuffered() {
-  if (!port_.isOpen()) {
+  if (!io().isOpen()) {
     return;
   }
   // QSerialPort reads from the system only when its notifier fires: take in what the
@@ -293,12 +349,12 @@ void SerialLink::dropBuffered() {
   if (bytesWaitingInSystem()) {
     setWakeThreshold(1);
     pullingIn_ = true;
-    while (port_.isOpen() && port_.waitForReadyRead(0)) {
+    while (io().isOpen() && io().waitForReadyRead(0)) {
     }
     pullingIn_ = false;
   }
   evidence_.frameAbandoned();
-  dropBytes(port_.readAll());
+  dropBytes(io().readAll());
   updateWakeThreshold();
 }
 
@@ -348,6 +404,17 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
   }
 }
 
+void SerialLink::onRemoteLost(const QString& why) {
+  if (!io().isOpen()) {
+    return;
+  }
+  const std::string text = remotePortLostText(portName(), why.toStdString());
+  close();
+  if (onProblem_) {
+    onProblem_(Problem::PortLost, text);
+  }
+}
+
 void SerialLink::close() {
   closePort();
   deviceLock_.reset();
@@ -357,6 +424,9 @@ void SerialLink::closePort() {
   delayTimer_.stop();
   evidence_.frameAbandoned();
   reportDropped();
+  if (remotePort_.isOpen()) {
+    remotePort_.close();
+  }
   if (port_.isOpen()) {
     lowLatency_.restore(static_cast<int>(port_.handle()));
     port_.close();
@@ -371,7 +441,7 @@ void SerialLink::closePort() {
 }
 
 void SerialLink::whenDrained(std::function<void()> then) {
-  if (!port_.isOpen() || port_.bytesToWrite() == 0) {
+  if (!io().isOpen() || io().bytesToWrite() == 0) {
     then();
     return;
   }
@@ -379,7 +449,7 @@ void SerialLink::whenDrained(std::function<void()> then) {
 }
 
 void SerialLink::onBytesWritten() {
-  if (port_.isOpen() && port_.bytesToWrite() > 0) {
+  if (io().isOpen() && io().bytesToWrite() > 0) {
     return;
   }
   auto waiters = std::move(drainWaiters_);
@@ -403,15 +473,15 @@ void SerialLink::onReadyRead() {
 }
 
 void SerialLink::handleArrivals() {
-  if (!port_.isOpen()) {
+  if (!io().isOpen()) {
     return;
   }
   if (strayBytesToCome_ > 0) {
-    dropBytes(port_.read(static_cast<qint64>(strayBytesToCome_)));
+    dropBytes(io().read(static_cast<qint64>(strayBytesToCome_)));
   }
-  while (port_.isOpen() && strayBytesToCome_ == 0 && port_.bytesAvailable() > 0) {
+  while (io().isOpen() && strayBytesToCome_ == 0 && io().bytesAvailable() > 0) {
     // Counted first, timed after: whatever the count includes had come by then.
-    const auto buffered = static_cast<std::size_t>(port_.bytesAvailable());
+    const auto buffered = static_cast<std::size_t>(io().bytesAvailable());
     const Clock::time_point now = Clock::now();
     evidence_.observe(now, std::min(buffered, kWireFrameSize), buffered);
     // Like a receive threshold of 38: fewer bytes stay buffered until the rest arrives.
@@ -424,7 +494,7 @@ void SerialLink::handleArrivals() {
       break;
     }
     // Only this frame goes: what follows it may be the real answer's first bytes.
-    dropBytes(port_.read(static_cast<qint64>(kWireFrameSize)));
+    dropBytes(io().read(static_cast<qint64>(kWireFrameSize)));
     if (onTooSoon_) {
       onTooSoon_();
     }
@@ -433,6 +503,9 @@ void SerialLink::handleArrivals() {
 }
 
 bool SerialLink::bytesWaitingInSystem() {
+  if (remote_) {
+    return remotePort_.bytesWaitingInSystem();
+  }
 #ifdef __linux__
   int waiting = 0;
   return ::ioctl(static_cast<int>(port_.handle()), FIONREAD, &waiting) != 0 || waiting > 0;
@@ -443,7 +516,7 @@ bool SerialLink::bytesWaitingInSystem() {
 
 void SerialLink::setWakeThreshold(std::size_t bytes) {
 #ifdef __linux__
-  if (bytes == wakeThreshold_ || !port_.isOpen()) {
+  if (bytes == wakeThreshold_ || !port_.isOpen() || remote_) {
     return;
   }
   termios line{};
@@ -462,11 +535,11 @@ void SerialLink::setWakeThreshold(std::size_t bytes) {
 }
 
 void SerialLink::updateWakeThreshold() {
-  if (!port_.isOpen()) {
+  if (!io().isOpen()) {
     return;
   }
   std::size_t wanted = 1;
-  const auto buffered = static_cast<std::size_t>(port_.bytesAvailable());
+  const auto buffered = static_cast<std::size_t>(io().bytesAvailable());
   // A frame being dropped is taken in as it ends, so that nothing of it lingers unread (a
   // peer going away waits for its last bytes to be read).
   if (evidence_.paceSettled() && buffered < kWireFrameSize) {
@@ -476,14 +549,15 @@ void SerialLink::updateWakeThreshold() {
 }
 
 SerialLink::Clock::duration SerialLink::portByteTime() const {
-  return std::chrono::duration_cast<Clock::duration>(wireTime(lineOf(port_), 1));
+  return std::chrono::duration_cast<Clock::duration>(
+      wireTime(remote_ ? remotePort_.line() : lineOf(port_), 1));
 }
 
 void SerialLink::takeFrame(const ReplyEvidence::Verdict& verdict, Clock::time_point noticedAt) {
   if (verdict.turnaround) {
     turnarounds_.add(std::chrono::duration_cast<TurnaroundStats::Duration>(*verdict.turnaround));
   }
-  const QByteArray data = port_.readAll();
+  const QByteArray data = io().readAll();
   std::array<std::uint8_t, kWireFrameSize> frame{};
   std::copy_n(reinterpret_cast<const std::uint8_t*>(data.constData()), kWireFrameSize,
               frame.begin());

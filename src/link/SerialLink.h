@@ -11,6 +11,7 @@
 
 #include "link/DeviceLock.h"
 #include "link/LowLatencySerial.h"
+#include "link/RemoteSerialPort.h"
 #include "prefs/ComPortMap.h"
 #include "protocol/ReplyEvidence.h"
 #include "protocol/Transport.h"
@@ -31,6 +32,11 @@ namespace orbelle {
 //
 // A port that goes away (a hang-up) is closed and reported at once. Everything runs on the
 // thread that owns the object.
+//
+// A port on a network serial server (rfc2217://HOST:PORT, socket://HOST:PORT) is opened where
+// a device would be, and read and judged as a wire at its rate: the network only adds delay,
+// which the evidence allows for, and a reply and its repeat that TCP merges into one read are
+// what a queue holds anyway.
 class SerialLink : public QObject, public SerialTransport {
   Q_OBJECT
 
@@ -119,10 +125,23 @@ class SerialLink : public QObject, public SerialTransport {
   void dropBuffered();
   void reportDropped();
   void onError(QSerialPort::SerialPortError error);
+  void onRemoteLost(const QString& why);
+  // Connects to the network serial server named by `device`, at the line of `baudrate`.
+  void openRemote(const std::string& device, std::int32_t baudrate);
+  // The byte stream of the port open now: the device's, or the network serial server's.
+  QIODevice& io() { return remote_ ? static_cast<QIODevice&>(remotePort_) : port_; }
+  const QIODevice& io() const {
+    return remote_ ? static_cast<const QIODevice&>(remotePort_) : port_;
+  }
+  int descriptor() const;
+  // Takes the timer slack away while the port is open (given back as it closes).
+  void sharpenTimers();
   // Reports `bytes` as dropped and notes how much of a frame they leave unfinished.
   void dropBytes(const QByteArray& bytes);
 
   QSerialPort port_;
+  RemoteSerialPort remotePort_;
+  bool remote_ = false;                     // the port open now is remotePort_
   std::unique_ptr<DeviceLock> deviceLock_;  // held while the port is open
   std::string lockedPath_;
   DeviceResolver resolver_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "prefs/RemotePort.h"
+
 namespace orbelle {
 
 std::string comValueName(std::int32_t comNumber) { return "COM" + std::to_string(comNumber); }
@@ -16,6 +18,9 @@ std::optional<ComPathFault> checkComDevicePath(std::string_view path) {
         return b < 0x20 || b == 0x7F;
       })) {
     return ComPathFault::ControlCharacter;
+  }
+  if (isRemotePortText(path)) {
+    return parseRemotePort(path) ? std::nullopt : std::optional(ComPathFault::BadUrl);
   }
 #ifndef _WIN32
   if (path.front() != '/') {
@@ -33,6 +38,8 @@ const char* describeComPathFault(ComPathFault fault) {
       return "it is not a full path (one that begins with /)";
     case ComPathFault::ControlCharacter:
       return "it holds a control character";
+    case ComPathFault::BadUrl:
+      return "it is not a URL of the form rfc2217://HOST:PORT or socket://HOST:PORT";
   }
   return "it is not usable";
 }

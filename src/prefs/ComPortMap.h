@@ -21,8 +21,11 @@ enum class ComPathFault {
   // as COM7 are taken as they are.
   NotAbsolute,
   ControlCharacter,  // no device is named so; most likely a paste or a script gone wrong
+  // Begins as an rfc2217:// or socket:// URL but names no host and port (see RemotePort.h).
+  BadUrl,
 };
 
+// A device's full path, or the URL of a port on a network serial server (RemotePort.h).
 std::optional<ComPathFault> checkComDevicePath(std::string_view path);
 const char* describeComPathFault(ComPathFault fault);
 

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QTcpSocket>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "prefs/RemotePort.h"
+#include "protocol/LineSettings.h"
+#include "protocol/LinkError.h"
+
+namespace orbelle {
+
+// A serial port on a network serial server, as a byte stream: raw TCP (socket://), or Telnet
+// with RFC 2217's COM-PORT-OPTION (rfc2217://), where the line settings travel to the far
+// port and each change waits for the server's word on the value in effect. Data bytes 0xFF
+// are doubled on the way out and undoubled on the way in; negotiation and acknowledgements
+// never reach the reader. Over raw TCP the far port keeps the settings its server gave it, so
+// the port stays at the rate it was opened with and refuses any other.
+//
+// Opening, connecting and a change of settings wait on the socket (no event loop runs), up to
+// a limit; what arrives meanwhile is told by readyRead from the event loop afterwards.
+class RemoteSerialPort : public QIODevice {
+  Q_OBJECT
+
+ public:
+  explicit RemoteSerialPort(QObject* parent = nullptr);
+  ~RemoteSerialPort() override;
+
+  // Connects to `port` and, over RFC 2217, agrees on the COM-PORT-OPTION; then sets `line`.
+  // Throws LinkError naming `url` when the server cannot be reached or refuses.
+  void open(const RemotePort& port, const std::string& url, const LineSettings& line);
+  void close() override;
+  bool isSequential() const override { return true; }
+  qint64 bytesAvailable() const override;
+  qint64 bytesToWrite() const override { return socket_.bytesToWrite(); }
+  bool waitForReadyRead(int msecs) override;
+  bool flush() { return socket_.flush(); }
+
+  // Sets the far port's line; throws LinkError when the server refuses or does not answer, or
+  // (raw TCP) when the rate is not the one the port was opened with.
+  void setLine(const LineSettings& line);
+  const LineSettings& line() const { return line_; }
+  bool settingsTravel() const { return kind_ == RemotePort::Kind::Rfc2217; }
+  // Whether the system holds received bytes not taken in yet.
+  bool bytesWaitingInSystem() const;
+  qintptr socketDescriptor() const { return socket_.socketDescriptor(); }
+
+ signals:
+  // The server closed the connection or it broke: `why` in the system's words.
+  void lost(const QString& why);
+
+ protected:
+  qint64 readData(char* data, qint64 maxSize) override;
+  qint64 writeData(const char* data, qint64 size) override;
+
+ private:
+  enum class State { Data, Command, Option, SubOption, SubOptionCommand };
+  using Clock = std::chrono::steady_clock;
+
+  void takeIn();
+  void parse(std::uint8_t byte);
+  void negotiate(std::uint8_t command, std::uint8_t option);
+  void subnegotiated();
+  // Says `command` about `option` unless it was said before on this connection.
+  void say(std::uint8_t command, std::uint8_t option);
+  void sendCommand(std::uint8_t command, std::uint8_t option);
+  void sendSetting(std::uint8_t setting, const QByteArray& value);
+  // Waits on the socket until `done` holds; false when the limit passed or the socket closed.
+  template <typename Done>
+  bool waitFor(const Done& done);
+  [[noreturn]] void refuse(const std::string& why, LinkFailure reason = LinkFailure::Other);
+  void onSocketLost();
+
+  QTcpSocket socket_;
+  RemotePort::Kind kind_ = RemotePort::Kind::Raw;
+  std::string url_;
+  LineSettings line_;
+  QByteArray received_;   // data for the reader
+  bool waiting_ = false;  // the port waits on the socket: readyRead comes from the loop after
+  bool readyPending_ = false;
+
+  State state_ = State::Data;
+  std::uint8_t command_ = 0;
+  QByteArray subOption_;
+  std::set<std::pair<std::uint8_t, std::uint8_t>> said_;  // each (command, option) once
+  std::optional<bool> comPortAgreed_;
+  // The settings sent and not acknowledged yet, with what the server said it set.
+  std::set<std::uint8_t> unanswered_;
+  std::optional<std::uint32_t> rateInEffect_;
+};
+
+}  // namespace orbelle
