@@ -149,6 +149,12 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
     }
     evidence_.reset(portByteTime(), false);
     settleInput();
+    if (!remotePort_.isOpen()) {
+      // The server took the connection and closed it (its port in use by another client).
+      const std::string why = lostInOpening_.value_or("the server closed the connection");
+      throw LinkError(serialOpenRefusedText(portName(), why),
+                      {LinkFailure::Busy, device.path, why});
+    }
     return;
   }
   port_.setPortName(QString::fromStdString(device.path));
@@ -220,12 +226,17 @@ void SerialLink::settleInput() {
   const auto quietMs = static_cast<int>(quiet.count());
   setWakeThreshold(1);
   discardInput();
+  settling_ = true;
+  lostInOpening_.reset();
   pullingIn_ = true;
   while (io().isOpen() && Clock::now() < giveUpAt && io().waitForReadyRead(quietMs)) {
     dropBytes(io().readAll());
   }
   pullingIn_ = false;
-  dropBytes(io().readAll());
+  settling_ = false;
+  if (io().isOpen()) {
+    dropBytes(io().readAll());
+  }
   strayBytesToCome_ = 0;  // the quiet ended whatever was on its way
   reportDropped();
   updateWakeThreshold();
@@ -354,7 +365,9 @@ void SerialLink::dropBuffered() {
     pullingIn_ = false;
   }
   evidence_.frameAbandoned();
-  dropBytes(io().readAll());
+  if (io().isOpen()) {
+    dropBytes(io().readAll());
+  }
   updateWakeThreshold();
 }
 
@@ -406,6 +419,11 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
 
 void SerialLink::onRemoteLost(const QString& why) {
   if (!io().isOpen()) {
+    return;
+  }
+  if (settling_) {
+    lostInOpening_ = why.toStdString();
+    closePort();
     return;
   }
   const std::string text = remotePortLostText(portName(), why.toStdString());

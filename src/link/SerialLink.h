@@ -141,7 +141,9 @@ class SerialLink : public QObject, public SerialTransport {
 
   QSerialPort port_;
   RemoteSerialPort remotePort_;
-  bool remote_ = false;                     // the port open now is remotePort_
+  bool remote_ = false;    // the port open now is remotePort_
+  bool settling_ = false;  // the opening drops what is on its way
+  std::optional<std::string> lostInOpening_;
   std::unique_ptr<DeviceLock> deviceLock_;  // held while the port is open
   std::string lockedPath_;
   DeviceResolver resolver_;
