@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QRawFont>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -86,6 +87,14 @@ QRect DialogUnits::rect(const QRect& inUnits) const {
 }
 
 QSize DialogUnits::size(int width, int height) const { return {x(width), y(height)}; }
+
+void growToCaption(QWidget& control, int rightEdge) {
+  const int needed = control.sizeHint().width();
+  if (needed > control.width()) {
+    control.resize(std::max(control.width(), std::min(needed, rightEdge - control.x())),
+                   control.height());
+  }
+}
 
 QString captionAsName(const QString& caption) {
   return caption.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));

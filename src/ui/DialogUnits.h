@@ -50,6 +50,10 @@ void identify(QWidget& control, int id, const QString& accessibleName);
 // showing, since the windows live for the whole run and would keep last time's focus.
 void focusFirstControl(QWidget& window);
 
+// Widens a control whose caption needs more room than it was given, up to `rightEdge` in its
+// parent's coordinates; one that has room enough keeps its size.
+void growToCaption(QWidget& control, int rightEdge);
+
 // A caption's lines as one accessible name ("\nSet\nBase Unit" is "Set Base Unit").
 QString captionAsName(const QString& caption);
 

@@ -126,6 +126,8 @@ void MainWindow::addLabel(const DialogUnits& units, const ControlRow& row, const
   label->setGeometry(units.rect(row.where));
   label->setFont(font);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Another language's name may be longer ("Baz Ünitesi"): it runs on towards the picture.
+  growToCaption(*label, width());
 }
 
 void MainWindow::addCommand(const DialogUnits& units, const ControlRow& row,

@@ -356,6 +356,9 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units, QList<QWidget*>
                                   : QString::number(kBaseBaudRates.at(buttons.size()));
       auto* radio = addAt<RadioChoice>(at(units, button.where), caption);
       identify(*radio, button.id, radio->text());
+      // Another language's words may be longer ("Ungerade"): the button takes the room its
+      // group has beside it.
+      growToCaption(*radio, radio->parentWidget()->contentsRect().right() - units.x(3));
       group->addButton(radio, static_cast<int>(buttons.size() + 1));  // the code
       buttons.push_back(radio);
       tabOrder << radio;
