@@ -169,9 +169,8 @@ const l10n::TextTable kVkrTexts{
                           "interrupted after %1 of %2 blocks; the handheld unit is waiting for "
                           "the rest: run the upgrade again"),
         QT_TRANSLATE_NOOP("vkr", "%1 is empty"),
-        QT_TRANSLATE_NOOP("vkr", "no file given"),
-        QT_TRANSLATE_NOOP("vkr", "is a directory"),
-        QT_TRANSLATE_NOOP("vkr", "is not a regular file"),
+        QT_TRANSLATE_NOOP("vkr", "%1: is a directory"),
+        QT_TRANSLATE_NOOP("vkr", "%1: is not a regular file"),
 
         // Loose patterns, tried after every other.
         //: A statement and its detail: "Can not open the file! (/tmp/x.dat: is a directory)".

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "HumanText.h"
+#include "l10n/ProgressText.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -110,7 +111,8 @@ void ProgressReport::draw(const ProgressFigures& figures) {
            << std::flush;
       return;
     case Style::Lines:
-      out_ << figures.percent << "% " << humanText(figures.text()) << '\n' << std::flush;
+      out_ << figures.percent << "% " << l10n::progressText(figures).toStdString() << '\n'
+           << std::flush;
       return;
     case Style::Bar: {
       const int filled = figures.percent * kBarWidth / 100;
@@ -121,8 +123,8 @@ void ProgressReport::draw(const ProgressFigures& figures) {
            << (figures.percent < 10    ? "  "
                : figures.percent < 100 ? " "
                                        : "")
-           << figures.percent << "% [" << bar << "] " << humanText(figures.text()) << "\x1b[K"
-           << std::flush;
+           << figures.percent << "% [" << bar << "] " << l10n::progressText(figures).toStdString()
+           << "\x1b[K" << std::flush;
       barOpen_ = true;
       return;
     }

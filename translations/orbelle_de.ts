@@ -107,7 +107,7 @@ Er wird durch die Standardeinstellung ersetzt.</translation>
     </message>
     <message>
         <source>They are Reader %1!</source>
-        <extracomment>%1 lists the IDs of the registered handheld units: "1,3".</extracomment>
+        <extracomment>%1 lists the IDs of the registered handheld units: &quot;1,3&quot;.</extracomment>
         <translation>Angemeldete IDs: %1</translation>
     </message>
     <message>
@@ -168,7 +168,7 @@ Er wird durch die Standardeinstellung ersetzt.</translation>
     </message>
     <message>
         <source>The base unit sent %1 after the last block, when it should have been restarting, so it is not known whether the base unit received the whole image. Please send the file again!</source>
-        <extracomment>%1 says what came: "2 frames (block acknowledgement, retry request)".</extracomment>
+        <extracomment>%1 says what came: &quot;2 frames (block acknowledgement, retry request)&quot;.</extracomment>
         <translation>Die Basisstation sandte nach dem letzten Block %1, obwohl sie gerade neu starten sollte. Ob die Basisstation die ganze Firmware erhalten hat, ist daher ungewiss. Bitte senden Sie die Datei erneut!</translation>
     </message>
     <message>
@@ -216,7 +216,7 @@ Er wird durch die Standardeinstellung ersetzt.</translation>
         <translation>Ende einer Pause</translation>
     </message>
     <message>
-        <source>The serial line adds about %1 ms before each reply (a USB-serial adapter's latency timer): this transfer will take about %2 instead of %3. An adapter or driver that supports low latency avoids it (setserial %4 low_latency).</source>
+        <source>The serial line adds about %1 ms before each reply (a USB-serial adapter&apos;s latency timer): this transfer will take about %2 instead of %3. An adapter or driver that supports low latency avoids it (setserial %4 low_latency).</source>
         <translation>Die serielle Leitung verzögert jede Antwort um etwa %1 ms (der Latenz-Timer eines USB-Seriell-Adapters): Diese Übertragung dauert daher etwa %2 statt %3. Ein Adapter oder Treiber mit niedriger Latenz vermeidet das (setserial %4 low_latency).</translation>
     </message>
     <message>
@@ -229,7 +229,7 @@ Er wird durch die Standardeinstellung ersetzt.</translation>
     </message>
     <message>
         <source>%1 of %2, %3/s, %4 left</source>
-        <extracomment>Sent and total bytes, the rate and the time left: "12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left".</extracomment>
+        <extracomment>Sent and total bytes, the rate and the time left: &quot;12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left&quot;.</extracomment>
         <translation>%1 von %2, %3/s, noch %4</translation>
     </message>
     <message>
@@ -282,12 +282,12 @@ Er wird durch die Standardeinstellung ersetzt.</translation>
         <translation>sie wird ständig ersetzt</translation>
     </message>
     <message>
-        <source>%1. Check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit "uaccess") and that you are logged in at this computer's seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, "DEVICE ACCESS").</source>
+        <source>%1. Check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit &quot;uaccess&quot;) and that you are logged in at this computer&apos;s seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, &quot;DEVICE ACCESS&quot;).</source>
         <extracomment>%1 is the cause; %2 the program whose manual tells more.</extracomment>
         <translation>%1. Prüfen Sie, ob die udev-Regel 70-orbelle-base-unit.rules installiert ist (sie kennzeichnet die Basisstation mit „uaccess“) und ob Sie direkt an diesem Computer in seiner aktiven Sitzung angemeldet sind: uaccess gibt das Gerät nur diesem Benutzer frei, nicht einer Fernanmeldung oder einer Sitzung im Hintergrund; stecken Sie danach die Basisstation neu ein (man %2, „DEVICE ACCESS“).</translation>
     </message>
     <message>
-        <source>%1; check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit "uaccess") and that you are logged in at this computer's seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, "DEVICE ACCESS")</source>
+        <source>%1; check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit &quot;uaccess&quot;) and that you are logged in at this computer&apos;s seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, &quot;DEVICE ACCESS&quot;)</source>
         <translation>%1; prüfen Sie, ob die udev-Regel 70-orbelle-base-unit.rules installiert ist (sie kennzeichnet die Basisstation mit „uaccess“) und ob Sie direkt an diesem Computer in seiner aktiven Sitzung angemeldet sind: uaccess gibt das Gerät nur diesem Benutzer frei, nicht einer Fernanmeldung oder einer Sitzung im Hintergrund; stecken Sie danach die Basisstation neu ein (man %2, „DEVICE ACCESS“)</translation>
     </message>
     <message>
@@ -307,7 +307,7 @@ Er wird durch die Standardeinstellung ersetzt.</translation>
         <translation>%1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
-        <source>VKR_%1 cannot be used for %2: %3; set it to the device's full path, for example /dev/ttyUSB0, or unset it</source>
+        <source>VKR_%1 cannot be used for %2: %3; set it to the device&apos;s full path, for example /dev/ttyUSB0, or unset it</source>
         <translation>VKR_%1 ist für %2 nicht verwendbar: %3; setzen Sie die Variable auf den vollständigen Pfad des Geräts, etwa /dev/ttyUSB0, oder entfernen Sie sie</translation>
     </message>
     <message>
@@ -343,7 +343,7 @@ Er wird durch die Standardeinstellung ersetzt.</translation>
         <translation>%1 lässt sich an %2 nicht einstellen: %3</translation>
     </message>
     <message>
-        <source>Unknown serial line settings "%1"</source>
+        <source>Unknown serial line settings &quot;%1&quot;</source>
         <translation>Unbekannte Einstellung der seriellen Leitung „%1“</translation>
     </message>
     <message>
@@ -442,17 +442,25 @@ Sie gilt nur bis zum Programmende.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <extracomment>A statement that ends with a full stop: "%1" is the statement.</extracomment>
+        <extracomment>A statement that ends with a full stop: &quot;%1&quot; is the statement.</extracomment>
         <translation>%1.</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <extracomment>Sent and total bytes: "12.0 KiB of 1.0 MiB".</extracomment>
-        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 of %2, %3/s, %4 left</source>
+        <extracomment>Sent and total bytes, the rate and the time left: &quot;12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left&quot;.</extracomment>
+        <translation>%1 von %2, %3/s, noch %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Sent and total bytes, before the rate is known: &quot;12.0 KiB of 1.0 MiB&quot;.</extracomment>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -859,7 +867,7 @@ Cancel</source>
 <context>
     <name>vkr</name>
     <message>
-        <source>%1 (the stored protocol is not recognised: run "vkr prefs set protocol usb" or rs232, or pass --link)</source>
+        <source>%1 (the stored protocol is not recognised: run &quot;vkr prefs set protocol usb&quot; or rs232, or pass --link)</source>
         <translation>%1 (der gespeicherte Anschluss ist unbekannt: rufen Sie „vkr prefs set protocol usb“ oder rs232 auf, oder geben Sie --link an)</translation>
     </message>
     <message>
@@ -887,7 +895,7 @@ Cancel</source>
         <translation>%1; prüfen Sie das Kabel und den Gerätepfad</translation>
     </message>
     <message>
-        <source>%1; check the cable, or name the device with "vkr prefs set com %2 PATH" or VKR_COM%3</source>
+        <source>%1; check the cable, or name the device with &quot;vkr prefs set com %2 PATH&quot; or VKR_COM%3</source>
         <translation>%1; prüfen Sie das Kabel, oder nennen Sie das Gerät mit „vkr prefs set com %2 PFAD“ oder VKR_COM%3</translation>
     </message>
     <message>
@@ -932,7 +940,7 @@ Cancel</source>
     </message>
     <message>
         <source>Also changed %1 from %2 to %3 (%4).</source>
-        <extracomment>%1 is a setting's name as vkr settings set takes it ("power"), %2 and %3 its values.</extracomment>
+        <extracomment>%1 is a setting&apos;s name as vkr settings set takes it (&quot;power&quot;), %2 and %3 its values.</extracomment>
         <translation>Außerdem geändert: %1 von %2 auf %3 (%4).</translation>
     </message>
     <message>
@@ -968,12 +976,12 @@ Cancel</source>
         <translation>geben Sie an, was sich ändern soll, etwa --channel 3 (siehe --help)</translation>
     </message>
     <message>
-        <source>--ids takes IDs from 1 to 16 separated by commas, or "none" to clear them all, not "%1"</source>
+        <source>--ids takes IDs from 1 to 16 separated by commas, or &quot;none&quot; to clear them all, not &quot;%1&quot;</source>
         <translation>--ids nimmt IDs von 1 bis 16, durch Kommas getrennt, oder „none“, um alle zu löschen, nicht „%1“</translation>
     </message>
     <message>
-        <source>%1 takes %2, not "%3"</source>
-        <extracomment>%1 is an option, %2 the values it takes: "--parity takes none, odd, even, not "x"".</extracomment>
+        <source>%1 takes %2, not &quot;%3&quot;</source>
+        <extracomment>%1 is an option, %2 the values it takes: &quot;--parity takes none, odd, even, not &quot;x&quot;&quot;.</extracomment>
         <translation>%1 nimmt %2, nicht „%3“</translation>
     </message>
     <message>
@@ -1110,19 +1118,19 @@ Cancel</source>
         <translation>%1 ließ sich nicht in %2 speichern</translation>
     </message>
     <message>
-        <source>COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not "%1"</source>
+        <source>COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not &quot;%1&quot;</source>
         <translation>der COM-Port muss 1, 2, 3 oder 4 sein (oder COM1 bis COM4), nicht „%1“</translation>
     </message>
     <message>
-        <source>protocol must be usb or rs232, not "%1"</source>
+        <source>protocol must be usb or rs232, not &quot;%1&quot;</source>
         <translation>der Anschluss muss usb oder rs232 sein, nicht „%1“</translation>
     </message>
     <message>
-        <source>baud rate must be %1, not "%2"</source>
+        <source>baud rate must be %1, not &quot;%2&quot;</source>
         <translation>die Baudrate muss %1 sein, nicht „%2“</translation>
     </message>
     <message>
-        <source>the device path cannot be used: %1; give the device's full path, for example /dev/ttyUSB0</source>
+        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
         <translation>der Gerätepfad ist nicht verwendbar: %1; geben Sie den vollständigen Pfad des Geräts an, etwa /dev/ttyUSB0</translation>
     </message>
     <message>
@@ -1134,7 +1142,7 @@ Cancel</source>
         <translation>--device braucht den Pfad eines seriellen Geräts</translation>
     </message>
     <message>
-        <source>--device cannot be used: %1; give the device's full path, for example /dev/ttyUSB0</source>
+        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
         <translation>--device ist nicht verwendbar: %1; geben Sie den vollständigen Pfad des Geräts an, etwa /dev/ttyUSB0</translation>
     </message>
     <message>
@@ -1163,7 +1171,7 @@ Cancel</source>
     </message>
     <message>
         <source>Upgrading the base unit</source>
-        <extracomment>The sleep inhibitor's reason, shown by the desktop.</extracomment>
+        <extracomment>The sleep inhibitor&apos;s reason, shown by the desktop.</extracomment>
         <translation>Firmware-Update der Basisstation</translation>
     </message>
     <message>
@@ -1251,21 +1259,17 @@ Cancel</source>
         <translation>%1 ist leer</translation>
     </message>
     <message>
-        <source>no file given</source>
-        <translation>keine Datei angegeben</translation>
-    </message>
-    <message>
-        <source>is a directory</source>
-        <translation>ist ein Ordner</translation>
-    </message>
-    <message>
-        <source>is not a regular file</source>
-        <translation>ist keine normale Datei</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
-        <extracomment>A statement and its detail: "Can not open the file! (/tmp/x.dat: is a directory)".</extracomment>
+        <extracomment>A statement and its detail: &quot;Can not open the file! (/tmp/x.dat: is a directory)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: is a directory</source>
+        <translation>%1: ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file</source>
+        <translation>%1: ist keine normale Datei</translation>
     </message>
 </context>
 </TS>

@@ -107,12 +107,12 @@ Eski ayarın yerine varsayılan ayar kullanılacak.</translation>
     </message>
     <message>
         <source>They are Reader %1!</source>
-        <extracomment>%1 lists the IDs of the registered handheld units: "1,3".</extracomment>
-        <translation>Kayıtlı okuyucu ID'leri: %1</translation>
+        <extracomment>%1 lists the IDs of the registered handheld units: &quot;1,3&quot;.</extracomment>
+        <translation>Kayıtlı okuyucu ID&apos;leri: %1</translation>
     </message>
     <message>
         <source>They are Reader!</source>
-        <translation>Kayıtlı okuyucu ID'leri: yok</translation>
+        <translation>Kayıtlı okuyucu ID&apos;leri: yok</translation>
     </message>
     <message>
         <source>Channel  %1 is used to communicate.</source>
@@ -168,7 +168,7 @@ Eski ayarın yerine varsayılan ayar kullanılacak.</translation>
     </message>
     <message>
         <source>The base unit sent %1 after the last block, when it should have been restarting, so it is not known whether the base unit received the whole image. Please send the file again!</source>
-        <extracomment>%1 says what came: "2 frames (block acknowledgement, retry request)".</extracomment>
+        <extracomment>%1 says what came: &quot;2 frames (block acknowledgement, retry request)&quot;.</extracomment>
         <translation>Baz ünitesi son bloktan sonra, yeniden başlaması gerekirken %1 gönderdi; bu yüzden baz ünitesinin yazılımın tamamını alıp almadığı bilinmiyor. Lütfen dosyayı yeniden gönderin!</translation>
     </message>
     <message>
@@ -216,7 +216,7 @@ Eski ayarın yerine varsayılan ayar kullanılacak.</translation>
         <translation>bir beklemenin sonu</translation>
     </message>
     <message>
-        <source>The serial line adds about %1 ms before each reply (a USB-serial adapter's latency timer): this transfer will take about %2 instead of %3. An adapter or driver that supports low latency avoids it (setserial %4 low_latency).</source>
+        <source>The serial line adds about %1 ms before each reply (a USB-serial adapter&apos;s latency timer): this transfer will take about %2 instead of %3. An adapter or driver that supports low latency avoids it (setserial %4 low_latency).</source>
         <translation>Seri hat her yanıttan önce yaklaşık %1 ms ekliyor (bir USB-seri dönüştürücünün gecikme zamanlayıcısı): bu aktarım %3 yerine yaklaşık %2 sürecek. Düşük gecikmeyi destekleyen bir dönüştürücü veya sürücü bunu önler (setserial %4 low_latency).</translation>
     </message>
     <message>
@@ -229,7 +229,7 @@ Eski ayarın yerine varsayılan ayar kullanılacak.</translation>
     </message>
     <message>
         <source>%1 of %2, %3/s, %4 left</source>
-        <extracomment>Sent and total bytes, the rate and the time left: "12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left".</extracomment>
+        <extracomment>Sent and total bytes, the rate and the time left: &quot;12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left&quot;.</extracomment>
         <translation>%1 / %2, %3/sn, kalan %4</translation>
     </message>
     <message>
@@ -282,13 +282,13 @@ Eski ayarın yerine varsayılan ayar kullanılacak.</translation>
         <translation>dosya sürekli değiştiriliyor</translation>
     </message>
     <message>
-        <source>%1. Check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit "uaccess") and that you are logged in at this computer's seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, "DEVICE ACCESS").</source>
+        <source>%1. Check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit &quot;uaccess&quot;) and that you are logged in at this computer&apos;s seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, &quot;DEVICE ACCESS&quot;).</source>
         <extracomment>%1 is the cause; %2 the program whose manual tells more.</extracomment>
-        <translation>%1. 70-orbelle-base-unit.rules udev kuralının kurulu olduğunu (baz ünitesini "uaccess" ile işaretler) ve bu bilgisayarın başında, etkin oturumda oturum açtığınızı denetleyin: uaccess aygıtı yalnızca o kullanıcıya açar, uzaktan oturuma veya arka plandaki bir oturuma açmaz; ardından baz ünitesini çıkarıp yeniden takın (man %2, "DEVICE ACCESS").</translation>
+        <translation>%1. 70-orbelle-base-unit.rules udev kuralının kurulu olduğunu (baz ünitesini &quot;uaccess&quot; ile işaretler) ve bu bilgisayarın başında, etkin oturumda oturum açtığınızı denetleyin: uaccess aygıtı yalnızca o kullanıcıya açar, uzaktan oturuma veya arka plandaki bir oturuma açmaz; ardından baz ünitesini çıkarıp yeniden takın (man %2, &quot;DEVICE ACCESS&quot;).</translation>
     </message>
     <message>
-        <source>%1; check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit "uaccess") and that you are logged in at this computer's seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, "DEVICE ACCESS")</source>
-        <translation>%1; 70-orbelle-base-unit.rules udev kuralının kurulu olduğunu (baz ünitesini "uaccess" ile işaretler) ve bu bilgisayarın başında, etkin oturumda oturum açtığınızı denetleyin: uaccess aygıtı yalnızca o kullanıcıya açar, uzaktan oturuma veya arka plandaki bir oturuma açmaz; ardından baz ünitesini çıkarıp yeniden takın (man %2, "DEVICE ACCESS")</translation>
+        <source>%1; check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit &quot;uaccess&quot;) and that you are logged in at this computer&apos;s seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, &quot;DEVICE ACCESS&quot;)</source>
+        <translation>%1; 70-orbelle-base-unit.rules udev kuralının kurulu olduğunu (baz ünitesini &quot;uaccess&quot; ile işaretler) ve bu bilgisayarın başında, etkin oturumda oturum açtığınızı denetleyin: uaccess aygıtı yalnızca o kullanıcıya açar, uzaktan oturuma veya arka plandaki bir oturuma açmaz; ardından baz ünitesini çıkarıp yeniden takın (man %2, &quot;DEVICE ACCESS&quot;)</translation>
     </message>
     <message>
         <source>%1. Wait until that program has finished, or close it.</source>
@@ -307,7 +307,7 @@ Eski ayarın yerine varsayılan ayar kullanılacak.</translation>
         <translation>%1 açılamıyor: %2</translation>
     </message>
     <message>
-        <source>VKR_%1 cannot be used for %2: %3; set it to the device's full path, for example /dev/ttyUSB0, or unset it</source>
+        <source>VKR_%1 cannot be used for %2: %3; set it to the device&apos;s full path, for example /dev/ttyUSB0, or unset it</source>
         <translation>VKR_%1, %2 için kullanılamıyor: %3; değişkene aygıtın tam yolunu verin (örneğin /dev/ttyUSB0) veya değişkeni kaldırın</translation>
     </message>
     <message>
@@ -343,8 +343,8 @@ Eski ayarın yerine varsayılan ayar kullanılacak.</translation>
         <translation>%2 üzerinde %1 ayarlanamıyor: %3</translation>
     </message>
     <message>
-        <source>Unknown serial line settings "%1"</source>
-        <translation>Bilinmeyen seri hat ayarları "%1"</translation>
+        <source>Unknown serial line settings &quot;%1&quot;</source>
+        <translation>Bilinmeyen seri hat ayarları &quot;%1&quot;</translation>
     </message>
     <message>
         <source>The stored link settings could not be used:</source>
@@ -442,17 +442,25 @@ Yalnızca bu çalıştırma için geçerli.</translation>
     </message>
     <message>
         <source>%1.</source>
-        <extracomment>A statement that ends with a full stop: "%1" is the statement.</extracomment>
+        <extracomment>A statement that ends with a full stop: &quot;%1&quot; is the statement.</extracomment>
         <translation>%1.</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <extracomment>Sent and total bytes: "12.0 KiB of 1.0 MiB".</extracomment>
-        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>, </source>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 of %2, %3/s, %4 left</source>
+        <extracomment>Sent and total bytes, the rate and the time left: &quot;12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left&quot;.</extracomment>
+        <translation>%1 / %2, %3/sn, kalan %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Sent and total bytes, before the rate is known: &quot;12.0 KiB of 1.0 MiB&quot;.</extracomment>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -631,7 +639,7 @@ Güncelle</translation>
     </message>
     <message>
         <source>Associated handheld unit  IDs</source>
-        <translation>Kayıtlı el okuyucu ID'leri</translation>
+        <translation>Kayıtlı el okuyucu ID&apos;leri</translation>
     </message>
     <message>
         <source>Set Base Unit</source>
@@ -860,8 +868,8 @@ Cancel</source>
 <context>
     <name>vkr</name>
     <message>
-        <source>%1 (the stored protocol is not recognised: run "vkr prefs set protocol usb" or rs232, or pass --link)</source>
-        <translation>%1 (kayıtlı bağlantı türü tanınmıyor: "vkr prefs set protocol usb" veya rs232 çalıştırın ya da --link verin)</translation>
+        <source>%1 (the stored protocol is not recognised: run &quot;vkr prefs set protocol usb&quot; or rs232, or pass --link)</source>
+        <translation>%1 (kayıtlı bağlantı türü tanınmıyor: &quot;vkr prefs set protocol usb&quot; veya rs232 çalıştırın ya da --link verin)</translation>
     </message>
     <message>
         <source>%1; add yourself to the dialout group (sudo usermod -aG dialout $USER, then log in again)</source>
@@ -888,8 +896,8 @@ Cancel</source>
         <translation>%1; kabloyu ve aygıt yolunu denetleyin</translation>
     </message>
     <message>
-        <source>%1; check the cable, or name the device with "vkr prefs set com %2 PATH" or VKR_COM%3</source>
-        <translation>%1; kabloyu denetleyin veya aygıtı "vkr prefs set com %2 YOL" ya da VKR_COM%3 ile belirtin</translation>
+        <source>%1; check the cable, or name the device with &quot;vkr prefs set com %2 PATH&quot; or VKR_COM%3</source>
+        <translation>%1; kabloyu denetleyin veya aygıtı &quot;vkr prefs set com %2 YOL&quot; ya da VKR_COM%3 ile belirtin</translation>
     </message>
     <message>
         <source>%1 (report ignored)</source>
@@ -933,7 +941,7 @@ Cancel</source>
     </message>
     <message>
         <source>Also changed %1 from %2 to %3 (%4).</source>
-        <extracomment>%1 is a setting's name as vkr settings set takes it ("power"), %2 and %3 its values.</extracomment>
+        <extracomment>%1 is a setting&apos;s name as vkr settings set takes it (&quot;power&quot;), %2 and %3 its values.</extracomment>
         <translation>Ayrıca %1, %2 değerinden %3 değerine değiştirildi (%4).</translation>
     </message>
     <message>
@@ -969,13 +977,13 @@ Cancel</source>
         <translation>neyin değişeceğini belirtin, örneğin --channel 3 (bkz. --help)</translation>
     </message>
     <message>
-        <source>--ids takes IDs from 1 to 16 separated by commas, or "none" to clear them all, not "%1"</source>
-        <translation>--ids virgülle ayrılmış 1 ile 16 arası ID'ler veya hepsini silmek için "none" alır, "%1" değil</translation>
+        <source>--ids takes IDs from 1 to 16 separated by commas, or &quot;none&quot; to clear them all, not &quot;%1&quot;</source>
+        <translation>--ids virgülle ayrılmış 1 ile 16 arası ID&apos;ler veya hepsini silmek için &quot;none&quot; alır, &quot;%1&quot; değil</translation>
     </message>
     <message>
-        <source>%1 takes %2, not "%3"</source>
-        <extracomment>%1 is an option, %2 the values it takes: "--parity takes none, odd, even, not "x"".</extracomment>
-        <translation>%1 şunları alır: %2; "%3" değil</translation>
+        <source>%1 takes %2, not &quot;%3&quot;</source>
+        <extracomment>%1 is an option, %2 the values it takes: &quot;--parity takes none, odd, even, not &quot;x&quot;&quot;.</extracomment>
+        <translation>%1 şunları alır: %2; &quot;%3&quot; değil</translation>
     </message>
     <message>
         <source>--power takes %1 (dBm)</source>
@@ -1008,7 +1016,7 @@ Cancel</source>
     </message>
     <message>
         <source>handheld IDs         %1</source>
-        <translation>el okuyucu ID'leri   %1</translation>
+        <translation>el okuyucu ID&apos;leri   %1</translation>
     </message>
     <message>
         <source>RS232 baud rate      %1</source>
@@ -1111,19 +1119,19 @@ Cancel</source>
         <translation>%1, %2 içine kaydedilemedi</translation>
     </message>
     <message>
-        <source>COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not "%1"</source>
-        <translation>COM portu 1, 2, 3 veya 4 (ya da COM1 - COM4) olmalı, "%1" değil</translation>
+        <source>COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not &quot;%1&quot;</source>
+        <translation>COM portu 1, 2, 3 veya 4 (ya da COM1 - COM4) olmalı, &quot;%1&quot; değil</translation>
     </message>
     <message>
-        <source>protocol must be usb or rs232, not "%1"</source>
-        <translation>bağlantı türü usb veya rs232 olmalı, "%1" değil</translation>
+        <source>protocol must be usb or rs232, not &quot;%1&quot;</source>
+        <translation>bağlantı türü usb veya rs232 olmalı, &quot;%1&quot; değil</translation>
     </message>
     <message>
-        <source>baud rate must be %1, not "%2"</source>
-        <translation>baud hızı %1 olmalı, "%2" değil</translation>
+        <source>baud rate must be %1, not &quot;%2&quot;</source>
+        <translation>baud hızı %1 olmalı, &quot;%2&quot; değil</translation>
     </message>
     <message>
-        <source>the device path cannot be used: %1; give the device's full path, for example /dev/ttyUSB0</source>
+        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
         <translation>aygıt yolu kullanılamıyor: %1; aygıtın tam yolunu verin, örneğin /dev/ttyUSB0</translation>
     </message>
     <message>
@@ -1135,7 +1143,7 @@ Cancel</source>
         <translation>--device bir seri aygıtın yolunu ister</translation>
     </message>
     <message>
-        <source>--device cannot be used: %1; give the device's full path, for example /dev/ttyUSB0</source>
+        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
         <translation>--device kullanılamıyor: %1; aygıtın tam yolunu verin, örneğin /dev/ttyUSB0</translation>
     </message>
     <message>
@@ -1164,7 +1172,7 @@ Cancel</source>
     </message>
     <message>
         <source>Upgrading the base unit</source>
-        <extracomment>The sleep inhibitor's reason, shown by the desktop.</extracomment>
+        <extracomment>The sleep inhibitor&apos;s reason, shown by the desktop.</extracomment>
         <translation>Baz ünitesi güncelleniyor</translation>
     </message>
     <message>
@@ -1173,7 +1181,7 @@ Cancel</source>
     </message>
     <message>
         <source>Sent %1 bytes in %2 blocks (%3 retries, %4 handshakes); block phase %5 s, %6/s; completion %7; %8 replies with a wrong FCS were taken by their code</source>
-        <translation>%2 blokta %1 bayt gönderildi (%3 yineleme, %4 el sıkışma); blok aşaması %5 sn, %6/sn; bitiş %7; yanlış FCS'li %8 yanıt koduna göre alındı</translation>
+        <translation>%2 blokta %1 bayt gönderildi (%3 yineleme, %4 el sıkışma); blok aşaması %5 sn, %6/sn; bitiş %7; yanlış FCS&apos;li %8 yanıt koduna göre alındı</translation>
     </message>
     <message>
         <source>Sent %1 bytes in %2 blocks (%3 retries, %4 handshakes); block phase %5 s, %6/s; completion %7</source>
@@ -1252,21 +1260,17 @@ Cancel</source>
         <translation>%1 boş</translation>
     </message>
     <message>
-        <source>no file given</source>
-        <translation>dosya verilmedi</translation>
-    </message>
-    <message>
-        <source>is a directory</source>
-        <translation>bir klasör</translation>
-    </message>
-    <message>
-        <source>is not a regular file</source>
-        <translation>normal bir dosya değil</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
-        <extracomment>A statement and its detail: "Can not open the file! (/tmp/x.dat: is a directory)".</extracomment>
+        <extracomment>A statement and its detail: &quot;Can not open the file! (/tmp/x.dat: is a directory)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: is a directory</source>
+        <translation>%1: bir klasör</translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file</source>
+        <translation>%1: normal bir dosya değil</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ The old setting will be replaced with the default setting.</source>
     </message>
     <message>
         <source>They are Reader %1!</source>
-        <extracomment>%1 lists the IDs of the registered handheld units: "1,3".</extracomment>
+        <extracomment>%1 lists the IDs of the registered handheld units: &quot;1,3&quot;.</extracomment>
         <translation>扫描枪编号：%1</translation>
     </message>
     <message>
@@ -168,7 +168,7 @@ The old setting will be replaced with the default setting.</source>
     </message>
     <message>
         <source>The base unit sent %1 after the last block, when it should have been restarting, so it is not known whether the base unit received the whole image. Please send the file again!</source>
-        <extracomment>%1 says what came: "2 frames (block acknowledgement, retry request)".</extracomment>
+        <extracomment>%1 says what came: &quot;2 frames (block acknowledgement, retry request)&quot;.</extracomment>
         <translation>基座在最后一个数据块之后、本应重启时发来了%1，因此无法确定基座是否收到了完整的固件。请重新发送文件！</translation>
     </message>
     <message>
@@ -216,7 +216,7 @@ The old setting will be replaced with the default setting.</source>
         <translation>暂停结束</translation>
     </message>
     <message>
-        <source>The serial line adds about %1 ms before each reply (a USB-serial adapter's latency timer): this transfer will take about %2 instead of %3. An adapter or driver that supports low latency avoids it (setserial %4 low_latency).</source>
+        <source>The serial line adds about %1 ms before each reply (a USB-serial adapter&apos;s latency timer): this transfer will take about %2 instead of %3. An adapter or driver that supports low latency avoids it (setserial %4 low_latency).</source>
         <translation>串口线路在每次应答前增加约 %1 ms 的延迟（USB 转串口适配器的延迟定时器）：本次传输约需 %2，而不是 %3。支持低延迟的适配器或驱动可避免此问题（setserial %4 low_latency）。</translation>
     </message>
     <message>
@@ -229,7 +229,7 @@ The old setting will be replaced with the default setting.</source>
     </message>
     <message>
         <source>%1 of %2, %3/s, %4 left</source>
-        <extracomment>Sent and total bytes, the rate and the time left: "12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left".</extracomment>
+        <extracomment>Sent and total bytes, the rate and the time left: &quot;12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left&quot;.</extracomment>
         <translation>%1 / %2，%3/秒，剩余 %4</translation>
     </message>
     <message>
@@ -282,12 +282,12 @@ The old setting will be replaced with the default setting.</source>
         <translation>不断被替换</translation>
     </message>
     <message>
-        <source>%1. Check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit "uaccess") and that you are logged in at this computer's seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, "DEVICE ACCESS").</source>
+        <source>%1. Check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit &quot;uaccess&quot;) and that you are logged in at this computer&apos;s seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, &quot;DEVICE ACCESS&quot;).</source>
         <extracomment>%1 is the cause; %2 the program whose manual tells more.</extracomment>
         <translation>%1。请检查是否已安装 udev 规则 70-orbelle-base-unit.rules（它为基座加上“uaccess”标记），以及您是否在本机前的活动会话中登录：uaccess 只向该用户开放设备，不向远程登录或已切换走的会话开放；然后重新插入基座（man %2，“DEVICE ACCESS”）。</translation>
     </message>
     <message>
-        <source>%1; check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit "uaccess") and that you are logged in at this computer's seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, "DEVICE ACCESS")</source>
+        <source>%1; check that the udev rule 70-orbelle-base-unit.rules is installed (it tags the base unit &quot;uaccess&quot;) and that you are logged in at this computer&apos;s seat, in its active session: uaccess opens the device only to that user, not to a remote login or a session switched away from; then plug the base unit in again (man %2, &quot;DEVICE ACCESS&quot;)</source>
         <translation>%1；请检查是否已安装 udev 规则 70-orbelle-base-unit.rules（它为基座加上“uaccess”标记），以及您是否在本机前的活动会话中登录：uaccess 只向该用户开放设备，不向远程登录或已切换走的会话开放；然后重新插入基座（man %2，“DEVICE ACCESS”）</translation>
     </message>
     <message>
@@ -307,7 +307,7 @@ The old setting will be replaced with the default setting.</source>
         <translation>无法打开 %1：%2</translation>
     </message>
     <message>
-        <source>VKR_%1 cannot be used for %2: %3; set it to the device's full path, for example /dev/ttyUSB0, or unset it</source>
+        <source>VKR_%1 cannot be used for %2: %3; set it to the device&apos;s full path, for example /dev/ttyUSB0, or unset it</source>
         <translation>VKR_%1 不能用于 %2：%3；请将其设为设备的完整路径（例如 /dev/ttyUSB0），或删除该变量</translation>
     </message>
     <message>
@@ -343,7 +343,7 @@ The old setting will be replaced with the default setting.</source>
         <translation>无法在 %2 上设置 %1：%3</translation>
     </message>
     <message>
-        <source>Unknown serial line settings "%1"</source>
+        <source>Unknown serial line settings &quot;%1&quot;</source>
         <translation>未知的串口参数“%1”</translation>
     </message>
     <message>
@@ -442,17 +442,25 @@ It lasts only for this run.</source>
     </message>
     <message>
         <source>%1.</source>
-        <extracomment>A statement that ends with a full stop: "%1" is the statement.</extracomment>
+        <extracomment>A statement that ends with a full stop: &quot;%1&quot; is the statement.</extracomment>
         <translation>%1。</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <extracomment>Sent and total bytes: "12.0 KiB of 1.0 MiB".</extracomment>
-        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>, </source>
         <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 of %2, %3/s, %4 left</source>
+        <extracomment>Sent and total bytes, the rate and the time left: &quot;12.0 KiB of 1.0 MiB, 6.0 KiB/s, 2:49 left&quot;.</extracomment>
+        <translation>%1 / %2，%3/秒，剩余 %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>Sent and total bytes, before the rate is known: &quot;12.0 KiB of 1.0 MiB&quot;.</extracomment>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -843,7 +851,7 @@ Cancel</source>
 <context>
     <name>vkr</name>
     <message>
-        <source>%1 (the stored protocol is not recognised: run "vkr prefs set protocol usb" or rs232, or pass --link)</source>
+        <source>%1 (the stored protocol is not recognised: run &quot;vkr prefs set protocol usb&quot; or rs232, or pass --link)</source>
         <translation>%1（无法识别已保存的通信方式：请运行“vkr prefs set protocol usb”或 rs232，或加上 --link）</translation>
     </message>
     <message>
@@ -871,7 +879,7 @@ Cancel</source>
         <translation>%1；请检查电缆和设备路径</translation>
     </message>
     <message>
-        <source>%1; check the cable, or name the device with "vkr prefs set com %2 PATH" or VKR_COM%3</source>
+        <source>%1; check the cable, or name the device with &quot;vkr prefs set com %2 PATH&quot; or VKR_COM%3</source>
         <translation>%1；请检查电缆，或用“vkr prefs set com %2 路径”或 VKR_COM%3 指定设备</translation>
     </message>
     <message>
@@ -916,7 +924,7 @@ Cancel</source>
     </message>
     <message>
         <source>Also changed %1 from %2 to %3 (%4).</source>
-        <extracomment>%1 is a setting's name as vkr settings set takes it ("power"), %2 and %3 its values.</extracomment>
+        <extracomment>%1 is a setting&apos;s name as vkr settings set takes it (&quot;power&quot;), %2 and %3 its values.</extracomment>
         <translation>另外将 %1 从 %2 改为 %3（%4）。</translation>
     </message>
     <message>
@@ -952,12 +960,12 @@ Cancel</source>
         <translation>请指明要更改的内容，例如 --channel 3（参见 --help）</translation>
     </message>
     <message>
-        <source>--ids takes IDs from 1 to 16 separated by commas, or "none" to clear them all, not "%1"</source>
+        <source>--ids takes IDs from 1 to 16 separated by commas, or &quot;none&quot; to clear them all, not &quot;%1&quot;</source>
         <translation>--ids 接受以逗号分隔的 1 到 16 的编号，或用“none”清除全部，而不是“%1”</translation>
     </message>
     <message>
-        <source>%1 takes %2, not "%3"</source>
-        <extracomment>%1 is an option, %2 the values it takes: "--parity takes none, odd, even, not "x"".</extracomment>
+        <source>%1 takes %2, not &quot;%3&quot;</source>
+        <extracomment>%1 is an option, %2 the values it takes: &quot;--parity takes none, odd, even, not &quot;x&quot;&quot;.</extracomment>
         <translation>%1 接受 %2，而不是“%3”</translation>
     </message>
     <message>
@@ -1094,19 +1102,19 @@ Cancel</source>
         <translation>无法将 %1 保存到 %2</translation>
     </message>
     <message>
-        <source>COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not "%1"</source>
+        <source>COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not &quot;%1&quot;</source>
         <translation>串口必须是 1、2、3 或 4（或 COM1 到 COM4），而不是“%1”</translation>
     </message>
     <message>
-        <source>protocol must be usb or rs232, not "%1"</source>
+        <source>protocol must be usb or rs232, not &quot;%1&quot;</source>
         <translation>通信方式必须是 usb 或 rs232，而不是“%1”</translation>
     </message>
     <message>
-        <source>baud rate must be %1, not "%2"</source>
+        <source>baud rate must be %1, not &quot;%2&quot;</source>
         <translation>波特率必须是 %1，而不是“%2”</translation>
     </message>
     <message>
-        <source>the device path cannot be used: %1; give the device's full path, for example /dev/ttyUSB0</source>
+        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
         <translation>设备路径不可用：%1；请给出设备的完整路径，例如 /dev/ttyUSB0</translation>
     </message>
     <message>
@@ -1118,7 +1126,7 @@ Cancel</source>
         <translation>--device 需要串口设备的路径</translation>
     </message>
     <message>
-        <source>--device cannot be used: %1; give the device's full path, for example /dev/ttyUSB0</source>
+        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
         <translation>--device 不可用：%1；请给出设备的完整路径，例如 /dev/ttyUSB0</translation>
     </message>
     <message>
@@ -1147,7 +1155,7 @@ Cancel</source>
     </message>
     <message>
         <source>Upgrading the base unit</source>
-        <extracomment>The sleep inhibitor's reason, shown by the desktop.</extracomment>
+        <extracomment>The sleep inhibitor&apos;s reason, shown by the desktop.</extracomment>
         <translation>正在升级基座</translation>
     </message>
     <message>
@@ -1235,21 +1243,17 @@ Cancel</source>
         <translation>%1 为空</translation>
     </message>
     <message>
-        <source>no file given</source>
-        <translation>未指定文件</translation>
-    </message>
-    <message>
-        <source>is a directory</source>
-        <translation>是文件夹</translation>
-    </message>
-    <message>
-        <source>is not a regular file</source>
-        <translation>不是普通文件</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
-        <extracomment>A statement and its detail: "Can not open the file! (/tmp/x.dat: is a directory)".</extracomment>
+        <extracomment>A statement and its detail: &quot;Can not open the file! (/tmp/x.dat: is a directory)&quot;.</extracomment>
         <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1: is a directory</source>
+        <translation>%1：是文件夹</translation>
+    </message>
+    <message>
+        <source>%1: is not a regular file</source>
+        <translation>%1：不是普通文件</translation>
     </message>
 </context>
 </TS>

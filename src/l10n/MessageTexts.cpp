@@ -179,8 +179,6 @@ const TextTable kMessages{
         // Loose patterns, tried after every other.
         //: A statement that ends with a full stop: "%1" is the statement.
         QT_TRANSLATE_NOOP("Message", "%1."),
-        //: Sent and total bytes: "12.0 KiB of 1.0 MiB".
-        QT_TRANSLATE_NOOP("Message", "%1 of %2"),
     }};
 
 }  // namespace

@@ -9,8 +9,8 @@ namespace orbelle::l10n {
 
 namespace {
 
-// A piece within a piece within a text is as deep as the core's texts go.
-constexpr int kDeepest = 3;
+// The core's texts hold pieces three deep: a message, its cause, the cause's own detail.
+constexpr int kDeepest = 4;
 
 constexpr const char* kListContext = "Message";
 // Between the items of a list, "a, b" (Chinese has its own mark).
@@ -128,9 +128,9 @@ QString TextCatalogue::translated(const QString& english, int depth) const {
     if (text.isNull()) {
       text = byLine(english, depth);
     }
-    if (text.isNull()) {
-      text = asList(english);
-    }
+  }
+  if (text.isNull()) {
+    text = asList(english);  // whole items only: as deep as any piece
   }
   return text.isNull() ? english : text;
 }

@@ -9,6 +9,7 @@
 #include <QProgressBar>
 
 #include "l10n/MessageTexts.h"
+#include "l10n/ProgressText.h"
 #include "opening/LinkedFeature.h"
 #include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
@@ -306,7 +307,7 @@ void UpgradeWindow::showProgress(int percent) {
   }
   QString figures;
   if (const auto shown = operation_.figures(); shown && transferRunning()) {
-    figures = tr("%1% %2").arg(percent).arg(l10n::operatorText(shown->text()));
+    figures = tr("%1% %2").arg(percent).arg(l10n::progressText(*shown));
   }
   progress_->setToolTip(figures);
   if (!paused()) {
