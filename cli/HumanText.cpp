@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "l10n/MessageTexts.h"
+#include "l10n/Translations.h"
 
 namespace orbelle::cli {
 
@@ -180,6 +181,9 @@ const l10n::TextTable kVkrTexts{
 }  // namespace
 
 std::string humanText(std::string_view english) {
+  if (!l10n::Translations::active()) {
+    return std::string(english);  // nothing to look up: the catalogue is not even built
+  }
   static const l10n::TextCatalogue catalogue({&l10n::messageTexts(), &kVkrTexts});
   return catalogue.translateToUtf8(english);
 }

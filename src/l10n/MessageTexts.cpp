@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "l10n/Translations.h"
+
 namespace orbelle::l10n {
 
 namespace {
@@ -186,6 +188,9 @@ const TextTable kMessages{
 const TextTable& messageTexts() { return kMessages; }
 
 QString operatorText(std::string_view english) {
+  if (!Translations::active()) {
+    return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
+  }
   static const TextCatalogue catalogue({&kMessages});
   return catalogue.translate(english);
 }
