@@ -103,16 +103,16 @@ Er wird durch die Standardeinstellung ersetzt.</translation>
     <message>
         <source>%1Now there are %2 Barcode readers registered at this base.</source>
         <extracomment>%1 is the sentence on the nation and hopping, %2 the number of handheld units.</extracomment>
-        <translation>%1 An dieser Basisstation sind %2 Handscanner angemeldet.</translation>
+        <translation>%1 Angemeldete Handscanner: %2.</translation>
     </message>
     <message>
         <source>They are Reader %1!</source>
         <extracomment>%1 lists the IDs of the registered handheld units: &quot;1,3&quot;.</extracomment>
-        <translation>Angemeldete IDs: %1</translation>
+        <translation>Ihre IDs: %1</translation>
     </message>
     <message>
         <source>They are Reader!</source>
-        <translation>Angemeldete IDs: keine</translation>
+        <translation>Ihre IDs: keine</translation>
     </message>
     <message>
         <source>Channel  %1 is used to communicate.</source>

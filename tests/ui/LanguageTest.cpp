@@ -155,8 +155,8 @@ TEST(Languages, TheCoresEnglishMessagesAreTranslatedWhereTheyAreShown) {
     const l10n::Translations german(QStringLiteral("de"));
     ASSERT_TRUE(german.loaded());
     EXPECT_EQ(l10n::operatorText(summary).toStdString(),
-              "Region: Türkei, Frequenzsprungverfahren ein. An dieser Basisstation sind 2 "
-              "Handscanner angemeldet.\r\nAngemeldete IDs: 1,3\r\n\r\nFunkkanal: 6\r\n"
+              "Region: Türkei, Frequenzsprungverfahren ein. Angemeldete Handscanner: 2.\r\n"
+              "Ihre IDs: 1,3\r\n\r\nFunkkanal: 6\r\n"
               "Sendeleistung der Basisstation: -5 dBm");
     EXPECT_EQ(l10n::operatorText(unplugged).toStdString(),
               "Keine Verbindung zur Basisstation!\nKeine USB-Basisstation (0471:0003) ließ sich "
