@@ -493,7 +493,7 @@ Sie gilt nur bis zum Programmende.</translation>
     </message>
     <message>
         <source>Base Unit</source>
-        <translation>Basisstation</translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <source>
