@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "CliError.h"
+#include "HumanText.h"
 #include "PrefsView.h"
 #include "TracePrinter.h"
 #include "link/LinkMessages.h"
@@ -94,11 +95,13 @@ CliSession::~CliSession() {
 
 void CliSession::reportShortReads() {
   if (shortReads_ == 1) {
-    std::cerr << "vkr: " << lastShortRead_ << " (report ignored)\n";
+    std::cerr << "vkr: " << humanText(lastShortRead_ + " (report ignored)") << '\n';
   } else if (shortReads_ > 1) {
-    std::cerr << "vkr: " << shortReads_
-              << " input reports shorter than a frame were ignored (the last: " << lastShortRead_
-              << ")\n";
+    std::cerr << "vkr: "
+              << humanText(std::to_string(shortReads_) +
+                           " input reports shorter than a frame were ignored (the last: " +
+                           lastShortRead_ + ")")
+              << '\n';
   }
   shortReads_ = 0;
 }

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "HumanText.h"
+
 namespace orbelle::cli {
 
 namespace {
@@ -17,7 +19,7 @@ void Output::result(const nlohmann::json& value, const std::string& text) const 
   if (json_) {
     std::cout << dumpJson(value) << '\n' << std::flush;
   } else {
-    std::cout << text << std::flush;
+    std::cout << humanText(text) << std::flush;
   }
 }
 
@@ -28,13 +30,13 @@ void Output::error(int exitCode, const std::string& message, const nlohmann::jso
     error["exit_code"] = exitCode;
     std::cout << dumpJson(error) << '\n' << std::flush;
   } else {
-    std::cerr << "vkr: " << message << '\n' << std::flush;
+    std::cerr << "vkr: " << humanText(message) << '\n' << std::flush;
   }
 }
 
 void Output::note(const std::string& text) const {
   if (!json_) {
-    std::cerr << text << '\n' << std::flush;
+    std::cerr << humanText(text) << '\n' << std::flush;
   }
 }
 

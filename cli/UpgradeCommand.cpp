@@ -14,6 +14,7 @@
 #include "CliSession.h"
 #include "ExitCode.h"
 #include "GlobalOptions.h"
+#include "HumanText.h"
 #include "Output.h"
 #include "ProgressReport.h"
 #include "UpgradeAccount.h"
@@ -127,7 +128,7 @@ UpgradeRun::UpgradeRun(CliSession& cli, const UnitKind& unit, PauseDurations pau
 void UpgradeRun::connectOperation() {
   UpgradeOperation* operation = &operation_;
   QObject::connect(operation, &UpgradeOperation::startSent, operation, [this] {
-    sleep_.acquire(QStringLiteral("Upgrading the %1").arg(QLatin1String(unit_.name)));
+    sleep_.acquire(QString::fromStdString(humanText("Upgrading the " + std::string(unit_.name))));
     progress_.started();
   });
   QObject::connect(operation, &UpgradeOperation::blockSent, operation, [this] {
