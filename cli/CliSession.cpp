@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "CliError.h"
+#include "HumanText.h"
 #include "PrefsView.h"
 #include "TracePrinter.h"
 #include "link/LinkMessages.h"
@@ -122,11 +123,13 @@ void CliSession::applyLinkOptions() {
 
 void CliSession::reportShortReads() {
   if (shortReads_ == 1) {
-    streams_.err() << "vkr: " << lastShortRead_ << " (report ignored)\n";
+    streams_.err() << "vkr: " << humanText(lastShortRead_ + " (report ignored)") << '\n';
   } else if (shortReads_ > 1) {
-    streams_.err() << "vkr: " << shortReads_
-                   << " input reports shorter than a frame were ignored (the last: "
-                   << lastShortRead_ << ")\n";
+    streams_.err() << "vkr: "
+                   << humanText(std::to_string(shortReads_) +
+                                " input reports shorter than a frame were ignored (the last: " +
+                                lastShortRead_ + ")")
+                   << '\n';
   }
   shortReads_ = 0;
 }

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "HumanText.h"
+
 namespace orbelle::cli {
 
 namespace {
@@ -29,7 +31,7 @@ void Output::result(const nlohmann::json& value, const std::string& text) const 
   if (json_) {
     *out_ << dumpJson(named(value)) << '\n' << std::flush;
   } else {
-    *out_ << text << std::flush;
+    *out_ << humanText(text) << std::flush;
   }
 }
 
@@ -40,13 +42,13 @@ void Output::error(int exitCode, const std::string& message, const nlohmann::jso
     error["exit_code"] = exitCode;
     *out_ << dumpJson(named(error)) << '\n' << std::flush;
   } else {
-    *err_ << "vkr: " << message << '\n' << std::flush;
+    *err_ << "vkr: " << humanText(message) << '\n' << std::flush;
   }
 }
 
 void Output::note(const std::string& text) const {
   if (!json_) {
-    *err_ << text << '\n' << std::flush;
+    *err_ << humanText(text) << '\n' << std::flush;
   }
 }
 

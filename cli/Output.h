@@ -8,7 +8,8 @@
 namespace orbelle::cli {
 
 // Where results and errors go. With --json standard output carries only JSON, errors
-// included; otherwise results go to standard output and errors to standard error.
+// included, in English; otherwise results go to standard output and errors to standard error,
+// in the desktop's language.
 class Output {
  public:
   explicit Output(bool json);

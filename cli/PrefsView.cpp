@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "HumanText.h"
 #include "prefs/RegFileStore.h"
 #include "protocol/LineSettings.h"
 
@@ -93,7 +94,7 @@ std::string prefsToText(const LinkPreferences& prefs, PreferenceStore& store) {
 
 void warnAboutStore(const PreferenceStore& store) {
   for (const StoreProblem& problem : store.problems()) {
-    std::cerr << "vkr: warning: " << problem.message << '\n';
+    std::cerr << "vkr: " << humanText("warning: " + problem.message) << '\n';
   }
   std::cerr << std::flush;
 }

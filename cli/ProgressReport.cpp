@@ -7,6 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "HumanText.h"
+#include "l10n/ProgressText.h"
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -64,7 +67,10 @@ void ProgressReport::started() {
     event({{"event", "start"}, {"unit", unitName_}, {"bytes_total", imageLength_}});
     return;
   }
-  out_ << "Upgrading the " << unitName_ << " with " << imageLength_ << " bytes...\n" << std::flush;
+  out_ << humanText("Upgrading the " + unitName_ + " with " + std::to_string(imageLength_) +
+                    " bytes...")
+       << '\n'
+       << std::flush;
 }
 
 void ProgressReport::blockSent(const ProgressFigures& figures, Clock::time_point now) {
@@ -99,7 +105,8 @@ void ProgressReport::draw(const ProgressFigures& figures) {
              {"seconds_left", orNull(figures.secondsLeft)}});
       return;
     case Style::Lines:
-      out_ << figures.percent << "% " << figures.text() << '\n' << std::flush;
+      out_ << figures.percent << "% " << l10n::progressText(figures).toStdString() << '\n'
+           << std::flush;
       return;
     case Style::Bar: {
       const int filled = figures.percent * kBarWidth / 100;
@@ -110,7 +117,8 @@ void ProgressReport::draw(const ProgressFigures& figures) {
            << (figures.percent < 10    ? "  "
                : figures.percent < 100 ? " "
                                        : "")
-           << figures.percent << "% [" << bar << "] " << figures.text() << "\x1b[K" << std::flush;
+           << figures.percent << "% [" << bar << "] " << l10n::progressText(figures).toStdString()
+           << "\x1b[K" << std::flush;
       barOpen_ = true;
       return;
     }
@@ -124,8 +132,9 @@ void ProgressReport::waitingForRestart(std::chrono::milliseconds wait) {
     return;
   }
   end();
-  out_ << "Every block is acknowledged; waiting " << fixed(seconds, seconds < 10 ? 2 : 0)
-       << " s for the " << unitName_ << " to restart...\n"
+  out_ << humanText("Every block is acknowledged; waiting " + fixed(seconds, seconds < 10 ? 2 : 0) +
+                    " s for the " + unitName_ + " to restart...")
+       << '\n'
        << std::flush;
 }
 
@@ -135,7 +144,7 @@ void ProgressReport::warn(const std::string& text) {
     return;
   }
   end();
-  out_ << "vkr: " << text << '\n' << std::flush;
+  out_ << "vkr: " << humanText(text) << '\n' << std::flush;
   lastShownPercent_ = -1;  // redraw at the next block
 }
 

@@ -14,6 +14,7 @@
 #include "CliSession.h"
 #include "ExitCode.h"
 #include "GlobalOptions.h"
+#include "HumanText.h"
 #include "Output.h"
 #include "ProgressReport.h"
 #include "UnitJob.h"
@@ -146,7 +147,7 @@ void UpgradeJob::keepAwake(bool awake) {
   }
   awake_ = awake;
   if (awake) {
-    cli_.loop().keepAwake(QStringLiteral("Upgrading the %1").arg(QLatin1String(unit_.name)),
+    cli_.loop().keepAwake(QString::fromStdString(humanText("Upgrading the " + std::string(unit_.name))),
                           [this](const std::string& line) {
                             cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});
                           });

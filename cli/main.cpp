@@ -11,6 +11,7 @@
 #include "PrefsCommand.h"
 #include "SettingsCommand.h"
 #include "UpgradeCommand.h"
+#include "l10n/Translations.h"
 #include "protocol/LinkError.h"
 #include "version/ProgramVersion.h"
 
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
   // QCoreApplication takes the environment's locale, and CLI11 reads fractions with strtold:
   // --timeout 0.5 must not want a decimal comma.
   std::setlocale(LC_NUMERIC, "C");
+  // What vkr tells a person is in the desktop's language; its help stays English.
+  const orbelle::l10n::Translations language(orbelle::l10n::Translations::desktopChoice());
   CLI::App app{
       "vkr - read and change the settings of a cordless barcode base unit, and "
       "upgrade its firmware or that of a handheld unit"};

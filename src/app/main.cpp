@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/DisplayCheck.h"
 #include "app/HelpAndVersion.h"
+#include "l10n/Translations.h"
 #include "ui/MessagePresenter.h"
 #include "ui/ModalRunner.h"
 
@@ -27,6 +28,8 @@ int main(int argc, char* argv[]) {
   QApplication qtApp(argc, argv);
   platformStart.started();
   orbelle::identifyProgram();
+  // Before the first window: the windows take their captions as they are built.
+  const orbelle::l10n::Translations language(orbelle::l10n::Translations::desktopChoice());
   orbelle::ui::MessageBoxPresenter messages;
   orbelle::ui::ExecRunner modal;
   orbelle::Application app(QApplication::arguments(), messages, modal);

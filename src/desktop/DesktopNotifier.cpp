@@ -1,5 +1,6 @@
 #include "desktop/DesktopNotifier.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingReply>
 #include <QStringList>
@@ -43,7 +44,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
   actions_.reset();
   QStringList actions;
   if (latest_->clicked) {
-    actions << kDefaultAction << QStringLiteral("Show");
+    actions << kDefaultAction << QCoreApplication::translate("orbelle::DesktopNotifier", "Show");
     // Heard from before the notification shows, on the bus it goes to.
     actions_ = std::make_unique<BusSignal>(
         *session, BusSignal::Source{kService, kPath, kService, "ActionInvoked"},

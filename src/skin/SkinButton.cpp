@@ -248,12 +248,23 @@ void SkinButton::paintImage(QPainter& painter, const QPixmap& pixmap) const {
   }
 }
 
+QStringList SkinButton::captionLines() const {
+  const CaptionLayout layout = layoutCaption(text().toStdString());
+  const QString caption = QString::fromStdString(layout.text);
+  return layout.oneLine ? QStringList{caption} : caption.split(u'\n');
+}
+
+QRect SkinButton::captionArea() const {
+  const int side = model_.options().focusInset + 2 + kCaptionMargin;
+  return rect().adjusted(side, 0, -side, 0);
+}
+
 void SkinButton::paintCaption(QPainter& painter, CaptionStyle style) const {
   const int side = model_.options().focusInset + 2;
   QRect box = rect().adjusted(side, 0, -side, 0);
   const CaptionLayout layout = layoutCaption(text().toStdString());
   const QString caption = QString::fromStdString(layout.text);
-  const QStringList lines = layout.oneLine ? QStringList{caption} : caption.split(u'\n');
+  const QStringList lines = captionLines();
   // A caption a little too wide for its face is drawn a little smaller, rather than touch
   // the border.
   QFont font = painter.font();
@@ -261,7 +272,7 @@ void SkinButton::paintCaption(QPainter& painter, CaptionStyle style) const {
   for (const QString& line : lines) {
     widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
   }
-  const int room = box.width() - 2 * kCaptionMargin;
+  const int room = captionArea().width();
   if (widest > room && room > 0) {
     const double shrink = static_cast<double>(room) / widest;
     if (font.pixelSize() > 0) {

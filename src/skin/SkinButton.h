@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QRegion>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -83,6 +84,11 @@ class SkinButton : public QAbstractButton {
   const std::optional<QRegion>& shapeRegion() const { return shape_; }
 
   QSize sizeHint() const override;
+
+  // The caption as it is drawn, line by line (a short one on one line), and the room its
+  // lines have at the font's full size: a wider line is drawn smaller.
+  QStringList captionLines() const;
+  QRect captionArea() const;
 
  protected:
   bool hitButton(const QPoint& pos) const override;

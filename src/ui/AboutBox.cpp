@@ -11,7 +11,7 @@ namespace orbelle::ui {
 
 AboutBox::AboutBox(const Look& look, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dialog100"));
-  setWindowTitle(QStringLiteral("About Orbelle (VKR)"));
+  setWindowTitle(tr("About Orbelle (VKR)"));
   setFont(dialogFont(QStringLiteral("Tahoma"), 8));
   const DialogUnits units(font());
   setFixedSize(units.size(295, 105));
@@ -30,11 +30,11 @@ AboutBox::AboutBox(const Look& look, QWidget* parent) : QDialog(parent) {
   };
   addLine("name", QStringLiteral("Orbelle (VKR)"), units.rect(25, 10, 205, 8));
   addLine("version",
-          QStringLiteral("Version %1, for cordless barcode base units and handheld units")
+          tr("Version %1, for cordless barcode base units and handheld units")
               .arg(QLatin1String(programVersion())),
           units.rect(25, 25, 257, 12));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   identify(*ok, 1, ok->text());
   ok->setGeometry(units.rect(238, 7, 50, 14));
   ok->setDefault(true);

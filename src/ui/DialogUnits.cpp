@@ -1,9 +1,14 @@
 #include "ui/DialogUnits.h"
 
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QRawFont>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -86,6 +91,38 @@ QRect DialogUnits::rect(const QRect& inUnits) const {
 }
 
 QSize DialogUnits::size(int width, int height) const { return {x(width), y(height)}; }
+
+namespace {
+
+// How many pixels a control's caption lacks to be shown whole on its line.
+int captionShortfall(const QWidget& control) {
+  if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+    return label->fontMetrics().horizontalAdvance(label->text()) - label->contentsRect().width();
+  }
+  const auto* button = qobject_cast<const QAbstractButton*>(&control);
+  if (button == nullptr) {
+    return 0;
+  }
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = button->text();
+  const QStyle::SubElement contents = qobject_cast<const QCheckBox*>(button) != nullptr
+                                          ? QStyle::SE_CheckBoxContents
+                                          : QStyle::SE_RadioButtonContents;
+  return button->fontMetrics().horizontalAdvance(button->text()) -
+         button->style()->subElementRect(contents, &option, button).width();
+}
+
+}  // namespace
+
+void growToCaption(QWidget& control, int rightEdge) {
+  const int lacking = captionShortfall(control);
+  if (lacking > 0) {
+    control.resize(
+        std::max(control.width(), std::min(control.width() + lacking, rightEdge - control.x())),
+        control.height());
+  }
+}
 
 QString captionAsName(const QString& caption) {
   return caption.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));

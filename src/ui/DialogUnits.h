@@ -50,6 +50,11 @@ void identify(QWidget& control, int id, const QString& accessibleName);
 // showing, since the windows live for the whole run and would keep last time's focus.
 void focusFirstControl(QWidget& window);
 
+// Widens a label, check box or radio button whose caption is wider than the room it was given,
+// by what it lacks and up to `rightEdge` in its parent's coordinates; one whose caption fits
+// keeps its size (every English one does).
+void growToCaption(QWidget& control, int rightEdge);
+
 // A caption's lines as one accessible name ("\nSet\nBase Unit" is "Set Base Unit").
 QString captionAsName(const QString& caption);
 

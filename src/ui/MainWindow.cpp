@@ -18,8 +18,6 @@ namespace orbelle::ui {
 
 namespace {
 
-const QString kAboutItem = QStringLiteral("&About Orbelle (VKR)");
-
 // The language choice that was never offered: a radio button and its label per row.
 struct LanguageRow {
   int choiceId;
@@ -39,8 +37,10 @@ struct LabelRow {
   LabelFont font;
 };
 constexpr std::array<LabelRow, 3> kLabels{{
-    {{1041, "Handheld Unit", {40, 20, 60, 17}}, LabelFont::Tahoma16},
-    {{1092, "Base Unit", {40, 66, 38, 17}}, LabelFont::Tahoma16},
+    {{1041, QT_TRANSLATE_NOOP("orbelle::ui::MainWindow", "Handheld Unit"), {40, 20, 60, 17}},
+     LabelFont::Tahoma16},
+    {{1092, QT_TRANSLATE_NOOP("orbelle::ui::MainWindow", "Base Unit"), {40, 66, 38, 17}},
+     LabelFont::Tahoma16},
     {{1093, "VKR V1.2.6", {197, 53, 129, 47}}, LabelFont::Arial30Bold},
 }};
 
@@ -50,10 +50,18 @@ struct CommandRow {
   FeatureWindow feature;
 };
 constexpr std::array<CommandRow, 4> kCommands{{
-    {{1003, "\nSet\nProtocol", {71, 100, 61, 35}}, FeatureWindow::SetProtocol},
-    {{1000, "\nSet\nBase Unit", {197, 100, 61, 35}}, FeatureWindow::SetBaseUnit},
-    {{1001, "\nUpgrade\nBase Unit", {71, 153, 61, 35}}, FeatureWindow::UpgradeBaseUnit},
-    {{1002, "\nUpgrade\nHandheld Unit", {197, 153, 61, 35}}, FeatureWindow::UpgradeHandheldUnit},
+    {{1003, QT_TRANSLATE_NOOP("orbelle::ui::MainWindow", "\nSet\nProtocol"), {71, 100, 61, 35}},
+     FeatureWindow::SetProtocol},
+    {{1000, QT_TRANSLATE_NOOP("orbelle::ui::MainWindow", "\nSet\nBase Unit"), {197, 100, 61, 35}},
+     FeatureWindow::SetBaseUnit},
+    {{1001,
+      QT_TRANSLATE_NOOP("orbelle::ui::MainWindow", "\nUpgrade\nBase Unit"),
+      {71, 153, 61, 35}},
+     FeatureWindow::UpgradeBaseUnit},
+    {{1002,
+      QT_TRANSLATE_NOOP("orbelle::ui::MainWindow", "\nUpgrade\nHandheld Unit"),
+      {197, 153, 61, 35}},
+     FeatureWindow::UpgradeHandheldUnit},
 }};
 
 QFont labelFont(LabelFont font) {
@@ -105,16 +113,18 @@ void MainWindow::addHiddenLanguage(const DialogUnits& units, int choiceId, int l
 }
 
 void MainWindow::addLabel(const DialogUnits& units, const ControlRow& row, const QFont& font) {
-  auto* label = new QLabel(QString::fromUtf8(row.caption), this);
+  auto* label = new QLabel(tr(row.caption), this);
   identify(*label, row.id, label->text());
   label->setGeometry(units.rect(row.where));
   label->setFont(font);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Another language's name may be longer ("Baz Ünitesi"): it runs on towards the picture.
+  growToCaption(*label, width());
 }
 
 void MainWindow::addCommand(const DialogUnits& units, const ControlRow& row,
                             FeatureWindow feature) {
-  const QString caption = QString::fromUtf8(row.caption);
+  const QString caption = tr(row.caption);
   QAbstractButton* button = context_.look.commandButton(*this, caption, ButtonFamily::Large);
   identify(*button, row.id, caption);
   button->setGeometry(units.rect(row.where));
@@ -220,7 +230,7 @@ void MainWindow::showAbout() { context_.modal.run(aboutBox()); }
 
 std::unique_ptr<QMenu> MainWindow::contextMenu() {
   auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(kAboutItem, this, &MainWindow::showAbout);
+  menu->addAction(tr("&About Orbelle (VKR)"), this, &MainWindow::showAbout);
   return menu;
 }
 

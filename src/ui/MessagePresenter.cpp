@@ -1,8 +1,11 @@
 #include "ui/MessagePresenter.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
+
+#include "l10n/MessageTexts.h"
 
 namespace orbelle::ui {
 
@@ -16,8 +19,10 @@ void dress(QMessageBox& box, const OperatorMessage& message) {
   box.setAccessibleDescription(box.text());
   // The icon tells an error from a result; read aloud it must say so too.
   if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
-    icon->setAccessibleName(message.icon == MessageIcon::Error ? QStringLiteral("Error")
-                                                               : QStringLiteral("Information"));
+    icon->setAccessibleName(
+        message.icon == MessageIcon::Error
+            ? QCoreApplication::translate("orbelle::ui::MessagePresenter", "Error")
+            : QCoreApplication::translate("orbelle::ui::MessagePresenter", "Information"));
   }
 }
 
@@ -28,15 +33,15 @@ QMessageBox::Icon iconOf(const OperatorMessage& message) {
 }  // namespace
 
 void MessageBoxPresenter::show(QWidget* owner, const OperatorMessage& message) {
-  QMessageBox box(iconOf(message), QString::fromStdString(message.title),
-                  QString::fromStdString(message.text), QMessageBox::Ok, owner);
+  QMessageBox box(iconOf(message), l10n::operatorText(message.title),
+                  l10n::operatorText(message.text), QMessageBox::Ok, owner);
   dress(box, message);
   box.exec();
 }
 
 void MessageBoxPresenter::notice(QWidget* owner, const OperatorMessage& message) {
-  auto* box = new QMessageBox(iconOf(message), QString::fromStdString(message.title),
-                              QString::fromStdString(message.text), QMessageBox::Ok, owner);
+  auto* box = new QMessageBox(iconOf(message), l10n::operatorText(message.title),
+                              l10n::operatorText(message.text), QMessageBox::Ok, owner);
   dress(*box, message);
   box->setWindowModality(Qt::NonModal);
   box->setAttribute(Qt::WA_DeleteOnClose);

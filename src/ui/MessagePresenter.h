@@ -7,7 +7,7 @@ class QWidget;
 namespace orbelle::ui {
 
 // Shows an operator message in a box with its title, text, icon and OK, and returns once
-// the operator has answered.
+// the operator has answered. The box speaks the program's language; the message stays English.
 class MessagePresenter {
  public:
   virtual ~MessagePresenter() = default;

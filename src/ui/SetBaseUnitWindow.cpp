@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "l10n/MessageTexts.h"
 #include "protocol/LinkError.h"
 #include "session/Session.h"
 #include "settings/SettingsTables.h"
@@ -108,19 +109,30 @@ const std::array<GroupPlace, kRadioGroupCount>& radioLayout() {
         {1082, nullptr, {66, 70, 44, 10}},
         {1083, nullptr, {113, 70, 46, 10}}}},
       {RadioGroup::DataBits,
-       {{1091, "7 bits", {174, 57, 32, 10}}, {1095, "8 bits", {207, 57, 32, 10}}}},
+       {{1091, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "7 bits"), {174, 57, 32, 10}},
+        {1095, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "8 bits"), {207, 57, 32, 10}}}},
       {RadioGroup::StopBits,
-       {{1099, "1 bit", {174, 84, 32, 10}}, {1100, "2 bits", {207, 84, 32, 10}}}},
+       {{1099, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "1 bit"), {174, 84, 32, 10}},
+        {1100, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "2 bits"), {207, 84, 32, 10}}}},
       {RadioGroup::Flow,
-       {{1101, "None", {19, 98, 40, 10}},
-        {1102, "RTS/CTS (Host idle: Low RTS)", {19, 111, 140, 10}},
-        {1103, "RTS/CTS (Host idle: High RTS)", {19, 124, 140, 10}}}},
+       {{1101, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "None"), {19, 98, 40, 10}},
+        {1102,
+         QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "RTS/CTS (Host idle: Low RTS)"),
+         {19, 111, 140, 10}},
+        {1103,
+         QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "RTS/CTS (Host idle: High RTS)"),
+         {19, 124, 140, 10}}}},
       {RadioGroup::Parity,
-       {{1096, "None", {174, 111, 40, 10}},
-        {1097, "Odd", {174, 122, 40, 10}},
-        {1098, "Even", {174, 133, 40, 10}}}},
+       {{1096, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "None"), {174, 111, 40, 10}},
+        {1097, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Odd"), {174, 122, 40, 10}},
+        {1098, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Even"), {174, 133, 40, 10}}}},
       {RadioGroup::NumericKey,
-       {{1107, "Alphabetic key", {19, 170, 70, 10}}, {1108, "Alt+ Keypad", {168, 170, 60, 10}}}},
+       {{1107,
+         QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Alphabetic key"),
+         {19, 170, 70, 10}},
+        {1108,
+         QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Alt+ Keypad"),
+         {168, 170, 60, 10}}}},
   }};
   return layout;
 }
@@ -141,19 +153,33 @@ struct FramePlace {
 // frame's buttons exclude each other.
 const std::array<FramePlace, 13>& frameLayout() {
   static const std::array<FramePlace, 13> layout{{
-      {0, "Nation", {7, 3, 118, 30}},
-      {0, "Frequency hopping", {130, 3, 117, 30}},
-      {1106, "RS232 protocol settings", {7, 36, 240, 114}, true},
-      {1084, "Baud rate", {13, 46, 150, 38}},
-      {0, "Flow control", {13, 87, 150, 55}},
-      {0, "Data bit", {168, 46, 73, 24}},
-      {0, "Stop bit", {168, 73, 73, 24}},
-      {0, "Parity", {168, 100, 73, 45}},
-      {1109, "USB (PS2) protocol settings", {7, 153, 240, 32}, true},
-      {0, "Numeric key", {13, 161, 228, 21}},
-      {0, "Software versions", {7, 188, 240, 52}},
-      {1005, "Radio frequency settings", {253, 3, 143, 44}},
-      {1006, "Associated handheld unit  IDs", {253, 51, 143, 130}},
+      {0, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Nation"), {7, 3, 118, 30}},
+      {0,
+       QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Frequency hopping"),
+       {130, 3, 117, 30}},
+      {1106,
+       QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "RS232 protocol settings"),
+       {7, 36, 240, 114},
+       true},
+      {1084, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Baud rate"), {13, 46, 150, 38}},
+      {0, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Flow control"), {13, 87, 150, 55}},
+      {0, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Data bit"), {168, 46, 73, 24}},
+      {0, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Stop bit"), {168, 73, 73, 24}},
+      {0, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Parity"), {168, 100, 73, 45}},
+      {1109,
+       QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "USB (PS2) protocol settings"),
+       {7, 153, 240, 32},
+       true},
+      {0, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Numeric key"), {13, 161, 228, 21}},
+      {0,
+       QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Software versions"),
+       {7, 188, 240, 52}},
+      {1005,
+       QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Radio frequency settings"),
+       {253, 3, 143, 44}},
+      {1006,
+       QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Associated handheld unit  IDs"),
+       {253, 51, 143, 130}},
   }};
   return layout;
 }
@@ -208,7 +234,7 @@ SetBaseUnitWindow::SetBaseUnitWindow(const WindowServices& context)
           [this](const std::exception_ptr& failure) { handleFailure(failure); }, this),
       model_(settingsLink_, *this) {
   setObjectName(QStringLiteral("dialog132"));
-  setWindowTitle(QStringLiteral("Set Base Unit"));
+  setWindowTitle(tr("Set Base Unit"));
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
   const DialogUnits units(font());
   setFixedSize(units.size(403, 282));
@@ -272,7 +298,7 @@ Control* SetBaseUnitWindow::addAt(QRect onPage, Arguments&&... arguments) {
 
 void SetBaseUnitWindow::addFrames(const DialogUnits& units) {
   for (const FramePlace& place : frameLayout()) {
-    const QString title = QLatin1String(place.title);
+    const QString title = tr(place.title);
     auto* frame = addAt<QGroupBox>(at(units, place.where), title);
     identifyOrName(*frame, place.id, title);
     frames_.push_back(frame);
@@ -296,21 +322,21 @@ QLabel* SetBaseUnitWindow::addLabel(const DialogUnits& units, int id, const QStr
 }
 
 void SetBaseUnitWindow::addNationAndHopping(const DialogUnits& units, QList<QWidget*>& tabOrder) {
-  QLabel* nationLabel = addLabel(units, 0, QStringLiteral("Nation:"), {13, 16, 28, 8});
+  QLabel* nationLabel = addLabel(units, 0, tr("Nation:"), {13, 16, 28, 8});
   // A drop-down list's height in the dialog includes its open list; the closed box is what
   // is placed, as high as it needs.
   nationList_ = addAt<QComboBox>(units.rect(44, 14, 76, 0));
   identify(*nationList_, 1088, nationLabel->text());
   nationLabel->setBuddy(nationList_);
   for (const std::string_view entry : SetBaseUnitModel::nationEntries()) {
-    nationList_->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
+    // Turkey's entry is blank, and stays so in every language.
+    nationList_->addItem(l10n::operatorText(entry));
   }
   nationList_->setEnabled(SetBaseUnitModel::nationListEnabled());
   nationList_->resize(nationList_->width(), nationList_->sizeHint().height());
   tabOrder << nationList_;
 
-  hopping_ =
-      addAt<QCheckBox>(at(units, {137, 16, 106, 10}), QStringLiteral("Enable frequency hopping"));
+  hopping_ = addAt<QCheckBox>(at(units, {137, 16, 106, 10}), tr("Enable frequency hopping"));
   identify(*hopping_, 1090, hopping_->text());
   // Checkable controls act on their change of state, whoever made it (the mouse, the keyboard,
   // a screen reader's Toggle); the window's own refreshes change them with signals blocked.
@@ -326,18 +352,20 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units, QList<QWidget*>
     radioGroups_.at(static_cast<std::size_t>(place.group)) = group;
     for (const RadioPlace& button : place.buttons) {
       const QString caption = button.caption != nullptr
-                                  ? QLatin1String(button.caption)
+                                  ? tr(button.caption)
                                   : QString::number(kBaseBaudRates.at(buttons.size()));
       auto* radio = addAt<RadioChoice>(at(units, button.where), caption);
       identify(*radio, button.id, radio->text());
+      // Another language's words may be longer ("Ungerade"): the button takes the room its
+      // group has beside it.
+      growToCaption(*radio, radio->parentWidget()->contentsRect().right() - units.x(3));
       group->addButton(radio, static_cast<int>(buttons.size() + 1));  // the code
       buttons.push_back(radio);
       tabOrder << radio;
       if (button.id == 1107) {
         // Never offered, and with no code of its own: between the two keys, always disabled.
         // Outside the group, so that it never takes part; still a radio button to a reader.
-        auto* keypad =
-            addAt<QRadioButton>(at(units, {92, 170, 72, 10}), QStringLiteral("Numeric keypad"));
+        auto* keypad = addAt<QRadioButton>(at(units, {92, 170, 72, 10}), tr("Numeric keypad"));
         identify(*keypad, 1110, keypad->text());
         keypad->setEnabled(false);
         tabOrder << keypad;
@@ -359,19 +387,19 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units, QList<QWidget*>
 
 void SetBaseUnitWindow::addVersionFields(const DialogUnits& units, QList<QWidget*>& tabOrder) {
   static const std::array<FieldPlace, 2> fields{{
-      {"Bootloader version:",
+      {QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Bootloader version:"),
        {13, 203, 78, 8},
        1032,
        {95, 200, 70, 12},
        &SetBaseUnitWindow::bootloader_},
-      {"Application version:",
+      {QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Application version:"),
        {13, 222, 78, 8},
        1034,
        {95, 219, 70, 12},
        &SetBaseUnitWindow::application_},
   }};
   for (const FieldPlace& place : fields) {
-    QLabel* caption = addLabel(units, 0, QLatin1String(place.caption), place.captionWhere);
+    QLabel* caption = addLabel(units, 0, tr(place.caption), place.captionWhere);
     auto* field = addAt<QLineEdit>(at(units, place.where));
     identify(*field, place.id, caption->text());
     caption->setBuddy(field);
@@ -385,14 +413,14 @@ void SetBaseUnitWindow::addVersionFields(const DialogUnits& units, QList<QWidget
 void SetBaseUnitWindow::addLists(const DialogUnits& units, QList<QWidget*>& tabOrder) {
   static const std::array<ListPlace, 2> lists{{
       {1050,
-       "Power level (dBm):",
+       QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Power level (dBm):"),
        {260, 16, 70, 8},
        1008,
        {332, 14, 56, 0},
        &SetBaseUnitWindow::powerList_,
        &SetBaseUnitModel::closePowerList},
       {1051,
-       "Channel Number:",
+       QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "Channel Number:"),
        {260, 31, 70, 8},
        1009,
        {332, 29, 56, 0},
@@ -400,8 +428,7 @@ void SetBaseUnitWindow::addLists(const DialogUnits& units, QList<QWidget*>& tabO
        &SetBaseUnitModel::closeChannelList},
   }};
   for (const ListPlace& place : lists) {
-    QLabel* caption =
-        addLabel(units, place.captionId, QLatin1String(place.caption), place.captionWhere);
+    QLabel* caption = addLabel(units, place.captionId, tr(place.caption), place.captionWhere);
     QComboBox* list =
         addAt<DropDownList>(at(units, place.where), [this, closed = place.closed](int position) {
           act([this, closed, position] { (model_.*closed)(position); });
@@ -428,7 +455,7 @@ void SetBaseUnitWindow::addIdBoxes(const DialogUnits& units, QList<QWidget*>& ta
     const int y = 63 + row * 14;
     auto* box = addAt<QCheckBox>(at(units, {x, y, 10, 10}));
     identify(*box, kIdBoxIds.at(static_cast<std::size_t>(n - 1)), QString());
-    const QString name = QStringLiteral("ID %1").arg(n);
+    const QString name = tr("ID %1").arg(n);
     QLabel* label = addLabel(units, 1052 + n, name, {x + 12, y + 1, 32, 8});
     label->setBuddy(box);
     box->setAccessibleName(name);
@@ -442,7 +469,7 @@ void SetBaseUnitWindow::addIdBoxes(const DialogUnits& units, QList<QWidget*>& ta
 
 void SetBaseUnitWindow::addSummary(const DialogUnits& units) {
   summary_ = addLabel(units, 1041, QString(), {253, 184, 100, 8});
-  summary_->setAccessibleName(QStringLiteral("Settings summary"));
+  summary_->setAccessibleName(tr("Settings summary"));
   summary_->hide();
   // No role and no text: it shows nothing, and hidden it is not announced either.
   addLabel(units, 1052, QString(), {253, 184, 10, 8})->hide();
@@ -452,16 +479,17 @@ void SetBaseUnitWindow::addCommandButtons(const DialogUnits& units, QList<QWidge
   // The buttons along the bottom edge, left to right; the base unit's picture goes above
   // Cancel.
   static const std::array<CommandPlace, 4> commands{{
-      {1105, "\nReturn\nDefault Settings", 36, &SetBaseUnitModel::clickReturnDefaultSettings,
+      {1105, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "\nReturn\nDefault Settings"), 36,
+       &SetBaseUnitModel::clickReturnDefaultSettings, nullptr},
+      {1040, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "\nDisplay\nCurrent Settings"),
+       128, &SetBaseUnitModel::clickDisplayCurrentSettings, &SetBaseUnitWindow::display_},
+      {1029, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "\nUpload\nNew Settings"), 220,
+       &SetBaseUnitModel::clickUpload, &SetBaseUnitWindow::upload_},
+      {1030, QT_TRANSLATE_NOOP("orbelle::ui::SetBaseUnitWindow", "\nCancel\n"), 312, nullptr,
        nullptr},
-      {1040, "\nDisplay\nCurrent Settings", 128, &SetBaseUnitModel::clickDisplayCurrentSettings,
-       &SetBaseUnitWindow::display_},
-      {1029, "\nUpload\nNew Settings", 220, &SetBaseUnitModel::clickUpload,
-       &SetBaseUnitWindow::upload_},
-      {1030, "\nCancel\n", 312, nullptr, nullptr},
   }};
   for (const CommandPlace& place : commands) {
-    const QString caption = QLatin1String(place.caption);
+    const QString caption = tr(place.caption);
     QAbstractButton* button = context_.look.commandButton(*page_, caption, ButtonFamily::Large);
     identify(*button, place.id, caption);
     button->setGeometry(units.rect(place.x, 246, 56, 30));
@@ -485,7 +513,7 @@ void SetBaseUnitWindow::addCommandButtons(const DialogUnits& units, QList<QWidge
 
 void SetBaseUnitWindow::addCopySummary() {
   // The summary stays hidden where it always was; it is offered without changing the layout.
-  copySummary_ = new QAction(QStringLiteral("Copy settings summary"), this);
+  copySummary_ = new QAction(tr("Copy settings summary"), this);
   copySummary_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   copySummary_->setShortcutContext(Qt::WindowShortcut);
   addAction(copySummary_);
@@ -562,7 +590,7 @@ void SetBaseUnitWindow::contextMenuEvent(QContextMenuEvent* event) {
   menu.exec(event->globalPos());
 }
 
-QString SetBaseUnitWindow::summary() const { return QString::fromStdString(model_.summaryText()); }
+QString SetBaseUnitWindow::summary() const { return l10n::operatorText(model_.summaryText()); }
 
 void SetBaseUnitWindow::copySummary() { QGuiApplication::clipboard()->setText(summary()); }
 

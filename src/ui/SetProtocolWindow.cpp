@@ -18,16 +18,22 @@ namespace {
 
 // A drop-down list's height in the dialog includes its open list; the closed box is what is
 // placed, so a list's row gives no height.
-constexpr ControlRow kProtocolFrame{1077, "Protocol", {15, 12, 48, 47}};
-constexpr ControlRow kRs232Frame{1080, "RS232 settings", {70, 12, 132, 47}};
+constexpr ControlRow kProtocolFrame{
+    1077, QT_TRANSLATE_NOOP("orbelle::ui::SetProtocolWindow", "Protocol"), {15, 12, 48, 47}};
+constexpr ControlRow kRs232Frame{
+    1080, QT_TRANSLATE_NOOP("orbelle::ui::SetProtocolWindow", "RS232 settings"), {70, 12, 132, 47}};
 constexpr ControlRow kUsb{1042, "USB", {18, 24, 31, 10}};
 constexpr ControlRow kRs232{1043, "RS232", {18, 42, 38, 10}};
-constexpr ControlRow kComLabel{1078, "COM:", {76, 22, 47, 8}};
+constexpr ControlRow kComLabel{
+    1078, QT_TRANSLATE_NOOP("orbelle::ui::SetProtocolWindow", "COM:"), {76, 22, 47, 8}};
 constexpr ControlRow kComList{1008, "", {75, 33, 48, 0}};
-constexpr ControlRow kBaudLabel{1079, "Baudrate:", {133, 22, 63, 8}};
+constexpr ControlRow kBaudLabel{
+    1079, QT_TRANSLATE_NOOP("orbelle::ui::SetProtocolWindow", "Baudrate:"), {133, 22, 63, 8}};
 constexpr ControlRow kBaudList{1009, "", {148, 33, 48, 0}};
-constexpr ControlRow kOk{1, "OK", {215, 23, 42, 16}};
-constexpr ControlRow kCancel{2, "\nCancel", {215, 46, 42, 16}};
+constexpr ControlRow kOk{
+    1, QT_TRANSLATE_NOOP("orbelle::ui::SetProtocolWindow", "OK"), {215, 23, 42, 16}};
+constexpr ControlRow kCancel{
+    2, QT_TRANSLATE_NOOP("orbelle::ui::SetProtocolWindow", "\nCancel"), {215, 46, 42, 16}};
 
 QStringList comNames() {
   QStringList names;
@@ -56,7 +62,7 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
       storeTrouble_(storeTrouble),
       checkLink_(std::move(checkLink)) {
   setObjectName(QStringLiteral("dialog139"));
-  setWindowTitle(QStringLiteral("Set Protocol"));
+  setWindowTitle(tr("Set Protocol"));
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
   const DialogUnits units(font());
   setFixedSize(units.size(272, 73));
@@ -92,7 +98,7 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
 }
 
 QGroupBox* SetProtocolWindow::addFrame(const DialogUnits& units, const ControlRow& row) {
-  auto* frame = new QGroupBox(QString::fromUtf8(row.caption), this);
+  auto* frame = new QGroupBox(tr(row.caption), this);
   identify(*frame, row.id, frame->title());
   frame->setGeometry(units.rect(row.where));
   return frame;
@@ -100,7 +106,7 @@ QGroupBox* SetProtocolWindow::addFrame(const DialogUnits& units, const ControlRo
 
 QRadioButton* SetProtocolWindow::addProtocolButton(const DialogUnits& units, QGroupBox& frame,
                                                    const ControlRow& row, LinkProtocol protocol) {
-  auto* button = new QRadioButton(QString::fromUtf8(row.caption), &frame);
+  auto* button = new QRadioButton(tr(row.caption), &frame);
   identify(*button, row.id, button->text());
   button->setGeometry(units.rect(row.where).translated(-frame.pos()));
   protocols_->addButton(button, static_cast<int>(protocol));
@@ -108,7 +114,7 @@ QRadioButton* SetProtocolWindow::addProtocolButton(const DialogUnits& units, QGr
 }
 
 QLabel* SetProtocolWindow::addLabel(const DialogUnits& units, const ControlRow& row) {
-  auto* label = new QLabel(QString::fromUtf8(row.caption), this);
+  auto* label = new QLabel(tr(row.caption), this);
   identify(*label, row.id, label->text());
   label->setGeometry(units.rect(row.where));
   return label;
@@ -127,8 +133,7 @@ QComboBox* SetProtocolWindow::addList(const DialogUnits& units, QLabel& label,
 
 QAbstractButton* SetProtocolWindow::addButton(const DialogUnits& units, const Look& look,
                                               const ControlRow& row) {
-  QAbstractButton* button =
-      look.commandButton(*this, QString::fromUtf8(row.caption), ButtonFamily::Small);
+  QAbstractButton* button = look.commandButton(*this, tr(row.caption), ButtonFamily::Small);
   identify(*button, row.id, button->text());
   button->setGeometry(units.rect(row.where));
   return button;

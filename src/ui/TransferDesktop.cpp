@@ -1,6 +1,7 @@
 #include "ui/TransferDesktop.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "upgrade/FinishNotice.h"
@@ -48,10 +49,11 @@ void TransferDesktop::ended(Ending ending, const QString& told) {
       summary = upgraded_;
       break;
     case Ending::Failed:
-      summary = QStringLiteral("Upgrade failed");
+      summary = QCoreApplication::translate("orbelle::ui::TransferDesktop", "Upgrade failed");
       break;
     case Ending::LinkBroke:
-      summary = QStringLiteral("Upgrade failed: the link to the base unit broke");
+      summary = QCoreApplication::translate("orbelle::ui::TransferDesktop",
+                                            "Upgrade failed: the link to the base unit broke");
       break;
   }
   notifier_.notify(summary, told, [this] { bringForward(); });
@@ -84,8 +86,11 @@ void TransferDesktop::bringForward() {
 void TransferDesktop::showTitle() {
   // In front, the progress bar says it; behind, or minimised, the title is all that shows.
   const bool behind = window_.isVisible() && (!window_.isActiveWindow() || window_.isMinimized());
-  window_.setWindowTitle(behind ? QStringLiteral("%1% - %2").arg(percent_).arg(baseTitle_)
-                                : baseTitle_);
+  window_.setWindowTitle(
+      behind ? QCoreApplication::translate("orbelle::ui::TransferDesktop", "%1% - %2")
+                   .arg(percent_)
+                   .arg(baseTitle_)
+             : baseTitle_);
 }
 
 }  // namespace orbelle::ui

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
+#include "l10n/MessageTexts.h"
+#include "l10n/ProgressText.h"
 #include "opening/LinkedFeature.h"
 #include "ui/DefaultButton.h"
 #include "ui/DialogUnits.h"
@@ -22,9 +24,13 @@ namespace orbelle::ui {
 
 namespace {
 
-// Windows' "*.*" matches every name; Qt's needs a dot, so "All file" takes "*".
-const FileRequest kImageRequest{QStringLiteral("Plain Binary(*.dat);;All file(*)"),
-                                QStringLiteral("dat"), QStringLiteral("*.dat")};
+// Windows' "*.*" matches every name; Qt's needs a dot, so "All file" takes "*". The names
+// are translated, the patterns not.
+FileRequest imageRequest() {
+  return {UpgradeWindow::tr("Plain Binary") + QStringLiteral("(*.dat);;") +
+              UpgradeWindow::tr("All file") + QStringLiteral("(*)"),
+          QStringLiteral("dat"), QStringLiteral("*.dat")};
+}
 
 }  // namespace
 
@@ -53,10 +59,10 @@ namespace {
 using Layout = UpgradeWindow::Layout;
 
 const Layout kBaseLayout{134,
-                         "Upgrade Base Unit",
+                         QT_TRANSLATE_NOOP("orbelle::ui::UpgradeWindow", "Upgrade Base Unit"),
                          291,
                          166,
-                         "Upgrade base unit:",
+                         QT_TRANSLATE_NOOP("orbelle::ui::UpgradeWindow", "Upgrade base unit:"),
                          1070,
                          {17, 72, 257, 76},
                          1072,
@@ -69,22 +75,23 @@ const Layout kBaseLayout{134,
                          2,
                          {153, 108, 42, 16}};
 
-const Layout kHandheldLayout{136,
-                             "Upgrade Handheld Unit",
-                             267,
-                             126,
-                             "Update handheld unit:",
-                             1073,
-                             {7, 14, 253, 105},
-                             1074,
-                             {13, 37, 68, 11},
-                             {85, 34, 108, 14},
-                             {200, 32, 42, 16},
-                             {68, 58, 42, 16},
-                             {33, 95, 197, 14},
-                             {139, 7, 42, 16},
-                             1075,
-                             {155, 58, 42, 16}};
+const Layout kHandheldLayout{
+    136,
+    QT_TRANSLATE_NOOP("orbelle::ui::UpgradeWindow", "Upgrade Handheld Unit"),
+    267,
+    126,
+    QT_TRANSLATE_NOOP("orbelle::ui::UpgradeWindow", "Update handheld unit:"),
+    1073,
+    {7, 14, 253, 105},
+    1074,
+    {13, 37, 68, 11},
+    {85, 34, 108, 14},
+    {200, 32, 42, 16},
+    {68, 58, 42, 16},
+    {33, 95, 197, 14},
+    {139, 7, 42, 16},
+    1075,
+    {155, 58, 42, 16}};
 
 QRect inPixels(const DialogUnits& units, QRect unitRect) {
   return units.rect(unitRect.x(), unitRect.y(), unitRect.width(), unitRect.height());
@@ -128,12 +135,11 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
           context.session,
           unit == Unit::Base ? UpgradeOperation::Unit::Base : UpgradeOperation::Unit::Handheld,
           context.runHistory, {.pauses = context.pauses, .silenceLimit = context.silenceHint}),
-      desktop_(*this, QLatin1String(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title),
-               unit == Unit::Base ? QStringLiteral("Base unit upgraded")
-                                  : QStringLiteral("Handheld unit upgraded")) {
+      desktop_(*this, tr(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title),
+               unit == Unit::Base ? tr("Base unit upgraded") : tr("Handheld unit upgraded")) {
   const Layout& layout = unit == Unit::Base ? kBaseLayout : kHandheldLayout;
   setObjectName(QStringLiteral("dialog%1").arg(layout.dialogId));
-  setWindowTitle(QLatin1String(layout.title));
+  setWindowTitle(tr(layout.title));
   setFont(dialogFont(QStringLiteral("Tahoma"), 10));
   const DialogUnits units(font());
   setFixedSize(units.size(layout.width, layout.height));
@@ -148,7 +154,7 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
   // Never shown; it closes the window like Cancel does, so even it cannot leave the link open.
   // As the hidden default, it keeps Enter from pressing a button that has no focus: without
   // one, Qt would make the first button the default, and Enter would cancel the window.
-  ok_ = addButton(1, QStringLiteral("OK"), inPixels(units, layout.ok));
+  ok_ = addButton(1, tr("OK"), inPixels(units, layout.ok));
   makeDefault(*ok_);
   ok_->hide();
 
@@ -173,17 +179,17 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
 
 void UpgradeWindow::addBootloaderRow(const DialogUnits& units) {
   // Shown as the unit's tools had it, but nothing reads a bootloader here: never enabled.
-  auto* bootGroup = new QGroupBox(QStringLiteral("Bootloader Version:"), this);
+  auto* bootGroup = new QGroupBox(tr("Bootloader Version:"), this);
   identify(*bootGroup, 1069, bootGroup->title());
   bootGroup->setGeometry(units.rect(17, 15, 194, 39));
-  auto* bootLabel = new QLabel(QStringLiteral("Bootloader ID:"), this);
+  auto* bootLabel = new QLabel(tr("Bootloader ID:"), this);
   identify(*bootLabel, 1071, bootLabel->text());
   bootLabel->setGeometry(units.rect(21, 39, 55, 10));
   auto* bootId = new QLineEdit(this);
   identify(*bootId, 1032, bootLabel->text());
   bootId->setReadOnly(true);
   bootId->setGeometry(units.rect(77, 35, 80, 14));
-  QAbstractButton* read = addButton(1033, QStringLiteral("Read"), units.rect(162, 33, 42, 16));
+  QAbstractButton* read = addButton(1033, tr("Read"), units.rect(162, 33, 42, 16));
   for (QWidget* control : {static_cast<QWidget*>(bootGroup), static_cast<QWidget*>(bootLabel),
                            static_cast<QWidget*>(bootId), static_cast<QWidget*>(read)}) {
     control->setEnabled(false);
@@ -191,10 +197,10 @@ void UpgradeWindow::addBootloaderRow(const DialogUnits& units) {
 }
 
 QAbstractButton* UpgradeWindow::addFileControls(const DialogUnits& units, const Layout& layout) {
-  auto* group = new QGroupBox(QLatin1String(layout.groupTitle), this);
+  auto* group = new QGroupBox(tr(layout.groupTitle), this);
   identify(*group, layout.groupId, group->title());
   group->setGeometry(inPixels(units, layout.group));
-  auto* label = new QLabel(QStringLiteral("Application file:"), this);
+  auto* label = new QLabel(tr("Application file:"), this);
   identify(*label, layout.labelId, label->text());
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->setGeometry(inPixels(units, layout.label));
@@ -205,15 +211,15 @@ QAbstractButton* UpgradeWindow::addFileControls(const DialogUnits& units, const 
   pathField_->setReadOnly(true);
   pathField_->setGeometry(inPixels(units, layout.path));
   label->setBuddy(pathField_);
-  browse_ = addButton(1035, QStringLiteral("Browse"), inPixels(units, layout.browse));
-  upgrade_ = addButton(1036, QStringLiteral("Upgrade"), inPixels(units, layout.upgrade));
-  return addButton(layout.cancelId, QStringLiteral("Cancel"), inPixels(units, layout.cancel));
+  browse_ = addButton(1035, tr("Browse"), inPixels(units, layout.browse));
+  upgrade_ = addButton(1036, tr("Upgrade"), inPixels(units, layout.upgrade));
+  return addButton(layout.cancelId, tr("Cancel"), inPixels(units, layout.cancel));
 }
 
 void UpgradeWindow::addProgress(const DialogUnits& units, const Layout& layout) {
   progress_ = new QProgressBar(this);
   progress_->setObjectName(QStringLiteral("id1037"));
-  progress_->setAccessibleName(QStringLiteral("Upgrade progress"));
+  progress_->setAccessibleName(tr("Upgrade progress"));
   progress_->setRange(0, 100);
   progress_->setTextVisible(false);
   progress_->setGeometry(inPixels(units, layout.progress));
@@ -239,8 +245,8 @@ void UpgradeWindow::connectOperation() {
   connect(operation, &UpgradeOperation::unitSilent, this, &UpgradeWindow::showSilence);
   connect(operation, &UpgradeOperation::unitAnswered, this, &UpgradeWindow::clearSilence);
   connect(operation, &UpgradeOperation::startSent, this, [this] {
-    desktop_.started(unit_ == Unit::Base ? QStringLiteral("Upgrading the base unit")
-                                         : QStringLiteral("Upgrading a handheld unit"));
+    desktop_.started(unit_ == Unit::Base ? tr("Upgrading the base unit")
+                                         : tr("Upgrading a handheld unit"));
   });
   connect(operation, &UpgradeOperation::advised, this, [this](const std::string& advice) {
     // Said once, beside the window: the transfer goes on while the operator reads it.
@@ -301,7 +307,7 @@ void UpgradeWindow::showProgress(int percent) {
   }
   QString figures;
   if (const auto shown = operation_.figures(); shown && transferRunning()) {
-    figures = QStringLiteral("%1% ").arg(percent) + QString::fromStdString(shown->text());
+    figures = tr("%1% %2").arg(percent).arg(l10n::progressText(*shown));
   }
   progress_->setToolTip(figures);
   if (!paused()) {
@@ -317,7 +323,7 @@ void UpgradeWindow::changeEvent(QEvent* event) {
 }
 
 void UpgradeWindow::announceLinkBreak(const OperatorMessage& told) {
-  desktop_.ended(TransferDesktop::Ending::LinkBroke, QString::fromStdString(told.text));
+  desktop_.ended(TransferDesktop::Ending::LinkBroke, l10n::operatorText(told.text));
 }
 
 void UpgradeWindow::linkBroken() {
@@ -326,12 +332,10 @@ void UpgradeWindow::linkBroken() {
 }
 
 void UpgradeWindow::showSilence(long long seconds) {
-  progress_->setFormat(QStringLiteral("No answer for %1 s; Cancel ends the transfer").arg(seconds));
+  progress_->setFormat(tr("No answer for %1 s; Cancel ends the transfer").arg(seconds));
   progress_->setTextVisible(true);
-  const QString hint = QStringLiteral(
-                           "The base unit has not answered for %1 seconds. Cancel ends the "
-                           "transfer.")
-                           .arg(seconds);
+  const QString hint =
+      tr("The base unit has not answered for %1 seconds. Cancel ends the transfer.").arg(seconds);
   progress_->setToolTip(hint);
   progress_->setAccessibleDescription(hint);
 }
@@ -346,7 +350,7 @@ void UpgradeWindow::clearSilence() {
 }
 
 void UpgradeWindow::browse() {
-  if (const std::optional<QString> chosen = context_.files.chooseFile(this, kImageRequest)) {
+  if (const std::optional<QString> chosen = context_.files.chooseFile(this, imageRequest())) {
     showPath(*chosen);
     const std::string path = imagePath_.toStdString();
     const bool stored = unit_ == Unit::Base
@@ -383,7 +387,7 @@ void UpgradeWindow::showEnd(const UpgradeEnd& end) {
       // The transfer's last word: the desktop hears of the end before the box waits for OK.
       desktop_.ended(isSuccess(end.outcome) ? TransferDesktop::Ending::Upgraded
                                             : TransferDesktop::Ending::Failed,
-                     QString::fromStdString(end.message.text));
+                     l10n::operatorText(end.message.text));
       context_.messages.show(this, end.message);
       return;
     case UpgradeEnding::LinkRefused:
@@ -403,7 +407,7 @@ void UpgradeWindow::showEnd(const UpgradeEnd& end) {
       allowUpgrade(true);
       const std::string text =
           "The upgrade stopped on an unexpected failure" + (what.empty() ? "!" : ": " + what);
-      desktop_.ended(TransferDesktop::Ending::Failed, QString::fromStdString(text));
+      desktop_.ended(TransferDesktop::Ending::Failed, l10n::operatorText(text));
       context_.messages.show(this, OperatorMessage{.title = std::string(kUpgradeMessageTitle),
                                                    .text = text,
                                                    .icon = MessageIcon::Error});
@@ -425,8 +429,8 @@ void UpgradeWindow::pauseStarted(bool restart) {
     setCursor(Qt::BusyCursor);
   }
   progress_->setAccessibleDescription(
-      restart ? QStringLiteral("Waiting while the base unit restarts")
-              : QStringLiteral("Waiting while the base unit takes the start frame"));
+      restart ? tr("Waiting while the base unit restarts")
+              : tr("Waiting while the base unit takes the start frame"));
 }
 
 void UpgradeWindow::pauseEnded() {

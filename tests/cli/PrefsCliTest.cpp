@@ -123,6 +123,45 @@ TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
   EXPECT_EQ(simVersion.out, "vkr-sim " + version.out.substr(4));
 }
 
+// What vkr tells a person follows the desktop's language, as gettext reads it; its JSON, its
+// exit codes and a script's C locale stay English.
+TEST_F(PrefsCli, SpeaksTheDesktopsLanguageToAPersonAndEnglishInJson) {
+  const auto in = [this](std::map<std::string, std::string> locale,
+                         const std::vector<std::string>& args) {
+    locale.merge(std::map<std::string, std::string>{
+        {"LANGUAGE", ""}, {"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", ""}});
+    locale.insert(env.begin(), env.end());
+    return runProcess(VKR_PATH, args, locale);
+  };
+  const std::vector<std::string> refused{"prefs", "set", "port", "9"};
+  const std::string english = "vkr: COM port must be 1, 2, 3 or 4 (or COM1 to COM4), not \"9\"\n";
+  const std::string german =
+      "vkr: der COM-Port muss 1, 2, 3 oder 4 sein (oder COM1 bis COM4), nicht „9“\n";
+  const std::string traditional =
+      "vkr: 序列埠必須是 1、2、3 或 4（或 COM1 "
+      "到 COM4），而不是「9」\n";
+  EXPECT_EQ(in({{"LANG", "C"}}, refused).err, english);
+  EXPECT_EQ(in({{"LANG", "de_DE.UTF-8"}}, refused).err, german);
+  EXPECT_EQ(in({{"LANG", "zh_HK.UTF-8"}}, refused).err, traditional) << "by its script";
+  EXPECT_EQ(in({{"LANGUAGE", "fr:de"}, {"LANG", "fr_FR.UTF-8"}}, refused).err, german);
+  EXPECT_EQ(in({{"LANGUAGE", "en_GB:de"}, {"LANG", "de_DE.UTF-8"}}, refused).err, english);
+  EXPECT_EQ(in({{"LANGUAGE", "de"}, {"LC_ALL", "C"}, {"LANG", "de_DE.UTF-8"}}, refused).err,
+            english)
+      << "a C locale is the program's own English";
+
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--json", "prefs", "set", "port", "9"},
+        std::vector<std::string>{"--json", "devices"}}) {
+    const ProcessResult inEnglish = in({{"LANG", "C"}}, args);
+    const ProcessResult inGerman = in({{"LANG", "de_DE.UTF-8"}}, args);
+    EXPECT_EQ(inGerman.out, inEnglish.out);
+    EXPECT_EQ(inGerman.exitCode, inEnglish.exitCode);
+  }
+  const ProcessResult devices = in({{"LANG", "de_DE.UTF-8"}}, {"devices"});
+  EXPECT_NE(devices.out.find("Serielle Ports:\n  COM1  /dev/ttyS0 (Standard"), std::string::npos)
+      << devices.out;
+}
+
 TEST_F(PrefsCli, UnwritableStoreIsReported) {
   writeFile(home / "VKR", "a file where the folder should be");
   expectExit(vkr({"prefs", "set", "port", "2"}), 1, {"could not store port"});

@@ -9,6 +9,8 @@
 #include <array>
 
 #include "app/Application.h"
+#include "l10n/Translations.h"
+#include "screenshots/TextFit.h"
 #include "ui/DialogUnits.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
@@ -19,10 +21,10 @@
 namespace orbelle::tools {
 namespace {
 
-QImage grabShown(QWidget& window) {
+WindowShot grabShown(const QString& name, QWidget& window) {
   window.show();
   QApplication::processEvents();
-  return window.grab().toImage();
+  return {name, window.grab().toImage(), textsThatDoNotFit(window)};
 }
 
 // The command buttons of both sizes in each state: normal, hovered, pressed, focused and
@@ -69,9 +71,9 @@ std::vector<WindowShot> renderWindows(Application& app) {
   // With RS232 chosen, so that every control of the Set Protocol window shows.
   app.preferences().protocol = LinkProtocol::Rs232;
   main.runSetProtocol();
-  shots.push_back({QStringLiteral("main-window"), grabShown(main)});
-  shots.push_back({QStringLiteral("about-box"), grabShown(main.aboutBox())});
-  shots.push_back({QStringLiteral("set-protocol"), grabShown(main.setProtocolWindow())});
+  shots.push_back(grabShown(QStringLiteral("main-window"), main));
+  shots.push_back(grabShown(QStringLiteral("about-box"), main.aboutBox()));
+  shots.push_back(grabShown(QStringLiteral("set-protocol"), main.setProtocolWindow()));
   main.setProtocolWindow().hide();
   // As they open with an image chosen before.
   app.preferences().baseImagePath = "/home/operator/firmware/base-unit.dat";
@@ -81,7 +83,7 @@ std::vector<WindowShot> renderWindows(Application& app) {
         std::pair{FeatureWindow::UpgradeHandheldUnit, "upgrade-handheld"}}) {
     ui::UpgradeWindow& window = main.upgradeWindow(feature);
     window.prepare(false);
-    shots.push_back({QLatin1String(name), grabShown(window)});
+    shots.push_back(grabShown(QLatin1String(name), window));
     window.hide();
   }
   // With a unit's settings loaded, handed in as the link would hand its reply.
@@ -93,9 +95,10 @@ std::vector<WindowShot> renderWindows(Application& app) {
   ui::SetBaseUnitWindow& setBaseUnit = main.setBaseUnitWindow();
   setBaseUnit.prepare();
   app.session().channel().deliverHidReport(reply);
-  shots.push_back({QStringLiteral("set-base-unit"), grabShown(setBaseUnit)});
+  shots.push_back(grabShown(QStringLiteral("set-base-unit"), setBaseUnit));
   setBaseUnit.hide();
-  shots.push_back({QStringLiteral("button-states"), buttonStates(app.look())});
+  // English captions in every language: it shows the states, not the words.
+  shots.push_back({QStringLiteral("button-states"), buttonStates(app.look()), {}});
   return shots;
 }
 
@@ -109,11 +112,17 @@ class Silent : public ui::MessagePresenter, public ui::ModalRunner {
 
 }  // namespace
 
-std::vector<WindowShot> shootWindows() {
+std::vector<WindowShot> shootWindows(const ShotOptions& options) {
   const QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  // Before the windows are built: they take their captions as they are.
+  const l10n::Translations language(options.language);
   Silent silent;
-  Application app({QStringLiteral("orbelle")}, silent, silent);
+  QStringList arguments{QStringLiteral("orbelle")};
+  if (options.plain) {
+    arguments << QStringLiteral("--plain");
+  }
+  Application app(arguments, silent, silent);
   app.run();
   return renderWindows(app);
 }
