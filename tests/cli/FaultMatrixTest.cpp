@@ -156,11 +156,13 @@ const std::vector<Fault>& faults() {
        {kLinkBroke},
        kThousand,
        fastPort},
+      // A simulator stalled by the machine for longer than a frame's wire time sends the repeat
+      // where an answer could stand: the ending is then in doubt, never a success.
       {"SplitDoubleRetryOnTheLastAt115200",
        {"--baud-emulation", "115200", "--fault", "double-replies", "--fault", "retry-every=32",
         "--fault", "split-replies"},
        std::nullopt,
-       {kOk},
+       {kOk, kFailed},
        kThousand,
        fastPort},
   };
