@@ -274,7 +274,7 @@ void addUnitCommand(CLI::App& upgrade, const GlobalOptions& options, std::functi
   command
       ->add_option("--pause-scale", arguments->pauseScale,
                    "Scale the waits after the start frame and for the unit's restart (0.01: a "
-                   "hundredth), for tests and benchmarks")
+                   "hundredth), for tests and benchmarks (default: 1)")
       ->check(FiniteRange(0.0, 100.0));
   command->callback([&options, &run, &unit, arguments] {
     run = [&options, &unit, arguments] { return upgradeCommand(options, unit, *arguments); };

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "WindowFixture.h"
+#include "support/EnvironmentReads.h"
 #include "link/DeviceLock.h"
 #include "skin/WindowPicture.h"
 #include "ui/LinkProblemMessage.h"
@@ -137,6 +138,12 @@ TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsThe
   const ProcessResult help = runProcess(ORBELLE_PATH, {"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Usage: orbelle [--plain] [handheld]"), std::string::npos);
+  // Every variable the program reads by name is in its help.
+  const std::set<std::string> read = environmentReads({ORBELLE_SOURCE_DIR "/src"}, {});
+  EXPECT_TRUE(read.count("ORBELLE_NOTIFY_AFTER") && read.count("DISPLAY"));
+  for (const std::string& name : read) {
+    EXPECT_NE(help.out.find(name), std::string::npos) << name;
+  }
   expectNamedAndReachedByTab(about);
   click(about, 1);
   EXPECT_FALSE(about.isVisible());
