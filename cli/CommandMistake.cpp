@@ -67,7 +67,8 @@ std::size_t editDistance(const std::string& from, const std::string& to) {
     row[0] = i;
     for (std::size_t j = 1; j <= to.size(); ++j) {
       const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (from[i - 1] == to[j - 1] ? 0 : 1)});
+      row[j] =
+          std::min({row[j] + 1, row[j - 1] + 1, diagonal + (from[i - 1] == to[j - 1] ? 0 : 1)});
       diagonal = above;
     }
   }

@@ -176,8 +176,8 @@ void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function
                     return chooseProtocol(s, p, protocol);
                   };
                 });
-  addSetCommand(*set, options, run, "port", "Choose the COM port number (1-4)",
-                {"VALUE", "1 to 4"}, [](const std::string& text) -> Change {
+  addSetCommand(*set, options, run, "port", "Choose the COM port number (1-4)", {"VALUE", "1 to 4"},
+                [](const std::string& text) -> Change {
                   const int port = parseComNumber(text);
                   return [port](PreferenceStore& s, LinkPreferences& p) {
                     return choosePort(s, p, port);

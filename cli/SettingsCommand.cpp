@@ -446,7 +446,9 @@ std::string channelRangesText() {
 std::string baseRatesText() {
   std::string text;
   for (std::size_t i = 0; i < kBaseBaudRates.size(); ++i) {
-    text += (i == 0 ? "" : i + 1 == kBaseBaudRates.size() ? " or " : ", ") +
+    text += (i == 0                           ? ""
+             : i + 1 == kBaseBaudRates.size() ? " or "
+                                              : ", ") +
             std::to_string(kBaseBaudRates.at(i));
   }
   return text;
@@ -469,7 +471,8 @@ void addSettingsCommands(CLI::App& app, const GlobalOptions& options, std::funct
   set->add_option("--power", arguments->power,
                   "RF output power in dBm: " + powerLevelsText() + unchanged)
       ->transform(decimalInteger(true));
-  set->add_option("--channel", arguments->channel, "Radio channel: " + channelRangesText() + unchanged)
+  set->add_option("--channel", arguments->channel,
+                  "Radio channel: " + channelRangesText() + unchanged)
       ->transform(decimalInteger());
   set->add_option("--ids", arguments->ids,
                   "Registered handheld IDs from 1 to 16, e.g. 1,3,16, or none" + unchanged);

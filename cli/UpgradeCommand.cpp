@@ -147,10 +147,11 @@ void UpgradeJob::keepAwake(bool awake) {
   }
   awake_ = awake;
   if (awake) {
-    cli_.loop().keepAwake(QString::fromStdString(humanText("Upgrading the " + std::string(unit_.name))),
-                          [this](const std::string& line) {
-                            cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});
-                          });
+    cli_.loop().keepAwake(
+        QString::fromStdString(humanText("Upgrading the " + std::string(unit_.name))),
+        [this](const std::string& line) {
+          cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});
+        });
   } else {
     cli_.loop().letSleep();
   }

@@ -205,8 +205,8 @@ TEST(VkrCommandLine, AMistakeIsNamedAndTheChoicesListed) {
   ASSERT_EQ(listed, (std::vector<std::string>{"4800", "9600", "19200", "38400", "57600", "115200"}))
       << rates;
   const auto setRate = [](const std::string& rate) {
-    return runProcess(VKR_PATH, {"--device", "/nonexistent/tty", "settings", "set",
-                                 "--rs232-baud", rate});
+    return runProcess(VKR_PATH,
+                      {"--device", "/nonexistent/tty", "settings", "set", "--rs232-baud", rate});
   };
   for (const std::string& rate : listed) {
     EXPECT_EQ(setRate(rate).exitCode, 3) << rate;
@@ -261,8 +261,7 @@ TEST_F(Completion, OffersEveryCommandOptionAndPathWhereItIsTaken) {
   expectOffered("vkr prefs set handheld ", {"base-2.1.dat"});
   expectOffered("vkr upgrade base ", {"base-2.1.dat"});
   expectOffered("vkr upgrade base base-2.1.dat --", {"--pause-scale", "--json"});
-  EXPECT_FALSE(complete("vkr upgrade handheld base-2.1.dat ").count("base-2.1.dat"))
-      << "one image";
+  EXPECT_FALSE(complete("vkr upgrade handheld base-2.1.dat ").count("base-2.1.dat")) << "one image";
   EXPECT_EQ(complete("vkr settings set --parity "), (std::set<std::string>{"none", "odd", "even"}));
 
   std::vector<std::string> simOptions;
@@ -275,8 +274,8 @@ TEST_F(Completion, OffersEveryCommandOptionAndPathWhereItIsTaken) {
   expectOffered("vkr-sim --", simOptions);
   expectOffered("vkr-sim --fault ", {"corrupt-fcs", "drop-reply=", "vanish-after="});
   expectOffered("vkr-sim --settings ", {"base-2.1.dat"});
-  EXPECT_EQ(complete("orbelle "), (std::set<std::string>{"handheld", "--plain", "--help",
-                                                         "--version"}));
+  EXPECT_EQ(complete("orbelle "),
+            (std::set<std::string>{"handheld", "--plain", "--help", "--version"}));
   EXPECT_EQ(complete("orbelle handheld --p"), std::set<std::string>{"--plain"});
 }
 
