@@ -30,7 +30,9 @@ FiniteRange::FiniteRange(double low, double high) {
 
 void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
   // Any letter case is accepted; the value is stored as the link's own name.
-  app.add_option("--link", options.link, "Link to use for this run: usb or rs232")
+  app.add_option("--link", options.link,
+                 "Link to use for this run: usb or rs232 (default: the stored choice, which vkr "
+                 "prefs show prints; usb until vkr prefs set protocol changes it)")
       ->transform(CLI::Validator(
           [](std::string& input) {
             const auto protocol = parseLinkProtocol(input);
@@ -42,29 +44,36 @@ void addGlobalOptions(CLI::App& app, GlobalOptions& options) {
           },
           "usb|rs232"));
   app.add_option("--port", options.port,
-                 "COM port number for RS232 (1-" + std::to_string(kComPortCount) + ")")
+                 "COM port number for RS232: 1-" + std::to_string(kComPortCount) +
+                     " (default: the stored one; 1 until vkr prefs set port changes it)")
       ->transform(decimalInteger())
       ->check(CLI::Range(1, kComPortCount));
   std::vector<int> rates;
   for (const OfferedRate& rate : kOfferedRates) {
     rates.push_back(rate.baudrate);
   }
-  app.add_option("--baud", options.baud, "RS232 rate: " + offeredRatesText())
+  app.add_option("--baud", options.baud,
+                 "RS232 rate: " + offeredRatesText() +
+                     " (default: the stored one; 9600 until vkr prefs set baudrate changes it)")
       ->transform(decimalInteger())
       ->check(CLI::IsMember(rates));
-  app.add_option("--device", options.device,
-                 "Serial device to use instead of the COM port mapping (implies rs232): its "
-                 "full path, or rfc2217://HOST:PORT or socket://HOST:PORT");
-  app.add_option("--unit", options.units,
-                 "A base unit to work on (repeatable; several run at once): a USB unit's path "
-                 "or serial number as vkr devices lists them, a serial device's full path, or "
-                 "rfc2217://HOST:PORT or socket://HOST:PORT")
+  app.add_option(
+      "--device", options.device,
+      "Serial device to use instead of the COM port mapping (implies rs232): its "
+      "full path, or rfc2217://HOST:PORT or socket://HOST:PORT (default: the device behind "
+      "the COM port, which vkr devices lists)");
+  app.add_option(
+         "--unit", options.units,
+         "A base unit to work on (repeatable; several run at once): a USB unit's path "
+         "or serial number as vkr devices lists them, a serial device's full path, or "
+         "rfc2217://HOST:PORT or socket://HOST:PORT (default: the link chosen, over USB the "
+         "unit vkr devices marks)")
       ->type_name("ID")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_flag("--all-units", options.allUnits,
                "Work on every USB base unit found, all at once (with --unit: those too)");
-  app.add_option("--timeout", options.timeoutSeconds, "Seconds to wait for each reply (default 3)")
+  app.add_option("--timeout", options.timeoutSeconds, "Seconds to wait for each reply (default: 3)")
       ->check(FiniteRange(0.05, 3600.0));
   app.add_flag("--json", options.json,
                "Print one JSON object per result on standard output, errors included");

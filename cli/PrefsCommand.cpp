@@ -1,5 +1,6 @@
 #include "PrefsCommand.h"
 
+#include <filesystem>
 #include <limits>
 #include <memory>
 
@@ -71,6 +72,21 @@ std::string checkDevicePath(const std::string& path) {
   return path;
 }
 
+// The window's Browse stores the full path of an existing file; so does "prefs set base".
+std::string checkImagePath(const std::string& text) {
+  std::error_code error;
+  const std::filesystem::path path = std::filesystem::absolute(text, error).lexically_normal();
+  if (text.empty() || error || !std::filesystem::is_regular_file(path, error)) {
+    throw CliError(kBadUsage, "the image path must name an existing file, not \"" + text + "\"");
+  }
+  if (path.string().size() > kLongestStoredText) {
+    throw CliError(kBadUsage, "the image path is longer than " +
+                                  std::to_string(kLongestStoredText) +
+                                  " bytes and could not be read back");
+  }
+  return path.string();
+}
+
 using Change = std::function<bool(PreferenceStore&, LinkPreferences&)>;
 
 // Loads the preferences as the program does at start-up (repairing the store), applies
@@ -105,18 +121,22 @@ void addShowCommand(CLI::App& prefs, const GlobalOptions& options, std::function
 }
 
 // "prefs set NAME VALUE": `parse` checks the value (throwing CliError) and gives the change.
+struct SetValue {
+  const char* name;  // as the usage shows it
+  std::string help;
+};
 void addSetCommand(CLI::App& set, const GlobalOptions& options, std::function<int()>& run,
-                   const std::string& name, const std::string& help, const std::string& valueHelp,
+                   const std::string& name, const std::string& help, const SetValue& value,
                    std::function<Change(const std::string&)> parse) {
-  auto value = std::make_shared<std::string>();
+  auto text = std::make_shared<std::string>();
   set.add_subcommand(name, help)
-      ->callback([&options, &run, value, name, parse] {
-        run = [&options, value, name, parse] {
-          const Change change = parse(*value);
+      ->callback([&options, &run, text, name, parse] {
+        run = [&options, text, name, parse] {
+          const Change change = parse(*text);
           return applyChange(Output(options.json), change, name);
         };
       })
-      ->add_option("value", *value, valueHelp)
+      ->add_option(value.name, *text, value.help)
       ->required();
 }
 
@@ -124,8 +144,8 @@ void addComCommand(CLI::App& set, const GlobalOptions& options, std::function<in
   auto number = std::make_shared<std::string>();
   auto path = std::make_shared<std::string>();
   CLI::App* com = set.add_subcommand("com", "Name the serial device behind COM<N>");
-  com->add_option("number", *number, "1 to 4")->required();
-  com->add_option("path", *path,
+  com->add_option("N", *number, "1 to 4")->required();
+  com->add_option("PATH", *path,
                   "the serial device, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or "
                   "socket://HOST:PORT")
       ->required();
@@ -149,28 +169,44 @@ void addPrefsCommands(CLI::App& app, const GlobalOptions& options, std::function
 
   CLI::App* set = prefs->add_subcommand("set", "Change one stored link preference");
   set->require_subcommand(1);
-  addSetCommand(*set, options, run, "protocol", "Choose the link: usb or rs232", "usb or rs232",
-                [](const std::string& text) -> Change {
+  addSetCommand(*set, options, run, "protocol", "Choose the link: usb or rs232",
+                {"VALUE", "usb or rs232"}, [](const std::string& text) -> Change {
                   const LinkProtocol protocol = parseProtocol(text);
                   return [protocol](PreferenceStore& s, LinkPreferences& p) {
                     return chooseProtocol(s, p, protocol);
                   };
                 });
-  addSetCommand(*set, options, run, "port", "Choose the COM port number (1-4)", "1 to 4",
+  addSetCommand(*set, options, run, "port", "Choose the COM port number (1-4)", {"VALUE", "1 to 4"},
                 [](const std::string& text) -> Change {
                   const int port = parseComNumber(text);
                   return [port](PreferenceStore& s, LinkPreferences& p) {
                     return choosePort(s, p, port);
                   };
                 });
-  addSetCommand(*set, options, run, "baudrate", "Choose the RS232 rate", offeredRatesText(),
-                [](const std::string& text) -> Change {
+  addSetCommand(*set, options, run, "baudrate", "Choose the RS232 rate",
+                {"VALUE", offeredRatesText()}, [](const std::string& text) -> Change {
                   const std::int32_t rate = parseBaudrate(text);
                   return [rate](PreferenceStore& s, LinkPreferences& p) {
                     return chooseBaudrate(s, p, rate);
                   };
                 });
   addComCommand(*set, options, run);
+  // The images Upgrade Base Unit and Upgrade Handheld Unit open with (orbelle handheld sends
+  // the handheld one at once), as their Browse stores them.
+  addSetCommand(*set, options, run, "base", "Choose the base unit's image file",
+                {"FILE", "an existing file; stored with its full path"},
+                [](const std::string& text) -> Change {
+                  return [path = checkImagePath(text)](PreferenceStore& s, LinkPreferences& p) {
+                    return chooseBaseImagePath(s, p, path);
+                  };
+                });
+  addSetCommand(*set, options, run, "handheld", "Choose the handheld unit's image file",
+                {"FILE", "an existing file; stored with its full path"},
+                [](const std::string& text) -> Change {
+                  return [path = checkImagePath(text)](PreferenceStore& s, LinkPreferences& p) {
+                    return chooseHandheldImagePath(s, p, path);
+                  };
+                });
 }
 
 }  // namespace orbelle::cli

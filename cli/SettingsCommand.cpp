@@ -431,6 +431,29 @@ int devicesCommand(const GlobalOptions& options) {
   return kOk;
 }
 
+// "1-16 in Europe, 1-36 in China, 1-128 in Turkey; half with hopping", from the table.
+std::string channelRangesText() {
+  std::string text;
+  for (std::size_t nation = 0; nation < kNationNames.size(); ++nation) {
+    text += (nation == 0 ? "1-" : ", 1-") +
+            std::to_string(channelCount(static_cast<std::uint8_t>(nation), false)) + " in " +
+            std::string(kNationNames.at(nation));
+  }
+  return text + "; half that with hopping";
+}
+
+// The rates --rs232-baud takes: "4800, 9600, ... or 115200".
+std::string baseRatesText() {
+  std::string text;
+  for (std::size_t i = 0; i < kBaseBaudRates.size(); ++i) {
+    text += (i == 0                           ? ""
+             : i + 1 == kBaseBaudRates.size() ? " or "
+                                              : ", ") +
+            std::to_string(kBaseBaudRates.at(i));
+  }
+  return text;
+}
+
 }  // namespace
 
 void addSettingsCommands(CLI::App& app, const GlobalOptions& options, std::function<int()>& run) {
@@ -443,21 +466,27 @@ void addSettingsCommands(CLI::App& app, const GlobalOptions& options, std::funct
   auto arguments = std::make_shared<SetArguments>();
   CLI::App* set = settings->add_subcommand(
       "set", "Read the current settings, change what is given and upload them");
-  set->add_option("--power", arguments->power, "RF output power in dBm: " + powerLevelsText())
+  // What is not given stays as the unit has it.
+  const std::string unchanged = " (default: unchanged)";
+  set->add_option("--power", arguments->power,
+                  "RF output power in dBm: " + powerLevelsText() + unchanged)
       ->transform(decimalInteger(true));
   set->add_option("--channel", arguments->channel,
-                  "Radio channel, within the range of nation and hopping")
+                  "Radio channel: " + channelRangesText() + unchanged)
       ->transform(decimalInteger());
-  set->add_option("--ids", arguments->ids, "Registered handheld IDs, e.g. 1,3,16, or none");
-  set->add_option("--hopping", arguments->hopping, "Frequency hopping: on or off");
+  set->add_option("--ids", arguments->ids,
+                  "Registered handheld IDs from 1 to 16, e.g. 1,3,16, or none" + unchanged);
+  set->add_option("--hopping", arguments->hopping, "Frequency hopping: on or off" + unchanged);
   set->add_option("--rs232-baud", arguments->rs232Baud,
-                  "The base unit's own RS232 rate: 4800 to 115200")
+                  "The base unit's own RS232 rate: " + baseRatesText() + unchanged)
       ->transform(decimalInteger());
-  set->add_option("--data-bits", arguments->dataBits, "7 or 8")->transform(decimalInteger());
-  set->add_option("--stop-bits", arguments->stopBits, "1 or 2")->transform(decimalInteger());
-  set->add_option("--parity", arguments->parity, "none, odd or even");
-  set->add_option("--flow", arguments->flow, "none, rts-low or rts-high");
-  set->add_option("--numeric-key", arguments->numericKey, "alphabetic or alt-keypad");
+  set->add_option("--data-bits", arguments->dataBits, "7 or 8" + unchanged)
+      ->transform(decimalInteger());
+  set->add_option("--stop-bits", arguments->stopBits, "1 or 2" + unchanged)
+      ->transform(decimalInteger());
+  set->add_option("--parity", arguments->parity, "none, odd or even" + unchanged);
+  set->add_option("--flow", arguments->flow, "none, rts-low or rts-high" + unchanged);
+  set->add_option("--numeric-key", arguments->numericKey, "alphabetic or alt-keypad" + unchanged);
   set->callback([&options, &run, arguments] {
     run = [&options, arguments] { return setCommand(options, *arguments); };
   });

@@ -147,10 +147,11 @@ void UpgradeJob::keepAwake(bool awake) {
   }
   awake_ = awake;
   if (awake) {
-    cli_.loop().keepAwake(QString::fromStdString(humanText("Upgrading the " + std::string(unit_.name))),
-                          [this](const std::string& line) {
-                            cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});
-                          });
+    cli_.loop().keepAwake(
+        QString::fromStdString(humanText("Upgrading the " + std::string(unit_.name))),
+        [this](const std::string& line) {
+          cli_.session().channel().trace({.kind = TraceKind::Note, .text = line});
+        });
   } else {
     cli_.loop().letSleep();
   }
@@ -274,7 +275,7 @@ void addUnitCommand(CLI::App& upgrade, const GlobalOptions& options, std::functi
   command
       ->add_option("--pause-scale", arguments->pauseScale,
                    "Scale the waits after the start frame and for the unit's restart (0.01: a "
-                   "hundredth), for tests and benchmarks")
+                   "hundredth), for tests and benchmarks (default: 1)")
       ->check(FiniteRange(0.0, 100.0));
   command->callback([&options, &run, &unit, arguments] {
     run = [&options, &unit, arguments] { return upgradeCommand(options, unit, *arguments); };

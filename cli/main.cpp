@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "CliError.h"
+#include "CommandMistake.h"
 #include "GlobalOptions.h"
 #include "Output.h"
 #include "PrefsCommand.h"
@@ -78,7 +79,11 @@ int main(int argc, char** argv) {
   } catch (const CLI::Success& done) {
     return app.exit(done);
   } catch (const CLI::ParseError& error) {
-    Output(options.json).error(kBadUsage, error.what());
+    // A command left without one of its own is told in words that name what was typed.
+    const auto mistake = dynamic_cast<const CLI::RequiredError*>(&error) != nullptr
+                             ? describeCommandMistake(app)
+                             : std::nullopt;
+    Output(options.json).error(kBadUsage, mistake.value_or(error.what()));
     if (!options.json) {
       std::cerr << "Run with --help for more information.\n";
     }

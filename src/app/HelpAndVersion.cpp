@@ -19,9 +19,20 @@ constexpr const char* kUsage =
     "  --version   print the version and exit\n"
     "\n"
     "Environment:\n"
-    "  ORBELLE_LOOK     plain or skin: the look when --plain is not given (skin)\n"
-    "  VKR_COM1..4      the device a COM port stands for, ahead of the stored choice\n"
-    "  XDG_CONFIG_HOME  the preferences are in $XDG_CONFIG_HOME/VKR/VKR.reg (~/.config)\n";
+    "  ORBELLE_LOOK          plain or skin: the look when --plain is not given (skin)\n"
+    "  ORBELLE_NOTIFY_AFTER  seconds: a transfer that took longer is announced by a desktop\n"
+    "                        notification when it ends with the window in the background (60)\n"
+    "  VKR_COM1..4           the device a COM port stands for, ahead of the stored choice\n"
+    "  XDG_CONFIG_HOME       the preferences are in $XDG_CONFIG_HOME/VKR/VKR.reg\n"
+    "                        (else $HOME/.config/VKR/VKR.reg)\n"
+    "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
+    "                        the language of the windows (English for C or POSIX)\n"
+    "  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM\n"
+    "                        where the windows open\n"
+    "  DBUS_SESSION_BUS_ADDRESS, DBUS_SYSTEM_BUS_ADDRESS, XDG_RUNTIME_DIR\n"
+    "                        the buses of the desktop services: keeping the computer awake,\n"
+    "                        notifications, progress on the task bar\n"
+    "  TMPDIR                where the lock that keeps one program per unit is (/tmp)\n";
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QWindow>
 #include <array>
 
 #include "ui/DialogUnits.h"
@@ -130,6 +131,10 @@ void MainWindow::addCommand(const DialogUnits& units, const ControlRow& row,
   button->setGeometry(units.rect(row.where));
   button->setFont(cellHeightFont(QStringLiteral("Arial"), 16, QFont::Normal));
   connect(button, &QAbstractButton::clicked, this, [this, feature] {
+    // A window in front refuses the command, however the press came.
+    if (behindModalWindow(*this)) {
+      return;
+    }
     if (feature == FeatureWindow::SetProtocol) {
       runSetProtocol();
     } else {
@@ -206,7 +211,17 @@ void MainWindow::runLinkedFeature(FeatureWindow feature) {
   } else {
     setBaseUnitWindow().prepare();
   }
-  context_.modal.run(featureWindow(feature));
+  runOverThis(featureWindow(feature));
+}
+
+void MainWindow::runOverThis(QDialog& window) {
+  // Whose window it is, for a compositor that places it by that alone (Wayland), while it
+  // keeps a screen and a place of its own. Before the main window shows there is none.
+  if (QWindow* main = windowHandle()) {
+    window.winId();
+    window.windowHandle()->setTransientParent(main);
+  }
+  context_.modal.run(window);
 }
 
 void MainWindow::linkBroken() {
@@ -223,10 +238,10 @@ void MainWindow::linkBroken() {
 void MainWindow::runSetProtocol() {
   context_.session.dispatcher().setActiveFeature(FeatureWindow::SetProtocol);
   setProtocolWindow().initialise();
-  context_.modal.run(setProtocolWindow());
+  runOverThis(setProtocolWindow());
 }
 
-void MainWindow::showAbout() { context_.modal.run(aboutBox()); }
+void MainWindow::showAbout() { runOverThis(aboutBox()); }
 
 std::unique_ptr<QMenu> MainWindow::contextMenu() {
   auto menu = std::make_unique<QMenu>(this);

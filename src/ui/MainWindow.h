@@ -56,6 +56,8 @@ class MainWindow : public QDialog {
                          const QString& caption, int top);
   void addLabel(const DialogUnits& units, const ControlRow& row, const QFont& font);
   void addCommand(const DialogUnits& units, const ControlRow& row, FeatureWindow feature);
+  // Shows one of its windows modally, over this one.
+  void runOverThis(QDialog& window);
 
   WindowServices context_;
   // Built on first use: most runs open one or two of them, and building all five took a

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "l10n/MessageTexts.h"
 
@@ -31,6 +32,12 @@ QMessageBox::Icon iconOf(const OperatorMessage& message) {
 }
 
 }  // namespace
+
+void showAfterReturn(MessagePresenter& messages, QWidget* owner, const OperatorMessage& message) {
+  const QObject* context =
+      owner != nullptr ? static_cast<QObject*>(owner) : QCoreApplication::instance();
+  QTimer::singleShot(0, context, [&messages, owner, message] { messages.show(owner, message); });
+}
 
 void MessageBoxPresenter::show(QWidget* owner, const OperatorMessage& message) {
   QMessageBox box(iconOf(message), l10n::operatorText(message.title),

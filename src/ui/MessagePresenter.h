@@ -17,6 +17,11 @@ class MessagePresenter {
   virtual void notice(QWidget* owner, const OperatorMessage& message) = 0;
 };
 
+// Shows the box once the handler that asked for it has returned, so that whatever made the
+// change is not held until the box is answered: a screen reader's Toggle waits for its
+// handler, as a click does not.
+void showAfterReturn(MessagePresenter& messages, QWidget* owner, const OperatorMessage& message);
+
 class MessageBoxPresenter : public MessagePresenter {
  public:
   void show(QWidget* owner, const OperatorMessage& message) override;

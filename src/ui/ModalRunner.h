@@ -1,6 +1,7 @@
 #pragma once
 
 class QDialog;
+class QWidget;
 
 namespace orbelle::ui {
 
@@ -16,5 +17,10 @@ class ExecRunner : public ModalRunner {
  public:
   void run(QDialog& window) override;
 };
+
+// Whether `widget`'s window stands behind a modal window other than itself or one of its own
+// ancestors. Such a window refuses clicks; what reaches it past the platform's blocking (a
+// screen reader's Press or Toggle) must be refused as well.
+bool behindModalWindow(const QWidget& widget);
 
 }  // namespace orbelle::ui

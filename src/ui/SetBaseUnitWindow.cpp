@@ -29,6 +29,7 @@
 #include "ui/LinkProblemMessage.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
+#include "ui/ModalRunner.h"
 #include "ui/RadioChoice.h"
 #include "ui/ScreenFit.h"
 
@@ -341,7 +342,7 @@ void SetBaseUnitWindow::addNationAndHopping(const DialogUnits& units, QList<QWid
   // Checkable controls act on their change of state, whoever made it (the mouse, the keyboard,
   // a screen reader's Toggle); the window's own refreshes change them with signals blocked.
   connect(hopping_, &QCheckBox::toggled, this,
-          [this](bool checked) { act([this, checked] { model_.toggleHopping(checked); }); });
+          [this](bool checked) { operate([this, checked] { model_.toggleHopping(checked); }); });
   tabOrder << hopping_;
 }
 
@@ -374,7 +375,7 @@ void SetBaseUnitWindow::addRadioGroups(const DialogUnits& units, QList<QWidget*>
     // A change of selection, however made; and a click that changes nothing, on the button
     // already selected (by the mouse, Space or a reader's Toggle), which counts all the same.
     const auto clickRadio = [this, g = place.group](int code) {
-      act([this, g, code] { model_.clickRadio(g, static_cast<std::uint8_t>(code)); });
+      operate([this, g, code] { model_.clickRadio(g, static_cast<std::uint8_t>(code)); });
     };
     connect(group, &QButtonGroup::idToggled, this, [clickRadio](int code, bool on) {
       if (on) {
@@ -431,7 +432,7 @@ void SetBaseUnitWindow::addLists(const DialogUnits& units, QList<QWidget*>& tabO
     QLabel* caption = addLabel(units, place.captionId, tr(place.caption), place.captionWhere);
     QComboBox* list =
         addAt<DropDownList>(at(units, place.where), [this, closed = place.closed](int position) {
-          act([this, closed, position] { (model_.*closed)(position); });
+          operate([this, closed, position] { (model_.*closed)(position); });
         });
     identify(*list, place.id, caption->text());
     caption->setBuddy(list);
@@ -460,7 +461,7 @@ void SetBaseUnitWindow::addIdBoxes(const DialogUnits& units, QList<QWidget*>& ta
     label->setBuddy(box);
     box->setAccessibleName(name);
     connect(box, &QCheckBox::toggled, this, [this, n](bool checked) {
-      act([this, n, checked] { model_.clickIdBox(n, checked); });
+      operate([this, n, checked] { model_.clickIdBox(n, checked); });
     });
     idBoxes_.at(static_cast<std::size_t>(n - 1)) = box;
     tabOrder << box;
@@ -499,10 +500,15 @@ void SetBaseUnitWindow::addCommandButtons(const DialogUnits& units, QList<QWidge
       push->setAutoDefault(false);  // Enter presses a button only when it has the focus
     }
     if (place.clicked != nullptr) {
-      connect(button, &QAbstractButton::clicked, this,
-              [this, clicked = place.clicked] { act([this, clicked] { (model_.*clicked)(); }); });
+      connect(button, &QAbstractButton::clicked, this, [this, clicked = place.clicked] {
+        operate([this, clicked] { (model_.*clicked)(); });
+      });
     } else {
-      connect(button, &QAbstractButton::clicked, this, &QDialog::reject);
+      connect(button, &QAbstractButton::clicked, this, [this] {
+        if (!behindModalWindow(*this)) {
+          reject();
+        }
+      });
     }
     tabOrder << button;
     if (place.kept != nullptr) {
@@ -598,12 +604,31 @@ void SetBaseUnitWindow::act(const std::function<void()>& action) {
   runGuarded([this](const std::exception_ptr& failure) { handleFailure(failure); }, action);
 }
 
+void SetBaseUnitWindow::operate(const std::function<void()>& action) {
+  if (behindModalWindow(*this)) {
+    changed();
+    return;
+  }
+  const bool outer = !operating_;
+  operating_ = true;
+  act(action);
+  operating_ = !outer;
+}
+
+void SetBaseUnitWindow::present(const OperatorMessage& message) {
+  if (operating_) {
+    showAfterReturn(context_.messages, this, message);
+  } else {
+    context_.messages.show(this, message);
+  }
+}
+
 void SetBaseUnitWindow::handleFailure(const std::exception_ptr& failure) {
   try {
     std::rethrow_exception(failure);
   } catch (const LinkError& error) {
     // The serial port refused its line settings or went away mid-write.
-    context_.messages.show(this, serialProblemMessage(SerialLink::Problem::PortLost, error.what()));
+    present(serialProblemMessage(SerialLink::Problem::PortLost, error.what()));
   } catch (...) {
     reportUnhandledFailure(std::current_exception());
   }
@@ -652,9 +677,9 @@ void SetBaseUnitWindow::changed() {
 }
 
 void SetBaseUnitWindow::showMessage(SettingsMessage message) {
-  context_.messages.show(this, OperatorMessage{.title = settingsMessageTitle(message),
-                                               .text = settingsMessageText(message),
-                                               .icon = settingsMessageIcon(message)});
+  present(OperatorMessage{.title = settingsMessageTitle(message),
+                          .text = settingsMessageText(message),
+                          .icon = settingsMessageIcon(message)});
 }
 
 }  // namespace orbelle::ui

@@ -84,9 +84,13 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   // A screen too small for the window (a magnified one) gets a window that scrolls, its
   // frame within the screen's free area.
   void fitToScreen();
-  // Runs an operator's action on the model; a link that refuses is told in a box.
+  // Runs an action on the model; a link that refuses is told in a box.
   void act(const std::function<void()>& action);
+  // The same for what the operator did to a control, however it came; refused, and the
+  // controls put back, while a modal window stands in front. Its boxes come after it.
+  void operate(const std::function<void()>& action);
   void handleFailure(const std::exception_ptr& failure);
+  void present(const OperatorMessage& message);
 
   WindowServices context_;
   SessionSettingsChannel settingsLink_;
@@ -109,6 +113,7 @@ class SetBaseUnitWindow : public QDialog, private SetBaseUnitView {
   QAbstractButton* display_ = nullptr;
   QAbstractButton* upload_ = nullptr;
   QAction* copySummary_ = nullptr;
+  bool operating_ = false;  // within an operator's action: its boxes wait until it returns
 };
 
 }  // namespace orbelle::ui

@@ -10,6 +10,7 @@
 #include "ui/DialogUnits.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
+#include "ui/ModalRunner.h"
 #include "ui/StoreTrouble.h"
 
 namespace orbelle::ui {
@@ -85,15 +86,26 @@ SetProtocolWindow::SetProtocolWindow(PreferenceStore& store, LinkPreferences& pr
 
   // A change of state, whoever made it: the mouse, the arrow keys or a screen reader's
   // Toggle action.
+  // Behind a modal window, what reaches it anyway is refused and the choice shown again.
   connect(protocols_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-    if (checked) {
+    if (behindModalWindow(*this)) {
+      showProtocol();
+    } else if (checked) {
       onProtocolChosen(static_cast<LinkProtocol>(id));
     }
   });
   connect(comList_, &QComboBox::activated, this, &SetProtocolWindow::onComChosen);
   connect(baudList_, &QComboBox::activated, this, &SetProtocolWindow::onBaudChosen);
-  connect(ok, &QAbstractButton::clicked, this, &SetProtocolWindow::onOk);
-  connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
+  connect(ok, &QAbstractButton::clicked, this, [this] {
+    if (!behindModalWindow(*this)) {
+      onOk();
+    }
+  });
+  connect(cancel, &QAbstractButton::clicked, this, [this] {
+    if (!behindModalWindow(*this)) {
+      reject();
+    }
+  });
   look.decorate(*this, WindowPicture::None);
 }
 
@@ -140,6 +152,15 @@ QAbstractButton* SetProtocolWindow::addButton(const DialogUnits& units, const Lo
 }
 
 void SetProtocolWindow::initialise() {
+  showProtocol();
+
+  comList_->setCurrentIndex(isOfferedPort(prefs_.port) ? prefs_.port - 1 : -1);
+  baudList_->setCurrentIndex(static_cast<int>(offeredRateIndex(prefs_.baudrate).value_or(0)));
+  // Each opening starts where a fresh window would, not where the last one was left.
+  focusFirstControl(*this);
+}
+
+void SetProtocolWindow::showProtocol() {
   {
     // The window's own settings are not the operator's choices.
     const QSignalBlocker quiet(protocols_);
@@ -152,11 +173,6 @@ void SetProtocolWindow::initialise() {
   }
   showRs232Group(prefs_.protocol != LinkProtocol::Usb);
   updateProtocolTabStop();
-
-  comList_->setCurrentIndex(isOfferedPort(prefs_.port) ? prefs_.port - 1 : -1);
-  baudList_->setCurrentIndex(static_cast<int>(offeredRateIndex(prefs_.baudrate).value_or(0)));
-  // Each opening starts where a fresh window would, not where the last one was left.
-  focusFirstControl(*this);
 }
 
 void SetProtocolWindow::updateProtocolTabStop() {

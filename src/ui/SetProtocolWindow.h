@@ -47,6 +47,8 @@ class SetProtocolWindow : public QDialog {
   QAbstractButton* addButton(const DialogUnits& units, const Look& look, const ControlRow& row);
 
   void onProtocolChosen(LinkProtocol protocol);
+  // The stored choice on the radio buttons, and the RS232 group shown with it.
+  void showProtocol();
   void updateProtocolTabStop();
   void onComChosen(int entry);
   void onBaudChosen(int entry);

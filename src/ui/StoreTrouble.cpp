@@ -39,9 +39,10 @@ void StoreTrouble::afterChoice(QWidget* owner, bool stored) {
       why = problem.message;
     }
   }
-  messages_.show(
-      owner, {kTitle, "Your choice could not be stored: " + why + ".\nIt lasts only for this run.",
-              MessageIcon::Error});
+  showAfterReturn(
+      messages_, owner,
+      {kTitle, "Your choice could not be stored: " + why + ".\nIt lasts only for this run.",
+       MessageIcon::Error});
 }
 
 }  // namespace orbelle::ui

@@ -18,7 +18,8 @@ class StoreTrouble {
 
   // After the store was read at start-up.
   void afterLoading(QWidget* owner);
-  // After a choice was written; `stored` says whether the store took it.
+  // After a choice was written; `stored` says whether the store took it. The box comes once
+  // the choice's handler has returned.
   void afterChoice(QWidget* owner, bool stored);
 
  private:

@@ -17,6 +17,7 @@
 #include "ui/LinkProblemMessage.h"
 #include "ui/Look.h"
 #include "ui/MessagePresenter.h"
+#include "ui/ModalRunner.h"
 #include "ui/StoreTrouble.h"
 #include "upgrade/UpgradeMessages.h"
 
@@ -158,19 +159,23 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
   makeDefault(*ok_);
   ok_->hide();
 
-  // During a pause the window takes no input; a press that arrives another way (a screen
-  // reader's Press action) is dropped as a click is.
+  // During a pause, or behind a modal window, the window takes no input; a press that arrives
+  // another way (a screen reader's Press action) is dropped as a click is.
   connect(browse_, &QAbstractButton::clicked, this, [this] {
-    if (!paused()) {
+    if (!paused() && !behindModalWindow(*this)) {
       browse();
     }
   });
   connect(upgrade_, &QAbstractButton::clicked, this, [this] {
-    if (!paused()) {
+    if (!paused() && !behindModalWindow(*this)) {
       startUpgrade();
     }
   });
-  connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
+  connect(cancel, &QAbstractButton::clicked, this, [this] {
+    if (!behindModalWindow(*this)) {
+      reject();
+    }
+  });
   connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
   connectOperation();
   context_.look.decorate(

@@ -23,6 +23,13 @@ TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
   ASSERT_EQ(vkr({"prefs", "set", "port", "COM3"}).exitCode, 0);
   ASSERT_EQ(vkr({"prefs", "set", "baudrate", "057600"}).exitCode, 0) << "decimal, not octal";
   ASSERT_EQ(vkr({"prefs", "set", "com", "03", "/dev/pts/42"}).exitCode, 0);
+  // The image files, as the upgrade windows' Browse stores them: the full path of a file.
+  writeFile(home / "images/base.dat", "b");
+  writeFile(home / "images/hand held.dat", "h");
+  ASSERT_EQ(vkr({"prefs", "set", "base", (home / "images/../images/./base.dat").string()}).exitCode,
+            0);
+  ASSERT_EQ(vkr({"prefs", "set", "handheld", (home / "images/hand held.dat").string()}).exitCode,
+            0);
   env["VKR_COM4"] = "/dev/from-env";
   // A hand-made entry that names no usable device is passed over, and said to be. One in the
   // environment, set for this very run, is refused instead: nothing stands in for it.
@@ -31,6 +38,8 @@ TEST_F(PrefsCli, SetValuesShowUpInShowAndSurviveInTheStore) {
 
   const auto json = parsed(vkr({"prefs", "show", "--json"}));
   auto expected = json;
+  expected["base"] = (home / "images/base.dat").string();
+  expected["handheld"] = (home / "images/hand held.dat").string();
   expected.merge_patch(nlohmann::json::parse(R"json({"protocol": "rs232", "port": 3,
       "baudrate": 57600, "com": {"COM3": {"device": "/dev/pts/42", "source": "stored"},
       "COM4": {"device": "/dev/from-env"},
@@ -52,6 +61,10 @@ TEST_F(PrefsCli, BadValuesAreRefusedWithExitTwoAndNothingWritten) {
   EXPECT_EQ(readFile(home / "VKR/VKR.reg.bad"), "garbage\n");
   const std::string before = storeText();
   EXPECT_NE(before.find("\"handheld\"=\"\""), std::string::npos);
+  // A file whose full path the store could not give back whole.
+  const std::string part(250, 'd');
+  const auto deep = home / part / part / part / part / "image.dat";
+  writeFile(deep, "x");
   const std::vector<std::vector<std::string>> refused{
       {"prefs", "set", "protocol", "serial"},
       {"prefs", "set", "port", "5"},
@@ -68,7 +81,11 @@ TEST_F(PrefsCli, BadValuesAreRefusedWithExitTwoAndNothingWritten) {
       {"prefs", "set", "com", "1", "/dev/\x1b[2Jtty"},
       {"prefs", "set", "com", "1", std::string(1024, 'x')},
       {"prefs", "set"},
-      {"prefs", "set", "colour", "red"}};
+      {"prefs", "set", "colour", "red"},
+      {"prefs", "set", "base", (home / "missing.dat").string()},
+      {"prefs", "set", "handheld", home.path().string()},  // a folder
+      {"prefs", "set", "handheld", ""},
+      {"prefs", "set", "base", deep.string()}};
   for (const auto& args : refused) {
     const auto result = vkr(args);
     EXPECT_EQ(result.exitCode, 2) << args.back();
@@ -113,7 +130,7 @@ TEST_F(PrefsCli, RefusedGlobalOptionsAreExitTwoAndJsonWhenAsked) {
   const auto help = vkr({"settings", "set", "--help"});
   EXPECT_NE(help.out.find("--timeout"), std::string::npos) << "global options in command help";
   const auto mainHelp = vkr({"--help"});
-  EXPECT_NE(mainHelp.out.find("default 3"), std::string::npos);
+  EXPECT_NE(mainHelp.out.find("(default: 3)"), std::string::npos);
   EXPECT_NE(mainHelp.out.find("5  the base unit has never been set"), std::string::npos);
   // Both programs print the one version, "NAME VERSION".
   const auto version = vkr({"--version"});

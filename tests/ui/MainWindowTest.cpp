@@ -4,13 +4,16 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include "WindowFixture.h"
 #include "link/DeviceLock.h"
 #include "skin/WindowPicture.h"
+#include "support/EnvironmentReads.h"
 #include "ui/LinkProblemMessage.h"
 #include "ui/MessagePresenter.h"
+#include "ui/SetBaseUnitWindow.h"
 
 namespace orbelle::testing {
 namespace {
@@ -137,6 +140,12 @@ TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsThe
   const ProcessResult help = runProcess(ORBELLE_PATH, {"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_NE(help.out.find("Usage: orbelle [--plain] [handheld]"), std::string::npos);
+  // Every variable the program reads by name is in its help.
+  const std::set<std::string> read = environmentReads({ORBELLE_SOURCE_DIR "/src"}, {});
+  EXPECT_TRUE(read.count("ORBELLE_NOTIFY_AFTER") && read.count("DISPLAY"));
+  for (const std::string& name : read) {
+    EXPECT_NE(help.out.find(name), std::string::npos) << name;
+  }
   expectNamedAndReachedByTab(about);
   click(about, 1);
   EXPECT_FALSE(about.isVisible());
@@ -167,6 +176,52 @@ TEST_F(MainWindowTest, AboutBoxFromF1AndTheContextMenuNamedControlsAndEscEndsThe
   QTest::keyClick(&main(), Qt::Key_Escape);
   EXPECT_FALSE(main().isVisible());
   EXPECT_EQ(main().result(), QDialog::Rejected);
+}
+
+// Each window the main window opens stands over it (a Wayland compositor places it by that
+// alone). Behind it the main window refuses its commands, a reader's Press too, as it refuses
+// a click; and a feature window behind a window of its own refuses a reader's Toggle.
+TEST_F(MainWindowTest, OpenedWindowsStandOverTheMainWindowWhichTakesNoActionMeanwhile) {
+  serve(SimLink::Usb);
+  runner_.modal = true;  // as exec() shows them
+  start();
+  const std::vector<std::pair<int, FeatureWindow>> commands{
+      {1003, FeatureWindow::SetProtocol},
+      {1000, FeatureWindow::SetBaseUnit},
+      {1001, FeatureWindow::UpgradeBaseUnit},
+      {1002, FeatureWindow::UpgradeHandheldUnit}};
+  for (const auto& [id, feature] : commands) {
+    click(main(), id);
+    QDialog& window = main().featureWindow(feature);
+    ASSERT_TRUE(window.isVisible()) << id;
+    EXPECT_EQ(window.windowHandle()->transientParent(), main().windowHandle()) << id;
+    if (feature == FeatureWindow::SetBaseUnit) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.take().empty(); }));  // loaded
+    }
+    const std::size_t shown = seen_.size();
+    auto* other = control<QAbstractButton>(main(), id == 1001 ? 1002 : 1001);
+    QSignalSpy pressed(other, &QAbstractButton::clicked);
+    actOn(other, QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pressed.count() == 1; })) << "Qt animates a press";
+    EXPECT_EQ(seen_.size(), shown) << seen_.back();
+    EXPECT_EQ(main().activeFeature(), feature);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(linkHeld(SimLink::Usb), feature != FeatureWindow::SetProtocol);
+    window.reject();
+  }
+  ui::SetBaseUnitWindow& settings = main().setBaseUnitWindow();
+  click(main(), 1000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.take().empty(); }));
+  auto* hopping = control<QAbstractButton>(settings, 1090);
+  {
+    QDialog inFront(&settings);
+    inFront.setWindowModality(Qt::ApplicationModal);
+    inFront.show();
+    actOn(hopping);
+    EXPECT_FALSE(hopping->isChecked() || settings.model().hoppingChecked()) << "put back";
+  }
+  actOn(hopping);
+  EXPECT_TRUE(hopping->isChecked() && settings.model().hoppingChecked());
 }
 
 // orbelle refuses what it does not take rather than opening its window as if nothing had been

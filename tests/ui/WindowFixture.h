@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
@@ -61,13 +63,16 @@ class MessageRecorder : public ui::MessagePresenter {
 };
 
 // Shows the window and returns at once: the test then drives it like the operator would.
+// `modal` makes it modal, as exec() does, for the tests that need a window behind it.
 class ShowingRunner : public ui::ModalRunner {
  public:
   explicit ShowingRunner(SeenLog& seen) : seen_(seen) {}
   void run(QDialog& window) override {
     seen_.push_back("window: " + window.windowTitle().toStdString());
+    window.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     window.show();
   }
+  bool modal = false;
 
  private:
   SeenLog& seen_;
@@ -151,15 +156,22 @@ class WindowFixture : public ::testing::Test {
                               << window.windowTitle().toStdString();
     return found;
   }
-  // Keys go to the active window, as they do on a desktop.
+  // Keys go to the active window, as they do on a desktop. A window over another counts as
+  // active with it (QWindow::isActive), so the application's own choice is waited for.
   static bool activate(QWidget& window) {
     window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == window.window(); });
   }
   void click(QWidget& window, int id) {
     if (auto* button = control<QAbstractButton>(window, id)) {
       QTest::mouseClick(button, Qt::LeftButton);
     }
+  }
+  // A screen reader's action on a control (its first one, Toggle or Press, when none is named).
+  static void actOn(QWidget* control, const QString& action = {}) {
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(control)->actionInterface();
+    actions->doAction(action.isEmpty() ? actions->actionNames().value(0) : action);
   }
 
   // Every control a person or a screen reader can reach carries a name, and Tab visits each
