@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 
 #include "ExitCode.h"
+#include "HumanText.h"
+#include "TextColumns.h"
 
 namespace orbelle::cli {
 
@@ -43,11 +45,6 @@ std::string seconds(double value) {
   return text;
 }
 
-std::string padded(std::string text, std::size_t width) {
-  text.resize(std::max(width, text.size()), ' ');
-  return text;
-}
-
 }  // namespace
 
 int worstExitCode(const std::vector<UnitOutcome>& outcomes) {
@@ -81,23 +78,25 @@ void printUnitsSummary(bool json, const std::vector<UnitOutcome>& outcomes) {
                      .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
               << '\n';
   } else {
-    std::size_t width = 4;
+    // In the desktop's language, the columns kept in line by display width.
+    std::vector<std::vector<std::string>> rows{
+        {humanText("unit"), humanText("result"), humanText("time")}};
     for (const UnitOutcome& unit : outcomes) {
-      width = std::max(width, unit.name.size());
+      rows.push_back({unit.name, humanText(resultText(unit.exitCode)), seconds(unit.seconds)});
     }
-    std::cout << padded("unit", width + 2) << padded("result", 22) << "time\n";
-    for (const UnitOutcome& unit : outcomes) {
-      std::cout << padded(unit.name, width + 2) << padded(resultText(unit.exitCode), 22)
-                << seconds(unit.seconds) << '\n';
-    }
+    std::cout << tableText(rows);
   }
   std::cout << std::flush;
   if (!failed.empty()) {
-    std::cerr << "vkr: " << failed.size() << " of " << outcomes.size() << " units failed:";
+    std::string units;
     for (const std::string& unit : failed) {
-      std::cerr << ' ' << unit;
+      units += (units.empty() ? "" : " ") + unit;
     }
-    std::cerr << '\n' << std::flush;
+    std::cerr << "vkr: "
+              << humanText(std::to_string(failed.size()) + " of " +
+                           std::to_string(outcomes.size()) + " units failed: " + units)
+              << '\n'
+              << std::flush;
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "CliError.h"
 #include "GlobalOptions.h"
+#include "HistoryCommand.h"
 #include "Output.h"
 #include "PrefsCommand.h"
 #include "SettingsCommand.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
   addSettingsCommands(app, options, run);
   addUpgradeCommands(app, options, run);
   addDevicesCommand(app, options, run);
+  addHistoryCommand(app, options, run);
   app.footer(kExitCodesHelp);
   addGlobalOptionsFooter(app, globalOptionsHelp(app));
 
