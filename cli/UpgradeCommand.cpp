@@ -286,6 +286,18 @@ void UpgradeJob::versionsReadBefore() {
         "the base unit's versions before the upgrade are not known (" + read->whyNone() + ")";
     warn(versions_.warning);
   }
+  if (cli_.choice().protocol == LinkProtocol::Rs232) {
+    // A repeat of the settings reply may still be arriving, and the frames that follow are
+    // counted in bytes: the port is opened again, which waits for the line to fall quiet and
+    // drops what came, keeping the hold on the unit.
+    try {
+      cli_.session().channel().reopenSerial();
+    } catch (const LinkError& error) {
+      stopBefore(std::make_exception_ptr(
+          CliError(kLinkUnusable, error.what() + cli_.remedyFor(error.refusal()))));
+      return;
+    }
+  }
   startTransfer();
 }
 

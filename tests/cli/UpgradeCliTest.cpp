@@ -163,7 +163,13 @@ TEST_P(UpgradeOverEitherLink, UpgradesAreRecordedWithTheirImageAndTheVersionsAro
     env["XDG_STATE_HOME"] = state.string();
     return runProcess(VKR_PATH, all, env);
   };
-  Simulator sim(GetParam(), {"--app-version-after", "2.1.1"});
+  // Each reply twice, and over serial a byte at a time: the settings reply's repeat is still
+  // arriving when the transfer begins, and must not shift its frames.
+  std::vector<std::string> simArgs{"--app-version-after", "2.1.1", "--fault", "double-replies"};
+  if (GetParam() == SimLink::Serial) {
+    simArgs.insert(simArgs.end(), {"--baud-emulation", "115200", "--fault", "split-replies"});
+  }
+  Simulator sim(GetParam(), simArgs);
   const auto text = recorded(sim, {"upgrade", "base", image}, dir_.path());
   expectExit(text, 0, {});
   EXPECT_NE(text.out.find("\napplication version 2.1.0 before, 2.1.1 after\n"), std::string::npos)
