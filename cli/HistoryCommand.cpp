@@ -79,8 +79,8 @@ int historyCommand(const GlobalOptions& options, const HistoryArguments& argumen
     return kOk;
   }
   std::vector<std::vector<std::string>> rows{
-      {humanText("time"), humanText("program"), humanText("unit"), humanText("device"),
-       humanText("result"), humanText("image"), "SHA-256", humanText("application")}};
+      {tableWord("time"), tableWord("program"), tableWord("upgrade"), tableWord("device"),
+       tableWord("result"), tableWord("image"), "SHA-256", tableWord("application")}};
   for (std::size_t i = 0; i < count; ++i) {
     rows.push_back(row(history.entries[history.entries.size() - 1 - i].record));
   }

@@ -14,28 +14,34 @@ namespace orbelle::cli {
 
 namespace {
 
-// The result column: what the exit status means, briefly.
+// "exit %1" with the number in its place.
+std::string withNumber(std::string text, int number) {
+  const std::size_t at = text.find("%1");
+  return at == std::string::npos ? text : text.replace(at, 2, std::to_string(number));
+}
+
+// The result column: what the exit status means, briefly, in the desktop's language.
 std::string resultText(int exitCode) {
   switch (exitCode) {
     case kOk:
-      return "done";
+      return tableWord("done");
     case kFailed:
-      return "failed (1)";
+      return tableWord("failed (1)");
     case kBadUsage:
-      return "refused (2)";
+      return tableWord("refused (2)");
     case kLinkUnusable:
-      return "link not usable (3)";
+      return tableWord("link not usable (3)");
     case kNoReply:
-      return "no reply (4)";
+      return tableWord("no reply (4)");
     case kUnsetUnit:
-      return "never set (5)";
+      return tableWord("never set (5)");
     case kImageProblem:
-      return "image unusable (6)";
+      return tableWord("image unusable (6)");
     case kInterrupted:
     case kTerminated:
-      return "interrupted (" + std::to_string(exitCode) + ")";
+      return withNumber(tableWord("interrupted (%1)"), exitCode);
     default:
-      return "exit " + std::to_string(exitCode);
+      return withNumber(tableWord("exit %1"), exitCode);
   }
 }
 
@@ -80,9 +86,9 @@ void printUnitsSummary(bool json, const std::vector<UnitOutcome>& outcomes) {
   } else {
     // In the desktop's language, the columns kept in line by display width.
     std::vector<std::vector<std::string>> rows{
-        {humanText("unit"), humanText("result"), humanText("time")}};
+        {tableWord("unit"), tableWord("result"), tableWord("time")}};
     for (const UnitOutcome& unit : outcomes) {
-      rows.push_back({unit.name, humanText(resultText(unit.exitCode)), seconds(unit.seconds)});
+      rows.push_back({unit.name, resultText(unit.exitCode), seconds(unit.seconds)});
     }
     std::cout << tableText(rows);
   }
