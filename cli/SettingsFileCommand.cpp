@@ -1,9 +1,13 @@
 #include "SettingsFileCommand.h"
 
-#include <QFile>
 #include <QSaveFile>
+#include <array>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <system_error>
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -22,7 +26,7 @@ namespace orbelle::cli {
 namespace {
 
 // A settings file is a page of JSON; anything much larger is not one.
-constexpr qint64 kLargestSettingsFile = qint64{1} << 20;
+constexpr std::size_t kLargestSettingsFile = std::size_t{1} << 20;
 
 struct FileArguments {
   std::string file;
@@ -33,20 +37,40 @@ bool isStandardStream(const std::string& file) { return file == "-"; }
 
 // The text of a settings file, or of standard input for "-".
 std::string readSettingsText(const std::string& file) {
-  QFile in;
-  const bool opened = isStandardStream(file) ? in.open(stdin, QIODevice::ReadOnly)
-                                             : (in.setFileName(QString::fromStdString(file)),
-                                                in.open(QIODevice::ReadOnly));
-  const QByteArray text = opened ? in.read(kLargestSettingsFile + 1) : QByteArray();
-  if (!opened || in.error() != QFileDevice::NoError) {
-    throw CliError(kBadUsage, "the settings file " + file + " cannot be read (" +
-                                  in.errorString().toStdString() + ")");
+  const auto cannotRead = [&file](int error) {
+    return CliError(kBadUsage, "the settings file " + file + " cannot be read (" +
+                                   std::generic_category().message(error) + ")");
+  };
+  std::ifstream opened;
+  std::istream* in = &std::cin;
+  if (!isStandardStream(file)) {
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error)) {
+      throw cannotRead(EISDIR);
+    }
+    opened.open(file, std::ios::binary);
+    if (!opened) {
+      throw cannotRead(errno);
+    }
+    in = &opened;
+  }
+  std::string text;
+  std::array<char, 65536> chunk{};
+  while (text.size() <= kLargestSettingsFile) {
+    in->read(chunk.data(), chunk.size());
+    if (in->gcount() <= 0) {
+      break;
+    }
+    text.append(chunk.data(), static_cast<std::size_t>(in->gcount()));
+  }
+  if (in->bad()) {
+    throw cannotRead(EIO);
   }
   if (text.size() > kLargestSettingsFile) {
     throw CliError(kBadUsage,
                    "the settings file " + file + " cannot be used: it is larger than 1 MiB");
   }
-  return text.toStdString();
+  return text;
 }
 
 // What the file asks of each unit; every refusal names the key and exits 2 before any link is

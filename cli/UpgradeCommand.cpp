@@ -109,6 +109,7 @@ class UpgradeJob : public UnitJob {
   void ended(const UpgradeEnd& end);
   void readVersionsAgain();
   void versionsReadAfter();
+  void versionsNotReadAfter(const std::string& why);
   void finish();
   void warn(const std::string& text);
   void keepAwake(bool awake);
@@ -174,6 +175,10 @@ UpgradeJob::UpgradeJob(const GlobalOptions& options, const CliSession::Unit* uni
                     [this] {
                       if (versionRead_) {
                         versionRead_->linkBroke();
+                      } else if (restartWait_.isActive()) {
+                        // The transfer has ended; the unit went away while it restarted.
+                        restartWait_.stop();
+                        versionsNotReadAfter("the link broke: " + cli_.linkProblem());
                       } else {
                         operation_.linkBroke();
                       }
@@ -390,12 +395,17 @@ void UpgradeJob::versionsReadAfter() {
   const std::unique_ptr<VersionRead> read = std::move(versionRead_);
   versions_.after = read->versions();
   if (!versions_.after) {
-    versions_.warning = "the base unit's versions after the upgrade could not be read (" +
-                        read->whyNone() +
-                        "): check that it restarted (its power, its cable, the link), then run "
-                        "vkr settings read";
-    warn(versions_.warning);
+    versionsNotReadAfter(read->whyNone());
+    return;
   }
+  finish();
+}
+
+void UpgradeJob::versionsNotReadAfter(const std::string& why) {
+  versions_.warning = "the base unit's versions after the upgrade could not be read (" + why +
+                      "): check that it restarted (its power, its cable, the link), then run vkr "
+                      "settings read";
+  warn(versions_.warning);
   finish();
 }
 
