@@ -1,5 +1,6 @@
 #include "TextColumns.h"
 
+#include <QList>
 #include <QString>
 #include <algorithm>
 

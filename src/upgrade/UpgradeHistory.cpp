@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <condition_variable>
@@ -13,6 +14,7 @@
 #include <system_error>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -108,16 +110,21 @@ int lockWithin(int fd, std::chrono::milliseconds patience) {
   return *wait->result;
 }
 
-// Makes each missing folder above `file` with mode 0700; false with errno set when one
-// cannot be made.
+// Makes `folder` and each missing folder above it with mode 0700; false with errno set when
+// one cannot be made.
 bool makeFolders(const std::filesystem::path& folder) {
-  if (folder.empty() || ::access(folder.c_str(), F_OK) == 0) {
-    return true;
+  std::vector<std::filesystem::path> missing;
+  for (std::filesystem::path at = folder; !at.empty() && ::access(at.c_str(), F_OK) != 0;
+       at = at.parent_path()) {
+    missing.push_back(at);
+    if (at == at.parent_path()) {
+      break;
+    }
   }
-  if (!makeFolders(folder.parent_path())) {
-    return false;
-  }
-  return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+  std::reverse(missing.begin(), missing.end());  // the outermost first
+  return std::all_of(missing.begin(), missing.end(), [](const std::filesystem::path& at) {
+    return ::mkdir(at.c_str(), 0700) == 0 || errno == EEXIST;
+  });
 }
 
 // Whether the file's last byte is a line feed (true for an empty file).
@@ -154,9 +161,9 @@ std::optional<std::string> appendHistoryLine(const std::filesystem::path& file,
   }
   // Read too, for the last byte; without blocking, so that a named pipe in its place cannot
   // hang us.
+  constexpr int kFlags = O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
   // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) takes its mode that way
-  Descriptor fd(
-      ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0600));
+  Descriptor fd(::open(file.c_str(), kFlags, 0600));
   if (fd.get() < 0) {
     return "cannot write " + name + " (" + errorText(errno) + ")";
   }
