@@ -103,15 +103,73 @@ const l10n::TextTable kVkrTexts{
         QT_TRANSLATE_NOOP("vkr", "baud rate must be %1, not \"%2\""),
         QT_TRANSLATE_NOOP("vkr",
                           "the device path cannot be used: %1; give the device's full path, for "
-                          "example /dev/ttyUSB0"),
+                          "example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT"),
         QT_TRANSLATE_NOOP("vkr",
                           "the device path is longer than %1 bytes and could not be read back"),
         QT_TRANSLATE_NOOP("vkr", "--device needs the path of a serial device"),
         QT_TRANSLATE_NOOP("vkr",
                           "--device cannot be used: %1; give the device's full path, for example "
-                          "/dev/ttyUSB0"),
+                          "/dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT"),
         QT_TRANSLATE_NOOP("vkr", "--device names a serial device: it cannot go with --link usb"),
         QT_TRANSLATE_NOOP("vkr", "warning: %1"),
+
+        // Several units.
+        QT_TRANSLATE_NOOP("vkr",
+                          "--all-units found no USB base unit (0471:0003); is one plugged in?"),
+        QT_TRANSLATE_NOOP("vkr",
+                          "%1; none has the path or serial number %2 (vkr devices lists them); is "
+                          "it plugged in?"),
+        QT_TRANSLATE_NOOP("vkr",
+                          "--unit %1: %2 USB units have that serial number; name each by its path "
+                          "(see vkr devices)"),
+        QT_TRANSLATE_NOOP("vkr", "--unit %1: %2"),
+        //: %1 is --unit or --all-units, %2 another option: --link, --port or --device.
+        QT_TRANSLATE_NOOP("vkr", "%1 names the units and their links: it cannot go with %2"),
+        QT_TRANSLATE_NOOP("vkr",
+                          "--unit needs a unit's path, serial number or URL, without control "
+                          "characters"),
+        //: %3 lists the units that failed, each with its exit status: "UNIT3 (3)".
+        QT_TRANSLATE_NOOP("vkr", "%1 of %2 units failed: %3"),
+
+        // Settings files.
+        QT_TRANSLATE_NOOP("vkr", "the settings file %1 cannot be read (%2)"),
+        QT_TRANSLATE_NOOP("vkr", "the settings file %1 cannot be used: %2"),
+        QT_TRANSLATE_NOOP("vkr", "it is larger than %1"),
+        QT_TRANSLATE_NOOP("vkr", "it is not JSON (%1)"),
+        QT_TRANSLATE_NOOP("vkr", "not a settings file of orbelle: it holds no JSON object"),
+        QT_TRANSLATE_NOOP("vkr", "not a settings file of orbelle: it has no \"format\""),
+        QT_TRANSLATE_NOOP("vkr", "not a settings file of orbelle: its format is %1"),
+        //: %1 is a key of the settings file, as written in it ("rs232.parity").
+        QT_TRANSLATE_NOOP("vkr", "unknown key \"%1\""),
+        QT_TRANSLATE_NOOP("vkr", "missing key \"%1\""),
+        //: %1 is a key, %2 the kind of value it takes, %3 the value the file gives.
+        QT_TRANSLATE_NOOP("vkr", "%1 must be %2, not %3"),
+        QT_TRANSLATE_NOOP("vkr", "a whole number"),
+        QT_TRANSLATE_NOOP("vkr", "a whole number or null"),
+        QT_TRANSLATE_NOOP("vkr", "a text"),
+        QT_TRANSLATE_NOOP("vkr", "a text or null"),
+        QT_TRANSLATE_NOOP("vkr", "true or false"),
+        QT_TRANSLATE_NOOP("vkr", "a list of IDs"),
+        QT_TRANSLATE_NOOP("vkr", "an object"),
+        //: %1 is a key, %2 the file's value, %3 the values it may take.
+        QT_TRANSLATE_NOOP("vkr", "%1 is %2, not one of %3"),
+        QT_TRANSLATE_NOOP("vkr", "channel is %1, outside 1 to %2"),
+        QT_TRANSLATE_NOOP("vkr", "ids holds %1, outside 1 to 16"),
+        //: %1 and %2 are nations as the settings file names them: europe, china, turkey.
+        QT_TRANSLATE_NOOP("vkr",
+                          "nation %1 is not the base unit's (%2): an upload cannot change the "
+                          "nation"),
+        QT_TRANSLATE_NOOP("vkr", "settings save reads one unit: name it with --unit"),
+        QT_TRANSLATE_NOOP("vkr", "saved the base unit's settings in %1"),
+        QT_TRANSLATE_NOOP("vkr", "dry run: nothing was uploaded"),
+        QT_TRANSLATE_NOOP("vkr", "nothing to change"),
+        QT_TRANSLATE_NOOP("vkr", "the settings read back are those of the file"),
+        //: %1 lists each setting as uploaded and as read back: "channel: 7 -> 3".
+        QT_TRANSLATE_NOOP("vkr",
+                          "the settings read back after the upload are not those uploaded: %1"),
+        QT_TRANSLATE_NOOP("vkr",
+                          "Cannot communicate with the base unit. No reply to the settings "
+                          "request after the upload within %1 s."),
 
         // Upgrades.
         QT_TRANSLATE_NOOP("vkr", "Upgrading the base unit with %1 bytes..."),
@@ -169,16 +227,74 @@ const l10n::TextTable kVkrTexts{
         QT_TRANSLATE_NOOP("vkr",
                           "interrupted after %1 of %2 blocks; the handheld unit is waiting for "
                           "the rest: run the upgrade again"),
+        //: Versions as the base unit reports them: "application version 2.1.0 before, 2.1.1 after".
+        QT_TRANSLATE_NOOP("vkr", "application version %1 before, %2 after"),
+        QT_TRANSLATE_NOOP("vkr", "application version %1 before, not read after"),
+        QT_TRANSLATE_NOOP("vkr", "application version %1 after, not read before"),
+        QT_TRANSLATE_NOOP("vkr", "the base unit's versions before the upgrade are not known (%1)"),
+        QT_TRANSLATE_NOOP("vkr",
+                          "the base unit's versions after the upgrade could not be read (%1): "
+                          "check that it restarted (its power, its cable, the link), then run vkr "
+                          "settings read"),
+        QT_TRANSLATE_NOOP("vkr", "interrupted before the base unit's versions were read again"),
+        QT_TRANSLATE_NOOP("vkr", "no reply to the settings request within %1 s"),
+        QT_TRANSLATE_NOOP("vkr", "the link broke: %1"),
+        QT_TRANSLATE_NOOP("vkr", "interrupted"),
+        QT_TRANSLATE_NOOP("vkr", "an unexpected answer"),
+        QT_TRANSLATE_NOOP("vkr", "no settings reply"),
         QT_TRANSLATE_NOOP("vkr", "%1 is empty"),
         QT_TRANSLATE_NOOP("vkr", "%1: is a directory"),
         QT_TRANSLATE_NOOP("vkr", "%1: is not a regular file"),
+
+        // The history of upgrades.
+        QT_TRANSLATE_NOOP("vkr", "no upgrade has been recorded in %1"),
+        QT_TRANSLATE_NOOP("vkr", "line %1 of %2 is not an upgrade record: it is skipped"),
+        QT_TRANSLATE_NOOP("vkr",
+                          "the last line of %1 is incomplete (its program ended while writing it): "
+                          "it is skipped"),
 
         // Loose patterns, tried after every other.
         //: A statement and its detail: "Can not open the file! (/tmp/x.dat: is a directory)".
         QT_TRANSLATE_NOOP("vkr", "%1 (%2)"),
     }};
 
+// The words of vkr's tables, looked up whole in a context of their own: "done" in a table must
+// not translate the same word where it is a value vkr prints ("completion done").
+const l10n::TextTable kTableWords{
+    "vkr table",
+    {
+        //: The headings of the table that ends a run on several units, and of vkr history.
+        QT_TRANSLATE_NOOP("vkr table", "unit"),
+        QT_TRANSLATE_NOOP("vkr table", "result"),
+        QT_TRANSLATE_NOOP("vkr table", "time"),
+        //: How a unit's run ended, in the table's result column; the number is the exit status.
+        QT_TRANSLATE_NOOP("vkr table", "done"),
+        QT_TRANSLATE_NOOP("vkr table", "failed (1)"),
+        QT_TRANSLATE_NOOP("vkr table", "refused (2)"),
+        QT_TRANSLATE_NOOP("vkr table", "link not usable (3)"),
+        QT_TRANSLATE_NOOP("vkr table", "no reply (4)"),
+        QT_TRANSLATE_NOOP("vkr table", "never set (5)"),
+        QT_TRANSLATE_NOOP("vkr table", "image unusable (6)"),
+        QT_TRANSLATE_NOOP("vkr table", "interrupted (%1)"),
+        QT_TRANSLATE_NOOP("vkr table", "exit %1"),
+        //: The headings of vkr history's table (besides result and time); "upgrade" heads the
+        //: column of base and handheld, as in vkr upgrade base.
+        QT_TRANSLATE_NOOP("vkr table", "upgrade"),
+        QT_TRANSLATE_NOOP("vkr table", "program"),
+        QT_TRANSLATE_NOOP("vkr table", "device"),
+        QT_TRANSLATE_NOOP("vkr table", "image"),
+        QT_TRANSLATE_NOOP("vkr table", "application"),
+    }};
+
 }  // namespace
+
+std::string tableWord(std::string_view english) {
+  if (!l10n::Translations::active()) {
+    return std::string(english);
+  }
+  const std::string source(english);
+  return QCoreApplication::translate(kTableWords.context, source.c_str()).toStdString();
+}
 
 std::string humanText(std::string_view english) {
   if (!l10n::Translations::active()) {

@@ -7,44 +7,47 @@
 #include <nlohmann/json.hpp>
 
 #include "ExitCode.h"
+#include "HumanText.h"
+#include "TextColumns.h"
 
 namespace orbelle::cli {
 
 namespace {
 
-// The result column: what the exit status means, briefly.
+// "exit %1" with the number in its place.
+std::string withNumber(std::string text, int number) {
+  const std::size_t at = text.find("%1");
+  return at == std::string::npos ? text : text.replace(at, 2, std::to_string(number));
+}
+
+// The result column: what the exit status means, briefly, in the desktop's language.
 std::string resultText(int exitCode) {
   switch (exitCode) {
     case kOk:
-      return "done";
+      return tableWord("done");
     case kFailed:
-      return "failed (1)";
+      return tableWord("failed (1)");
     case kBadUsage:
-      return "refused (2)";
+      return tableWord("refused (2)");
     case kLinkUnusable:
-      return "link not usable (3)";
+      return tableWord("link not usable (3)");
     case kNoReply:
-      return "no reply (4)";
+      return tableWord("no reply (4)");
     case kUnsetUnit:
-      return "never set (5)";
+      return tableWord("never set (5)");
     case kImageProblem:
-      return "image unusable (6)";
+      return tableWord("image unusable (6)");
     case kInterrupted:
     case kTerminated:
-      return "interrupted (" + std::to_string(exitCode) + ")";
+      return withNumber(tableWord("interrupted (%1)"), exitCode);
     default:
-      return "exit " + std::to_string(exitCode);
+      return withNumber(tableWord("exit %1"), exitCode);
   }
 }
 
 std::string seconds(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f s", value);
-  return text;
-}
-
-std::string padded(std::string text, std::size_t width) {
-  text.resize(std::max(width, text.size()), ' ');
   return text;
 }
 
@@ -81,23 +84,25 @@ void printUnitsSummary(bool json, const std::vector<UnitOutcome>& outcomes) {
                      .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
               << '\n';
   } else {
-    std::size_t width = 4;
+    // In the desktop's language, the columns kept in line by display width.
+    std::vector<std::vector<std::string>> rows{
+        {tableWord("unit"), tableWord("result"), tableWord("time")}};
     for (const UnitOutcome& unit : outcomes) {
-      width = std::max(width, unit.name.size());
+      rows.push_back({unit.name, resultText(unit.exitCode), seconds(unit.seconds)});
     }
-    std::cout << padded("unit", width + 2) << padded("result", 22) << "time\n";
-    for (const UnitOutcome& unit : outcomes) {
-      std::cout << padded(unit.name, width + 2) << padded(resultText(unit.exitCode), 22)
-                << seconds(unit.seconds) << '\n';
-    }
+    std::cout << tableText(rows);
   }
   std::cout << std::flush;
   if (!failed.empty()) {
-    std::cerr << "vkr: " << failed.size() << " of " << outcomes.size() << " units failed:";
+    std::string units;
     for (const std::string& unit : failed) {
-      std::cerr << ' ' << unit;
+      units += (units.empty() ? "" : " ") + unit;
     }
-    std::cerr << '\n' << std::flush;
+    std::cerr << "vkr: "
+              << humanText(std::to_string(failed.size()) + " of " +
+                           std::to_string(outcomes.size()) + " units failed: " + units)
+              << '\n'
+              << std::flush;
   }
 }
 

@@ -1,5 +1,6 @@
 #include "UpgradeCommand.h"
 
+#include <QTimer>
 #include <filesystem>
 #include <iomanip>
 #include <iostream>
@@ -20,10 +21,12 @@
 #include "UnitJob.h"
 #include "UnitsRun.h"
 #include "UpgradeAccount.h"
+#include "VersionRead.h"
 #include "protocol/LinkError.h"
 #include "session/UpgradeOperation.h"
 #include "upgrade/FinishNotice.h"
 #include "upgrade/UpgradeImage.h"
+#include "upgrade/UpgradePause.h"
 
 namespace orbelle::cli {
 
@@ -32,6 +35,7 @@ namespace {
 struct UpgradeArguments {
   std::string image;
   double pauseScale = 1.0;
+  bool noVerify = false;
 };
 
 struct UnitKind {
@@ -77,34 +81,61 @@ std::uint64_t checkedImageLength(const std::filesystem::path& path, const Upgrad
 // One unit's upgrade from start frame to completion, as its operation reports it: a progress
 // report, the advice on a slow adapter, the summary, and the exit status with what went wrong.
 // The time-out is per reply, pauses excluded; vkr has no Upgrade button, and its progress
-// follows each block, which is finer than a percentage.
+// follows each block, which is finer than a percentage. A base unit's versions are read before
+// the transfer and again after its restart, unless told not to.
 class UpgradeJob : public UnitJob {
  public:
+  // The unit restarts after its last block: six long pauses.
+  static constexpr int kRestartPauses = 6;
+
   UpgradeJob(const GlobalOptions& options, const CliSession::Unit* unit, const UnitKind& kind,
-             PauseDurations pauses, std::filesystem::path image, std::uint64_t length);
+             PauseDurations pauses, std::filesystem::path image, std::uint64_t length,
+             bool checkVersions);
   ~UpgradeJob() override;
+  UpgradeJob(const UpgradeJob&) = delete;
+  UpgradeJob& operator=(const UpgradeJob&) = delete;
 
   void start() override;
-  bool ended() const override { return end_.has_value(); }
+  bool ended() const override { return over_; }
   // Once a completion has been reached, prints the summary; throws CliError otherwise.
   void conclude() override;
 
  private:
   static ProgressReport::Style progressStyle(const CliSession& cli);
   void connectOperation();
+  void versionsReadBefore();
+  void stopBefore(std::exception_ptr failure);
+  void startTransfer();
   void ended(const UpgradeEnd& end);
+  void readVersionsAgain();
+  void versionsReadAfter();
+  void versionsNotReadAfter(const std::string& why);
+  void finish();
+  void warn(const std::string& text);
   void keepAwake(bool awake);
   void throwUnlessCompleted() const;
   CliError transferFailure() const;
+  nlohmann::json summary() const;
+  std::string summaryText() const;
 
   CliSession& cli_;
   const UnitKind& unit_;
   std::filesystem::path image_;
+  PauseDurations pauses_;
+  bool checkVersions_;
   ProgressReport progress_;
   // Each unit's run is its own program run: its one handheld start is the first.
   RunHistory runHistory_;
   UpgradeOperation operation_;
   std::optional<UpgradeEnd> end_;
+  // The reads of the versions around the transfer, and what they found.
+  std::unique_ptr<VersionRead> versionRead_;
+  UpgradeOperation::VersionCheck versions_;
+  QTimer restartWait_;
+  // What ended the run before the transfer began.
+  std::exception_ptr stoppedBefore_;
+  std::vector<std::string> warnings_;
+  bool over_ = false;
   // From the start frame to the end: a laptop must not sleep mid-transfer.
   bool awake_ = false;
 };
@@ -118,22 +149,62 @@ ProgressReport::Style UpgradeJob::progressStyle(const CliSession& cli) {
 
 UpgradeJob::UpgradeJob(const GlobalOptions& options, const CliSession::Unit* unit,
                        const UnitKind& kind, PauseDurations pauses, std::filesystem::path image,
-                       std::uint64_t length)
+                       std::uint64_t length, bool checkVersions)
     : UnitJob(options, kind.feature, unit),
       cli_(cli()),
       unit_(kind),
       image_(std::move(image)),
+      pauses_(pauses),
+      checkVersions_(checkVersions),
       progress_(progressStyle(cli_), options.json ? cli_.streams().out() : cli_.streams().err(),
                 kind.name, length),
       operation_(cli_.session(), kind.unit, runHistory_,
-                 {.pauses = pauses, .silenceLimit = cli_.timeout(), .endWhenSilent = true}) {
+                 {.pauses = pauses,
+                  .silenceLimit = cli_.timeout(),
+                  .endWhenSilent = true,
+                  .program = "vkr",
+                  .versionsFollow = checkVersions}) {
   if (unit != nullptr) {
     progress_.nameDevice(unit->target.name);
   }
   connectOperation();
-  cli_.endWith({.linkBroke = [this] { operation_.linkBroke(); },
-                .interrupted = [this] { operation_.interrupt(); },
-                .failed = [this](std::exception_ptr failure) { operation_.fail(failure); }});
+  restartWait_.setSingleShot(true);
+  QObject::connect(&restartWait_, &QTimer::timeout, &restartWait_, [this] { readVersionsAgain(); });
+  // Whatever runs now hears of it: a read of the versions, or the transfer.
+  cli_.endWith({.linkBroke =
+                    [this] {
+                      if (versionRead_) {
+                        versionRead_->linkBroke();
+                      } else if (restartWait_.isActive()) {
+                        // The transfer has ended; the unit went away while it restarted.
+                        restartWait_.stop();
+                        versionsNotReadAfter("the link broke: " + cli_.linkProblem());
+                      } else {
+                        operation_.linkBroke();
+                      }
+                    },
+                .interrupted =
+                    [this] {
+                      if (versionRead_) {
+                        versionRead_->interrupt();
+                      } else if (restartWait_.isActive()) {
+                        restartWait_.stop();
+                        versions_.warning =
+                            "interrupted before the base unit's versions were read again";
+                        warn(versions_.warning);
+                        finish();
+                      } else {
+                        operation_.interrupt();
+                      }
+                    },
+                .failed =
+                    [this](std::exception_ptr failure) {
+                      if (versionRead_) {
+                        versionRead_->fail(failure);
+                      } else {
+                        operation_.fail(failure);
+                      }
+                    }});
 }
 
 UpgradeJob::~UpgradeJob() {
@@ -157,6 +228,11 @@ void UpgradeJob::keepAwake(bool awake) {
   }
 }
 
+void UpgradeJob::warn(const std::string& text) {
+  warnings_.push_back(text);
+  progress_.warn(cli_.options().json ? text : "warning: " + text);
+}
+
 void UpgradeJob::connectOperation() {
   UpgradeOperation* operation = &operation_;
   QObject::connect(operation, &UpgradeOperation::startSent, operation, [this] {
@@ -176,10 +252,66 @@ void UpgradeJob::connectOperation() {
                    [this](const std::string& advice) { progress_.warn(advice); });
   QObject::connect(operation, &UpgradeOperation::ended, operation,
                    [this](const UpgradeEnd& end) { ended(end); });
+  QObject::connect(operation, &UpgradeOperation::recordFailed, operation,
+                   [this](const std::string& warning) { warn(warning); });
 }
 
 void UpgradeJob::start() {
   cli_.open();
+  if (!checkVersions_) {
+    startTransfer();
+    return;
+  }
+  versionRead_ = std::make_unique<VersionRead>(cli_, [this] { versionsReadBefore(); });
+  versionRead_->start();
+}
+
+void UpgradeJob::versionsReadBefore() {
+  const std::unique_ptr<VersionRead> read = std::move(versionRead_);
+  versions_.before = read->versions();
+  switch (read->ending()) {
+    case SettingsEnding::Interrupted:
+      stopBefore(std::make_exception_ptr(
+          interruptedUpgrade(operation_, UpgradeState::Idle, unit_.name, cli_.interruptedBy())));
+      return;
+    case SettingsEnding::LinkBroke:
+      stopBefore(std::make_exception_ptr(CliError(
+          kLinkUnusable,
+          "Cannot communicate with the base unit. The link broke: " + cli_.linkProblem())));
+      return;
+    case SettingsEnding::Failed:
+      stopBefore(read->failure());
+      return;
+    default:
+      break;
+  }
+  if (!versions_.before) {
+    // A unit whose firmware is broken may still take a new one.
+    versions_.warning =
+        "the base unit's versions before the upgrade are not known (" + read->whyNone() + ")";
+    warn(versions_.warning);
+  }
+  if (cli_.choice().protocol == LinkProtocol::Rs232) {
+    // A repeat of the settings reply may still be arriving, and the frames that follow are
+    // counted in bytes: the port is opened again, which waits for the line to fall quiet and
+    // drops what came, keeping the hold on the unit.
+    try {
+      cli_.session().channel().reopenSerial();
+    } catch (const LinkError& error) {
+      stopBefore(std::make_exception_ptr(
+          CliError(kLinkUnusable, error.what() + cli_.remedyFor(error.refusal()))));
+      return;
+    }
+  }
+  startTransfer();
+}
+
+void UpgradeJob::stopBefore(std::exception_ptr failure) {
+  stoppedBefore_ = std::move(failure);
+  finish();
+}
+
+void UpgradeJob::startTransfer() {
   operation_.listen();
   // Nothing goes out once the operator has asked to stop.
   cli_.takeSignal();
@@ -190,8 +322,38 @@ void UpgradeJob::start() {
 
 void UpgradeJob::conclude() {
   progress_.end();
+  if (stoppedBefore_) {
+    std::rethrow_exception(stoppedBefore_);
+  }
   throwUnlessCompleted();
-  cli_.out().result(upgradeSummary(operation_), upgradeSummaryText(operation_));
+  cli_.out().result(summary(), summaryText());
+}
+
+nlohmann::json UpgradeJob::summary() const {
+  nlohmann::json json = upgradeSummary(operation_);
+  if (checkVersions_) {
+    json["versions"] = {{"before", versionsJson(versions_.before)},
+                        {"after", versionsJson(versions_.after)}};
+  }
+  if (!warnings_.empty()) {
+    json["warnings"] = warnings_;
+  }
+  return json;
+}
+
+std::string UpgradeJob::summaryText() const {
+  std::string text = upgradeSummaryText(operation_);
+  const auto& before = versions_.before;
+  const auto& after = versions_.after;
+  if (before && after) {
+    text += "application version " + before->application + " before, " + after->application +
+            " after\n";
+  } else if (before) {
+    text += "application version " + before->application + " before, not read after\n";
+  } else if (after) {
+    text += "application version " + after->application + " after, not read before\n";
+  }
+  return text;
 }
 
 void UpgradeJob::ended(const UpgradeEnd& end) {
@@ -199,7 +361,8 @@ void UpgradeJob::ended(const UpgradeEnd& end) {
     return;  // a done reply after the last acknowledgement repeats the completion
   }
   end_ = end;
-  if (end.ending == UpgradeEnding::Transfer && isSuccess(end.outcome)) {
+  const bool completed = end.ending == UpgradeEnding::Transfer && isSuccess(end.outcome);
+  if (completed) {
     progress_.end();
     cli_.out().note(end.message.text);
   }
@@ -213,6 +376,44 @@ void UpgradeJob::ended(const UpgradeEnd& end) {
                          notifyAfterFromEnvironment())) {
     std::cerr << '\a' << std::flush;
   }
+  if (!completed || !checkVersions_) {
+    finish();
+  } else if (cli_.choice().protocol == LinkProtocol::Usb) {
+    // Over RS232 the transfer has waited for the restart already.
+    restartWait_.start(pauses_.of(PauseKind::Long, kRestartPauses));
+  } else {
+    readVersionsAgain();
+  }
+}
+
+void UpgradeJob::readVersionsAgain() {
+  versionRead_ = std::make_unique<VersionRead>(cli_, [this] { versionsReadAfter(); });
+  versionRead_->start();
+}
+
+void UpgradeJob::versionsReadAfter() {
+  const std::unique_ptr<VersionRead> read = std::move(versionRead_);
+  versions_.after = read->versions();
+  if (!versions_.after) {
+    versionsNotReadAfter(read->whyNone());
+    return;
+  }
+  finish();
+}
+
+void UpgradeJob::versionsNotReadAfter(const std::string& why) {
+  versions_.warning = "the base unit's versions after the upgrade could not be read (" + why +
+                      "): check that it restarted (its power, its cable, the link), then run vkr "
+                      "settings read";
+  warn(versions_.warning);
+  finish();
+}
+
+void UpgradeJob::finish() {
+  if (checkVersions_) {
+    operation_.recordVersions(versions_);
+  }
+  over_ = true;
   cli_.finished();
 }
 
@@ -261,8 +462,11 @@ int upgradeCommand(const GlobalOptions& options, const UnitKind& unit,
   const std::filesystem::path image(arguments.image);
   const std::uint64_t length = checkedImageLength(image, unit.table);
   const PauseDurations pauses = PauseDurations{}.scaledBy(arguments.pauseScale);
+  // Only a base unit reports versions; a handheld unit's upgrade leaves them as they were.
+  const bool checkVersions = unit.unit == UpgradeOperation::Unit::Base && !arguments.noVerify;
   return runOnUnits(options, [&](const CliSession::Unit* target) {
-    return std::make_unique<UpgradeJob>(options, target, unit, pauses, image, length);
+    return std::make_unique<UpgradeJob>(options, target, unit, pauses, image, length,
+                                        checkVersions);
   });
 }
 
@@ -277,6 +481,11 @@ void addUnitCommand(CLI::App& upgrade, const GlobalOptions& options, std::functi
                    "Scale the waits after the start frame and for the unit's restart (0.01: a "
                    "hundredth), for tests and benchmarks (default: 1)")
       ->check(FiniteRange(0.0, 100.0));
+  if (unit.unit == UpgradeOperation::Unit::Base) {
+    command->add_flag("--no-verify", arguments->noVerify,
+                      "Do not read the base unit's versions before the transfer and after its "
+                      "restart");
+  }
   command->callback([&options, &run, &unit, arguments] {
     run = [&options, &unit, arguments] { return upgradeCommand(options, unit, *arguments); };
   });

@@ -8,6 +8,7 @@
 #include "CliError.h"
 #include "CommandMistake.h"
 #include "GlobalOptions.h"
+#include "HistoryCommand.h"
 #include "Output.h"
 #include "PrefsCommand.h"
 #include "SettingsCommand.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
   addSettingsCommands(app, options, run);
   addUpgradeCommands(app, options, run);
   addDevicesCommand(app, options, run);
+  addHistoryCommand(app, options, run);
   app.footer(kExitCodesHelp);
   addGlobalOptionsFooter(app, globalOptionsHelp(app));
 

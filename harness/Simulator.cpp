@@ -26,7 +26,8 @@ std::vector<std::string> Simulator::vkrLinkArgs() const {
 }
 
 std::map<std::string, std::string> Simulator::vkrEnv() const {
-  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir_.path().string()}};
+  std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir_.path().string()},
+                                         {"XDG_STATE_HOME", dir_.path().string()}};
   if (link_ == SimLink::Usb) {
     env["LD_PRELOAD"] = VKR_HIDSIM_LIB;
     env["VKR_HIDSIM_SOCKET"] = device_;

@@ -179,6 +179,9 @@ void BaseUnitModel::collect(const ImageReceiver::Step& step, ModelOutput& out) {
   }
   if (step.imageComplete) {
     out.images.push_back({upgrade_->kind(), upgrade_->image()});
+    if (upgrade_->kind() == ImageKind::Base && versionAfterUpgrade_) {
+      settings_.applicationVersion = *versionAfterUpgrade_;
+    }
   }
   if (step.reply) {
     emit(*step.reply, ReportFrame{}, out);

@@ -49,6 +49,8 @@ class BaseUnitModel {
   BaseUnitModel(BaseSettings settings, bool unset, FaultPlan faults);
 
   ModelOutput receive(std::span<const std::uint8_t, kWireFrameSize> wire);
+  // The application version the unit reports once a base upgrade has come in whole.
+  void setApplicationVersionAfterUpgrade(VersionChars version) { versionAfterUpgrade_ = version; }
 
   const BaseSettings& settings() const { return settings_; }
   bool vanished() const { return vanished_; }
@@ -66,6 +68,7 @@ class BaseUnitModel {
   bool unset_;
   FaultPlan faults_;
   std::optional<ImageReceiver> upgrade_;
+  std::optional<VersionChars> versionAfterUpgrade_;
   std::uint64_t framesReceived_ = 0;
   std::uint64_t repliesMade_ = 0;
   bool vanished_ = false;

@@ -32,6 +32,7 @@ struct Options {
   std::optional<int> usbIntervalMs;
   std::string settingsFile;
   bool unset = false;
+  std::string appVersionAfter;
   std::string imageDir;
   std::vector<std::string> faults;
   bool trace = false;
@@ -107,6 +108,20 @@ void addOptions(CLI::App& app, Options& o) {
       ->check(CLI::ExistingFile);
   app.add_flag("--unset", o.unset,
                "The unit has never been set: it reports no settings, only its versions");
+  app.add_option("--app-version-after", o.appVersionAfter,
+                 "Report this application version once a base upgrade has come in whole "
+                 "(1.0.3, or 1.0.3b)")
+      ->type_name("X.Y.Z")
+      ->check(
+          [](const std::string& value) {
+            try {
+              parseVersionText(value);
+              return std::string();
+            } catch (const std::invalid_argument& error) {
+              return std::string(error.what());
+            }
+          },
+          "VERSION");
   app.add_option("--save-images", o.imageDir,
                  "Write each received image whole to DIR as base-N.dat or handheld-N.dat")
       ->type_name("DIR");
@@ -171,6 +186,9 @@ int run(const Options& o) {
     hostOptions.imageDir = o.imageDir;
   }
   BaseUnitModel model(initialSettings(o.settingsFile), o.unset, parseFaults(o.faults));
+  if (!o.appVersionAfter.empty()) {
+    model.setApplicationVersionAfterUpgrade(parseVersionText(o.appVersionAfter));
+  }
   SimHost host(model, hostOptions, std::cout, std::cerr);
   const int stopFd = installStopSignals();
   const std::unique_ptr<Front> front = openFront(o, host);

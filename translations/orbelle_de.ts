@@ -449,6 +449,52 @@ Sie gilt nur bis zum Programmende.</translation>
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>it is not a URL of the form rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>es ist keine URL der Form rfc2217://HOST:PORT oder socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>the connection to %1 was lost: %2</source>
+        <extracomment>%1 is the port&apos;s URL, %2 why: &quot;the connection to rfc2217://host:2217 was lost: ...&quot;.</extracomment>
+        <translation>die Verbindung zu %1 ist abgebrochen: %2</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>die Verbindung wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>%1 (the connection was closed)</source>
+        <translation>%1 (die Verbindung wurde geschlossen)</translation>
+    </message>
+    <message>
+        <source>the server did not answer the offer of RFC 2217&apos;s COM-PORT-OPTION</source>
+        <translation>der Server hat auf das Angebot der COM-PORT-OPTION nach RFC 2217 nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the server does not take RFC 2217&apos;s COM-PORT-OPTION (a raw port is named socket://HOST:PORT)</source>
+        <translation>der Server unterstützt die COM-PORT-OPTION nach RFC 2217 nicht (ein roher Port heißt socket://HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>the far port&apos;s settings are fixed at %1 by its server, and %2 is needed (rfc2217://HOST:PORT lets the settings travel)</source>
+        <extracomment>%1 and %2 are line settings: &quot;9600,n,8,1&quot;.</extracomment>
+        <translation>die Einstellungen des entfernten Ports sind von seinem Server auf %1 festgelegt, nötig ist aber %2 (mit rfc2217://HOST:PORT werden die Einstellungen übertragen)</translation>
+    </message>
+    <message>
+        <source>the server did not acknowledge the line settings %1</source>
+        <translation>der Server hat die Leitungseinstellungen %1 nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>the server set the far port to %1 baud, not %2</source>
+        <translation>der Server hat den entfernten Port auf %1 Baud gestellt, nicht auf %2</translation>
+    </message>
+    <message>
+        <source>The upgrade could not be recorded: %1</source>
+        <translation>Das Update konnte nicht protokolliert werden: %1</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <translation>nur %1 von %2 Bytes wurden geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1130,20 +1176,12 @@ Cancel</source>
         <translation>die Baudrate muss %1 sein, nicht „%2“</translation>
     </message>
     <message>
-        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
-        <translation>der Gerätepfad ist nicht verwendbar: %1; geben Sie den vollständigen Pfad des Geräts an, etwa /dev/ttyUSB0</translation>
-    </message>
-    <message>
         <source>the device path is longer than %1 bytes and could not be read back</source>
         <translation>der Gerätepfad ist länger als %1 Byte und ließe sich nicht zurücklesen</translation>
     </message>
     <message>
         <source>--device needs the path of a serial device</source>
         <translation>--device braucht den Pfad eines seriellen Geräts</translation>
-    </message>
-    <message>
-        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
-        <translation>--device ist nicht verwendbar: %1; geben Sie den vollständigen Pfad des Geräts an, etwa /dev/ttyUSB0</translation>
     </message>
     <message>
         <source>--device names a serial device: it cannot go with --link usb</source>
@@ -1270,6 +1308,292 @@ Cancel</source>
     <message>
         <source>%1: is not a regular file</source>
         <translation>%1: ist keine normale Datei</translation>
+    </message>
+    <message>
+        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>der Gerätepfad ist nicht verwendbar: %1; geben Sie den vollständigen Pfad des Geräts an, etwa /dev/ttyUSB0, oder rfc2217://HOST:PORT oder socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>--device ist nicht verwendbar: %1; geben Sie den vollständigen Pfad des Geräts an, etwa /dev/ttyUSB0, oder rfc2217://HOST:PORT oder socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--all-units found no USB base unit (0471:0003); is one plugged in?</source>
+        <translation>--all-units hat keine USB-Basisstation (0471:0003) gefunden; ist eine angeschlossen?</translation>
+    </message>
+    <message>
+        <source>%1; none has the path or serial number %2 (vkr devices lists them); is it plugged in?</source>
+        <translation>%1; keine hat den Pfad oder die Seriennummer %2 (vkr devices listet sie auf); ist sie angeschlossen?</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2 USB units have that serial number; name each by its path (see vkr devices)</source>
+        <translation>--unit %1: %2 USB-Basisstationen haben diese Seriennummer; geben Sie jede mit ihrem Pfad an (siehe vkr devices)</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2</source>
+        <translation>--unit %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 names the units and their links: it cannot go with %2</source>
+        <extracomment>%1 is --unit or --all-units, %2 another option: --link, --port or --device.</extracomment>
+        <translation>%1 bestimmt die Basisstationen und ihre Verbindungen: es kann nicht zusammen mit %2 stehen</translation>
+    </message>
+    <message>
+        <source>--unit needs a unit&apos;s path, serial number or URL, without control characters</source>
+        <translation>--unit braucht den Pfad, die Seriennummer oder die URL einer Basisstation, ohne Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 units failed: %3</source>
+        <extracomment>%3 lists the units that failed, each with its exit status: &quot;UNIT3 (3)&quot;.</extracomment>
+        <translation>%1 von %2 Basisstationen fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be read (%2)</source>
+        <translation>die Einstellungsdatei %1 lässt sich nicht lesen (%2)</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be used: %2</source>
+        <translation>die Einstellungsdatei %1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>sie ist größer als %1</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1)</source>
+        <translation>sie enthält kein JSON (%1)</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: it holds no JSON object</source>
+        <translation>keine Einstellungsdatei von orbelle: sie enthält kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: it has no &quot;format&quot;</source>
+        <translation>keine Einstellungsdatei von orbelle: ihr fehlt &quot;format&quot;</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: its format is %1</source>
+        <translation>keine Einstellungsdatei von orbelle: ihr Format ist %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <extracomment>%1 is a key of the settings file, as written in it (&quot;rs232.parity&quot;).</extracomment>
+        <translation>unbekannter Schlüssel &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>missing key &quot;%1&quot;</source>
+        <translation>fehlender Schlüssel &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not %3</source>
+        <extracomment>%1 is a key, %2 the kind of value it takes, %3 the value the file gives.</extracomment>
+        <translation>%1 muss %2 sein, nicht %3</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>a whole number or null</source>
+        <translation>eine ganze Zahl oder null</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>a text or null</source>
+        <translation>ein Text oder null</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>a list of IDs</source>
+        <translation>eine Liste von IDs</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not one of %3</source>
+        <extracomment>%1 is a key, %2 the file&apos;s value, %3 the values it may take.</extracomment>
+        <translation>%1 ist %2, keiner der Werte %3</translation>
+    </message>
+    <message>
+        <source>channel is %1, outside 1 to %2</source>
+        <translation>channel ist %1, außerhalb von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>ids holds %1, outside 1 to 16</source>
+        <translation>ids enthält %1, außerhalb von 1 bis 16</translation>
+    </message>
+    <message>
+        <source>nation %1 is not the base unit&apos;s (%2): an upload cannot change the nation</source>
+        <extracomment>%1 and %2 are nations as the settings file names them: europe, china, turkey.</extracomment>
+        <translation>nation %1 ist nicht die Region der Basisstation (%2): eine Übertragung kann die Region nicht ändern</translation>
+    </message>
+    <message>
+        <source>settings save reads one unit: name it with --unit</source>
+        <translation>settings save liest eine Basisstation: geben Sie sie mit --unit an</translation>
+    </message>
+    <message>
+        <source>saved the base unit&apos;s settings in %1</source>
+        <translation>die Einstellungen der Basisstation wurden in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>dry run: nothing was uploaded</source>
+        <translation>Probelauf: es wurde nichts übertragen</translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>nichts zu ändern</translation>
+    </message>
+    <message>
+        <source>the settings read back are those of the file</source>
+        <translation>die zurückgelesenen Einstellungen sind die der Datei</translation>
+    </message>
+    <message>
+        <source>the settings read back after the upload are not those uploaded: %1</source>
+        <extracomment>%1 lists each setting as uploaded and as read back: &quot;channel: 7 -&gt; 3&quot;.</extracomment>
+        <translation>die nach der Übertragung zurückgelesenen Einstellungen sind nicht die übertragenen: %1</translation>
+    </message>
+    <message>
+        <source>Cannot communicate with the base unit. No reply to the settings request after the upload within %1 s.</source>
+        <translation>Keine Verbindung zur Basisstation. Auf die Abfrage der Einstellungen nach der Übertragung kam binnen %1 s keine Antwort.</translation>
+    </message>
+    <message>
+        <source>application version %1 before, %2 after</source>
+        <extracomment>Versions as the base unit reports them: &quot;application version 2.1.0 before, 2.1.1 after&quot;.</extracomment>
+        <translation>Anwendungsversion vorher %1, nachher %2</translation>
+    </message>
+    <message>
+        <source>application version %1 before, not read after</source>
+        <translation>Anwendungsversion vorher %1, nachher nicht gelesen</translation>
+    </message>
+    <message>
+        <source>application version %1 after, not read before</source>
+        <translation>Anwendungsversion nachher %1, vorher nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the base unit&apos;s versions before the upgrade are not known (%1)</source>
+        <translation>die Versionen der Basisstation vor dem Update sind unbekannt (%1)</translation>
+    </message>
+    <message>
+        <source>the base unit&apos;s versions after the upgrade could not be read (%1): check that it restarted (its power, its cable, the link), then run vkr settings read</source>
+        <translation>die Versionen der Basisstation nach dem Update ließen sich nicht auslesen (%1): prüfen Sie, ob sie neu gestartet ist (Stromversorgung, Kabel, Verbindung), und führen Sie dann vkr settings read aus</translation>
+    </message>
+    <message>
+        <source>interrupted before the base unit&apos;s versions were read again</source>
+        <translation>unterbrochen, bevor die Versionen der Basisstation erneut ausgelesen wurden</translation>
+    </message>
+    <message>
+        <source>no reply to the settings request within %1 s</source>
+        <translation>auf die Abfrage der Einstellungen kam binnen %1 s keine Antwort</translation>
+    </message>
+    <message>
+        <source>the link broke: %1</source>
+        <translation>die Verbindung ist abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <source>an unexpected answer</source>
+        <translation>eine unerwartete Antwort</translation>
+    </message>
+    <message>
+        <source>no settings reply</source>
+        <translation>keine Antwort mit den Einstellungen</translation>
+    </message>
+    <message>
+        <source>no upgrade has been recorded in %1</source>
+        <translation>in %1 ist kein Update protokolliert</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 is not an upgrade record: it is skipped</source>
+        <translation>Zeile %1 von %2 ist kein Update-Eintrag: sie wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the last line of %1 is incomplete (its program ended while writing it): it is skipped</source>
+        <translation>die letzte Zeile von %1 ist unvollständig (ihr Programm endete beim Schreiben): sie wird übersprungen</translation>
+    </message>
+</context>
+<context>
+    <name>vkr table</name>
+    <message>
+        <source>unit</source>
+        <extracomment>The headings of the table that ends a run on several units, and of vkr history.</extracomment>
+        <translation>Basisstation</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>How a unit&apos;s run ended, in the table&apos;s result column; the number is the exit status.</extracomment>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>failed (1)</source>
+        <translation>fehlgeschlagen (1)</translation>
+    </message>
+    <message>
+        <source>refused (2)</source>
+        <translation>abgelehnt (2)</translation>
+    </message>
+    <message>
+        <source>link not usable (3)</source>
+        <translation>Verbindung nicht nutzbar (3)</translation>
+    </message>
+    <message>
+        <source>no reply (4)</source>
+        <translation>keine Antwort (4)</translation>
+    </message>
+    <message>
+        <source>never set (5)</source>
+        <translation>nie eingerichtet (5)</translation>
+    </message>
+    <message>
+        <source>image unusable (6)</source>
+        <translation>Firmware-Datei unbrauchbar (6)</translation>
+    </message>
+    <message>
+        <source>interrupted (%1)</source>
+        <translation>unterbrochen (%1)</translation>
+    </message>
+    <message>
+        <source>exit %1</source>
+        <translation>Exit-Status %1</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>Firmware-Datei</translation>
+    </message>
+    <message>
+        <source>application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <extracomment>The headings of vkr history&apos;s table (besides result and time); &quot;upgrade&quot; heads the column of base and handheld, as in vkr upgrade base.</extracomment>
+        <translation>Update</translation>
     </message>
 </context>
 </TS>

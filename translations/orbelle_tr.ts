@@ -449,6 +449,52 @@ Yalnızca bu çalıştırma için geçerli.</translation>
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>it is not a URL of the form rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>rfc2217://HOST:PORT ya da socket://HOST:PORT biçiminde bir URL değil</translation>
+    </message>
+    <message>
+        <source>the connection to %1 was lost: %2</source>
+        <extracomment>%1 is the port&apos;s URL, %2 why: &quot;the connection to rfc2217://host:2217 was lost: ...&quot;.</extracomment>
+        <translation>%1 ile bağlantı koptu: %2</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>bağlantı kapatıldı</translation>
+    </message>
+    <message>
+        <source>%1 (the connection was closed)</source>
+        <translation>%1 (bağlantı kapatıldı)</translation>
+    </message>
+    <message>
+        <source>the server did not answer the offer of RFC 2217&apos;s COM-PORT-OPTION</source>
+        <translation>sunucu RFC 2217 COM-PORT-OPTION önerisine yanıt vermedi</translation>
+    </message>
+    <message>
+        <source>the server does not take RFC 2217&apos;s COM-PORT-OPTION (a raw port is named socket://HOST:PORT)</source>
+        <translation>sunucu RFC 2217 COM-PORT-OPTION&apos;ı kabul etmiyor (ham bir port socket://HOST:PORT olarak belirtilir)</translation>
+    </message>
+    <message>
+        <source>the far port&apos;s settings are fixed at %1 by its server, and %2 is needed (rfc2217://HOST:PORT lets the settings travel)</source>
+        <extracomment>%1 and %2 are line settings: &quot;9600,n,8,1&quot;.</extracomment>
+        <translation>uzak portun ayarları sunucusu tarafından %1 olarak sabitlenmiş, ancak %2 gerekiyor (rfc2217://HOST:PORT ayarların iletilmesini sağlar)</translation>
+    </message>
+    <message>
+        <source>the server did not acknowledge the line settings %1</source>
+        <translation>sunucu %1 hat ayarlarını onaylamadı</translation>
+    </message>
+    <message>
+        <source>the server set the far port to %1 baud, not %2</source>
+        <translation>sunucu uzak portu %2 yerine %1 baud hızına ayarladı</translation>
+    </message>
+    <message>
+        <source>The upgrade could not be recorded: %1</source>
+        <translation>Güncelleme kayda geçirilemedi: %1</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <translation>%2 bayttan yalnızca %1 bayt yazıldı</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1131,20 +1177,12 @@ Cancel</source>
         <translation>baud hızı %1 olmalı, &quot;%2&quot; değil</translation>
     </message>
     <message>
-        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
-        <translation>aygıt yolu kullanılamıyor: %1; aygıtın tam yolunu verin, örneğin /dev/ttyUSB0</translation>
-    </message>
-    <message>
         <source>the device path is longer than %1 bytes and could not be read back</source>
         <translation>aygıt yolu %1 bayttan uzun ve geri okunamazdı</translation>
     </message>
     <message>
         <source>--device needs the path of a serial device</source>
         <translation>--device bir seri aygıtın yolunu ister</translation>
-    </message>
-    <message>
-        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
-        <translation>--device kullanılamıyor: %1; aygıtın tam yolunu verin, örneğin /dev/ttyUSB0</translation>
     </message>
     <message>
         <source>--device names a serial device: it cannot go with --link usb</source>
@@ -1271,6 +1309,292 @@ Cancel</source>
     <message>
         <source>%1: is not a regular file</source>
         <translation>%1: normal bir dosya değil</translation>
+    </message>
+    <message>
+        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>aygıt yolu kullanılamıyor: %1; aygıtın tam yolunu verin, örneğin /dev/ttyUSB0, ya da rfc2217://HOST:PORT veya socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>--device kullanılamıyor: %1; aygıtın tam yolunu verin, örneğin /dev/ttyUSB0, ya da rfc2217://HOST:PORT veya socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--all-units found no USB base unit (0471:0003); is one plugged in?</source>
+        <translation>--all-units hiç USB baz ünitesi (0471:0003) bulamadı; takılı bir ünite var mı?</translation>
+    </message>
+    <message>
+        <source>%1; none has the path or serial number %2 (vkr devices lists them); is it plugged in?</source>
+        <translation>%1; hiçbirinin yolu ya da seri numarası %2 değil (vkr devices bunları listeler); takılı mı?</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2 USB units have that serial number; name each by its path (see vkr devices)</source>
+        <translation>--unit %1: %2 USB ünitesi bu seri numarasına sahip; her birini yoluyla belirtin (bkz. vkr devices)</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2</source>
+        <translation>--unit %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 names the units and their links: it cannot go with %2</source>
+        <extracomment>%1 is --unit or --all-units, %2 another option: --link, --port or --device.</extracomment>
+        <translation>%1 üniteleri ve bağlantılarını belirler: %2 ile birlikte kullanılamaz</translation>
+    </message>
+    <message>
+        <source>--unit needs a unit&apos;s path, serial number or URL, without control characters</source>
+        <translation>--unit bir ünitenin yolunu, seri numarasını ya da URL&apos;sini ister, denetim karakterleri olmadan</translation>
+    </message>
+    <message>
+        <source>%1 of %2 units failed: %3</source>
+        <extracomment>%3 lists the units that failed, each with its exit status: &quot;UNIT3 (3)&quot;.</extracomment>
+        <translation>%2 üniteden %1 tanesi başarısız oldu: %3</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be read (%2)</source>
+        <translation>ayar dosyası %1 okunamıyor (%2)</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be used: %2</source>
+        <translation>ayar dosyası %1 kullanılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>%1 boyutundan büyük</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1)</source>
+        <translation>JSON değil (%1)</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: it holds no JSON object</source>
+        <translation>orbelle ayar dosyası değil: bir JSON nesnesi içermiyor</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: it has no &quot;format&quot;</source>
+        <translation>orbelle ayar dosyası değil: &quot;format&quot; yok</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: its format is %1</source>
+        <translation>orbelle ayar dosyası değil: biçimi %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <extracomment>%1 is a key of the settings file, as written in it (&quot;rs232.parity&quot;).</extracomment>
+        <translation>bilinmeyen anahtar &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>missing key &quot;%1&quot;</source>
+        <translation>eksik anahtar &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not %3</source>
+        <extracomment>%1 is a key, %2 the kind of value it takes, %3 the value the file gives.</extracomment>
+        <translation>%1 %2 olmalı, %3 değil</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>bir tam sayı</translation>
+    </message>
+    <message>
+        <source>a whole number or null</source>
+        <translation>bir tam sayı ya da null</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>bir metin</translation>
+    </message>
+    <message>
+        <source>a text or null</source>
+        <translation>bir metin ya da null</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ya da false</translation>
+    </message>
+    <message>
+        <source>a list of IDs</source>
+        <translation>bir ID listesi</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>bir nesne</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not one of %3</source>
+        <extracomment>%1 is a key, %2 the file&apos;s value, %3 the values it may take.</extracomment>
+        <translation>%1 değeri %2, %3 değerlerinden biri değil</translation>
+    </message>
+    <message>
+        <source>channel is %1, outside 1 to %2</source>
+        <translation>channel değeri %1, 1 ile %2 aralığının dışında</translation>
+    </message>
+    <message>
+        <source>ids holds %1, outside 1 to 16</source>
+        <translation>ids %1 içeriyor, 1 ile 16 aralığının dışında</translation>
+    </message>
+    <message>
+        <source>nation %1 is not the base unit&apos;s (%2): an upload cannot change the nation</source>
+        <extracomment>%1 and %2 are nations as the settings file names them: europe, china, turkey.</extracomment>
+        <translation>nation %1 baz ünitesinin bölgesi değil (%2): gönderilen ayarlar bölgeyi değiştiremez</translation>
+    </message>
+    <message>
+        <source>settings save reads one unit: name it with --unit</source>
+        <translation>settings save tek bir üniteyi okur: onu --unit ile belirtin</translation>
+    </message>
+    <message>
+        <source>saved the base unit&apos;s settings in %1</source>
+        <translation>baz ünitesinin ayarları %1 dosyasına kaydedildi</translation>
+    </message>
+    <message>
+        <source>dry run: nothing was uploaded</source>
+        <translation>deneme: hiçbir şey gönderilmedi</translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>değiştirilecek bir şey yok</translation>
+    </message>
+    <message>
+        <source>the settings read back are those of the file</source>
+        <translation>geri okunan ayarlar dosyadakilerle aynı</translation>
+    </message>
+    <message>
+        <source>the settings read back after the upload are not those uploaded: %1</source>
+        <extracomment>%1 lists each setting as uploaded and as read back: &quot;channel: 7 -&gt; 3&quot;.</extracomment>
+        <translation>gönderimden sonra geri okunan ayarlar gönderilenlerle aynı değil: %1</translation>
+    </message>
+    <message>
+        <source>Cannot communicate with the base unit. No reply to the settings request after the upload within %1 s.</source>
+        <translation>Baz ünitesiyle iletişim kurulamıyor. Gönderimden sonraki ayar isteğine %1 sn içinde yanıt gelmedi.</translation>
+    </message>
+    <message>
+        <source>application version %1 before, %2 after</source>
+        <extracomment>Versions as the base unit reports them: &quot;application version 2.1.0 before, 2.1.1 after&quot;.</extracomment>
+        <translation>uygulama sürümü önce %1, sonra %2</translation>
+    </message>
+    <message>
+        <source>application version %1 before, not read after</source>
+        <translation>uygulama sürümü önce %1, sonra okunamadı</translation>
+    </message>
+    <message>
+        <source>application version %1 after, not read before</source>
+        <translation>uygulama sürümü sonra %1, önce okunamadı</translation>
+    </message>
+    <message>
+        <source>the base unit&apos;s versions before the upgrade are not known (%1)</source>
+        <translation>güncellemeden önceki baz ünitesi sürümleri bilinmiyor (%1)</translation>
+    </message>
+    <message>
+        <source>the base unit&apos;s versions after the upgrade could not be read (%1): check that it restarted (its power, its cable, the link), then run vkr settings read</source>
+        <translation>güncellemeden sonra baz ünitesinin sürümleri okunamadı (%1): yeniden başladığını denetleyin (gücü, kablosu, bağlantısı), ardından vkr settings read çalıştırın</translation>
+    </message>
+    <message>
+        <source>interrupted before the base unit&apos;s versions were read again</source>
+        <translation>baz ünitesinin sürümleri yeniden okunmadan önce kesildi</translation>
+    </message>
+    <message>
+        <source>no reply to the settings request within %1 s</source>
+        <translation>ayar isteğine %1 sn içinde yanıt gelmedi</translation>
+    </message>
+    <message>
+        <source>the link broke: %1</source>
+        <translation>bağlantı koptu: %1</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>kesildi</translation>
+    </message>
+    <message>
+        <source>an unexpected answer</source>
+        <translation>beklenmeyen bir yanıt</translation>
+    </message>
+    <message>
+        <source>no settings reply</source>
+        <translation>ayar yanıtı yok</translation>
+    </message>
+    <message>
+        <source>no upgrade has been recorded in %1</source>
+        <translation>%1 içinde kayıtlı güncelleme yok</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 is not an upgrade record: it is skipped</source>
+        <translation>%2 dosyasının %1. satırı bir güncelleme kaydı değil: atlanıyor</translation>
+    </message>
+    <message>
+        <source>the last line of %1 is incomplete (its program ended while writing it): it is skipped</source>
+        <translation>%1 dosyasının son satırı eksik (programı onu yazarken sona erdi): atlanıyor</translation>
+    </message>
+</context>
+<context>
+    <name>vkr table</name>
+    <message>
+        <source>unit</source>
+        <extracomment>The headings of the table that ends a run on several units, and of vkr history.</extracomment>
+        <translation>ünite</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>sonuç</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>zaman</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>How a unit&apos;s run ended, in the table&apos;s result column; the number is the exit status.</extracomment>
+        <translation>tamam</translation>
+    </message>
+    <message>
+        <source>failed (1)</source>
+        <translation>başarısız (1)</translation>
+    </message>
+    <message>
+        <source>refused (2)</source>
+        <translation>reddedildi (2)</translation>
+    </message>
+    <message>
+        <source>link not usable (3)</source>
+        <translation>bağlantı kullanılamıyor (3)</translation>
+    </message>
+    <message>
+        <source>no reply (4)</source>
+        <translation>yanıt yok (4)</translation>
+    </message>
+    <message>
+        <source>never set (5)</source>
+        <translation>hiç ayarlanmamış (5)</translation>
+    </message>
+    <message>
+        <source>image unusable (6)</source>
+        <translation>yazılım dosyası kullanılamıyor (6)</translation>
+    </message>
+    <message>
+        <source>interrupted (%1)</source>
+        <translation>kesildi (%1)</translation>
+    </message>
+    <message>
+        <source>exit %1</source>
+        <translation>çıkış kodu %1</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>program</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>aygıt</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>yazılım dosyası</translation>
+    </message>
+    <message>
+        <source>application</source>
+        <translation>uygulama</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <extracomment>The headings of vkr history&apos;s table (besides result and time); &quot;upgrade&quot; heads the column of base and handheld, as in vkr upgrade base.</extracomment>
+        <translation>güncelleme</translation>
     </message>
 </context>
 </TS>

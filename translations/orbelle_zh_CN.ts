@@ -449,6 +449,52 @@ It lasts only for this run.</source>
         <source>, </source>
         <translation>、</translation>
     </message>
+    <message>
+        <source>it is not a URL of the form rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>它不是 rfc2217://HOST:PORT 或 socket://HOST:PORT 形式的 URL</translation>
+    </message>
+    <message>
+        <source>the connection to %1 was lost: %2</source>
+        <extracomment>%1 is the port&apos;s URL, %2 why: &quot;the connection to rfc2217://host:2217 was lost: ...&quot;.</extracomment>
+        <translation>与 %1 的连接已断开：%2</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>连接已被关闭</translation>
+    </message>
+    <message>
+        <source>%1 (the connection was closed)</source>
+        <translation>%1（连接已被关闭）</translation>
+    </message>
+    <message>
+        <source>the server did not answer the offer of RFC 2217&apos;s COM-PORT-OPTION</source>
+        <translation>服务器没有应答 RFC 2217 的 COM-PORT-OPTION 协商</translation>
+    </message>
+    <message>
+        <source>the server does not take RFC 2217&apos;s COM-PORT-OPTION (a raw port is named socket://HOST:PORT)</source>
+        <translation>服务器不支持 RFC 2217 的 COM-PORT-OPTION（原始端口写作 socket://HOST:PORT）</translation>
+    </message>
+    <message>
+        <source>the far port&apos;s settings are fixed at %1 by its server, and %2 is needed (rfc2217://HOST:PORT lets the settings travel)</source>
+        <extracomment>%1 and %2 are line settings: &quot;9600,n,8,1&quot;.</extracomment>
+        <translation>远端串口的设置被其服务器固定为 %1，而这里需要 %2（rfc2217://HOST:PORT 可以传递设置）</translation>
+    </message>
+    <message>
+        <source>the server did not acknowledge the line settings %1</source>
+        <translation>服务器没有确认线路设置 %1</translation>
+    </message>
+    <message>
+        <source>the server set the far port to %1 baud, not %2</source>
+        <translation>服务器把远端串口设为 %1 波特，而不是 %2</translation>
+    </message>
+    <message>
+        <source>The upgrade could not be recorded: %1</source>
+        <translation>无法记录本次升级：%1</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <translation>%2 字节中只写入了 %1 字节</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1114,20 +1160,12 @@ Cancel</source>
         <translation>波特率必须是 %1，而不是“%2”</translation>
     </message>
     <message>
-        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
-        <translation>设备路径不可用：%1；请给出设备的完整路径，例如 /dev/ttyUSB0</translation>
-    </message>
-    <message>
         <source>the device path is longer than %1 bytes and could not be read back</source>
         <translation>设备路径超过 %1 字节，将无法读回</translation>
     </message>
     <message>
         <source>--device needs the path of a serial device</source>
         <translation>--device 需要串口设备的路径</translation>
-    </message>
-    <message>
-        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
-        <translation>--device 不可用：%1；请给出设备的完整路径，例如 /dev/ttyUSB0</translation>
     </message>
     <message>
         <source>--device names a serial device: it cannot go with --link usb</source>
@@ -1254,6 +1292,292 @@ Cancel</source>
     <message>
         <source>%1: is not a regular file</source>
         <translation>%1：不是普通文件</translation>
+    </message>
+    <message>
+        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>设备路径不可用：%1；请给出设备的完整路径，例如 /dev/ttyUSB0，或 rfc2217://HOST:PORT、socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>--device 不可用：%1；请给出设备的完整路径，例如 /dev/ttyUSB0，或 rfc2217://HOST:PORT、socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--all-units found no USB base unit (0471:0003); is one plugged in?</source>
+        <translation>--all-units 没有找到 USB 基座（0471:0003）；是否已插上？</translation>
+    </message>
+    <message>
+        <source>%1; none has the path or serial number %2 (vkr devices lists them); is it plugged in?</source>
+        <translation>%1；没有路径或序列号为 %2 的基座（vkr devices 可列出它们）；是否已插上？</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2 USB units have that serial number; name each by its path (see vkr devices)</source>
+        <translation>--unit %1：有 %2 个 USB 基座使用这个序列号；请按路径分别指定（见 vkr devices）</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2</source>
+        <translation>--unit %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 names the units and their links: it cannot go with %2</source>
+        <extracomment>%1 is --unit or --all-units, %2 another option: --link, --port or --device.</extracomment>
+        <translation>%1 已指定基座及其连接：不能与 %2 同时使用</translation>
+    </message>
+    <message>
+        <source>--unit needs a unit&apos;s path, serial number or URL, without control characters</source>
+        <translation>--unit 需要基座的路径、序列号或 URL，且不能含控制字符</translation>
+    </message>
+    <message>
+        <source>%1 of %2 units failed: %3</source>
+        <extracomment>%3 lists the units that failed, each with its exit status: &quot;UNIT3 (3)&quot;.</extracomment>
+        <translation>%2 个基座中有 %1 个失败：%3</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be read (%2)</source>
+        <translation>无法读取设置文件 %1（%2）</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be used: %2</source>
+        <translation>设置文件 %1 不可用：%2</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>它大于 %1</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1)</source>
+        <translation>它不是 JSON（%1）</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: it holds no JSON object</source>
+        <translation>不是 orbelle 的设置文件：其中没有 JSON 对象</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: it has no &quot;format&quot;</source>
+        <translation>不是 orbelle 的设置文件：没有 &quot;format&quot;</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: its format is %1</source>
+        <translation>不是 orbelle 的设置文件：其格式为 %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <extracomment>%1 is a key of the settings file, as written in it (&quot;rs232.parity&quot;).</extracomment>
+        <translation>未知的键 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>missing key &quot;%1&quot;</source>
+        <translation>缺少键 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not %3</source>
+        <extracomment>%1 is a key, %2 the kind of value it takes, %3 the value the file gives.</extracomment>
+        <translation>%1 必须是%2，而不是 %3</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>整数</translation>
+    </message>
+    <message>
+        <source>a whole number or null</source>
+        <translation>整数或 null</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>a text or null</source>
+        <translation>文本或 null</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true 或 false</translation>
+    </message>
+    <message>
+        <source>a list of IDs</source>
+        <translation>编号列表</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>对象</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not one of %3</source>
+        <extracomment>%1 is a key, %2 the file&apos;s value, %3 the values it may take.</extracomment>
+        <translation>%1 为 %2，不是 %3 之一</translation>
+    </message>
+    <message>
+        <source>channel is %1, outside 1 to %2</source>
+        <translation>channel 为 %1，超出 1 到 %2 的范围</translation>
+    </message>
+    <message>
+        <source>ids holds %1, outside 1 to 16</source>
+        <translation>ids 含有 %1，超出 1 到 16 的范围</translation>
+    </message>
+    <message>
+        <source>nation %1 is not the base unit&apos;s (%2): an upload cannot change the nation</source>
+        <extracomment>%1 and %2 are nations as the settings file names them: europe, china, turkey.</extracomment>
+        <translation>nation %1 不是基座的地区（%2）：写入设置无法更改地区</translation>
+    </message>
+    <message>
+        <source>settings save reads one unit: name it with --unit</source>
+        <translation>settings save 只读取一个基座：请用 --unit 指定</translation>
+    </message>
+    <message>
+        <source>saved the base unit&apos;s settings in %1</source>
+        <translation>已将基座的设置保存到 %1</translation>
+    </message>
+    <message>
+        <source>dry run: nothing was uploaded</source>
+        <translation>试运行：未写入任何内容</translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>没有需要更改的设置</translation>
+    </message>
+    <message>
+        <source>the settings read back are those of the file</source>
+        <translation>读回的设置与文件一致</translation>
+    </message>
+    <message>
+        <source>the settings read back after the upload are not those uploaded: %1</source>
+        <extracomment>%1 lists each setting as uploaded and as read back: &quot;channel: 7 -&gt; 3&quot;.</extracomment>
+        <translation>写入后读回的设置与写入的不同：%1</translation>
+    </message>
+    <message>
+        <source>Cannot communicate with the base unit. No reply to the settings request after the upload within %1 s.</source>
+        <translation>无法与基座通信。写入后 %1 秒内没有收到对读取设置请求的应答。</translation>
+    </message>
+    <message>
+        <source>application version %1 before, %2 after</source>
+        <extracomment>Versions as the base unit reports them: &quot;application version 2.1.0 before, 2.1.1 after&quot;.</extracomment>
+        <translation>应用程序版本：升级前 %1，升级后 %2</translation>
+    </message>
+    <message>
+        <source>application version %1 before, not read after</source>
+        <translation>应用程序版本：升级前 %1，升级后未能读取</translation>
+    </message>
+    <message>
+        <source>application version %1 after, not read before</source>
+        <translation>应用程序版本：升级后 %1，升级前未能读取</translation>
+    </message>
+    <message>
+        <source>the base unit&apos;s versions before the upgrade are not known (%1)</source>
+        <translation>升级前基座的版本未知（%1）</translation>
+    </message>
+    <message>
+        <source>the base unit&apos;s versions after the upgrade could not be read (%1): check that it restarted (its power, its cable, the link), then run vkr settings read</source>
+        <translation>升级后无法读取基座的版本（%1）：请检查它是否已重新启动（电源、线缆、连接），然后运行 vkr settings read</translation>
+    </message>
+    <message>
+        <source>interrupted before the base unit&apos;s versions were read again</source>
+        <translation>在重新读取基座版本之前已中断</translation>
+    </message>
+    <message>
+        <source>no reply to the settings request within %1 s</source>
+        <translation>%1 秒内没有收到对读取设置请求的应答</translation>
+    </message>
+    <message>
+        <source>the link broke: %1</source>
+        <translation>连接已断开：%1</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>已中断</translation>
+    </message>
+    <message>
+        <source>an unexpected answer</source>
+        <translation>意外的应答</translation>
+    </message>
+    <message>
+        <source>no settings reply</source>
+        <translation>没有设置应答</translation>
+    </message>
+    <message>
+        <source>no upgrade has been recorded in %1</source>
+        <translation>%1 中没有升级记录</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 is not an upgrade record: it is skipped</source>
+        <translation>%2 的第 %1 行不是升级记录：已跳过</translation>
+    </message>
+    <message>
+        <source>the last line of %1 is incomplete (its program ended while writing it): it is skipped</source>
+        <translation>%1 的最后一行不完整（写入它的程序在写入时结束了）：已跳过</translation>
+    </message>
+</context>
+<context>
+    <name>vkr table</name>
+    <message>
+        <source>unit</source>
+        <extracomment>The headings of the table that ends a run on several units, and of vkr history.</extracomment>
+        <translation>基座</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>How a unit&apos;s run ended, in the table&apos;s result column; the number is the exit status.</extracomment>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>failed (1)</source>
+        <translation>失败（1）</translation>
+    </message>
+    <message>
+        <source>refused (2)</source>
+        <translation>被拒绝（2）</translation>
+    </message>
+    <message>
+        <source>link not usable (3)</source>
+        <translation>连接不可用（3）</translation>
+    </message>
+    <message>
+        <source>no reply (4)</source>
+        <translation>无应答（4）</translation>
+    </message>
+    <message>
+        <source>never set (5)</source>
+        <translation>从未设置（5）</translation>
+    </message>
+    <message>
+        <source>image unusable (6)</source>
+        <translation>固件文件不可用（6）</translation>
+    </message>
+    <message>
+        <source>interrupted (%1)</source>
+        <translation>已中断（%1）</translation>
+    </message>
+    <message>
+        <source>exit %1</source>
+        <translation>退出码 %1</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>固件文件</translation>
+    </message>
+    <message>
+        <source>application</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <extracomment>The headings of vkr history&apos;s table (besides result and time); &quot;upgrade&quot; heads the column of base and handheld, as in vkr upgrade base.</extracomment>
+        <translation>升级</translation>
     </message>
 </context>
 </TS>

@@ -449,6 +449,52 @@ It lasts only for this run.</source>
         <source>, </source>
         <translation>、</translation>
     </message>
+    <message>
+        <source>it is not a URL of the form rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>它不是 rfc2217://HOST:PORT 或 socket://HOST:PORT 形式的 URL</translation>
+    </message>
+    <message>
+        <source>the connection to %1 was lost: %2</source>
+        <extracomment>%1 is the port&apos;s URL, %2 why: &quot;the connection to rfc2217://host:2217 was lost: ...&quot;.</extracomment>
+        <translation>與 %1 的連線已中斷：%2</translation>
+    </message>
+    <message>
+        <source>the connection was closed</source>
+        <translation>連線已被關閉</translation>
+    </message>
+    <message>
+        <source>%1 (the connection was closed)</source>
+        <translation>%1（連線已被關閉）</translation>
+    </message>
+    <message>
+        <source>the server did not answer the offer of RFC 2217&apos;s COM-PORT-OPTION</source>
+        <translation>伺服器沒有回應 RFC 2217 的 COM-PORT-OPTION 協商</translation>
+    </message>
+    <message>
+        <source>the server does not take RFC 2217&apos;s COM-PORT-OPTION (a raw port is named socket://HOST:PORT)</source>
+        <translation>伺服器不支援 RFC 2217 的 COM-PORT-OPTION（原始連接埠寫作 socket://HOST:PORT）</translation>
+    </message>
+    <message>
+        <source>the far port&apos;s settings are fixed at %1 by its server, and %2 is needed (rfc2217://HOST:PORT lets the settings travel)</source>
+        <extracomment>%1 and %2 are line settings: &quot;9600,n,8,1&quot;.</extracomment>
+        <translation>遠端序列埠的設定被其伺服器固定為 %1，而這裡需要 %2（rfc2217://HOST:PORT 可以傳遞設定）</translation>
+    </message>
+    <message>
+        <source>the server did not acknowledge the line settings %1</source>
+        <translation>伺服器沒有確認線路設定 %1</translation>
+    </message>
+    <message>
+        <source>the server set the far port to %1 baud, not %2</source>
+        <translation>伺服器把遠端序列埠設為 %1 鮑，而不是 %2</translation>
+    </message>
+    <message>
+        <source>The upgrade could not be recorded: %1</source>
+        <translation>無法記錄本次更新：%1</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes were written</source>
+        <translation>%2 位元組中只寫入了 %1 位元組</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1114,20 +1160,12 @@ Cancel</source>
         <translation>鮑率必須是 %1，而不是「%2」</translation>
     </message>
     <message>
-        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
-        <translation>裝置路徑無法使用：%1；請提供裝置的完整路徑，例如 /dev/ttyUSB0</translation>
-    </message>
-    <message>
         <source>the device path is longer than %1 bytes and could not be read back</source>
         <translation>裝置路徑超過 %1 位元組，將無法讀回</translation>
     </message>
     <message>
         <source>--device needs the path of a serial device</source>
         <translation>--device 需要序列裝置的路徑</translation>
-    </message>
-    <message>
-        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0</source>
-        <translation>--device 無法使用：%1；請提供裝置的完整路徑，例如 /dev/ttyUSB0</translation>
     </message>
     <message>
         <source>--device names a serial device: it cannot go with --link usb</source>
@@ -1254,6 +1292,292 @@ Cancel</source>
     <message>
         <source>%1: is not a regular file</source>
         <translation>%1：不是一般檔案</translation>
+    </message>
+    <message>
+        <source>the device path cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>裝置路徑無法使用：%1；請提供裝置的完整路徑，例如 /dev/ttyUSB0，或 rfc2217://HOST:PORT、socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--device cannot be used: %1; give the device&apos;s full path, for example /dev/ttyUSB0, or rfc2217://HOST:PORT or socket://HOST:PORT</source>
+        <translation>--device 無法使用：%1；請提供裝置的完整路徑，例如 /dev/ttyUSB0，或 rfc2217://HOST:PORT、socket://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--all-units found no USB base unit (0471:0003); is one plugged in?</source>
+        <translation>--all-units 沒有找到 USB 基座（0471:0003）；是否已插上？</translation>
+    </message>
+    <message>
+        <source>%1; none has the path or serial number %2 (vkr devices lists them); is it plugged in?</source>
+        <translation>%1；沒有路徑或序號為 %2 的基座（vkr devices 可列出它們）；是否已插上？</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2 USB units have that serial number; name each by its path (see vkr devices)</source>
+        <translation>--unit %1：有 %2 個 USB 基座使用這個序號；請按路徑分別指定（見 vkr devices）</translation>
+    </message>
+    <message>
+        <source>--unit %1: %2</source>
+        <translation>--unit %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 names the units and their links: it cannot go with %2</source>
+        <extracomment>%1 is --unit or --all-units, %2 another option: --link, --port or --device.</extracomment>
+        <translation>%1 已指定基座及其連線：不能與 %2 同時使用</translation>
+    </message>
+    <message>
+        <source>--unit needs a unit&apos;s path, serial number or URL, without control characters</source>
+        <translation>--unit 需要基座的路徑、序號或 URL，且不能含控制字元</translation>
+    </message>
+    <message>
+        <source>%1 of %2 units failed: %3</source>
+        <extracomment>%3 lists the units that failed, each with its exit status: &quot;UNIT3 (3)&quot;.</extracomment>
+        <translation>%2 個基座中有 %1 個失敗：%3</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be read (%2)</source>
+        <translation>無法讀取設定檔 %1（%2）</translation>
+    </message>
+    <message>
+        <source>the settings file %1 cannot be used: %2</source>
+        <translation>設定檔 %1 無法使用：%2</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>它大於 %1</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1)</source>
+        <translation>它不是 JSON（%1）</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: it holds no JSON object</source>
+        <translation>不是 orbelle 的設定檔：其中沒有 JSON 物件</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: it has no &quot;format&quot;</source>
+        <translation>不是 orbelle 的設定檔：沒有 &quot;format&quot;</translation>
+    </message>
+    <message>
+        <source>not a settings file of orbelle: its format is %1</source>
+        <translation>不是 orbelle 的設定檔：其格式為 %1</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <extracomment>%1 is a key of the settings file, as written in it (&quot;rs232.parity&quot;).</extracomment>
+        <translation>未知的鍵 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>missing key &quot;%1&quot;</source>
+        <translation>缺少鍵 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must be %2, not %3</source>
+        <extracomment>%1 is a key, %2 the kind of value it takes, %3 the value the file gives.</extracomment>
+        <translation>%1 必須是%2，而不是 %3</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>整數</translation>
+    </message>
+    <message>
+        <source>a whole number or null</source>
+        <translation>整數或 null</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>a text or null</source>
+        <translation>文字或 null</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true 或 false</translation>
+    </message>
+    <message>
+        <source>a list of IDs</source>
+        <translation>編號清單</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>物件</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not one of %3</source>
+        <extracomment>%1 is a key, %2 the file&apos;s value, %3 the values it may take.</extracomment>
+        <translation>%1 為 %2，不是 %3 之一</translation>
+    </message>
+    <message>
+        <source>channel is %1, outside 1 to %2</source>
+        <translation>channel 為 %1，超出 1 到 %2 的範圍</translation>
+    </message>
+    <message>
+        <source>ids holds %1, outside 1 to 16</source>
+        <translation>ids 含有 %1，超出 1 到 16 的範圍</translation>
+    </message>
+    <message>
+        <source>nation %1 is not the base unit&apos;s (%2): an upload cannot change the nation</source>
+        <extracomment>%1 and %2 are nations as the settings file names them: europe, china, turkey.</extracomment>
+        <translation>nation %1 不是基座的地區（%2）：寫入設定無法變更地區</translation>
+    </message>
+    <message>
+        <source>settings save reads one unit: name it with --unit</source>
+        <translation>settings save 只讀取一個基座：請用 --unit 指定</translation>
+    </message>
+    <message>
+        <source>saved the base unit&apos;s settings in %1</source>
+        <translation>已將基座的設定儲存到 %1</translation>
+    </message>
+    <message>
+        <source>dry run: nothing was uploaded</source>
+        <translation>試執行：未寫入任何內容</translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>沒有需要變更的設定</translation>
+    </message>
+    <message>
+        <source>the settings read back are those of the file</source>
+        <translation>讀回的設定與檔案一致</translation>
+    </message>
+    <message>
+        <source>the settings read back after the upload are not those uploaded: %1</source>
+        <extracomment>%1 lists each setting as uploaded and as read back: &quot;channel: 7 -&gt; 3&quot;.</extracomment>
+        <translation>寫入後讀回的設定與寫入的不同：%1</translation>
+    </message>
+    <message>
+        <source>Cannot communicate with the base unit. No reply to the settings request after the upload within %1 s.</source>
+        <translation>無法與基座通訊。寫入後 %1 秒內沒有收到讀取設定請求的回應。</translation>
+    </message>
+    <message>
+        <source>application version %1 before, %2 after</source>
+        <extracomment>Versions as the base unit reports them: &quot;application version 2.1.0 before, 2.1.1 after&quot;.</extracomment>
+        <translation>應用程式版本：更新前 %1，更新後 %2</translation>
+    </message>
+    <message>
+        <source>application version %1 before, not read after</source>
+        <translation>應用程式版本：更新前 %1，更新後未能讀取</translation>
+    </message>
+    <message>
+        <source>application version %1 after, not read before</source>
+        <translation>應用程式版本：更新後 %1，更新前未能讀取</translation>
+    </message>
+    <message>
+        <source>the base unit&apos;s versions before the upgrade are not known (%1)</source>
+        <translation>更新前基座的版本未知（%1）</translation>
+    </message>
+    <message>
+        <source>the base unit&apos;s versions after the upgrade could not be read (%1): check that it restarted (its power, its cable, the link), then run vkr settings read</source>
+        <translation>更新後無法讀取基座的版本（%1）：請檢查它是否已重新啟動（電源、纜線、連線），然後執行 vkr settings read</translation>
+    </message>
+    <message>
+        <source>interrupted before the base unit&apos;s versions were read again</source>
+        <translation>在重新讀取基座版本之前已中斷</translation>
+    </message>
+    <message>
+        <source>no reply to the settings request within %1 s</source>
+        <translation>%1 秒內沒有收到讀取設定請求的回應</translation>
+    </message>
+    <message>
+        <source>the link broke: %1</source>
+        <translation>連線已中斷：%1</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>已中斷</translation>
+    </message>
+    <message>
+        <source>an unexpected answer</source>
+        <translation>意外的回應</translation>
+    </message>
+    <message>
+        <source>no settings reply</source>
+        <translation>沒有設定回應</translation>
+    </message>
+    <message>
+        <source>no upgrade has been recorded in %1</source>
+        <translation>%1 中沒有更新紀錄</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 is not an upgrade record: it is skipped</source>
+        <translation>%2 的第 %1 行不是更新紀錄：已略過</translation>
+    </message>
+    <message>
+        <source>the last line of %1 is incomplete (its program ended while writing it): it is skipped</source>
+        <translation>%1 的最後一行不完整（寫入它的程式在寫入時結束了）：已略過</translation>
+    </message>
+</context>
+<context>
+    <name>vkr table</name>
+    <message>
+        <source>unit</source>
+        <extracomment>The headings of the table that ends a run on several units, and of vkr history.</extracomment>
+        <translation>基座</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <extracomment>How a unit&apos;s run ended, in the table&apos;s result column; the number is the exit status.</extracomment>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>failed (1)</source>
+        <translation>失敗（1）</translation>
+    </message>
+    <message>
+        <source>refused (2)</source>
+        <translation>被拒絕（2）</translation>
+    </message>
+    <message>
+        <source>link not usable (3)</source>
+        <translation>連線無法使用（3）</translation>
+    </message>
+    <message>
+        <source>no reply (4)</source>
+        <translation>無回應（4）</translation>
+    </message>
+    <message>
+        <source>never set (5)</source>
+        <translation>從未設定（5）</translation>
+    </message>
+    <message>
+        <source>image unusable (6)</source>
+        <translation>韌體檔案無法使用（6）</translation>
+    </message>
+    <message>
+        <source>interrupted (%1)</source>
+        <translation>已中斷（%1）</translation>
+    </message>
+    <message>
+        <source>exit %1</source>
+        <translation>結束碼 %1</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>程式</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>裝置</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>韌體檔案</translation>
+    </message>
+    <message>
+        <source>application</source>
+        <translation>應用程式</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <extracomment>The headings of vkr history&apos;s table (besides result and time); &quot;upgrade&quot; heads the column of base and handheld, as in vkr upgrade base.</extracomment>
+        <translation>更新</translation>
     </message>
 </context>
 </TS>

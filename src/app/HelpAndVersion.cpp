@@ -25,6 +25,8 @@ constexpr const char* kUsage =
     "  VKR_COM1..4           the device a COM port stands for, ahead of the stored choice\n"
     "  XDG_CONFIG_HOME       the preferences are in $XDG_CONFIG_HOME/VKR/VKR.reg\n"
     "                        (else $HOME/.config/VKR/VKR.reg)\n"
+    "  XDG_STATE_HOME        each upgrade is recorded in $XDG_STATE_HOME/orbelle/upgrades.jsonl\n"
+    "                        (else $HOME/.local/state/orbelle/upgrades.jsonl)\n"
     "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
     "                        the language of the windows (English for C or POSIX)\n"
     "  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM\n"

@@ -150,6 +150,26 @@ const TextTable kMessages{
         QT_TRANSLATE_NOOP("Message", "%1 hung up or went away"),
         QT_TRANSLATE_NOOP("Message", "Cannot set %1 on %2: %3"),
         QT_TRANSLATE_NOOP("Message", "Unknown serial line settings \"%1\""),
+        QT_TRANSLATE_NOOP("Message",
+                          "it is not a URL of the form rfc2217://HOST:PORT or socket://HOST:PORT"),
+
+        // Remote serial ports.
+        //: %1 is the port's URL, %2 why: "the connection to rfc2217://host:2217 was lost: ...".
+        QT_TRANSLATE_NOOP("Message", "the connection to %1 was lost: %2"),
+        QT_TRANSLATE_NOOP("Message", "the connection was closed"),
+        QT_TRANSLATE_NOOP("Message", "%1 (the connection was closed)"),
+        QT_TRANSLATE_NOOP("Message",
+                          "the server did not answer the offer of RFC 2217's COM-PORT-OPTION"),
+        QT_TRANSLATE_NOOP(
+            "Message",
+            "the server does not take RFC 2217's COM-PORT-OPTION (a raw port is named "
+            "socket://HOST:PORT)"),
+        //: %1 and %2 are line settings: "9600,n,8,1".
+        QT_TRANSLATE_NOOP("Message",
+                          "the far port's settings are fixed at %1 by its server, and %2 is needed "
+                          "(rfc2217://HOST:PORT lets the settings travel)"),
+        QT_TRANSLATE_NOOP("Message", "the server did not acknowledge the line settings %1"),
+        QT_TRANSLATE_NOOP("Message", "the server set the far port to %1 baud, not %2"),
 
         // The preference store.
         QT_TRANSLATE_NOOP("Message", "The stored link settings could not be used:"),
@@ -177,6 +197,10 @@ const TextTable kMessages{
         QT_TRANSLATE_NOOP("Message", "a device"),
         QT_TRANSLATE_NOOP("Message", "a socket"),
         QT_TRANSLATE_NOOP("Message", "something else"),
+
+        // The record of upgrades.
+        QT_TRANSLATE_NOOP("Message", "The upgrade could not be recorded: %1"),
+        QT_TRANSLATE_NOOP("Message", "only %1 of %2 bytes were written"),
 
         // Loose patterns, tried after every other.
         //: A statement that ends with a full stop: "%1" is the statement.

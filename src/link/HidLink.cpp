@@ -143,6 +143,14 @@ std::vector<Bytes> drainSystemQueue(hid_device* device) {
   return taken;
 }
 
+namespace {
+
+std::string wideText(const wchar_t* text) {
+  return text != nullptr ? QString::fromWCharArray(text).toStdString() : std::string();
+}
+
+}  // namespace
+
 std::vector<HidCandidate> listBaseUnits() {
   ensureHidInitialised();
   std::vector<HidCandidate> found;
@@ -150,10 +158,8 @@ std::vector<HidCandidate> listBaseUnits() {
   int index = 0;
   for (hid_device_info* info = list; info != nullptr; info = info->next, ++index) {
     if (info->vendor_id == kBaseUnitVendorId && info->product_id == kBaseUnitProductId) {
-      const auto text = [](const wchar_t* w) {
-        return w != nullptr ? QString::fromWCharArray(w).toStdString() : std::string();
-      };
-      found.push_back({index, info->path, text(info->product_string), text(info->serial_number)});
+      found.push_back(
+          {index, info->path, wideText(info->product_string), wideText(info->serial_number)});
     }
   }
   hid_free_enumeration(list);
@@ -200,6 +206,7 @@ hid_device_* HidLink::findBaseUnit() {
     found = hid_open_path(info->path);
     if (found != nullptr) {
       devicePath_ = info->path;
+      deviceSerial_ = wideText(info->serial_number);
       deviceLock_ = std::move(lock.lock);
       break;
     }

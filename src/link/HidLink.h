@@ -84,6 +84,10 @@ class HidLink : public QObject, public HidTransport {
   // Opens only the base unit at this HID path from now on (a unit the operator chose, which
   // may lie beyond the first interfaces); empty: the first free one, as the windows take it.
   void chooseDevice(std::string path) { wantedPath_ = std::move(path); }
+  // The unit opened last: its HID path, and its serial number as hidapi reads it (empty when
+  // it has none).
+  const std::string& devicePath() const { return devicePath_; }
+  const std::string& deviceSerial() const { return deviceSerial_; }
 
   // A test seam: every hand-over waits `delay` first, as on a machine too busy to notice a
   // report at once. Verdicts must not change with it.
@@ -106,6 +110,7 @@ class HidLink : public QObject, public HidTransport {
   std::shared_ptr<hid_device_> device_;     // shared with the thread that reads it
   std::unique_ptr<DeviceLock> deviceLock_;  // held while device_ is
   std::string devicePath_;
+  std::string deviceSerial_;
   std::string wantedPath_;
   // Why the last search found no usable base unit: none when no base unit was listed at all.
   std::optional<LinkRefusal> lastOpenProblem_;

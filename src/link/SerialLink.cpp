@@ -81,6 +81,12 @@ bool isPseudoTerminal(QSerialPort& port) {
 #endif
 }
 
+// Whether the terminal has hung up or failed, as poll(2) tells it.
+bool hungUp(const QSerialPort& port) {
+  pollfd watched{static_cast<int>(port.handle()), POLLIN, 0};
+  return ::poll(&watched, 1, 0) < 0 || (watched.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 LineSettings lineOf(const QSerialPort& port) {
   char parity = 'n';
   if (port.parity() != QSerialPort::NoParity) {
@@ -408,6 +414,12 @@ void SerialLink::onError(QSerialPort::SerialPortError error) {
   // error, again on every later notification. Either way nothing can arrive any more, and an
   // open port would only spin on the error until the time-out.
   if ((error != QSerialPort::ResourceError && error != QSerialPort::ReadError) || !port_.isOpen()) {
+    return;
+  }
+  // A read that found nothing (what came was discarded between the notification and the
+  // read: EAGAIN) is reported as one of these too, and the port is still there.
+  if (!hungUp(port_)) {
+    port_.clearError();
     return;
   }
   const std::string text = serialPortLostText(portName());

@@ -25,6 +25,7 @@ class Session : public QObject {
   const FrameChannel& channel() const { return channel_; }
   ReplyDispatcher& dispatcher() { return channel_.dispatcher(); }
   HidLink& hid() { return *hid_; }
+  const HidLink& hid() const { return *hid_; }
   SerialLink& serial() { return *serial_; }
   const SerialLink& serial() const { return *serial_; }
 

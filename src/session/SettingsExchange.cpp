@@ -29,6 +29,24 @@ void SettingsExchange::change(const SettingsChange& change) {
 
 void SettingsExchange::restoreDefaults() { begin(Job::Defaults); }
 
+void SettingsExchange::apply(const SettingsChange& change, bool dryRun) {
+  change_ = change;
+  dryRun_ = dryRun;
+  begin(Job::Apply);
+}
+
+const char* SettingsExchange::waitingFor() const {
+  switch (phase_) {
+    case Phase::Uploading:
+      return "the upload";
+    case Phase::ReadingBack:
+      return "the settings request after the upload";
+    case Phase::Reading:
+      break;
+  }
+  return "the settings request";
+}
+
 void SettingsExchange::begin(Job job) {
   job_ = job;
   channel_.attach(model_);
@@ -46,10 +64,16 @@ void SettingsExchange::showMessage(SettingsMessage message) {
     return;
   }
   deadline_.stop();
-  if (uploadSent_) {
-    uploadAnswered(message);
-  } else {
-    settingsRead(message);
+  switch (phase_) {
+    case Phase::Reading:
+      settingsRead(message);
+      return;
+    case Phase::Uploading:
+      uploadAnswered(message);
+      return;
+    case Phase::ReadingBack:
+      readBack(message);
+      return;
   }
 }
 
@@ -85,8 +109,41 @@ void SettingsExchange::settingsRead(SettingsMessage message) {
     case Job::Defaults:
       model_.clickReturnDefaultSettings();
       break;
+    case Job::Apply:
+      if (!compare(unset)) {
+        return;
+      }
+      break;
   }
   upload();
+}
+
+bool SettingsExchange::compare(bool unset) {
+  if (unset) {
+    record_.startedFromDefaults = true;
+    model_.clickReturnDefaultSettings();
+  }
+  // The unit's settings as read, whatever the comparison finds.
+  keepRecord();
+  const BaseSettings before = model_.record();
+  try {
+    // An unset unit's nation is not known: its reply carries none that counts.
+    if (!unset) {
+      checkNation(change_, before.nation);
+    }
+    record_.adjusted = model_.applyChange(change_);
+  } catch (const std::invalid_argument& refused) {
+    refusal_ = refused.what();
+    end(SettingsEnding::ChangeRefused);
+    return false;
+  }
+  uploaded_ = model_.uploadValues();
+  record_.differences = settingsDifferences(before, uploaded_);
+  if (dryRun_ || (record_.differences.empty() && !unset)) {
+    end(SettingsEnding::Unchanged);
+    return false;
+  }
+  return true;
 }
 
 void SettingsExchange::upload() {
@@ -95,6 +152,8 @@ void SettingsExchange::upload() {
     return;
   }
   uploadSent_ = true;
+  record_.uploaded = true;
+  phase_ = Phase::Uploading;
   // As the window's Upload button does.
   model_.clickUpload();
   deadline_.start();
@@ -104,6 +163,13 @@ void SettingsExchange::uploadAnswered(SettingsMessage message) {
   keepRecord();
   switch (message) {
     case SettingsMessage::UploadConfirmed:
+      if (job_ == Job::Apply) {
+        // As Display Current Settings does: what the unit keeps, not what it echoed.
+        phase_ = Phase::ReadingBack;
+        model_.clickDisplayCurrentSettings();
+        deadline_.start();
+        return;
+      }
       end(SettingsEnding::Uploaded);
       return;
     case SettingsMessage::UnsetUnit:
@@ -114,6 +180,17 @@ void SettingsExchange::uploadAnswered(SettingsMessage message) {
       end(SettingsEnding::UnexpectedAnswer);
       return;
   }
+}
+
+void SettingsExchange::readBack(SettingsMessage message) {
+  if (message != SettingsMessage::CurrentLoaded) {
+    unexpected_ = message;
+    end(SettingsEnding::UnexpectedAnswer);
+    return;
+  }
+  keepRecord();
+  record_.mismatches = settingsDifferences(uploaded_, model_.record());
+  end(record_.mismatches.empty() ? SettingsEnding::Uploaded : SettingsEnding::ReadBackDiffers);
 }
 
 void SettingsExchange::keepRecord() {

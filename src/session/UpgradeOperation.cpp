@@ -1,6 +1,7 @@
 #include "session/UpgradeOperation.h"
 
 #include "session/Session.h"
+#include "session/UpgradeRecording.h"
 
 namespace orbelle {
 
@@ -42,6 +43,13 @@ UpgradeOperation::UpgradeOperation(Session& session, Unit unit, RunHistory& runH
 UpgradeOperation::~UpgradeOperation() {
   session_.dispatcher().detach(feature_);
   channel_.cancelPause();
+  // Whatever is still open or held is recorded as it stands; nobody is left to warn.
+  if (record_) {
+    if (!recordEnded_) {
+      closeRecord("abandoned", "");
+    }
+    writeUpgradeRecord(*record_);
+  }
 }
 
 FeatureWindow UpgradeOperation::feature() const { return feature_; }
@@ -49,6 +57,19 @@ FeatureWindow UpgradeOperation::feature() const { return feature_; }
 void UpgradeOperation::listen() { session_.dispatcher().attach(feature_, &transfer_); }
 
 void UpgradeOperation::start(const std::filesystem::path& image) {
+  if (!options_.program.empty()) {
+    if (record_) {
+      // One still open or held: it is recorded as it stands.
+      if (!recordEnded_) {
+        closeRecord("abandoned", "");
+      }
+      writeRecord();
+    }
+    record_ = beginUpgradeRecord(session_, options_.program,
+                                 feature_ == FeatureWindow::UpgradeBaseUnit, image);
+    recordEnded_ = false;
+    recordStartedAt_ = Clock::now();
+  }
   lastHeard_ = Clock::now();
   silenceTold_ = false;
   silence_.start(options_.silenceLimit);
@@ -59,7 +80,7 @@ void UpgradeOperation::start(const std::filesystem::path& image) {
       silence_.stop();
       UpgradeEnd refused = endOf(UpgradeEnding::LinkRefused);
       refused.opening = std::move(opened);
-      emit ended(refused);
+      announce(refused);
       return;
     }
   }
@@ -67,6 +88,12 @@ void UpgradeOperation::start(const std::filesystem::path& image) {
 }
 
 void UpgradeOperation::close() {
+  if (record_ && !recordEnded_) {
+    closeRecord("abandoned", "");  // the window was left in mid-transfer
+    if (!options_.versionsFollow) {
+      writeRecord();
+    }
+  }
   // Detached first: a reply already on its way finds no receiver rather than a closed image.
   session_.dispatcher().detach(feature_);
   endPause();
@@ -96,7 +123,46 @@ void UpgradeOperation::finish(UpgradeEnd end, bool releaseLink) {
     // At once, so that nothing (a USB device above all) stays held until the window closes.
     session_.closeLink();
   }
+  announce(end);
+}
+
+void UpgradeOperation::announce(const UpgradeEnd& end) {
+  if (record_ && !recordEnded_) {
+    closeRecord(upgradeOutcomeName(end), upgradeEndMessage(end));
+    if (!options_.versionsFollow) {
+      writeRecord();
+    }
+  }
   emit ended(end);
+}
+
+void UpgradeOperation::closeRecord(const std::string& outcome, const std::string& message) {
+  UpgradeRecord& record = *record_;
+  record.outcome = outcome;
+  record.message = message;
+  record.seconds = std::chrono::duration<double>(Clock::now() - recordStartedAt_).count();
+  record.blocks = transfer_.counters().blocksSent;
+  record.retries = transfer_.counters().retries;
+  recordEnded_ = true;
+}
+
+void UpgradeOperation::recordVersions(const VersionCheck& check) {
+  if (!record_ || !recordEnded_) {
+    return;
+  }
+  record_->versionsChecked = true;
+  record_->versionsBefore = check.before;
+  record_->versionsAfter = check.after;
+  record_->warning = check.warning;
+  writeRecord();
+}
+
+void UpgradeOperation::writeRecord() {
+  const UpgradeRecord record = std::move(*record_);
+  record_.reset();
+  if (const auto warning = writeUpgradeRecord(record)) {
+    emit recordFailed(*warning);
+  }
 }
 
 void UpgradeOperation::endPause() {
@@ -126,7 +192,7 @@ void UpgradeOperation::transferFinished(UpgradeOutcome outcome, std::string_view
   if (outcome == UpgradeOutcome::LinkFailed) {
     end.refusal = channel_.lastRefusal();
   }
-  emit ended(end);
+  announce(end);
 }
 
 void UpgradeOperation::replyReceived() {

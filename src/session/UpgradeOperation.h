@@ -13,6 +13,7 @@
 #include "protocol/TurnaroundStats.h"
 #include "session/SessionUpgradeChannel.h"
 #include "upgrade/TransferFigures.h"
+#include "upgrade/UpgradeRecord.h"
 #include "upgrade/UpgradeTransfer.h"
 #include "upgrade/UpgradeView.h"
 
@@ -50,7 +51,8 @@ struct UpgradeEnd {
 // of the blocks, the figures, the advice on a slow adapter and the watch on a silent unit. The
 // upgrade window and vkr observe it through its signals and only present; like a
 // QNetworkReply, it reports progress and ends with a typed outcome. One per upgrade window,
-// for the whole run, so that the transfer survives the window's closing.
+// for the whole run, so that the transfer survives the window's closing. Each upgrade it
+// starts, whatever its ending, is recorded in the upgrade history here, for both programs.
 class UpgradeOperation : public QObject, private UpgradeView {
   Q_OBJECT
 
@@ -64,6 +66,18 @@ class UpgradeOperation : public QObject, private UpgradeView {
     std::chrono::milliseconds silenceLimit{10000};
     // Ends the operation with NoReply there, rather than saying it every second until a reply.
     bool endWhenSilent = false;
+    // The program that records each upgrade in the history ("orbelle", "vkr"); none: no record.
+    std::string program;
+    // The record of an upgrade that ended waits for recordVersions(): vkr reads the base unit's
+    // versions around the transfer.
+    bool versionsFollow = false;
+  };
+
+  // What was read of the base unit's versions around a transfer, for its record.
+  struct VersionCheck {
+    std::optional<UnitVersions> before;
+    std::optional<UnitVersions> after;
+    std::string warning;  // what could not be read, and what to check
   };
 
   UpgradeOperation(Session& session, Unit unit, RunHistory& runHistory, Options options,
@@ -90,6 +104,8 @@ class UpgradeOperation : public QObject, private UpgradeView {
   // What our code threw inside the event loop: the transfer is abandoned rather than left
   // waiting for nothing.
   void fail(std::exception_ptr failure);
+  // Completes and writes the record of the upgrade that ended last (with versionsFollow).
+  void recordVersions(const VersionCheck& check);
 
   const UpgradeTransfer& transfer() const { return transfer_; }
   bool running() const { return transfer_.state() != UpgradeState::Idle; }
@@ -121,6 +137,8 @@ class UpgradeOperation : public QObject, private UpgradeView {
   void advised(const std::string& text);
   // The end, whichever it was. A done reply after a completion tells the completion again.
   void ended(const UpgradeEnd& end);
+  // The upgrade could not be recorded: a warning to show, never a failed upgrade.
+  void recordFailed(const std::string& warning);
 
  private:
   // What the transfer tells its view.
@@ -140,6 +158,10 @@ class UpgradeOperation : public QObject, private UpgradeView {
   // No pause ends, no silence is watched, the image is closed; then `end` is told.
   void finish(UpgradeEnd end, bool releaseLink);
   void endPause();
+  // Tells the end, with the record it closes.
+  void announce(const UpgradeEnd& end);
+  void closeRecord(const std::string& outcome, const std::string& message);
+  void writeRecord();
 
   Session& session_;
   Options options_;
@@ -154,6 +176,11 @@ class UpgradeOperation : public QObject, private UpgradeView {
   std::optional<Clock::time_point> firstBlockAt_;
   std::optional<Clock::time_point> lastAckAt_;
   bool advised_ = false;
+  // The record of the upgrade under way, from its start to its writing; held once it ended
+  // while versions are to follow.
+  std::optional<UpgradeRecord> record_;
+  bool recordEnded_ = false;
+  Clock::time_point recordStartedAt_{};
 };
 
 }  // namespace orbelle

@@ -61,6 +61,16 @@ void checkChange(const SettingsChange& change) {
   }
 }
 
+void checkNation(const SettingsChange& change, std::uint8_t reportedNation) {
+  if (change.nation && *change.nation != reportedNation) {
+    const auto name = [](std::uint8_t nation) {
+      return std::string(nation < kNationKeys.size() ? kNationKeys.at(nation) : "unknown");
+    };
+    throw std::invalid_argument("nation " + name(*change.nation) + " is not the base unit's (" +
+                                name(reportedNation) + "): an upload cannot change the nation");
+  }
+}
+
 std::vector<FieldAdjustment> unaskedAdjustments(const BaseSettings& before,
                                                 const BaseSettings& upload,
                                                 const SettingsChange& change) {

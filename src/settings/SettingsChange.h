@@ -22,6 +22,9 @@ struct SettingsChange {
   std::optional<std::uint8_t> parityCode;
   std::optional<std::uint8_t> flowControlCode;
   std::optional<std::uint8_t> numericKeyMode;
+  // The nation the change was made for (a settings file's): an upload carries no nation, so
+  // a unit set for another one refuses it.
+  std::optional<std::uint8_t> nation;
 };
 
 // The uploaded fields that the window's rules may change on their own.
@@ -44,6 +47,10 @@ std::optional<std::string> fieldValueText(SettingsField field, int value);
 // Refuses a channel that no base unit could take, whatever its nation: outside 1 to 128 (1 to
 // 64 when hopping is switched on). Throws std::invalid_argument.
 void checkChange(const SettingsChange& change);
+
+// Refuses a change made for another nation than the one the unit reports. Throws
+// std::invalid_argument.
+void checkNation(const SettingsChange& change, std::uint8_t reportedNation);
 
 // Every field that `upload` changes from `before` although `change` does not name it, in
 // SettingsField order.

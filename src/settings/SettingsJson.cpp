@@ -11,8 +11,6 @@ namespace orbelle {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kNationKeys{"europe", "china", "turkey"};
-
 template <typename T, std::size_t N>
 nlohmann::json nameOfCode(const std::array<T, N>& names, std::uint8_t code) {
   const std::optional<T> entry = entryFor(names, code);

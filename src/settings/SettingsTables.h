@@ -18,6 +18,8 @@ inline constexpr std::array<std::string_view, 3> kNationListEntries{"Europe", "C
                                                                     "           "};
 // Names used in the summary and the command line.
 inline constexpr std::array<std::string_view, 3> kNationNames{"Europe", "China", "Turkey"};
+// The same in the JSON form and settings files.
+inline constexpr std::array<std::string_view, 3> kNationKeys{"europe", "china", "turkey"};
 
 // RF output power levels in list order; the list index is the position.
 inline constexpr std::array<std::int8_t, 8> kPowerLevelList{10, 7, 5, 0, -5, -10, -15, -20};

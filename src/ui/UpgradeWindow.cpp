@@ -135,7 +135,8 @@ UpgradeWindow::UpgradeWindow(Unit unit, const WindowServices& context)
       operation_(
           context.session,
           unit == Unit::Base ? UpgradeOperation::Unit::Base : UpgradeOperation::Unit::Handheld,
-          context.runHistory, {.pauses = context.pauses, .silenceLimit = context.silenceHint}),
+          context.runHistory,
+          {.pauses = context.pauses, .silenceLimit = context.silenceHint, .program = "orbelle"}),
       desktop_(*this, tr(unit == Unit::Base ? kBaseLayout.title : kHandheldLayout.title),
                unit == Unit::Base ? tr("Base unit upgraded") : tr("Handheld unit upgraded")) {
   const Layout& layout = unit == Unit::Base ? kBaseLayout : kHandheldLayout;
@@ -258,6 +259,12 @@ void UpgradeWindow::connectOperation() {
     context_.messages.notice(this, OperatorMessage{.title = windowTitle().toStdString(),
                                                    .text = advice,
                                                    .icon = MessageIcon::Information});
+  });
+  connect(operation, &UpgradeOperation::recordFailed, this, [this](const std::string& warning) {
+    // Beside the window too: the upgrade's own ending is told as it always is.
+    context_.messages.notice(this, OperatorMessage{.title = windowTitle().toStdString(),
+                                                   .text = warning,
+                                                   .icon = MessageIcon::Error});
   });
 }
 

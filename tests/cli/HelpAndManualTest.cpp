@@ -170,16 +170,18 @@ TEST(VkrCommandLine, AMistakeIsNamedAndTheChoicesListed) {
   };
   EXPECT_EQ(refused({"settings", "reed"}),
             "vkr: \"reed\" is not a command of \"vkr settings\"; did you mean \"read\"?\n"
-            "Its commands: read, set or defaults\nRun with --help for more information.\n");
+            "Its commands: read, set, defaults, save or apply\nRun with --help for more "
+            "information.\n");
   EXPECT_EQ(refused({"--timeout", "5", "bogus"}),
-            "vkr: \"bogus\" is not a command of \"vkr\"\nIts commands: prefs, settings, upgrade "
-            "or devices\nRun with --help for more information.\n")
+            "vkr: \"bogus\" is not a command of \"vkr\"\nIts commands: prefs, settings, upgrade, "
+            "devices or history\nRun with --help for more information.\n")
       << "no command is near it; an option's value is no command";
   EXPECT_NE(refused({"devcies"}).find("did you mean \"devices\"?"), std::string::npos);
   EXPECT_NE(refused({"prefs", "set", "bas", "/x"}).find("did you mean \"base\"?"),
             std::string::npos);
   EXPECT_EQ(refused({"settings"}),
-            "vkr: \"vkr settings\" needs one of its commands: read, set or defaults\n"
+            "vkr: \"vkr settings\" needs one of its commands: read, set, defaults, save or "
+            "apply\n"
             "Run with --help for more information.\n");
   const ProcessResult json = runProcess(VKR_PATH, {"upgrade", "--json"});
   EXPECT_EQ(json.out,

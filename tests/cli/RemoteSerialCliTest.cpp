@@ -111,7 +111,7 @@ class BehindSer2net : public ::testing::Test {
     return runProcess(VKR_PATH, args, env());
   }
   std::map<std::string, std::string> env() const {
-    return {{"XDG_CONFIG_HOME", dir_.path().string()}};
+    return {{"XDG_CONFIG_HOME", dir_.path().string()}, {"XDG_STATE_HOME", dir_.path().string()}};
   }
   std::string image(std::size_t size) const {
     writeFile(dir_ / "image.dat", imageBytes(size));
@@ -167,7 +167,8 @@ TEST_F(BehindSer2net, SettingsAndBothUpgradesTravelAtEachRateOverRfc2217) {
 
 TEST(RemoteSerialCli, UrlsAreTakenWhereDevicesAreAndAUnitDeafAtTheRateIsNotAnswered) {
   TempDir dir;
-  const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.path().string()}};
+  const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.path().string()},
+                                               {"XDG_STATE_HOME", dir.path().string()}};
   for (const char* bad : {"rfc2217://host", "socket://:2217", "rfc2217://host:99999",
                           "socket://ho st:1", "rfc2217://host:1/path"}) {
     expectExit(runProcess(VKR_PATH, {"prefs", "set", "com", "2", bad}, env), 2,

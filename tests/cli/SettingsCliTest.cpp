@@ -136,6 +136,58 @@ TEST_P(SettingsOverEitherLink, FaultyRepliesAreTakenAsTheyCome) {
              {"Cannot communicate with the base unit."});
 }
 
+// A unit's settings saved, changed in the file and put back: only what differs is uploaded, and
+// what the unit keeps is read back; a dry run and a file with nothing new upload nothing.
+TEST_P(SettingsOverEitherLink, FilesAreSavedAppliedAndReadBackUploadingOnlyADifference) {
+  Simulator sim(GetParam(), {});
+  TempDir dir;
+  const std::string file = (dir / "site.json").string();
+  expectExit(vkr(sim, {"settings", "save", file}), 0, {});
+  const std::string saved = readFile(file);
+  EXPECT_EQ(saved.rfind("{\n  \"format\": \"orbelle-settings\",\n  \"version\": 1,", 0), 0U)
+      << saved;
+  nlohmann::json settings = nlohmann::json::parse(saved);
+  EXPECT_EQ(parsed(vkr(sim, {"--json", "settings", "save", "-"})), settings);
+
+  settings["channel"] = 9;
+  settings["power_dbm"] = -5;
+  settings["application_version"] = "9.9.9";  // for a reader only
+  writeFile(file, settings.dump());
+  const auto dryRun = vkr(sim, {"--trace", "settings", "apply", "--dry-run", file});
+  expectExit(dryRun, 0, {});
+  EXPECT_EQ(dryRun.out, "channel: 6 -> 9\npower_dbm: 10 -> -5\ndry run: nothing was uploaded\n");
+  EXPECT_EQ(dryRun.err.find("> 00 f1"), std::string::npos) << "nothing uploaded";
+
+  const auto applied = parsed(vkr(sim, {"--json", "settings", "apply", file}));
+  EXPECT_EQ(applied["differences"], nlohmann::json::parse(R"([
+      {"field": "channel", "from": 6, "to": 9}, {"field": "power_dbm", "from": 10, "to": -5}])"));
+  EXPECT_EQ(applied["uploaded"], true);
+  EXPECT_EQ(applied["settings"]["channel"], 9) << "as read back";
+  EXPECT_EQ(parsed(vkr(sim, {"--json", "settings", "read"}))["power_dbm"], -5);
+  const auto again = vkr(sim, {"--trace", "settings", "apply", file});
+  EXPECT_EQ(again.out, "nothing to change\n");
+  EXPECT_EQ(again.err.find("> 00 f1"), std::string::npos) << again.err;
+
+  // Each refusal names the key, exits 2 and uploads nothing: what the file alone shows is
+  // refused before the link opens, what the unit rules out once it has been read.
+  const std::vector<std::pair<std::string, std::string>> refused{
+      {R"({"colour": "red"})", "unknown key \"colour\""},
+      {R"({"rs232": {"flow": null}})", "missing key \"rs232.flow\""},
+      {R"({"hopping": "on"})", "hopping must be true or false, not \"on\""},
+      {R"({"power_dbm": 3})", "power_dbm is 3, not one of 10, 7, 5, 0, -5, -10, -15, -20"},
+      {R"({"channel": 17})", "channel 17 is outside 1 to 16 for Europe"},
+      {R"({"nation": "turkey"})", "nation turkey is not the base unit's (europe)"}};
+  for (const auto& [patch, said] : refused) {
+    nlohmann::json bad = settings;
+    bad.merge_patch(nlohmann::json::parse(patch));
+    writeFile(file, bad.dump());
+    const auto result = vkr(sim, {"--trace", "settings", "apply", file});
+    expectExit(result, 2, {said});
+    EXPECT_EQ(result.err.find("> 00 f1"), std::string::npos) << patch;
+  }
+  EXPECT_EQ(parsed(vkr(sim, {"--json", "settings", "read"}))["channel"], 9);
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, SettingsOverEitherLink,
                          ::testing::Values(SimLink::Serial, SimLink::Usb),
                          [](const auto& info) { return linkName(info.param); });

@@ -42,6 +42,7 @@ class FourUsbUnits : public ::testing::Test {
   ProcessResult vkr(const std::vector<std::string>& args) const {
     return runProcess(VKR_PATH, args,
                       {{"XDG_CONFIG_HOME", dir_.path().string()},
+                       {"XDG_STATE_HOME", dir_.path().string()},
                        {"LD_PRELOAD", VKR_HIDSIM_LIB},
                        {"VKR_HIDSIM_SOCKET", sockets_}});
   }
@@ -87,6 +88,14 @@ TEST_F(FourUsbUnits, EachIsListedChosenAloneOrAllAtOnceAndOneThatVanishesIsNamed
   EXPECT_EQ(table["exit_code"], 0);
   EXPECT_EQ(table["units"][0]["device"], "UNIT4") << "in the order named";
 
+  // A settings file goes to each unit: UNIT2's channel to the others, UNIT2 left as it is.
+  const std::string file = (dir_ / "unit2.json").string();
+  expectExit(vkr({"--unit", "UNIT2", "settings", "save", file}), 0, {});
+  const auto applied = vkr({"--all-units", "settings", "apply", file});
+  expectExit(applied, 0, {});
+  EXPECT_EQ(countOf(applied.out, ": channel: 6 -> 3\n"), 3U) << applied.out;
+  EXPECT_NE(applied.out.find("UNIT2: nothing to change\n"), std::string::npos) << applied.out;
+
   // Every unit upgraded at once: UNIT3 vanishes, the others get the image byte for byte.
   const std::string image = imageBytes(3000);
   writeFile(dir_ / "image.dat", image);
@@ -101,6 +110,15 @@ TEST_F(FourUsbUnits, EachIsListedChosenAloneOrAllAtOnceAndOneThatVanishesIsNamed
         << upgrade.out;
   }
   EXPECT_NE(upgrade.out.find("UNIT3  link not usable (3)"), std::string::npos) << upgrade.out;
+  // Each unit's upgrade on record, with its own unit.
+  std::map<std::string, std::string> outcomes;
+  for (const auto& record : objectsOf(vkr({"--json", "history"}))) {
+    outcomes[record["serial_number"]] = record["outcome"];
+  }
+  EXPECT_EQ(outcomes, (std::map<std::string, std::string>{{"UNIT1", "completed"},
+                                                          {"UNIT2", "completed"},
+                                                          {"UNIT3", "link-broke"},
+                                                          {"UNIT4", "completed"}}));
 
   // A unit that is not attached, and options that choose another link.
   expectExit(vkr({"--unit", "UNIT9", "settings", "read"}), 3, {"serial number UNIT9"});

@@ -15,6 +15,12 @@ namespace {
 // Short enough that six restart pauses cost a few tens of milliseconds.
 const std::vector<std::string> kFastPauses = {"--pause-scale", "0.01"};
 
+// `got` with the fields of `want` put in: equal to `got` when it already holds them all.
+nlohmann::json patched(nlohmann::json got, std::string_view want) {
+  got.merge_patch(nlohmann::json::parse(want));
+  return got;
+}
+
 ProcessResult vkr(const Simulator& sim, std::vector<std::string> args,
                   const std::vector<std::string>& pauses = kFastPauses) {
   args.insert(args.end(), pauses.begin(), pauses.end());
@@ -86,8 +92,12 @@ TEST_P(UpgradeOverEitherLink, ImagesOfAwkwardSizesArriveWholeAndTheSummaryCounts
                           {"retries", blocks / 5},
                           {"resent_bytes", blocks / 5 * 32},
                           {"handshakes", blocks / 7}});
+    // The versions read before and after: the simulator keeps its own.
+    expected["versions"] = nlohmann::json::parse(R"({
+        "before": {"bootloader_version": "1.0.3", "application_version": "2.1.0"},
+        "after": {"bootloader_version": "1.0.3", "application_version": "2.1.0"}})");
     EXPECT_EQ(summary, expected);
-    EXPECT_EQ(summary.size(), 11U) << summary.dump();
+    EXPECT_EQ(summary.size(), 12U) << summary.dump();
     // The unit's turnaround is a serial measure; the simulator answers at once.
     if (GetParam() == SimLink::Usb) {
       EXPECT_TRUE(summary["turnaround_ms"].is_null());
@@ -108,8 +118,9 @@ TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithIt
   expectExit(vkr(deaf, {"--timeout", "0.3", "upgrade", "base", image}), 4,
              {"no reply within 0.3 s", "the start frame"});
 
-  // Replies: start acknowledgement, then blocks 1 to 5; the sixth block's is lost.
-  Simulator lossy(GetParam(), {"--fault", "drop-reply=7"});
+  // Replies: the settings read before, the start acknowledgement, then blocks 1 to 5; the
+  // sixth block's is lost.
+  Simulator lossy(GetParam(), {"--fault", "drop-reply=8"});
   const auto midway = vkr(lossy, {"--json", "--timeout", "0.3", "upgrade", "base", image});
   EXPECT_EQ(midway.exitCode, 4);
   const auto error = nlohmann::json::parse(midway.out.substr(midway.out.rfind('{')));
@@ -126,7 +137,7 @@ TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithIt
   // Gone during the pause after the start frame: setting the serial line back to the link's
   // rate fails on a timer of the event loop (the hang-up or the refused line settings,
   // whichever comes first), and the USB device is lost then, which is named as such.
-  Simulator early(GetParam(), {"--fault", "vanish-after=1"});
+  Simulator early(GetParam(), {"--fault", "vanish-after=2"});
   const auto inPause = vkr(early, {"upgrade", "base", image}, {"--pause-scale", "10"});
   expectExit(
       inPause, 3,
@@ -134,6 +145,83 @@ TEST_P(UpgradeOverEitherLink, SilenceEndsTheRunWithNoReplyAndAVanishedUnitWithIt
   EXPECT_EQ(inPause.err.find("exception"), std::string::npos) << inPause.err;
   // The system's words for a hang-up say nothing the message does not.
   EXPECT_EQ(inPause.err.find("ioctl"), std::string::npos) << inPause.err;
+}
+
+// Every upgrade is recorded, whatever its ending, with its image's SHA-256 and the base unit's
+// versions read before and after it (not with --no-verify); a unit silent afterwards is a
+// warning that the record keeps, and a record that cannot be written is a warning only. vkr
+// history shows them newest first.
+TEST_P(UpgradeOverEitherLink, UpgradesAreRecordedWithTheirImageAndTheVersionsAroundThem) {
+  const std::string image = writeImage(dir_, 1000).string();
+  const std::string sha256 = runProcess("/usr/bin/sha256sum", {image}).out.substr(0, 64);
+  const auto recorded = [this](const Simulator& sim, std::vector<std::string> args,
+                               const std::filesystem::path& state) {
+    std::vector<std::string> all = sim.vkrLinkArgs();
+    all.insert(all.end(), args.begin(), args.end());
+    all.insert(all.end(), kFastPauses.begin(), kFastPauses.end());
+    auto env = sim.vkrEnv();
+    env["XDG_STATE_HOME"] = state.string();
+    return runProcess(VKR_PATH, all, env);
+  };
+  // Each reply twice, and over serial a byte at a time: the settings reply's repeat is still
+  // arriving when the transfer begins, and must not shift its frames.
+  std::vector<std::string> simArgs{"--app-version-after", "2.1.1", "--fault", "double-replies"};
+  if (GetParam() == SimLink::Serial) {
+    simArgs.insert(simArgs.end(), {"--baud-emulation", "115200", "--fault", "split-replies"});
+  }
+  Simulator sim(GetParam(), simArgs);
+  const auto text = recorded(sim, {"upgrade", "base", image}, dir_.path());
+  expectExit(text, 0, {});
+  EXPECT_NE(text.out.find("\napplication version 2.1.0 before, 2.1.1 after\n"), std::string::npos)
+      << text.out;
+  const auto unchecked =
+      recorded(sim, {"--json", "--trace", "upgrade", "base", image, "--no-verify"}, dir_.path());
+  EXPECT_FALSE(summaryOf(unchecked).contains("versions"));
+  EXPECT_EQ(unchecked.err.find("> 00 f3"), std::string::npos) << "no settings read";
+  expectExit(recorded(sim, {"upgrade", "handheld", image}, dir_.path()), 0, {});
+  // Replies: the versions before, the start, 32 blocks; the versions after are not answered.
+  Simulator silent(GetParam(), {"--fault", "drop-reply=35"});
+  expectExit(recorded(silent, {"--timeout", "0.3", "upgrade", "base", image}, dir_.path()), 0,
+             {"vkr: warning: the base unit's versions after the upgrade could not be read (no "
+              "reply to the settings request within 0.3 s): check that it restarted"});
+
+  const auto history =
+      runProcess(VKR_PATH, {"--json", "history"}, {{"XDG_STATE_HOME", dir_.path().string()}});
+  std::vector<nlohmann::json> records;
+  std::istringstream lines(history.out);
+  for (std::string line; std::getline(lines, line);) {
+    records.push_back(nlohmann::json::parse(line));
+  }
+  ASSERT_EQ(records.size(), 4U) << history.out << history.err;
+  for (const auto& record : records) {
+    EXPECT_EQ(record, patched(record, R"({"program": "vkr", "outcome": "completed", "blocks": 32,
+                                           "image": {"size": 1000}})"));
+    EXPECT_EQ(record["image"]["path"], image);
+    EXPECT_EQ(record["image"]["sha256"], sha256);
+    EXPECT_EQ(record["link"], GetParam() == SimLink::Usb ? "usb" : "rs232");
+    if (GetParam() == SimLink::Usb) {
+      EXPECT_EQ(record["serial_number"], "SIM0001");
+    }
+  }
+  EXPECT_EQ(records[0]["versions"]["after"], nullptr) << "newest first";
+  EXPECT_NE(records[0]["warning"].get<std::string>().find("could not be read"), std::string::npos);
+  EXPECT_EQ(records[1]["unit"], "handheld");
+  EXPECT_FALSE(records[1].contains("versions"));
+  EXPECT_FALSE(records[2].contains("versions"));
+  EXPECT_EQ(records[3]["versions"], nlohmann::json::parse(R"({
+      "before": {"bootloader_version": "1.0.3", "application_version": "2.1.0"},
+      "after": {"bootloader_version": "1.0.3", "application_version": "2.1.1"}})"));
+  const auto table =
+      runProcess(VKR_PATH, {"history", "--limit", "2"}, {{"XDG_STATE_HOME", dir_.path().string()}});
+  EXPECT_EQ(countOf(table.out, "\n"), 3U) << table.out;
+  EXPECT_NE(
+      table.out.find(" completed  image-1000.dat  " + sha256.substr(0, 12) + "  2.1.0 -> ?\n"),
+      std::string::npos)
+      << table.out;
+
+  writeFile(dir_ / "not-a-folder", "");
+  expectExit(recorded(sim, {"upgrade", "base", image, "--no-verify"}, dir_ / "not-a-folder"), 0,
+             {"vkr: warning: The upgrade could not be recorded: cannot create the folder "});
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEitherLink,
@@ -239,7 +327,8 @@ TEST(UpgradeCli, ASignalStopsTheRunSaysHowFarItCameAndLetsGoOfTheUnit) {
 
 TEST(UpgradeCli, UnusableImagesFailWithSixBeforeTheLinkIsOpened) {
   TempDir dir;
-  const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.path().string()}};
+  const std::map<std::string, std::string> env{{"XDG_CONFIG_HOME", dir.path().string()},
+                                               {"XDG_STATE_HOME", dir.path().string()}};
   const auto expectImageProblem = [&](const std::string& unit, const std::filesystem::path& image,
                                       const std::string& text) {
     expectExit(

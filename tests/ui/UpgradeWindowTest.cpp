@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -9,6 +10,8 @@
 #include "WindowFixture.h"
 #include "desktop/DesktopFixture.h"
 #include "ui/UpgradeWindow.h"
+#include "upgrade/UpgradeHistory.h"
+#include "upgrade/UpgradeRecord.h"
 
 namespace orbelle::testing {
 namespace {
@@ -68,6 +71,25 @@ class UpgradeWindowTest : public WindowFixture {
     const std::size_t at = line.find("saved to ");
     ASSERT_NE(at, std::string::npos) << line;
     EXPECT_EQ(readFile(line.substr(at + 9)), readFile(sent));
+  }
+
+  // The upgrades recorded so far, oldest first: (unit, outcome, SHA-256 or "").
+  using Recorded = std::vector<std::tuple<std::string, std::string, std::string>>;
+  static Recorded recorded() {
+    Recorded found;
+    for (const auto& entry : readUpgradeHistory(upgradeHistoryPath()).entries) {
+      EXPECT_EQ(entry.record.program, "orbelle");
+      EXPECT_FALSE(entry.record.versionsChecked) << "the windows read no versions";
+      found.emplace_back(entry.record.unit, entry.record.outcome,
+                         entry.record.imageSha256.value_or(""));
+    }
+    return found;
+  }
+  static std::string sha256Of(const std::filesystem::path& file) {
+    return QCryptographicHash::hash(QByteArray::fromStdString(readFile(file)),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
   }
 
   TempDir received_;
@@ -133,6 +155,11 @@ TEST_P(UpgradeOverEachLink, EachUnitFromBrowseToCompletion) {
   click(atStart, 1075);
   open(FeatureWindow::UpgradeHandheldUnit);
   EXPECT_FALSE(atStart.transferRunning()) << "only the opening at start-up starts by itself";
+  // Every Upgrade is on record, the one without a file too.
+  EXPECT_EQ(recorded(), (Recorded{{"base", "image-refused", ""},
+                                  {"base", "completed", sha256Of(baseImage)},
+                                  {"handheld", "completed", sha256Of(handheldImage)},
+                                  {"handheld", "completed", sha256Of(handheldImage)}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, UpgradeOverEachLink,
@@ -176,6 +203,7 @@ TEST_F(UpgradeWindowTest, PausesCancelAndEveryWayOut) {
   click(window, 2);
   EXPECT_EQ(std::tuple(window.isVisible(), window.transferRunning(), port.portOpen()),
             std::tuple(false, false, false));
+  EXPECT_EQ(recorded(), (Recorded{{"base", "abandoned", sha256Of(sent_)}}));
 
   open(FeatureWindow::UpgradeBaseUnit);
   EXPECT_EQ(control<QLineEdit>(window, 1034)->text(), *files_.answer);

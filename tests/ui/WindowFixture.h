@@ -98,6 +98,8 @@ class WindowFixture : public ::testing::Test {
  protected:
   WindowFixture() {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config_.path().string()));
+    // The upgrades' records too: $XDG_STATE_HOME/orbelle/upgrades.jsonl.
+    qputenv("XDG_STATE_HOME", QByteArray::fromStdString(config_.path().string()));
     qunsetenv("VKR_HIDSIM_SOCKET");
     qunsetenv("ORBELLE_LOOK");  // the program's own look unless a test asks for the plain one
     for (int com = 1; com <= 4; ++com) {
