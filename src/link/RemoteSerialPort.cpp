@@ -64,8 +64,8 @@ RemoteSerialPort::RemoteSerialPort(QObject* parent) : QIODevice(parent) {
 
 RemoteSerialPort::~RemoteSerialPort() { close(); }
 
-void RemoteSerialPort::open(const RemotePort& port, const std::string& url,
-                            const LineSettings& line) {
+void RemoteSerialPort::openConnection(const RemotePort& port, const std::string& url,
+                                      const LineSettings& line) {
   close();
   kind_ = port.kind;
   url_ = url;

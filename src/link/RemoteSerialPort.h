@@ -34,7 +34,7 @@ class RemoteSerialPort : public QIODevice {
 
   // Connects to `port` and, over RFC 2217, agrees on the COM-PORT-OPTION; then sets `line`.
   // Throws LinkError naming `url` when the server cannot be reached or refuses.
-  void open(const RemotePort& port, const std::string& url, const LineSettings& line);
+  void openConnection(const RemotePort& port, const std::string& url, const LineSettings& line);
   void close() override;
   bool isSequential() const override { return true; }
   qint64 bytesAvailable() const override;

@@ -208,7 +208,7 @@ void SerialLink::openRemote(const std::string& device, std::int32_t baudrate) {
     throw LinkError(serialOpenRefusedText(portName(), describeComPathFault(ComPathFault::BadUrl)));
   }
   try {
-    remotePort_.open(*address, device, *settings);
+    remotePort_.openConnection(*address, device, *settings);
   } catch (const LinkError& refused) {
     throw LinkError(serialOpenRefusedText(portName(), refused.what()), refused.refusal());
   }

@@ -7,7 +7,7 @@
 
 namespace orbelle {
 
-// The feature window that receives replies (the spec's activeFeature): vkr's runs stand in
+// The feature window that receives replies (the active feature): vkr's runs stand in
 // for the windows they do the work of.
 enum class FeatureWindow : std::int32_t {
   None = -1,
