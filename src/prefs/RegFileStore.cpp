@@ -19,6 +19,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
+#include "files/PosixFile.h"
 #include "protocol/ByteOrder.h"
 
 namespace orbelle {
@@ -31,49 +32,6 @@ constexpr int kMaxLinkHops = 40;
 constexpr std::string_view kLeftAlone = "; it is left as it is and the defaults are used";
 constexpr std::string_view kNotStored = "; the change was not stored";
 constexpr std::string_view kKeptEarlier = "; the values read before are used";
-
-std::string errorText(int error) { return std::generic_category().message(error); }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) {
-      ::close(fd_);
-    }
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  Descriptor(Descriptor&&) = delete;
-  Descriptor& operator=(Descriptor&&) = delete;
-
-  int get() const { return fd_; }
-  // Closes now and tells whether that worked (it may report a failed delayed write).
-  bool close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-std::string describeKind(mode_t mode) {
-  if (S_ISDIR(mode)) {
-    return "a folder";
-  }
-  if (S_ISFIFO(mode)) {
-    return "a named pipe";
-  }
-  if (S_ISCHR(mode) || S_ISBLK(mode)) {
-    return "a device";
-  }
-  if (S_ISSOCK(mode)) {
-    return "a socket";
-  }
-  return "something else";
-}
 
 bool writeAll(int fd, const std::string& text) {
   std::size_t done = 0;
@@ -164,7 +122,7 @@ class StoreLock {
   // done with it.
   struct Wait {
     explicit Wait(int descriptor) : fd(descriptor) {}
-    Descriptor fd;
+    FileDescriptor fd;
     std::mutex mutex;
     std::condition_variable answered;
     std::optional<int> result;
@@ -240,7 +198,7 @@ RegFileStore::LoadResult RegFileStore::load(RegFile& into, std::string_view cons
   // Without blocking, so that a named pipe in its place cannot hang us; only then is the
   // kind of file known.
   // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) is variadic
-  Descriptor fd(::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  FileDescriptor fd(::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (fd.get() < 0) {
     if (errno == ENOENT || errno == ENOTDIR) {
       return LoadResult::Absent;
@@ -256,7 +214,7 @@ RegFileStore::LoadResult RegFileStore::load(RegFile& into, std::string_view cons
     return LoadResult::Unusable;
   }
   if (!S_ISREG(info.st_mode)) {
-    report(StoreProblemKind::NotRegularFile, name + " is " + describeKind(info.st_mode) +
+    report(StoreProblemKind::NotRegularFile, name + " is " + describeFileKind(info.st_mode) +
                                                  ", not a regular file" + std::string(consequence));
     return LoadResult::Unusable;
   }
@@ -498,7 +456,7 @@ bool RegFileStore::save(const RegFile& contents) {
     }
   }
   std::string temporary = destination.string() + ".tmp.XXXXXX";
-  Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+  FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
   if (fd.get() < 0) {
     return failed(errorText(errno));
   }

@@ -19,48 +19,11 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
+#include "files/PosixFile.h"
+
 namespace orbelle {
 
 namespace {
-
-std::string errorText(int error) { return std::generic_category().message(error); }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) {
-      ::close(fd_);
-    }
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  Descriptor(Descriptor&&) = delete;
-  Descriptor& operator=(Descriptor&&) = delete;
-
-  int get() const { return fd_; }
-  // Closes now; false when that reported a failed delayed write.
-  bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
- private:
-  int fd_;
-};
-
-std::string describeKind(mode_t mode) {
-  if (S_ISDIR(mode)) {
-    return "a folder";
-  }
-  if (S_ISFIFO(mode)) {
-    return "a named pipe";
-  }
-  if (S_ISCHR(mode) || S_ISBLK(mode)) {
-    return "a device";
-  }
-  if (S_ISSOCK(mode)) {
-    return "a socket";
-  }
-  return "something else";
-}
 
 // 0 or the errno of flock(2).
 int takeLock(int fd, int flags) {
@@ -163,7 +126,7 @@ std::optional<std::string> appendHistoryLine(const std::filesystem::path& file,
   // hang us.
   constexpr int kFlags = O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
   // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) takes its mode that way
-  Descriptor fd(::open(file.c_str(), kFlags, 0600));
+  FileDescriptor fd(::open(file.c_str(), kFlags, 0600));
   if (fd.get() < 0) {
     return "cannot write " + name + " (" + errorText(errno) + ")";
   }
@@ -172,7 +135,7 @@ std::optional<std::string> appendHistoryLine(const std::filesystem::path& file,
     return "cannot write " + name + " (" + errorText(errno) + ")";
   }
   if (!S_ISREG(info.st_mode)) {
-    return name + " is " + describeKind(info.st_mode) + ", not a regular file";
+    return name + " is " + describeFileKind(info.st_mode) + ", not a regular file";
   }
   const int locked = lockWithin(fd.get(), patience);
   if (locked == EWOULDBLOCK) {
@@ -219,7 +182,7 @@ HistoryLines splitHistory(std::string_view text) {
 std::optional<std::string> readHistoryFile(const std::filesystem::path& file) {
   const std::string name = file.string();
   // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): open(2) is variadic
-  Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (fd.get() < 0) {
     if (errno == ENOENT || errno == ENOTDIR) {
       return std::nullopt;
@@ -231,7 +194,8 @@ std::optional<std::string> readHistoryFile(const std::filesystem::path& file) {
     throw std::runtime_error(name + " cannot be read (" + errorText(errno) + ")");
   }
   if (!S_ISREG(info.st_mode)) {
-    throw std::runtime_error(name + " is " + describeKind(info.st_mode) + ", not a regular file");
+    throw std::runtime_error(name + " is " + describeFileKind(info.st_mode) +
+                             ", not a regular file");
   }
   std::string text;
   std::array<char, 65536> chunk{};
