@@ -295,7 +295,7 @@ void HidLink::dropUnhandled() {
     }
   }
   if (released) {
-    reception->changed.notify_all();
+    reception->changed.notify_one();
   }
   if (onDropped_) {
     for (const Bytes& bytes : dropped) {
@@ -404,7 +404,7 @@ void HidLink::handOverReceived() {
     const std::lock_guard lock(reception->mutex);
     reception->handOversDone = std::max(reception->handOversDone, ticket);
   }
-  reception->changed.notify_all();
+  reception->changed.notify_one();
 }
 
 }  // namespace orbelle

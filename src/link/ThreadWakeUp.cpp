@@ -55,8 +55,9 @@ void ThreadWakeUp::wake() {
 }
 
 void ThreadWakeUp::drain() {
+  // A pipe hands over everything it holds in one read: only a full buffer may leave more.
   char buffer[64];
-  while (::read(readFd_, buffer, sizeof buffer) > 0) {
+  while (::read(readFd_, buffer, sizeof buffer) == static_cast<ssize_t>(sizeof buffer)) {
   }
   onWake_();
 }
