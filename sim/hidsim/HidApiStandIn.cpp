@@ -26,7 +26,8 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
+
+#include "SimSockets.h"
 
 struct hid_device_ {
   int fd = -1;
@@ -40,10 +41,10 @@ struct hid_device_ {
 
 namespace {
 
+using orbelle::hidsim::kMaxPacket;
+using orbelle::hidsim::simSocketPaths;
+
 constexpr unsigned short kSimVendor = 0x0471;
-// An input report as the system hands it over: 38 bytes, report ID 0 stripped.
-constexpr std::size_t kInputReportSize = 38;
-constexpr std::size_t kMaxPacket = 4096;
 constexpr unsigned short kSimProduct = 0x0003;
 constexpr unsigned short kPaddingVendor = 0x1209;
 constexpr unsigned short kPaddingFirstProduct = 0x0100;
@@ -101,20 +102,6 @@ hid_device_info* newInfo(const std::string& path, unsigned short vendor, unsigne
 const char* simSocketPath() {
   const char* path = std::getenv("VKR_HIDSIM_SOCKET");
   return path != nullptr && *path != '\0' ? path : nullptr;
-}
-
-// The sockets VKR_HIDSIM_SOCKET names, separated by ':': one simulated unit each.
-std::vector<std::string> simSocketPaths() {
-  std::vector<std::string> paths;
-  const char* all = simSocketPath();
-  for (std::string_view rest = all != nullptr ? all : ""; !rest.empty();) {
-    const std::size_t colon = rest.find(':');
-    if (colon != 0) {
-      paths.emplace_back(rest.substr(0, colon));
-    }
-    rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-  }
-  return paths;
 }
 
 // The serial number vkr-sim wrote beside its socket.
@@ -211,21 +198,10 @@ hid_device* hid_open_path(const char* path) {
                           ": not the simulated base unit");
     return nullptr;
   }
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  if (std::strlen(path) >= sizeof address.sun_path) {
-    setError(nullptr, std::string("socket path too long: ") + path);
-    return nullptr;
-  }
-  std::strcpy(address.sun_path, path);
-  const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+  std::string what;
+  const int fd = orbelle::hidsim::connectToSim(path, false, what);
   if (fd < 0) {
-    setError(nullptr, withErrno("cannot create a socket"));
-    return nullptr;
-  }
-  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-    setError(nullptr, withErrno(std::string("cannot open ") + path));
-    ::close(fd);
+    setError(nullptr, withErrno(what));
     return nullptr;
   }
   auto* dev = new hid_device_;
@@ -288,9 +264,7 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
   if (ready == 0) {
     return 0;
   }
-  // A packet holds one report, or several of a unit that repeats itself: those reach the
-  // system's queue together, as reports sent back to back do. A report longer than the
-  // buffer is cut, as hidraw does.
+  // A report longer than the buffer is cut, as hidraw does.
   std::array<unsigned char, kMaxPacket> packet{};
   const ssize_t n = ::recv(dev->fd, packet.data(), packet.size(), MSG_DONTWAIT);
   if (n == 0) {
@@ -306,14 +280,8 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
     setError(dev, withErrno("reading an input report failed"));
     return -1;
   }
-  auto size = static_cast<std::size_t>(n);
-  if (size > kInputReportSize && size % kInputReportSize == 0) {
-    for (std::size_t at = kInputReportSize; at < size; at += kInputReportSize) {
-      dev->queued.emplace_back(packet.begin() + static_cast<std::ptrdiff_t>(at),
-                               packet.begin() + static_cast<std::ptrdiff_t>(at + kInputReportSize));
-    }
-    size = kInputReportSize;
-  }
+  const std::size_t size =
+      orbelle::hidsim::firstReportOf(packet.data(), static_cast<std::size_t>(n), dev->queued);
   const std::size_t taken = std::min(size, length);
   std::copy_n(packet.begin(), taken, data);
   return static_cast<int>(taken);

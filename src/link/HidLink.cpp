@@ -13,6 +13,8 @@
 
 #include <hidapi/hidapi.h>
 
+#include "link/HidNodeReader.h"
+
 namespace orbelle {
 
 namespace {
@@ -53,13 +55,14 @@ std::string narrow(const wchar_t* text) {
   return out;
 }
 
-// A full input report as hidapi returned it, with report ID 0 in front when it was stripped.
-HidLink::Report toReport(const std::array<std::uint8_t, kFrameSize>& buffer, int n) {
+// A full input report as the system returned it, with report ID 0 in front when it was
+// stripped.
+HidLink::Report toReport(std::span<const std::uint8_t> bytes) {
   HidLink::Report report{};
-  if (n == kStrippedReportSize) {
-    std::copy_n(buffer.begin(), kStrippedReportSize, report.begin() + 1);
+  if (bytes.size() == static_cast<std::size_t>(kStrippedReportSize)) {
+    std::copy(bytes.begin(), bytes.end(), report.begin() + 1);
   } else {
-    report = buffer;  // the backend kept the report ID
+    std::copy_n(bytes.begin(), std::min(bytes.size(), report.size()), report.begin());
   }
   return report;
 }
@@ -134,7 +137,8 @@ std::vector<Bytes> drainSystemQueue(hid_device* device) {
   int n = 0;
   while ((n = hid_read_timeout(device, buffer.data(), buffer.size(), 0)) > 0) {
     if (n >= kStrippedReportSize) {
-      const HidLink::Report report = toReport(buffer, n);
+      const HidLink::Report report =
+          toReport(std::span(buffer.data(), static_cast<std::size_t>(n)));
       taken.emplace_back(report.begin(), report.end());
     } else {
       taken.emplace_back(buffer.begin(), buffer.begin() + n);
@@ -202,21 +206,84 @@ hid_device_* HidLink::findBaseUnit() {
       lastOpenProblem_ = lock.refusal(info->path);
       continue;
     }
-    errno = 0;
-    found = hid_open_path(info->path);
-    if (found != nullptr) {
+    found = openUnit(info->path);
+    if (found != nullptr || node_ != nullptr) {
       devicePath_ = info->path;
       deviceSerial_ = wideText(info->serial_number);
       deviceLock_ = std::move(lock.lock);
       break;
     }
-    // A base unit that cannot be opened is skipped; remember why for the message.
-    const int reason = errno;
-    lastOpenProblem_ =
-        LinkRefusal{failureOf(reason), info->path, reason != 0 ? std::strerror(reason) : "refused"};
   }
   hid_free_enumeration(list);
   return found;
+}
+
+hid_device_* HidLink::openUnit(const char* path) {
+  HidNodeReader::Opening node = HidNodeReader::open(
+      path, {.onReport =
+                 [this](std::span<const std::uint8_t> bytes) {
+                   if (onReport_) {
+                     onReport_(toReport(bytes));
+                   }
+                 },
+             .onShortRead =
+                 [this](int count) {
+                   if (onProblem_) {
+                     onProblem_(Problem::ShortRead, shortReadText(count));
+                   }
+                 },
+             .onFailure =
+                 [this](const std::string& text) {
+                   if (onProblem_) {
+                     onProblem_(classifyReadError(), text);
+                   }
+                 },
+             .onDropped =
+                 [this](std::span<const std::uint8_t> bytes) {
+                   if (!onDropped_) {
+                     return;
+                   }
+                   if (bytes.size() >= static_cast<std::size_t>(kStrippedReportSize)) {
+                     const Report report = toReport(bytes);
+                     onDropped_(report);
+                   } else {
+                     onDropped_(bytes);
+                   }
+                 }});
+  if (node.reader) {
+    node_ = node.reader.release();
+    node_->setParent(this);
+    node_->setHandlingDelay(handlingDelay_);
+    return nullptr;
+  }
+  int reason = node.error;
+  if (reason == HidNodeReader::kNotANode) {
+    errno = 0;
+    if (hid_device* device = hid_open_path(path)) {
+      return device;
+    }
+    reason = errno;
+  }
+  // A base unit that cannot be opened is skipped; remember why for the message.
+  lastOpenProblem_ =
+      LinkRefusal{failureOf(reason), path, reason != 0 ? std::strerror(reason) : "refused"};
+  return nullptr;
+}
+
+void HidLink::forgetNode() {
+  if (node_ != nullptr) {
+    // Possibly called from within the node's own hand-over: closed now, deleted later.
+    node_->shutDown();
+    node_->deleteLater();
+    node_ = nullptr;
+  }
+}
+
+void HidLink::setHandlingDelay(std::chrono::milliseconds delay) {
+  handlingDelay_ = delay;
+  if (node_ != nullptr) {
+    node_->setHandlingDelay(delay);
+  }
 }
 
 HidLink::Problem HidLink::classifyReadError() const {
@@ -243,12 +310,15 @@ void HidLink::open() {
       hid_close(device);
     }
   });
-  if (!device_) {
+  if (!deviceHeld()) {
     if (lastOpenProblem_) {
       throw LinkError(hidOpenRefusedText(lastOpenProblem_->device, lastOpenProblem_->portText),
                       *lastOpenProblem_);
     }
     return;
+  }
+  if (node_ != nullptr) {
+    return;  // read as reports arrive, on this thread
   }
   auto reception = std::make_shared<Reception>();
   reception->wakeUp = &wakeUp_;
@@ -264,12 +334,18 @@ void HidLink::open() {
 }
 
 void HidLink::send(const ReportFrame& frame) {
-  if (device_ != nullptr) {
+  if (node_ != nullptr) {
+    node_->send(frame);
+  } else if (device_ != nullptr) {
     hid_send_feature_report(device_.get(), frame.data(), frame.size());
   }
 }
 
 void HidLink::dropUnhandled() {
+  if (node_ != nullptr) {
+    node_->dropUnhandled();
+    return;
+  }
   const std::shared_ptr<Reception> reception = reception_;
   if (!reception) {
     return;
@@ -305,6 +381,9 @@ void HidLink::dropUnhandled() {
 }
 
 void HidLink::stopReceiving() {
+  if (node_ != nullptr) {
+    node_->stopReceiving();
+  }
   if (reception_) {
     {
       const std::lock_guard lock(reception_->mutex);
@@ -317,6 +396,7 @@ void HidLink::stopReceiving() {
 
 void HidLink::close() {
   stopReceiving();
+  forgetNode();
   reception_.reset();
   device_.reset();
   deviceLock_.reset();
@@ -357,7 +437,7 @@ void HidLink::receiveLoop(const std::shared_ptr<Reception>& reception,
       r.post([&] { r.problems.emplace_back(Problem::ShortRead, shortReadText(n)); });
       continue;
     }
-    r.handOver(toReport(buffer, n));
+    r.handOver(toReport(std::span(buffer.data(), static_cast<std::size_t>(n))));
   }
 }
 

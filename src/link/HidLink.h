@@ -22,6 +22,8 @@ struct hid_device_;
 
 namespace orbelle {
 
+class HidNodeReader;
+
 inline constexpr std::uint16_t kBaseUnitVendorId = 0x0471;
 inline constexpr std::uint16_t kBaseUnitProductId = 0x0003;
 // Only the first interfaces of the HID list are looked at.
@@ -38,11 +40,14 @@ struct HidCandidate {
 // Every interface with the base unit's IDs, in list order.
 std::vector<HidCandidate> listBaseUnits();
 
-// USB link over hidapi. Frames go out as one 39-byte feature report; one receive thread
-// per opening reads input reports into the link's own buffer and hands each to the UI
-// thread, waiting until it has been handled before it reads again.
+// USB link. Frames go out as one 39-byte feature report. Where the system has HID device
+// nodes (hidraw), the link writes and reads the unit's node itself, on the thread that owns
+// it, as the event loop sees reports arrive (HidNodeReader): a reply then costs one wake-up.
+// Elsewhere it goes through hidapi, which offers no handle to wait on: one receive thread per
+// opening reads input reports into the link's own buffer and hands each to the UI thread,
+// waiting until it has been handled before it reads again.
 //
-// Closing only tells the thread to stop: it never waits for it, since hidapi offers no way
+// Closing only tells that thread to stop: it never waits for it, since hidapi offers no way
 // to cut short its last read (up to 100 ms), so closing neither deadlocks nor delays the
 // program's exit. The thread holds the device handle and its mailbox jointly with the link,
 // touches nothing else, and the handle is released when both have let go. The next opening
@@ -75,7 +80,7 @@ class HidLink : public QObject, public HidTransport {
   // corrupt an upgrade), not permitted, or their lock not to be had. With none found at all
   // it returns with no device held.
   void open() override;
-  bool deviceHeld() const override { return device_ != nullptr; }
+  bool deviceHeld() const override { return device_ != nullptr || node_ != nullptr; }
   void send(const ReportFrame& frame) override;
   void dropUnhandled() override;
   void stopReceiving() override;
@@ -91,7 +96,7 @@ class HidLink : public QObject, public HidTransport {
 
   // A test seam: every hand-over waits `delay` first, as on a machine too busy to notice a
   // report at once. Verdicts must not change with it.
-  void setHandlingDelay(std::chrono::milliseconds delay) { handlingDelay_ = delay; }
+  void setHandlingDelay(std::chrono::milliseconds delay);
 
  private:
   struct Reception;
@@ -102,12 +107,17 @@ class HidLink : public QObject, public HidTransport {
   void handOverReceived();
   void waitForEarlierThread();
   hid_device_* findBaseUnit();
+  // Opens the unit's device node, or else the unit through hidapi; sets node_ or returns the
+  // hidapi handle, and says why neither opened in lastOpenProblem_.
+  hid_device_* openUnit(const char* path);
+  void forgetNode();
   Problem classifyReadError() const;
 
   ReportCallback onReport_;
   ProblemCallback onProblem_;
   DropCallback onDropped_;
   std::shared_ptr<hid_device_> device_;     // shared with the thread that reads it
+  HidNodeReader* node_ = nullptr;           // a child; instead of device_ where there is one
   std::unique_ptr<DeviceLock> deviceLock_;  // held while device_ is
   std::string devicePath_;
   std::string deviceSerial_;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -239,17 +240,27 @@ std::string cellName(const ::testing::TestParamInfo<Cell>& info) {
 INSTANTIATE_TEST_SUITE_P(Cells, FaultMatrix, ::testing::ValuesIn(cells()), cellName);
 
 // The slow lines again, every arrival noticed this many milliseconds late: only a slow line
-// leaves time to notice arrivals late.
-using LateCell = std::tuple<std::size_t, int, std::string>;
+// leaves time to notice arrivals late. And the repeating units over USB, where a repeat lies
+// waiting in the system's queue while the reply before it is noticed late.
+using LateCell = std::tuple<std::size_t, SimLink, int, std::string>;
+
+bool repeats(const Fault& fault) {
+  return std::find(fault.simArgs.begin(), fault.simArgs.end(), "double-replies") !=
+         fault.simArgs.end();
+}
 
 std::vector<LateCell> lateCells() {
   std::vector<LateCell> all;
   for (std::size_t index = 0; index < faults().size(); ++index) {
-    for (const int delayMs : {5, 20, 60}) {
-      for (const char* unit : {"base", "handheld"}) {
-        if (faults()[index].slowLine()) {
-          all.emplace_back(index, delayMs, unit);
+    const Fault& fault = faults()[index];
+    for (const char* unit : {"base", "handheld"}) {
+      for (const int delayMs : {5, 20, 60}) {
+        if (fault.slowLine()) {
+          all.emplace_back(index, SimLink::Serial, delayMs, unit);
         }
+      }
+      if (!fault.slowLine() && repeats(fault)) {
+        all.emplace_back(index, SimLink::Usb, 5, unit);
       }
     }
   }
@@ -259,13 +270,13 @@ std::vector<LateCell> lateCells() {
 class FaultMatrixOnABusyMachine : public ::testing::TestWithParam<LateCell> {};
 
 TEST_P(FaultMatrixOnABusyMachine, EndsAsOnAnIdleOne) {
-  const auto& [index, delayMs, unit] = GetParam();
-  runCell(faults()[index], SimLink::Serial, unit, delayMs);
+  const auto& [index, link, delayMs, unit] = GetParam();
+  runCell(faults()[index], link, unit, delayMs);
 }
 
 std::string lateCellName(const ::testing::TestParamInfo<LateCell>& info) {
-  return std::string(faults()[std::get<0>(info.param)].name) + "Late" +
-         std::to_string(std::get<1>(info.param)) + "ms" + std::get<2>(info.param);
+  return std::string(faults()[std::get<0>(info.param)].name) + linkName(std::get<1>(info.param)) +
+         "Late" + std::to_string(std::get<2>(info.param)) + "ms" + std::get<3>(info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, FaultMatrixOnABusyMachine, ::testing::ValuesIn(lateCells()),
