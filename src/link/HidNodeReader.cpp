@@ -34,7 +34,8 @@ HidNodeReader::Opening HidNodeReader::open(const std::string& path, Callbacks ca
   const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     const int error = errno;
-    // Something that is not a device node answers so (a socket, a FIFO without a writer).
+    // A socket answers so, as does a node whose device has gone; hidapi then tries the path
+    // and says why it cannot open it.
     return {nullptr, error == ENXIO || error == ENOTTY ? kNotANode : error};
   }
   return {std::unique_ptr<HidNodeReader>(new HidNodeReader(fd, std::move(callbacks))), 0};
