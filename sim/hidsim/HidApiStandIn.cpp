@@ -11,7 +11,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -41,7 +40,6 @@ struct hid_device_ {
 
 namespace {
 
-using orbelle::hidsim::kMaxPacket;
 using orbelle::hidsim::simSocketPaths;
 
 constexpr unsigned short kSimVendor = 0x0471;
@@ -244,11 +242,7 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
     return -1;
   }
   if (!dev->queued.empty()) {
-    const std::vector<unsigned char> report = std::move(dev->queued.front());
-    dev->queued.pop_front();
-    const std::size_t taken = std::min(report.size(), length);
-    std::copy_n(report.begin(), taken, data);
-    return static_cast<int>(taken);
+    return static_cast<int>(orbelle::hidsim::takeReport(dev->fd, dev->queued, data, length, 0));
   }
   const auto deadline = std::chrono::steady_clock::now() +
                         std::chrono::milliseconds(milliseconds < 0 ? 0 : milliseconds);
@@ -264,9 +258,7 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
   if (ready == 0) {
     return 0;
   }
-  // A report longer than the buffer is cut, as hidraw does.
-  std::array<unsigned char, kMaxPacket> packet{};
-  const ssize_t n = ::recv(dev->fd, packet.data(), packet.size(), MSG_DONTWAIT);
+  const long n = orbelle::hidsim::takeReport(dev->fd, dev->queued, data, length, MSG_DONTWAIT);
   if (n == 0) {
     return deviceGone(dev);
   }
@@ -280,11 +272,7 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
     setError(dev, withErrno("reading an input report failed"));
     return -1;
   }
-  const std::size_t size =
-      orbelle::hidsim::firstReportOf(packet.data(), static_cast<std::size_t>(n), dev->queued);
-  const std::size_t taken = std::min(size, length);
-  std::copy_n(packet.begin(), taken, data);
-  return static_cast<int>(taken);
+  return static_cast<int>(n);
 }
 
 int hid_read(hid_device* dev, unsigned char* data, size_t length) {

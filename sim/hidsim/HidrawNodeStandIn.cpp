@@ -25,9 +25,6 @@
 
 namespace {
 
-using orbelle::hidsim::firstReportOf;
-using orbelle::hidsim::kMaxPacket;
-
 // One simulated node: reports that came in one packet behind the first, for the next reads.
 struct Node {
   std::deque<std::vector<unsigned char>> queued;
@@ -87,26 +84,13 @@ mode_t modeArgument(int flags, va_list arguments) {
 // As hidraw reads: one report a read; the end of the simulator's connection reads as the
 // device gone.
 ssize_t readNode(Node& node, int fd, void* buffer, std::size_t length) {
-  if (!node.queued.empty()) {
-    const std::vector<unsigned char> report = std::move(node.queued.front());
-    node.queued.pop_front();
-    const std::size_t taken = std::min(report.size(), length);
-    std::memcpy(buffer, report.data(), taken);
-    return static_cast<ssize_t>(taken);
-  }
-  std::array<unsigned char, kMaxPacket> packet{};
-  const ssize_t n = ::recv(fd, packet.data(), packet.size(), 0);
+  const long n =
+      orbelle::hidsim::takeReport(fd, node.queued, static_cast<unsigned char*>(buffer), length, 0);
   if (n == 0 || (n < 0 && errno == ECONNRESET)) {
     errno = EIO;
     return -1;
   }
-  if (n < 0) {
-    return -1;
-  }
-  const std::size_t size = firstReportOf(packet.data(), static_cast<std::size_t>(n), node.queued);
-  const std::size_t taken = std::min(size, length);
-  std::memcpy(buffer, packet.data(), taken);
-  return static_cast<ssize_t>(taken);
+  return n;
 }
 
 }  // namespace

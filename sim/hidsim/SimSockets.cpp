@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -75,6 +77,26 @@ std::size_t firstReportOf(const unsigned char* packet, std::size_t size,
     queued.emplace_back(packet + at, packet + at + kInputReportSize);
   }
   return kInputReportSize;
+}
+
+long takeReport(int fd, std::deque<std::vector<unsigned char>>& queued, unsigned char* data,
+                std::size_t length, int recvFlags) {
+  if (!queued.empty()) {
+    const std::vector<unsigned char> report = std::move(queued.front());
+    queued.pop_front();
+    const std::size_t taken = std::min(report.size(), length);
+    std::memcpy(data, report.data(), taken);
+    return static_cast<long>(taken);
+  }
+  std::array<unsigned char, kMaxPacket> packet{};
+  const ssize_t n = ::recv(fd, packet.data(), packet.size(), recvFlags);
+  if (n <= 0) {
+    return n;
+  }
+  const std::size_t size = firstReportOf(packet.data(), static_cast<std::size_t>(n), queued);
+  const std::size_t taken = std::min(size, length);
+  std::memcpy(data, packet.data(), taken);
+  return static_cast<long>(taken);
 }
 
 }  // namespace orbelle::hidsim

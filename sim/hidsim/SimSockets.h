@@ -31,4 +31,10 @@ inline constexpr std::size_t kMaxPacket = 4096;
 std::size_t firstReportOf(const unsigned char* packet, std::size_t size,
                           std::deque<std::vector<unsigned char>>& queued);
 
+// The next report: one queued behind an earlier one, else the next packet's first (the
+// others queued). A report longer than `length` is cut, as hidraw does. recv's result
+// otherwise: 0 when the simulator has gone, -1 with errno.
+long takeReport(int fd, std::deque<std::vector<unsigned char>>& queued, unsigned char* data,
+                std::size_t length, int recvFlags);
+
 }  // namespace orbelle::hidsim

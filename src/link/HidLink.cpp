@@ -129,6 +129,19 @@ struct HidLink::Reception {
   }
 };
 
+namespace {
+
+// Dropped bytes as a report is handed over (report ID 0 in front), or as read when short.
+std::vector<std::uint8_t> asDropped(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < static_cast<std::size_t>(kStrippedReportSize)) {
+    return {bytes.begin(), bytes.end()};
+  }
+  const HidLink::Report report = toReport(bytes);
+  return {report.begin(), report.end()};
+}
+
+}  // namespace
+
 // Takes every report the system holds now, without waiting; a read error is left for the next
 // ordinary read, which reports it.
 std::vector<Bytes> drainSystemQueue(hid_device* device) {
@@ -136,13 +149,7 @@ std::vector<Bytes> drainSystemQueue(hid_device* device) {
   std::array<std::uint8_t, kFrameSize> buffer{};
   int n = 0;
   while ((n = hid_read_timeout(device, buffer.data(), buffer.size(), 0)) > 0) {
-    if (n >= kStrippedReportSize) {
-      const HidLink::Report report =
-          toReport(std::span(buffer.data(), static_cast<std::size_t>(n)));
-      taken.emplace_back(report.begin(), report.end());
-    } else {
-      taken.emplace_back(buffer.begin(), buffer.begin() + n);
-    }
+    taken.push_back(asDropped(std::span(buffer.data(), static_cast<std::size_t>(n))));
   }
   return taken;
 }
@@ -219,37 +226,31 @@ hid_device_* HidLink::findBaseUnit() {
 }
 
 hid_device_* HidLink::openUnit(const char* path) {
-  HidNodeReader::Opening node = HidNodeReader::open(
-      path, {.onReport =
-                 [this](std::span<const std::uint8_t> bytes) {
-                   if (onReport_) {
-                     onReport_(toReport(bytes));
-                   }
-                 },
-             .onShortRead =
-                 [this](int count) {
-                   if (onProblem_) {
-                     onProblem_(Problem::ShortRead, shortReadText(count));
-                   }
-                 },
-             .onFailure =
-                 [this](const std::string& text) {
-                   if (onProblem_) {
-                     onProblem_(classifyReadError(), text);
-                   }
-                 },
-             .onDropped =
-                 [this](std::span<const std::uint8_t> bytes) {
-                   if (!onDropped_) {
-                     return;
-                   }
-                   if (bytes.size() >= static_cast<std::size_t>(kStrippedReportSize)) {
-                     const Report report = toReport(bytes);
-                     onDropped_(report);
-                   } else {
-                     onDropped_(bytes);
-                   }
-                 }});
+  HidNodeReader::Opening node =
+      HidNodeReader::open(path, {.onReport =
+                                     [this](std::span<const std::uint8_t> bytes) {
+                                       if (onReport_) {
+                                         onReport_(toReport(bytes));
+                                       }
+                                     },
+                                 .onShortRead =
+                                     [this](int count) {
+                                       if (onProblem_) {
+                                         onProblem_(Problem::ShortRead, shortReadText(count));
+                                       }
+                                     },
+                                 .onFailure =
+                                     [this](const std::string& text) {
+                                       if (onProblem_) {
+                                         onProblem_(classifyReadError(), text);
+                                       }
+                                     },
+                                 .onDropped =
+                                     [this](std::span<const std::uint8_t> bytes) {
+                                       if (onDropped_) {
+                                         onDropped_(asDropped(bytes));
+                                       }
+                                     }});
   if (node.reader) {
     node_ = node.reader.release();
     node_->setParent(this);

@@ -73,11 +73,8 @@ void HidNodeReader::dropUnhandled() {
   std::array<std::uint8_t, kReadBufferSize> buffer{};
   std::vector<Bytes> dropped;
   ssize_t n = 0;
-  while (fd_ >= 0 &&
-         ((n = ::read(fd_, buffer.data(), buffer.size())) > 0 || (n < 0 && errno == EINTR))) {
-    if (n > 0) {
-      dropped.emplace_back(buffer.begin(), buffer.begin() + n);
-    }
+  while (fd_ >= 0 && (n = readNode(buffer)) > 0) {
+    dropped.emplace_back(buffer.begin(), buffer.begin() + n);
   }
   if (callbacks_.onDropped) {
     for (const Bytes& bytes : dropped) {
@@ -164,26 +161,30 @@ void HidNodeReader::handOverDelayed() {
   }
 }
 
+#ifdef __linux__
+ssize_t HidNodeReader::readNode(std::span<std::uint8_t> buffer) const {
+  ssize_t n = 0;
+  while ((n = ::read(fd_, buffer.data(), buffer.size())) < 0 && errno == EINTR) {
+  }
+  return n;
+}
+#endif
+
 HidNodeReader::Read HidNodeReader::readOne() {
 #ifdef __linux__
   std::array<std::uint8_t, kReadBufferSize> buffer{};
-  for (;;) {
-    const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
-    if (n > 0) {
-      report_.assign(buffer.begin(), buffer.begin() + n);
-      return Read::Report;
-    }
-    if (n < 0 && errno == EINTR) {
-      continue;
-    }
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      return Read::Nothing;
-    }
-    // A device node never ends: the end, as an error, means the device has gone.
-    failureText_ = n == 0 ? std::string(kStoppedAnsweringText) : std::string(std::strerror(errno));
-    notifier_->setEnabled(false);
-    return Read::Failed;
+  const ssize_t n = readNode(buffer);
+  if (n > 0) {
+    report_.assign(buffer.begin(), buffer.begin() + n);
+    return Read::Report;
   }
+  if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+    return Read::Nothing;
+  }
+  // A device node never ends: the end, as an error, means the device has gone.
+  failureText_ = n == 0 ? std::string(kStoppedAnsweringText) : std::string(std::strerror(errno));
+  notifier_->setEnabled(false);
+  return Read::Failed;
 #else
   return Read::Nothing;
 #endif

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 #include "protocol/ReportFrame.h"
 
 class QSocketNotifier;
@@ -74,6 +76,10 @@ class HidNodeReader : public QObject {
   void handOverArrived();
   // Reads one report into `report_`, without waiting.
   Read readOne();
+#ifdef __linux__
+  // One read of the node, again when a signal cut it short: its count, or -1 with errno.
+  ssize_t readNode(std::span<std::uint8_t> buffer) const;
+#endif
   // Hands `report_` over; true when the handler dropped what else had come.
   bool handOver();
   void reportFailure();
