@@ -495,6 +495,15 @@ Sie gilt nur bis zum Programmende.</translation>
         <source>only %1 of %2 bytes were written</source>
         <translation>nur %1 von %2 Bytes wurden geschrieben</translation>
     </message>
+    <message>
+        <source>remote serial ports need %1, which cannot be loaded: %2</source>
+        <extracomment>%1 is the program&apos;s module file, %2 why: &quot;remote serial ports need /usr/lib/x86_64-linux-gnu/orbelle/liborbelle-remote-port.so, which cannot be loaded: No such file or directory&quot;.</extracomment>
+        <translation>entfernte serielle Ports brauchen %1, das nicht geladen werden kann: %2</translation>
+    </message>
+    <message>
+        <source>it belongs to another version of the program</source>
+        <translation>es gehört zu einer anderen Version des Programms</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

@@ -495,6 +495,15 @@ Yalnızca bu çalıştırma için geçerli.</translation>
         <source>only %1 of %2 bytes were written</source>
         <translation>%2 bayttan yalnızca %1 bayt yazıldı</translation>
     </message>
+    <message>
+        <source>remote serial ports need %1, which cannot be loaded: %2</source>
+        <extracomment>%1 is the program&apos;s module file, %2 why: &quot;remote serial ports need /usr/lib/x86_64-linux-gnu/orbelle/liborbelle-remote-port.so, which cannot be loaded: No such file or directory&quot;.</extracomment>
+        <translation>uzak seri portlar için %1 gerekiyor, ancak yüklenemiyor: %2</translation>
+    </message>
+    <message>
+        <source>it belongs to another version of the program</source>
+        <translation>programın başka bir sürümüne ait</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

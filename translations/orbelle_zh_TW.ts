@@ -495,6 +495,15 @@ It lasts only for this run.</source>
         <source>only %1 of %2 bytes were written</source>
         <translation>%2 位元組中只寫入了 %1 位元組</translation>
     </message>
+    <message>
+        <source>remote serial ports need %1, which cannot be loaded: %2</source>
+        <extracomment>%1 is the program&apos;s module file, %2 why: &quot;remote serial ports need /usr/lib/x86_64-linux-gnu/orbelle/liborbelle-remote-port.so, which cannot be loaded: No such file or directory&quot;.</extracomment>
+        <translation>遠端序列埠需要 %1，但無法載入它：%2</translation>
+    </message>
+    <message>
+        <source>it belongs to another version of the program</source>
+        <translation>它屬於本軟體的另一個版本</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

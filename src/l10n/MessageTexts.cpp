@@ -170,6 +170,11 @@ const TextTable kMessages{
                           "(rfc2217://HOST:PORT lets the settings travel)"),
         QT_TRANSLATE_NOOP("Message", "the server did not acknowledge the line settings %1"),
         QT_TRANSLATE_NOOP("Message", "the server set the far port to %1 baud, not %2"),
+        //: %1 is the program's module file, %2 why: "remote serial ports need
+        //: /usr/lib/x86_64-linux-gnu/orbelle/liborbelle-remote-port.so, which cannot be loaded:
+        //: No such file or directory".
+        QT_TRANSLATE_NOOP("Message", "remote serial ports need %1, which cannot be loaded: %2"),
+        QT_TRANSLATE_NOOP("Message", "it belongs to another version of the program"),
 
         // The preference store.
         QT_TRANSLATE_NOOP("Message", "The stored link settings could not be used:"),

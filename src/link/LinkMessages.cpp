@@ -89,4 +89,10 @@ std::string remotePortLostText(std::string_view portName, std::string_view why) 
   return text;
 }
 
+std::string remoteLineModuleFailedText(std::string_view modulePath, std::string_view why) {
+  std::string text("remote serial ports need ");
+  text.append(modulePath).append(", which cannot be loaded: ").append(why);
+  return text;
+}
+
 }  // namespace orbelle

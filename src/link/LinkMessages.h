@@ -56,6 +56,12 @@ std::string serialNotOpenText(std::string_view portName);
 std::string serialPortLostText(std::string_view portName);
 // "the connection to rfc2217://host:2217 was lost: The remote host closed the connection".
 std::string remotePortLostText(std::string_view portName, std::string_view why);
+// "remote serial ports need /usr/lib/orbelle/liborbelle-remote-port.so, which cannot be
+// loaded: ...": the module that holds them is missing or broken.
+std::string remoteLineModuleFailedText(std::string_view modulePath, std::string_view why);
+// Why a module of another version is not used.
+inline constexpr std::string_view kRemoteLineModuleOtherVersionText =
+    "it belongs to another version of the program";
 std::string lineSettingsRefusedText(std::string_view settings, std::string_view device,
                                     std::string_view portText);
 std::string unknownLineSettingsText(std::string_view settings);

@@ -55,7 +55,7 @@ std::string describe(const LineSettings& line) {
 
 }  // namespace
 
-RemoteSerialPort::RemoteSerialPort(QObject* parent) : QIODevice(parent) {
+RemoteSerialPort::RemoteSerialPort(QObject* parent) : RemoteLine(parent) {
   connect(&socket_, &QTcpSocket::readyRead, this, &RemoteSerialPort::takeIn);
   connect(&socket_, &QTcpSocket::bytesWritten, this, &RemoteSerialPort::bytesWritten);
   connect(&socket_, &QTcpSocket::disconnected, this, &RemoteSerialPort::onSocketLost);
@@ -373,7 +373,17 @@ void RemoteSerialPort::onSocketLost() {
   const QString why = socket_.state() == QAbstractSocket::ConnectedState
                           ? socket_.errorString()
                           : QStringLiteral("the connection was closed");
-  emit lost(why);
+  if (onLost_) {
+    onLost_(why);
+  }
 }
 
 }  // namespace orbelle
+
+// The module's entry (RemoteLine.h): the one name the module gives the program.
+extern "C" Q_DECL_EXPORT orbelle::RemoteLine* orbelle_new_remote_line(int interfaceVersion) {
+  if (interfaceVersion != orbelle::kRemoteLineInterfaceVersion) {
+    return nullptr;
+  }
+  return new orbelle::RemoteSerialPort;
+}

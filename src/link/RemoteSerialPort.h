@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QTcpSocket>
 #include <chrono>
 #include <cstdint>
@@ -10,8 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "prefs/RemotePort.h"
-#include "protocol/LineSettings.h"
+#include "link/RemoteLine.h"
 #include "protocol/LinkError.h"
 
 namespace orbelle {
@@ -25,35 +23,26 @@ namespace orbelle {
 //
 // Opening, connecting and a change of settings wait on the socket (no event loop runs), up to
 // a limit; what arrives meanwhile is told by readyRead from the event loop afterwards.
-class RemoteSerialPort : public QIODevice {
+class RemoteSerialPort : public RemoteLine {
   Q_OBJECT
 
  public:
   explicit RemoteSerialPort(QObject* parent = nullptr);
   ~RemoteSerialPort() override;
 
-  // Connects to `port` and, over RFC 2217, agrees on the COM-PORT-OPTION; then sets `line`.
-  // Throws LinkError naming `url` when the server cannot be reached or refuses.
-  void openConnection(const RemotePort& port, const std::string& url, const LineSettings& line);
+  void openConnection(const RemotePort& port, const std::string& url,
+                      const LineSettings& line) override;
   void close() override;
   bool isSequential() const override { return true; }
   qint64 bytesAvailable() const override;
   qint64 bytesToWrite() const override { return socket_.bytesToWrite(); }
   bool waitForReadyRead(int msecs) override;
-  bool flush() { return socket_.flush(); }
-
-  // Sets the far port's line; throws LinkError when the server refuses or does not answer, or
-  // (raw TCP) when the rate is not the one the port was opened with.
-  void setLine(const LineSettings& line);
-  const LineSettings& line() const { return line_; }
-  bool settingsTravel() const { return kind_ == RemotePort::Kind::Rfc2217; }
-  // Whether the system holds received bytes not taken in yet.
-  bool bytesWaitingInSystem() const;
-  qintptr socketDescriptor() const { return socket_.socketDescriptor(); }
-
- signals:
-  // The server closed the connection or it broke: `why` in the system's words.
-  void lost(const QString& why);
+  bool flush() override { return socket_.flush(); }
+  void setLine(const LineSettings& line) override;
+  const LineSettings& line() const override { return line_; }
+  bool bytesWaitingInSystem() const override;
+  qintptr socketDescriptor() const override { return socket_.socketDescriptor(); }
+  void setOnLost(LostCallback onLost) override { onLost_ = std::move(onLost); }
 
  protected:
   qint64 readData(char* data, qint64 maxSize) override;
@@ -78,6 +67,7 @@ class RemoteSerialPort : public QIODevice {
   void onSocketLost();
 
   QTcpSocket socket_;
+  LostCallback onLost_;
   RemotePort::Kind kind_ = RemotePort::Kind::Raw;
   std::string url_;
   LineSettings line_;

@@ -15,6 +15,7 @@
 #endif
 
 #include "link/LinkMessages.h"
+#include "link/RemoteLineModule.h"
 #include "prefs/RemotePort.h"
 #include "protocol/LineSettings.h"
 #include "protocol/LinkError.h"
@@ -108,9 +109,6 @@ SerialLink::SerialLink(DeviceResolver resolver, FrameCallback onFrame, ProblemCa
   connect(&port_, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
   connect(&port_, &QSerialPort::bytesWritten, this, &SerialLink::onBytesWritten);
   connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::onError);
-  connect(&remotePort_, &RemoteSerialPort::readyRead, this, &SerialLink::onReadyRead);
-  connect(&remotePort_, &RemoteSerialPort::bytesWritten, this, &SerialLink::onBytesWritten);
-  connect(&remotePort_, &RemoteSerialPort::lost, this, &SerialLink::onRemoteLost);
   delayTimer_.setSingleShot(true);
   delayTimer_.setTimerType(Qt::PreciseTimer);
   connect(&delayTimer_, &QTimer::timeout, this, &SerialLink::handleArrivals);
@@ -143,8 +141,10 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
       throw LinkError(serialOpenRefusedText(portName(), refusal.portText), refusal);
     }
   }
-  remote_ = isRemotePortText(device.path);
-  if (remote_) {
+  remote_ = false;
+  if (isRemotePortText(device.path)) {
+    makeRemoteLine();
+    remote_ = true;
     openRemote(device.path, baudrate);
     deviceLock_ = std::move(lock.lock);
     lockedPath_ = device.path;
@@ -155,7 +155,7 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
     }
     evidence_.reset(portByteTime(), false);
     settleInput();
-    if (!remotePort_.isOpen()) {
+    if (!remotePort_->isOpen()) {
       // The server took the connection and closed it (its port in use by another client).
       const std::string why = lostInOpening_.value_or("the server closed the connection");
       throw LinkError(serialOpenRefusedText(portName(), why),
@@ -208,10 +208,24 @@ void SerialLink::openRemote(const std::string& device, std::int32_t baudrate) {
     throw LinkError(serialOpenRefusedText(portName(), describeComPathFault(ComPathFault::BadUrl)));
   }
   try {
-    remotePort_.openConnection(*address, device, *settings);
+    remotePort_->openConnection(*address, device, *settings);
   } catch (const LinkError& refused) {
     throw LinkError(serialOpenRefusedText(portName(), refused.what()), refused.refusal());
   }
+}
+
+void SerialLink::makeRemoteLine() {
+  if (remotePort_) {
+    return;
+  }
+  try {
+    remotePort_ = newRemoteLine();
+  } catch (const LinkError& refused) {
+    throw LinkError(serialOpenRefusedText(portName(), refused.what()), refused.refusal());
+  }
+  connect(remotePort_.get(), &QIODevice::readyRead, this, &SerialLink::onReadyRead);
+  connect(remotePort_.get(), &QIODevice::bytesWritten, this, &SerialLink::onBytesWritten);
+  remotePort_->setOnLost([this](const QString& why) { onRemoteLost(why); });
 }
 
 void SerialLink::settleInput() {
@@ -251,7 +265,7 @@ void SerialLink::settleInput() {
 bool SerialLink::portOpen() const { return io().isOpen(); }
 
 int SerialLink::descriptor() const {
-  return static_cast<int>(remote_ ? remotePort_.socketDescriptor() : port_.handle());
+  return static_cast<int>(remote_ ? remotePort_->socketDescriptor() : port_.handle());
 }
 
 std::string SerialLink::portName() const {
@@ -265,9 +279,9 @@ void SerialLink::send(std::span<const std::uint8_t, kWireFrameSize> bytes) {
   // Taken just before the write, so the wire can only end later than counted.
   evidence_.frameSent(Clock::now());
   if (remote_) {
-    remotePort_.write(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qint64>(bytes.size()));
-    remotePort_.flush();
+    remotePort_->write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<qint64>(bytes.size()));
+    remotePort_->flush();
     return;
   }
   std::size_t written = writeDirectly(bytes);
@@ -306,7 +320,7 @@ void SerialLink::setLineSettings(std::string_view text) {
   }
   if (remote_) {
     try {
-      remotePort_.setLine(*settings);
+      remotePort_->setLine(*settings);
     } catch (const LinkError& refused) {
       throw LinkError(lineSettingsRefusedText(text, devicePath_, refused.what()),
                       refused.refusal());
@@ -454,8 +468,8 @@ void SerialLink::closePort() {
   delayTimer_.stop();
   evidence_.frameAbandoned();
   reportDropped();
-  if (remotePort_.isOpen()) {
-    remotePort_.close();
+  if (remotePort_ && remotePort_->isOpen()) {
+    remotePort_->close();
   }
   if (port_.isOpen()) {
     lowLatency_.restore(static_cast<int>(port_.handle()));
@@ -534,7 +548,7 @@ void SerialLink::handleArrivals() {
 
 bool SerialLink::bytesWaitingInSystem() {
   if (remote_) {
-    return remotePort_.bytesWaitingInSystem();
+    return remotePort_->bytesWaitingInSystem();
   }
 #ifdef __linux__
   int waiting = 0;
@@ -580,7 +594,7 @@ void SerialLink::updateWakeThreshold() {
 
 SerialLink::Clock::duration SerialLink::portByteTime() const {
   return std::chrono::duration_cast<Clock::duration>(
-      wireTime(remote_ ? remotePort_.line() : lineOf(port_), 1));
+      wireTime(remote_ ? remotePort_->line() : lineOf(port_), 1));
 }
 
 void SerialLink::takeFrame(const ReplyEvidence::Verdict& verdict, Clock::time_point noticedAt) {

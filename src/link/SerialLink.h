@@ -11,7 +11,7 @@
 
 #include "link/DeviceLock.h"
 #include "link/LowLatencySerial.h"
-#include "link/RemoteSerialPort.h"
+#include "link/RemoteLine.h"
 #include "prefs/ComPortMap.h"
 #include "protocol/ReplyEvidence.h"
 #include "protocol/Transport.h"
@@ -126,12 +126,14 @@ class SerialLink : public QObject, public SerialTransport {
   void reportDropped();
   void onError(QSerialPort::SerialPortError error);
   void onRemoteLost(const QString& why);
+  // Makes the line to network serial servers on the first opening of one; throws LinkError.
+  void makeRemoteLine();
   // Connects to the network serial server named by `device`, at the line of `baudrate`.
   void openRemote(const std::string& device, std::int32_t baudrate);
   // The byte stream of the port open now: the device's, or the network serial server's.
-  QIODevice& io() { return remote_ ? static_cast<QIODevice&>(remotePort_) : port_; }
+  QIODevice& io() { return remote_ ? static_cast<QIODevice&>(*remotePort_) : port_; }
   const QIODevice& io() const {
-    return remote_ ? static_cast<const QIODevice&>(remotePort_) : port_;
+    return remote_ ? static_cast<const QIODevice&>(*remotePort_) : port_;
   }
   int descriptor() const;
   // Takes the timer slack away while the port is open (given back as it closes).
@@ -140,9 +142,9 @@ class SerialLink : public QObject, public SerialTransport {
   void dropBytes(const QByteArray& bytes);
 
   QSerialPort port_;
-  RemoteSerialPort remotePort_;
-  bool remote_ = false;    // the port open now is remotePort_
-  bool settling_ = false;  // the opening drops what is on its way
+  std::unique_ptr<RemoteLine> remotePort_;  // made when a remote port is first opened
+  bool remote_ = false;                     // the port open now is remotePort_
+  bool settling_ = false;                   // the opening drops what is on its way
   std::optional<std::string> lostInOpening_;
   std::unique_ptr<DeviceLock> deviceLock_;  // held while the port is open
   std::string lockedPath_;

@@ -181,6 +181,15 @@ TEST(RemoteSerialCli, UrlsAreTakenWhereDevicesAreAndAUnitDeafAtTheRateIsNotAnswe
   expectExit(runProcess(VKR_PATH, {"--link", "rs232", "--port", "2", "settings", "read"}, env), 3,
              {"COM2 (" + url + ")"});
 
+  // The network port is a module of its own: one that cannot be loaded refuses the opening
+  // and says which, never a crash.
+  const std::filesystem::path moved = dir / "vkr";
+  std::filesystem::copy_file(VKR_PATH, moved);
+  writeFile(dir / "liborbelle-remote-port.so", "not a module");
+  expectExit(runProcess(moved.string(), {"--device", url, "settings", "read"}, env), 3,
+             {"Failed to open " + url + ": remote serial ports need " +
+              (dir / "liborbelle-remote-port.so").string() + ", which cannot be loaded"});
+
   // Settings go at 9600; this unit listens at 19200.
   Simulator deaf(SimLink::Serial, {"--check-line", "--line-rate", "19200"});
   expectExit(runAgainst(deaf, VKR_PATH, {"--timeout", "0.3", "settings", "read"}), 4, {});
