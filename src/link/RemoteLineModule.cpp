@@ -15,12 +15,6 @@ namespace orbelle {
 
 namespace {
 
-struct LoadedModule {
-  RemoteLineEntry entry = nullptr;
-  std::string path;
-  std::string failure;  // why it could not be loaded, when entry is none
-};
-
 QString moduleBesideProgram() {
   if (QCoreApplication::instance() == nullptr) {
     return {};
@@ -29,27 +23,31 @@ QString moduleBesideProgram() {
       .filePath(QStringLiteral(ORBELLE_REMOTE_LINE_FILE));
 }
 
-LoadedModule load() {
-  QString path = moduleBesideProgram();
-  if (path.isEmpty() || !QFileInfo::exists(path)) {
-    path = QStringLiteral(ORBELLE_REMOTE_LINE_INSTALLED);
+// The module's entry, loading it on the first call that finds it; throws LinkError saying why
+// it cannot be loaded. A failure is not kept: the module may be installed meanwhile.
+RemoteLineEntry moduleEntry(std::string& path) {
+  static RemoteLineEntry loaded = nullptr;
+  QString file = moduleBesideProgram();
+  if (file.isEmpty() || !QFileInfo::exists(file)) {
+    file = QStringLiteral(ORBELLE_REMOTE_LINE_INSTALLED);
   }
-  LoadedModule loaded{nullptr, path.toStdString(), {}};
-  if (!QFileInfo::exists(path)) {
+  path = file.toStdString();
+  if (loaded != nullptr) {
+    return loaded;
+  }
+  if (!QFileInfo::exists(file)) {
     // The loader's own words would name the other file names it then tries.
-    loaded.failure = std::make_error_code(std::errc::no_such_file_or_directory).message();
-    return loaded;
+    throw LinkError(remoteLineModuleFailedText(
+        path, std::make_error_code(std::errc::no_such_file_or_directory).message()));
   }
-  // Never unloaded: lines made by it may live until the program ends.
-  auto* library = new QLibrary(path);
-  if (!library->load()) {
-    loaded.failure = library->errorString().toStdString();
-    delete library;
-    return loaded;
+  // The library stays loaded when this object goes: lines made by it live on.
+  QLibrary library(file);
+  if (!library.load()) {
+    throw LinkError(remoteLineModuleFailedText(path, library.errorString().toStdString()));
   }
-  loaded.entry = reinterpret_cast<RemoteLineEntry>(library->resolve(kRemoteLineEntry));
-  if (loaded.entry == nullptr) {
-    loaded.failure = library->errorString().toStdString();
+  loaded = reinterpret_cast<RemoteLineEntry>(library.resolve(kRemoteLineEntry));
+  if (loaded == nullptr) {
+    throw LinkError(remoteLineModuleFailedText(path, library.errorString().toStdString()));
   }
   return loaded;
 }
@@ -57,13 +55,11 @@ LoadedModule load() {
 }  // namespace
 
 std::unique_ptr<RemoteLine> newRemoteLine() {
-  static const LoadedModule module = load();
-  if (module.entry == nullptr) {
-    throw LinkError(remoteLineModuleFailedText(module.path, module.failure));
-  }
-  std::unique_ptr<RemoteLine> line(module.entry(kRemoteLineInterfaceVersion));
+  std::string path;
+  const RemoteLineEntry entry = moduleEntry(path);
+  std::unique_ptr<RemoteLine> line(entry(kRemoteLineInterfaceVersion));
   if (!line) {
-    throw LinkError(remoteLineModuleFailedText(module.path, kRemoteLineModuleOtherVersionText));
+    throw LinkError(remoteLineModuleFailedText(path, kRemoteLineModuleOtherVersionText));
   }
   return line;
 }
