@@ -143,8 +143,6 @@ void SerialLink::open(std::int32_t port, std::int32_t baudrate) {
   }
   remote_ = false;
   if (isRemotePortText(device.path)) {
-    makeRemoteLine();
-    remote_ = true;
     openRemote(device.path, baudrate);
     deviceLock_ = std::move(lock.lock);
     lockedPath_ = device.path;
@@ -208,24 +206,18 @@ void SerialLink::openRemote(const std::string& device, std::int32_t baudrate) {
     throw LinkError(serialOpenRefusedText(portName(), describeComPathFault(ComPathFault::BadUrl)));
   }
   try {
+    if (!remotePort_) {
+      remotePort_ = newRemoteLine();
+      connect(remotePort_.get(), &QIODevice::readyRead, this, &SerialLink::onReadyRead);
+      connect(remotePort_.get(), &QIODevice::bytesWritten, this, &SerialLink::onBytesWritten);
+      remotePort_->setOnLost([this](const QString& why) { onRemoteLost(why); });
+    }
+    // Only a line that exists is the port open now.
+    remote_ = true;
     remotePort_->openConnection(*address, device, *settings);
   } catch (const LinkError& refused) {
     throw LinkError(serialOpenRefusedText(portName(), refused.what()), refused.refusal());
   }
-}
-
-void SerialLink::makeRemoteLine() {
-  if (remotePort_) {
-    return;
-  }
-  try {
-    remotePort_ = newRemoteLine();
-  } catch (const LinkError& refused) {
-    throw LinkError(serialOpenRefusedText(portName(), refused.what()), refused.refusal());
-  }
-  connect(remotePort_.get(), &QIODevice::readyRead, this, &SerialLink::onReadyRead);
-  connect(remotePort_.get(), &QIODevice::bytesWritten, this, &SerialLink::onBytesWritten);
-  remotePort_->setOnLost([this](const QString& why) { onRemoteLost(why); });
 }
 
 void SerialLink::settleInput() {

@@ -126,9 +126,8 @@ class SerialLink : public QObject, public SerialTransport {
   void reportDropped();
   void onError(QSerialPort::SerialPortError error);
   void onRemoteLost(const QString& why);
-  // Makes the line to network serial servers on the first opening of one; throws LinkError.
-  void makeRemoteLine();
-  // Connects to the network serial server named by `device`, at the line of `baudrate`.
+  // Connects to the network serial server named by `device`, at the line of `baudrate`; the
+  // line to such servers is made on the first opening of one.
   void openRemote(const std::string& device, std::int32_t baudrate);
   // The byte stream of the port open now: the device's, or the network serial server's.
   QIODevice& io() { return remote_ ? static_cast<QIODevice&>(*remotePort_) : port_; }
